@@ -1,0 +1,36 @@
+#include "app/error_box.h"
+
+#include "app/process_end.h"
+#include "app/runtime_error.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QString>
+
+#include <cstdio>
+
+namespace {
+
+void showAndEnd(const RunTimeError& error) {
+    static bool reporting = false;
+    const int number = static_cast<int>(error.code);
+    std::fprintf(stderr, "Laufzeitfehler %d: %.*s\n", number,
+                 static_cast<int>(error.message.size()), error.message.data());
+    std::fflush(stderr);
+    // An error raised while the box is up (by a handler running in its event loop) ends the
+    // process without a second box.
+    if (!reporting && qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr) {
+        reporting = true;
+        const QString text =
+            QStringLiteral("Laufzeitfehler '%1':\n\n%2")
+                .arg(number)
+                .arg(QString::fromUtf8(error.message.data(),
+                                       static_cast<qsizetype>(error.message.size())));
+        QMessageBox::critical(nullptr, QApplication::applicationName(), text);
+    }
+    endProcess(number);
+}
+
+} // namespace
+
+void installRunTimeErrorBox() { setRunTimeErrorReporter(&showAndEnd); }

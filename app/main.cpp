@@ -1,0 +1,21 @@
+#include "app/error_box.h"
+#include "app/paced_yield.h"
+#include "app/ui_metrics.h"
+#include "ui/ondix15.h"
+
+#include <QApplication>
+#include <QTimer>
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Ondix15"));
+    QApplication::setApplicationVersion(QStringLiteral("15.00"));
+    UiMetrics::installFontSubstitutes();
+    installRunTimeErrorBox();
+
+    Ondix15 window{PacedYield()};
+    // The run loop must start from inside the application's event loop, or quit requests and
+    // the closing of the last window would be lost.
+    QTimer::singleShot(0, &window, &Ondix15::Form_Load);
+    return QApplication::exec();
+}

@@ -1,0 +1,10 @@
+#include "app/process_end.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+void endProcess(int status) {
+    std::fflush(stdout);
+    std::fflush(stderr);
+    std::_Exit(status);
+}

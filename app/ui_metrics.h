@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QFont>
+
+class QWidget;
+
+// Fixed units of 1/1440 inch ("twips") and the program's fonts.
+namespace UiMetrics {
+
+inline constexpr double kTwipsPerInch = 1440.0;
+
+// Twips per pixel at the screen's logical resolution (15 at 96 dpi).
+double twipsPerPixelX();
+double twipsPerPixelY();
+
+int twipsToPixelsX(double twips);
+int twipsToPixelsY(double twips);
+
+// "MS Sans Serif" at the given size in points, regular; where that family is missing a narrow
+// sans serif of similar metrics stands in for it.
+QFont sansSerif(double pointSize);
+void installFontSubstitutes();
+
+} // namespace UiMetrics

@@ -1,0 +1,65 @@
+#include "sim/chain_physics.h"
+
+#include "app/runtime_error.h"
+#include "sim/chain_state.h"
+
+#include <cmath>
+
+namespace {
+
+constexpr int kObstacleMass = 48;
+
+void applyDrive(ChainState& s) {
+    s.driveTime = static_cast<float>(double(s.dt) + double(s.driveTime));
+    const double argument = double(s.driveTime) * double(s.omega) + double(s.drivePhase);
+    s.y[0] = static_cast<float>(-double(s.amplitude) * std::sin(argument));
+}
+
+// Forces come from the displacements at the start of the pass: all of them are stored before
+// any mass moves.
+void computeForces(ChainState& s) {
+    const double self = s.selfCoeff;
+    for (int i = 1; i <= ChainState::kLastMass - 1; ++i) {
+        s.accel[i] = static_cast<float>((double(s.y[i - 1]) + double(s.y[i + 1])) -
+                                        double(s.y[i]) * self);
+    }
+    // The loose end hangs on one spring only; its force is scaled by selfCoeff, and the damper
+    // brakes it in proportion to its velocity.
+    constexpr int end = ChainState::kLastMass;
+    s.accel[end] = static_cast<float>((double(s.y[end - 1]) - double(s.y[end])) * self -
+                                      double(s.v[end]) * double(s.endDamping));
+    if (s.obstacleOn == 1) {
+        s.accel[kObstacleMass] =
+            static_cast<float>(double(s.accel[kObstacleMass]) - double(s.v[kObstacleMass]));
+    }
+}
+
+// Semi-implicit Euler: velocity first, then position with the new velocity.
+void moveMasses(ChainState& s) {
+    const double dt = s.dt;
+    for (int j = 1; j <= ChainState::kLastMass; ++j) {
+        s.v[j] = static_cast<float>(double(s.massFactor[j]) * double(s.accel[j]) * dt +
+                                    double(s.v[j]));
+        s.y[j] = static_cast<float>(double(s.v[j]) * dt + double(s.y[j]));
+    }
+}
+
+} // namespace
+
+void integratePass(ChainState& s) {
+    clearFloatStatus();
+    if (s.harmonicOn == 1) {
+        applyDrive(s);
+        checkFloatStatus();
+    }
+    computeForces(s);
+    checkFloatStatus();
+    moveMasses(s);
+    checkFloatStatus();
+}
+
+void advanceClock(ChainState& s) {
+    clearFloatStatus();
+    s.clockTime = static_cast<float>(double(s.dt) + double(s.clockTime));
+    checkFloatStatus();
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <functional>
+
+class ChainView;
+class QLineEdit;
+struct ChainState;
+
+// The engine of the simulation: RunChain integrates, draws and yields, pass after pass, until it
+// finds the run halted at the top of a pass. Handlers act on the run only by changing the chain
+// state between two passes; the loop reads every value afresh at its next pass.
+class ChainRunner {
+public:
+    using Yield = std::function<void()>;
+
+    ChainRunner(ChainState& state, ChainView& view, QLineEdit& clockReadout, Yield yield);
+
+    // Runs until `halted` is 1 at the top of a pass. May be entered again from a handler that
+    // runs inside its own yield (continue after halt); only the innermost loop executes.
+    void RunChain();
+
+    // One pass without the halt test and the yield: drive, forces, motion, drawing of every
+    // mass, clock time and clock read-out.
+    void runPass();
+
+    // Number of RunChain loops on the call stack.
+    int activeLoops() const { return activeLoops_; }
+
+private:
+    void drawMasses();
+    void showClock();
+
+    ChainState& state_;
+    ChainView& view_;
+    QLineEdit& clockReadout_;
+    Yield yield_;
+    int activeLoops_ = 0;
+};

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "sim/checked_array.h"
+
+#include <cstdint>
+
+// Everything that describes the simulated chain and every switch of the instrument. The main
+// window owns one for the life of the process; the run loop and every handler read and write
+// its fields directly, and the loop picks up each change at its next pass.
+//
+// Masses are numbered 0 to 97: mass 0 is the left end, moved from outside and never
+// integrated; masses 1 to 97 move, and mass 97 is the loose right end. Slots 98 to 100 of the
+// arrays are outside the chain. Quantities are 32-bit floats; switches hold 0 or 1.
+struct ChainState {
+    static constexpr int kLastMass = 97;
+    using Row = CheckedArray<float, 0, 100>;
+
+    Row y;          // displacement, view units, positive downwards
+    Row v;          // velocity, view units per time unit
+    Row accel;      // force term of the current pass, before the mass factor
+    Row yShown;     // displacement at which the mass was last drawn
+    Row massFactor; // inverse mass
+
+    float dt = 0;         // time step of one pass
+    float endDamping = 0; // 2 = loose end damped, 0 = free
+    float selfCoeff = 0;  // 2 torsion chain, 2.1f pendulum chain
+    float clockTime = 0;
+    float driveTime = 0;
+    float omega = 0; // angular frequency of the drive
+    float amplitude = 0;
+    float pi = 0;
+    float mouseX = 0;
+    float mouseY = 0;
+    float drivePhase = 0;
+
+    std::int16_t halted = 0;
+    std::int16_t harmonicOn = 0;
+    std::int16_t refractionOn = 0;
+    std::int16_t obstacleOn = 0;
+    std::int16_t clockOn = 0;
+    std::int16_t endMarkG = 0; // (255, endMarkG, endMarkB) erases the loose end's dot
+    std::int16_t endMarkB = 0;
+    std::int16_t running = 0; // 1 once the run loop has been entered; never cleared
+};
+
+// Start values of the chain state: torsion chain, loose end damped, drive with amplitude 1 and
+// period 25 switched off, everything else at rest and zero. Leaves `running` alone.
+void setStartValues(ChainState& state);

@@ -1,0 +1,262 @@
+#include "sim/chain_view.h"
+
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QPalette>
+#include <QResizeEvent>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+namespace {
+
+// A screen update more often than this is never seen.
+constexpr qint64 kFrameMilliseconds = 16;
+
+// Pixel positions far outside the view (a left end dragged miles away) are clamped well
+// before integer overflow; the clipping then discards them.
+constexpr double kPixelLimit = 1.0e6;
+
+int toPixelCoordinate(double value) {
+    if (!(value > -kPixelLimit)) { // also catches NaN
+        return static_cast<int>(-kPixelLimit);
+    }
+    if (value > kPixelLimit) {
+        return static_cast<int>(kPixelLimit);
+    }
+    return static_cast<int>(std::floor(value + 0.5));
+}
+
+int buttonCode(Qt::MouseButtons buttons) {
+    int code = 0;
+    if (buttons & Qt::LeftButton) {
+        code += 1;
+    }
+    if (buttons & Qt::RightButton) {
+        code += 2;
+    }
+    if (buttons & Qt::MiddleButton) {
+        code += 4;
+    }
+    return code;
+}
+
+int shiftCode(Qt::KeyboardModifiers modifiers) {
+    int code = 0;
+    if (modifiers & Qt::ShiftModifier) {
+        code += 1;
+    }
+    if (modifiers & Qt::ControlModifier) {
+        code += 2;
+    }
+    if (modifiers & Qt::AltModifier) {
+        code += 4;
+    }
+    return code;
+}
+
+} // namespace
+
+ChainView::ChainView(QWidget* parent) : QWidget(parent), background_(qRgb(255, 255, 255)) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_NoSystemBackground);
+    setFocusPolicy(Qt::StrongFocus);
+    setMouseTracking(true);
+    for (int d = 1; d <= kCachedDiscs; ++d) {
+        discFor(d);
+    }
+    sinceFlush_.start();
+}
+
+void ChainView::setScaleLeft(float left) { scaleLeft_ = left; }
+void ChainView::setScaleTop(float top) { scaleTop_ = top; }
+void ChainView::setScaleWidth(float width) { scaleWidth_ = width; }
+void ChainView::setScaleHeight(float height) { scaleHeight_ = height; }
+
+void ChainView::setBackgroundColor(QRgb color) {
+    // Like a picture box, a new background colour clears the view.
+    background_ = color;
+    clear();
+}
+
+QRgb ChainView::foregroundColor() const { return palette().color(QPalette::WindowText).rgb(); }
+
+void ChainView::clear() {
+    if (!image_.isNull()) {
+        image_.fill(background_);
+        markDirty(image_.rect());
+    }
+    flush();
+}
+
+void ChainView::setPenWidth(int pixels) { penWidth_ = std::clamp(pixels, 1, 100); }
+
+QPoint ChainView::toPixel(double x, double y) const {
+    const double px = (x - scaleLeft_) * image_.width() / scaleWidth_;
+    const double py = (y - scaleTop_) * image_.height() / scaleHeight_;
+    return {toPixelCoordinate(px), toPixelCoordinate(py)};
+}
+
+float ChainView::toUserX(double pixelX) const {
+    if (image_.width() <= 0) {
+        return scaleLeft_;
+    }
+    return static_cast<float>(scaleLeft_ + pixelX * scaleWidth_ / image_.width());
+}
+
+float ChainView::toUserY(double pixelY) const {
+    if (image_.height() <= 0) {
+        return scaleTop_;
+    }
+    return static_cast<float>(scaleTop_ + pixelY * scaleHeight_ / image_.height());
+}
+
+const ChainView::Disc& ChainView::discFor(int diameter) {
+    Disc* disc = diameter <= kCachedDiscs ? &discs_[diameter] : &otherDisc_;
+    if (diameter > kCachedDiscs && otherDiameter_ != diameter) {
+        disc->clear();
+        otherDiameter_ = diameter;
+    }
+    if (!disc->empty()) {
+        return *disc;
+    }
+    // Pixel (col, row) of the diameter x diameter box belongs to the disc when its centre lies
+    // within the circle through the box's edge midpoints.
+    const double r = diameter / 2.0;
+    for (int row = 0; row < diameter; ++row) {
+        const double dy = row + 0.5 - r;
+        int begin = diameter;
+        int end = 0;
+        for (int col = 0; col < diameter; ++col) {
+            const double dx = col + 0.5 - r;
+            if (dx * dx + dy * dy <= r * r) {
+                begin = std::min(begin, col);
+                end = col + 1;
+            }
+        }
+        disc->push_back({begin, std::max(begin, end)});
+    }
+    return *disc;
+}
+
+void ChainView::stamp(QPoint centre, QRgb color) {
+    const Disc& disc = discFor(penWidth_);
+    const int left = centre.x() - penWidth_ / 2;
+    const int top = centre.y() - penWidth_ / 2;
+    const int width = image_.width();
+    const int height = image_.height();
+    if (left >= width || top >= height || left + penWidth_ <= 0 || top + penWidth_ <= 0) {
+        return;
+    }
+    for (int row = 0; row < penWidth_; ++row) {
+        const int y = top + row;
+        if (y < 0 || y >= height) {
+            continue;
+        }
+        const int begin = std::max(0, left + disc[row].begin);
+        const int end = std::min(width, left + disc[row].end);
+        if (begin >= end) {
+            continue;
+        }
+        auto* line = reinterpret_cast<QRgb*>(image_.scanLine(y));
+        std::fill(line + begin, line + end, color);
+    }
+    markDirty(QRect(left, top, penWidth_, penWidth_));
+}
+
+void ChainView::drawDot(float x, float y, QRgb color) { stamp(toPixel(x, y), color); }
+
+void ChainView::drawLine(float x1, float y1, float x2, float y2, QRgb color) {
+    // Bresenham between the two end pixels, a disc of the pen width at every step.
+    const QPoint a = toPixel(x1, y1);
+    const QPoint b = toPixel(x2, y2);
+    const QRect reach = image_.rect().adjusted(-penWidth_, -penWidth_, penWidth_, penWidth_);
+    const bool missesView = (a.x() < reach.left() && b.x() < reach.left()) ||
+                            (a.x() > reach.right() && b.x() > reach.right()) ||
+                            (a.y() < reach.top() && b.y() < reach.top()) ||
+                            (a.y() > reach.bottom() && b.y() > reach.bottom());
+    if (!missesView) {
+        int x = a.x();
+        int y = a.y();
+        const int dx = std::abs(b.x() - x);
+        const int dy = -std::abs(b.y() - y);
+        const int sx = x < b.x() ? 1 : -1;
+        const int sy = y < b.y() ? 1 : -1;
+        int error = dx + dy;
+        for (;;) {
+            if (reach.contains(x, y)) {
+                stamp({x, y}, color);
+            }
+            if (x == b.x() && y == b.y()) {
+                break;
+            }
+            const int e2 = 2 * error;
+            if (e2 >= dy) {
+                error += dy;
+                x += sx;
+            }
+            if (e2 <= dx) {
+                error += dx;
+                y += sy;
+            }
+        }
+    }
+    flush();
+}
+
+void ChainView::drawLine(float x1, float y1, float x2, float y2) {
+    drawLine(x1, y1, x2, y2, foregroundColor());
+}
+
+void ChainView::markDirty(const QRect& rect) { dirty_ = dirty_.united(rect & image_.rect()); }
+
+void ChainView::flush() {
+    if (!dirty_.isEmpty()) {
+        update(dirty_);
+        dirty_ = QRect();
+    }
+    sinceFlush_.restart();
+}
+
+void ChainView::flushIfDue() {
+    if (!dirty_.isEmpty() && sinceFlush_.elapsed() >= kFrameMilliseconds) {
+        flush();
+    }
+}
+
+void ChainView::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    painter.drawImage(event->rect(), image_, event->rect());
+}
+
+void ChainView::resizeEvent(QResizeEvent* event) {
+    QImage resized(event->size(), QImage::Format_RGB32);
+    resized.fill(background_);
+    if (!image_.isNull()) {
+        QPainter painter(&resized);
+        painter.drawImage(0, 0, image_);
+    }
+    image_ = resized;
+    dirty_ = QRect();
+    update();
+}
+
+void ChainView::mousePressEvent(QMouseEvent* event) {
+    const QPointF p = event->position();
+    emit mouseDown(buttonCode(event->button()), shiftCode(event->modifiers()), toUserX(p.x()),
+                   toUserY(p.y()));
+}
+
+void ChainView::mouseMoveEvent(QMouseEvent* event) {
+    const QPointF p = event->position();
+    emit mouseMove(buttonCode(event->buttons()), shiftCode(event->modifiers()), toUserX(p.x()),
+                   toUserY(p.y()));
+}
+
+void ChainView::mouseReleaseEvent(QMouseEvent* event) {
+    const QPointF p = event->position();
+    emit mouseUp(buttonCode(event->button()), shiftCode(event->modifiers()), toUserX(p.x()),
+                 toUserY(p.y()));
+}

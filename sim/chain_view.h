@@ -1,0 +1,102 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <QImage>
+#include <QRect>
+#include <QWidget>
+
+#include <array>
+#include <vector>
+
+// The drawing area of the chain. It has a user scale of its own (by default x from 0 to 100
+// left to right, y from -3 at the top to +3 at the bottom) and draws exactly, without
+// antialiasing: a dot is a filled disc whose diameter is the pen width, a line is a row of such
+// discs, and erasing is drawing in the background colour. What is drawn is kept in an image of
+// the view's own, so a window passing over the view does not wipe it.
+class ChainView : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit ChainView(QWidget* parent = nullptr);
+
+    void setScaleLeft(float left);
+    void setScaleTop(float top);
+    void setScaleWidth(float width);
+    void setScaleHeight(float height);
+    float scaleLeft() const { return scaleLeft_; }
+    float scaleTop() const { return scaleTop_; }
+    float scaleWidth() const { return scaleWidth_; }
+    float scaleHeight() const { return scaleHeight_; }
+
+    void setBackgroundColor(QRgb color);
+    QRgb backgroundColor() const { return background_; }
+    QRgb foregroundColor() const;
+
+    // Fills the whole view with the background colour.
+    void clear();
+
+    void setPenWidth(int pixels);
+    int penWidth() const { return penWidth_; }
+
+    // Drawing in user coordinates. Dots are the run loop's hot path: they only mark the area for
+    // the next screen update (see flushIfDue) and allocate nothing. Lines and clearing are the
+    // handlers' and request the update at once.
+    void drawDot(float x, float y, QRgb color);
+    void drawLine(float x1, float y1, float x2, float y2, QRgb color);
+    void drawLine(float x1, float y1, float x2, float y2); // in the foreground colour
+
+    // Pixel position of a point in user coordinates, and back.
+    QPoint toPixel(double x, double y) const;
+    float toUserX(double pixelX) const;
+    float toUserY(double pixelY) const;
+
+    // Requests a screen update of everything drawn since the last one: flush() at once,
+    // flushIfDue() at most once per display frame.
+    void flush();
+    void flushIfDue();
+
+    const QImage& image() const { return image_; }
+
+signals:
+    // Mouse events with the button code (1 left, 2 right, 4 middle; while moving, the sum of
+    // the buttons held), the shift code (1 Shift, 2 Ctrl, 4 Alt) and the position in user
+    // units. While a button is held the view keeps receiving moves beyond its edges.
+    void mouseDown(int button, int shift, float x, float y);
+    void mouseMove(int button, int shift, float x, float y);
+    void mouseUp(int button, int shift, float x, float y);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    // A disc as one horizontal run of pixels per row, relative to its top-left corner.
+    struct Span {
+        int begin;
+        int end;
+    };
+    using Disc = std::vector<Span>;
+
+    const Disc& discFor(int diameter);
+    void stamp(QPoint centre, QRgb color);
+    void markDirty(const QRect& rect);
+
+    QImage image_;
+    QRgb background_;
+    int penWidth_ = 1;
+    float scaleLeft_ = 0;
+    float scaleTop_ = -3;
+    float scaleWidth_ = 100;
+    float scaleHeight_ = 6;
+
+    static constexpr int kCachedDiscs = 16;
+    std::array<Disc, kCachedDiscs + 1> discs_;
+    Disc otherDisc_;
+    int otherDiameter_ = 0;
+
+    QRect dirty_;
+    QElapsedTimer sinceFlush_;
+};

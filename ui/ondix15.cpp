@@ -1,0 +1,54 @@
+#include "ui/ondix15.h"
+
+#include "app/locale_text.h"
+#include "app/process_end.h"
+#include "sim/chain_view.h"
+#include "ui/main_layout.h"
+
+#include <QCloseEvent>
+#include <QLineEdit>
+
+namespace {
+
+constexpr QRgb kDampingMarker = qRgb(255, 128, 128);
+constexpr float kEndX = 98;
+
+} // namespace
+
+Ondix15::Ondix15(ChainRunner::Yield yield, QWidget* parent)
+    : QWidget(parent), controls_(MainLayout::createControls(*this)),
+      runner_(std::make_unique<ChainRunner>(state_, *controls_.Picture1, *controls_.Text4,
+                                            std::move(yield))) {
+    setObjectName(QStringLiteral("Ondix15"));
+}
+
+Ondix15::~Ondix15() = default;
+
+void Ondix15::Form_Load() {
+    MainLayout::layOut(*this, controls_);
+    show();
+    move(0, 0);
+    initialiseChain();
+    if (state_.running == 0) {
+        runner_->RunChain();
+    } else {
+        endProcess(0);
+    }
+}
+
+void Ondix15::initialiseChain() {
+    setStartValues(state_);
+    controls_.Text3->setText(doubleText(25));
+    controls_.Text5->setText(QStringLiteral("Off"));
+    controls_.Text2->setText(singleText(state_.amplitude));
+    ChainView& view = *controls_.Picture1;
+    view.setPenWidth(4);
+    view.drawLine(kEndX, -3, kEndX, 3, kDampingMarker);
+}
+
+void Ondix15::closeEvent(QCloseEvent* event) {
+    if (runner_->activeLoops() > 0) {
+        endProcess(0);
+    }
+    event->accept();
+}
