@@ -1,3 +1,4 @@
+#include "app/app_identity.h"
 #include "app/error_box.h"
 #include "app/paced_yield.h"
 #include "app/ui_metrics.h"
@@ -8,8 +9,7 @@
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Ondix15"));
-    QApplication::setApplicationVersion(QStringLiteral("15.00"));
+    installApplicationIdentity();
     UiMetrics::installFontSubstitutes();
     installRunTimeErrorBox();
 
