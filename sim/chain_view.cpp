@@ -84,6 +84,7 @@ void ChainView::setBackgroundColor(QRgb color) {
 QRgb ChainView::foregroundColor() const { return palette().color(QPalette::WindowText).rgb(); }
 
 void ChainView::clear() {
+    syncImageSize();
     if (!image_.isNull()) {
         image_.fill(background_);
         markDirty(image_.rect());
@@ -94,23 +95,23 @@ void ChainView::clear() {
 void ChainView::setPenWidth(int pixels) { penWidth_ = std::clamp(pixels, 1, 100); }
 
 QPoint ChainView::toPixel(double x, double y) const {
-    const double px = (x - scaleLeft_) * image_.width() / scaleWidth_;
-    const double py = (y - scaleTop_) * image_.height() / scaleHeight_;
+    const double px = (x - scaleLeft_) * width() / scaleWidth_;
+    const double py = (y - scaleTop_) * height() / scaleHeight_;
     return {toPixelCoordinate(px), toPixelCoordinate(py)};
 }
 
 float ChainView::toUserX(double pixelX) const {
-    if (image_.width() <= 0) {
+    if (width() <= 0) {
         return scaleLeft_;
     }
-    return static_cast<float>(scaleLeft_ + pixelX * scaleWidth_ / image_.width());
+    return static_cast<float>(scaleLeft_ + pixelX * scaleWidth_ / width());
 }
 
 float ChainView::toUserY(double pixelY) const {
-    if (image_.height() <= 0) {
+    if (height() <= 0) {
         return scaleTop_;
     }
-    return static_cast<float>(scaleTop_ + pixelY * scaleHeight_ / image_.height());
+    return static_cast<float>(scaleTop_ + pixelY * scaleHeight_ / height());
 }
 
 const ChainView::Disc& ChainView::discFor(int diameter) {
@@ -166,10 +167,14 @@ void ChainView::stamp(QPoint centre, QRgb color) {
     markDirty(QRect(left, top, penWidth_, penWidth_));
 }
 
-void ChainView::drawDot(float x, float y, QRgb color) { stamp(toPixel(x, y), color); }
+void ChainView::drawDot(float x, float y, QRgb color) {
+    syncImageSize();
+    stamp(toPixel(x, y), color);
+}
 
 void ChainView::drawLine(float x1, float y1, float x2, float y2, QRgb color) {
     // Bresenham between the two end pixels, a disc of the pen width at every step.
+    syncImageSize();
     const QPoint a = toPixel(x1, y1);
     const QPoint b = toPixel(x2, y2);
     const QRect reach = image_.rect().adjusted(-penWidth_, -penWidth_, penWidth_, penWidth_);
@@ -227,20 +232,26 @@ void ChainView::flushIfDue() {
 }
 
 void ChainView::paintEvent(QPaintEvent* event) {
+    syncImageSize();
     QPainter painter(this);
     painter.drawImage(event->rect(), image_, event->rect());
 }
 
-void ChainView::resizeEvent(QResizeEvent* event) {
-    QImage resized(event->size(), QImage::Format_RGB32);
+void ChainView::resizeEvent(QResizeEvent* /*event*/) {
+    syncImageSize();
+    update();
+}
+
+void ChainView::resizeImage() {
+    QImage resized(size(), QImage::Format_RGB32);
     resized.fill(background_);
     if (!image_.isNull()) {
         QPainter painter(&resized);
         painter.drawImage(0, 0, image_);
     }
     image_ = resized;
+    imageSize_ = size();
     dirty_ = QRect();
-    update();
 }
 
 void ChainView::mousePressEvent(QMouseEvent* event) {

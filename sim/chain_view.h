@@ -55,7 +55,11 @@ public:
     void flush();
     void flushIfDue();
 
-    const QImage& image() const { return image_; }
+    // What the view shows, at the view's current size.
+    const QImage& image() {
+        syncImageSize();
+        return image_;
+    }
 
 signals:
     // Mouse events with the button code (1 left, 2 right, 4 middle; while moving, the sum of
@@ -80,11 +84,20 @@ private:
     };
     using Disc = std::vector<Span>;
 
+    // A widget resized while hidden hears of it only when shown; the image follows the size
+    // whenever it is drawn on or asked for.
+    void syncImageSize() {
+        if (imageSize_ != size()) {
+            resizeImage();
+        }
+    }
+    void resizeImage();
     const Disc& discFor(int diameter);
     void stamp(QPoint centre, QRgb color);
     void markDirty(const QRect& rect);
 
     QImage image_;
+    QSize imageSize_{0, 0};
     QRgb background_;
     int penWidth_ = 1;
     float scaleLeft_ = 0;

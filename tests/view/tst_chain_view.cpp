@@ -1,0 +1,316 @@
+// The chain view's pixels and mouse reports, and the run loop's drawing, halt and clock
+// read-out, taken from the view's own image under the offscreen platform.
+
+#include "sim/chain_runner.h"
+#include "sim/chain_state.h"
+#include "sim/chain_view.h"
+#include "ui/main_controls.h"
+#include "ui/ondix15.h"
+
+#include <QLineEdit>
+#include <QLocale>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <cmath>
+#include <memory>
+
+namespace {
+
+constexpr QRgb kBackground = qRgb(255, 255, 224);
+constexpr QRgb kMarker = qRgb(255, 128, 128);
+constexpr QRgb kBlack = qRgb(0, 0, 0);
+
+QRgb pixelAt(ChainView& view, double x, double y) {
+    const QPoint p = view.toPixel(x, y);
+    return (view.image().pixel(p) & 0xffffff) | 0xff000000;
+}
+
+// A chain view with the window's geometry, a clock read-out and a run loop around a state
+// with its start values, without the window.
+struct Bench {
+    ChainState state;
+    ChainView view;
+    QLineEdit clock;
+    int passesToRun = 0;
+    ChainRunner runner{state, view, clock, [this] {
+                           if (--passesToRun <= 0) {
+                               state.halted = 1;
+                           }
+                       }};
+
+    explicit Bench(QSize size = {1000, 600}) {
+        setStartValues(state);
+        view.resize(size);
+        view.setBackgroundColor(kBackground);
+    }
+
+    void run(int passes) {
+        passesToRun = passes;
+        state.halted = 0;
+        runner.RunChain();
+    }
+};
+
+int countPixels(const QImage& image, QRgb colour) {
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            n += (image.pixel(x, y) & 0xffffff) == (colour & 0xffffff) ? 1 : 0;
+        }
+    }
+    return n;
+}
+
+} // namespace
+
+class TestChainView : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); }
+
+    void startUpAndFirstPass();
+    void displacementMapsToHeight_data();
+    void displacementMapsToHeight();
+    void endMassErasesInMarkerColour_data();
+    void endMassErasesInMarkerColour();
+    void refractionDrawsTheRightHalfWide();
+    void dotsAreExactDiscs();
+    void farOutsideDrawsNothingAndKeepsRunning();
+    void haltReturnsAndContinueResumesExactly();
+    void clockReadOut();
+    void mouseReportsButtonCodeAndUserUnits();
+    void coveredViewKeepsItsImage();
+};
+
+void TestChainView::startUpAndFirstPass() {
+    int yields = 0;
+    std::unique_ptr<Ondix15> window;
+    window = std::make_unique<Ondix15>([&] {
+        ++yields;
+        window->state().halted = 1;
+    });
+    window->Form_Load();
+    QCOMPARE(yields, 1);
+    QCOMPARE(window->state().running, std::int16_t(1));
+
+    ChainView& view = *window->controls().Picture1;
+    const QImage& image = view.image();
+    QVERIFY(!image.isNull());
+    QCOMPARE(image.size(), view.size());
+
+    // Pale yellow area, the damping marker over the full height at x = 98.
+    QCOMPARE(pixelAt(view, 50, -2), kBackground);
+    QCOMPARE(pixelAt(view, 0.5, 2.9), kBackground);
+    for (double y : {-3.0, -2.0, -0.5, 0.5, 1.5, 2.99}) {
+        QCOMPARE(pixelAt(view, 98, y), kMarker);
+    }
+    // 98 black dots on the centre line at x = 1 to 98, the last one on the marker; nothing
+    // black off the line.
+    for (int i = 1; i <= 98; ++i) {
+        QCOMPARE(pixelAt(view, i, 0), kBlack);
+    }
+    const int centreRow = view.toPixel(0, 0).y();
+    for (int x = 0; x < image.width(); ++x) {
+        for (int y : {centreRow - 10, centreRow + 10}) {
+            QVERIFY((image.pixel(x, y) & 0xffffff) != 0);
+        }
+    }
+    // Each dot is a disc of 4 pixels: 12 pixels per mass.
+    QCOMPARE(countPixels(image, kBlack), 98 * 12);
+}
+
+void TestChainView::displacementMapsToHeight_data() {
+    QTest::addColumn<float>("displacement");
+    QTest::addColumn<double>("fractionOfHeight");
+    QTest::addRow("plus one two thirds down") << 1.0f << 4.0 / 6.0;
+    QTest::addRow("minus three at the top edge") << -3.0f << 0.0;
+    QTest::addRow("centre line") << 0.0f << 0.5;
+    QTest::addRow("plus two point nine near the bottom") << 2.9f << 5.9 / 6.0;
+}
+
+void TestChainView::displacementMapsToHeight() {
+    QFETCH(float, displacement);
+    QFETCH(double, fractionOfHeight);
+    Bench bench({1200, 600});
+    bench.state.y[0] = displacement; // the left end holds its height
+    bench.run(1);
+    ChainView& view = bench.view;
+    const int row = static_cast<int>(std::lround(fractionOfHeight * 600));
+    const int column = view.toPixel(1, 0).x();
+    QCOMPARE(view.image().pixel(column, std::min(row, 599)) & 0xffffff, 0u);
+    // The dot centre sits within a pixel of that row.
+    QVERIFY(std::abs(view.toPixel(1, displacement).y() - row) <= 1);
+}
+
+void TestChainView::endMassErasesInMarkerColour_data() {
+    QTest::addColumn<bool>("damped");
+    QTest::addColumn<QRgb>("trace");
+    QTest::addRow("damped end repaints the marker") << true << kMarker;
+    QTest::addRow("free end leaves background") << false << kBackground;
+}
+
+void TestChainView::endMassErasesInMarkerColour() {
+    QFETCH(bool, damped);
+    QFETCH(QRgb, trace);
+    Bench bench;
+    bench.view.setPenWidth(4);
+    if (damped) {
+        bench.view.drawLine(98, -3, 98, 3, kMarker);
+    } else {
+        bench.state.endDamping = 0;
+        bench.state.endMarkG = 255;
+        bench.state.endMarkB = 224;
+    }
+    bench.run(1);
+    QCOMPARE(pixelAt(bench.view, 98, 0), kBlack);
+    // Move the end away: its old dot is erased in the end's eraser colour.
+    bench.state.y[97] = 1.5f;
+    bench.state.y[96] = 1.5f;
+    bench.state.endDamping = 0; // keep it where it is for one pass
+    bench.run(1);
+    QCOMPARE(pixelAt(bench.view, 98, 0), trace);
+    QCOMPARE(pixelAt(bench.view, 98, bench.state.y[97]), kBlack);
+    if (damped) {
+        // No gap: the whole column of the marker away from the end's dot is marker coloured.
+        ChainView& view = bench.view;
+        const int column = view.toPixel(98, 0).x();
+        const int dotRow = view.toPixel(98, bench.state.y[97]).y();
+        for (int y = 0; y < view.image().height(); ++y) {
+            if (std::abs(y - dotRow) > 3) {
+                QCOMPARE(view.image().pixel(column, y) & 0xffffff, kMarker & 0xffffff);
+            }
+        }
+    }
+}
+
+void TestChainView::refractionDrawsTheRightHalfWide() {
+    Bench bench;
+    bench.state.refractionOn = 1;
+    bench.run(1);
+    // Discs of 4 pixels hold 12 pixels, of 5 pixels 21: masses 0 to 46 narrow, 47 to 97 wide.
+    QCOMPARE(countPixels(bench.view.image(), kBlack), 47 * 12 + 51 * 21);
+    QCOMPARE(bench.view.penWidth(), 4); // back to the resting width after the pass
+}
+
+void TestChainView::dotsAreExactDiscs() {
+    ChainView view;
+    view.resize(100, 60);
+    view.setBackgroundColor(kBackground);
+    view.setPenWidth(4);
+    view.drawDot(50, 0, kBlack);
+    QCOMPARE(countPixels(view.image(), kBlack), 12);
+    // Erasing in the background colour removes every pixel of it: no antialiasing rests.
+    view.drawDot(50, 0, kBackground);
+    QCOMPARE(countPixels(view.image(), kBackground), 100 * 60);
+    view.setPenWidth(1);
+    view.drawLine(10, -3, 10, 3, kBlack);
+    QCOMPARE(countPixels(view.image(), kBlack), 60);
+}
+
+void TestChainView::farOutsideDrawsNothingAndKeepsRunning() {
+    Bench bench;
+    bench.run(1);
+    const QImage before = bench.view.image().copy();
+    // A left end dragged far beyond the view: drawn nowhere, and the view survives.
+    bench.view.drawDot(1, 1.0e30f, kBlack);
+    bench.view.drawDot(-1.0e30f, 0, kBlack);
+    bench.view.drawDot(std::nanf(""), 0, kBlack);
+    bench.view.drawLine(1.0e9f, -1.0e9f, 1.0e9f, 1.0e9f, kBlack);
+    QCOMPARE(bench.view.image(), before);
+    bench.state.y[0] = 250.0f;
+    bench.run(3);
+    QCOMPARE(bench.state.yShown[0], 250.0f);
+}
+
+void TestChainView::haltReturnsAndContinueResumesExactly() {
+    Bench interrupted;
+    Bench straight;
+    for (Bench* b : {&interrupted, &straight}) {
+        b->state.harmonicOn = 1;
+        b->state.obstacleOn = 1;
+    }
+    interrupted.run(40);
+    QCOMPARE(interrupted.state.halted, std::int16_t(1));
+    QCOMPARE(interrupted.runner.activeLoops(), 0);
+    const float driveTimeAtHalt = interrupted.state.driveTime;
+    // Halted at the top of a pass: nothing more is integrated however often it is asked.
+    interrupted.runner.RunChain();
+    QCOMPARE(interrupted.state.driveTime, driveTimeAtHalt);
+    interrupted.run(60);
+    straight.run(100);
+    for (int i = 0; i <= 97; ++i) {
+        QCOMPARE(interrupted.state.y[i], straight.state.y[i]);
+        QCOMPARE(interrupted.state.v[i], straight.state.v[i]);
+    }
+    QCOMPARE(interrupted.state.clockTime, straight.state.clockTime);
+    QCOMPARE(interrupted.view.image(), straight.view.image());
+}
+
+void TestChainView::clockReadOut() {
+    Bench bench;
+    bench.clock.setText(QStringLiteral("0"));
+    bench.run(5);
+    QCOMPARE(bench.clock.text(), QStringLiteral("0")); // clock off: the text stays
+    bench.state.clockOn = 1;
+    bench.state.clockTime = 0;
+    bench.run(1);
+    QCOMPARE(bench.clock.text(), QStringLiteral("  0,1"));
+    bench.run(29);
+    QCOMPARE(bench.clock.text(), QStringLiteral("  3"));
+    bench.state.clockOn = 0;
+    bench.run(7);
+    QCOMPARE(bench.clock.text(), QStringLiteral("  3"));
+    QVERIFY(bench.state.clockTime > 3.6f);
+}
+
+void TestChainView::mouseReportsButtonCodeAndUserUnits() {
+    ChainView view;
+    view.resize(1000, 600);
+    view.setBackgroundColor(kBackground);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    QSignalSpy down(&view, &ChainView::mouseDown);
+    QSignalSpy move(&view, &ChainView::mouseMove);
+    QSignalSpy up(&view, &ChainView::mouseUp);
+
+    QTest::mousePress(&view, Qt::LeftButton, Qt::ShiftModifier, QPoint(250, 400));
+    QCOMPARE(down.count(), 1);
+    QCOMPARE(down[0][0].toInt(), 1);
+    QCOMPARE(down[0][1].toInt(), 1);
+    QCOMPARE(down[0][2].toFloat(), 25.0f);
+    QCOMPARE(down[0][3].toFloat(), 1.0f);
+
+    // A move beyond the bottom edge with the button held still arrives, in the same units.
+    QMouseEvent beyond(QEvent::MouseMove, QPointF(500, 1500), view.mapToGlobal(QPointF(500, 1500)),
+                       Qt::NoButton, Qt::LeftButton | Qt::RightButton, Qt::NoModifier);
+    QApplication::sendEvent(&view, &beyond);
+    QCOMPARE(move.count(), 1);
+    QCOMPARE(move[0][0].toInt(), 3);
+    QCOMPARE(move[0][2].toFloat(), 50.0f);
+    QCOMPARE(move[0][3].toFloat(), 12.0f);
+
+    QTest::mouseRelease(&view, Qt::RightButton, Qt::NoModifier, QPoint(100, 0));
+    QCOMPARE(up.count(), 1);
+    QCOMPARE(up[0][0].toInt(), 2);
+    QCOMPARE(up[0][3].toFloat(), -3.0f);
+}
+
+void TestChainView::coveredViewKeepsItsImage() {
+    // What is drawn survives a window passing over the view: the view paints from its image.
+    ChainView view;
+    view.resize(400, 300);
+    view.setBackgroundColor(kBackground);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    view.setPenWidth(1);
+    view.drawLine(48, -3, 48, 3, qRgb(255, 0, 255));
+    view.repaint();
+    const QImage shown = view.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(shown, view.image());
+    QCOMPARE(shown.pixel(view.toPixel(48, 1)) & 0xffffff, 0xff00ffu);
+}
+
+QTEST_MAIN(TestChainView)
+#include "tst_chain_view.moc"
