@@ -6,7 +6,6 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QString>
-
 #include <cstdio>
 
 namespace {
@@ -33,4 +32,6 @@ void showAndEnd(const RunTimeError& error) {
 
 } // namespace
 
-void installRunTimeErrorBox() { setRunTimeErrorReporter(&showAndEnd); }
+void installRunTimeErrorBox() {
+    setRunTimeErrorReporter(&showAndEnd);
+}

@@ -3,7 +3,6 @@
 #include "app/number_text.h"
 
 #include <QLocale>
-
 #include <array>
 
 namespace {
@@ -19,5 +18,9 @@ QString format(double value, int significantDigits) {
 
 } // namespace
 
-QString singleText(float value) { return format(value, 7); }
-QString doubleText(double value) { return format(value, 15); }
+QString singleText(float value) {
+    return format(value, 7);
+}
+QString doubleText(double value) {
+    return format(value, 15);
+}

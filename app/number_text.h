@@ -14,5 +14,5 @@ std::string doubleToText(double value, std::string_view decimalSeparator);
 // Writes into a caller's buffer without allocating; returns the length written. The buffer
 // must hold at least kNumberTextCapacity characters.
 inline constexpr std::size_t kNumberTextCapacity = 40;
-std::size_t formatSignificant(double value, int significantDigits, std::string_view decimalSeparator,
-                              char* out);
+std::size_t formatSignificant(double value, int significantDigits,
+                              std::string_view decimalSeparator, char* out);

@@ -25,8 +25,7 @@ void PacedYield::operator()() {
     }
     if (now < nextSlot_) {
         // Round up, so that the wait never ends before the slot.
-        const auto wait =
-            std::chrono::ceil<std::chrono::milliseconds>(nextSlot_ - now);
+        const auto wait = std::chrono::ceil<std::chrono::milliseconds>(nextSlot_ - now);
         QEventLoop waiting;
         QTimer::singleShot(wait, Qt::PreciseTimer, &waiting, &QEventLoop::quit);
         waiting.exec();

@@ -42,7 +42,9 @@ void raiseRunTimeError(RunTimeErrorCode code) {
     std::abort();
 }
 
-void clearFloatStatus() { std::feclearexcept(FE_OVERFLOW | FE_DIVBYZERO | FE_INVALID); }
+void clearFloatStatus() {
+    std::feclearexcept(FE_OVERFLOW | FE_DIVBYZERO | FE_INVALID);
+}
 
 void checkFloatStatus() {
     const int raised = std::fetestexcept(FE_OVERFLOW | FE_DIVBYZERO | FE_INVALID);

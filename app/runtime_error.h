@@ -7,9 +7,9 @@
 // This part is free of Qt; the window layer installs a reporter that shows a message box.
 
 enum class RunTimeErrorCode : int {
-    InvalidCall = 5,          // invalid operation, e.g. a result that is not a number
-    Overflow = 6,             // a result too large for its type
-    SubscriptOutOfRange = 9,  // an array index outside its bounds
+    InvalidCall = 5,         // invalid operation, e.g. a result that is not a number
+    Overflow = 6,            // a result too large for its type
+    SubscriptOutOfRange = 9, // an array index outside its bounds
     DivisionByZero = 11,
 };
 

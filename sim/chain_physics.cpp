@@ -20,8 +20,8 @@ void applyDrive(ChainState& s) {
 void computeForces(ChainState& s) {
     const double self = s.selfCoeff;
     for (int i = 1; i <= ChainState::kLastMass - 1; ++i) {
-        s.accel[i] = static_cast<float>((double(s.y[i - 1]) + double(s.y[i + 1])) -
-                                        double(s.y[i]) * self);
+        s.accel[i] =
+            static_cast<float>((double(s.y[i - 1]) + double(s.y[i + 1])) - double(s.y[i]) * self);
     }
     // The loose end hangs on one spring only; its force is scaled by selfCoeff, and the damper
     // brakes it in proportion to its velocity.
@@ -38,8 +38,8 @@ void computeForces(ChainState& s) {
 void moveMasses(ChainState& s) {
     const double dt = s.dt;
     for (int j = 1; j <= ChainState::kLastMass; ++j) {
-        s.v[j] = static_cast<float>(double(s.massFactor[j]) * double(s.accel[j]) * dt +
-                                    double(s.v[j]));
+        s.v[j] =
+            static_cast<float>(double(s.massFactor[j]) * double(s.accel[j]) * dt + double(s.v[j]));
         s.y[j] = static_cast<float>(double(s.v[j]) * dt + double(s.y[j]));
     }
 }

@@ -6,7 +6,6 @@
 #include "sim/chain_view.h"
 
 #include <QLineEdit>
-
 #include <cmath>
 
 namespace {

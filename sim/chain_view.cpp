@@ -5,7 +5,6 @@
 #include <QPainter>
 #include <QPalette>
 #include <QResizeEvent>
-
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -70,10 +69,18 @@ ChainView::ChainView(QWidget* parent) : QWidget(parent), background_(qRgb(255, 2
     sinceFlush_.start();
 }
 
-void ChainView::setScaleLeft(float left) { scaleLeft_ = left; }
-void ChainView::setScaleTop(float top) { scaleTop_ = top; }
-void ChainView::setScaleWidth(float width) { scaleWidth_ = width; }
-void ChainView::setScaleHeight(float height) { scaleHeight_ = height; }
+void ChainView::setScaleLeft(float left) {
+    scaleLeft_ = left;
+}
+void ChainView::setScaleTop(float top) {
+    scaleTop_ = top;
+}
+void ChainView::setScaleWidth(float width) {
+    scaleWidth_ = width;
+}
+void ChainView::setScaleHeight(float height) {
+    scaleHeight_ = height;
+}
 
 void ChainView::setBackgroundColor(QRgb color) {
     // Like a picture box, a new background colour clears the view.
@@ -81,7 +88,9 @@ void ChainView::setBackgroundColor(QRgb color) {
     clear();
 }
 
-QRgb ChainView::foregroundColor() const { return palette().color(QPalette::WindowText).rgb(); }
+QRgb ChainView::foregroundColor() const {
+    return palette().color(QPalette::WindowText).rgb();
+}
 
 void ChainView::clear() {
     syncImageSize();
@@ -92,7 +101,9 @@ void ChainView::clear() {
     flush();
 }
 
-void ChainView::setPenWidth(int pixels) { penWidth_ = std::clamp(pixels, 1, 100); }
+void ChainView::setPenWidth(int pixels) {
+    penWidth_ = std::clamp(pixels, 1, 100);
+}
 
 QPoint ChainView::toPixel(double x, double y) const {
     const double px = (x - scaleLeft_) * width() / scaleWidth_;
@@ -215,7 +226,9 @@ void ChainView::drawLine(float x1, float y1, float x2, float y2) {
     drawLine(x1, y1, x2, y2, foregroundColor());
 }
 
-void ChainView::markDirty(const QRect& rect) { dirty_ = dirty_.united(rect & image_.rect()); }
+void ChainView::markDirty(const QRect& rect) {
+    dirty_ = dirty_.united(rect & image_.rect());
+}
 
 void ChainView::flush() {
     if (!dirty_.isEmpty()) {

@@ -4,7 +4,6 @@
 #include <QImage>
 #include <QRect>
 #include <QWidget>
-
 #include <array>
 #include <vector>
 

@@ -6,14 +6,12 @@
 #include "app/runtime_error.h"
 #include "ui/ondix15.h"
 
-#include <gtest/gtest.h>
-
 #include <QApplication>
 #include <QMessageBox>
 #include <QTimer>
-
 #include <cstdio>
 #include <cstdlib>
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -85,8 +83,7 @@ TEST(ProcessExitDeathTest, OverflowInAPassShowsTheBoxAndEnds) {
 }
 
 TEST(ProcessExitDeathTest, BadIndexShowsTheBoxAndEnds) {
-    EXPECT_EXIT(runWindow(3, [](Ondix15& w) { w.state().y[101] = 0; }),
-                testing::ExitedWithCode(9),
+    EXPECT_EXIT(runWindow(3, [](Ondix15& w) { w.state().y[101] = 0; }), testing::ExitedWithCode(9),
                 "box: Laufzeitfehler '9':  Index außerhalb des gültigen Bereichs");
 }
 

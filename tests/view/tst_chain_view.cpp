@@ -11,7 +11,6 @@
 #include <QLocale>
 #include <QSignalSpy>
 #include <QTest>
-
 #include <cmath>
 #include <memory>
 
