@@ -1,0 +1,2 @@
+# Fails with the message given in MESSAGE.
+message(FATAL_ERROR "${MESSAGE}")
