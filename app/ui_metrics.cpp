@@ -2,7 +2,6 @@
 
 #include <QGuiApplication>
 #include <QScreen>
-
 #include <cmath>
 
 namespace UiMetrics {
@@ -20,11 +19,23 @@ double logicalDpi(bool horizontal) {
 
 } // namespace
 
-double twipsPerPixelX() { return kTwipsPerInch / logicalDpi(true); }
-double twipsPerPixelY() { return kTwipsPerInch / logicalDpi(false); }
+double twipsPerPixelX() {
+    return kTwipsPerInch / logicalDpi(true);
+}
+double twipsPerPixelY() {
+    return kTwipsPerInch / logicalDpi(false);
+}
 
-int twipsToPixelsX(double twips) { return static_cast<int>(std::lround(twips / twipsPerPixelX())); }
-int twipsToPixelsY(double twips) { return static_cast<int>(std::lround(twips / twipsPerPixelY())); }
+int twipsToPixelsX(double twips) {
+    return twipsToPixels(twips, logicalDpi(true));
+}
+int twipsToPixelsY(double twips) {
+    return twipsToPixels(twips, logicalDpi(false));
+}
+
+int twipsToPixels(double twips, double dotsPerInch) {
+    return static_cast<int>(std::lround(twips * dotsPerInch / kTwipsPerInch));
+}
 
 QFont sansSerif(double pointSize) {
     QFont font(QStringLiteral("MS Sans Serif"));

@@ -15,6 +15,8 @@ double twipsPerPixelY();
 
 int twipsToPixelsX(double twips);
 int twipsToPixelsY(double twips);
+// At a given resolution, for a screen other than the primary one.
+int twipsToPixels(double twips, double dotsPerInch);
 
 // "MS Sans Serif" at the given size in points, regular; where that family is missing a narrow
 // sans serif of similar metrics stands in for it.

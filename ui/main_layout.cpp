@@ -1,45 +1,422 @@
 #include "ui/main_layout.h"
 
+#include "app/ui_metrics.h"
 #include "sim/chain_view.h"
+#include "ui/window_scale.h"
+#include "ui/wrapping_push_button.h"
 
+#include <QGroupBox>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
+#include <QList>
+#include <QRadioButton>
 #include <QScreen>
-
+#include <QScrollBar>
+#include <QWindow>
 #include <cmath>
 
 namespace MainLayout {
 
-MainControls createControls(QWidget& window) {
-    MainControls c;
+namespace {
+
+constexpr double kNormalPoints = 8.25;
+constexpr double kLargePoints = 9.75;
+
+constexpr QRgb kIndicatorRed = qRgb(255, 128, 128);
+constexpr QRgb kViewDesignBackground = qRgb(255, 255, 192);
+constexpr QRgb kViewBackground = qRgb(255, 255, 224);
+
+constexpr int kCaptionBlanks = 90;
+constexpr double kOuterHeightShare = 0.96;
+
+// Neighbouring columns of panels are this many window units apart.
+constexpr double kGap = 20;
+
+// The top row of labels in the chain view, just below its upper edge, as a single-precision
+// value like every coordinate of the view.
+constexpr float kTopRowY = -2.8f;
+
+// Places a control in fixed units from its container's top-left corner.
+void placeFixed(QWidget& control, int left, int top, int width, int height) {
+    control.setGeometry(UiMetrics::twipsToPixelsX(left), UiMetrics::twipsToPixelsY(top),
+                        UiMetrics::twipsToPixelsX(width), UiMetrics::twipsToPixelsY(height));
+}
+
+void sizeFixed(QWidget& control, int width, int height) {
+    control.resize(UiMetrics::twipsToPixelsX(width), UiMetrics::twipsToPixelsY(height));
+}
+
+void setBackColour(QWidget& control, QRgb colour) {
+    QPalette palette = control.palette();
+    palette.setColor(QPalette::Window, QColor(colour));
+    control.setPalette(palette);
+}
+
+template <typename Control> Control* named(Control* control, const char* name, double points) {
+    control->setObjectName(QLatin1String(name));
+    // Set on every control: a child would otherwise inherit the larger font of its panel.
+    control->setFont(UiMetrics::sansSerif(points));
+    return control;
+}
+
+QGroupBox* addFrame(QWidget& window, const char* name, const QString& title) {
+    return named(new QGroupBox(title, &window), name, kLargePoints);
+}
+
+QPushButton* addButton(QWidget* parent, const char* name, const QString& caption, double points) {
+    return named(new WrappingPushButton(caption, parent), name, points);
+}
+
+// Labels show their text from the top left and break it at blanks where it is wider than the
+// label. A plain label in a panel lets the panel's surface show through; the others are opaque.
+QLabel* addLabel(QWidget* parent, const char* name, const QString& caption, double points) {
+    auto* label = named(new QLabel(caption, parent), name, points);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setWordWrap(true);
+    return label;
+}
+
+// Labels in the chain view stand on the standard surface colour, not on the view's.
+QLabel* addViewLabel(QWidget* view, const char* name, const QString& caption) {
+    QLabel* label = addLabel(view, name, caption, kLargePoints);
+    label->setAutoFillBackground(true);
+    return label;
+}
+
+// The state indicators: a single-line border, and a background colour of their own, which the
+// switches change.
+void makeIndicator(QLabel& label) {
+    label.setFrameStyle(QFrame::Box | QFrame::Plain);
+    label.setLineWidth(1);
+    label.setAutoFillBackground(true);
+}
+
+QLineEdit* addTextBox(QWidget* parent, const char* name, const QString& text,
+                      const QString& accessibleName, double points = kNormalPoints) {
+    auto* box = named(new QLineEdit(text, parent), name, points);
+    box->setAccessibleName(accessibleName);
+    return box;
+}
+
+struct ScrollSettings {
+    int min;
+    int max;
+    int value;
+    int smallChange;
+    int largeChange;
+};
+
+QScrollBar* addScrollBar(QWidget* parent, const char* name, const QString& accessibleName,
+                         const ScrollSettings& settings) {
+    auto* bar = named(new QScrollBar(Qt::Horizontal, parent), name, kNormalPoints);
+    bar->setRange(settings.min, settings.max);
+    bar->setSingleStep(settings.smallChange);
+    bar->setPageStep(settings.largeChange);
+    bar->setValue(settings.value);
+    // The change is reported after an arrow or track click and when a dragged thumb is
+    // released, never while the thumb moves.
+    bar->setTracking(false);
+    bar->setFocusPolicy(Qt::StrongFocus);
+    bar->setAccessibleName(accessibleName);
+    return bar;
+}
+
+QRadioButton* addOption(QWidget* parent, const char* name, const QString& caption) {
+    return named(new QRadioButton(caption, parent), name, kLargePoints);
+}
+
+void createChainView(QWidget& window, MainControls& c) {
     c.Picture1 = new ChainView(&window);
     c.Picture1->setObjectName(QStringLiteral("Picture1"));
-    c.Picture1->setBackgroundColor(qRgb(255, 255, 192));
-    for (QLineEdit** text : {&c.Text1, &c.Text2, &c.Text3, &c.Text4, &c.Text5}) {
-        *text = new QLineEdit(&window);
+    c.Picture1->setAccessibleName(QStringLiteral("Wellenmaschine"));
+    c.Picture1->setBackgroundColor(kViewDesignBackground);
+    QWidget* view = c.Picture1;
+
+    // Their places in the view's own scale are given by the layout.
+    c.Label3 = addViewLabel(view, "Label3", QStringLiteral("Festes Ende"));
+    sizeFixed(*c.Label3, 1215, 375);
+    c.Label4 = addViewLabel(view, "Label4", QStringLiteral("Loses Ende"));
+    sizeFixed(*c.Label4, 1215, 375);
+    c.Label5 = addViewLabel(view, "Label5", QStringLiteral("Dämpfung On"));
+    sizeFixed(*c.Label5, 1335, 375);
+    c.Label6 = addViewLabel(view, "Label6", QStringLiteral("Anregung von Hand"));
+    sizeFixed(*c.Label6, 1935, 375);
+    c.Label7 = addViewLabel(view, "Label7", QStringLiteral("m = 1"));
+    sizeFixed(*c.Label7, 615, 375);
+    c.Label8 = addViewLabel(view, "Label8", QStringLiteral("m = 4"));
+    sizeFixed(*c.Label8, 615, 375);
+
+    c.Text1 = addTextBox(view, "Text1", QStringLiteral("Text1"), QStringLiteral("Messband"));
+    placeFixed(*c.Text1, 2400, 120, 735, 375);
+}
+
+// Harmonic drive: amplitude and period with their read-outs, the drive's switch and state, and
+// the hint for moving the end by hand.
+void createExcitationPanel(QWidget& window, MainControls& c) {
+    QGroupBox* frame = c.Frame1 =
+        addFrame(window, "Frame1", QStringLiteral("Anregung am linken Ende"));
+
+    c.HScroll1 = addScrollBar(frame, "HScroll1", QStringLiteral("Amplitude"), {1, 20, 10, 1, 1});
+    placeFixed(*c.HScroll1, 240, 360, 1935, 375);
+    c.Label1 = addLabel(frame, "Label1", QStringLiteral("Amplitude"), kLargePoints);
+    placeFixed(*c.Label1, 240, 720, 1815, 255);
+    c.Text2 = addTextBox(frame, "Text2", QStringLiteral("Text2"), QStringLiteral("Amplitude"));
+    placeFixed(*c.Text2, 2280, 360, 735, 375);
+
+    c.HScroll2 = addScrollBar(frame, "HScroll2", QStringLiteral("Periode"), {10, 1000, 250, 1, 10});
+    placeFixed(*c.HScroll2, 240, 960, 1935, 375);
+    c.Label2 = addLabel(frame, "Label2", QStringLiteral("Periode"), kLargePoints);
+    placeFixed(*c.Label2, 240, 1320, 1815, 375);
+    c.Text3 = addTextBox(frame, "Text3", QStringLiteral("Text3"), QStringLiteral("Periode"));
+    placeFixed(*c.Text3, 2280, 960, 735, 375);
+
+    c.Command7 = addButton(frame, "Command7", QStringLiteral("Harmonisch On/Off"), kLargePoints);
+    placeFixed(*c.Command7, 240, 1560, 1935, 375);
+    c.Text5 = addTextBox(frame, "Text5", QStringLiteral("Text5"),
+                         QStringLiteral("Zustand der harmonischen Anregung"));
+    placeFixed(*c.Text5, 2280, 1560, 735, 375);
+
+    c.Label13 = addLabel(frame, "Label13",
+                         QStringLiteral("Anregung von Hand:") + QString(18, QLatin1Char(' ')) +
+                             QStringLiteral("Linke Maustaste drücken und festes Ende ziehen"),
+                         kNormalPoints);
+    placeFixed(*c.Label13, 240, 2040, 2655, 735);
+    setBackColour(*c.Label13, kIndicatorRed);
+    makeIndicator(*c.Label13);
+}
+
+// Damping of the loose end: switch and state.
+void createDampingPanel(QWidget& window, MainControls& c) {
+    QGroupBox* frame = c.Frame2 = addFrame(window, "Frame2", QStringLiteral("Dämpfung"));
+    c.Command9 = addButton(frame, "Command9", QStringLiteral("On/Off"), kNormalPoints);
+    placeFixed(*c.Command9, 120, 240, 1455, 375);
+    c.Label9 = addLabel(frame, "Label9", QStringLiteral("On"), kNormalPoints);
+    placeFixed(*c.Label9, 1680, 240, 615, 375);
+    setBackColour(*c.Label9, kIndicatorRed);
+    makeIndicator(*c.Label9);
+}
+
+// Clearing everything, the velocities or the displacements; halt and continue.
+void createClearingPanel(QWidget& window, MainControls& c) {
+    QGroupBox* frame = c.Frame3 = addFrame(window, "Frame3", QStringLiteral("Löschfunktionen"));
+    c.Command5 = addButton(frame, "Command5", QStringLiteral("Löschen"), kLargePoints);
+    placeFixed(*c.Command5, 360, 360, 1455, 375);
+    c.Command11 = addButton(frame, "Command11", QStringLiteral("Halt"), kLargePoints);
+    placeFixed(*c.Command11, 2040, 360, 1335, 375);
+    c.Command1 = addButton(frame, "Command1", QStringLiteral("v(i) = 0"), kLargePoints);
+    placeFixed(*c.Command1, 360, 840, 1455, 375);
+    c.Command2 = addButton(frame, "Command2", QStringLiteral("y(i) = 0"), kLargePoints);
+    placeFixed(*c.Command2, 2040, 840, 1335, 375);
+}
+
+// Refraction: switch and state.
+void createRefractionPanel(QWidget& window, MainControls& c) {
+    QGroupBox* frame = c.Frame4 = addFrame(window, "Frame4", QStringLiteral("Brechung"));
+    c.Command3 = addButton(frame, "Command3", QStringLiteral("On/Off"), kNormalPoints);
+    placeFixed(*c.Command3, 120, 240, 1455, 375);
+    c.Label10 = addLabel(frame, "Label10", QStringLiteral("Off"), kNormalPoints);
+    placeFixed(*c.Label10, 1680, 240, 615, 375);
+    makeIndicator(*c.Label10);
+}
+
+// The clock with its switch on the left, the speed on the right. The caption's blanks put its
+// two words above the two columns.
+void createClockPanel(QWidget& window, MainControls& c) {
+    const QString title = QString(16, QLatin1Char(' ')) + QStringLiteral("Uhr") +
+                          QString(21, QLatin1Char(' ')) + QStringLiteral("Zeitablauf");
+    QGroupBox* frame = c.Frame5 = addFrame(window, "Frame5", title);
+    c.Text4 = addTextBox(frame, "Text4", QStringLiteral("0"), QStringLiteral("Uhr"), kLargePoints);
+    placeFixed(*c.Text4, 480, 360, 1095, 375);
+    c.Command8 = addButton(frame, "Command8", QStringLiteral("Uhr Start"), kLargePoints);
+    placeFixed(*c.Command8, 480, 840, 1095, 375);
+    c.HScroll3 =
+        addScrollBar(frame, "HScroll3", QStringLiteral("Geschwindigkeit"), {1, 50, 10, 1, 5});
+    placeFixed(*c.HScroll3, 1680, 360, 1815, 375);
+    c.Label11 = addLabel(frame, "Label11", QStringLiteral("langsam ---schnell"), kLargePoints);
+    c.Label11->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    placeFixed(*c.Label11, 1680, 840, 1815, 375);
+}
+
+// Obstacle: switch and state.
+void createObstaclePanel(QWidget& window, MainControls& c) {
+    QGroupBox* frame = c.Frame6 = addFrame(window, "Frame6", QStringLiteral("Hindernis"));
+    c.Command4 = addButton(frame, "Command4", QStringLiteral("On/Off"), kNormalPoints);
+    placeFixed(*c.Command4, 120, 240, 1455, 375);
+    c.Label12 = addLabel(frame, "Label12", QStringLiteral("Off"), kNormalPoints);
+    placeFixed(*c.Label12, 1680, 240, 615, 375);
+    makeIndicator(*c.Label12);
+}
+
+// Chain type. The two option buttons share the frame, so choosing one clears the other.
+void createCarrierPanel(QWidget& window, MainControls& c) {
+    QGroupBox* frame = c.Frame7 = addFrame(window, "Frame7", QStringLiteral("Wellenträger"));
+    c.Option1 = addOption(frame, "Option1", QStringLiteral("Torsionskette"));
+    placeFixed(*c.Option1, 240, 600, 2175, 375);
+    c.Option1->setChecked(true);
+    c.Option2 = addOption(frame, "Option2", QStringLiteral("Pendelkette"));
+    placeFixed(*c.Option2, 240, 1320, 1575, 375);
+}
+
+void setFocusOrder(const MainControls& c) {
+    const QList<QWidget*> order{c.Picture1, c.HScroll1, c.HScroll2, c.HScroll3,  c.Command1,
+                                c.Command2, c.Command3, c.Command4, c.Command5,  c.Command6,
+                                c.Command7, c.Command8, c.Command9, c.Command10, c.Command11,
+                                c.Option1,  c.Option2,  c.Text2,    c.Text3,     c.Text4,
+                                c.Text5,    c.Text1};
+    for (qsizetype i = 1; i < order.size(); ++i) {
+        QWidget::setTabOrder(order[i - 1], order[i]);
     }
-    c.Text1->setParent(c.Picture1);
-    c.Text1->setText(QStringLiteral("Text1"));
-    c.Text2->setText(QStringLiteral("Text2"));
-    c.Text3->setText(QStringLiteral("Text3"));
-    c.Text4->setText(QStringLiteral("0"));
-    c.Text5->setText(QStringLiteral("Text5"));
+}
+
+QPoint cornerOf(const ScreenMetrics& screen) {
+    // One fixed unit from the screen's corner, which is less than a pixel at any usual
+    // resolution.
+    return screen.geometry.topLeft() + QPoint(UiMetrics::twipsToPixels(1, screen.dpiX),
+                                              UiMetrics::twipsToPixels(1, screen.dpiY));
+}
+
+// The frame the window system puts around the window. The platform window is created for the
+// question, since only it knows; a window manager that decorates a window only once it is
+// mapped reports no frame before the window is shown.
+QMargins frameMarginsOf(QWidget& window) {
+    if (!window.isWindow()) {
+        return {};
+    }
+    window.winId();
+    const QWindow* handle = window.windowHandle();
+    return handle != nullptr ? handle->frameMargins() : QMargins();
+}
+
+QSize clientSizeWithin(const QSize& outer, const QMargins& frame) {
+    return {outer.width() - frame.left() - frame.right(),
+            outer.height() - frame.top() - frame.bottom()};
+}
+
+// Height, Width and Top in window units; the Left follows by a rule of the caller.
+void sizeAndTop(const WindowScale& scale, QWidget& control, double height, double width,
+                double top) {
+    scale.setHeight(control, height);
+    scale.setWidth(control, width);
+    scale.setTop(control, top);
+}
+
+// The information and end buttons side by side, above Frame7.
+void placeButton(const WindowScale& scale, QWidget& button, double left) {
+    scale.setWidth(button, 405);
+    scale.setHeight(button, 200);
+    scale.setTop(button, 2045);
+    scale.setLeft(button, left);
+}
+
+// Left before Top, in the chain view's scale.
+void placeInView(const ChainView& view, QWidget& control, float x, float y) {
+    control.move(view.toPixel(x, 0).x(), control.y());
+    control.move(control.x(), view.toPixel(0, y).y());
+}
+
+} // namespace
+
+QString creditLine() {
+    return QStringLiteral("Lehrmittelbau Zarvel 15.00");
+}
+
+QString windowCaption() {
+    return QStringLiteral("Zarvel") + QString(kCaptionBlanks, QLatin1Char(' ')) + creditLine();
+}
+
+ScreenMetrics ScreenMetrics::primary() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr) {
+        return {};
+    }
+    return {screen->geometry(), screen->logicalDotsPerInchX(), screen->logicalDotsPerInchY()};
+}
+
+QSize outerSize(const ScreenMetrics& screen) {
+    // The screen's size in fixed units, the height's share of it, and back to pixels.
+    const double widthTwips = screen.geometry.width() * UiMetrics::kTwipsPerInch / screen.dpiX;
+    const double heightTwips = screen.geometry.height() * UiMetrics::kTwipsPerInch / screen.dpiY;
+    return {UiMetrics::twipsToPixels(widthTwips, screen.dpiX),
+            UiMetrics::twipsToPixels(kOuterHeightShare * heightTwips, screen.dpiY)};
+}
+
+MainControls createControls(QWidget& window) {
+    window.setWindowTitle(windowCaption());
+    window.setFont(UiMetrics::sansSerif(kNormalPoints));
+
+    MainControls c;
+    createChainView(window, c);
+    createExcitationPanel(window, c);
+    createDampingPanel(window, c);
+    createClearingPanel(window, c);
+    createRefractionPanel(window, c);
+    createClockPanel(window, c);
+    createObstaclePanel(window, c);
+    createCarrierPanel(window, c);
+    c.Command6 =
+        addButton(&window, "Command6", QStringLiteral("   Info zur Torsionskette"), kNormalPoints);
+    c.Command10 = addButton(&window, "Command10", QStringLiteral("Ende"), kLargePoints);
+    setFocusOrder(c);
     return c;
 }
 
-void layOut(QWidget& window, MainControls& c) {
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    window.move(screen.topLeft());
-    window.resize(screen.width(), static_cast<int>(std::lround(0.96 * screen.height())));
-    const double unitY = window.height() / 3000.0;
-    c.Picture1->setGeometry(0, static_cast<int>(std::lround(2 * unitY)), window.width(),
-                            static_cast<int>(std::lround(2000 * unitY)));
-    c.Picture1->setScaleHeight(6);
-    c.Picture1->setScaleWidth(100);
-    c.Picture1->setScaleLeft(0);
-    c.Picture1->setScaleTop(-3);
-    c.Picture1->setBackgroundColor(qRgb(255, 255, 224));
+void layOut(QWidget& window, MainControls& c, const ScreenMetrics& screen) {
+    window.move(cornerOf(screen));
+    window.resize(clientSizeWithin(outerSize(screen), frameMarginsOf(window)));
+    const WindowScale scale(window.size());
+
+    ChainView& view = *c.Picture1;
+    scale.setWidth(view, 4000);
+    scale.setHeight(view, 2000);
+    scale.setLeft(view, 0);
+    scale.setTop(view, 2);
+    view.setScaleHeight(6);
+    view.setScaleWidth(100);
+    view.setScaleLeft(0);
+    view.setScaleTop(-3);
+    view.setBackgroundColor(kViewBackground);
+
+    // Four columns beneath the view: Frame1; Frame3 above Frame5; Frame2, Frame4 and Frame6;
+    // the two buttons above Frame7. Each column starts at the read-back right edge of the one
+    // before it.
+    sizeAndTop(scale, *c.Frame1, 980, 1000, 2020);
+    scale.setLeft(*c.Frame1, 0);
+    sizeAndTop(scale, *c.Frame3, 480, 1200, 2020);
+    scale.setLeft(*c.Frame3, scale.right(*c.Frame1) + kGap);
+    sizeAndTop(scale, *c.Frame5, 480, 1200, 2520);
+    scale.setLeft(*c.Frame5, scale.right(*c.Frame1) + kGap);
+    sizeAndTop(scale, *c.Frame2, 320, 800, 2020);
+    scale.setLeft(*c.Frame2, scale.right(*c.Frame3) + kGap);
+    sizeAndTop(scale, *c.Frame4, 320, 800, 2340);
+    scale.setLeft(*c.Frame4, scale.left(*c.Frame2));
+    sizeAndTop(scale, *c.Frame6, 340, 800, 2660);
+    scale.setLeft(*c.Frame6, scale.left(*c.Frame2));
+    sizeAndTop(scale, *c.Frame7, 750, 830, 2250);
+    scale.setLeft(*c.Frame7, scale.right(*c.Frame4) + kGap);
+
+    placeButton(scale, *c.Command6, scale.right(*c.Frame4) + kGap);
+    placeButton(scale, *c.Command10, scale.right(*c.Command6) + kGap);
+
+    placeInView(view, *c.Label3, 1, kTopRowY);
+    placeInView(view, *c.Label4, 85, kTopRowY);
+    placeInView(view, *c.Label5, 85, 2.5f);
+    placeInView(view, *c.Label6, 1, 2.4f);
+    placeInView(view, *c.Label7, 25, kTopRowY);
+    c.Label7->hide();
+    placeInView(view, *c.Label8, 75, kTopRowY);
+    c.Label8->hide();
+
     c.Text1->hide();
+}
+
+void placeShownWindow(QWidget& window, const ScreenMetrics& screen) {
+    const QSize client = clientSizeWithin(outerSize(screen), frameMarginsOf(window));
+    if (window.size() != client) {
+        window.resize(client);
+    }
+    window.move(cornerOf(screen));
 }
 
 } // namespace MainLayout

@@ -25,9 +25,11 @@ Ondix15::Ondix15(ChainRunner::Yield yield, QWidget* parent)
 Ondix15::~Ondix15() = default;
 
 void Ondix15::Form_Load() {
-    MainLayout::layOut(*this, controls_);
+    const auto screen = MainLayout::ScreenMetrics::primary();
+    MainLayout::layOut(*this, controls_, screen);
     show();
-    move(0, 0);
+    // The window system may have placed the new window elsewhere.
+    MainLayout::placeShownWindow(*this, screen);
     initialiseChain();
     if (state_.running == 0) {
         runner_->RunChain();

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QPushButton>
+
+// A push button whose caption breaks at blanks onto further lines when it is wider than the
+// button, as the captions of this program's narrow buttons must; a caption that fits stays on
+// one line, centred. Blanks inside the caption, leading ones included, are kept.
+class WrappingPushButton : public QPushButton {
+    Q_OBJECT
+
+public:
+    explicit WrappingPushButton(const QString& caption, QWidget* parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
