@@ -1,0 +1,79 @@
+// The run loop's budget: one pass of the physics should cost well under a microsecond, one pass
+// with the drawing of the 98 masses into a full-width view well under 100 microseconds, and a
+// pass with the clock off should allocate nothing (reported as allocs_per_pass).
+
+#include "counting_allocator.h"
+#include "sim/chain_physics.h"
+#include "sim/chain_runner.h"
+#include "sim/chain_state.h"
+#include "sim/chain_view.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// Start values with the drive on, run until the wave has spread over the whole chain.
+ChainState movingChain() {
+    ChainState s;
+    setStartValues(s);
+    s.harmonicOn = 1;
+    for (int pass = 0; pass < 2000; ++pass) {
+        integratePass(s);
+    }
+    return s;
+}
+
+void BM_IntegratePass(benchmark::State& state) {
+    ChainState chain = movingChain();
+    for (auto _ : state) {
+        integratePass(chain);
+        advanceClock(chain);
+        benchmark::ClobberMemory();
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_IntegratePass);
+
+// A whole pass of the run loop (physics, erasing and drawing every mass, clock time) into a
+// view of 1920 x 700 pixels, with the clock off. Argument: refraction off or on (wider pen from
+// mass 47 on).
+void BM_DrawPass(benchmark::State& state) {
+    ChainState chain = movingChain();
+    chain.refractionOn = static_cast<std::int16_t>(state.range(0));
+    ChainView view;
+    view.setBackgroundColor(qRgb(255, 255, 224));
+    view.resize(1920, 700);
+    if (view.image().size() != QSize(1920, 700)) {
+        state.SkipWithError("the chain view has no image of 1920 x 700 pixels");
+        return;
+    }
+    QLineEdit readout;
+    ChainRunner runner(chain, view, readout, [] {});
+    runner.runPass(); // warm-up
+
+    AllocationCounter allocations;
+    for (auto _ : state) {
+        runner.runPass();
+        benchmark::ClobberMemory();
+    }
+    state.counters["allocs_per_pass"] = benchmark::Counter(static_cast<double>(allocations.count()),
+                                                           benchmark::Counter::kAvgIterations);
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_DrawPass)->ArgName("refraction")->Arg(0)->Arg(1);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
+        return 1;
+    }
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
