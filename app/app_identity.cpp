@@ -27,3 +27,7 @@ void installApplicationIdentity() {
     QApplication::setDesktopFileName(QStringLiteral("org.example.ondix15"));
     QApplication::setWindowIcon(programIcon());
 }
+
+QString creditLine() {
+    return QStringLiteral("Ondix-Lehrmittel 15.00");
+}

@@ -1,5 +1,6 @@
 #include "ui/main_layout.h"
 
+#include "app/app_identity.h"
 #include "app/ui_metrics.h"
 #include "sim/chain_view.h"
 #include "ui/window_scale.h"
@@ -60,8 +61,14 @@ template <typename Control> Control* named(Control* control, const char* name, d
     return control;
 }
 
+// A panel's caption sits on its outline at the top left, the outline running behind it, so the
+// controls placed from the panel's corner stand inside the outline.
 QGroupBox* addFrame(QWidget& window, const char* name, const QString& title) {
-    return named(new QGroupBox(title, &window), name, kLargePoints);
+    auto* frame = named(new QGroupBox(title, &window), name, kLargePoints);
+    frame->setStyleSheet(QStringLiteral(
+        "QGroupBox { border: 1px solid palette(mid); margin-top: 0.5em; }"
+        "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0px 2px; }"));
+    return frame;
 }
 
 QPushButton* addButton(QWidget* parent, const char* name, const QString& caption, double points) {
@@ -317,10 +324,6 @@ void placeInView(const ChainView& view, QWidget& control, float x, float y) {
 }
 
 } // namespace
-
-QString creditLine() {
-    return QStringLiteral("Lehrmittelbau Zarvel 15.00");
-}
 
 QString windowCaption() {
     return QStringLiteral("Zarvel") + QString(kCaptionBlanks, QLatin1Char(' ')) + creditLine();

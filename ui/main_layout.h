@@ -12,8 +12,6 @@ class QWidget;
 // applies once at start-up.
 namespace MainLayout {
 
-// The credit line at the end of the window's caption.
-QString creditLine();
 // "Zarvel", 90 blanks, the credit line.
 QString windowCaption();
 
