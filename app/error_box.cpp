@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QString>
+
 #include <cstdio>
 
 namespace {

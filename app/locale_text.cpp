@@ -3,6 +3,7 @@
 #include "app/number_text.h"
 
 #include <QLocale>
+
 #include <array>
 
 namespace {

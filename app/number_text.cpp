@@ -42,8 +42,8 @@ Decimal decompose(double value, int significantDigits) {
 
 } // namespace
 
-std::size_t formatSignificant(double value, int significantDigits, std::string_view decimalSeparator,
-                              char* out) {
+std::size_t formatSignificant(double value, int significantDigits,
+                              std::string_view decimalSeparator, char* out) {
     char* w = out;
     if (std::isnan(value)) {
         std::memcpy(w, "NaN", 3);

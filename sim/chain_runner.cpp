@@ -6,6 +6,7 @@
 #include "sim/chain_view.h"
 
 #include <QLineEdit>
+
 #include <cmath>
 
 namespace {

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPalette>
 #include <QResizeEvent>
+
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>

@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QRect>
 #include <QWidget>
+
 #include <array>
 #include <vector>
 

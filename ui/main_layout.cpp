@@ -15,6 +15,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QWindow>
+
 #include <cmath>
 
 namespace MainLayout {

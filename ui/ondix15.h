@@ -5,6 +5,7 @@
 #include "ui/main_controls.h"
 
 #include <QWidget>
+
 #include <memory>
 
 // The main window: the chain view across its upper two thirds, the panels of controls beneath.

@@ -1,6 +1,7 @@
 #include "ui/window_scale.h"
 
 #include <QWidget>
+
 #include <cmath>
 
 WindowScale::WindowScale(QSize client) : client_(client) {}

@@ -9,9 +9,10 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QTimer>
+#include <gtest/gtest.h>
+
 #include <cstdio>
 #include <cstdlib>
-#include <gtest/gtest.h>
 
 namespace {
 

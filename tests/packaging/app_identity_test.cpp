@@ -5,8 +5,9 @@
 #include <QImage>
 #include <QPixmap>
 #include <QWidget>
-#include <array>
 #include <gtest/gtest.h>
+
+#include <array>
 
 namespace {
 

@@ -6,12 +6,13 @@
 #include "sim/chain_physics.h"
 #include "sim/chain_state.h"
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <array>
 #include <bit>
 #include <cmath>
 #include <cstdint>
-#include <gtest/gtest.h>
 
 namespace {
 

@@ -5,6 +5,7 @@
 #include "app/number_text.h"
 
 #include <gtest/gtest.h>
+
 #include <limits>
 #include <string>
 

@@ -7,6 +7,7 @@
 #include "sim/chain_state.h"
 
 #include <gtest/gtest.h>
+
 #include <limits>
 
 namespace {

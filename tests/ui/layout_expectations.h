@@ -4,6 +4,7 @@
 
 #include <QTest>
 #include <QWidget>
+
 #include <array>
 #include <cmath>
 

@@ -19,6 +19,7 @@
 #include <QStyleOptionSlider>
 #include <QTest>
 #include <QWindow>
+
 #include <memory>
 
 namespace {

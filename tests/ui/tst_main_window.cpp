@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QScreen>
 #include <QTest>
+
 #include <functional>
 #include <memory>
 

@@ -11,6 +11,7 @@
 #include <QLocale>
 #include <QSignalSpy>
 #include <QTest>
+
 #include <cmath>
 #include <memory>
 
