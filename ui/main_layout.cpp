@@ -195,15 +195,34 @@ void createExcitationPanel(QWidget& window, MainControls& c) {
     makeIndicator(*c.Label13);
 }
 
-// Damping of the loose end: switch and state.
+// The three medium options share one shape: an "On/Off" button and a bordered indicator of the
+// option's state beside it.
+struct SwitchPanel {
+    QGroupBox* frame;
+    QPushButton* button;
+    QLabel* indicator;
+};
+
+SwitchPanel addSwitchPanel(QWidget& window, const char* frameName, const QString& title,
+                           const char* buttonName, const char* indicatorName,
+                           const QString& state) {
+    QGroupBox* frame = addFrame(window, frameName, title);
+    QPushButton* button = addButton(frame, buttonName, QStringLiteral("On/Off"), kNormalPoints);
+    placeFixed(*button, 120, 240, 1455, 375);
+    QLabel* indicator = addLabel(frame, indicatorName, state, kNormalPoints);
+    placeFixed(*indicator, 1680, 240, 615, 375);
+    makeIndicator(*indicator);
+    return {frame, button, indicator};
+}
+
+// Damping of the loose end, on at start.
 void createDampingPanel(QWidget& window, MainControls& c) {
-    QGroupBox* frame = c.Frame2 = addFrame(window, "Frame2", QStringLiteral("Dämpfung"));
-    c.Command9 = addButton(frame, "Command9", QStringLiteral("On/Off"), kNormalPoints);
-    placeFixed(*c.Command9, 120, 240, 1455, 375);
-    c.Label9 = addLabel(frame, "Label9", QStringLiteral("On"), kNormalPoints);
-    placeFixed(*c.Label9, 1680, 240, 615, 375);
+    const SwitchPanel panel = addSwitchPanel(window, "Frame2", QStringLiteral("Dämpfung"),
+                                             "Command9", "Label9", QStringLiteral("On"));
+    c.Frame2 = panel.frame;
+    c.Command9 = panel.button;
+    c.Label9 = panel.indicator;
     setBackColour(*c.Label9, kIndicatorRed);
-    makeIndicator(*c.Label9);
 }
 
 // Clearing everything, the velocities or the displacements; halt and continue.
@@ -219,14 +238,13 @@ void createClearingPanel(QWidget& window, MainControls& c) {
     placeFixed(*c.Command2, 2040, 840, 1335, 375);
 }
 
-// Refraction: switch and state.
+// Refraction, off at start.
 void createRefractionPanel(QWidget& window, MainControls& c) {
-    QGroupBox* frame = c.Frame4 = addFrame(window, "Frame4", QStringLiteral("Brechung"));
-    c.Command3 = addButton(frame, "Command3", QStringLiteral("On/Off"), kNormalPoints);
-    placeFixed(*c.Command3, 120, 240, 1455, 375);
-    c.Label10 = addLabel(frame, "Label10", QStringLiteral("Off"), kNormalPoints);
-    placeFixed(*c.Label10, 1680, 240, 615, 375);
-    makeIndicator(*c.Label10);
+    const SwitchPanel panel = addSwitchPanel(window, "Frame4", QStringLiteral("Brechung"),
+                                             "Command3", "Label10", QStringLiteral("Off"));
+    c.Frame4 = panel.frame;
+    c.Command3 = panel.button;
+    c.Label10 = panel.indicator;
 }
 
 // The clock with its switch on the left, the speed on the right. The caption's blanks put its
@@ -247,14 +265,13 @@ void createClockPanel(QWidget& window, MainControls& c) {
     placeFixed(*c.Label11, 1680, 840, 1815, 375);
 }
 
-// Obstacle: switch and state.
+// Obstacle, off at start.
 void createObstaclePanel(QWidget& window, MainControls& c) {
-    QGroupBox* frame = c.Frame6 = addFrame(window, "Frame6", QStringLiteral("Hindernis"));
-    c.Command4 = addButton(frame, "Command4", QStringLiteral("On/Off"), kNormalPoints);
-    placeFixed(*c.Command4, 120, 240, 1455, 375);
-    c.Label12 = addLabel(frame, "Label12", QStringLiteral("Off"), kNormalPoints);
-    placeFixed(*c.Label12, 1680, 240, 615, 375);
-    makeIndicator(*c.Label12);
+    const SwitchPanel panel = addSwitchPanel(window, "Frame6", QStringLiteral("Hindernis"),
+                                             "Command4", "Label12", QStringLiteral("Off"));
+    c.Frame6 = panel.frame;
+    c.Command4 = panel.button;
+    c.Label12 = panel.indicator;
 }
 
 // Chain type. The two option buttons share the frame, so choosing one clears the other.
