@@ -158,11 +158,14 @@ void ChainView::stamp(QPoint centre, QRgb color) {
     const Disc& disc = discFor(penWidth_);
     const int left = centre.x() - penWidth_ / 2;
     const int top = centre.y() - penWidth_ / 2;
-    const int width = image_.width();
-    const int height = image_.height();
+    const int width = imageSize_.width();
+    const int height = imageSize_.height();
     if (left >= width || top >= height || left + penWidth_ <= 0 || top + penWidth_ <= 0) {
         return;
     }
+    // One detach check per dot, not per row.
+    uchar* const bits = image_.bits();
+    const qsizetype bytesPerLine = image_.bytesPerLine();
     for (int row = 0; row < penWidth_; ++row) {
         const int y = top + row;
         if (y < 0 || y >= height) {
@@ -173,7 +176,7 @@ void ChainView::stamp(QPoint centre, QRgb color) {
         if (begin >= end) {
             continue;
         }
-        auto* line = reinterpret_cast<QRgb*>(image_.scanLine(y));
+        auto* line = reinterpret_cast<QRgb*>(bits + y * bytesPerLine);
         std::fill(line + begin, line + end, color);
     }
     markDirty(QRect(left, top, penWidth_, penWidth_));
@@ -228,7 +231,7 @@ void ChainView::drawLine(float x1, float y1, float x2, float y2) {
 }
 
 void ChainView::markDirty(const QRect& rect) {
-    dirty_ = dirty_.united(rect & image_.rect());
+    dirty_ = dirty_.united(rect & QRect(QPoint(0, 0), imageSize_));
 }
 
 void ChainView::flush() {
