@@ -7,16 +7,12 @@
 #include <QMessageBox>
 #include <QString>
 
-#include <cstdio>
-
 namespace {
 
 void showAndEnd(const RunTimeError& error) {
     static bool reporting = false;
     const int number = static_cast<int>(error.code);
-    std::fprintf(stderr, "Laufzeitfehler %d: %.*s\n", number,
-                 static_cast<int>(error.message.size()), error.message.data());
-    std::fflush(stderr);
+    writeRunTimeError(error);
     // An error raised while the box is up (by a handler running in its event loop) ends the
     // process without a second box.
     if (!reporting && qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr) {

@@ -7,9 +7,7 @@
 namespace {
 
 void reportToStandardError(const RunTimeError& error) {
-    std::fprintf(stderr, "Laufzeitfehler %d: %.*s\n", static_cast<int>(error.code),
-                 static_cast<int>(error.message.size()), error.message.data());
-    std::fflush(stderr);
+    writeRunTimeError(error);
     std::_Exit(static_cast<int>(error.code));
 }
 
@@ -29,6 +27,12 @@ RunTimeError runTimeErrorFor(RunTimeErrorCode code) {
         return {code, "Division durch Null"};
     }
     return {code, "Anwendungs- oder objektdefinierter Fehler"};
+}
+
+void writeRunTimeError(const RunTimeError& error) {
+    std::fprintf(stderr, "Laufzeitfehler %d: %.*s\n", static_cast<int>(error.code),
+                 static_cast<int>(error.message.size()), error.message.data());
+    std::fflush(stderr);
 }
 
 RunTimeErrorReporter setRunTimeErrorReporter(RunTimeErrorReporter reporter) {

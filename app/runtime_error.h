@@ -23,6 +23,9 @@ RunTimeError runTimeErrorFor(RunTimeErrorCode code);
 // The reporter shows the error and ends the process. If it returns, the process is aborted.
 using RunTimeErrorReporter = void (*)(const RunTimeError&);
 
+// Writes "Laufzeitfehler N: message" to standard error, the line every reporter leaves behind.
+void writeRunTimeError(const RunTimeError& error);
+
 // Installs a reporter and returns the previous one. The default writes to standard error and
 // ends the process with the error's number as exit status.
 RunTimeErrorReporter setRunTimeErrorReporter(RunTimeErrorReporter reporter);
