@@ -2,10 +2,10 @@
 // with the drawing of the 98 masses into a full-width view well under 100 microseconds, and a
 // pass with the clock off should allocate nothing (reported as allocs_per_pass).
 
-#include "counting_allocator.h"
-#include "sim/chain_physics.h"
+#include "core/chain_physics.h"
+#include "core/chain_state.h"
+#include "probes/counting_allocator.h"
 #include "sim/chain_runner.h"
-#include "sim/chain_state.h"
 #include "sim/chain_view.h"
 
 #include <QApplication>

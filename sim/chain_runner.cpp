@@ -1,8 +1,10 @@
 #include "sim/chain_runner.h"
 
-#include "app/locale_text.h"
-#include "sim/chain_physics.h"
-#include "sim/chain_state.h"
+#include "core/chain_constants.h"
+#include "core/chain_physics.h"
+#include "core/chain_state.h"
+#include "platform/locale_text.h"
+#include "platform/qt_colour.h"
 #include "sim/chain_view.h"
 
 #include <QLineEdit>
@@ -11,12 +13,11 @@
 
 namespace {
 
-constexpr QRgb kBackground = qRgb(255, 255, 224);
-constexpr QRgb kMassColour = qRgb(0, 0, 0);
-constexpr int kRestingPen = 4;
-constexpr int kHeavyPen = 5;
-// The wide pen starts one mass before the heavy half, which begins at mass 48.
-constexpr int kFirstWideMass = 47;
+constexpr QRgb kBackground = toQRgb(Chain::kBackground);
+constexpr QRgb kMassColour = toQRgb(Chain::kMassColour);
+using Chain::kFirstWideMass;
+using Chain::kHeavyPen;
+using Chain::kRestingPen;
 
 } // namespace
 

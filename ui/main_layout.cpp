@@ -1,7 +1,8 @@
 #include "ui/main_layout.h"
 
-#include "app/app_identity.h"
-#include "app/ui_metrics.h"
+#include "platform/app_identity.h"
+#include "platform/qt_colour.h"
+#include "platform/ui_metrics.h"
 #include "sim/chain_view.h"
 #include "ui/window_scale.h"
 #include "ui/wrapping_push_button.h"
@@ -27,7 +28,7 @@ constexpr double kLargePoints = 9.75;
 
 constexpr QRgb kIndicatorRed = qRgb(255, 128, 128);
 constexpr QRgb kViewDesignBackground = qRgb(255, 255, 192);
-constexpr QRgb kViewBackground = qRgb(255, 255, 224);
+constexpr QRgb kViewBackground = toQRgb(Chain::kBackground);
 
 constexpr int kCaptionBlanks = 90;
 constexpr double kOuterHeightShare = 0.96;

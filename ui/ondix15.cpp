@@ -1,19 +1,14 @@
 #include "ui/ondix15.h"
 
-#include "app/locale_text.h"
-#include "app/process_end.h"
+#include "core/chain_constants.h"
+#include "platform/locale_text.h"
+#include "platform/process_end.h"
+#include "platform/qt_colour.h"
 #include "sim/chain_view.h"
 #include "ui/main_layout.h"
 
 #include <QCloseEvent>
 #include <QLineEdit>
-
-namespace {
-
-constexpr QRgb kDampingMarker = qRgb(255, 128, 128);
-constexpr float kEndX = 98;
-
-} // namespace
 
 Ondix15::Ondix15(ChainRunner::Yield yield, QWidget* parent)
     : QWidget(parent), controls_(MainLayout::createControls(*this)),
@@ -44,8 +39,9 @@ void Ondix15::initialiseChain() {
     controls_.Text5->setText(QStringLiteral("Off"));
     controls_.Text2->setText(singleText(state_.amplitude));
     ChainView& view = *controls_.Picture1;
-    view.setPenWidth(4);
-    view.drawLine(kEndX, -3, kEndX, 3, kDampingMarker);
+    view.setPenWidth(Chain::kRestingPen);
+    view.drawLine(Chain::kDampingMarkerX, Chain::kViewTop, Chain::kDampingMarkerX,
+                  Chain::kViewBottom, toQRgb(Chain::kDampingMarker));
 }
 
 void Ondix15::closeEvent(QCloseEvent* event) {

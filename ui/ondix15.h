@@ -1,7 +1,7 @@
 #pragma once
 
+#include "core/chain_state.h"
 #include "sim/chain_runner.h"
-#include "sim/chain_state.h"
 #include "ui/main_controls.h"
 
 #include <QWidget>

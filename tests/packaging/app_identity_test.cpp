@@ -1,4 +1,4 @@
-#include "app/app_identity.h"
+#include "platform/app_identity.h"
 
 #include <QApplication>
 #include <QIcon>

@@ -1,9 +1,9 @@
 // One pass of the run loop with a real chain view and clock read-out: the physics it carries and
 // the clock's text under German settings (set in qt_test_main.cpp).
 
-#include "sim/chain_physics.h"
+#include "core/chain_physics.h"
+#include "core/chain_state.h"
 #include "sim/chain_runner.h"
-#include "sim/chain_state.h"
 #include "sim/chain_view.h"
 
 #include <QLineEdit>

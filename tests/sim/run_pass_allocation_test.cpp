@@ -1,9 +1,9 @@
 // Apart from the clock's text, a pass of the run loop allocates nothing: not the physics, not
 // the 196 dots it draws, not the pen-width changes.
 
-#include "counting_allocator.h"
+#include "core/chain_state.h"
+#include "probes/counting_allocator.h"
 #include "sim/chain_runner.h"
-#include "sim/chain_state.h"
 #include "sim/chain_view.h"
 
 #include <QLineEdit>

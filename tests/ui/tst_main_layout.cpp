@@ -1,8 +1,8 @@
 // The main window's controls and their layout, laid out for screens of several sizes without
 // running the chain.
 
-#include "app/ui_metrics.h"
 #include "layout_expectations.h"
+#include "platform/ui_metrics.h"
 #include "sim/chain_view.h"
 #include "ui/main_layout.h"
 #include "ui/ondix15.h"

@@ -1,4 +1,6 @@
-#include "app/app_identity.h"
+#include "platform/app_identity.h"
+
+#include "platform/version.h"
 
 #include <QApplication>
 #include <QDir>
@@ -20,7 +22,7 @@ QIcon programIcon() {
 
 void installApplicationIdentity() {
     QApplication::setApplicationName(QStringLiteral("Ondix15"));
-    QApplication::setApplicationVersion(QStringLiteral("15.00"));
+    QApplication::setApplicationVersion(QStringLiteral(ONDIX_VERSION));
     QApplication::setOrganizationName(QStringLiteral("Ondix-Lehrmittel"));
     QApplication::setOrganizationDomain(QStringLiteral("example.org"));
     // The id of the desktop entry and metainfo installed with the program, without ".desktop".
@@ -29,5 +31,5 @@ void installApplicationIdentity() {
 }
 
 QString creditLine() {
-    return QStringLiteral("Ondix-Lehrmittel 15.00");
+    return QStringLiteral("Ondix-Lehrmittel " ONDIX_VERSION);
 }

@@ -1,8 +1,8 @@
 // The chain view's pixels and mouse reports, and the run loop's drawing, halt and clock
 // read-out, taken from the view's own image under the offscreen platform.
 
+#include "core/chain_state.h"
 #include "sim/chain_runner.h"
-#include "sim/chain_state.h"
 #include "sim/chain_view.h"
 #include "ui/main_controls.h"
 #include "ui/ondix15.h"

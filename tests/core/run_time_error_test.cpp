@@ -2,9 +2,9 @@
 // Here a reporter that throws stands in for the message box, so each fault can be checked for its
 // error number; the death tests check the default reporter's exit status and German message.
 
-#include "app/runtime_error.h"
-#include "sim/chain_physics.h"
-#include "sim/chain_state.h"
+#include "core/chain_physics.h"
+#include "core/chain_state.h"
+#include "core/runtime_error.h"
 
 #include <gtest/gtest.h>
 

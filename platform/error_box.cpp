@@ -1,7 +1,7 @@
-#include "app/error_box.h"
+#include "platform/error_box.h"
 
-#include "app/process_end.h"
-#include "app/runtime_error.h"
+#include "core/runtime_error.h"
+#include "platform/process_end.h"
 
 #include <QApplication>
 #include <QMessageBox>

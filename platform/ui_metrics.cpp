@@ -1,4 +1,4 @@
-#include "app/ui_metrics.h"
+#include "platform/ui_metrics.h"
 
 #include <QGuiApplication>
 #include <QScreen>

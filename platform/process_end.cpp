@@ -1,4 +1,4 @@
-#include "app/process_end.h"
+#include "platform/process_end.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sim/checked_array.h"
+#include "core/checked_array.h"
 
 #include <cstdint>
 
@@ -43,6 +43,7 @@ struct ChainState {
     std::int16_t running = 0; // 1 once the run loop has been entered; never cleared
 };
 
-// Start values of the chain state: torsion chain, loose end damped, drive with amplitude 1 and
-// period 25 switched off, everything else at rest and zero. Leaves `running` alone.
+// Start values of the chain state, whatever it held before: torsion chain, loose end damped,
+// drive with amplitude 1 and period 25 switched off, time step 0.1, every mass factor 1 (slots
+// 0 to 99), everything else at rest and zero. Leaves `running` alone.
 void setStartValues(ChainState& state);

@@ -1,13 +1,14 @@
-#include "sim/chain_physics.h"
+#include "core/chain_physics.h"
 
-#include "app/runtime_error.h"
-#include "sim/chain_state.h"
+#include "core/chain_constants.h"
+#include "core/chain_state.h"
+#include "core/runtime_error.h"
 
 #include <cmath>
 
 namespace {
 
-constexpr int kObstacleMass = 48;
+using Chain::kObstacleMass;
 
 void applyDrive(ChainState& s) {
     s.driveTime = static_cast<float>(double(s.dt) + double(s.driveTime));

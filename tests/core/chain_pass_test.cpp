@@ -2,9 +2,9 @@
 // hand from the arithmetic of a pass: every stored value is float(double expression of stored
 // floats), e.g. 0.1f = 0x1.99999ap-4, and float(0.1f * 0.1f) = 0x1.47ae16p-7, not 0.01f.
 
-#include "app/number_text.h"
-#include "sim/chain_physics.h"
-#include "sim/chain_state.h"
+#include "core/chain_physics.h"
+#include "core/chain_state.h"
+#include "core/number_text.h"
 
 #include <gtest/gtest.h>
 

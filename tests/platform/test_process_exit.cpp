@@ -2,8 +2,8 @@
 // closing the main window while the run loop runs ends the process at once with status 0.
 // Each case runs the real window in a child process.
 
-#include "app/error_box.h"
-#include "app/runtime_error.h"
+#include "core/runtime_error.h"
+#include "platform/error_box.h"
 #include "ui/ondix15.h"
 
 #include <QApplication>

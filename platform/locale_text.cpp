@@ -1,6 +1,6 @@
-#include "app/locale_text.h"
+#include "platform/locale_text.h"
 
-#include "app/number_text.h"
+#include "core/number_text.h"
 
 #include <QLocale>
 

@@ -1,4 +1,4 @@
-#include "app/paced_yield.h"
+#include "platform/paced_yield.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>

@@ -1,7 +1,7 @@
-#include "app/app_identity.h"
-#include "app/error_box.h"
-#include "app/paced_yield.h"
-#include "app/ui_metrics.h"
+#include "platform/app_identity.h"
+#include "platform/error_box.h"
+#include "platform/paced_yield.h"
+#include "platform/ui_metrics.h"
 #include "ui/ondix15.h"
 
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "counting_allocator.h"
+#include "probes/counting_allocator.h"
 
 #include <cstdlib>
 #include <new>

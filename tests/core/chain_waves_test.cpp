@@ -2,9 +2,9 @@
 // the cut-off of the pendulum chain, the stability limit of the time step, and determinism.
 // None of these is written down in the code; they follow from the equations of motion.
 
-#include "app/runtime_error.h"
-#include "sim/chain_physics.h"
-#include "sim/chain_state.h"
+#include "core/chain_physics.h"
+#include "core/chain_state.h"
+#include "core/runtime_error.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,57 @@
+#pragma once
+
+// Geometry and colours of the chain and its view that the run loop, the markers and the
+// clearing functions share. Free of any toolkit: colours are plain RGB triples.
+namespace Chain {
+
+struct Rgb {
+    int r;
+    int g;
+    int b;
+    friend constexpr bool operator==(const Rgb&, const Rgb&) = default;
+};
+
+// User scale of the chain view: x from 0 at the left edge to 100, y from -3 at the top to +3.
+inline constexpr float kViewLeft = 0;
+inline constexpr float kViewWidth = 100;
+inline constexpr float kViewTop = -3;
+inline constexpr float kViewHeight = 6;
+inline constexpr float kViewBottom = kViewTop + kViewHeight;
+
+inline constexpr Rgb kBackground{255, 255, 224};
+inline constexpr Rgb kMassColour{0, 0, 0};
+
+// Pen widths in pixels: the resting width, restored after every thinner or wider drawing; the
+// width of the heavy half while refraction is on; thin lines of markers and tape.
+inline constexpr int kRestingPen = 4;
+inline constexpr int kHeavyPen = 5;
+inline constexpr int kThinPen = 1;
+
+// The loose end's damping marker runs through the end mass's column. Its colour's green and
+// blue (endMarkG, endMarkB) also erase the end mass: 128 while damped, the background's while
+// free.
+inline constexpr float kDampingMarkerX = 98;
+inline constexpr Rgb kDampingMarker{255, 128, 128};
+inline constexpr Rgb kFreeEndEraser{255, kBackground.g, kBackground.b};
+inline constexpr float kDampingOn = 2;
+inline constexpr float kDampingOff = 0;
+
+// The obstacle brakes mass 48, drawn at x = 48 + 1; its marker stands at x = 48.
+inline constexpr int kObstacleMass = 48;
+inline constexpr float kObstacleMarkerX = 48;
+inline constexpr Rgb kObstacleMarker{255, 0, 255};
+
+// Refraction makes masses 48 to 99 four times heavier; the boundary is marked half-way between
+// the drawn masses 46 and 47, and the wide pen starts one mass early, at mass 47.
+inline constexpr int kFirstHeavyMass = 48;
+inline constexpr int kLastHeavySlot = 99;
+inline constexpr float kHeavyMassFactor = 0.25f;
+inline constexpr float kLightMassFactor = 1.0f;
+inline constexpr float kRefractionMarkerX = 47.5f;
+inline constexpr int kFirstWideMass = 47;
+
+// The two wave carriers: the coefficient of a mass's own displacement in its force.
+inline constexpr float kTorsionSelfCoeff = 2.0f;
+inline constexpr float kPendulumSelfCoeff = 2.1f;
+
+} // namespace Chain
