@@ -50,6 +50,11 @@ inline constexpr float kLightMassFactor = 1.0f;
 inline constexpr float kRefractionMarkerX = 47.5f;
 inline constexpr int kFirstWideMass = 47;
 
+// The On/Off indicators beside the switches, once their switch has been used: "On" on red,
+// "Off" on grey. The hint for the hand excitation shows the opposite of the drive's state.
+inline constexpr Rgb kIndicatorOn{255, 0, 0};
+inline constexpr Rgb kIndicatorOff{192, 192, 192};
+
 // The two wave carriers: the coefficient of a mass's own displacement in its force.
 inline constexpr float kTorsionSelfCoeff = 2.0f;
 inline constexpr float kPendulumSelfCoeff = 2.1f;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <chrono>
+#include <functional>
 
 // The run loop's yield: handles every pending user-interface event, then waits, still handling
 // events, until the next pass's slot in a fixed schedule comes up. Without the wait the loop
@@ -9,16 +10,23 @@
 // box) the schedule starts afresh rather than racing to catch up.
 class PacedYield {
 public:
+    using Clock = std::chrono::steady_clock;
+    // Reads the time, and waits the given time while handling events.
+    using Now = std::function<Clock::time_point()>;
+    using Wait = std::function<void(std::chrono::milliseconds)>;
+
     static constexpr int kPassesPerSecond = 250;
 
     explicit PacedYield(int passesPerSecond = kPassesPerSecond);
+    // The same schedule on another clock, for a test that controls the time.
+    PacedYield(int passesPerSecond, Now now, Wait wait);
 
     void operator()();
 
 private:
-    using Clock = std::chrono::steady_clock;
-
     Clock::duration period_;
+    Now now_;
+    Wait wait_;
     Clock::time_point nextSlot_{};
     bool scheduled_ = false;
 };

@@ -29,21 +29,30 @@ void ChainRunner::RunChain() {
     view_.setPenWidth(kRestingPen);
     ++activeLoops_;
     while (state_.halted != 1) {
-        runPass();
-        view_.flushIfDue();
+        passWithoutClock();
+        keepClock();
+        // The clock's text goes to the screen in the same frame as the chain.
+        if (view_.flushIfDue()) {
+            showPendingClock();
+        }
         yield_();
     }
     --activeLoops_;
+    showPendingClock();
     view_.flush();
 }
 
 void ChainRunner::runPass() {
+    passWithoutClock();
+    if (state_.clockOn == 1) {
+        showClock(clockValue());
+    }
+}
+
+void ChainRunner::passWithoutClock() {
     integratePass(state_);
     drawMasses();
     advanceClock(state_);
-    if (state_.clockOn == 1) {
-        showClock();
-    }
     view_.setPenWidth(kRestingPen);
 }
 
@@ -55,21 +64,41 @@ void ChainRunner::drawMasses() {
             view_.setPenWidth(kHeavyPen);
         }
         const auto x = static_cast<float>(i + 1);
-        view_.drawDot(x, s.yShown[i], kBackground);
-        view_.drawDot(x, s.y[i], kMassColour);
+        view_.moveDot(x, s.yShown[i], s.y[i], kBackground, kMassColour);
         s.yShown[i] = s.y[i];
     }
     // The loose end is erased in the colour of the damping marker while damping is on, so the
     // end's dot repairs the marker instead of cutting it.
     const QRgb endEraser = qRgb(255, s.endMarkG, s.endMarkB);
-    view_.drawDot(static_cast<float>(end + 1), s.yShown[end], endEraser);
-    view_.drawDot(static_cast<float>(end + 1), s.y[end], kMassColour);
+    view_.moveDot(static_cast<float>(end + 1), s.yShown[end], s.y[end], endEraser, kMassColour);
     s.yShown[end] = s.y[end];
 }
 
-void ChainRunner::showClock() {
+double ChainRunner::clockValue() const {
     // Cut down to hundredths; the added 0.05 hundredth lets a time that accumulated to just
     // below a mark (2.9999993 after 30 steps of 0.1) show that mark.
-    const double shown = std::floor(double(state_.clockTime) * 100.0 + 0.05) / 100.0;
+    return std::floor(double(state_.clockTime) * 100.0 + 0.05) / 100.0;
+}
+
+void ChainRunner::showClock(double shown) {
     clockReadout_.setText(QStringLiteral("  ") + doubleText(shown));
+    clockPending_ = false;
+}
+
+void ChainRunner::keepClock() {
+    if (state_.clockOn != 1) {
+        // A stopped clock keeps the last value it counted.
+        showPendingClock();
+        return;
+    }
+    // Laying the text out on every pass would cost more than the whole pass; a screen shows
+    // no more than one value per frame anyway.
+    pendingClock_ = clockValue();
+    clockPending_ = true;
+}
+
+void ChainRunner::showPendingClock() {
+    if (clockPending_) {
+        showClock(pendingClock_);
+    }
 }

@@ -17,6 +17,8 @@ public:
 
     // Runs until `halted` is 1 at the top of a pass. May be entered again from a handler that
     // runs inside its own yield (continue after halt); only the innermost loop executes.
+    // Inside the loop the clock read-out is written at most once per display frame, with the
+    // latest value, and at once when the clock stops or the run halts.
     void RunChain();
 
     // One pass without the halt test and the yield: drive, forces, motion, drawing of every
@@ -27,12 +29,20 @@ public:
     int activeLoops() const { return activeLoops_; }
 
 private:
+    void passWithoutClock();
     void drawMasses();
-    void showClock();
+    double clockValue() const;
+    void showClock(double shown);
+    // Inside the loop: keeps the latest clock value while the clock runs, for the next display
+    // frame; writes it at once when the clock has stopped.
+    void keepClock();
+    void showPendingClock();
 
     ChainState& state_;
     ChainView& view_;
     QLineEdit& clockReadout_;
     Yield yield_;
     int activeLoops_ = 0;
+    double pendingClock_ = 0;
+    bool clockPending_ = false;
 };

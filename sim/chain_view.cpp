@@ -4,6 +4,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPalette>
+#include <QRegion>
 #include <QResizeEvent>
 
 #include <algorithm>
@@ -166,6 +167,7 @@ void ChainView::stamp(QPoint centre, QRgb color) {
     // One detach check per dot, not per row.
     uchar* const bits = image_.bits();
     const qsizetype bytesPerLine = image_.bytesPerLine();
+    bool changed = false;
     for (int row = 0; row < penWidth_; ++row) {
         const int y = top + row;
         if (y < 0 || y >= height) {
@@ -177,14 +179,30 @@ void ChainView::stamp(QPoint centre, QRgb color) {
             continue;
         }
         auto* line = reinterpret_cast<QRgb*>(bits + y * bytesPerLine);
+        if (!changed) {
+            changed = std::any_of(line + begin, line + end, [color](QRgb p) { return p != color; });
+        }
         std::fill(line + begin, line + end, color);
     }
-    markDirty(QRect(left, top, penWidth_, penWidth_));
+    // A dot drawn again over itself changes nothing the screen has to be told of.
+    if (changed) {
+        markDirty(QRect(left, top, penWidth_, penWidth_));
+    }
 }
 
 void ChainView::drawDot(float x, float y, QRgb color) {
     syncImageSize();
     stamp(toPixel(x, y), color);
+}
+
+void ChainView::moveDot(float x, float fromY, float toY, QRgb eraser, QRgb color) {
+    syncImageSize();
+    const QPoint from = toPixel(x, fromY);
+    const QPoint to = toPixel(x, toY);
+    if (from != to) {
+        stamp(from, eraser);
+    }
+    stamp(to, color);
 }
 
 void ChainView::drawLine(float x1, float y1, float x2, float y2, QRgb color) {
@@ -231,27 +249,90 @@ void ChainView::drawLine(float x1, float y1, float x2, float y2) {
 }
 
 void ChainView::markDirty(const QRect& rect) {
-    dirty_ = dirty_.united(rect & QRect(QPoint(0, 0), imageSize_));
+    const QRect inside = rect & QRect(QPoint(0, 0), imageSize_);
+    if (inside.isEmpty()) {
+        return;
+    }
+    const int firstRow = inside.top() >> kTileHeightShift;
+    const int lastRow = inside.bottom() >> kTileHeightShift;
+    const int firstColumn = inside.left() >> kTileWidthShift;
+    const int lastColumn = inside.right() >> kTileWidthShift;
+    for (int row = firstRow; row <= lastRow; ++row) {
+        std::uint8_t* tiles = dirtyTiles_.data() + row * tileColumns_;
+        std::fill(tiles + firstColumn, tiles + lastColumn + 1, std::uint8_t{1});
+    }
+    if (lastDirtyRow_ < firstDirtyRow_) {
+        firstDirtyRow_ = firstRow;
+        lastDirtyRow_ = lastRow;
+    } else {
+        firstDirtyRow_ = std::min(firstDirtyRow_, firstRow);
+        lastDirtyRow_ = std::max(lastDirtyRow_, lastRow);
+    }
 }
 
 void ChainView::flush() {
-    if (!dirty_.isEmpty()) {
-        update(dirty_);
-        dirty_ = QRect();
+    // Each row of tiles becomes runs of marked tiles side by side: rectangles of one height
+    // per row, sorted by rows and then columns, which is the form a region is built from.
+    updateRects_.clear();
+    for (int row = firstDirtyRow_; row <= lastDirtyRow_; ++row) {
+        std::uint8_t* tiles = dirtyTiles_.data() + row * tileColumns_;
+        int runStart = -1;
+        for (int column = 0; column <= tileColumns_; ++column) {
+            const bool changed = column < tileColumns_ && tiles[column] != 0;
+            if (column < tileColumns_) {
+                tiles[column] = 0;
+            }
+            if (changed && runStart < 0) {
+                runStart = column;
+            } else if (!changed && runStart >= 0) {
+                const QRect run(runStart * kTileWidth, row * kTileHeight,
+                                (column - runStart) * kTileWidth, kTileHeight);
+                updateRects_.push_back(run & QRect(QPoint(0, 0), imageSize_));
+                runStart = -1;
+            }
+        }
+    }
+    firstDirtyRow_ = 0;
+    lastDirtyRow_ = -1;
+    if (!updateRects_.empty()) {
+        QRegion region;
+        region.setRects(updateRects_.data(), static_cast<int>(updateRects_.size()));
+        update(region);
     }
     sinceFlush_.restart();
 }
 
-void ChainView::flushIfDue() {
-    if (!dirty_.isEmpty() && sinceFlush_.elapsed() >= kFrameMilliseconds) {
-        flush();
+bool ChainView::flushIfDue() {
+    if (sinceFlush_.elapsed() < kFrameMilliseconds) {
+        return false;
     }
+    flush();
+    return true;
 }
 
 void ChainView::paintEvent(QPaintEvent* event) {
     syncImageSize();
     QPainter painter(this);
-    painter.drawImage(event->rect(), image_, event->rect());
+    // The region comes in rows of rectangles; a mass's strokes of one frame lie in one
+    // column of them, which is painted as one rectangle: the cost of a paint is mostly per
+    // rectangle, not per pixel.
+    paintRects_.clear();
+    for (const QRect& rect : event->region()) {
+        const auto reach = std::min<std::ptrdiff_t>(kMergeReach, std::ssize(paintRects_));
+        const auto searched = paintRects_.rbegin() + reach;
+        auto above = std::find_if(paintRects_.rbegin(), searched, [&](const QRect& r) {
+            return r.bottom() + 1 == rect.top() && r.left() == rect.left() &&
+                   r.right() == rect.right();
+        });
+        if (above != searched) {
+            above->setBottom(rect.bottom());
+        } else {
+            paintRects_.push_back(rect);
+        }
+    }
+    for (const QRect& rect : paintRects_) {
+        painter.drawImage(rect, image_, rect);
+    }
 }
 
 void ChainView::resizeEvent(QResizeEvent* /*event*/) {
@@ -268,7 +349,11 @@ void ChainView::resizeImage() {
     }
     image_ = resized;
     imageSize_ = size();
-    dirty_ = QRect();
+    tileColumns_ = (imageSize_.width() + kTileWidth - 1) >> kTileWidthShift;
+    tileRows_ = (imageSize_.height() + kTileHeight - 1) >> kTileHeightShift;
+    dirtyTiles_.assign(static_cast<std::size_t>(tileColumns_) * tileRows_, 0);
+    firstDirtyRow_ = 0;
+    lastDirtyRow_ = -1;
 }
 
 void ChainView::mousePressEvent(QMouseEvent* event) {

@@ -6,6 +6,8 @@
 #include <QWidget>
 
 #include <array>
+#include <cstddef>
+#include <cstdint>
 #include <vector>
 
 // The drawing area of the chain. It has a user scale of its own (by default x from 0 to 100
@@ -42,6 +44,10 @@ public:
     // the next screen update (see flushIfDue) and allocate nothing. Lines and clearing are the
     // handlers' and request the update at once.
     void drawDot(float x, float y, QRgb color);
+    // A dot moved: erased at (x, fromY) in `eraser`, drawn at (x, toY) in `color`. Where both
+    // fall on the same pixel the new dot covers the old one exactly, and the erasing is left
+    // out, so that a chain at rest changes no pixel.
+    void moveDot(float x, float fromY, float toY, QRgb eraser, QRgb color);
     void drawLine(float x1, float y1, float x2, float y2, QRgb color);
     void drawLine(float x1, float y1, float x2, float y2); // in the foreground colour
 
@@ -50,10 +56,11 @@ public:
     float toUserX(double pixelX) const;
     float toUserY(double pixelY) const;
 
-    // Requests a screen update of everything drawn since the last one: flush() at once,
-    // flushIfDue() at most once per display frame.
+    // Requests a screen update of the pixels changed since the last one: flush() at once,
+    // flushIfDue() once per display frame. flushIfDue() tells whether a frame was due, so that
+    // other read-outs can be brought to the screen with it.
     void flush();
-    void flushIfDue();
+    bool flushIfDue();
 
     // What the view shows, at the view's current size.
     const QImage& image() {
@@ -110,6 +117,22 @@ private:
     Disc otherDisc_;
     int otherDiameter_ = 0;
 
-    QRect dirty_;
+    // The image in tiles; a tile whose pixels changed since the last flush is marked. Rows
+    // firstDirtyRow_ to lastDirtyRow_ hold every mark. Narrow tiles keep the masses' columns apart,
+    // tall ones keep a moving mass's strokes of one frame in one or two tiles: few rectangles to
+    // update.
+    static constexpr int kTileWidthShift = 2;
+    static constexpr int kTileHeightShift = 4;
+    static constexpr int kTileWidth = 1 << kTileWidthShift;
+    static constexpr int kTileHeight = 1 << kTileHeightShift;
+    std::vector<std::uint8_t> dirtyTiles_;
+    int tileColumns_ = 0;
+    int tileRows_ = 0;
+    int firstDirtyRow_ = 0;
+    int lastDirtyRow_ = -1;
+    std::vector<QRect> updateRects_;
+    // Rectangles of a paint, merged down columns within the last kMergeReach of them.
+    static constexpr std::ptrdiff_t kMergeReach = 256;
+    std::vector<QRect> paintRects_;
     QElapsedTimer sinceFlush_;
 };

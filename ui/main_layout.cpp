@@ -7,6 +7,7 @@
 #include "ui/window_scale.h"
 #include "ui/wrapping_push_button.h"
 
+#include <QEvent>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
@@ -87,10 +88,13 @@ QLabel* addLabel(QWidget* parent, const char* name, const QString& caption, doub
     return label;
 }
 
-// Labels in the chain view stand on the standard surface colour, not on the view's.
+// Labels in the chain view stand on the standard surface colour, not on the view's. The mouse
+// goes through them to the view: "Festes Ende" is where a student grabs the end, and it hides on
+// the press, which would otherwise cut the drag off from the view.
 QLabel* addViewLabel(QWidget* view, const char* name, const QString& caption) {
     QLabel* label = addLabel(view, name, caption, kLargePoints);
     label->setAutoFillBackground(true);
+    label->setAttribute(Qt::WA_TransparentForMouseEvents);
     return label;
 }
 
@@ -159,6 +163,8 @@ void createChainView(QWidget& window, MainControls& c) {
 
     c.Text1 = addTextBox(view, "Text1", QStringLiteral("Text1"), QStringLiteral("Messband"));
     placeFixed(*c.Text1, 2400, 120, 735, 375);
+    // The tape's read-out follows the pointer; a press on it starts the next tape.
+    c.Text1->setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
 // Harmonic drive: amplitude and period with their read-outs, the drive's switch and state, and
@@ -434,11 +440,64 @@ void layOut(QWidget& window, MainControls& c, const ScreenMetrics& screen) {
 }
 
 void placeShownWindow(QWidget& window, const ScreenMetrics& screen) {
-    const QSize client = clientSizeWithin(outerSize(screen), frameMarginsOf(window));
-    if (window.size() != client) {
-        window.resize(client);
+    // The client area's place follows from the frame just asked for; a move by the frame's
+    // corner would rely on the widget's own note of its frame, which may still be empty.
+    const QMargins frame = frameMarginsOf(window);
+    const QSize client = clientSizeWithin(outerSize(screen), frame);
+    const QPoint clientCorner = cornerOf(screen) + QPoint(frame.left(), frame.top());
+    if (window.geometry() != QRect(clientCorner, client)) {
+        window.setGeometry(QRect(clientCorner, client));
     }
-    window.move(cornerOf(screen));
+}
+
+namespace {
+
+// Watches the window's events for a frame that changed since the last placement.
+class FramePlacer : public QObject {
+public:
+    FramePlacer(QWidget& window, const ScreenMetrics& screen)
+        : QObject(&window), window_(window), screen_(screen), placedWith_(frameMarginsOf(window)) {}
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == &window_ && !placing_) {
+            switch (event->type()) {
+            case QEvent::Move:
+            case QEvent::Resize:
+            case QEvent::Show:
+            // The first paint after the manager has framed the window: it need not move it.
+            case QEvent::Paint:
+                placeIfFrameChanged();
+                break;
+            default:
+                break;
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    // Only a new frame moves the window: where the user drags it afterwards, it stays.
+    void placeIfFrameChanged() {
+        const QMargins frame = frameMarginsOf(window_);
+        if (frame == placedWith_) {
+            return;
+        }
+        placedWith_ = frame;
+        placing_ = true;
+        placeShownWindow(window_, screen_);
+        placing_ = false;
+    }
+
+    QWidget& window_;
+    ScreenMetrics screen_;
+    QMargins placedWith_;
+    bool placing_ = false;
+};
+
+} // namespace
+
+void keepPlacedWithinFrame(QWidget& window, const ScreenMetrics& screen) {
+    window.installEventFilter(new FramePlacer(window, screen));
 }
 
 } // namespace MainLayout

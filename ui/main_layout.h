@@ -43,4 +43,11 @@ void layOut(QWidget& window, MainControls& controls, const ScreenMetrics& screen
 // that the frame still spans the outer size. The controls stay where the layout put them.
 void placeShownWindow(QWidget& window, const ScreenMetrics& screen);
 
+// A window manager adds its frame only after the window is shown, while the run loop already
+// runs. From then on, whenever the window hears of a frame other than the one it was last
+// placed with (a move, a resize or an expose after the manager has taken the window in), the
+// window is placed again, so that the frame, title bar included, sits at the corner and spans
+// the outer size. Without a window manager the frame stays empty and nothing moves.
+void keepPlacedWithinFrame(QWidget& window, const ScreenMetrics& screen);
+
 } // namespace MainLayout

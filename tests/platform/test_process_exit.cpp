@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QTimer>
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -105,4 +106,30 @@ TEST(ProcessExitDeathTest, DivisionByZeroIsReportedAsSuch) {
             std::exit(100);
         },
         testing::ExitedWithCode(11), "Laufzeitfehler 11: Division durch Null");
+}
+
+TEST(ProcessExitDeathTest, AnErrorWhileTheBoxIsUpEndsWithoutASecondBox) {
+    // The first error's box is up; a handler running in the box's event loop raises a second
+    // one. Every box that comes up is numbered on stderr.
+    EXPECT_EXIT(
+        {
+            QApplication app(argc, argv);
+            installRunTimeErrorBox();
+            auto* timer = new QTimer(&app);
+            QObject::connect(timer, &QTimer::timeout, [boxes = 0]() mutable {
+                if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                    std::fprintf(stderr, "box %d: %s\n", ++boxes,
+                                 box->text().toUtf8().replace('\n', ' ').constData());
+                    raiseRunTimeError(RunTimeErrorCode::SubscriptOutOfRange);
+                }
+            });
+            timer->start(20);
+            QTimer::singleShot(0, [] { raiseRunTimeError(RunTimeErrorCode::Overflow); });
+            QApplication::exec();
+            std::exit(100);
+        },
+        testing::ExitedWithCode(9),
+        testing::AllOf(testing::HasSubstr("box 1: Laufzeitfehler '6'"),
+                       testing::HasSubstr("Laufzeitfehler 9:"),
+                       testing::Not(testing::HasSubstr("box 2"))));
 }

@@ -1,0 +1,145 @@
+// What the chain view hands the screen: updates while the run loop runs, and only where the
+// pixels changed. Paint events of a shown view under the offscreen platform.
+
+#include "core/chain_state.h"
+#include "sim/chain_runner.h"
+#include "sim/chain_view.h"
+
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPaintEvent>
+#include <QTest>
+#include <QThread>
+
+namespace {
+
+// Collects the regions of the paint events the view receives.
+class PaintRecorder : public QObject {
+public:
+    explicit PaintRecorder(ChainView& view) { view.installEventFilter(this); }
+
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            painted += static_cast<QPaintEvent*>(event)->region();
+            ++paints;
+        }
+        return false;
+    }
+
+    QRegion painted;
+    int paints = 0;
+};
+
+qint64 area(const QRegion& region) {
+    qint64 sum = 0;
+    for (const QRect& rect : region) {
+        sum += qint64(rect.width()) * rect.height();
+    }
+    return sum;
+}
+
+// A shown view of the window's size with the chain at rest drawn and on the screen.
+struct Bench {
+    ChainState state;
+    ChainView view;
+    QLineEdit clock;
+    std::function<void()> yield = [] {};
+    ChainRunner runner{state, view, clock, [this] { yield(); }};
+
+    Bench() {
+        setStartValues(state);
+        view.resize(1280, 655);
+        view.setBackgroundColor(qRgb(255, 255, 224));
+        view.setPenWidth(4);
+        view.show();
+        runner.runPass();
+        view.flush();
+        QTest::qWait(50);
+    }
+};
+
+} // namespace
+
+class TestChainViewUpdates : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); }
+
+    void screenFollowsWhileTheLoopRuns();
+    void onlyChangedPixelsAreUpdated();
+    void clockStoppedInTheLoopKeepsItsLastCount();
+};
+
+void TestChainViewUpdates::screenFollowsWhileTheLoopRuns() {
+    Bench bench;
+    bench.state.harmonicOn = 1;
+    bench.state.amplitude = 2;
+    PaintRecorder recorder(bench.view);
+    QElapsedTimer running;
+    running.start();
+    QRegion paintedWhileRunning;
+    bench.yield = [&] {
+        QCoreApplication::processEvents();
+        QThread::msleep(2);
+        if (running.elapsed() >= 150) {
+            // Before the loop's last update at its end.
+            paintedWhileRunning = recorder.painted;
+            bench.state.halted = 1;
+        }
+    };
+    bench.runner.RunChain();
+    // The driven left end has moved off the line at rest; the screen got its dot and lost
+    // the one at rest.
+    QVERIFY(bench.state.y[0] > 0.2f || bench.state.y[0] < -0.2f);
+    QVERIFY(paintedWhileRunning.contains(bench.view.toPixel(1, 0)));
+    QVERIFY(recorder.paints >= 3);
+}
+
+void TestChainViewUpdates::onlyChangedPixelsAreUpdated() {
+    Bench bench;
+    PaintRecorder recorder(bench.view);
+    // A chain at rest is drawn again on every pass, but nothing changes on the screen.
+    for (int pass = 0; pass < 8; ++pass) {
+        bench.runner.runPass();
+    }
+    bench.view.flush();
+    QTest::qWait(50);
+    QCOMPARE(recorder.paints, 0);
+
+    // One mass lifted: the update holds its dot's old and new places and its neighbours',
+    // which the pass moved, and nothing of the masses far from it.
+    bench.state.y[50] = -1;
+    bench.runner.runPass();
+    bench.view.flush();
+    QTRY_VERIFY(recorder.paints > 0);
+    ChainView& view = bench.view;
+    QVERIFY(recorder.painted.contains(view.toPixel(51, 0)));
+    QVERIFY(recorder.painted.contains(view.toPixel(51, bench.state.y[50])));
+    QVERIFY(!recorder.painted.contains(view.toPixel(41, 0)));
+    QVERIFY(!recorder.painted.contains(view.toPixel(61, 0)));
+    QVERIFY(area(recorder.painted) < view.width() * view.height() / 100);
+}
+
+void TestChainViewUpdates::clockStoppedInTheLoopKeepsItsLastCount() {
+    // The loop writes the clock's text once a display frame; stopped between two frames, the
+    // clock still shows the time of the last pass it counted, as at a halt.
+    Bench bench;
+    bench.state.clockOn = 1;
+    bench.state.clockTime = 0;
+    int passes = 0;
+    bench.yield = [&] {
+        ++passes;
+        if (passes == 7) {
+            bench.state.clockOn = 0;
+        } else if (passes == 12) {
+            bench.state.halted = 1;
+        }
+    };
+    bench.runner.RunChain();
+    QCOMPARE(bench.clock.text(), QStringLiteral("  0,7"));
+}
+
+QTEST_MAIN(TestChainViewUpdates)
+#include "tst_chain_view_updates.moc"
