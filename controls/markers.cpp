@@ -1,0 +1,55 @@
+#include "controls/markers.h"
+
+#include "core/chain_constants.h"
+#include "core/chain_state.h"
+#include "platform/qt_colour.h"
+#include "sim/chain_view.h"
+
+namespace {
+
+void fullHeightLine(ChainView& view, float x, QRgb colour) {
+    view.drawLine(x, Chain::kViewTop, x, Chain::kViewBottom, colour);
+}
+
+} // namespace
+
+Markers::Markers(const ChainState& state, ChainView& Picture1)
+    : state_(state), Picture1_(Picture1) {}
+
+void Markers::RestoreMarkers() {
+    if (state_.endDamping == Chain::kDampingOn) {
+        showDamping(true);
+    }
+    if (state_.obstacleOn == 1) {
+        showObstacle(true);
+    }
+    if (state_.refractionOn == 1) {
+        showRefraction(true);
+    }
+}
+
+void Markers::showDamping(bool shown) {
+    // Drawn at the resting width, the width of the end mass's dot that runs along it.
+    Picture1_.setPenWidth(Chain::kRestingPen);
+    fullHeightLine(Picture1_, Chain::kDampingMarkerX,
+                   toQRgb(shown ? Chain::kDampingMarker : Chain::kBackground));
+}
+
+void Markers::showObstacle(bool shown) {
+    Picture1_.setPenWidth(Chain::kThinPen);
+    fullHeightLine(Picture1_, Chain::kObstacleMarkerX,
+                   toQRgb(shown ? Chain::kObstacleMarker : Chain::kBackground));
+    Picture1_.setPenWidth(Chain::kRestingPen);
+}
+
+void Markers::showRefraction(bool shown) {
+    Picture1_.setPenWidth(Chain::kThinPen);
+    if (shown) {
+        // The boundary has no colour of its own: it is drawn in the view's foreground colour.
+        Picture1_.drawLine(Chain::kRefractionMarkerX, Chain::kViewTop, Chain::kRefractionMarkerX,
+                           Chain::kViewBottom);
+    } else {
+        fullHeightLine(Picture1_, Chain::kRefractionMarkerX, toQRgb(Chain::kBackground));
+    }
+    Picture1_.setPenWidth(Chain::kRestingPen);
+}

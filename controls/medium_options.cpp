@@ -1,0 +1,78 @@
+#include "controls/medium_options.h"
+
+#include "controls/markers.h"
+#include "core/chain_constants.h"
+#include "core/chain_state.h"
+#include "core/runtime_error.h"
+#include "platform/qt_colour.h"
+#include "sim/chain_view.h"
+
+#include <QLabel>
+
+namespace {
+
+void setBackColour(QLabel& label, Chain::Rgb colour) {
+    QPalette palette = label.palette();
+    palette.setColor(QPalette::Window, QColor(toQRgb(colour)));
+    label.setPalette(palette);
+}
+
+// "On" on red or "Off" on grey.
+void showSwitch(QLabel& indicator, bool on) {
+    indicator.setText(on ? QStringLiteral("On") : QStringLiteral("Off"));
+    setBackColour(indicator, on ? Chain::kIndicatorOn : Chain::kIndicatorOff);
+}
+
+std::int16_t toggled(std::int16_t flag) {
+    return static_cast<std::int16_t>(1 - flag);
+}
+
+} // namespace
+
+MediumOptions::MediumOptions(ChainState& state, ChainView& Picture1, Markers& markers,
+                             const Controls& controls)
+    : state_(state), Picture1_(Picture1), markers_(markers), c_(controls) {}
+
+void MediumOptions::Command9_Click() {
+    ChainState& s = state_;
+    clearFloatStatus();
+    s.endDamping = static_cast<float>(double(Chain::kDampingOn) - double(s.endDamping));
+    checkFloatStatus();
+    const bool on = s.endDamping == Chain::kDampingOn;
+    markers_.showDamping(on);
+    // The run loop erases the end mass in this colour: the marker's while damped, so the dot
+    // running along the marker repaints it; the background's while free.
+    const Chain::Rgb eraser = on ? Chain::kDampingMarker : Chain::kFreeEndEraser;
+    s.endMarkG = static_cast<std::int16_t>(eraser.g);
+    s.endMarkB = static_cast<std::int16_t>(eraser.b);
+    c_.Label5.setText(on ? QStringLiteral("Dämpfung on") : QStringLiteral("Dämpfung off"));
+    showSwitch(c_.Label9, on);
+}
+
+void MediumOptions::Command4_Click() {
+    state_.obstacleOn = toggled(state_.obstacleOn);
+    const bool on = state_.obstacleOn == 1;
+    markers_.showObstacle(on);
+    showSwitch(c_.Label12, on);
+}
+
+void MediumOptions::Command3_Click() {
+    ChainState& s = state_;
+    s.refractionOn = toggled(s.refractionOn);
+    const bool on = s.refractionOn == 1;
+    const float factor = on ? Chain::kHeavyMassFactor : Chain::kLightMassFactor;
+    for (int i = Chain::kFirstHeavyMass; i <= Chain::kLastHeavySlot; ++i) {
+        s.massFactor[i] = factor;
+    }
+    markers_.showRefraction(on);
+    if (!on) {
+        // The run loop drew the heavy half with a wider pen than the light one; only a clean
+        // view loses those wide dots. The masses come back at the loop's next pass.
+        Picture1_.clear();
+        Picture1_.setPenWidth(Chain::kRestingPen);
+        markers_.RestoreMarkers();
+    }
+    c_.Label7.setVisible(on);
+    c_.Label8.setVisible(on);
+    showSwitch(c_.Label10, on);
+}

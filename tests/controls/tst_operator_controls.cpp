@@ -1,0 +1,377 @@
+// The operator controls through the real buttons of the main window, with its run loop going:
+// markers and masses after the view is cleared, halt and continue against an uninterrupted run,
+// queued halt and continue clicks, the chain type's option buttons and the speed's scroll bar.
+
+#include "core/chain_state.h"
+#include "platform/app_identity.h"
+#include "sim/chain_view.h"
+#include "ui/ondix15.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTest>
+
+#include <algorithm>
+#include <cstring>
+#include <functional>
+#include <memory>
+
+namespace {
+
+constexpr QRgb kBackground = qRgb(255, 255, 224);
+constexpr QRgb kDampingRed = qRgb(255, 128, 128);
+constexpr QRgb kObstacleMagenta = qRgb(255, 0, 255);
+constexpr QRgb kBlack = qRgb(0, 0, 0);
+
+// Beyond this many passes a session halts by itself, so a test that fails to halt ends.
+constexpr int kPassLimit = 3000;
+
+// QCOMPARE takes floats as equal within a relative 1e-5; as doubles, one float step is a
+// difference.
+double exactly(float value) {
+    return value;
+}
+
+QRgb opaque(QRgb colour) {
+    return colour | 0xff000000u;
+}
+
+// The real main window started by its load handler. Its yield counts the passes, lets the test
+// act on each, and then handles the pending events like the program's own.
+struct Session {
+    std::unique_ptr<Ondix15> window;
+    std::function<void(int pass)> onPass;
+    int pass = 0;
+    int deepestNesting = 0;
+
+    Session() {
+        window = std::make_unique<Ondix15>([this] {
+            ++pass;
+            deepestNesting = std::max(deepestNesting, window->runner().activeLoops());
+            if (onPass) {
+                onPass(pass);
+            }
+            QCoreApplication::processEvents();
+            if (pass >= kPassLimit) {
+                window->state().halted = 1;
+            }
+        });
+    }
+
+    void start() { window->Form_Load(); }
+    const MainControls& c() const { return window->controls(); }
+    ChainView& view() const { return *c().Picture1; }
+};
+
+void click(QAbstractButton* button) {
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+// A harmonic wave that has run far into the heavy half.
+void startWave(Session& s) {
+    s.c().HScroll3->setValue(50);
+    s.window->state().harmonicOn = 1;
+}
+
+// Pixels of the view in none of the given colours.
+int strayPixels(ChainView& view, std::initializer_list<QRgb> allowed) {
+    const QImage& image = view.image();
+    int stray = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb pixel = opaque(image.pixel(x, y));
+            stray += std::find(allowed.begin(), allowed.end(), pixel) == allowed.end() ? 1 : 0;
+        }
+    }
+    return stray;
+}
+
+// Rows of the marker line at x that are not in its colour, leaving out the rows within 3
+// pixels of the given heights, where a mass's dot may lie.
+int gapsInLine(ChainView& view, float x, QRgb colour, std::initializer_list<float> dots = {}) {
+    const QImage& image = view.image();
+    int gaps = 0;
+    for (int row = 0; row < image.height(); ++row) {
+        const bool nearDot = std::any_of(dots.begin(), dots.end(), [&](float y) {
+            return std::abs(row - view.toPixel(x, y).y()) <= 3;
+        });
+        gaps += !nearDot && opaque(image.pixel(view.toPixel(x, 0).x(), row)) != colour ? 1 : 0;
+    }
+    return gaps;
+}
+
+// Masses drawn in black where they are.
+int drawnMasses(Session& s) {
+    int drawn = 0;
+    for (int i = 0; i <= ChainState::kLastMass; ++i) {
+        const QPoint at = s.view().toPixel(i + 1, s.window->state().y[i]);
+        drawn += opaque(s.view().image().pixel(at)) == kBlack ? 1 : 0;
+    }
+    return drawn;
+}
+
+// Right after a click that cleared the view, with the obstacle and damping on: the pixels in
+// no marker's colour, the gaps in each active marker, and the masses drawn.
+QString clearedView(Session& s) {
+    ChainView& view = s.view();
+    const QRgb foreground = opaque(view.foregroundColor());
+    const bool refraction = s.window->state().refractionOn == 1;
+    const int stray =
+        refraction ? strayPixels(view, {kBackground, kDampingRed, kObstacleMagenta, foreground})
+                   : strayPixels(view, {kBackground, kDampingRed, kObstacleMagenta});
+    return QStringLiteral("stray %1, gaps %2 %3 %4, masses %5")
+        .arg(stray)
+        .arg(gapsInLine(view, 48, kObstacleMagenta))
+        .arg(gapsInLine(view, 98, kDampingRed))
+        .arg(refraction ? gapsInLine(view, 47.5f, foreground) : 0)
+        .arg(drawnMasses(s));
+}
+
+} // namespace
+
+class TestOperatorControls : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); }
+
+    void markersAtOnceMassesAtTheNextPass_data();
+    void markersAtOnceMassesAtTheNextPass();
+    void continuedRunEqualsAnUninterruptedOne();
+    void queuedHaltAndContinueNeverNestLoops_data();
+    void queuedHaltAndContinueNeverNestLoops();
+    void optionButtonsRunTheirOwnHandlerOnly();
+    void speedIsTakenWhenCommitted();
+};
+
+void TestOperatorControls::markersAtOnceMassesAtTheNextPass_data() {
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<bool>("halted");
+    QTest::addRow("refraction off, running") << "Command3" << false;
+    QTest::addRow("refraction off, halted") << "Command3" << true;
+    QTest::addRow("y(i) = 0, halted") << "Command2" << true;
+    QTest::addRow("Löschen, running") << "Command5" << false;
+}
+
+void TestOperatorControls::markersAtOnceMassesAtTheNextPass() {
+    QFETCH(QString, button);
+    QFETCH(bool, halted);
+    constexpr int kClearingPass = 150;
+
+    Session s;
+    auto* clearing = s.window->findChild<QPushButton*>(button);
+    QVERIFY(clearing != nullptr);
+    const MainControls& c = s.c();
+    QString atOnce;
+    float mass47ErasedAt = 0; // the next pass erases mass 47 there, on the obstacle's line
+    int drawnAtNextPass = -1;
+    int obstacleGapsAtNextPass = -1;
+    const auto clear = [&] {
+        click(clearing);
+        atOnce = clearedView(s);
+        mass47ErasedAt = s.window->state().yShown[47];
+    };
+    s.onPass = [&](int pass) {
+        if (pass == 1) {
+            startWave(s);
+            click(c.Command4);
+            click(c.Command3);
+        } else if (pass == kClearingPass) {
+            halted ? click(c.Command11) : clear();
+        } else if (pass == kClearingPass + 1) {
+            drawnAtNextPass = drawnMasses(s);
+            obstacleGapsAtNextPass = gapsInLine(s.view(), 48, kObstacleMagenta,
+                                                {mass47ErasedAt, s.window->state().y[47]});
+            s.window->state().halted = 1;
+        }
+    };
+    s.start();
+    if (halted) {
+        QCOMPARE(s.pass, kClearingPass);
+        clear();
+        // Nothing moves or is drawn while the run stands.
+        QTest::qWait(50);
+        QCOMPARE(drawnMasses(s), 0);
+        click(c.Command11);
+    }
+    QCOMPARE(s.pass, kClearingPass + 1);
+
+    QCOMPARE(atOnce, QStringLiteral("stray 0, gaps 0 0 0, masses 0"));
+    QCOMPARE(drawnAtNextPass, ChainState::kLastMass + 1);
+    QCOMPARE(obstacleGapsAtNextPass, 0);
+    const bool refraction = button != "Command3";
+    QCOMPARE(c.Label7->isVisibleTo(s.window.get()), refraction);
+    QCOMPARE(c.Label8->isVisibleTo(s.window.get()), refraction);
+}
+
+void TestOperatorControls::continuedRunEqualsAnUninterruptedOne() {
+    constexpr int kChangePass = 40;
+    constexpr int kLastPass = 120;
+    // The changes made between the two passes: the whole medium, the speed by a click in the
+    // scroll bar's track, the clock.
+    const auto change = [](Session& s) {
+        const MainControls& c = s.c();
+        click(c.Command4);
+        click(c.Command3);
+        click(c.Command9);
+        click(c.Option2);
+        c.HScroll3->triggerAction(QAbstractSlider::SliderPageStepAdd);
+        click(c.Command8);
+    };
+
+    Session straight;
+    straight.onPass = [&](int pass) {
+        if (pass == 1) {
+            straight.window->state().harmonicOn = 1;
+        } else if (pass == kChangePass) {
+            change(straight);
+        } else if (pass == kLastPass) {
+            click(straight.c().Command11);
+        }
+    };
+    straight.start();
+
+    Session halted;
+    QString modeAfterContinue;
+    halted.onPass = [&](int pass) {
+        if (pass == 1) {
+            halted.window->state().harmonicOn = 1;
+        } else if (pass == kChangePass) {
+            click(halted.c().Command11);
+        } else if (pass == kChangePass + 1) {
+            modeAfterContinue = halted.c().Label6->text();
+        } else if (pass == kLastPass) {
+            click(halted.c().Command11);
+        }
+    };
+    halted.start();
+    QCOMPARE(halted.pass, kChangePass);
+    QCOMPARE(halted.c().Command11->text(), QStringLiteral("Weiter"));
+    QCOMPARE(halted.c().Label6->text(), QStringLiteral("Halt"));
+    change(halted);
+    QTest::qWait(30);
+    QCOMPARE(halted.pass, kChangePass);
+    // The clock was started while halted: it shows nothing until the run goes on.
+    QCOMPARE(halted.c().Text4->text(), QStringLiteral("0"));
+    click(halted.c().Command11);
+    QCOMPARE(modeAfterContinue, QStringLiteral("Harmonisch bewegt"));
+    QCOMPARE(halted.pass, kLastPass);
+    QCOMPARE(halted.deepestNesting, 1);
+
+    const ChainState& a = straight.window->state();
+    const ChainState& b = halted.window->state();
+    // Bit for bit, every value of the chain.
+    QVERIFY(std::memcmp(&a, &b, sizeof(ChainState)) == 0);
+    QVERIFY(b.y[30] != 0.0f && b.clockTime > 0);
+    QCOMPARE(halted.c().Text4->text(), straight.c().Text4->text());
+    QVERIFY(halted.c().Text4->text() != QStringLiteral("0"));
+    QCOMPARE(halted.c().Command11->text(), QStringLiteral("Weiter"));
+    QCOMPARE(halted.c().Label6->text(), QStringLiteral("Halt"));
+    QVERIFY(halted.view().image() == straight.view().image());
+}
+
+void TestOperatorControls::queuedHaltAndContinueNeverNestLoops_data() {
+    QTest::addColumn<int>("clicks");
+    QTest::addColumn<bool>("runningAfter");
+    QTest::addRow("2000 clicks") << 2000 << true;
+    QTest::addRow("2001 clicks") << 2001 << false;
+}
+
+void TestOperatorControls::queuedHaltAndContinueNeverNestLoops() {
+    QFETCH(int, clicks);
+    QFETCH(bool, runningAfter);
+    constexpr int kClickPass = 5;
+    constexpr int kPassesAfter = 50;
+
+    Session s;
+    QPushButton* halt = s.c().Command11;
+    int loopsAfter = -1;
+    s.onPass = [&](int pass) {
+        if (pass == kClickPass) {
+            // The clicks queue up as after a stall, and this pass's yield handles them all.
+            const QPointF at = QRectF(halt->rect()).center();
+            const QPointF global = halt->mapToGlobal(at);
+            for (int i = 0; i < clicks; ++i) {
+                QCoreApplication::postEvent(halt, new QMouseEvent(QEvent::MouseButtonPress, at,
+                                                                  global, Qt::LeftButton,
+                                                                  Qt::LeftButton, Qt::NoModifier));
+                QCoreApplication::postEvent(halt, new QMouseEvent(QEvent::MouseButtonRelease, at,
+                                                                  global, Qt::LeftButton,
+                                                                  Qt::NoButton, Qt::NoModifier));
+            }
+        } else if (pass == kClickPass + kPassesAfter) {
+            loopsAfter = s.window->runner().activeLoops();
+            click(halt);
+        }
+    };
+    s.start();
+
+    QCOMPARE(s.deepestNesting, 1);
+    if (runningAfter) {
+        QCOMPARE(s.pass, kClickPass + kPassesAfter);
+        QCOMPARE(loopsAfter, 1);
+    } else {
+        QCOMPARE(s.pass, kClickPass);
+        QCOMPARE(halt->text(), QStringLiteral("Weiter"));
+        // The program still answers: a continue runs the loop again, once.
+        click(halt);
+        QCOMPARE(s.pass, kClickPass + kPassesAfter);
+        QCOMPARE(s.deepestNesting, 1);
+    }
+    QCOMPARE(s.window->runner().activeLoops(), 0);
+    QCOMPARE(halt->text(), QStringLiteral("Weiter"));
+}
+
+void TestOperatorControls::optionButtonsRunTheirOwnHandlerOnly() {
+    Session s;
+    s.onPass = [&](int) { s.window->state().halted = 1; };
+    s.start();
+    const MainControls& c = s.c();
+    const ChainState& state = s.window->state();
+
+    click(c.Option2);
+    QCOMPARE(exactly(state.selfCoeff), exactly(2.1f));
+    QVERIFY(c.Option2->isChecked() && !c.Option1->isChecked());
+    QCOMPARE(c.Command6->text(), QStringLiteral("   Info zur Pendelkette"));
+    QCOMPARE(s.window->windowTitle(),
+             QStringLiteral("Zarvel - Pendelkette") + QString(36, ' ') + creditLine());
+
+    // Clicked twice, the chosen button stays chosen.
+    for (int i = 0; i < 2; ++i) {
+        click(c.Option1);
+        QCOMPARE(exactly(state.selfCoeff), exactly(2.0f));
+        QVERIFY(c.Option1->isChecked() && !c.Option2->isChecked());
+        QCOMPARE(c.Command6->text(), QStringLiteral("    Info zur Torsionskette"));
+        QCOMPARE(s.window->windowTitle(),
+                 QStringLiteral("Zarvel - Torsionskette") + QString(32, ' ') + creditLine());
+    }
+}
+
+void TestOperatorControls::speedIsTakenWhenCommitted() {
+    Session s;
+    s.onPass = [&](int) { s.window->state().halted = 1; };
+    s.start();
+    QScrollBar& bar = *s.c().HScroll3;
+    const float& dt = s.window->state().dt;
+
+    bar.setSliderDown(true);
+    bar.setSliderPosition(40);
+    QCOMPARE(exactly(dt), exactly(0.1f));
+    bar.setSliderDown(false);
+    QCOMPARE(exactly(dt), exactly(0.4f));
+
+    bar.triggerAction(QAbstractSlider::SliderSingleStepSub);
+    QCOMPARE(exactly(dt), exactly(0.39f));
+    bar.triggerAction(QAbstractSlider::SliderToMinimum);
+    QCOMPARE(exactly(dt), exactly(0.01f));
+    bar.triggerAction(QAbstractSlider::SliderToMaximum);
+    QCOMPARE(exactly(dt), exactly(0.5f));
+}
+
+QTEST_MAIN(TestOperatorControls)
+#include "tst_operator_controls.moc"
