@@ -1,0 +1,290 @@
+// The information windows: which one the info button opens, that each exists once, where the
+// torsion chain's window opens, that both can be open at once, that every paragraph fits its
+// block in the font the program gets, and that the windows never hold up the main window or
+// the end of the program.
+
+#include "core/chain_constants.h"
+#include "core/chain_state.h"
+#include "platform/ui_metrics.h"
+#include "ui/info_texts.h"
+#include "ui/info_windows.h"
+#include "ui/ondix15.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+#include <QTimer>
+
+#include <algorithm>
+#include <memory>
+
+namespace {
+
+QList<QWidget*> windowsNamed(const QString& name) {
+    QList<QWidget*> found;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (widget->objectName() == name && widget->isVisible()) {
+            found.append(widget);
+        }
+    }
+    return found;
+}
+
+QPoint screenCorner() {
+    return QGuiApplication::primaryScreen()->geometry().topLeft();
+}
+
+// Where a top-left aligned label draws its text: inside border and padding, less its margin
+// and, at the top and the left, its indent (half an "x" where a framed label has none set).
+QRect textArea(const QLabel& label) {
+    const int margin = label.margin();
+    int indent = label.indent();
+    if (indent < 0) {
+        indent = label.frameWidth() > 0
+                     ? label.fontMetrics().horizontalAdvance(QLatin1Char('x')) / 2 - margin
+                     : 0;
+    }
+    indent = std::max(indent, 0);
+    return label.contentsRect().adjusted(margin + indent, margin + indent, -margin, -margin);
+}
+
+// Words of the interface and numbers each paragraph must name, in the order of the blocks.
+const QList<QStringList> kTorsionTerms{
+    {"97", "Kugeln", "Federn", "senkrecht", "Schwerkraft", "Torsionskette"},
+    {"ersten Massenpunkt", "Maus", "linker Maustaste"},
+    {"ersten", "rechten Nachbarn", "beiden Nachbarn", "letzte", "Dämpfung On", "Geschwindigkeit"},
+    {"harmonisch", "Amplitude", "Periode", "On/Off"},
+    {"Löschfunktionen", "Ruhe", "Geschwindigkeiten", "Auslenkungen", "Halt/Weiter"},
+    {"lose", "Dämpfung Off", "Dämpfung On", "reflektiert", "fortlaufende Wellen"},
+    {"Hindernis", "Mitte", "Geschwindigkeit"},
+    {"Brechung", "rechten", "vierfache Masse", "Federn"},
+    {"Torsionskette", "Dispersion", "Halt/Weiter", "rechter Maustaste", "Messband", "Wellenlänge"},
+};
+const QList<QStringList> kPendulumTerms{
+    {"97", "Fäden", "Federn", "Torsionskette", "Schwerkraft", "Ruhelage"},
+    {"Pendelkette", "Dispersion", "Torsionskette", "Wellengruppe"},
+    {"Pendelkette", "untere Grenzfrequenz", "20 Zeiteinheiten", "Dämpfung", "reflektiert"},
+    {"Torsionskette", "Pendelkette", "obere Grenzfrequenz", "gegenphasig",
+     "keine untere Grenzfrequenz"},
+    {"Pendelkette", "Phasengeschwindigkeit", "Gruppengeschwindigkeit", "Kopf der Gruppe"},
+};
+
+} // namespace
+
+class TestInfoWindows : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void eachChainTypeOpensItsWindow_data();
+    void eachChainTypeOpensItsWindow();
+    void secondClickShowsTheSameWindow();
+    void torsionWindowOpensAtTheCornerOnlyWhenCreated();
+    void bothWindowsOpenAfterSwitchingTheChainType();
+    void everyParagraphFitsItsBlock();
+    void everyParagraphNamesItsTermsAndNumbers();
+    void runContinuesWhileTheButtonOpensAWindow();
+    void programEndsWithItsLastWindow();
+
+private:
+    ChainState state_;
+};
+
+void TestInfoWindows::initTestCase() {
+    // As the program does before its first window.
+    UiMetrics::installFontSubstitutes();
+}
+
+void TestInfoWindows::eachChainTypeOpensItsWindow_data() {
+    QTest::addColumn<float>("selfCoeff");
+    QTest::addColumn<QString>("opened");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QSize>("clientTwips");
+    QTest::newRow("torsion") << Chain::kTorsionSelfCoeff << "OndixInfTor"
+                             << "Informationen zur Torsionszarvel" + QString(17, ' ')
+                             << QSize(11595, 8040);
+    QTest::newRow("pendulum") << Chain::kPendulumSelfCoeff << "OndixInfPen"
+                              << "Informationen zur Zarvel Typ Pendelkette" << QSize(11670, 7260);
+}
+
+void TestInfoWindows::eachChainTypeOpensItsWindow() {
+    QFETCH(float, selfCoeff);
+    QFETCH(QString, opened);
+    QFETCH(QString, caption);
+    QFETCH(QSize, clientTwips);
+    state_.selfCoeff = selfCoeff;
+    InfoWindows windows(state_);
+    windows.Command6_Click();
+
+    QCOMPARE(windowsNamed("OndixInfTor").size(), opened == "OndixInfTor" ? 1 : 0);
+    QCOMPARE(windowsNamed("OndixInfPen").size(), opened == "OndixInfPen" ? 1 : 0);
+    QWidget* window = windowsNamed(opened).value(0);
+    QVERIFY(window->windowTitle().startsWith(caption));
+    QCOMPARE(window->size(), QSize(UiMetrics::twipsToPixelsX(clientTwips.width()),
+                                   UiMetrics::twipsToPixelsY(clientTwips.height())));
+    QVERIFY(!window->isModal());
+    QCOMPARE(window->parentWidget(), nullptr);
+}
+
+void TestInfoWindows::secondClickShowsTheSameWindow() {
+    state_.selfCoeff = Chain::kPendulumSelfCoeff;
+    InfoWindows windows(state_);
+    windows.Command6_Click();
+    InfoWindow* first = windows.OndixInfPen();
+    QVERIFY(first != nullptr);
+    first->showMinimized();
+    windows.Command6_Click();
+    QCOMPARE(windows.OndixInfPen(), first);
+    QVERIFY(!first->isMinimized());
+    QCOMPARE(windowsNamed("OndixInfPen").size(), 1);
+}
+
+void TestInfoWindows::torsionWindowOpensAtTheCornerOnlyWhenCreated() {
+    state_.selfCoeff = Chain::kTorsionSelfCoeff;
+    InfoWindows windows(state_);
+    windows.Command6_Click();
+    QPointer<InfoWindow> first = windows.OndixInfTor();
+    QTRY_COMPARE(first->frameGeometry().topLeft(), screenCorner());
+
+    // Moved by the student, it stays where it is while it is open.
+    const QPoint moved = screenCorner() + QPoint(200, 150);
+    first->move(moved);
+    windows.Command6_Click();
+    QCOMPARE(windows.OndixInfTor(), first.data());
+    QCOMPARE(first->pos(), moved);
+
+    // Closed, it is destroyed; the next click creates it afresh at the corner.
+    first->close();
+    QCOMPARE(windows.OndixInfTor(), nullptr);
+    QTRY_VERIFY(first.isNull());
+    windows.Command6_Click();
+    QVERIFY(windows.OndixInfTor() != nullptr);
+    QTRY_COMPARE(windows.OndixInfTor()->frameGeometry().topLeft(), screenCorner());
+}
+
+void TestInfoWindows::bothWindowsOpenAfterSwitchingTheChainType() {
+    InfoWindows windows(state_);
+    state_.selfCoeff = Chain::kTorsionSelfCoeff;
+    windows.Command6_Click();
+    state_.selfCoeff = Chain::kPendulumSelfCoeff;
+    windows.Command6_Click();
+    InfoWindow* torsion = windows.OndixInfTor();
+    QVERIFY(torsion != nullptr && torsion->isVisible());
+    QVERIFY(windows.OndixInfPen() != nullptr && windows.OndixInfPen()->isVisible());
+
+    // Back to the torsion chain: still the same two windows.
+    state_.selfCoeff = Chain::kTorsionSelfCoeff;
+    windows.Command6_Click();
+    QCOMPARE(windows.OndixInfTor(), torsion);
+    QCOMPARE(windowsNamed("OndixInfTor").size() + windowsNamed("OndixInfPen").size(), 2);
+}
+
+void TestInfoWindows::everyParagraphFitsItsBlock() {
+    for (const auto page : {InfoWindow::Page::TorsionChain, InfoWindow::Page::PendulumChain}) {
+        InfoWindow window(page);
+        window.show();
+        const QStringList texts = page == InfoWindow::Page::TorsionChain
+                                      ? InfoTexts::torsionChain()
+                                      : InfoTexts::pendulumChain();
+        QCOMPARE(window.blocks().size(), texts.size());
+        const QRect client = window.rect();
+        const QImage image = window.grab().toImage();
+        for (qsizetype i = 0; i < texts.size(); ++i) {
+            const QLabel& block = *window.blocks()[i];
+            const QString where = window.objectName() + '.' + block.objectName();
+            QCOMPARE(block.text(), texts[i]);
+            QCOMPARE(block.font().pointSizeF(), 9.75);
+            QVERIFY2(client.contains(block.geometry()), qPrintable(where));
+            for (qsizetype j = 0; j < i; ++j) {
+                QVERIFY2(!block.geometry().intersects(window.blocks()[j]->geometry()),
+                         qPrintable(where));
+            }
+
+            // A single-line border on all four sides around a coloured fill.
+            const QRect outline = block.geometry();
+            const QPoint centre = outline.center();
+            for (const QPoint edge :
+                 {QPoint(outline.left(), centre.y()), QPoint(outline.right(), centre.y()),
+                  QPoint(centre.x(), outline.top()), QPoint(centre.x(), outline.bottom())}) {
+                QVERIFY2(qGray(image.pixel(edge)) < 100, qPrintable(where + " lacks a border"));
+            }
+            const QRgb fill = image.pixel(outline.bottomRight() - QPoint(2, 2));
+            QVERIFY2(qGray(fill) > 150 && fill != image.pixel(0, 0), qPrintable(where));
+
+            const QRect area = textArea(block);
+            const QRect used = block.fontMetrics().boundingRect(
+                area, int(block.alignment()) | Qt::TextWordWrap, block.text());
+            const QString family = QFontInfo(block.font()).family();
+            qInfo().noquote() << where << family << "needs" << used.height() << "of"
+                              << area.height() << "px";
+            QVERIFY2(area.contains(used), qPrintable(where + " is cut off in " + family));
+        }
+    }
+}
+
+void TestInfoWindows::everyParagraphNamesItsTermsAndNumbers() {
+    const QList<std::pair<QStringList, QList<QStringList>>> pages{
+        {InfoTexts::torsionChain(), kTorsionTerms}, {InfoTexts::pendulumChain(), kPendulumTerms}};
+    for (const auto& [texts, terms] : pages) {
+        QCOMPARE(texts.size(), terms.size());
+        for (qsizetype i = 0; i < texts.size(); ++i) {
+            // One paragraph, broken only by the block's width.
+            QVERIFY(!texts[i].contains('\n'));
+            for (const QString& term : terms[i]) {
+                QVERIFY2(texts[i].contains(term),
+                         qPrintable(QStringLiteral("Label%1 lacks \"%2\"").arg(i + 1).arg(term)));
+            }
+        }
+    }
+}
+
+void TestInfoWindows::runContinuesWhileTheButtonOpensAWindow() {
+    // The run loop's yield clicks the info button at its first pass; a window that waited for
+    // the student would stop the run there.
+    auto self = std::make_shared<Ondix15*>(nullptr);
+    int passes = 0;
+    Ondix15 window([self, &passes]() {
+        Ondix15& w = **self;
+        if (++passes == 1) {
+            w.controls().Command6->click();
+        } else if (passes == 5) {
+            w.state().halted = 1;
+        }
+    });
+    *self = &window;
+    window.Form_Load();
+    QCOMPARE(passes, 5);
+    QCOMPARE(windowsNamed("OndixInfTor").size(), 1);
+}
+
+void TestInfoWindows::programEndsWithItsLastWindow() {
+    // Halted, the main window closes like any window; the program goes on while an information
+    // window is open and ends when that is closed.
+    Ondix15 window([&window]() { window.state().halted = 1; });
+    window.Form_Load();
+    window.state().selfCoeff = Chain::kPendulumSelfCoeff;
+    window.controls().Command6->click();
+    QWidget* info = windowsNamed("OndixInfPen").value(0);
+    QVERIFY(info != nullptr);
+
+    bool runningWithoutMainWindow = false;
+    QTimer::singleShot(0, &window, [&]() {
+        window.close();
+        QTimer::singleShot(100, info, [&]() {
+            runningWithoutMainWindow = !window.isVisible();
+            info->close();
+        });
+    });
+    // Should the program not end, this ends the wait with another code.
+    QTimer giveUp;
+    giveUp.setSingleShot(true);
+    connect(&giveUp, &QTimer::timeout, qApp, []() { QCoreApplication::exit(2); });
+    giveUp.start(5000);
+    QCOMPARE(QApplication::exec(), 0);
+    QVERIFY(runningWithoutMainWindow);
+}
+
+QTEST_MAIN(TestInfoWindows)
+#include "tst_info_windows.moc"

@@ -1,0 +1,117 @@
+#include "ui/info_texts.h"
+
+namespace InfoTexts {
+
+// The window on the torsion chain.
+QStringList torsionChain() {
+    return {
+        // Label1: the model.
+        QStringLiteral(
+            "Das Programm simuliert 97 Massenpunkte („Kugeln“), die in einer waagerechten Reihe "
+            "liegen und durch Federn gekoppelt sind. Die Kugeln bewegen sich nur senkrecht; die "
+            "Schwerkraft wird vernachlässigt. In der Praxis baut man diese Anordnung als "
+            "Torsionskette: Querstäbe sitzen auf einem gespannten Draht, der beim Verdrillen wie "
+            "eine Feder zurückdreht."),
+        // Label2: excitation by hand.
+        QStringLiteral(
+            "Wellen entstehen, wenn man den ersten Massenpunkt periodisch auf und ab bewegt, zum "
+            "Beispiel mit der Maus: Mauszeiger dicht neben den ersten Massenpunkt setzen und mit "
+            "gedrückter linker Maustaste in die gewünschte Richtung ziehen."),
+        // Label3: forces on the masses, damping of the last mass.
+        QStringLiteral(
+            "Den ersten Massenpunkt (links) kann man beliebig auf und ab bewegen. Dabei spannt er"
+            " die Feder zu seinem rechten Nachbarn; die Federkraft setzt diesen in Bewegung, er "
+            "gibt die Bewegung nach rechts weiter, und so fort. Jede Kugel außer der ersten und "
+            "der letzten spürt die Kräfte ihrer beiden Nachbarn und wird dadurch abwechselnd nach"
+            " oben und nach unten beschleunigt. Auf die letzte Kugel rechts wirkt außer der Kraft"
+            " ihres linken Nachbarn eine Dämpfungskraft, wenn die Dämpfung eingeschaltet ist "
+            "(„Dämpfung On“): Sie ist proportional zur Geschwindigkeit v und stets gegen die "
+            "Bewegung gerichtet."),
+        // Label4: harmonic excitation.
+        QStringLiteral(
+            "Die Anregung kann auch automatisch und harmonisch (sinusförmig) erfolgen, mit "
+            "einstellbarer Amplitude und Periode: Im Feld „Anregung am linken Ende“ stellen die "
+            "Schieberegler Amplitude und Periode ein, und der Knopf „Harmonisch On/Off“ schaltet "
+            "die Anregung ein und aus."),
+        // Label5: clearing functions, halt and continue.
+        QStringLiteral(
+            "Im Feld „Löschfunktionen“ bringt der Knopf „Löschen“ die ganze Kette zur Ruhe; „v(i)"
+            " = 0“ setzt nur alle Geschwindigkeiten auf null, „y(i) = 0“ nur alle Auslenkungen. "
+            "Der Knopf „Halt/Weiter“ hält die Zarvel an, etwa um in Ruhe zu messen, und lässt sie"
+            " danach weiterlaufen."),
+        // Label6: loose and damped right end.
+        QStringLiteral(
+            "Bei „Dämpfung Off“ ist das rechte Ende des Wellenträgers lose, das linke fest. An "
+            "beiden Enden wird ein Wellenberg verschieden reflektiert: Am festen Ende kehrt er "
+            "als Wellental zurück, am losen als Wellenberg. Mit „Dämpfung On“ ist das rechte Ende"
+            " gedämpft: Es gibt (fast) keine Reflexionen, und man kann fortlaufende Wellen "
+            "untersuchen."),
+        // Label7: obstacle.
+        QStringLiteral(
+            "Man kann ein Hindernis in die Kette einbauen: Auf die Kugel in der Mitte wirkt dann "
+            "eine zusätzliche Kraft, die proportional zu ihrer Geschwindigkeit ist und stets "
+            "gegen die Bewegung wirkt."),
+        // Label8: refraction.
+        QStringLiteral(
+            "Auch Brechung lässt sich beobachten: Dazu bekommen die Kugeln der rechten "
+            "Kettenhälfte die vierfache Masse, die Federn bleiben gleich stark. Dort läuft die "
+            "Welle halb so schnell."),
+        // Label9: dispersion and the measuring tape.
+        QStringLiteral(
+            "Die Torsionskette zeigt nur wenig Dispersion: Wellen verschiedener Länge laufen fast"
+            " gleich schnell. Das zeigen Messungen der Wellenlänge bei verschiedenen Perioden: "
+            "Mit „Halt/Weiter“ anhalten, den Mauszeiger auf einen Wellenberg setzen und mit "
+            "gedrückter rechter Maustaste zum nächsten ziehen. Ein Messband rollt sich ab, darauf"
+            " liest man die Wellenlänge in Kugelabständen ab."),
+    };
+}
+
+// The window on the pendulum chain.
+QStringList pendulumChain() {
+    return {
+        // Label1: the model.
+        QStringLiteral(
+            "Das Programm simuliert 97 Massenpunkte, die an gleich langen Fäden in einer "
+            "waagerechten Reihe hängen und durch Federn miteinander gekoppelt sind. Wie bei der "
+            "Torsionskette spürt jede Kugel die Kräfte ihrer beiden Nachbarn. Zusätzlich treibt "
+            "eine Komponente der Schwerkraft jede ausgelenkte Kugel stets zur Ruhelage zurück, "
+            "wie beim Fadenpendel. Diese zusätzliche Kraft verändert das Verhalten der "
+            "Pendelkette als Wellenträger ganz erheblich."),
+        // Label2: stronger dispersion than in the torsion chain.
+        QStringLiteral(
+            "Ein zweiter wichtiger Unterschied: In der Pendelkette leidet die Wellenausbreitung "
+            "viel stärker unter Dispersion als in der Torsionskette, denn Wellen verschiedener "
+            "Länge laufen verschieden schnell. Einen einzelnen Wellenberg kann man deshalb weder "
+            "erzeugen noch über eine größere Strecke schicken: Gleich nach seiner Entstehung "
+            "zieht er einen Schwanz aus Wellentälern und Wellenbergen hinter sich her und wird zu"
+            " einer immer längeren Wellengruppe."),
+        // Label3: lower cut-off frequency.
+        QStringLiteral(
+            "Erstens hat die Pendelkette eine untere Grenzfrequenz, die eine periodische Anregung"
+            " überschreiten muss, damit überhaupt fortlaufende Wellen entstehen. In diesem Modell"
+            " liegt die Grenze bei einer Periode von knapp 20 Zeiteinheiten: Ist die Periode der "
+            "harmonischen Anregung größer, entstehen keine Wellen, die Bewegung reicht nur wenige"
+            " Kugeln weit. Erst bei kürzeren Perioden setzt eine Wellenbewegung ein, die "
+            "schließlich den ganzen Wellenträger als fortlaufende Sinuswelle ausfüllt. Die "
+            "Dämpfung lässt sich nicht so einstellen, dass die Reflexion für alle Wellenlängen "
+            "unterdrückt wird. Deshalb wird immer ein Teil der Welle reflektiert und stört das "
+            "Bild der fortlaufenden Welle."),
+        // Label4: upper cut-off frequency of both chains.
+        QStringLiteral(
+            "Beide Wellenträger, Torsionskette und Pendelkette, haben außerdem eine obere "
+            "Grenzfrequenz. Sie ist erreicht, wenn die harmonische Anregung so schnell ist, dass "
+            "benachbarte Kugeln gegenphasig schwingen (Periode etwa 3,1 Zeiteinheiten). Die "
+            "Torsionskette hat keine untere Grenzfrequenz: In ihr lässt sich jede noch so große "
+            "Wellenlänge verwirklichen. In der Pendelkette ist das nicht möglich."),
+        // Label5: phase and group velocity.
+        QStringLiteral(
+            "In der Pendelkette sieht man deutlich den Unterschied zwischen Phasengeschwindigkeit"
+            " und Gruppengeschwindigkeit. Dazu schaltet man die harmonische Anregung nur kurz ein"
+            " („Harmonisch On/Off“), so dass eine Wellengruppe entsteht. Der Kopf der Gruppe "
+            "kommt langsamer voran als die einzelnen Wellenberge. Das ist möglich, weil die "
+            "Wellenberge durch die Gruppe nach vorn laufen, dabei immer kleiner werden und am "
+            "Kopf der Gruppe verschwinden."),
+    };
+}
+
+} // namespace InfoTexts
