@@ -1,20 +1,37 @@
 #include "ui/ondix15.h"
 
+#include "controls/clearing.h"
+#include "controls/clock_and_speed.h"
+#include "controls/markers.h"
+#include "controls/medium_options.h"
+#include "controls/run_controls.h"
+#include "controls/wave_carrier.h"
 #include "core/chain_constants.h"
+#include "excite/hand_and_tape.h"
+#include "excite/harmonic_drive.h"
 #include "platform/locale_text.h"
 #include "platform/process_end.h"
 #include "platform/qt_colour.h"
 #include "sim/chain_view.h"
+#include "ui/info_windows.h"
 #include "ui/main_layout.h"
 
 #include <QCloseEvent>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
 
 Ondix15::Ondix15(ChainRunner::Yield yield, QWidget* parent)
     : QWidget(parent), controls_(MainLayout::createControls(*this)),
       runner_(std::make_unique<ChainRunner>(state_, *controls_.Picture1, *controls_.Text4,
                                             std::move(yield))) {
     setObjectName(QStringLiteral("Ondix15"));
+    connectExcitation();
+    connectOperatorControls();
+    infoWindows_ = std::make_unique<InfoWindows>(state_);
+    connect(controls_.Command6, &QPushButton::clicked, infoWindows_.get(),
+            &InfoWindows::Command6_Click);
 }
 
 Ondix15::~Ondix15() = default;
@@ -23,8 +40,10 @@ void Ondix15::Form_Load() {
     const auto screen = MainLayout::ScreenMetrics::primary();
     MainLayout::layOut(*this, controls_, screen);
     show();
-    // The window system may have placed the new window elsewhere.
+    // The window system may have placed the new window elsewhere, and a window manager frames
+    // it only later.
     MainLayout::placeShownWindow(*this, screen);
+    MainLayout::keepPlacedWithinFrame(*this, screen);
     initialiseChain();
     if (state_.running == 0) {
         runner_->RunChain();
@@ -42,6 +61,75 @@ void Ondix15::initialiseChain() {
     view.setPenWidth(Chain::kRestingPen);
     view.drawLine(Chain::kDampingMarkerX, Chain::kViewTop, Chain::kDampingMarkerX,
                   Chain::kViewBottom, toQRgb(Chain::kDampingMarker));
+}
+
+// The left end: the harmonic drive's controls, and the hand and the tape in the chain view.
+void Ondix15::connectExcitation() {
+    const MainControls& c = controls_;
+    const HarmonicDrive::Controls driveControls{.HScroll1 = *c.HScroll1,
+                                                .HScroll2 = *c.HScroll2,
+                                                .Text2 = *c.Text2,
+                                                .Text3 = *c.Text3,
+                                                .Text5 = *c.Text5,
+                                                .Label6 = *c.Label6,
+                                                .Label13 = *c.Label13};
+    drive_ = std::make_unique<HarmonicDrive>(state_, driveControls);
+    connect(c.Command7, &QPushButton::clicked, drive_.get(), &HarmonicDrive::Command7_Click);
+    // The scroll bars report a value only once it is committed (see MainLayout).
+    connect(c.HScroll1, &QScrollBar::valueChanged, drive_.get(), &HarmonicDrive::HScroll1_Change);
+    connect(c.HScroll2, &QScrollBar::valueChanged, drive_.get(), &HarmonicDrive::HScroll2_Change);
+
+    handAndTape_ = std::make_unique<HandAndTape>(state_, *c.Picture1, *c.Label3, *c.Text1);
+    connect(c.Picture1, &ChainView::mouseDown, handAndTape_.get(),
+            &HandAndTape::Picture1_MouseDown);
+    connect(c.Picture1, &ChainView::mouseMove, handAndTape_.get(),
+            &HandAndTape::Picture1_MouseMove);
+    connect(c.Picture1, &ChainView::mouseUp, handAndTape_.get(), &HandAndTape::Picture1_MouseUp);
+}
+
+// The medium, clearing, halt and continue, clock, speed and the end button.
+void Ondix15::connectOperatorControls() {
+    const MainControls& c = controls_;
+    markers_ = std::make_unique<Markers>(state_, *c.Picture1);
+
+    // The option buttons report clicks only: setting them inside the handlers raises none.
+    const WaveCarrier::Controls carrier{
+        .window = *this, .Option1 = *c.Option1, .Option2 = *c.Option2, .Command6 = *c.Command6};
+    waveCarrier_ = std::make_unique<WaveCarrier>(state_, carrier);
+    connect(c.Option1, &QRadioButton::clicked, waveCarrier_.get(), &WaveCarrier::Option1_Click);
+    connect(c.Option2, &QRadioButton::clicked, waveCarrier_.get(), &WaveCarrier::Option2_Click);
+
+    const MediumOptions::Controls indicators{.Label5 = *c.Label5,
+                                             .Label9 = *c.Label9,
+                                             .Label12 = *c.Label12,
+                                             .Label10 = *c.Label10,
+                                             .Label7 = *c.Label7,
+                                             .Label8 = *c.Label8};
+    mediumOptions_ = std::make_unique<MediumOptions>(state_, *c.Picture1, *markers_, indicators);
+    connect(c.Command9, &QPushButton::clicked, mediumOptions_.get(),
+            &MediumOptions::Command9_Click);
+    connect(c.Command4, &QPushButton::clicked, mediumOptions_.get(),
+            &MediumOptions::Command4_Click);
+    connect(c.Command3, &QPushButton::clicked, mediumOptions_.get(),
+            &MediumOptions::Command3_Click);
+
+    clearing_ = std::make_unique<Clearing>(state_, *c.Picture1, *markers_);
+    connect(c.Command1, &QPushButton::clicked, clearing_.get(), &Clearing::Command1_Click);
+    connect(c.Command2, &QPushButton::clicked, clearing_.get(), &Clearing::Command2_Click);
+    connect(c.Command5, &QPushButton::clicked, clearing_.get(), &Clearing::Command5_Click);
+
+    runControls_ = std::make_unique<RunControls>(
+        state_, *runner_, *markers_,
+        RunControls::Controls{.window = *this, .Command11 = *c.Command11, .Label6 = *c.Label6});
+    connect(c.Command11, &QPushButton::clicked, runControls_.get(), &RunControls::Command11_Click);
+    connect(c.Command10, &QPushButton::clicked, runControls_.get(), &RunControls::Command10_Click);
+
+    clockAndSpeed_ = std::make_unique<ClockAndSpeed>(state_, *c.Command8, *c.HScroll3);
+    connect(c.Command8, &QPushButton::clicked, clockAndSpeed_.get(),
+            &ClockAndSpeed::Command8_Click);
+    // The speed's scroll bar reports a value only once it is committed (see MainLayout).
+    connect(c.HScroll3, &QScrollBar::valueChanged, clockAndSpeed_.get(),
+            &ClockAndSpeed::HScroll3_Change);
 }
 
 void Ondix15::closeEvent(QCloseEvent* event) {

@@ -8,6 +8,16 @@
 
 #include <memory>
 
+class Clearing;
+class ClockAndSpeed;
+class HandAndTape;
+class HarmonicDrive;
+class InfoWindows;
+class Markers;
+class MediumOptions;
+class RunControls;
+class WaveCarrier;
+
 // The main window: the chain view across its upper two thirds, the panels of controls beneath.
 // It owns the chain state and the parts that act on it, and its load handler starts the run.
 class Ondix15 : public QWidget {
@@ -33,8 +43,19 @@ protected:
 
 private:
     void initialiseChain();
+    void connectExcitation();
+    void connectOperatorControls();
 
     ChainState state_;
     MainControls controls_;
     std::unique_ptr<ChainRunner> runner_;
+    std::unique_ptr<HarmonicDrive> drive_;
+    std::unique_ptr<HandAndTape> handAndTape_;
+    std::unique_ptr<InfoWindows> infoWindows_;
+    std::unique_ptr<Markers> markers_;
+    std::unique_ptr<WaveCarrier> waveCarrier_;
+    std::unique_ptr<MediumOptions> mediumOptions_;
+    std::unique_ptr<Clearing> clearing_;
+    std::unique_ptr<RunControls> runControls_;
+    std::unique_ptr<ClockAndSpeed> clockAndSpeed_;
 };

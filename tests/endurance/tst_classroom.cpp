@@ -1,0 +1,535 @@
+// A classroom's worth of random input against the real main window with its run loop running:
+// clicks on every button and option, arrow, track and thumb gestures on every scroll bar,
+// presses, moves and releases of every button combination in the chain view (far outside it
+// too), typing into every text field, the information windows opened, moved and closed, bursts
+// of Halt and Weiter and every toggle during a halt. The events come from inside the run loop's
+// yields (and from a timer while the run is halted), and after every batch the chain state, the
+// captions and the markers must agree.
+//
+// ONDIX_ENDURANCE_SEED replays a run exactly; ONDIX_ENDURANCE_EVENTS sets its length (the
+// default suits a test run; a lesson's worth is a few million).
+
+#include "core/chain_constants.h"
+#include "core/chain_state.h"
+#include "platform/qt_colour.h"
+#include "sim/chain_runner.h"
+#include "sim/chain_view.h"
+#include "ui/ondix15.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionSlider>
+#include <QTest>
+#include <QTimer>
+
+#include <cmath>
+#include <cstdio>
+#include <functional>
+#include <random>
+#include <vector>
+
+namespace {
+
+constexpr int kEventsPerBatch = 20;
+
+qint64 environmentNumber(const char* name, qint64 fallback) {
+    bool ok = false;
+    const qint64 value = qEnvironmentVariable(name).toLongLong(&ok);
+    return ok ? value : fallback;
+}
+
+// The failures of one run, collected so that the run can end cleanly and report all of them.
+struct Findings {
+    QStringList problems;
+    void expect(bool condition, const QString& what) {
+        if (!condition && problems.size() < 50) {
+            problems << what;
+        }
+    }
+};
+
+class Classroom {
+public:
+    Classroom(Ondix15& window, quint64 seed, qint64 events)
+        : window_(window), c_(window.controls()), random_(seed), eventsWanted_(events) {
+        buttons_ = {c_.Command1, c_.Command2, c_.Command3, c_.Command4, c_.Command5,
+                    c_.Command6, c_.Command7, c_.Command8, c_.Command9, c_.Command11};
+        bars_ = {c_.HScroll1, c_.HScroll2, c_.HScroll3};
+        texts_ = {c_.Text1, c_.Text2, c_.Text3, c_.Text4, c_.Text5};
+    }
+
+    // Called from the run loop's yield after it has handled pending events, and from the
+    // timer while the run is halted.
+    void onTurn() {
+        if (finishing_) {
+            finish();
+            return;
+        }
+        ++turns_;
+        ++depth_;
+        maxDepth_ = std::max(maxDepth_, depth_);
+        for (int i = 0; i < kEventsPerBatch && eventsDelivered_ < eventsWanted_; ++i) {
+            deliverOne();
+        }
+        checkInvariants();
+        --depth_;
+        finishing_ = eventsDelivered_ >= eventsWanted_;
+    }
+
+    void countPass() { ++passes_; }
+
+    const Findings& findings() const { return findings_; }
+    qint64 events() const { return eventsDelivered_; }
+    qint64 passes() const { return passes_; }
+    qint64 checks() const { return checks_; }
+    int maxDepth() const { return maxDepth_; }
+    bool done() const { return done_; }
+
+private:
+    ChainState& s() { return window_.state(); }
+
+    int uniform(int low, int high) {
+        return std::uniform_int_distribution<int>(low, high)(random_);
+    }
+    bool chance(int percent) { return uniform(1, 100) <= percent; }
+
+    void deliverOne() {
+        if (++eventsDelivered_ % 10000 == 0) {
+            std::printf("classroom: %lld events, %lld passes\n",
+                        static_cast<long long>(eventsDelivered_), static_cast<long long>(passes_));
+            std::fflush(stdout);
+        }
+        switch (uniform(0, 9)) {
+        case 0:
+        case 1:
+            clickButton(buttons_[static_cast<std::size_t>(uniform(0, int(buttons_.size()) - 1))]);
+            break;
+        case 2:
+            QTest::mouseClick(chance(50) ? static_cast<QWidget*>(c_.Option1) : c_.Option2,
+                              Qt::LeftButton);
+            break;
+        case 3:
+        case 4:
+            scrollGesture(*bars_[static_cast<std::size_t>(uniform(0, 2))]);
+            break;
+        case 5:
+        case 6:
+            viewMouse();
+            break;
+        case 7:
+            typeInto(*texts_[static_cast<std::size_t>(uniform(0, 4))]);
+            break;
+        case 8:
+            infoWindows();
+            break;
+        default:
+            haltBurst();
+            break;
+        }
+    }
+
+    void clickButton(QPushButton* button) {
+        const bool clears = button == c_.Command2 || button == c_.Command5 ||
+                            (button == c_.Command3 && s().refractionOn == 1);
+        QTest::mouseClick(button, Qt::LeftButton);
+        if (button == c_.Command7) {
+            driveIndicatorTyped_ = false;
+        }
+        if (clears) {
+            checkMarkers();
+        }
+    }
+
+    // Bursts of Halt and Weiter within one turn, as queued clicks after a stall deliver them.
+    void haltBurst() {
+        const int clicks = uniform(1, 6);
+        for (int i = 0; i < clicks; ++i) {
+            QTest::mouseClick(c_.Command11, Qt::LeftButton);
+        }
+    }
+
+    static QStyleOptionSlider sliderOption(QScrollBar& bar) {
+        QStyleOptionSlider option;
+        option.initFrom(&bar);
+        option.subControls = QStyle::SC_All;
+        option.orientation = bar.orientation();
+        option.minimum = bar.minimum();
+        option.maximum = bar.maximum();
+        option.sliderPosition = bar.sliderPosition();
+        option.sliderValue = bar.value();
+        option.singleStep = bar.singleStep();
+        option.pageStep = bar.pageStep();
+        option.upsideDown = bar.invertedAppearance();
+        return option;
+    }
+
+    QPoint centreOf(QScrollBar& bar, QStyle::SubControl part) {
+        const QStyleOptionSlider option = sliderOption(bar);
+        return bar.style()->subControlRect(QStyle::CC_ScrollBar, &option, part, &bar).center();
+    }
+
+    void scrollGesture(QScrollBar& bar) {
+        switch (uniform(0, 3)) {
+        case 0:
+            QTest::mouseClick(&bar, Qt::LeftButton, {}, centreOf(bar, QStyle::SC_ScrollBarSubLine));
+            break;
+        case 1:
+            QTest::mouseClick(&bar, Qt::LeftButton, {}, centreOf(bar, QStyle::SC_ScrollBarAddLine));
+            break;
+        case 2: {
+            // A click in the track, on either side of the thumb.
+            const QPoint at(uniform(0, bar.width() - 1), bar.height() / 2);
+            QTest::mouseClick(&bar, Qt::LeftButton, {}, at);
+            break;
+        }
+        default: {
+            // The thumb dragged, sometimes far beyond the bar, then released.
+            QPoint at = centreOf(bar, QStyle::SC_ScrollBarSlider);
+            QTest::mousePress(&bar, Qt::LeftButton, {}, at);
+            for (int step = uniform(1, 5); step > 0; --step) {
+                at.rx() += uniform(-3 * bar.width(), 3 * bar.width());
+                at.ry() += uniform(-40, 40);
+                QTest::mouseMove(&bar, at);
+            }
+            QTest::mouseRelease(&bar, Qt::LeftButton, {}, at);
+            break;
+        }
+        }
+    }
+
+    // Presses, moves and releases in the chain view through the window, so that the toolkit's
+    // own pointer grab decides who gets them, positions far outside the window included.
+    void viewMouse() {
+        QWindow* handle = window_.windowHandle();
+        if (handle == nullptr) {
+            return;
+        }
+        const QRect view(c_.Picture1->mapTo(&window_, QPoint(0, 0)), c_.Picture1->size());
+        auto somewhere = [&] {
+            if (chance(20)) {
+                return QPoint(uniform(-100000, 100000), uniform(-100000, 100000));
+            }
+            return QPoint(uniform(view.left(), view.right()), uniform(view.top(), view.bottom()));
+        };
+        static constexpr Qt::MouseButton kButtons[] = {Qt::LeftButton, Qt::RightButton,
+                                                       Qt::MiddleButton};
+        std::vector<Qt::MouseButton> held;
+        for (int step = uniform(1, 12); step > 0; --step) {
+            const int what = uniform(0, 9);
+            if (what < 3 && held.size() < 3) {
+                const Qt::MouseButton button = kButtons[uniform(0, 2)];
+                if (std::find(held.begin(), held.end(), button) == held.end()) {
+                    QTest::mousePress(handle, button, {}, somewhere());
+                    held.push_back(button);
+                }
+            } else if (what < 5 && !held.empty()) {
+                QTest::mouseRelease(handle, held.back(), {}, somewhere());
+                held.pop_back();
+            } else {
+                QTest::mouseMove(handle, somewhere());
+            }
+        }
+        while (!held.empty()) {
+            QTest::mouseRelease(handle, held.back(), {}, somewhere());
+            held.pop_back();
+        }
+    }
+
+    void typeInto(QLineEdit& field) {
+        // The read-outs are never read back: what is typed stays until the next write.
+        driveIndicatorTyped_ = driveIndicatorTyped_ || &field == c_.Text5;
+        static const char kKeys[] = "0123456789,.-+eE a";
+        for (int i = uniform(1, 8); i > 0; --i) {
+            QTest::keyClick(&field, kKeys[uniform(0, int(sizeof kKeys) - 2)]);
+        }
+        if (chance(20)) {
+            // Keys beyond ASCII, as a German keyboard types them.
+            for (const QString& text : {QStringLiteral("ä"), QStringLiteral("ß")}) {
+                QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, text);
+                QApplication::sendEvent(&field, &press);
+                QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, text);
+                QApplication::sendEvent(&field, &release);
+            }
+        }
+        if (chance(30)) {
+            QTest::keyClick(&field, chance(50) ? Qt::Key_Return : Qt::Key_Backspace);
+        }
+    }
+
+    static QWidget* infoWindow(const char* name) {
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            if (top->objectName() == QLatin1String(name) && top->isVisible()) {
+                return top;
+            }
+        }
+        return nullptr;
+    }
+
+    void infoWindows() {
+        const char* names[] = {"OndixInfTor", "OndixInfPen"};
+        QWidget* info = infoWindow(names[uniform(0, 1)]);
+        const int what = uniform(0, 2);
+        if (info == nullptr || what == 0) {
+            QTest::mouseClick(c_.Command6, Qt::LeftButton);
+        } else if (what == 1) {
+            info->move(uniform(-200, 1500), uniform(-200, 1000));
+        } else {
+            info->close();
+        }
+        int open = 0;
+        for (const char* name : names) {
+            open += infoWindow(name) != nullptr ? 1 : 0;
+        }
+        findings_.expect(open <= 2, QStringLiteral("more than one copy of an information window"));
+    }
+
+    // The column of each active marker, sampled along its height, right after a clear.
+    void checkMarkers() {
+        ++checks_;
+        ChainView& view = *c_.Picture1;
+        const QImage& image = view.image();
+        auto columnIs = [&](float x, QRgb colour) {
+            for (float y : {-2.9f, -1.7f, 1.7f, 2.9f}) {
+                const QPoint p = view.toPixel(x, y);
+                if (!image.rect().contains(p) ||
+                    (image.pixel(p) & 0xffffffu) != (colour & 0xffffffu)) {
+                    return false;
+                }
+            }
+            return true;
+        };
+        if (s().endDamping == Chain::kDampingOn) {
+            findings_.expect(columnIs(Chain::kDampingMarkerX, toQRgb(Chain::kDampingMarker)),
+                             QStringLiteral("damping marker missing after a clear"));
+        }
+        if (s().obstacleOn == 1) {
+            findings_.expect(columnIs(Chain::kObstacleMarkerX, toQRgb(Chain::kObstacleMarker)),
+                             QStringLiteral("obstacle marker missing after a clear"));
+        }
+        if (s().refractionOn == 1) {
+            findings_.expect(columnIs(Chain::kRefractionMarkerX, view.foregroundColor()),
+                             QStringLiteral("refraction marker missing after a clear"));
+        }
+    }
+
+    void checkInvariants() {
+        ++checks_;
+        ChainState& st = s();
+        const QString at = QStringLiteral(" (after %1 events)").arg(eventsDelivered_);
+        auto isSwitch = [](std::int16_t value) { return value == 0 || value == 1; };
+        findings_.expect(isSwitch(st.halted) && isSwitch(st.harmonicOn) &&
+                             isSwitch(st.refractionOn) && isSwitch(st.obstacleOn) &&
+                             isSwitch(st.clockOn) && st.running == 1,
+                         QStringLiteral("a switch outside 0 and 1") + at);
+        const bool damped = st.endDamping == Chain::kDampingOn;
+        findings_.expect(damped || st.endDamping == Chain::kDampingOff,
+                         QStringLiteral("endDamping %1").arg(st.endDamping) + at);
+        findings_.expect(damped ? (st.endMarkG == 128 && st.endMarkB == 128)
+                                : (st.endMarkG == 255 && st.endMarkB == 224),
+                         QStringLiteral("end marker colour does not match the damping") + at);
+        for (int i = 0; i <= 99; ++i) {
+            const bool heavy = st.refractionOn == 1 && i >= Chain::kFirstHeavyMass;
+            if (st.massFactor[i] != (heavy ? Chain::kHeavyMassFactor : Chain::kLightMassFactor)) {
+                findings_.expect(
+                    false, QStringLiteral("massFactor(%1) = %2").arg(i).arg(st.massFactor[i]) + at);
+                break;
+            }
+        }
+        findings_.expect(st.selfCoeff == Chain::kTorsionSelfCoeff ||
+                             st.selfCoeff == Chain::kPendulumSelfCoeff,
+                         QStringLiteral("selfCoeff %1").arg(st.selfCoeff) + at);
+        findings_.expect(st.dt >= 0.01f && st.dt <= 0.5f, QStringLiteral("dt %1").arg(st.dt) + at);
+        findings_.expect(st.dt == static_cast<float>(c_.HScroll3->value() / 100.0),
+                         QStringLiteral("dt does not follow the speed bar") + at);
+        findings_.expect(st.amplitude == static_cast<float>(c_.HScroll1->value() / 10.0),
+                         QStringLiteral("amplitude does not follow its bar") + at);
+        for (int i = 0; i <= 99; ++i) {
+            if (!std::isfinite(st.y[i]) || !std::isfinite(st.v[i])) {
+                findings_.expect(false, QStringLiteral("mass %1 not finite").arg(i) + at);
+                break;
+            }
+        }
+        findings_.expect(window_.runner().activeLoops() <= 1,
+                         QStringLiteral("%1 run loops active").arg(window_.runner().activeLoops()) +
+                             at);
+
+        // Captions and indicators.
+        const QString on = QStringLiteral("On");
+        findings_.expect((c_.Command11->text() == QStringLiteral("Weiter")) == (st.halted == 1),
+                         QStringLiteral("Halt/Weiter caption") + at);
+        findings_.expect(st.halted == 1 || c_.Label6->text() != QStringLiteral("Halt"),
+                         QStringLiteral("\"Halt\" shown while running") + at);
+        findings_.expect(driveIndicatorTyped_ || (c_.Text5->text() == on) == (st.harmonicOn == 1),
+                         QStringLiteral("drive indicator") + at);
+        findings_.expect((c_.Label9->text() == on) == damped,
+                         QStringLiteral("damping indicator") + at);
+        findings_.expect(c_.Label5->text().startsWith(QStringLiteral("Dämpfung ")) &&
+                             (c_.Label5->text().endsWith(QStringLiteral("off")) == !damped),
+                         QStringLiteral("damping label") + at);
+        findings_.expect((c_.Label12->text() == on) == (st.obstacleOn == 1),
+                         QStringLiteral("obstacle indicator") + at);
+        findings_.expect((c_.Label10->text() == on) == (st.refractionOn == 1) &&
+                             c_.Label7->isHidden() == (st.refractionOn == 0) &&
+                             c_.Label8->isHidden() == (st.refractionOn == 0),
+                         QStringLiteral("refraction indicators") + at);
+        findings_.expect(c_.Command8->text().contains(QStringLiteral("Stopp")) == (st.clockOn == 1),
+                         QStringLiteral("clock caption") + at);
+        const bool torsion = st.selfCoeff == Chain::kTorsionSelfCoeff;
+        findings_.expect(
+            c_.Option1->isChecked() == torsion && c_.Option2->isChecked() == !torsion &&
+                c_.Command6->text().contains(QStringLiteral("Torsionskette")) == torsion,
+            QStringLiteral("chain type controls") + at);
+    }
+
+    // The end of a lesson: halt, "Löschen" with the drive off, continue, and the chain must come
+    // to rest on the centre line.
+    void finish() {
+        switch (finishStage_) {
+        case FinishStage::Halt:
+            // A burst that was under way when the events ran out may have started a loop
+            // again after the first halt: halt until none runs.
+            if (window_.runner().activeLoops() > 0) {
+                if (s().halted == 0) {
+                    QTest::mouseClick(c_.Command11, Qt::LeftButton);
+                }
+                return;
+            }
+            if (s().harmonicOn == 1) {
+                QTest::mouseClick(c_.Command7, Qt::LeftButton);
+            }
+            QTest::mouseClick(c_.Command5, Qt::LeftButton);
+            checkMarkers();
+            finishStage_ = FinishStage::Settle;
+            passesAtRest_ = passes_;
+            // "Weiter" runs the loop inside this click until the settling stage halts it.
+            QTest::mouseClick(c_.Command11, Qt::LeftButton);
+            done_ = true;
+            return;
+        case FinishStage::Settle:
+            if (passes_ - passesAtRest_ >= 200) {
+                checkAtRest();
+                finishStage_ = FinishStage::Done;
+                QTest::mouseClick(c_.Command11, Qt::LeftButton);
+            }
+            return;
+        case FinishStage::Done:
+            return;
+        }
+    }
+
+    void checkAtRest() {
+        ++checks_;
+        for (int i = 0; i <= ChainState::kLastMass; ++i) {
+            if (s().y[i] != 0.0f || s().v[i] != 0.0f) {
+                findings_.expect(false, QStringLiteral("mass %1 not at rest after Löschen").arg(i));
+                break;
+            }
+        }
+        ChainView& view = *c_.Picture1;
+        const QImage& image = view.image();
+        for (int i = 0; i <= ChainState::kLastMass; i += 7) {
+            const QPoint p = view.toPixel(float(i + 1), 0);
+            findings_.expect((image.pixel(p) & 0xffffffu) == 0u,
+                             QStringLiteral("no dot on the centre line at x %1").arg(i + 1));
+        }
+    }
+
+    Ondix15& window_;
+    const MainControls& c_;
+    std::mt19937_64 random_;
+    qint64 eventsWanted_;
+    qint64 eventsDelivered_ = 0;
+    qint64 passes_ = 0;
+    qint64 passesAtRest_ = 0;
+    qint64 checks_ = 0;
+    qint64 turns_ = 0;
+    int depth_ = 0;
+    int maxDepth_ = 0;
+    bool finishing_ = false;
+    bool driveIndicatorTyped_ = false;
+    enum class FinishStage { Halt, Settle, Done } finishStage_ = FinishStage::Halt;
+    bool done_ = false;
+    Findings findings_;
+    std::vector<QPushButton*> buttons_;
+    std::vector<QScrollBar*> bars_;
+    std::vector<QLineEdit*> texts_;
+};
+
+// QTest warns of every mouse event outside the window, and the offscreen platform of every
+// window it cannot raise; a lesson makes thousands of both on purpose.
+QtMessageHandler previousHandler = nullptr;
+void quietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (type == QtWarningMsg && (message.contains(QLatin1String("occurs outside target window")) ||
+                                 message.contains(QLatin1String("does not support raise()")))) {
+        return;
+    }
+    previousHandler(type, context, message);
+}
+
+} // namespace
+
+class TestClassroom : public QObject {
+    Q_OBJECT
+
+private slots:
+    void survivesALesson();
+};
+
+void TestClassroom::survivesALesson() {
+    const auto seed = static_cast<quint64>(environmentNumber(
+        "ONDIX_ENDURANCE_SEED", static_cast<qint64>(std::random_device{}() & 0x7fffffff)));
+    const qint64 events = environmentNumber("ONDIX_ENDURANCE_EVENTS", 100000);
+    std::printf("classroom: seed %llu (replay with ONDIX_ENDURANCE_SEED=%llu), %lld events\n",
+                static_cast<unsigned long long>(seed), static_cast<unsigned long long>(seed),
+                static_cast<long long>(events));
+    std::fflush(stdout);
+
+    previousHandler = qInstallMessageHandler(quietHandler);
+    Classroom* classroom = nullptr;
+    Ondix15 window([&classroom] {
+        QCoreApplication::processEvents();
+        classroom->countPass();
+        classroom->onTurn();
+    });
+    Classroom lesson(window, seed, events);
+    classroom = &lesson;
+
+    // While the run is halted no yield comes; the timer goes on with the lesson then.
+    QTimer whileHalted;
+    QObject::connect(&whileHalted, &QTimer::timeout, [&] {
+        if (window.runner().activeLoops() == 0) {
+            if (lesson.done()) {
+                QApplication::exit(0);
+            } else {
+                lesson.onTurn();
+            }
+        }
+    });
+    whileHalted.start(0);
+    QTimer::singleShot(0, &window, &Ondix15::Form_Load);
+    QApplication::exec();
+    qInstallMessageHandler(previousHandler);
+
+    std::printf("classroom: %lld events, %lld passes, %lld checks, batches nested %d deep\n",
+                static_cast<long long>(lesson.events()), static_cast<long long>(lesson.passes()),
+                static_cast<long long>(lesson.checks()), lesson.maxDepth());
+    for (const QString& problem : lesson.findings().problems) {
+        std::printf("  %s\n", qPrintable(problem));
+    }
+    if (!lesson.findings().problems.isEmpty()) {
+        QFAIL(qPrintable(
+            QStringLiteral("seed %1: %2").arg(seed).arg(lesson.findings().problems.first())));
+    }
+    QVERIFY(lesson.done());
+    QCOMPARE(lesson.events(), events);
+}
+
+QTEST_MAIN(TestClassroom)
+#include "tst_classroom.moc"
