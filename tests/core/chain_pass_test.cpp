@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 namespace {
 
 constexpr int kLast = ChainState::kLastMass;
@@ -258,3 +260,28 @@ TEST(Clock, ThirtyStepsOfTenthAccumulateToJustBelowThree) {
 }
 
 } // namespace
+
+TEST(StartValues, AreTheSameWhateverTheStateHeldBefore) {
+    ChainState fresh;
+    setStartValues(fresh);
+
+    // A state that has run for a while with every switch on and every array disturbed.
+    ChainState used;
+    used.running = 1;
+    used.halted = used.harmonicOn = used.refractionOn = used.obstacleOn = used.clockOn = 1;
+    used.endMarkG = 255;
+    used.endMarkB = 224;
+    used.dt = used.endDamping = used.selfCoeff = used.clockTime = used.driveTime = 0.5f;
+    used.omega = used.amplitude = used.pi = used.mouseX = used.mouseY = used.drivePhase = 7;
+    for (int i = 0; i <= 100; ++i) {
+        used.y[i] = used.v[i] = used.accel[i] = used.yShown[i] = used.massFactor[i] = float(i);
+    }
+    setStartValues(used);
+
+    EXPECT_EQ(used.running, 1) << "the start values leave `running` alone";
+    used.running = fresh.running;
+    // Without padding, comparing the bytes compares every field.
+    static_assert(sizeof(ChainState) ==
+                  5 * sizeof(ChainState::Row) + 11 * sizeof(float) + 8 * sizeof(std::int16_t));
+    EXPECT_EQ(std::memcmp(&used, &fresh, sizeof(ChainState)), 0);
+}
