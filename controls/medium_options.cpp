@@ -11,16 +11,10 @@
 
 namespace {
 
-void setBackColour(QLabel& label, Chain::Rgb colour) {
-    QPalette palette = label.palette();
-    palette.setColor(QPalette::Window, QColor(toQRgb(colour)));
-    label.setPalette(palette);
-}
-
 // "On" on red or "Off" on grey.
 void showSwitch(QLabel& indicator, bool on) {
     indicator.setText(on ? QStringLiteral("On") : QStringLiteral("Off"));
-    setBackColour(indicator, on ? Chain::kIndicatorOn : Chain::kIndicatorOff);
+    setBackColour(indicator, toQRgb(on ? Chain::kIndicatorOn : Chain::kIndicatorOff));
 }
 
 std::int16_t toggled(std::int16_t flag) {

@@ -19,17 +19,21 @@ WaveCarrier::WaveCarrier(ChainState& state, const Controls& controls)
     : state_(state), c_(controls) {}
 
 void WaveCarrier::Option1_Click() {
-    state_.selfCoeff = Chain::kTorsionSelfCoeff;
-    c_.Option1.setChecked(true);
-    c_.Option2.setChecked(false);
-    c_.window.setWindowTitle(caption(QStringLiteral("Torsionskette"), 32));
-    c_.Command6.setText(QStringLiteral("    Info zur Torsionskette"));
+    choose(Chain::kTorsionSelfCoeff, c_.Option1, c_.Option2,
+           caption(QStringLiteral("Torsionskette"), 32),
+           QStringLiteral("    Info zur Torsionskette"));
 }
 
 void WaveCarrier::Option2_Click() {
-    state_.selfCoeff = Chain::kPendulumSelfCoeff;
-    c_.Option2.setChecked(true);
-    c_.Option1.setChecked(false);
-    c_.window.setWindowTitle(caption(QStringLiteral("Pendelkette"), 36));
-    c_.Command6.setText(QStringLiteral("   Info zur Pendelkette"));
+    choose(Chain::kPendulumSelfCoeff, c_.Option2, c_.Option1,
+           caption(QStringLiteral("Pendelkette"), 36), QStringLiteral("   Info zur Pendelkette"));
+}
+
+void WaveCarrier::choose(float selfCoeff, QRadioButton& chosen, QRadioButton& other,
+                         const QString& title, const QString& infoCaption) {
+    state_.selfCoeff = selfCoeff;
+    chosen.setChecked(true);
+    other.setChecked(false);
+    c_.window.setWindowTitle(title);
+    c_.Command6.setText(infoCaption);
 }

@@ -3,6 +3,7 @@
 #include <QObject>
 
 class QPushButton;
+class QString;
 class QRadioButton;
 class QWidget;
 struct ChainState;
@@ -31,6 +32,9 @@ public:
     void Option2_Click();
 
 private:
+    void choose(float selfCoeff, QRadioButton& chosen, QRadioButton& other, const QString& title,
+                const QString& infoCaption);
+
     ChainState& state_;
     Controls c_;
 };

@@ -15,12 +15,6 @@ namespace {
 // Scroll-bar values are tenths of the amplitude and of the period.
 constexpr double kTenths = 10;
 
-void setBackground(QWidget& control, QPalette::ColorRole role, Chain::Rgb colour) {
-    QPalette palette = control.palette();
-    palette.setColor(role, QColor(toQRgb(colour)));
-    control.setPalette(palette);
-}
-
 } // namespace
 
 HarmonicDrive::HarmonicDrive(ChainState& state, const Controls& controls)
@@ -32,9 +26,9 @@ void HarmonicDrive::Command7_Click() {
     c_.Label6.setText(on ? QStringLiteral("Harmonisch bewegt")
                          : QStringLiteral("Bewegung mit Maus"));
     c_.Text5.setText(on ? QStringLiteral("On") : QStringLiteral("Off"));
-    // A text box shows its background in the Base role, a label in the Window role.
-    setBackground(c_.Text5, QPalette::Base, on ? Chain::kIndicatorOn : Chain::kIndicatorOff);
-    setBackground(c_.Label13, QPalette::Window, on ? Chain::kIndicatorOff : Chain::kIndicatorOn);
+    setBackColour(c_.Text5, toQRgb(on ? Chain::kIndicatorOn : Chain::kIndicatorOff),
+                  QPalette::Base);
+    setBackColour(c_.Label13, toQRgb(on ? Chain::kIndicatorOff : Chain::kIndicatorOn));
 }
 
 void HarmonicDrive::HScroll1_Change() {

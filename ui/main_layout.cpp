@@ -51,12 +51,6 @@ void sizeFixed(QWidget& control, int width, int height) {
     control.resize(UiMetrics::twipsToPixelsX(width), UiMetrics::twipsToPixelsY(height));
 }
 
-void setBackColour(QWidget& control, QRgb colour) {
-    QPalette palette = control.palette();
-    palette.setColor(QPalette::Window, QColor(colour));
-    control.setPalette(palette);
-}
-
 template <typename Control> Control* named(Control* control, const char* name, double points) {
     control->setObjectName(QLatin1String(name));
     // Set on every control: a child would otherwise inherit the larger font of its panel.

@@ -11,7 +11,6 @@
 #include "excite/harmonic_drive.h"
 #include "platform/locale_text.h"
 #include "platform/process_end.h"
-#include "platform/qt_colour.h"
 #include "sim/chain_view.h"
 #include "ui/info_windows.h"
 #include "ui/main_layout.h"
@@ -57,10 +56,8 @@ void Ondix15::initialiseChain() {
     controls_.Text3->setText(doubleText(25));
     controls_.Text5->setText(QStringLiteral("Off"));
     controls_.Text2->setText(singleText(state_.amplitude));
-    ChainView& view = *controls_.Picture1;
-    view.setPenWidth(Chain::kRestingPen);
-    view.drawLine(Chain::kDampingMarkerX, Chain::kViewTop, Chain::kDampingMarkerX,
-                  Chain::kViewBottom, toQRgb(Chain::kDampingMarker));
+    controls_.Picture1->setPenWidth(Chain::kRestingPen);
+    markers_->showDamping(true);
 }
 
 // The left end: the harmonic drive's controls, and the hand and the tape in the chain view.

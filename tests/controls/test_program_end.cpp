@@ -4,6 +4,7 @@
 // status of 100 or more.
 
 #include "sim/chain_runner.h"
+#include "support/program_in_child.h"
 #include "ui/ondix15.h"
 
 #include <QApplication>
@@ -16,10 +17,6 @@
 #include <functional>
 
 namespace {
-
-int argc = 1;
-char name[] = "test_program_end";
-char* argv[] = {name, nullptr};
 
 constexpr int kPassLimit = 2000;
 
@@ -50,22 +47,7 @@ void closeBox(Ondix15& w) {
 // The program as main() runs it; `onPass` acts from inside the run loop's yield after the pass
 // with the given number, counted over every run.
 [[noreturn]] void runProgram(const std::function<void(Ondix15&, int pass)>& onPass) {
-    QApplication app(argc, argv);
-    int passes = 0;
-    Ondix15* window = nullptr;
-    Ondix15 w([&] {
-        QCoreApplication::processEvents();
-        onPass(*window, ++passes);
-        if (passes > kPassLimit) {
-            std::fprintf(stderr, "still running\n");
-            std::exit(99);
-        }
-    });
-    window = &w;
-    QTimer::singleShot(0, &w, &Ondix15::Form_Load);
-    const int status = QApplication::exec();
-    std::fprintf(stderr, "event loop returned %d\n", status);
-    std::exit(100 + status);
+    runProgramInChild({}, onPass, kPassLimit);
 }
 
 // Halts after pass 5, continues from the event loop, and acts with `last` after pass 30 of the

@@ -14,6 +14,7 @@
 #include "platform/qt_colour.h"
 #include "sim/chain_runner.h"
 #include "sim/chain_view.h"
+#include "support/scroll_bar_part.h"
 #include "ui/ondix15.h"
 
 #include <QApplication>
@@ -25,7 +26,6 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QStyle>
-#include <QStyleOptionSlider>
 #include <QTest>
 #include <QTimer>
 
@@ -155,24 +155,8 @@ private:
         }
     }
 
-    static QStyleOptionSlider sliderOption(QScrollBar& bar) {
-        QStyleOptionSlider option;
-        option.initFrom(&bar);
-        option.subControls = QStyle::SC_All;
-        option.orientation = bar.orientation();
-        option.minimum = bar.minimum();
-        option.maximum = bar.maximum();
-        option.sliderPosition = bar.sliderPosition();
-        option.sliderValue = bar.value();
-        option.singleStep = bar.singleStep();
-        option.pageStep = bar.pageStep();
-        option.upsideDown = bar.invertedAppearance();
-        return option;
-    }
-
     QPoint centreOf(QScrollBar& bar, QStyle::SubControl part) {
-        const QStyleOptionSlider option = sliderOption(bar);
-        return bar.style()->subControlRect(QStyle::CC_ScrollBar, &option, part, &bar).center();
+        return scrollBarPart(bar, part).center();
     }
 
     void scrollGesture(QScrollBar& bar) {

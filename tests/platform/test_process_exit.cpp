@@ -4,6 +4,7 @@
 
 #include "core/runtime_error.h"
 #include "platform/error_box.h"
+#include "support/program_in_child.h"
 #include "ui/ondix15.h"
 
 #include <QApplication>
@@ -37,26 +38,17 @@ void answerTheBox(QApplication& app) {
 // Starts the window as the program does and runs the application's event loop; `during` runs
 // from inside the run loop's yield on the given pass.
 [[noreturn]] void runWindow(int onPass, const std::function<void(Ondix15&)>& during) {
-    QApplication app(argc, argv);
-    installRunTimeErrorBox();
-    answerTheBox(app);
-    int passes = 0;
-    Ondix15* window = nullptr;
-    Ondix15 w([&] {
-        QCoreApplication::processEvents();
-        if (++passes == onPass) {
-            during(*window);
-        }
-        if (passes > onPass + 2000) {
-            std::fprintf(stderr, "still running\n");
-            std::exit(99);
-        }
-    });
-    window = &w;
-    QTimer::singleShot(0, &w, &Ondix15::Form_Load);
-    const int status = QApplication::exec();
-    std::fprintf(stderr, "event loop returned %d\n", status);
-    std::exit(100 + status);
+    runProgramInChild(
+        [](QApplication& app) {
+            installRunTimeErrorBox();
+            answerTheBox(app);
+        },
+        [&](Ondix15& w, int pass) {
+            if (pass == onPass) {
+                during(w);
+            }
+        },
+        onPass + 2000);
 }
 
 } // namespace

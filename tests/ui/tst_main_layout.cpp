@@ -4,6 +4,7 @@
 #include "layout_expectations.h"
 #include "platform/ui_metrics.h"
 #include "sim/chain_view.h"
+#include "support/scroll_bar_part.h"
 #include "ui/main_layout.h"
 #include "ui/ondix15.h"
 #include "ui/wrapping_push_button.h"
@@ -16,7 +17,6 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QSignalSpy>
-#include <QStyleOptionSlider>
 #include <QTest>
 #include <QWindow>
 
@@ -42,26 +42,6 @@ int twipsY(double twips) {
 // "Ink" is text drawn in the default text colour; borders and bevels are much lighter.
 bool isInk(QRgb pixel) {
     return qGray(pixel) < 80;
-}
-
-QStyleOptionSlider sliderOption(const QScrollBar& bar) {
-    QStyleOptionSlider option;
-    option.initFrom(&bar);
-    option.orientation = bar.orientation();
-    option.state |= QStyle::State_Horizontal;
-    option.minimum = bar.minimum();
-    option.maximum = bar.maximum();
-    option.sliderPosition = bar.sliderPosition();
-    option.sliderValue = bar.value();
-    option.singleStep = bar.singleStep();
-    option.pageStep = bar.pageStep();
-    option.subControls = QStyle::SC_All;
-    return option;
-}
-
-QRect subControlRect(const QScrollBar& bar, QStyle::SubControl part) {
-    const QStyleOptionSlider option = sliderOption(bar);
-    return bar.style()->subControlRect(QStyle::CC_ScrollBar, &option, part, &bar);
 }
 
 } // namespace
@@ -434,7 +414,7 @@ void TestMainLayout::scrollBarClicksNotifyAtOnce() {
     QScrollBar& bar = *controls_.HScroll2;
     QSignalSpy spy(&bar, &QScrollBar::valueChanged);
 
-    const QRect target = subControlRect(bar, part);
+    const QRect target = scrollBarPart(bar, part);
     QVERIFY(!target.isEmpty());
     const QPoint at = target.center();
     QTest::mousePress(&bar, Qt::LeftButton, Qt::NoModifier, at);
@@ -452,7 +432,7 @@ void TestMainLayout::draggedThumbNotifiesOnlyOnRelease() {
     QScrollBar& bar = *controls_.HScroll3;
     QSignalSpy spy(&bar, &QScrollBar::valueChanged);
 
-    const QPoint start = subControlRect(bar, QStyle::SC_ScrollBarSlider).center();
+    const QPoint start = scrollBarPart(bar, QStyle::SC_ScrollBarSlider).center();
     QTest::mousePress(&bar, Qt::LeftButton, Qt::NoModifier, start);
     QPoint at = start;
     for (int step = 0; step < 4; ++step) {
