@@ -5,8 +5,11 @@
 #include "core/chain_state.h"
 #include "platform/app_identity.h"
 #include "sim/chain_view.h"
+#include "support/expected_look.h"
+#include "support/scroll_bar_part.h"
 #include "ui/ondix15.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -91,20 +94,6 @@ int strayPixels(ChainView& view, std::initializer_list<QRgb> allowed) {
     return stray;
 }
 
-// Rows of the marker line at x that are not in its colour, leaving out the rows within 3
-// pixels of the given heights, where a mass's dot may lie.
-int gapsInLine(ChainView& view, float x, QRgb colour, std::initializer_list<float> dots = {}) {
-    const QImage& image = view.image();
-    int gaps = 0;
-    for (int row = 0; row < image.height(); ++row) {
-        const bool nearDot = std::any_of(dots.begin(), dots.end(), [&](float y) {
-            return std::abs(row - view.toPixel(x, y).y()) <= 3;
-        });
-        gaps += !nearDot && opaque(image.pixel(view.toPixel(x, 0).x(), row)) != colour ? 1 : 0;
-    }
-    return gaps;
-}
-
 // Masses drawn in black where they are.
 int drawnMasses(Session& s) {
     int drawn = 0;
@@ -126,11 +115,108 @@ QString clearedView(Session& s) {
                    : strayPixels(view, {kBackground, kDampingRed, kObstacleMagenta});
     return QStringLiteral("stray %1, gaps %2 %3 %4, masses %5")
         .arg(stray)
-        .arg(gapsInLine(view, 48, kObstacleMagenta))
-        .arg(gapsInLine(view, 98, kDampingRed))
-        .arg(refraction ? gapsInLine(view, 47.5f, foreground) : 0)
+        .arg(wrongRows(view, 48, kObstacleMagenta))
+        .arg(wrongRows(view, 98, kDampingRed))
+        .arg(refraction ? wrongRows(view, 47.5f, foreground) : 0)
         .arg(drawnMasses(s));
 }
+
+// Every value of the chain state, one line each, so that a comparison names the one that differs.
+QStringList described(const ChainState& s) {
+    QStringList lines;
+    const ChainState::Row* rows[] = {&s.y, &s.v, &s.accel, &s.yShown, &s.massFactor};
+    const char* names[] = {"y", "v", "accel", "yShown", "massFactor"};
+    for (int r = 0; r < 5; ++r) {
+        for (int i = 0; i <= 100; ++i) {
+            lines << QStringLiteral("%1(%2) %3").arg(names[r]).arg(i).arg((*rows[r])[i], 0, 'g', 9);
+        }
+    }
+    for (float value : {s.dt, s.endDamping, s.selfCoeff, s.clockTime, s.driveTime, s.omega,
+                        s.amplitude, s.pi, s.mouseX, s.mouseY, s.drivePhase}) {
+        lines << QString::number(double(value), 'g', 9);
+    }
+    for (int value : {s.halted, s.harmonicOn, s.refractionOn, s.obstacleOn, s.clockOn, s.endMarkG,
+                      s.endMarkB, s.running}) {
+        lines << QString::number(value);
+    }
+    return lines;
+}
+
+void zeroSlots(std::initializer_list<ChainState::Row*> rows) {
+    for (ChainState::Row* row : rows) {
+        for (int i = 0; i <= 99; ++i) {
+            (*row)[i] = 0;
+        }
+    }
+}
+
+// The effects that several controls share, from the values the controls stand for.
+void cleared(ChainState& s) {
+    zeroSlots({&s.y, &s.v, &s.accel, &s.yShown});
+    s.clockTime = s.driveTime = s.drivePhase = 0;
+}
+void refraction(ChainState& s, bool on) {
+    s.refractionOn = on;
+    for (int i = 48; i <= 99; ++i) {
+        s.massFactor[i] = on ? 0.25f : 1.0f;
+    }
+}
+void damping(ChainState& s, bool on) {
+    s.endDamping = on ? 2 : 0;
+    s.endMarkG = on ? 128 : 255; // the loose end is erased in the marker's colour or the view's
+    s.endMarkB = on ? 128 : 224;
+}
+
+// A control operated by a student: a click on a button, on a scroll bar's right arrow.
+void operate(QWidget* control) {
+    if (auto* bar = qobject_cast<QScrollBar*>(control)) {
+        QTest::mouseClick(bar, Qt::LeftButton, {},
+                          scrollBarPart(*bar, QStyle::SC_ScrollBarAddLine).center());
+    } else {
+        QTest::mouseClick(control, Qt::LeftButton);
+    }
+}
+
+// What one control must do, written from its purpose: the controls clicked at the first pass
+// to set the scene, the control operated at a later pass, and its effect on the chain state as
+// it was just before. Every value the effect does not name must stay as it was, bit for bit.
+struct ControlCase {
+    const char* name;
+    QStringList scene;
+    const char* control;
+    std::function<void(ChainState&)> effect;
+    QString alsoShown = {}; // a read-out's text or a window that must be shown
+};
+
+// clang-format off
+const ControlCase kControlCases[] = {
+    {"v(i) = 0", {}, "Command1", [](ChainState& s) { zeroSlots({&s.v}); }},
+    {"y(i) = 0 with every marker", {"Command3", "Command4"}, "Command2", [](ChainState& s) { zeroSlots({&s.y, &s.yShown}); }},
+    {"Löschen with every marker", {"Command3", "Command4"}, "Command5", cleared},
+    {"Löschen, damping off", {"Command9"}, "Command5", cleared},
+    {"damping off", {}, "Command9", [](ChainState& s) { damping(s, false); }},
+    {"damping on again", {"Command9"}, "Command9", [](ChainState& s) { damping(s, true); }},
+    {"obstacle on", {}, "Command4", [](ChainState& s) { s.obstacleOn = 1; }},
+    {"obstacle off", {"Command4"}, "Command4", [](ChainState& s) { s.obstacleOn = 0; }},
+    {"refraction on", {}, "Command3", [](ChainState& s) { refraction(s, true); }},
+    {"refraction off, obstacle on", {"Command3", "Command4"}, "Command3", [](ChainState& s) { refraction(s, false); }},
+    {"halt with refraction on", {"Command3"}, "Command11", [](ChainState& s) { s.halted = 1; }},
+    {"clock started", {}, "Command8", [](ChainState& s) { s.clockOn = 1, s.clockTime = 0; }},
+    {"clock stopped", {"Command8"}, "Command8", [](ChainState& s) { s.clockOn = 0; }},
+    {"drive on", {}, "Command7", [](ChainState& s) { s.harmonicOn = 1; }},
+    {"drive off", {"Command7"}, "Command7", [](ChainState& s) { s.harmonicOn = 0; }},
+    {"pendulum chain", {}, "Option2", [](ChainState& s) { s.selfCoeff = 2.1f; }},
+    {"torsion chain again", {"Option2"}, "Option1", [](ChainState& s) { s.selfCoeff = 2; }},
+    {"amplitude up", {}, "HScroll1", [](ChainState& s) { s.amplitude = 1.1f; }, "Text2 1,1"},
+    {"period up, phase kept", {"Command7"}, "HScroll2", [](ChainState& s) {
+         s.drivePhase = float(double(s.omega) * double(s.driveTime) + double(s.drivePhase));
+         s.driveTime = 0;
+         s.omega = float((double(s.pi) + double(s.pi)) / 251 * 10);
+     }, "Text3 25,1"},
+    {"speed up", {}, "HScroll3", [](ChainState& s) { s.dt = 0.11f; }},
+    {"information", {}, "Command6", [](ChainState&) {}, "OndixInfTor shown"},
+};
+// clang-format on
 
 } // namespace
 
@@ -140,6 +226,8 @@ class TestOperatorControls : public QObject {
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); }
 
+    void everyControlDoesWhatItMust_data();
+    void everyControlDoesWhatItMust();
     void markersAtOnceMassesAtTheNextPass_data();
     void markersAtOnceMassesAtTheNextPass();
     void continuedRunEqualsAnUninterruptedOne();
@@ -148,6 +236,86 @@ private slots:
     void optionButtonsRunTheirOwnHandlerOnly();
     void speedIsTakenWhenCommitted();
 };
+
+void TestOperatorControls::everyControlDoesWhatItMust_data() {
+    QTest::addColumn<int>("index");
+    for (int i = 0; i < int(std::size(kControlCases)); ++i) {
+        QTest::addRow("%s", kControlCases[i].name) << i;
+    }
+}
+
+// Each control operated through real input at a pass of the running chain; right after it the
+// whole chain state, everything the window shows, the marker columns and, where the control
+// cleared the view, every pixel of it.
+void TestOperatorControls::everyControlDoesWhatItMust() {
+    QFETCH(int, index);
+    const ControlCase& row = kControlCases[index];
+    constexpr int kActingPass = 60;
+    Session s;
+    ChainState& state = s.window->state();
+    Operated operated;
+    QStringList lookAtStart, outcome, expectedOutcome;
+    s.onPass = [&](int pass) {
+        if (pass == 1) {
+            lookAtStart = shownLook(s.c(), *s.window);
+            state.y[0] = 1.5f; // the end pulled by hand: a wave to clear
+            for (const QString& name : row.scene) {
+                operate(s.window->findChild<QWidget*>(name));
+                operated.note(name, state);
+            }
+        }
+        if (pass != kActingPass) {
+            return;
+        }
+        const ChainState::Row drawnAt = state.yShown;
+        // Every slot and time not zero, the slots beyond the chain included, so that a clear
+        // that misses one shows.
+        for (ChainState::Row* r : {&state.y, &state.v, &state.accel, &state.yShown}) {
+            for (int i = 0; i <= 100; ++i) {
+                (*r)[i] = 0.01f * float(i + 1);
+            }
+        }
+        state.clockTime = 7.5f;
+        state.driveTime = 3.25f;
+        state.drivePhase = 0.5f;
+        state.massFactor[100] = 3;
+        if (row.control == QLatin1String("Command11")) {
+            // As the dots of the heavy half may do; the halt draws the boundary again.
+            s.view().drawLine(47.5f, -3, 47.5f, 3, kBackground);
+        }
+        ChainState expected = state;
+        row.effect(expected);
+        operate(s.window->findChild<QWidget*>(row.control));
+        operated.note(row.control, state);
+        const bool clears = QStringList{"Command2", "Command5"}.contains(row.control) ||
+                            (row.control == QLatin1String("Command3") && !state.refractionOn);
+        // After a clear only the active markers' colours are left.
+        const auto ifOn = [&](bool on, QRgb colour) { return on ? colour : kBackground; };
+        const int stray =
+            !clears ? 0
+                    : strayPixels(s.view(), {kBackground, ifOn(state.endDamping == 2, kDampingRed),
+                                             ifOn(state.obstacleOn, kObstacleMagenta),
+                                             ifOn(state.refractionOn, kBlack)});
+        const QString name = row.alsoShown.section(' ', 0, 0);
+        QString shown;
+        if (auto* field = s.window->findChild<QLineEdit*>(name); field && !name.isEmpty()) {
+            shown = name + ' ' + field->text();
+        }
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            shown += top->objectName() == name && top->isVisible() ? name + " shown" : "";
+        }
+        outcome = described(state) + shownLook(s.c(), *s.window) +
+                  QStringList{markerFaults(s.view(), state, clears ? nullptr : &drawnAt),
+                              QStringLiteral("stray pixels %1").arg(stray), shown};
+        expectedOutcome = described(expected) + expectedLook(expected, operated, lookAtStart) +
+                          QStringList{"wrong rows: damping 0, obstacle 0, refraction 0",
+                                      "stray pixels 0", row.alsoShown};
+        state.halted = 1;
+    };
+    s.start();
+    QCOMPARE(s.pass, kActingPass);
+    QCOMPARE(outcome, expectedOutcome);
+}
 
 void TestOperatorControls::markersAtOnceMassesAtTheNextPass_data() {
     QTest::addColumn<QString>("button");
@@ -185,8 +353,8 @@ void TestOperatorControls::markersAtOnceMassesAtTheNextPass() {
             halted ? click(c.Command11) : clear();
         } else if (pass == kClearingPass + 1) {
             drawnAtNextPass = drawnMasses(s);
-            obstacleGapsAtNextPass = gapsInLine(s.view(), 48, kObstacleMagenta,
-                                                {mass47ErasedAt, s.window->state().y[47]});
+            obstacleGapsAtNextPass = wrongRows(s.view(), 48, kObstacleMagenta,
+                                               {mass47ErasedAt, s.window->state().y[47]});
             s.window->state().halted = 1;
         }
     };
