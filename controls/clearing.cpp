@@ -6,13 +6,8 @@
 
 namespace {
 
-// The chain's slots and the two beyond its loose end; the last slot of the arrays is never
-// touched.
-constexpr int kFirstSlot = 0;
-constexpr int kLastSlot = 99;
-
 void zero(ChainState::Row& row) {
-    for (int i = kFirstSlot; i <= kLastSlot; ++i) {
+    for (int i = 0; i <= ChainState::kLastWrittenSlot; ++i) {
         row[i] = 0;
     }
 }

@@ -1,23 +1,18 @@
 #include "controls/clock_and_speed.h"
 
+#include "core/chain_constants.h"
 #include "core/chain_state.h"
 #include "core/runtime_error.h"
 
 #include <QPushButton>
 #include <QScrollBar>
 
-namespace {
-
-constexpr double kHundredths = 100;
-
-} // namespace
-
 ClockAndSpeed::ClockAndSpeed(ChainState& state, QPushButton& Command8, QScrollBar& HScroll3)
     : state_(state), Command8_(Command8), HScroll3_(HScroll3) {}
 
 void ClockAndSpeed::Command8_Click() {
     ChainState& s = state_;
-    s.clockOn = static_cast<std::int16_t>(1 - s.clockOn);
+    s.clockOn = toggled(s.clockOn);
     if (s.clockOn == 1) {
         Command8_.setText(QStringLiteral(" Uhr Stopp"));
         s.clockTime = 0;
@@ -29,6 +24,6 @@ void ClockAndSpeed::Command8_Click() {
 void ClockAndSpeed::HScroll3_Change() {
     const auto value = static_cast<std::int16_t>(HScroll3_.value());
     clearFloatStatus();
-    state_.dt = static_cast<float>(double(value) / kHundredths);
+    state_.dt = static_cast<float>(double(value) / Chain::kStepBarScale);
     checkFloatStatus();
 }

@@ -4,24 +4,10 @@
 #include "core/chain_constants.h"
 #include "core/chain_state.h"
 #include "core/runtime_error.h"
-#include "platform/qt_colour.h"
+#include "platform/indicators.h"
 #include "sim/chain_view.h"
 
 #include <QLabel>
-
-namespace {
-
-// "On" on red or "Off" on grey.
-void showSwitch(QLabel& indicator, bool on) {
-    indicator.setText(on ? QStringLiteral("On") : QStringLiteral("Off"));
-    setBackColour(indicator, toQRgb(on ? Chain::kIndicatorOn : Chain::kIndicatorOff));
-}
-
-std::int16_t toggled(std::int16_t flag) {
-    return static_cast<std::int16_t>(1 - flag);
-}
-
-} // namespace
 
 MediumOptions::MediumOptions(ChainState& state, ChainView& Picture1, Markers& markers,
                              const Controls& controls)
@@ -55,7 +41,7 @@ void MediumOptions::Command3_Click() {
     s.refractionOn = toggled(s.refractionOn);
     const bool on = s.refractionOn == 1;
     const float factor = on ? Chain::kHeavyMassFactor : Chain::kLightMassFactor;
-    for (int i = Chain::kFirstHeavyMass; i <= Chain::kLastHeavySlot; ++i) {
+    for (int i = Chain::kFirstHeavyMass; i <= ChainState::kLastWrittenSlot; ++i) {
         s.massFactor[i] = factor;
     }
     markers_.showRefraction(on);

@@ -2,6 +2,7 @@
 
 #include "controls/markers.h"
 #include "core/chain_state.h"
+#include "platform/indicators.h"
 #include "platform/process_end.h"
 #include "sim/chain_runner.h"
 
@@ -14,11 +15,10 @@ RunControls::RunControls(ChainState& state, ChainRunner& runner, Markers& marker
 
 void RunControls::Command11_Click() {
     ChainState& s = state_;
-    s.halted = static_cast<std::int16_t>(1 - s.halted);
+    s.halted = toggled(s.halted);
     if (s.halted == 0) {
         c_.Command11.setText(QStringLiteral("Halt"));
-        c_.Label6.setText(s.harmonicOn == 1 ? QStringLiteral("Harmonisch bewegt")
-                                            : QStringLiteral("Bewegung mit Maus"));
+        c_.Label6.setText(driveModeCaption(s.harmonicOn == 1));
         if (runner_.activeLoops() > 0) {
             // The halt was set within the same yield; the loop below has not yet seen it and
             // carries on at its next pass.

@@ -44,7 +44,6 @@ inline constexpr Rgb kObstacleMarker{255, 0, 255};
 // Refraction makes masses 48 to 99 four times heavier; the boundary is marked half-way between
 // the drawn masses 46 and 47, and the wide pen starts one mass early, at mass 47.
 inline constexpr int kFirstHeavyMass = 48;
-inline constexpr int kLastHeavySlot = 99;
 inline constexpr float kHeavyMassFactor = 0.25f;
 inline constexpr float kLightMassFactor = 1.0f;
 inline constexpr float kRefractionMarkerX = 47.5f;
@@ -58,5 +57,14 @@ inline constexpr Rgb kIndicatorOff{192, 192, 192};
 // The two wave carriers: the coefficient of a mass's own displacement in its force.
 inline constexpr float kTorsionSelfCoeff = 2.0f;
 inline constexpr float kPendulumSelfCoeff = 2.1f;
+
+// The drive and the time step at start-up. Their scroll bars count tenths of the amplitude and
+// of the period and hundredths of the time step: a bar's value is the quantity times its scale.
+inline constexpr double kStartAmplitude = 1;
+inline constexpr double kStartPeriod = 25;
+inline constexpr double kStartStep = 0.1;
+inline constexpr double kAmplitudeBarScale = 10;
+inline constexpr double kPeriodBarScale = 10;
+inline constexpr double kStepBarScale = 100;
 
 } // namespace Chain

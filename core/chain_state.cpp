@@ -10,13 +10,13 @@ void setStartValues(ChainState& s) {
     s.running = running;
 
     s.pi = static_cast<float>(4.0 * std::atan(1.0));
-    s.omega = static_cast<float>((double(s.pi) + double(s.pi)) / 25.0);
-    s.amplitude = 1.0f;
-    for (int i = 0; i <= Chain::kLastHeavySlot; ++i) {
+    s.omega = static_cast<float>((double(s.pi) + double(s.pi)) / Chain::kStartPeriod);
+    s.amplitude = static_cast<float>(Chain::kStartAmplitude);
+    for (int i = 0; i <= ChainState::kLastWrittenSlot; ++i) {
         s.massFactor[i] = Chain::kLightMassFactor;
     }
     s.selfCoeff = Chain::kTorsionSelfCoeff;
-    s.dt = 0.1f;
+    s.dt = static_cast<float>(Chain::kStartStep);
     s.endDamping = Chain::kDampingOn;
     s.endMarkG = static_cast<std::int16_t>(Chain::kDampingMarker.g);
     s.endMarkB = static_cast<std::int16_t>(Chain::kDampingMarker.b);

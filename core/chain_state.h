@@ -13,6 +13,9 @@
 // arrays are outside the chain. Quantities are 32-bit floats; switches hold 0 or 1.
 struct ChainState {
     static constexpr int kLastMass = 97;
+    // The last slot anything writes: the chain and the two slots beyond its loose end are set at
+    // start-up and cleared together; slot 100 is never touched.
+    static constexpr int kLastWrittenSlot = 99;
     using Row = CheckedArray<float, 0, 100>;
 
     Row y;          // displacement, view units, positive downwards
@@ -42,6 +45,11 @@ struct ChainState {
     std::int16_t endMarkB = 0;
     std::int16_t running = 0; // 1 once the run loop has been entered; never cleared
 };
+
+// A switch toggled: 1 minus its value.
+constexpr std::int16_t toggled(std::int16_t flag) {
+    return static_cast<std::int16_t>(1 - flag);
+}
 
 // Start values of the chain state, whatever it held before: torsion chain, loose end damped,
 // drive with amplitude 1 and period 25 switched off, time step 0.1, every mass factor 1 (slots

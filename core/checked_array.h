@@ -9,7 +9,6 @@
 // error that ends the program, never undefined behaviour.
 template <typename T, int First, int Last> class CheckedArray {
 public:
-    static constexpr int kFirst = First;
     static constexpr int kLast = Last;
 
     T& operator[](int index) { return values_[offset(index)]; }

@@ -1,4 +1,4 @@
-#include "number_text.h"
+#include "core/number_text.h"
 
 #include <array>
 #include <charconv>
@@ -102,16 +102,4 @@ std::size_t formatSignificant(double value, int significantDigits,
         }
     }
     return static_cast<std::size_t>(w - out);
-}
-
-std::string singleToText(float value, std::string_view decimalSeparator) {
-    std::array<char, kNumberTextCapacity> buffer{};
-    const std::size_t n = formatSignificant(value, 7, decimalSeparator, buffer.data());
-    return {buffer.data(), n};
-}
-
-std::string doubleToText(double value, std::string_view decimalSeparator) {
-    std::array<char, kNumberTextCapacity> buffer{};
-    const std::size_t n = formatSignificant(value, 15, decimalSeparator, buffer.data());
-    return {buffer.data(), n};
 }

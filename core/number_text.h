@@ -1,6 +1,6 @@
 #pragma once
 
-#include <string>
+#include <cstddef>
 #include <string_view>
 
 // Read-outs show numbers in their shortest decimal form: at most 7 significant digits for a
@@ -8,8 +8,8 @@
 // trailing zeros, and whole numbers without a separator (1, 25, 2,5 under German settings).
 // Very small or large magnitudes use an exponent, as in 1E-05 or 1E+16.
 
-std::string singleToText(float value, std::string_view decimalSeparator);
-std::string doubleToText(double value, std::string_view decimalSeparator);
+inline constexpr int kSingleDigits = 7;
+inline constexpr int kDoubleDigits = 15;
 
 // Writes into a caller's buffer without allocating; returns the length written. The buffer
 // must hold at least kNumberTextCapacity characters.

@@ -18,8 +18,8 @@ public:
     // The switch's state field, the two read-outs, the mode label in the chain view and the
     // hint for the hand, whose colour shows whether the hand is in charge.
     struct Controls {
-        QScrollBar& HScroll1; // amplitude x 10
-        QScrollBar& HScroll2; // period x 10
+        QScrollBar& HScroll1; // amplitude times its bar's scale
+        QScrollBar& HScroll2; // period times its bar's scale
         QLineEdit& Text2;
         QLineEdit& Text3;
         QLineEdit& Text5;
@@ -28,6 +28,10 @@ public:
     };
 
     HarmonicDrive(ChainState& state, const Controls& controls);
+
+    // The read-outs at start-up: the amplitude and the period as they start, and the drive
+    // "Off" on the field's own colour.
+    void showStartReadOuts();
 
     // "Harmonisch On/Off".
     void Command7_Click();

@@ -26,7 +26,7 @@ void installApplicationIdentity() {
     QApplication::setOrganizationName(QStringLiteral("Ondix-Lehrmittel"));
     QApplication::setOrganizationDomain(QStringLiteral("example.org"));
     // The id of the desktop entry and metainfo installed with the program, without ".desktop".
-    QApplication::setDesktopFileName(QStringLiteral("org.example.ondix15"));
+    QApplication::setDesktopFileName(QStringLiteral(ONDIX_APP_ID));
     QApplication::setWindowIcon(programIcon());
 }
 

@@ -20,8 +20,8 @@ QString format(double value, int significantDigits) {
 } // namespace
 
 QString singleText(float value) {
-    return format(value, 7);
+    return format(value, kSingleDigits);
 }
 QString doubleText(double value) {
-    return format(value, 15);
+    return format(value, kDoubleDigits);
 }

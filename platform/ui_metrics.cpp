@@ -20,13 +20,6 @@ double logicalDpi(bool horizontal) {
 
 } // namespace
 
-double twipsPerPixelX() {
-    return kTwipsPerInch / logicalDpi(true);
-}
-double twipsPerPixelY() {
-    return kTwipsPerInch / logicalDpi(false);
-}
-
 int twipsToPixelsX(double twips) {
     return twipsToPixels(twips, logicalDpi(true));
 }

@@ -9,10 +9,7 @@ namespace UiMetrics {
 
 inline constexpr double kTwipsPerInch = 1440.0;
 
-// Twips per pixel at the screen's logical resolution (15 at 96 dpi).
-double twipsPerPixelX();
-double twipsPerPixelY();
-
+// Twips to pixels at the primary screen's logical resolution (15 twips a pixel at 96 dpi).
 int twipsToPixelsX(double twips);
 int twipsToPixelsY(double twips);
 // At a given resolution, for a screen other than the primary one.

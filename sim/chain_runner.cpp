@@ -42,13 +42,6 @@ void ChainRunner::RunChain() {
     view_.flush();
 }
 
-void ChainRunner::runPass() {
-    passWithoutClock();
-    if (state_.clockOn == 1) {
-        showClock(clockValue());
-    }
-}
-
 void ChainRunner::passWithoutClock() {
     integratePass(state_);
     drawMasses();

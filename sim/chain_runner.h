@@ -21,10 +21,6 @@ public:
     // latest value, and at once when the clock stops or the run halts.
     void RunChain();
 
-    // One pass without the halt test and the yield: drive, forces, motion, drawing of every
-    // mass, clock time and clock read-out.
-    void runPass();
-
     // Number of RunChain loops on the call stack.
     int activeLoops() const { return activeLoops_; }
 

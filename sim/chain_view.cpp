@@ -1,5 +1,7 @@
 #include "sim/chain_view.h"
 
+#include "core/chain_constants.h"
+
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -71,19 +73,6 @@ ChainView::ChainView(QWidget* parent) : QWidget(parent), background_(qRgb(255, 2
     sinceFlush_.start();
 }
 
-void ChainView::setScaleLeft(float left) {
-    scaleLeft_ = left;
-}
-void ChainView::setScaleTop(float top) {
-    scaleTop_ = top;
-}
-void ChainView::setScaleWidth(float width) {
-    scaleWidth_ = width;
-}
-void ChainView::setScaleHeight(float height) {
-    scaleHeight_ = height;
-}
-
 void ChainView::setBackgroundColor(QRgb color) {
     // Like a picture box, a new background colour clears the view.
     background_ = color;
@@ -98,7 +87,7 @@ void ChainView::clear() {
     syncImageSize();
     if (!image_.isNull()) {
         image_.fill(background_);
-        markDirty(image_.rect());
+        dirty_.mark(image_.rect());
     }
     flush();
 }
@@ -108,23 +97,23 @@ void ChainView::setPenWidth(int pixels) {
 }
 
 QPoint ChainView::toPixel(double x, double y) const {
-    const double px = (x - scaleLeft_) * width() / scaleWidth_;
-    const double py = (y - scaleTop_) * height() / scaleHeight_;
+    const double px = (x - Chain::kViewLeft) * width() / Chain::kViewWidth;
+    const double py = (y - Chain::kViewTop) * height() / Chain::kViewHeight;
     return {toPixelCoordinate(px), toPixelCoordinate(py)};
 }
 
 float ChainView::toUserX(double pixelX) const {
     if (width() <= 0) {
-        return scaleLeft_;
+        return Chain::kViewLeft;
     }
-    return static_cast<float>(scaleLeft_ + pixelX * scaleWidth_ / width());
+    return static_cast<float>(Chain::kViewLeft + pixelX * Chain::kViewWidth / width());
 }
 
 float ChainView::toUserY(double pixelY) const {
     if (height() <= 0) {
-        return scaleTop_;
+        return Chain::kViewTop;
     }
-    return static_cast<float>(scaleTop_ + pixelY * scaleHeight_ / height());
+    return static_cast<float>(Chain::kViewTop + pixelY * Chain::kViewHeight / height());
 }
 
 const ChainView::Disc& ChainView::discFor(int diameter) {
@@ -186,7 +175,7 @@ void ChainView::stamp(QPoint centre, QRgb color) {
     }
     // A dot drawn again over itself changes nothing the screen has to be told of.
     if (changed) {
-        markDirty(QRect(left, top, penWidth_, penWidth_));
+        dirty_.mark(QRect(left, top, penWidth_, penWidth_));
     }
 }
 
@@ -248,55 +237,11 @@ void ChainView::drawLine(float x1, float y1, float x2, float y2) {
     drawLine(x1, y1, x2, y2, foregroundColor());
 }
 
-void ChainView::markDirty(const QRect& rect) {
-    const QRect inside = rect & QRect(QPoint(0, 0), imageSize_);
-    if (inside.isEmpty()) {
-        return;
-    }
-    const int firstRow = inside.top() >> kTileHeightShift;
-    const int lastRow = inside.bottom() >> kTileHeightShift;
-    const int firstColumn = inside.left() >> kTileWidthShift;
-    const int lastColumn = inside.right() >> kTileWidthShift;
-    for (int row = firstRow; row <= lastRow; ++row) {
-        std::uint8_t* tiles = dirtyTiles_.data() + row * tileColumns_;
-        std::fill(tiles + firstColumn, tiles + lastColumn + 1, std::uint8_t{1});
-    }
-    if (lastDirtyRow_ < firstDirtyRow_) {
-        firstDirtyRow_ = firstRow;
-        lastDirtyRow_ = lastRow;
-    } else {
-        firstDirtyRow_ = std::min(firstDirtyRow_, firstRow);
-        lastDirtyRow_ = std::max(lastDirtyRow_, lastRow);
-    }
-}
-
 void ChainView::flush() {
-    // Each row of tiles becomes runs of marked tiles side by side: rectangles of one height
-    // per row, sorted by rows and then columns, which is the form a region is built from.
-    updateRects_.clear();
-    for (int row = firstDirtyRow_; row <= lastDirtyRow_; ++row) {
-        std::uint8_t* tiles = dirtyTiles_.data() + row * tileColumns_;
-        int runStart = -1;
-        for (int column = 0; column <= tileColumns_; ++column) {
-            const bool changed = column < tileColumns_ && tiles[column] != 0;
-            if (column < tileColumns_) {
-                tiles[column] = 0;
-            }
-            if (changed && runStart < 0) {
-                runStart = column;
-            } else if (!changed && runStart >= 0) {
-                const QRect run(runStart * kTileWidth, row * kTileHeight,
-                                (column - runStart) * kTileWidth, kTileHeight);
-                updateRects_.push_back(run & QRect(QPoint(0, 0), imageSize_));
-                runStart = -1;
-            }
-        }
-    }
-    firstDirtyRow_ = 0;
-    lastDirtyRow_ = -1;
-    if (!updateRects_.empty()) {
+    const std::vector<QRect>& changed = dirty_.take();
+    if (!changed.empty()) {
         QRegion region;
-        region.setRects(updateRects_.data(), static_cast<int>(updateRects_.size()));
+        region.setRects(changed.data(), static_cast<int>(changed.size()));
         update(region);
     }
     sinceFlush_.restart();
@@ -313,24 +258,7 @@ bool ChainView::flushIfDue() {
 void ChainView::paintEvent(QPaintEvent* event) {
     syncImageSize();
     QPainter painter(this);
-    // The region comes in rows of rectangles; a mass's strokes of one frame lie in one
-    // column of them, which is painted as one rectangle: the cost of a paint is mostly per
-    // rectangle, not per pixel.
-    paintRects_.clear();
-    for (const QRect& rect : event->region()) {
-        const auto reach = std::min<std::ptrdiff_t>(kMergeReach, std::ssize(paintRects_));
-        const auto searched = paintRects_.rbegin() + reach;
-        auto above = std::find_if(paintRects_.rbegin(), searched, [&](const QRect& r) {
-            return r.bottom() + 1 == rect.top() && r.left() == rect.left() &&
-                   r.right() == rect.right();
-        });
-        if (above != searched) {
-            above->setBottom(rect.bottom());
-        } else {
-            paintRects_.push_back(rect);
-        }
-    }
-    for (const QRect& rect : paintRects_) {
+    for (const QRect& rect : dirty_.mergedColumns(event->region())) {
         painter.drawImage(rect, image_, rect);
     }
 }
@@ -349,11 +277,7 @@ void ChainView::resizeImage() {
     }
     image_ = resized;
     imageSize_ = size();
-    tileColumns_ = (imageSize_.width() + kTileWidth - 1) >> kTileWidthShift;
-    tileRows_ = (imageSize_.height() + kTileHeight - 1) >> kTileHeightShift;
-    dirtyTiles_.assign(static_cast<std::size_t>(tileColumns_) * tileRows_, 0);
-    firstDirtyRow_ = 0;
-    lastDirtyRow_ = -1;
+    dirty_.resize(imageSize_);
 }
 
 void ChainView::mousePressEvent(QMouseEvent* event) {

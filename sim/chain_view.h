@@ -1,17 +1,17 @@
 #pragma once
 
+#include "sim/dirty_tiles.h"
+
 #include <QElapsedTimer>
 #include <QImage>
 #include <QRect>
 #include <QWidget>
 
 #include <array>
-#include <cstddef>
-#include <cstdint>
 #include <vector>
 
-// The drawing area of the chain. It has a user scale of its own (by default x from 0 to 100
-// left to right, y from -3 at the top to +3 at the bottom) and draws exactly, without
+// The drawing area of the chain. It has the chain's user scale (x from 0 to 100 left to right,
+// y from -3 at the top to +3 at the bottom) and draws exactly, without
 // antialiasing: a dot is a filled disc whose diameter is the pen width, a line is a row of such
 // discs, and erasing is drawing in the background colour. What is drawn is kept in an image of
 // the view's own, so a window passing over the view does not wipe it.
@@ -21,17 +21,7 @@ class ChainView : public QWidget {
 public:
     explicit ChainView(QWidget* parent = nullptr);
 
-    void setScaleLeft(float left);
-    void setScaleTop(float top);
-    void setScaleWidth(float width);
-    void setScaleHeight(float height);
-    float scaleLeft() const { return scaleLeft_; }
-    float scaleTop() const { return scaleTop_; }
-    float scaleWidth() const { return scaleWidth_; }
-    float scaleHeight() const { return scaleHeight_; }
-
     void setBackgroundColor(QRgb color);
-    QRgb backgroundColor() const { return background_; }
     QRgb foregroundColor() const;
 
     // Fills the whole view with the background colour.
@@ -101,38 +91,18 @@ private:
     void resizeImage();
     const Disc& discFor(int diameter);
     void stamp(QPoint centre, QRgb color);
-    void markDirty(const QRect& rect);
 
     QImage image_;
     QSize imageSize_{0, 0};
     QRgb background_;
     int penWidth_ = 1;
-    float scaleLeft_ = 0;
-    float scaleTop_ = -3;
-    float scaleWidth_ = 100;
-    float scaleHeight_ = 6;
 
     static constexpr int kCachedDiscs = 16;
     std::array<Disc, kCachedDiscs + 1> discs_;
     Disc otherDisc_;
     int otherDiameter_ = 0;
 
-    // The image in tiles; a tile whose pixels changed since the last flush is marked. Rows
-    // firstDirtyRow_ to lastDirtyRow_ hold every mark. Narrow tiles keep the masses' columns apart,
-    // tall ones keep a moving mass's strokes of one frame in one or two tiles: few rectangles to
-    // update.
-    static constexpr int kTileWidthShift = 2;
-    static constexpr int kTileHeightShift = 4;
-    static constexpr int kTileWidth = 1 << kTileWidthShift;
-    static constexpr int kTileHeight = 1 << kTileHeightShift;
-    std::vector<std::uint8_t> dirtyTiles_;
-    int tileColumns_ = 0;
-    int tileRows_ = 0;
-    int firstDirtyRow_ = 0;
-    int lastDirtyRow_ = -1;
-    std::vector<QRect> updateRects_;
-    // Rectangles of a paint, merged down columns within the last kMergeReach of them.
-    static constexpr std::ptrdiff_t kMergeReach = 256;
-    std::vector<QRect> paintRects_;
+    // The pixels changed since the last flush.
+    DirtyTiles dirty_;
     QElapsedTimer sinceFlush_;
 };

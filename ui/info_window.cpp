@@ -3,10 +3,9 @@
 #include "platform/app_identity.h"
 #include "platform/ui_metrics.h"
 #include "ui/info_texts.h"
+#include "ui/screen_placement.h"
 
-#include <QGuiApplication>
 #include <QLabel>
-#include <QScreen>
 
 #include <span>
 
@@ -123,11 +122,5 @@ InfoWindow::InfoWindow(Page page) : QWidget(nullptr) {
 }
 
 void InfoWindow::Form_Load() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (screen == nullptr) {
-        return;
-    }
-    move(screen->geometry().topLeft() +
-         QPoint(UiMetrics::twipsToPixels(1, screen->logicalDotsPerInchX()),
-                UiMetrics::twipsToPixels(1, screen->logicalDotsPerInchY())));
+    move(ScreenPlacement::cornerOf(ScreenPlacement::ScreenMetrics::primary()));
 }

@@ -1,22 +1,20 @@
 #include "ui/main_layout.h"
 
+#include "core/chain_constants.h"
 #include "platform/app_identity.h"
 #include "platform/qt_colour.h"
 #include "platform/ui_metrics.h"
 #include "sim/chain_view.h"
+#include "ui/screen_placement.h"
 #include "ui/window_scale.h"
 #include "ui/wrapping_push_button.h"
 
-#include <QEvent>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QList>
 #include <QRadioButton>
-#include <QScreen>
 #include <QScrollBar>
-#include <QWindow>
 
 #include <cmath>
 
@@ -32,7 +30,6 @@ constexpr QRgb kViewDesignBackground = qRgb(255, 255, 192);
 constexpr QRgb kViewBackground = toQRgb(Chain::kBackground);
 
 constexpr int kCaptionBlanks = 90;
-constexpr double kOuterHeightShare = 0.96;
 
 // Neighbouring columns of panels are this many window units apart.
 constexpr double kGap = 20;
@@ -107,6 +104,11 @@ QLineEdit* addTextBox(QWidget* parent, const char* name, const QString& text,
     return box;
 }
 
+// A scroll bar's value for a quantity it sets.
+int barValue(double quantity, double scale) {
+    return static_cast<int>(std::lround(quantity * scale));
+}
+
 struct ScrollSettings {
     int min;
     int max;
@@ -167,14 +169,18 @@ void createExcitationPanel(QWidget& window, MainControls& c) {
     QGroupBox* frame = c.Frame1 =
         addFrame(window, "Frame1", QStringLiteral("Anregung am linken Ende"));
 
-    c.HScroll1 = addScrollBar(frame, "HScroll1", QStringLiteral("Amplitude"), {1, 20, 10, 1, 1});
+    c.HScroll1 =
+        addScrollBar(frame, "HScroll1", QStringLiteral("Amplitude"),
+                     {1, 20, barValue(Chain::kStartAmplitude, Chain::kAmplitudeBarScale), 1, 1});
     placeFixed(*c.HScroll1, 240, 360, 1935, 375);
     c.Label1 = addLabel(frame, "Label1", QStringLiteral("Amplitude"), kLargePoints);
     placeFixed(*c.Label1, 240, 720, 1815, 255);
     c.Text2 = addTextBox(frame, "Text2", QStringLiteral("Text2"), QStringLiteral("Amplitude"));
     placeFixed(*c.Text2, 2280, 360, 735, 375);
 
-    c.HScroll2 = addScrollBar(frame, "HScroll2", QStringLiteral("Periode"), {10, 1000, 250, 1, 10});
+    c.HScroll2 =
+        addScrollBar(frame, "HScroll2", QStringLiteral("Periode"),
+                     {10, 1000, barValue(Chain::kStartPeriod, Chain::kPeriodBarScale), 1, 10});
     placeFixed(*c.HScroll2, 240, 960, 1935, 375);
     c.Label2 = addLabel(frame, "Label2", QStringLiteral("Periode"), kLargePoints);
     placeFixed(*c.Label2, 240, 1320, 1815, 375);
@@ -258,8 +264,8 @@ void createClockPanel(QWidget& window, MainControls& c) {
     placeFixed(*c.Text4, 480, 360, 1095, 375);
     c.Command8 = addButton(frame, "Command8", QStringLiteral("Uhr Start"), kLargePoints);
     placeFixed(*c.Command8, 480, 840, 1095, 375);
-    c.HScroll3 =
-        addScrollBar(frame, "HScroll3", QStringLiteral("Geschwindigkeit"), {1, 50, 10, 1, 5});
+    c.HScroll3 = addScrollBar(frame, "HScroll3", QStringLiteral("Geschwindigkeit"),
+                              {1, 50, barValue(Chain::kStartStep, Chain::kStepBarScale), 1, 5});
     placeFixed(*c.HScroll3, 1680, 360, 1815, 375);
     c.Label11 = addLabel(frame, "Label11", QStringLiteral("langsam ---schnell"), kLargePoints);
     c.Label11->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -296,30 +302,6 @@ void setFocusOrder(const MainControls& c) {
     }
 }
 
-QPoint cornerOf(const ScreenMetrics& screen) {
-    // One fixed unit from the screen's corner, which is less than a pixel at any usual
-    // resolution.
-    return screen.geometry.topLeft() + QPoint(UiMetrics::twipsToPixels(1, screen.dpiX),
-                                              UiMetrics::twipsToPixels(1, screen.dpiY));
-}
-
-// The frame the window system puts around the window. The platform window is created for the
-// question, since only it knows; a window manager that decorates a window only once it is
-// mapped reports no frame before the window is shown.
-QMargins frameMarginsOf(QWidget& window) {
-    if (!window.isWindow()) {
-        return {};
-    }
-    window.winId();
-    const QWindow* handle = window.windowHandle();
-    return handle != nullptr ? handle->frameMargins() : QMargins();
-}
-
-QSize clientSizeWithin(const QSize& outer, const QMargins& frame) {
-    return {outer.width() - frame.left() - frame.right(),
-            outer.height() - frame.top() - frame.bottom()};
-}
-
 // Height, Width and Top in window units; the Left follows by a rule of the caller.
 void sizeAndTop(const WindowScale& scale, QWidget& control, double height, double width,
                 double top) {
@@ -348,22 +330,6 @@ QString windowCaption() {
     return QStringLiteral("Zarvel") + QString(kCaptionBlanks, QLatin1Char(' ')) + creditLine();
 }
 
-ScreenMetrics ScreenMetrics::primary() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (screen == nullptr) {
-        return {};
-    }
-    return {screen->geometry(), screen->logicalDotsPerInchX(), screen->logicalDotsPerInchY()};
-}
-
-QSize outerSize(const ScreenMetrics& screen) {
-    // The screen's size in fixed units, the height's share of it, and back to pixels.
-    const double widthTwips = screen.geometry.width() * UiMetrics::kTwipsPerInch / screen.dpiX;
-    const double heightTwips = screen.geometry.height() * UiMetrics::kTwipsPerInch / screen.dpiY;
-    return {UiMetrics::twipsToPixels(widthTwips, screen.dpiX),
-            UiMetrics::twipsToPixels(kOuterHeightShare * heightTwips, screen.dpiY)};
-}
-
 MainControls createControls(QWidget& window) {
     window.setWindowTitle(windowCaption());
     window.setFont(UiMetrics::sansSerif(kNormalPoints));
@@ -384,7 +350,8 @@ MainControls createControls(QWidget& window) {
     return c;
 }
 
-void layOut(QWidget& window, MainControls& c, const ScreenMetrics& screen) {
+void layOut(QWidget& window, MainControls& c, const ScreenPlacement::ScreenMetrics& screen) {
+    using namespace ScreenPlacement;
     window.move(cornerOf(screen));
     window.resize(clientSizeWithin(outerSize(screen), frameMarginsOf(window)));
     const WindowScale scale(window.size());
@@ -394,10 +361,6 @@ void layOut(QWidget& window, MainControls& c, const ScreenMetrics& screen) {
     scale.setHeight(view, 2000);
     scale.setLeft(view, 0);
     scale.setTop(view, 2);
-    view.setScaleHeight(6);
-    view.setScaleWidth(100);
-    view.setScaleLeft(0);
-    view.setScaleTop(-3);
     view.setBackgroundColor(kViewBackground);
 
     // Four columns beneath the view: Frame1; Frame3 above Frame5; Frame2, Frame4 and Frame6;
@@ -431,67 +394,6 @@ void layOut(QWidget& window, MainControls& c, const ScreenMetrics& screen) {
     c.Label8->hide();
 
     c.Text1->hide();
-}
-
-void placeShownWindow(QWidget& window, const ScreenMetrics& screen) {
-    // The client area's place follows from the frame just asked for; a move by the frame's
-    // corner would rely on the widget's own note of its frame, which may still be empty.
-    const QMargins frame = frameMarginsOf(window);
-    const QSize client = clientSizeWithin(outerSize(screen), frame);
-    const QPoint clientCorner = cornerOf(screen) + QPoint(frame.left(), frame.top());
-    if (window.geometry() != QRect(clientCorner, client)) {
-        window.setGeometry(QRect(clientCorner, client));
-    }
-}
-
-namespace {
-
-// Watches the window's events for a frame that changed since the last placement.
-class FramePlacer : public QObject {
-public:
-    FramePlacer(QWidget& window, const ScreenMetrics& screen)
-        : QObject(&window), window_(window), screen_(screen), placedWith_(frameMarginsOf(window)) {}
-
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched == &window_ && !placing_) {
-            switch (event->type()) {
-            case QEvent::Move:
-            case QEvent::Resize:
-            case QEvent::Show:
-            // The first paint after the manager has framed the window: it need not move it.
-            case QEvent::Paint:
-                placeIfFrameChanged();
-                break;
-            default:
-                break;
-            }
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    // Only a new frame moves the window: where the user drags it afterwards, it stays.
-    void placeIfFrameChanged() {
-        const QMargins frame = frameMarginsOf(window_);
-        if (frame == placedWith_) {
-            return;
-        }
-        placedWith_ = frame;
-        placing_ = true;
-        placeShownWindow(window_, screen_);
-        placing_ = false;
-    }
-
-    QWidget& window_;
-    ScreenMetrics screen_;
-    QMargins placedWith_;
-    bool placing_ = false;
-};
-
-} // namespace
-
-void keepPlacedWithinFrame(QWidget& window, const ScreenMetrics& screen) {
-    window.installEventFilter(new FramePlacer(window, screen));
 }
 
 } // namespace MainLayout

@@ -9,10 +9,9 @@
 #include "core/chain_constants.h"
 #include "excite/hand_and_tape.h"
 #include "excite/harmonic_drive.h"
-#include "platform/locale_text.h"
 #include "platform/process_end.h"
 #include "sim/chain_view.h"
-#include "ui/info_windows.h"
+#include "ui/info_button.h"
 #include "ui/main_layout.h"
 
 #include <QCloseEvent>
@@ -26,23 +25,24 @@ Ondix15::Ondix15(ChainRunner::Yield yield, QWidget* parent)
       runner_(std::make_unique<ChainRunner>(state_, *controls_.Picture1, *controls_.Text4,
                                             std::move(yield))) {
     setObjectName(QStringLiteral("Ondix15"));
+    // The markers first: the medium options, the clearing, the halt and the load handler draw
+    // them.
+    markers_ = std::make_unique<Markers>(state_, *controls_.Picture1);
     connectExcitation();
     connectOperatorControls();
-    infoWindows_ = std::make_unique<InfoWindows>(state_);
-    connect(controls_.Command6, &QPushButton::clicked, infoWindows_.get(),
-            &InfoWindows::Command6_Click);
+    connectInformation();
 }
 
 Ondix15::~Ondix15() = default;
 
 void Ondix15::Form_Load() {
-    const auto screen = MainLayout::ScreenMetrics::primary();
+    const auto screen = ScreenPlacement::ScreenMetrics::primary();
     MainLayout::layOut(*this, controls_, screen);
     show();
     // The window system may have placed the new window elsewhere, and a window manager frames
     // it only later.
-    MainLayout::placeShownWindow(*this, screen);
-    MainLayout::keepPlacedWithinFrame(*this, screen);
+    ScreenPlacement::placeShownWindow(*this, screen);
+    ScreenPlacement::keepPlacedWithinFrame(*this, screen);
     initialiseChain();
     if (state_.running == 0) {
         runner_->RunChain();
@@ -53,9 +53,7 @@ void Ondix15::Form_Load() {
 
 void Ondix15::initialiseChain() {
     setStartValues(state_);
-    controls_.Text3->setText(doubleText(25));
-    controls_.Text5->setText(QStringLiteral("Off"));
-    controls_.Text2->setText(singleText(state_.amplitude));
+    drive_->showStartReadOuts();
     controls_.Picture1->setPenWidth(Chain::kRestingPen);
     markers_->showDamping(true);
 }
@@ -87,7 +85,6 @@ void Ondix15::connectExcitation() {
 // The medium, clearing, halt and continue, clock, speed and the end button.
 void Ondix15::connectOperatorControls() {
     const MainControls& c = controls_;
-    markers_ = std::make_unique<Markers>(state_, *c.Picture1);
 
     // The option buttons report clicks only: setting them inside the handlers raises none.
     const WaveCarrier::Controls carrier{
@@ -127,6 +124,13 @@ void Ondix15::connectOperatorControls() {
     // The speed's scroll bar reports a value only once it is committed (see MainLayout).
     connect(c.HScroll3, &QScrollBar::valueChanged, clockAndSpeed_.get(),
             &ClockAndSpeed::HScroll3_Change);
+}
+
+// The information button: the window on the chain type in use.
+void Ondix15::connectInformation() {
+    infoButton_ = std::make_unique<InfoButton>(state_);
+    connect(controls_.Command6, &QPushButton::clicked, infoButton_.get(),
+            &InfoButton::Command6_Click);
 }
 
 void Ondix15::closeEvent(QCloseEvent* event) {

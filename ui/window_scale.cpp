@@ -18,10 +18,6 @@ double WindowScale::toUnitsX(int pixels) const {
     return client_.width() > 0 ? pixels * kWidth / client_.width() : 0.0;
 }
 
-double WindowScale::toUnitsY(int pixels) const {
-    return client_.height() > 0 ? pixels * kHeight / client_.height() : 0.0;
-}
-
 void WindowScale::setLeft(QWidget& control, double units) const {
     control.move(toPixelX(units), control.y());
 }
@@ -41,12 +37,6 @@ void WindowScale::setHeight(QWidget& control, double units) const {
 double WindowScale::left(const QWidget& control) const {
     return toUnitsX(control.x());
 }
-double WindowScale::top(const QWidget& control) const {
-    return toUnitsY(control.y());
-}
 double WindowScale::width(const QWidget& control) const {
     return toUnitsX(control.width());
-}
-double WindowScale::height(const QWidget& control) const {
-    return toUnitsY(control.height());
 }

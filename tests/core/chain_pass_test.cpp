@@ -4,7 +4,7 @@
 
 #include "core/chain_physics.h"
 #include "core/chain_state.h"
-#include "core/number_text.h"
+#include "support/number_text_of.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // 32-bit float and 15 for a double, the given decimal separator, no grouping, no trailing zeros,
 // whole numbers without a separator, and an exponent for very small or large magnitudes.
 
-#include "core/number_text.h"
+#include "support/number_text_of.h"
 
 #include <gtest/gtest.h>
 

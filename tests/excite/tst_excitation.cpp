@@ -94,9 +94,11 @@ private slots:
 private:
     ChainState& s() { return window_->state(); }
     const MainControls& c() const { return window_->controls(); }
+    // The window's yield halts the run after each pass.
     void passes(int n) {
         for (int i = 0; i < n; ++i) {
-            window_->runner().runPass();
+            s().halted = 0;
+            window_->runner().RunChain();
         }
     }
     // Real mouse events, delivered to the window as the window system would.

@@ -1,5 +1,6 @@
-// One pass of the run loop with a real chain view and clock read-out: the physics it carries and
-// the clock's text under German settings (set in qt_test_main.cpp).
+// The run loop with a real chain view and clock read-out, halted by its yield after a given
+// number of passes: the physics it carries and the clock's text under German settings (set in
+// qt_test_main.cpp).
 
 #include "core/chain_physics.h"
 #include "core/chain_state.h"
@@ -12,23 +13,28 @@
 
 namespace {
 
-class RunPass : public ::testing::Test {
+class RunLoop : public ::testing::Test {
 protected:
-    RunPass() {
+    RunLoop() {
         setStartValues(state_);
         view_.resize(400, 200);
     }
 
     void runPasses(int passes) {
-        for (int pass = 0; pass < passes; ++pass) {
-            runner_.runPass();
-        }
+        passesLeft_ = passes;
+        state_.halted = 0;
+        runner_.RunChain();
     }
 
     ChainState state_;
     ChainView view_;
     QLineEdit readout_;
-    ChainRunner runner_{state_, view_, readout_, [] {}};
+    int passesLeft_ = 0;
+    ChainRunner runner_{state_, view_, readout_, [this] {
+                            if (--passesLeft_ <= 0) {
+                                state_.halted = 1;
+                            }
+                        }};
 };
 
 // The text the clock shows after n passes of 0.1: n tenths, whole numbers without separator.
@@ -40,12 +46,12 @@ QString tenthsText(int n) {
     return text;
 }
 
-TEST_F(RunPass, CarriesOnePassOfThePhysicsAndTheClockTime) {
+TEST_F(RunLoop, CarriesOnePassOfThePhysicsAndTheClockTime) {
     state_.harmonicOn = 1;
     state_.obstacleOn = 1;
     ChainState expected = state_;
+    runPasses(200);
     for (int pass = 0; pass < 200; ++pass) {
-        runner_.runPass();
         integratePass(expected);
         advanceClock(expected);
     }
@@ -59,16 +65,16 @@ TEST_F(RunPass, CarriesOnePassOfThePhysicsAndTheClockTime) {
     }
 }
 
-TEST_F(RunPass, ClockShowsTheFirstStepWithTheGermanSeparator) {
+TEST_F(RunLoop, ClockShowsTheFirstStepWithTheGermanSeparator) {
     state_.clockOn = 1;
-    runner_.runPass();
+    runPasses(1);
     EXPECT_EQ(readout_.text(), QStringLiteral("  0,1"));
 }
 
-TEST_F(RunPass, ClockShowsWholeTenthsThoughTheSumFallsShortOfThem) {
+TEST_F(RunLoop, ClockShowsWholeTenthsThoughTheSumFallsShortOfThem) {
     state_.clockOn = 1;
     for (int n = 1; n <= 300; ++n) {
-        runner_.runPass();
+        runPasses(1);
         ASSERT_EQ(readout_.text(), tenthsText(n)) << "after pass " << n;
         if (n == 30) {
             // 2.9999993 shows as 3, not 2,99.
@@ -79,7 +85,7 @@ TEST_F(RunPass, ClockShowsWholeTenthsThoughTheSumFallsShortOfThem) {
     // of 0.0005 and the clock shows 70,29 for 70,3; that is the clock's own arithmetic.
 }
 
-TEST_F(RunPass, ClockOffKeepsItsTextWhileTheTimeRunsOn) {
+TEST_F(RunLoop, ClockOffKeepsItsTextWhileTheTimeRunsOn) {
     readout_.setText(QStringLiteral("  7"));
     runPasses(5);
     EXPECT_EQ(readout_.text(), QStringLiteral("  7"));
@@ -89,7 +95,7 @@ TEST_F(RunPass, ClockOffKeepsItsTextWhileTheTimeRunsOn) {
     state_.clockOn = 1;
     state_.clockTime = 0;
     state_.dt = 0.25f;
-    runner_.runPass();
+    runPasses(1);
     EXPECT_EQ(readout_.text(), QStringLiteral("  0,25"));
 }
 

@@ -53,9 +53,21 @@ struct Bench {
         view.setBackgroundColor(qRgb(255, 255, 224));
         view.setPenWidth(4);
         view.show();
-        runner.runPass();
-        view.flush();
+        passes(1);
         QTest::qWait(50);
+    }
+
+    // The loop run for n passes, with the update at its end; the run may go on afterwards.
+    void passes(int n) {
+        yield = [this, n, left = n]() mutable {
+            if (--left <= 0) {
+                state.halted = 1;
+            }
+        };
+        state.halted = 0;
+        runner.RunChain();
+        state.halted = 0;
+        yield = [] {};
     }
 };
 
@@ -101,18 +113,14 @@ void TestChainViewUpdates::onlyChangedPixelsAreUpdated() {
     Bench bench;
     PaintRecorder recorder(bench.view);
     // A chain at rest is drawn again on every pass, but nothing changes on the screen.
-    for (int pass = 0; pass < 8; ++pass) {
-        bench.runner.runPass();
-    }
-    bench.view.flush();
+    bench.passes(8);
     QTest::qWait(50);
     QCOMPARE(recorder.paints, 0);
 
     // One mass lifted: the update holds its dot's old and new places and its neighbours',
     // which the pass moved, and nothing of the masses far from it.
     bench.state.y[50] = -1;
-    bench.runner.runPass();
-    bench.view.flush();
+    bench.passes(1);
     QTRY_VERIFY(recorder.paints > 0);
     ChainView& view = bench.view;
     QVERIFY(recorder.painted.contains(view.toPixel(51, 0)));

@@ -6,8 +6,8 @@
 #include "core/chain_constants.h"
 #include "core/chain_state.h"
 #include "platform/ui_metrics.h"
+#include "ui/info_button.h"
 #include "ui/info_texts.h"
-#include "ui/info_windows.h"
 #include "ui/ondix15.h"
 
 #include <QApplication>
@@ -115,7 +115,7 @@ void TestInfoWindows::eachChainTypeOpensItsWindow() {
     QFETCH(QString, caption);
     QFETCH(QSize, clientTwips);
     state_.selfCoeff = selfCoeff;
-    InfoWindows windows(state_);
+    InfoButton windows(state_);
     windows.Command6_Click();
 
     QCOMPARE(windowsNamed("OndixInfTor").size(), opened == "OndixInfTor" ? 1 : 0);
@@ -130,7 +130,7 @@ void TestInfoWindows::eachChainTypeOpensItsWindow() {
 
 void TestInfoWindows::secondClickShowsTheSameWindow() {
     state_.selfCoeff = Chain::kPendulumSelfCoeff;
-    InfoWindows windows(state_);
+    InfoButton windows(state_);
     windows.Command6_Click();
     InfoWindow* first = windows.OndixInfPen();
     QVERIFY(first != nullptr);
@@ -143,7 +143,7 @@ void TestInfoWindows::secondClickShowsTheSameWindow() {
 
 void TestInfoWindows::torsionWindowOpensAtTheCornerOnlyWhenCreated() {
     state_.selfCoeff = Chain::kTorsionSelfCoeff;
-    InfoWindows windows(state_);
+    InfoButton windows(state_);
     windows.Command6_Click();
     QPointer<InfoWindow> first = windows.OndixInfTor();
     QTRY_COMPARE(first->frameGeometry().topLeft(), screenCorner());
@@ -165,7 +165,7 @@ void TestInfoWindows::torsionWindowOpensAtTheCornerOnlyWhenCreated() {
 }
 
 void TestInfoWindows::bothWindowsOpenAfterSwitchingTheChainType() {
-    InfoWindows windows(state_);
+    InfoButton windows(state_);
     state_.selfCoeff = Chain::kTorsionSelfCoeff;
     windows.Command6_Click();
     state_.selfCoeff = Chain::kPendulumSelfCoeff;

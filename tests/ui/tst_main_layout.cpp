@@ -26,7 +26,7 @@ namespace {
 
 constexpr QRgb kIndicatorRed = qRgb(255, 128, 128);
 
-MainLayout::ScreenMetrics screenOf(QRect geometry) {
+ScreenPlacement::ScreenMetrics screenOf(QRect geometry) {
     const QScreen* screen = QGuiApplication::primaryScreen();
     return {geometry, screen->logicalDotsPerInchX(), screen->logicalDotsPerInchY()};
 }
@@ -505,9 +505,9 @@ void TestMainLayout::shownWindowReturnsToItsCorner() {
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     const auto screen = screenOf(QGuiApplication::primaryScreen()->geometry());
-    MainLayout::placeShownWindow(window, screen);
+    ScreenPlacement::placeShownWindow(window, screen);
     QTRY_COMPARE(window.frameGeometry(),
-                 QRect(screen.geometry.topLeft(), MainLayout::outerSize(screen)));
+                 QRect(screen.geometry.topLeft(), ScreenPlacement::outerSize(screen)));
 }
 
 QTEST_MAIN(TestMainLayout)

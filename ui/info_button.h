@@ -10,14 +10,14 @@ struct ChainState;
 // The information button: shows the window that explains the chain type in use. Each window
 // exists at most once; it is created on first use, shown again while it is open and destroyed
 // when the student closes it. Both can be open at once.
-class InfoWindows : public QObject {
+class InfoButton : public QObject {
     Q_OBJECT
 
 public:
     // Reads only `selfCoeff`.
-    explicit InfoWindows(const ChainState& state, QObject* parent = nullptr);
+    explicit InfoButton(const ChainState& state, QObject* parent = nullptr);
     // Windows still open close with the program.
-    ~InfoWindows() override;
+    ~InfoButton() override;
 
     // With the torsion chain shows "OndixInfTor", with the pendulum chain "OndixInfPen", in front
     // and not minimised. A new "OndixInfTor" opens at the screen's top-left corner; one already

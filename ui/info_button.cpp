@@ -1,4 +1,4 @@
-#include "ui/info_windows.h"
+#include "ui/info_button.h"
 
 #include "core/chain_constants.h"
 #include "core/chain_state.h"
@@ -13,15 +13,14 @@ InfoWindow* openOrNull(const QPointer<InfoWindow>& window) {
 
 } // namespace
 
-InfoWindows::InfoWindows(const ChainState& state, QObject* parent)
-    : QObject(parent), state_(state) {}
+InfoButton::InfoButton(const ChainState& state, QObject* parent) : QObject(parent), state_(state) {}
 
-InfoWindows::~InfoWindows() {
+InfoButton::~InfoButton() {
     delete torsion_.data();
     delete pendulum_.data();
 }
 
-void InfoWindows::Command6_Click() {
+void InfoButton::Command6_Click() {
     // Exact comparisons: selfCoeff holds one of the two single-precision values the chain-type
     // options store.
     if (state_.selfCoeff == Chain::kTorsionSelfCoeff) {
@@ -32,15 +31,15 @@ void InfoWindows::Command6_Click() {
     }
 }
 
-InfoWindow* InfoWindows::OndixInfTor() const {
+InfoWindow* InfoButton::OndixInfTor() const {
     return openOrNull(torsion_);
 }
 
-InfoWindow* InfoWindows::OndixInfPen() const {
+InfoWindow* InfoButton::OndixInfPen() const {
     return openOrNull(pendulum_);
 }
 
-void InfoWindows::show(QPointer<InfoWindow>& window, InfoWindow::Page page) {
+void InfoButton::show(QPointer<InfoWindow>& window, InfoWindow::Page page) {
     const bool created = openOrNull(window) == nullptr;
     if (created) {
         window = new InfoWindow(page);
