@@ -309,4 +309,4 @@ void TestExcitation::bothButtonsAndMiddleButton() {
 }
 
 QTEST_MAIN(TestExcitation)
-#include "tst_excitation.moc"
+#include "excitation_test.moc"

@@ -511,4 +511,4 @@ void TestMainLayout::shownWindowReturnsToItsCorner() {
 }
 
 QTEST_MAIN(TestMainLayout)
-#include "tst_main_layout.moc"
+#include "main_layout_test.moc"

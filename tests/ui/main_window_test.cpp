@@ -78,4 +78,4 @@ void TestMainWindow::windowAndChildrenFollowTheScreen() {
 }
 
 QTEST_MAIN(TestMainWindow)
-#include "tst_main_window.moc"
+#include "main_window_test.moc"

@@ -313,4 +313,4 @@ void TestChainView::coveredViewKeepsItsImage() {
 }
 
 QTEST_MAIN(TestChainView)
-#include "tst_chain_view.moc"
+#include "chain_view_test.moc"

@@ -287,4 +287,4 @@ void TestInfoWindows::programEndsWithItsLastWindow() {
 }
 
 QTEST_MAIN(TestInfoWindows)
-#include "tst_info_windows.moc"
+#include "info_windows_test.moc"

@@ -150,4 +150,4 @@ void TestChainViewUpdates::clockStoppedInTheLoopKeepsItsLastCount() {
 }
 
 QTEST_MAIN(TestChainViewUpdates)
-#include "tst_chain_view_updates.moc"
+#include "chain_view_updates_test.moc"

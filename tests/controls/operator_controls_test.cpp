@@ -542,4 +542,4 @@ void TestOperatorControls::speedIsTakenWhenCommitted() {
 }
 
 QTEST_MAIN(TestOperatorControls)
-#include "tst_operator_controls.moc"
+#include "operator_controls_test.moc"

@@ -544,4 +544,4 @@ int main(int argc, char* argv[]) {
     TestClassroom test;
     return QTest::qExec(&test, argc, argv);
 }
-#include "tst_classroom.moc"
+#include "classroom_test.moc"

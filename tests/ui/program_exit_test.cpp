@@ -1,0 +1,211 @@
+// How the program ends. "Ende" and the window's close box end it with status 0, whether the run
+// loop is going, halted, or going again inside the handler of a continuing click; a run-time
+// error shows its box and ends the process with its number. Each case runs the real main window
+// in a child process; a program that goes on instead leaves the test with a status of 100 or
+// more.
+
+#include "core/runtime_error.h"
+#include "platform/error_box.h"
+#include "sim/chain_runner.h"
+#include "support/program_in_child.h"
+#include "ui/ondix15.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+
+namespace {
+
+constexpr int kPassLimit = 2000;
+
+int argc = 1;
+char name[] = "program_exit_test";
+char* argv[] = {name, nullptr};
+
+// Answers the first modal box that comes up, after writing its text where the parent test can
+// read it.
+void answerTheBox(QApplication& app) {
+    auto* timer = new QTimer(&app);
+    QObject::connect(timer, &QTimer::timeout, [] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            std::fprintf(stderr, "box: %s\n", box->text().toUtf8().replace('\n', ' ').constData());
+            box->accept();
+        }
+    });
+    timer->start(20);
+}
+
+// The program as main() runs it, with its run-time error box; `onPass` acts from inside the run
+// loop's yield after the pass with the given number, counted over every run.
+[[noreturn]] void runChild(const std::function<void(Ondix15&, int pass)>& onPass) {
+    runProgramInChild(
+        [](QApplication& app) {
+            installRunTimeErrorBox();
+            answerTheBox(app);
+        },
+        onPass, kPassLimit);
+}
+
+// `during` acts from inside the run loop's yield on the given pass.
+[[noreturn]] void runWindow(int onPass, const std::function<void(Ondix15&)>& during) {
+    runChild([&](Ondix15& w, int pass) {
+        if (pass == onPass) {
+            during(w);
+        }
+    });
+}
+
+using Step = std::function<void(Ondix15&)>;
+
+// Runs `step` from the application's event loop once the run has halted.
+void whenHalted(Ondix15& w, Step step) {
+    QTimer::singleShot(20, &w, [&w, step = std::move(step)] {
+        if (w.runner().activeLoops() != 0) {
+            std::fprintf(stderr, "not halted\n");
+            std::exit(98);
+        }
+        step(w);
+    });
+}
+
+// "Halt" or "Weiter", whichever it reads.
+void haltButton(Ondix15& w) {
+    w.controls().Command11->click();
+}
+void end(Ondix15& w) {
+    w.controls().Command10->click();
+}
+void closeBox(Ondix15& w) {
+    w.close();
+}
+
+// Halts after pass 5, continues from the event loop, and acts with `last` after pass 30 of the
+// continued run.
+[[noreturn]] void continueThen(const Step& last) {
+    runChild([&](Ondix15& w, int pass) {
+        if (pass == 5) {
+            haltButton(w);
+            whenHalted(w, haltButton);
+        } else if (pass == 30) {
+            last(w);
+        }
+    });
+}
+
+} // namespace
+
+TEST(ProgramExitDeathTest, ClosingTheWindowWhileRunningEndsTheProgram) {
+    EXPECT_EXIT(runWindow(20, [](Ondix15& w) { w.close(); }), testing::ExitedWithCode(0), "");
+}
+
+TEST(ProgramExitDeathTest, ClosingTheWindowWhileHaltedEndsWithTheLastWindow) {
+    // The run halts on pass 5 and Form_Load returns to the event loop; then the window closes.
+    EXPECT_EXIT(runWindow(5,
+                          [](Ondix15& w) {
+                              w.state().halted = 1;
+                              QTimer::singleShot(50, &w, &QWidget::close);
+                          }),
+                testing::ExitedWithCode(100), "event loop returned 0");
+}
+
+TEST(ProgramExitDeathTest, OverflowInAPassShowsTheBoxAndEnds) {
+    EXPECT_EXIT(runWindow(10,
+                          [](Ondix15& w) {
+                              w.state().y[10] = 3.0e38f;
+                              w.state().y[12] = 3.0e38f;
+                          }),
+                testing::ExitedWithCode(6), "box: Laufzeitfehler '6':  Überlauf");
+}
+
+TEST(ProgramExitDeathTest, BadIndexShowsTheBoxAndEnds) {
+    EXPECT_EXIT(runWindow(3, [](Ondix15& w) { w.state().y[101] = 0; }), testing::ExitedWithCode(9),
+                "box: Laufzeitfehler '9':  Index außerhalb des gültigen Bereichs");
+}
+
+TEST(ProgramExitDeathTest, DivisionByZeroIsReportedAsSuch) {
+    EXPECT_EXIT(
+        {
+            QApplication app(argc, argv);
+            installRunTimeErrorBox();
+            answerTheBox(app);
+            QTimer::singleShot(0, [] {
+                clearFloatStatus();
+                volatile float zero = 0.0f;
+                volatile float quotient = 1.0f / zero;
+                (void)quotient;
+                checkFloatStatus();
+            });
+            QApplication::exec();
+            std::exit(100);
+        },
+        testing::ExitedWithCode(11), "Laufzeitfehler 11: Division durch Null");
+}
+
+TEST(ProgramExitDeathTest, AnErrorWhileTheBoxIsUpEndsWithoutASecondBox) {
+    // The first error's box is up; a handler running in the box's event loop raises a second
+    // one. Every box that comes up is numbered on stderr.
+    EXPECT_EXIT(
+        {
+            QApplication app(argc, argv);
+            installRunTimeErrorBox();
+            auto* timer = new QTimer(&app);
+            QObject::connect(timer, &QTimer::timeout, [boxes = 0]() mutable {
+                if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                    std::fprintf(stderr, "box %d: %s\n", ++boxes,
+                                 box->text().toUtf8().replace('\n', ' ').constData());
+                    raiseRunTimeError(RunTimeErrorCode::SubscriptOutOfRange);
+                }
+            });
+            timer->start(20);
+            QTimer::singleShot(0, [] { raiseRunTimeError(RunTimeErrorCode::Overflow); });
+            QApplication::exec();
+            std::exit(100);
+        },
+        testing::ExitedWithCode(9),
+        testing::AllOf(testing::HasSubstr("box 1: Laufzeitfehler '6'"),
+                       testing::HasSubstr("Laufzeitfehler 9:"),
+                       testing::Not(testing::HasSubstr("box 2"))));
+}
+
+TEST(ProgramExitDeathTest, EndButtonWhileRunning) {
+    EXPECT_EXIT(runChild([](Ondix15& w, int pass) {
+                    if (pass == 20) {
+                        end(w);
+                    }
+                }),
+                testing::ExitedWithCode(0), "");
+}
+
+TEST(ProgramExitDeathTest, EndButtonWhileHalted) {
+    EXPECT_EXIT(runChild([](Ondix15& w, int pass) {
+                    if (pass == 5) {
+                        haltButton(w);
+                        whenHalted(w, end);
+                    }
+                }),
+                testing::ExitedWithCode(0), "");
+}
+
+TEST(ProgramExitDeathTest, EndButtonWhileRunningInsideTheContinuingClick) {
+    EXPECT_EXIT(continueThen(end), testing::ExitedWithCode(0), "");
+}
+
+TEST(ProgramExitDeathTest, CloseBoxWhileRunningInsideTheContinuingClick) {
+    EXPECT_EXIT(continueThen(closeBox), testing::ExitedWithCode(0), "");
+}
+
+TEST(ProgramExitDeathTest, CloseBoxWhileHaltedAfterAContinue) {
+    // main() returns the event loop's status, which closing the last window makes 0.
+    EXPECT_EXIT(continueThen([](Ondix15& w) {
+                    haltButton(w);
+                    whenHalted(w, closeBox);
+                }),
+                testing::ExitedWithCode(100), "event loop returned 0");
+}
