@@ -94,11 +94,18 @@ void ChainView::clear() {
 
 void ChainView::setPenWidth(int pixels) {
     penWidth_ = std::clamp(pixels, 1, 100);
+    devicePen_ = std::max(1, static_cast<int>(std::lround(penWidth_ * ratio_)));
 }
 
 QPoint ChainView::toPixel(double x, double y) const {
     const double px = (x - Chain::kViewLeft) * width() / Chain::kViewWidth;
     const double py = (y - Chain::kViewTop) * height() / Chain::kViewHeight;
+    return {toPixelCoordinate(px), toPixelCoordinate(py)};
+}
+
+QPoint ChainView::toDevicePixel(double x, double y) const {
+    const double px = (x - Chain::kViewLeft) * imageSize_.width() / Chain::kViewWidth;
+    const double py = (y - Chain::kViewTop) * imageSize_.height() / Chain::kViewHeight;
     return {toPixelCoordinate(px), toPixelCoordinate(py)};
 }
 
@@ -145,19 +152,19 @@ const ChainView::Disc& ChainView::discFor(int diameter) {
 }
 
 void ChainView::stamp(QPoint centre, QRgb color) {
-    const Disc& disc = discFor(penWidth_);
-    const int left = centre.x() - penWidth_ / 2;
-    const int top = centre.y() - penWidth_ / 2;
+    const Disc& disc = discFor(devicePen_);
+    const int left = centre.x() - devicePen_ / 2;
+    const int top = centre.y() - devicePen_ / 2;
     const int width = imageSize_.width();
     const int height = imageSize_.height();
-    if (left >= width || top >= height || left + penWidth_ <= 0 || top + penWidth_ <= 0) {
+    if (left >= width || top >= height || left + devicePen_ <= 0 || top + devicePen_ <= 0) {
         return;
     }
     // One detach check per dot, not per row.
     uchar* const bits = image_.bits();
     const qsizetype bytesPerLine = image_.bytesPerLine();
     bool changed = false;
-    for (int row = 0; row < penWidth_; ++row) {
+    for (int row = 0; row < devicePen_; ++row) {
         const int y = top + row;
         if (y < 0 || y >= height) {
             continue;
@@ -175,19 +182,19 @@ void ChainView::stamp(QPoint centre, QRgb color) {
     }
     // A dot drawn again over itself changes nothing the screen has to be told of.
     if (changed) {
-        dirty_.mark(QRect(left, top, penWidth_, penWidth_));
+        dirty_.mark(QRect(left, top, devicePen_, devicePen_));
     }
 }
 
 void ChainView::drawDot(float x, float y, QRgb color) {
     syncImageSize();
-    stamp(toPixel(x, y), color);
+    stamp(toDevicePixel(x, y), color);
 }
 
 void ChainView::moveDot(float x, float fromY, float toY, QRgb eraser, QRgb color) {
     syncImageSize();
-    const QPoint from = toPixel(x, fromY);
-    const QPoint to = toPixel(x, toY);
+    const QPoint from = toDevicePixel(x, fromY);
+    const QPoint to = toDevicePixel(x, toY);
     if (from != to) {
         stamp(from, eraser);
     }
@@ -197,9 +204,9 @@ void ChainView::moveDot(float x, float fromY, float toY, QRgb eraser, QRgb color
 void ChainView::drawLine(float x1, float y1, float x2, float y2, QRgb color) {
     // Bresenham between the two end pixels, a disc of the pen width at every step.
     syncImageSize();
-    const QPoint a = toPixel(x1, y1);
-    const QPoint b = toPixel(x2, y2);
-    const QRect reach = image_.rect().adjusted(-penWidth_, -penWidth_, penWidth_, penWidth_);
+    const QPoint a = toDevicePixel(x1, y1);
+    const QPoint b = toDevicePixel(x2, y2);
+    const QRect reach = image_.rect().adjusted(-devicePen_, -devicePen_, devicePen_, devicePen_);
     const bool missesView = (a.x() < reach.left() && b.x() < reach.left()) ||
                             (a.x() > reach.right() && b.x() > reach.right()) ||
                             (a.y() < reach.top() && b.y() < reach.top()) ||
@@ -241,7 +248,18 @@ void ChainView::flush() {
     const std::vector<QRect>& changed = dirty_.take();
     if (!changed.empty()) {
         QRegion region;
-        region.setRects(changed.data(), static_cast<int>(changed.size()));
+        if (ratio_ == 1) {
+            region.setRects(changed.data(), static_cast<int>(changed.size()));
+        } else {
+            // Each device rectangle widened to the logical pixels that cover it.
+            for (const QRect& rect : changed) {
+                const int left = static_cast<int>(std::floor(rect.left() / ratio_));
+                const int top = static_cast<int>(std::floor(rect.top() / ratio_));
+                const int right = static_cast<int>(std::ceil((rect.right() + 1) / ratio_));
+                const int bottom = static_cast<int>(std::ceil((rect.bottom() + 1) / ratio_));
+                region += QRect(left, top, right - left, bottom - top);
+            }
+        }
         update(region);
     }
     sinceFlush_.restart();
@@ -259,7 +277,13 @@ void ChainView::paintEvent(QPaintEvent* event) {
     syncImageSize();
     QPainter painter(this);
     for (const QRect& rect : dirty_.mergedColumns(event->region())) {
-        painter.drawImage(rect, image_, rect);
+        if (ratio_ == 1) {
+            painter.drawImage(rect, image_, rect);
+        } else {
+            const QRectF source(rect.x() * ratio_, rect.y() * ratio_, rect.width() * ratio_,
+                                rect.height() * ratio_);
+            painter.drawImage(QRectF(rect), image_, source);
+        }
     }
 }
 
@@ -269,14 +293,20 @@ void ChainView::resizeEvent(QResizeEvent* /*event*/) {
 }
 
 void ChainView::resizeImage() {
-    QImage resized(size(), QImage::Format_RGB32);
+    ratio_ = devicePixelRatioF();
+    const QSize deviceSize(static_cast<int>(std::lround(width() * ratio_)),
+                           static_cast<int>(std::lround(height() * ratio_)));
+    QImage resized(deviceSize, QImage::Format_RGB32);
+    resized.setDevicePixelRatio(ratio_);
     resized.fill(background_);
     if (!image_.isNull()) {
         QPainter painter(&resized);
-        painter.drawImage(0, 0, image_);
+        painter.drawImage(QPointF(0, 0), image_);
     }
     image_ = resized;
-    imageSize_ = size();
+    imageSize_ = deviceSize;
+    logicalSize_ = size();
+    setPenWidth(penWidth_);
     dirty_.resize(imageSize_);
 }
 

@@ -43,6 +43,8 @@ public:
 
     // Pixel position of a point in user coordinates, and back.
     QPoint toPixel(double x, double y) const;
+    // The same in the image's device pixels: at a scale of 1 the same as toPixel.
+    QPoint toDevicePixel(double x, double y) const;
     float toUserX(double pixelX) const;
     float toUserY(double pixelY) const;
 
@@ -52,7 +54,8 @@ public:
     void flush();
     bool flushIfDue();
 
-    // What the view shows, at the view's current size.
+    // What the view shows, at the view's current size in device pixels: the screen's scale
+    // times its size, so the dots are as sharp as the rest of the window at any scale.
     const QImage& image() {
         syncImageSize();
         return image_;
@@ -84,7 +87,7 @@ private:
     // A widget resized while hidden hears of it only when shown; the image follows the size
     // whenever it is drawn on or asked for.
     void syncImageSize() {
-        if (imageSize_ != size()) {
+        if (logicalSize_ != size() || ratio_ != devicePixelRatioF()) {
             resizeImage();
         }
     }
@@ -93,9 +96,12 @@ private:
     void stamp(QPoint centre, QRgb color);
 
     QImage image_;
-    QSize imageSize_{0, 0};
+    QSize imageSize_{0, 0};   // in device pixels
+    QSize logicalSize_{0, 0}; // the widget's size the image was made for
+    qreal ratio_ = 1;         // device pixels per logical pixel
     QRgb background_;
-    int penWidth_ = 1;
+    int penWidth_ = 1;  // in logical pixels, as set
+    int devicePen_ = 1; // the same in device pixels
 
     static constexpr int kCachedDiscs = 16;
     std::array<Disc, kCachedDiscs + 1> discs_;

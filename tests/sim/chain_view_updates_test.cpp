@@ -59,7 +59,7 @@ struct Bench {
 
     // The loop run for n passes, with the update at its end; the run may go on afterwards.
     void passes(int n) {
-        yield = [this, n, left = n]() mutable {
+        yield = [this, left = n]() mutable {
             if (--left <= 0) {
                 state.halted = 1;
             }
@@ -82,6 +82,7 @@ private slots:
     void screenFollowsWhileTheLoopRuns();
     void onlyChangedPixelsAreUpdated();
     void clockStoppedInTheLoopKeepsItsLastCount();
+    void sharpAtTheScreensScale();
 };
 
 void TestChainViewUpdates::screenFollowsWhileTheLoopRuns() {
@@ -147,6 +148,30 @@ void TestChainViewUpdates::clockStoppedInTheLoopKeepsItsLastCount() {
     };
     bench.runner.RunChain();
     QCOMPARE(bench.clock.text(), QStringLiteral("  0,7"));
+}
+
+// Run once more at QT_SCALE_FACTOR=2: the image then holds two device pixels a logical pixel, and
+// the dot of mass 0 (pen 4) is 8 device pixels tall, in the image and on the screen, with no
+// pixel of a mixed colour at its edges.
+void TestChainViewUpdates::sharpAtTheScreensScale() {
+    const qreal scale = qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")).toDouble();
+    Bench bench;
+    ChainView& view = bench.view;
+    QCOMPARE(view.image().devicePixelRatio(), scale);
+    QCOMPARE(view.image().size(), view.size() * scale);
+    const QPoint centre = view.toDevicePixel(1, 0);
+    const auto column = [&](const QImage& image) {
+        QString runs;
+        for (int row = centre.y() - 20; row <= centre.y() + 20; ++row) {
+            const QRgb pixel = image.pixel(centre.x(), row) & 0xffffffu;
+            runs += pixel == 0 ? '#' : pixel == 0xffffe0u ? '.' : '?';
+        }
+        return runs.simplified();
+    };
+    const QString expected = QString(20 - int(2 * scale), '.') + QString(int(4 * scale), '#') +
+                             QString(21 - int(2 * scale), '.');
+    QCOMPARE(column(view.image()), expected);
+    QCOMPARE(column(view.grab().toImage()), expected);
 }
 
 QTEST_MAIN(TestChainViewUpdates)
