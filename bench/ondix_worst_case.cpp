@@ -8,6 +8,7 @@
 #include "platform/app_identity.h"
 #include "platform/error_box.h"
 #include "platform/paced_yield.h"
+#include "platform/toolkit_language.h"
 #include "platform/ui_metrics.h"
 #include "ui/ondix15.h"
 
@@ -17,6 +18,7 @@
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     installApplicationIdentity();
+    installGermanToolkitTexts();
     UiMetrics::installFontSubstitutes();
     installRunTimeErrorBox();
 
