@@ -60,15 +60,17 @@ const QList<QStringList> kTorsionTerms{
     {"Löschfunktionen", "Ruhe", "Geschwindigkeiten", "Auslenkungen", "Halt/Weiter"},
     {"lose", "Dämpfung Off", "Dämpfung On", "reflektiert", "fortlaufende Wellen"},
     {"Hindernis", "Mitte", "Geschwindigkeit"},
-    {"Brechung", "rechten", "vierfache Masse", "Federn"},
-    {"Torsionskette", "Dispersion", "Halt/Weiter", "rechter Maustaste", "Messband", "Wellenlänge"},
+    {"Brechung", "rechten", "vierfache Masse", "Federn", "gleicher Frequenz", "halber Wellenlänge",
+     "reflektiert"},
+    {"Torsionskette", "Dispersion", "lang gegen den Kugelabstand", "Halt/Weiter",
+     "rechter Maustaste", "Messband", "Wellenlänge"},
 };
 const QList<QStringList> kPendulumTerms{
     {"97", "Fäden", "Federn", "Torsionskette", "Schwerkraft", "Ruhelage"},
     {"Pendelkette", "Dispersion", "Torsionskette", "Wellengruppe"},
     {"Pendelkette", "untere Grenzfrequenz", "20 Zeiteinheiten", "Dämpfung", "reflektiert"},
     {"Torsionskette", "Pendelkette", "obere Grenzfrequenz", "gegenphasig",
-     "keine untere Grenzfrequenz"},
+     "keine untere Grenzfrequenz", "langsame Anregung"},
     {"Pendelkette", "Phasengeschwindigkeit", "Gruppengeschwindigkeit", "Kopf der Gruppe"},
 };
 
