@@ -1,7 +1,5 @@
-# Builds the Debian package with cpack and checks what it holds: exactly the files of the
-# installed tree under /usr plus the copyright file, the program executable, and control fields
-# with the project's version, the libraries read off the program and the declared translations.
-#
+# Builds the Debian package with cpack and checks its exact file list under /usr, the program's
+# mode, and the control fields: version, the libraries read off the program, the translations.
 # Input: BUILD_DIR, WORK_DIR, CPACK, APP_ID, ICON_SIZES (comma-separated), VERSION.
 
 file(REMOVE_RECURSE "${WORK_DIR}")
@@ -34,7 +32,8 @@ foreach(entry IN LISTS entries)
   list(APPEND files "${file}")
 endforeach()
 list(SORT files)
-if(NOT files STREQUAL expected OR NOT listing MATCHES "-rwxr-xr-x root/root [^\n]* ./usr/bin/Ondix15\n")
+if(NOT files STREQUAL expected
+   OR NOT listing MATCHES "-rwxr-xr-x root/root [^\n]* ./usr/bin/Ondix15\n")
   message(FATAL_ERROR "${deb} holds:\n${listing}\nexpected the files:\n${expected}")
 endif()
 
@@ -43,7 +42,6 @@ execute_process(COMMAND dpkg-deb -f "${deb}" Package Version Depends
 foreach(field "Package: ondix15\n" "Version: ${VERSION}\n" "Depends: [^\n]*libqt6widgets6 \\("
               "Depends: [^\n]*qt6-translations-l10n")
   if(NOT control MATCHES "${field}")
-    message(FATAL_ERROR "${deb}: no field matching \"${field}\" in\n${control}")
+    message(FATAL_ERROR "${deb}: no field matching \"${field}\" in\n${control}\ncpack:\n${log}")
   endif()
 endforeach()
-message(STATUS "${deb} holds the program, its desktop files and its dependencies")
