@@ -1,5 +1,6 @@
 #include "platform/ui_metrics.h"
 
+#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -40,6 +41,9 @@ QFont sansSerif(double pointSize) {
 }
 
 void installFontSubstitutes() {
+    // Built into the program (see platform/CMakeLists.txt); a machine's own Liberation Sans of
+    // the same widths may be taken instead, any other family only if this one is missing.
+    QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/LiberationSans-Regular.ttf"));
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
                                {QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
                                 QStringLiteral("DejaVu Sans")});

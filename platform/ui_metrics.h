@@ -18,6 +18,10 @@ int twipsToPixels(double twips, double dotsPerInch);
 // "MS Sans Serif" at the given size in points, regular; where that family is missing a narrow
 // sans serif of similar metrics stands in for it.
 QFont sansSerif(double pointSize);
+
+// Registers the font the program carries, Liberation Sans, and makes it stand in for "MS Sans
+// Serif", so that every text fits its control on any machine, one with only DejaVu fonts
+// included. Call it once, after the QApplication exists and before the first window is built.
 void installFontSubstitutes();
 
 } // namespace UiMetrics

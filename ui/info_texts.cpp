@@ -41,11 +41,11 @@ QStringList torsionChain() {
             " danach weiterlaufen."),
         // Label6: loose and damped right end.
         QStringLiteral(
-            "Bei „Dämpfung Off“ ist das rechte Ende des Wellenträgers lose, das linke fest. An "
-            "beiden Enden wird ein Wellenberg verschieden reflektiert: Am festen Ende kehrt er "
-            "als Wellental zurück, am losen als Wellenberg. Mit „Dämpfung On“ ist das rechte Ende"
-            " gedämpft: Es gibt (fast) keine Reflexionen, und man kann fortlaufende Wellen "
-            "untersuchen."),
+            "Das rechte Ende des Wellenträgers ist lose, das linke fest. Bei „Dämpfung Off“ sieht"
+            " man, dass ein Wellenberg an beiden Enden verschieden reflektiert wird: Am festen "
+            "Ende kehrt er als Wellental zurück, am losen als Wellenberg. Mit „Dämpfung On“ wird "
+            "das lose Ende zusätzlich gedämpft: Es gibt (fast) keine Reflexionen, und man kann "
+            "fortlaufende Wellen untersuchen."),
         // Label7: obstacle.
         QStringLiteral(
             "Man kann ein Hindernis in die Kette einbauen: Auf die Kugel in der Mitte wirkt dann "
@@ -53,16 +53,16 @@ QStringList torsionChain() {
             "gegen die Bewegung wirkt."),
         // Label8: refraction.
         QStringLiteral(
-            "Auch Brechung lässt sich beobachten: Dazu bekommen die Kugeln der rechten "
-            "Kettenhälfte die vierfache Masse, die Federn bleiben gleich stark. Dort läuft die "
-            "Welle halb so schnell."),
+            "Auch Brechung ist zu sehen: Die Kugeln der rechten Hälfte bekommen die vierfache "
+            "Masse, die Federn bleiben gleich. Dort läuft die Welle halb so schnell, bei gleicher"
+            " Frequenz mit halber Wellenlänge. An der Grenze wird ein Teil reflektiert."),
         // Label9: dispersion and the measuring tape.
         QStringLiteral(
-            "Die Torsionskette zeigt nur wenig Dispersion: Wellen verschiedener Länge laufen fast"
-            " gleich schnell. Das zeigen Messungen der Wellenlänge bei verschiedenen Perioden: "
-            "Mit „Halt/Weiter“ anhalten, den Mauszeiger auf einen Wellenberg setzen und mit "
-            "gedrückter rechter Maustaste zum nächsten ziehen. Ein Messband rollt sich ab, darauf"
-            " liest man die Wellenlänge in Kugelabständen ab."),
+            "Die Torsionskette zeigt wenig Dispersion: Wellen, die lang gegen den Kugelabstand "
+            "sind, laufen fast gleich schnell. Das zeigen Messungen der Wellenlänge bei "
+            "verschiedenen Perioden: Mit „Halt/Weiter“ anhalten, den Mauszeiger auf einen "
+            "Wellenberg setzen und mit gedrückter rechter Maustaste zum nächsten ziehen. Ein "
+            "Messband rollt sich ab, darauf liest man die Wellenlänge in Kugelabständen ab."),
     };
 }
 
@@ -80,11 +80,12 @@ QStringList pendulumChain() {
         // Label2: stronger dispersion than in the torsion chain.
         QStringLiteral(
             "Ein zweiter wichtiger Unterschied: In der Pendelkette leidet die Wellenausbreitung "
-            "viel stärker unter Dispersion als in der Torsionskette, denn Wellen verschiedener "
-            "Länge laufen verschieden schnell. Einen einzelnen Wellenberg kann man deshalb weder "
-            "erzeugen noch über eine größere Strecke schicken: Gleich nach seiner Entstehung "
-            "zieht er einen Schwanz aus Wellentälern und Wellenbergen hinter sich her und wird zu"
-            " einer immer längeren Wellengruppe."),
+            "viel stärker unter Dispersion als in der Torsionskette. Das liegt an der Schwerkraft: "
+            "Ihre Rückstellkraft hängt nur von der Auslenkung der Kugel selbst ab, die Federkraft "
+            "vom Unterschied zu den Nachbarn. So wird die Geschwindigkeit stark von der "
+            "Wellenlänge abhängig. Ein einzelner Wellenberg lässt sich weder erzeugen noch weit "
+            "schicken: Gleich nach seiner Entstehung zieht er einen Schwanz aus Wellentälern und "
+            "Wellenbergen hinter sich her und wird zu einer immer längeren Wellengruppe."),
         // Label3: lower cut-off frequency.
         QStringLiteral(
             "Erstens hat die Pendelkette eine untere Grenzfrequenz, die eine periodische Anregung"
@@ -101,8 +102,9 @@ QStringList pendulumChain() {
             "Beide Wellenträger, Torsionskette und Pendelkette, haben außerdem eine obere "
             "Grenzfrequenz. Sie ist erreicht, wenn die harmonische Anregung so schnell ist, dass "
             "benachbarte Kugeln gegenphasig schwingen (Periode etwa 3,1 Zeiteinheiten). Die "
-            "Torsionskette hat keine untere Grenzfrequenz: In ihr lässt sich jede noch so große "
-            "Wellenlänge verwirklichen. In der Pendelkette ist das nicht möglich."),
+            "Torsionskette hat keine untere Grenzfrequenz: Jede noch so langsame Anregung läuft in"
+            " ihr als Welle fort. Die Pendelkette dagegen gibt eine zu langsame Anregung nicht "
+            "als Welle weiter."),
         // Label5: phase and group velocity.
         QStringLiteral(
             "In der Pendelkette sieht man deutlich den Unterschied zwischen Phasengeschwindigkeit"

@@ -2,6 +2,7 @@
 
 #include "platform/app_identity.h"
 #include "platform/error_box.h"
+#include "platform/toolkit_language.h"
 #include "platform/ui_metrics.h"
 #include "ui/ondix15.h"
 
@@ -10,6 +11,7 @@
 
 void prepareApplication() {
     installApplicationIdentity();
+    installGermanToolkitTexts();
     UiMetrics::installFontSubstitutes();
     installRunTimeErrorBox();
 }

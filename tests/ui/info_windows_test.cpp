@@ -1,7 +1,7 @@
 // The information windows: which one the info button opens, that each exists once, where the
 // torsion chain's window opens, that both can be open at once, that every paragraph fits its
-// block in the font the program gets, and that the windows never hold up the main window or
-// the end of the program.
+// block in the font the program carries (also where fontconfig shows DejaVu alone), and that
+// the windows never hold up the main window or the end of the program.
 
 #include "core/chain_constants.h"
 #include "core/chain_state.h"
@@ -11,6 +11,7 @@
 #include "ui/ondix15.h"
 
 #include <QApplication>
+#include <QFontDatabase>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -59,15 +60,17 @@ const QList<QStringList> kTorsionTerms{
     {"Löschfunktionen", "Ruhe", "Geschwindigkeiten", "Auslenkungen", "Halt/Weiter"},
     {"lose", "Dämpfung Off", "Dämpfung On", "reflektiert", "fortlaufende Wellen"},
     {"Hindernis", "Mitte", "Geschwindigkeit"},
-    {"Brechung", "rechten", "vierfache Masse", "Federn"},
-    {"Torsionskette", "Dispersion", "Halt/Weiter", "rechter Maustaste", "Messband", "Wellenlänge"},
+    {"Brechung", "rechten", "vierfache Masse", "Federn", "gleicher Frequenz", "halber Wellenlänge",
+     "reflektiert"},
+    {"Torsionskette", "Dispersion", "lang gegen den Kugelabstand", "Halt/Weiter",
+     "rechter Maustaste", "Messband", "Wellenlänge"},
 };
 const QList<QStringList> kPendulumTerms{
     {"97", "Fäden", "Federn", "Torsionskette", "Schwerkraft", "Ruhelage"},
     {"Pendelkette", "Dispersion", "Torsionskette", "Wellengruppe"},
     {"Pendelkette", "untere Grenzfrequenz", "20 Zeiteinheiten", "Dämpfung", "reflektiert"},
     {"Torsionskette", "Pendelkette", "obere Grenzfrequenz", "gegenphasig",
-     "keine untere Grenzfrequenz"},
+     "keine untere Grenzfrequenz", "langsame Anregung"},
     {"Pendelkette", "Phasengeschwindigkeit", "Gruppengeschwindigkeit", "Kopf der Gruppe"},
 };
 
@@ -95,6 +98,14 @@ private:
 void TestInfoWindows::initTestCase() {
     // As the program does before its first window.
     UiMetrics::installFontSubstitutes();
+    // Run with a font configuration of its own, the machine must show DejaVu alone, besides
+    // fontconfig's generic names and the program's own font.
+    const QStringList allowed{"Liberation Sans", "Monospace", "Sans Serif", "Serif"};
+    if (qEnvironmentVariableIsSet("FONTCONFIG_FILE")) {
+        for (const QString& family : QFontDatabase::families()) {
+            QVERIFY2(family.startsWith("DejaVu") || allowed.contains(family), qPrintable(family));
+        }
+    }
 }
 
 void TestInfoWindows::eachChainTypeOpensItsWindow_data() {
@@ -219,6 +230,7 @@ void TestInfoWindows::everyParagraphFitsItsBlock() {
             const QString family = QFontInfo(block.font()).family();
             qInfo().noquote() << where << family << "needs" << used.height() << "of"
                               << area.height() << "px";
+            QCOMPARE(family, QStringLiteral("Liberation Sans"));
             QVERIFY2(area.contains(used), qPrintable(where + " is cut off in " + family));
         }
     }
