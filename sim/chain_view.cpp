@@ -84,7 +84,7 @@ QRgb ChainView::foregroundColor() const {
 }
 
 void ChainView::clear() {
-    syncImageSize();
+    syncImageScale();
     if (!image_.isNull()) {
         image_.fill(background_);
         dirty_.mark(image_.rect());
@@ -245,6 +245,7 @@ void ChainView::drawLine(float x1, float y1, float x2, float y2) {
 }
 
 void ChainView::flush() {
+    syncImageScale();
     const std::vector<QRect>& changed = dirty_.take();
     if (!changed.empty()) {
         QRegion region;
@@ -274,7 +275,7 @@ bool ChainView::flushIfDue() {
 }
 
 void ChainView::paintEvent(QPaintEvent* event) {
-    syncImageSize();
+    syncImageScale();
     QPainter painter(this);
     for (const QRect& rect : dirty_.mergedColumns(event->region())) {
         if (ratio_ == 1) {
@@ -288,7 +289,7 @@ void ChainView::paintEvent(QPaintEvent* event) {
 }
 
 void ChainView::resizeEvent(QResizeEvent* /*event*/) {
-    syncImageSize();
+    syncImageScale();
     update();
 }
 

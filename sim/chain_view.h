@@ -57,7 +57,7 @@ public:
     // What the view shows, at the view's current size in device pixels: the screen's scale
     // times its size, so the dots are as sharp as the rest of the window at any scale.
     const QImage& image() {
-        syncImageSize();
+        syncImageScale();
         return image_;
     }
 
@@ -85,10 +85,19 @@ private:
     using Disc = std::vector<Span>;
 
     // A widget resized while hidden hears of it only when shown; the image follows the size
-    // whenever it is drawn on or asked for.
+    // whenever it is drawn on or asked for. The screen's scale is asked for only once a frame,
+    // when painting and when the image is asked for, not for every dot of a pass.
     void syncImageSize() {
-        if (logicalSize_ != size() || ratio_ != devicePixelRatioF()) {
+        if (logicalSize_ != size()) {
             resizeImage();
+        }
+    }
+    void syncImageScale() {
+        if (ratio_ != devicePixelRatioF()) {
+            resizeImage();
+            update();
+        } else {
+            syncImageSize();
         }
     }
     void resizeImage();

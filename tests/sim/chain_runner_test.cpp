@@ -6,6 +6,7 @@
 #include "core/chain_state.h"
 #include "sim/chain_runner.h"
 #include "sim/chain_view.h"
+#include "support/pass_countdown.h"
 
 #include <QLineEdit>
 #include <QString>
@@ -20,21 +21,13 @@ protected:
         view_.resize(400, 200);
     }
 
-    void runPasses(int passes) {
-        passesLeft_ = passes;
-        state_.halted = 0;
-        runner_.RunChain();
-    }
+    void runPasses(int passes) { countdown_.run(runner_, passes); }
 
     ChainState state_;
     ChainView view_;
     QLineEdit readout_;
-    int passesLeft_ = 0;
-    ChainRunner runner_{state_, view_, readout_, [this] {
-                            if (--passesLeft_ <= 0) {
-                                state_.halted = 1;
-                            }
-                        }};
+    PassCountdown countdown_{state_};
+    ChainRunner runner_{state_, view_, readout_, [this] { countdown_(); }};
 };
 
 // The text the clock shows after n passes of 0.1: n tenths, whole numbers without separator.

@@ -4,6 +4,7 @@
 #include "core/chain_state.h"
 #include "sim/chain_runner.h"
 #include "sim/chain_view.h"
+#include "support/pass_countdown.h"
 #include "ui/main_controls.h"
 #include "ui/ondix15.h"
 
@@ -32,12 +33,8 @@ struct Bench {
     ChainState state;
     ChainView view;
     QLineEdit clock;
-    int passesToRun = 0;
-    ChainRunner runner{state, view, clock, [this] {
-                           if (--passesToRun <= 0) {
-                               state.halted = 1;
-                           }
-                       }};
+    PassCountdown countdown{state};
+    ChainRunner runner{state, view, clock, [this] { countdown(); }};
 
     explicit Bench(QSize size = {1000, 600}) {
         setStartValues(state);
@@ -45,11 +42,7 @@ struct Bench {
         view.setBackgroundColor(kBackground);
     }
 
-    void run(int passes) {
-        passesToRun = passes;
-        state.halted = 0;
-        runner.RunChain();
-    }
+    void run(int passes) { countdown.run(runner, passes); }
 };
 
 int countPixels(const QImage& image, QRgb colour) {

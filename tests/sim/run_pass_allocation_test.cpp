@@ -5,6 +5,7 @@
 #include "probes/counting_allocator.h"
 #include "sim/chain_runner.h"
 #include "sim/chain_view.h"
+#include "support/pass_countdown.h"
 
 #include <QElapsedTimer>
 #include <QLineEdit>
@@ -27,26 +28,16 @@ protected:
     }
 
     // Runs the loop for n passes; `onPass` acts from inside the yield after each.
-    void runPasses(int n, std::function<void(int pass)> onPass = {}) {
-        passesLeft_ = n;
-        onPass_ = std::move(onPass);
-        state_.halted = 0;
-        runner_.RunChain();
+    void runPasses(int n, std::function<void(int left)> onPass = {}) {
+        countdown_.onPass = std::move(onPass);
+        countdown_.run(runner_, n);
     }
 
     ChainState state_;
     ChainView view_;
     QLineEdit readout_;
-    int passesLeft_ = 0;
-    std::function<void(int)> onPass_;
-    ChainRunner runner_{state_, view_, readout_, [this] {
-                            if (onPass_) {
-                                onPass_(passesLeft_);
-                            }
-                            if (--passesLeft_ <= 0) {
-                                state_.halted = 1;
-                            }
-                        }};
+    PassCountdown countdown_{state_};
+    ChainRunner runner_{state_, view_, readout_, [this] { countdown_(); }};
 };
 
 TEST_F(RunPassAllocations, NoneWhileTheClockIsOffButOncePerFrame) {
