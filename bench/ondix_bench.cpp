@@ -55,7 +55,7 @@ void BM_DrawPass(benchmark::State& state) {
     // The run loop as the program runs it, one pass per iteration: the first pass warms up, then
     // each yield asks for the next iteration and halts the run when there is none.
     std::optional<AllocationCounter> allocations;
-    ChainRunner runner(chain, view, readout, [&] {
+    ChainRunner runner(chain, view, readout, [&](const ChainRunner::ShowFrame& /*show*/) {
         if (!allocations) {
             allocations.emplace();
         }

@@ -26,12 +26,13 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     prepareApplication();
     Ondix15* self = nullptr;
-    Ondix15 window{[&self, paced = PacedYield(), started = false]() mutable {
+    Ondix15 window{[&self, paced = PacedYield(),
+                    started = false](const ChainRunner::ShowFrame& show) mutable {
         if (!started) {
             started = true;
             switchOnTheWorstCase(self->controls());
         }
-        paced();
+        paced(show);
     }};
     self = &window;
     return runProgram(window);

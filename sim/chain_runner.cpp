@@ -22,7 +22,8 @@ using Chain::kRestingPen;
 } // namespace
 
 ChainRunner::ChainRunner(ChainState& state, ChainView& view, QLineEdit& clockReadout, Yield yield)
-    : state_(state), view_(view), clockReadout_(clockReadout), yield_(std::move(yield)) {}
+    : state_(state), view_(view), clockReadout_(clockReadout), yield_(std::move(yield)),
+      showFrame_([this] { showFrame(); }) {}
 
 void ChainRunner::RunChain() {
     state_.running = 1;
@@ -31,13 +32,14 @@ void ChainRunner::RunChain() {
     while (state_.halted != 1) {
         passWithoutClock();
         keepClock();
-        // The clock's text goes to the screen in the same frame as the chain.
-        if (view_.flushIfDue()) {
-            showPendingClock();
-        }
-        yield_();
+        yield_(showFrame_);
     }
     --activeLoops_;
+    showFrame();
+}
+
+void ChainRunner::showFrame() {
+    // The clock's text goes to the screen in the same frame as the chain.
     showPendingClock();
     view_.flush();
 }
@@ -74,8 +76,12 @@ double ChainRunner::clockValue() const {
 }
 
 void ChainRunner::showClock(double shown) {
-    clockReadout_.setText(QStringLiteral("  ") + doubleText(shown));
     clockPending_ = false;
+    // Laying out a text the read-out already shows would cost as much as a new one.
+    const QString text = QStringLiteral("  ") + doubleText(shown);
+    if (clockReadout_.text() != text) {
+        clockReadout_.setText(text);
+    }
 }
 
 void ChainRunner::keepClock() {

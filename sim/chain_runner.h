@@ -11,7 +11,11 @@ struct ChainState;
 // state between two passes; the loop reads every value afresh at its next pass.
 class ChainRunner {
 public:
-    using Yield = std::function<void()>;
+    // Brings what the passes drew since the last frame, the chain and the clock, to the screen.
+    using ShowFrame = std::function<void()>;
+    // What the loop does after every pass: handles events and, once per display frame, shows
+    // the frame with `showFrame` before it sleeps.
+    using Yield = std::function<void(const ShowFrame& showFrame)>;
 
     ChainRunner(ChainState& state, ChainView& view, QLineEdit& clockReadout, Yield yield);
 
@@ -20,6 +24,9 @@ public:
     // Inside the loop the clock read-out is written at most once per display frame, with the
     // latest value, and at once when the clock stops or the run halts.
     void RunChain();
+
+    // The chain's changed pixels and the clock's latest value to the screen.
+    void showFrame();
 
     // Number of RunChain loops on the call stack.
     int activeLoops() const { return activeLoops_; }
@@ -38,6 +45,7 @@ private:
     ChainView& view_;
     QLineEdit& clockReadout_;
     Yield yield_;
+    ShowFrame showFrame_;
     int activeLoops_ = 0;
     double pendingClock_ = 0;
     bool clockPending_ = false;

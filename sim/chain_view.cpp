@@ -15,9 +15,6 @@
 
 namespace {
 
-// A screen update more often than this is never seen.
-constexpr qint64 kFrameMilliseconds = 16;
-
 // Pixel positions far outside the view (a left end dragged miles away) are clamped well
 // before integer overflow; the clipping then discards them.
 constexpr double kPixelLimit = 1.0e6;
@@ -70,7 +67,6 @@ ChainView::ChainView(QWidget* parent) : QWidget(parent), background_(qRgb(255, 2
     for (int d = 1; d <= kCachedDiscs; ++d) {
         discFor(d);
     }
-    sinceFlush_.start();
 }
 
 void ChainView::setBackgroundColor(QRgb color) {
@@ -263,15 +259,6 @@ void ChainView::flush() {
         }
         update(region);
     }
-    sinceFlush_.restart();
-}
-
-bool ChainView::flushIfDue() {
-    if (sinceFlush_.elapsed() < kFrameMilliseconds) {
-        return false;
-    }
-    flush();
-    return true;
 }
 
 void ChainView::paintEvent(QPaintEvent* event) {

@@ -2,7 +2,6 @@
 
 #include "sim/dirty_tiles.h"
 
-#include <QElapsedTimer>
 #include <QImage>
 #include <QRect>
 #include <QWidget>
@@ -31,7 +30,7 @@ public:
     int penWidth() const { return penWidth_; }
 
     // Drawing in user coordinates. Dots are the run loop's hot path: they only mark the area for
-    // the next screen update (see flushIfDue) and allocate nothing. Lines and clearing are the
+    // the next screen update (see flush) and allocate nothing. Lines and clearing are the
     // handlers' and request the update at once.
     void drawDot(float x, float y, QRgb color);
     // A dot moved: erased at (x, fromY) in `eraser`, drawn at (x, toY) in `color`. Where both
@@ -48,11 +47,9 @@ public:
     float toUserX(double pixelX) const;
     float toUserY(double pixelY) const;
 
-    // Requests a screen update of the pixels changed since the last one: flush() at once,
-    // flushIfDue() once per display frame. flushIfDue() tells whether a frame was due, so that
-    // other read-outs can be brought to the screen with it.
+    // Requests a screen update of the pixels changed since the last one; the run loop does so
+    // once per display frame.
     void flush();
-    bool flushIfDue();
 
     // What the view shows, at the view's current size in device pixels: the screen's scale
     // times its size, so the dots are as sharp as the rest of the window at any scale.
@@ -119,5 +116,4 @@ private:
 
     // The pixels changed since the last flush.
     DirtyTiles dirty_;
-    QElapsedTimer sinceFlush_;
 };

@@ -53,7 +53,7 @@ struct Session {
     int deepestNesting = 0;
 
     Session() {
-        window = std::make_unique<Ondix15>([this] {
+        window = std::make_unique<Ondix15>([this](const ChainRunner::ShowFrame& /*show*/) {
             ++pass;
             deepestNesting = std::max(deepestNesting, window->runner().activeLoops());
             if (onPass) {

@@ -123,7 +123,8 @@ private:
 void TestExcitation::init() {
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     // The load handler's run stops after its first pass; the tests run passes themselves.
-    window_ = std::make_unique<Ondix15>([this] { window_->state().halted = 1; });
+    window_ = std::make_unique<Ondix15>(
+        [this](const ChainRunner::ShowFrame& /*show*/) { window_->state().halted = 1; });
     window_->Form_Load();
     QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
 }

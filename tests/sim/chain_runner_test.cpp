@@ -27,7 +27,7 @@ protected:
     ChainView view_;
     QLineEdit readout_;
     PassCountdown countdown_{state_};
-    ChainRunner runner_{state_, view_, readout_, [this] { countdown_(); }};
+    ChainRunner runner_{state_, view_, readout_, std::ref(countdown_)};
 };
 
 // The text the clock shows after n passes of 0.1: n tenths, whole numbers without separator.

@@ -34,7 +34,7 @@ struct Bench {
     ChainView view;
     QLineEdit clock;
     PassCountdown countdown{state};
-    ChainRunner runner{state, view, clock, [this] { countdown(); }};
+    ChainRunner runner{state, view, clock, std::ref(countdown)};
 
     explicit Bench(QSize size = {1000, 600}) {
         setStartValues(state);
@@ -80,7 +80,7 @@ private slots:
 void TestChainView::startUpAndFirstPass() {
     int yields = 0;
     std::unique_ptr<Ondix15> window;
-    window = std::make_unique<Ondix15>([&] {
+    window = std::make_unique<Ondix15>([&](const ChainRunner::ShowFrame& /*show*/) {
         ++yields;
         window->state().halted = 1;
     });

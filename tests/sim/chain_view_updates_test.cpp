@@ -45,7 +45,11 @@ struct Bench {
     ChainView view;
     QLineEdit clock;
     std::function<void()> yield = [] {};
-    ChainRunner runner{state, view, clock, [this] { yield(); }};
+    // Every pass is a frame of its own.
+    ChainRunner runner{state, view, clock, [this](const ChainRunner::ShowFrame& show) {
+                           show();
+                           yield();
+                       }};
 
     Bench() {
         setStartValues(state);

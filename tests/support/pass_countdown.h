@@ -14,10 +14,12 @@ struct PassCountdown {
     int left = 0;
     std::function<void(int left)> onPass;
 
-    void operator()() {
+    // Every pass is a frame of its own.
+    void operator()(const ChainRunner::ShowFrame& show) {
         if (onPass) {
             onPass(left);
         }
+        show();
         if (--left <= 0) {
             state.halted = 1;
         }

@@ -26,7 +26,8 @@
     }
     int passes = 0;
     Ondix15* window = nullptr;
-    Ondix15 w([&] {
+    Ondix15 w([&](const ChainRunner::ShowFrame& show) {
+        show();
         QCoreApplication::processEvents();
         onPass(*window, ++passes);
         if (passes > passLimit) {

@@ -257,7 +257,7 @@ void TestInfoWindows::runContinuesWhileTheButtonOpensAWindow() {
     // the student would stop the run there.
     auto self = std::make_shared<Ondix15*>(nullptr);
     int passes = 0;
-    Ondix15 window([self, &passes]() {
+    Ondix15 window([self, &passes](const ChainRunner::ShowFrame& /*show*/) {
         Ondix15& w = **self;
         if (++passes == 1) {
             w.controls().Command6->click();
@@ -274,7 +274,9 @@ void TestInfoWindows::runContinuesWhileTheButtonOpensAWindow() {
 void TestInfoWindows::programEndsWithItsLastWindow() {
     // Halted, the main window closes like any window; the program goes on while an information
     // window is open and ends when that is closed.
-    Ondix15 window([&window]() { window.state().halted = 1; });
+    Ondix15 window([&window](const ChainRunner::ShowFrame& /*show*/) {
+        window.state().halted = 1;
+    });
     window.Form_Load();
     window.state().selfCoeff = Chain::kPendulumSelfCoeff;
     window.controls().Command6->click();

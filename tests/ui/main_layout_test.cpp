@@ -90,7 +90,7 @@ private:
 };
 
 void TestMainLayout::init() {
-    window_ = std::make_unique<Ondix15>([] {});
+    window_ = std::make_unique<Ondix15>([](const ChainRunner::ShowFrame& /*show*/) {});
     controls_ = window_->controls();
 }
 
