@@ -5,6 +5,7 @@
 #include "platform/qt_colour.h"
 #include "platform/ui_metrics.h"
 #include "sim/chain_view.h"
+#include "ui/opaque_text_box.h"
 #include "ui/screen_placement.h"
 #include "ui/window_scale.h"
 #include "ui/wrapping_push_button.h"
@@ -97,9 +98,10 @@ void makeIndicator(QLabel& label) {
     label.setAutoFillBackground(true);
 }
 
+template <typename Box = QLineEdit>
 QLineEdit* addTextBox(QWidget* parent, const char* name, const QString& text,
                       const QString& accessibleName, double points = kNormalPoints) {
-    auto* box = named(new QLineEdit(text, parent), name, points);
+    auto* box = named(new Box(text, parent), name, points);
     box->setAccessibleName(accessibleName);
     return box;
 }
@@ -260,7 +262,9 @@ void createClockPanel(QWidget& window, MainControls& c) {
     const QString title = QString(16, QLatin1Char(' ')) + QStringLiteral("Uhr") +
                           QString(21, QLatin1Char(' ')) + QStringLiteral("Zeitablauf");
     QGroupBox* frame = c.Frame5 = addFrame(window, "Frame5", title);
-    c.Text4 = addTextBox(frame, "Text4", QStringLiteral("0"), QStringLiteral("Uhr"), kLargePoints);
+    // The clock's text changes every display frame while it runs.
+    c.Text4 = addTextBox<OpaqueTextBox>(frame, "Text4", QStringLiteral("0"), QStringLiteral("Uhr"),
+                                        kLargePoints);
     placeFixed(*c.Text4, 480, 360, 1095, 375);
     c.Command8 = addButton(frame, "Command8", QStringLiteral("Uhr Start"), kLargePoints);
     placeFixed(*c.Command8, 480, 840, 1095, 375);
