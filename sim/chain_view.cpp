@@ -147,7 +147,7 @@ const ChainView::Disc& ChainView::discFor(int diameter) {
     return *disc;
 }
 
-void ChainView::stamp(QPoint centre, QRgb color) {
+void ChainView::stamp(QPoint centre, QRgb color, bool mayBeUnchanged) {
     const Disc& disc = discFor(devicePen_);
     const int left = centre.x() - devicePen_ / 2;
     const int top = centre.y() - devicePen_ / 2;
@@ -159,7 +159,7 @@ void ChainView::stamp(QPoint centre, QRgb color) {
     // One detach check per dot, not per row.
     uchar* const bits = image_.bits();
     const qsizetype bytesPerLine = image_.bytesPerLine();
-    bool changed = false;
+    bool changed = !mayBeUnchanged;
     for (int row = 0; row < devicePen_; ++row) {
         const int y = top + row;
         if (y < 0 || y >= height) {
@@ -184,7 +184,7 @@ void ChainView::stamp(QPoint centre, QRgb color) {
 
 void ChainView::drawDot(float x, float y, QRgb color) {
     syncImageSize();
-    stamp(toDevicePixel(x, y), color);
+    stamp(toDevicePixel(x, y), color, true);
 }
 
 void ChainView::moveDot(float x, float fromY, float toY, QRgb eraser, QRgb color) {
@@ -192,9 +192,12 @@ void ChainView::moveDot(float x, float fromY, float toY, QRgb eraser, QRgb color
     const QPoint from = toDevicePixel(x, fromY);
     const QPoint to = toDevicePixel(x, toY);
     if (from != to) {
-        stamp(from, eraser);
+        // A dot that moved changed its pixels; only one drawn over itself is worth the check.
+        stamp(from, eraser, false);
+        stamp(to, color, false);
+    } else {
+        stamp(to, color, true);
     }
-    stamp(to, color);
 }
 
 void ChainView::drawLine(float x1, float y1, float x2, float y2, QRgb color) {
@@ -217,7 +220,7 @@ void ChainView::drawLine(float x1, float y1, float x2, float y2, QRgb color) {
         int error = dx + dy;
         for (;;) {
             if (reach.contains(x, y)) {
-                stamp({x, y}, color);
+                stamp({x, y}, color, true);
             }
             if (x == b.x() && y == b.y()) {
                 break;

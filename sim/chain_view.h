@@ -99,7 +99,8 @@ private:
     }
     void resizeImage();
     const Disc& discFor(int diameter);
-    void stamp(QPoint centre, QRgb color);
+    // Marks the dot's square for the screen; with `mayBeUnchanged` only if a pixel changed.
+    void stamp(QPoint centre, QRgb color, bool mayBeUnchanged);
 
     QImage image_;
     QSize imageSize_{0, 0};   // in device pixels

@@ -3,14 +3,15 @@
 #include <QRegion>
 
 #include <algorithm>
+#include <bit>
 
 void DirtyTiles::resize(QSize size) {
     size_ = size;
-    columns_ = (size.width() + kTileWidth - 1) >> kTileWidthShift;
-    const int rows = (size.height() + kTileHeight - 1) >> kTileHeightShift;
-    tiles_.assign(static_cast<std::size_t>(std::max(0, columns_ * rows)), 0);
-    firstRow_ = 0;
-    lastRow_ = -1;
+    wordsPerBand_ = (std::max(0, size.width()) + kWordBits - 1) / kWordBits;
+    const int bands = (std::max(0, size.height()) + kBandHeight - 1) >> kBandShift;
+    columns_.assign(static_cast<std::size_t>(wordsPerBand_) * static_cast<std::size_t>(bands), 0);
+    firstBand_ = 0;
+    lastBand_ = -1;
 }
 
 void DirtyTiles::mark(const QRect& rect) {
@@ -18,45 +19,73 @@ void DirtyTiles::mark(const QRect& rect) {
     if (inside.isEmpty()) {
         return;
     }
-    const int firstRow = inside.top() >> kTileHeightShift;
-    const int lastRow = inside.bottom() >> kTileHeightShift;
-    const int firstColumn = inside.left() >> kTileWidthShift;
-    const int lastColumn = inside.right() >> kTileWidthShift;
-    for (int row = firstRow; row <= lastRow; ++row) {
-        std::uint8_t* tiles = tiles_.data() + row * columns_;
-        std::fill(tiles + firstColumn, tiles + lastColumn + 1, std::uint8_t{1});
+    const int firstBand = inside.top() >> kBandShift;
+    const int lastBand = inside.bottom() >> kBandShift;
+    const int firstWord = inside.left() / kWordBits;
+    const int lastWord = inside.right() / kWordBits;
+    const Word firstMask = ~Word{0} << (inside.left() % kWordBits);
+    const Word lastMask = ~Word{0} >> (kWordBits - 1 - inside.right() % kWordBits);
+    for (int band = firstBand; band <= lastBand; ++band) {
+        Word* words = columns_.data() + band * wordsPerBand_;
+        if (firstWord == lastWord) {
+            words[firstWord] |= firstMask & lastMask;
+        } else {
+            words[firstWord] |= firstMask;
+            std::fill(words + firstWord + 1, words + lastWord, ~Word{0});
+            words[lastWord] |= lastMask;
+        }
     }
-    if (lastRow_ < firstRow_) {
-        firstRow_ = firstRow;
-        lastRow_ = lastRow;
+    if (lastBand_ < firstBand_) {
+        firstBand_ = firstBand;
+        lastBand_ = lastBand;
     } else {
-        firstRow_ = std::min(firstRow_, firstRow);
-        lastRow_ = std::max(lastRow_, lastRow);
+        firstBand_ = std::min(firstBand_, firstBand);
+        lastBand_ = std::max(lastBand_, lastBand);
     }
 }
 
 const std::vector<QRect>& DirtyTiles::take() {
     taken_.clear();
-    for (int row = firstRow_; row <= lastRow_; ++row) {
-        std::uint8_t* tiles = tiles_.data() + row * columns_;
+    for (int band = firstBand_; band <= lastBand_; ++band) {
+        Word* words = columns_.data() + band * wordsPerBand_;
+        const int top = band * kBandHeight;
+        const int height = std::min(kBandHeight, size_.height() - top);
         int runStart = -1;
-        for (int column = 0; column <= columns_; ++column) {
-            const bool changed = column < columns_ && tiles[column] != 0;
-            if (column < columns_) {
-                tiles[column] = 0;
-            }
-            if (changed && runStart < 0) {
-                runStart = column;
-            } else if (!changed && runStart >= 0) {
-                const QRect run(runStart * kTileWidth, row * kTileHeight,
-                                (column - runStart) * kTileWidth, kTileHeight);
-                taken_.push_back(run & QRect(QPoint(0, 0), size_));
-                runStart = -1;
+        for (int w = 0; w < wordsPerBand_; ++w) {
+            Word bits = words[w];
+            words[w] = 0;
+            int at = w * kWordBits;
+            const int wordEnd = at + kWordBits;
+            // Alternately skip to the next set and the next clear bit.
+            while (at < wordEnd) {
+                if (runStart < 0) {
+                    if (bits == 0) {
+                        break;
+                    }
+                    const int skip = std::countr_zero(bits);
+                    at += skip;
+                    bits >>= skip;
+                    runStart = at;
+                } else {
+                    const int run = std::countr_one(bits);
+                    at += run;
+                    if (run == kWordBits) {
+                        break;
+                    }
+                    bits >>= run;
+                    if (at < wordEnd) {
+                        taken_.emplace_back(runStart, top, at - runStart, height);
+                        runStart = -1;
+                    }
+                }
             }
         }
+        if (runStart >= 0) {
+            taken_.emplace_back(runStart, top, size_.width() - runStart, height);
+        }
     }
-    firstRow_ = 0;
-    lastRow_ = -1;
+    firstBand_ = 0;
+    lastBand_ = -1;
     return taken_;
 }
 

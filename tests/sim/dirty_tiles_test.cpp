@@ -1,5 +1,5 @@
-// What the view hands the screen, without a widget: the tiles a change marks, the runs they are
-// handed over in, and a paint's rectangles merged down columns.
+// What the view hands the screen, without a widget: the exact columns a change marks in its bands
+// of rows, the runs they are handed over in, and a paint's rectangles merged down columns.
 
 #include "sim/dirty_tiles.h"
 
@@ -12,13 +12,16 @@ namespace {
 
 using Rects = std::vector<QRect>;
 
-TEST(DirtyTiles, RunsOfMarkedTilesRowByRowClippedAndTakenOnce) {
+TEST(DirtyTiles, ExactColumnsBandByBandClippedAndTakenOnce) {
     DirtyTiles tiles;
-    tiles.resize({30, 40});         // 8 tiles across, the last one 2 pixels wide; 3 rows of tiles
-    tiles.mark({5, 20, 4, 4});      // tiles 1 and 2 of row 1
-    tiles.mark({26, 35, 10, 10});   // the last two tiles of row 2, beyond the image's edge
+    tiles.resize({200, 40});        // 3 bands of rows, the last one 8 rows high
+    tiles.mark({5, 20, 4, 4});      // band 1
+    tiles.mark({7, 17, 4, 2});      // overlaps it: one run
+    tiles.mark({190, 35, 20, 10});  // band 2, beyond the image's edge
+    tiles.mark({60, 2, 70, 1});     // across two words of columns in band 0
+    tiles.mark({130, 3, 1, 1});     // right after it: the same run
     tiles.mark({-20, -20, 10, 10}); // outside: nothing
-    EXPECT_EQ(tiles.take(), (Rects{{4, 16, 8, 16}, {24, 32, 6, 8}}));
+    EXPECT_EQ(tiles.take(), (Rects{{60, 0, 71, 16}, {5, 16, 6, 16}, {190, 32, 10, 8}}));
     EXPECT_EQ(tiles.take(), Rects{});
 
     tiles.mark({0, 0, 2, 2});

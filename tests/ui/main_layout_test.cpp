@@ -66,6 +66,7 @@ private slots:
     void visibilityAndColours();
     void optionButtonsExclusive();
     void frameCaptionKeepsLeadingBlanks();
+    void clockReadOutLooksAsAnyTextBox();
     void narrowButtonWrapsItsCaption();
     void scrollBarClicksNotifyAtOnce_data();
     void scrollBarClicksNotifyAtOnce();
@@ -345,6 +346,30 @@ void TestMainLayout::optionButtonsExclusive() {
     QVERIFY(!controls_.Option1->isChecked());
     controls_.Option1->click();
     QVERIFY(!controls_.Option2->isChecked());
+}
+
+void TestMainLayout::clockReadOutLooksAsAnyTextBox() {
+    // The clock's read-out paints every pixel itself, also after the panel's style sheet has
+    // polished it, and the window shows exactly what a plain text box there would show.
+    layOutFor(QRect(0, 0, 1280, 1024));
+    window_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+    QLineEdit& clock = *controls_.Text4;
+    QVERIFY(clock.testAttribute(Qt::WA_OpaquePaintEvent));
+    QLineEdit plain(controls_.Frame5);
+    plain.setFont(UiMetrics::sansSerif(9.75));
+    plain.setGeometry(clock.geometry());
+    const QRect area(clock.mapTo(window_.get(), QPoint(0, 0)), clock.size());
+    for (const QString& text : {QStringLiteral("  0"), QStringLiteral("  1234,56")}) {
+        clock.setText(text);
+        plain.setText(text);
+        clock.show();
+        plain.hide();
+        const QImage opaque = window_->grab(area).toImage();
+        clock.hide();
+        plain.show();
+        QCOMPARE(window_->grab(area).toImage(), opaque);
+    }
 }
 
 void TestMainLayout::frameCaptionKeepsLeadingBlanks() {
