@@ -17,6 +17,17 @@ bool OpaqueTextBox::event(QEvent* event) {
     return handled;
 }
 
+void OpaqueTextBox::changeEvent(QEvent* event) {
+    // Digits and a comma need no shaping, and are drawn the same without it; a new value is
+    // then laid out at a fraction of the cost.
+    if (event->type() == QEvent::FontChange && !(font().styleStrategy() & QFont::PreferNoShaping)) {
+        QFont unshaped = font();
+        unshaped.setStyleStrategy(QFont::PreferNoShaping);
+        setFont(unshaped);
+    }
+    QLineEdit::changeEvent(event);
+}
+
 void OpaqueTextBox::paintEvent(QPaintEvent* event) {
     {
         QPainter surface(this);

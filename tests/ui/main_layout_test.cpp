@@ -350,7 +350,8 @@ void TestMainLayout::optionButtonsExclusive() {
 
 void TestMainLayout::clockReadOutLooksAsAnyTextBox() {
     // The clock's read-out paints every pixel itself, also after the panel's style sheet has
-    // polished it, and the window shows exactly what a plain text box there would show.
+    // polished it, and lays its digits out unshaped; the window shows exactly what a plain text
+    // box there would show.
     layOutFor(QRect(0, 0, 1280, 1024));
     window_->show();
     QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
@@ -360,7 +361,8 @@ void TestMainLayout::clockReadOutLooksAsAnyTextBox() {
     plain.setFont(UiMetrics::sansSerif(9.75));
     plain.setGeometry(clock.geometry());
     const QRect area(clock.mapTo(window_.get(), QPoint(0, 0)), clock.size());
-    for (const QString& text : {QStringLiteral("  0"), QStringLiteral("  1234,56")}) {
+    for (const QString& text :
+         {QStringLiteral("  0"), QStringLiteral("  1234,56"), QStringLiteral("  7890,1")}) {
         clock.setText(text);
         plain.setText(text);
         clock.show();
