@@ -14,6 +14,8 @@
 // 2 no move was seen at all.
 // scripts/measure-drag-latency runs it against the program under a virtual X server.
 
+#include "core/chain_constants.h"
+
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
@@ -37,24 +39,18 @@ using Clock = std::chrono::steady_clock;
 using Milliseconds = std::chrono::duration<double, std::milli>;
 
 // The chain view's user scale and colours, as the program draws them.
-constexpr double kViewLeft = 0;
-constexpr double kViewWidth = 100;
-constexpr double kViewTop = -3;
-constexpr double kViewHeight = 6;
+using Chain::kBackground;
+using Chain::kMassColour;
+using Chain::kViewHeight;
+using Chain::kViewLeft;
+using Chain::kViewTop;
+using Chain::kViewWidth;
+using Rgb = Chain::Rgb;
 constexpr double kMass0X = 1;
 // A mass in the middle of the chain, drawn at x = 49 + 1, checks the found view's width.
 constexpr double kMiddleMassX = 50;
 constexpr double kRestY = 0;
-constexpr int kDotDiameter = 4;
-
-struct Rgb {
-    int r;
-    int g;
-    int b;
-    friend constexpr bool operator==(const Rgb&, const Rgb&) = default;
-};
-constexpr Rgb kBackground{255, 255, 224};
-constexpr Rgb kMassColour{0, 0, 0};
+constexpr int kDotDiameter = Chain::kRestingPen;
 
 // The two heights the pointer alternates between, in user units.
 constexpr double kHeights[2] = {-1.5, 1.5};
