@@ -20,8 +20,6 @@ public:
     // so that no display frame goes without a wake-up.
     static std::chrono::milliseconds intervalFor(double refreshRate, int maxRate);
 
-    std::chrono::milliseconds interval() const { return interval_; }
-
     // Returns at the next tick, at once if one came since the last wait returned (the work in
     // between took longer than a frame); events arriving meanwhile are handled as they come.
     void awaitTick();
