@@ -44,8 +44,8 @@ TEST(RunPassAllocations, NoneButInTheFramesHandOver) {
     };
     ChainRunner runner(state, view, readout, [&](const ChainRunner::ShowFrame& runnersShow) {
         show = &runnersShow;
-        // The first frame warms up; half of the passes run with refraction on, which draws
-        // with the wider pen.
+        // The first four passes warm up (the frame timer starts at the first wait); half of the
+        // passes run with refraction on, which draws with the wider pen.
         if (passes++ == 4) {
             counter.emplace();
             frames = 0;
