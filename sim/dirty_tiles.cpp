@@ -44,45 +44,31 @@ void DirtyTiles::mark(const QRect& rect) {
     }
 }
 
+int DirtyTiles::nextColumn(const Word* words, int from, bool marked) const {
+    for (int w = from / kWordBits; w < wordsPerBand_; ++w) {
+        Word bits = marked ? words[w] : ~words[w];
+        if (w == from / kWordBits) {
+            bits &= ~Word{0} << (from % kWordBits);
+        }
+        if (bits != 0) {
+            return std::min(size_.width(), w * kWordBits + std::countr_zero(bits));
+        }
+    }
+    return size_.width();
+}
+
 const std::vector<QRect>& DirtyTiles::take() {
     taken_.clear();
     for (int band = firstBand_; band <= lastBand_; ++band) {
         Word* words = columns_.data() + band * wordsPerBand_;
         const int top = band * kBandHeight;
         const int height = std::min(kBandHeight, size_.height() - top);
-        int runStart = -1;
-        for (int w = 0; w < wordsPerBand_; ++w) {
-            Word bits = words[w];
-            words[w] = 0;
-            int at = w * kWordBits;
-            const int wordEnd = at + kWordBits;
-            // Alternately skip to the next set and the next clear bit.
-            while (at < wordEnd) {
-                if (runStart < 0) {
-                    if (bits == 0) {
-                        break;
-                    }
-                    const int skip = std::countr_zero(bits);
-                    at += skip;
-                    bits >>= skip;
-                    runStart = at;
-                } else {
-                    const int run = std::countr_one(bits);
-                    at += run;
-                    if (run == kWordBits) {
-                        break;
-                    }
-                    bits >>= run;
-                    if (at < wordEnd) {
-                        taken_.emplace_back(runStart, top, at - runStart, height);
-                        runStart = -1;
-                    }
-                }
-            }
+        for (int begin = nextColumn(words, 0, true); begin < size_.width();) {
+            const int end = nextColumn(words, begin, false);
+            taken_.emplace_back(begin, top, end - begin, height);
+            begin = nextColumn(words, end, true);
         }
-        if (runStart >= 0) {
-            taken_.emplace_back(runStart, top, size_.width() - runStart, height);
-        }
+        std::fill(words, words + wordsPerBand_, Word{0});
     }
     firstBand_ = 0;
     lastBand_ = -1;

@@ -41,6 +41,9 @@ private:
     static_assert(kBandHeight == 1 << kBandShift);
     using Word = std::uint64_t;
     static constexpr int kWordBits = 64;
+    // The first column at or after `from` whose mark is `marked`; the image's width if none.
+    int nextColumn(const Word* words, int from, bool marked) const;
+
     // A merge looks back this many rectangles for the one above.
     static constexpr std::ptrdiff_t kMergeReach = 256;
 
