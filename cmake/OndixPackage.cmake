@@ -5,17 +5,28 @@
 
 # The copyright file names the font built into the program with the licence it comes under,
 # as the font's own package states it.
-find_file(ONDIX_FONT_COPYRIGHT copyright PATHS /usr/share/doc/fonts-liberation2 NO_DEFAULT_PATH
+find_file(ONDIX_FONT_COPYRIGHT copyright PATHS /usr/share/doc/fonts-liberation2
+          NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH
           DOC "Copyright file of the Liberation fonts, quoted in the package's")
-if(UNIX AND NOT APPLE AND ONDIX_FONT_COPYRIGHT)
+if(ONDIX_FONT_COPYRIGHT)
   file(READ ${ONDIX_FONT_COPYRIGHT} font_copyright)
   # The fonts' stanza, without the one on the font package's own Debian files.
   string(REGEX MATCH "\nFiles: \\*\n(.*)\nFiles: debian" font_copyright "${font_copyright}")
   string(REGEX REPLACE "[ .\n]+$" "" ONDIX_FONT_COPYRIGHT_STANZA "${CMAKE_MATCH_1}")
+  if(WIN32)
+    set(ONDIX_PROGRAM_FILE Ondix15.exe)
+  else()
+    set(ONDIX_PROGRAM_FILE /usr/bin/Ondix15)
+  endif()
   configure_file(${PROJECT_SOURCE_DIR}/packaging/copyright.in
                  ${PROJECT_BINARY_DIR}/packaging/copyright @ONLY)
-  install(FILES ${PROJECT_BINARY_DIR}/packaging/copyright
-          DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/ondix15)
+  if(WIN32)
+    install(FILES ${PROJECT_BINARY_DIR}/packaging/copyright DESTINATION licenses
+            RENAME copyright.txt)
+  else()
+    install(FILES ${PROJECT_BINARY_DIR}/packaging/copyright
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/ondix15)
+  endif()
 endif()
 
 set(CPACK_PACKAGE_NAME ondix15)
@@ -31,7 +42,27 @@ string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
   "excited at the left end, by hand with the mouse or by a harmonic drive, and"
   "travel along the chain, where they are reflected, refracted, dispersed and"
   "absorbed. The user interface is in German.")
-set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+# On Windows: a portable ZIP of the program's folder, and an installer (NSIS, Debian package
+# nsis) with a Start-menu entry, an entry among the installed programs and an uninstaller; its
+# /S switch installs silently, as a school's administrator pushes it to a whole room.
+if(WIN32)
+  set(CPACK_GENERATOR ZIP NSIS)
+  set(CPACK_SYSTEM_NAME win64)
+  set(CPACK_PACKAGE_INSTALL_DIRECTORY Ondix15)
+  set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY Ondix15)
+  set(CPACK_PACKAGE_EXECUTABLES Ondix15 "Ondix15 Wellenmaschine")
+  set(CPACK_NSIS_EXECUTABLES_DIRECTORY .)
+  set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
+  set(CPACK_NSIS_DISPLAY_NAME "Ondix15 Wellenmaschine")
+  set(CPACK_NSIS_PACKAGE_NAME "Ondix15 Wellenmaschine ${PROJECT_VERSION}")
+  set(CPACK_NSIS_INSTALLED_ICON_NAME Ondix15.exe)
+  if(ONDIX_WINDOWS_ICON)
+    set(CPACK_NSIS_MUI_ICON ${ONDIX_WINDOWS_ICON})
+    set(CPACK_NSIS_MUI_UNIICON ${ONDIX_WINDOWS_ICON})
+  endif()
+else()
+  set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+endif()
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
