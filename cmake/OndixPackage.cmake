@@ -53,6 +53,8 @@ if(WIN32)
   set(CPACK_PACKAGE_EXECUTABLES Ondix15 "Ondix15 Wellenmaschine")
   set(CPACK_NSIS_EXECUTABLES_DIRECTORY .)
   set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
+  # A 64-bit installer for a 64-bit program; it also runs where only 64-bit Wine is installed.
+  set(CPACK_NSIS_DEFINES "Target amd64-unicode")
   set(CPACK_NSIS_DISPLAY_NAME "Ondix15 Wellenmaschine")
   set(CPACK_NSIS_PACKAGE_NAME "Ondix15 Wellenmaschine ${PROJECT_VERSION}")
   set(CPACK_NSIS_INSTALLED_ICON_NAME Ondix15.exe)
