@@ -3,7 +3,7 @@
 #include "controls/markers.h"
 #include "core/chain_constants.h"
 #include "core/chain_state.h"
-#include "core/runtime_error.h"
+#include "core/float_status_check.h"
 #include "platform/indicators.h"
 #include "sim/chain_view.h"
 
@@ -15,9 +15,10 @@ MediumOptions::MediumOptions(ChainState& state, ChainView& Picture1, Markers& ma
 
 void MediumOptions::Command9_Click() {
     ChainState& s = state_;
-    clearFloatStatus();
-    s.endDamping = static_cast<float>(double(Chain::kDampingOn) - double(s.endDamping));
-    checkFloatStatus();
+    {
+        const FloatStatusCheck check;
+        s.endDamping = static_cast<float>(double(Chain::kDampingOn) - double(s.endDamping));
+    }
     const bool on = s.endDamping == Chain::kDampingOn;
     markers_.showDamping(on);
     // The run loop erases the end mass in this colour: the marker's while damped, so the dot
