@@ -26,14 +26,14 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     prepareApplication();
     Ondix15* self = nullptr;
-    Ondix15 window{[&self, paced = PacedYield(),
-                    started = false](const ChainRunner::ShowFrame& show) mutable {
-        if (!started) {
-            started = true;
-            switchOnTheWorstCase(self->controls());
-        }
-        paced(show);
-    }};
+    Ondix15 window{
+        [&self, paced = PacedYield(), started = false](const ChainRunner::ShowFrame& show) mutable {
+            if (!started) {
+                started = true;
+                switchOnTheWorstCase(self->controls());
+            }
+            paced(show);
+        }};
     self = &window;
     return runProgram(window);
 }

@@ -19,12 +19,13 @@ namespace {
 // when the run loop is about to handle pending events for the first time.
 std::unique_ptr<Ondix15> startUp(std::function<void(Ondix15&)> firstYield = {}) {
     auto self = std::make_shared<Ondix15*>(nullptr);
-    auto window = std::make_unique<Ondix15>([self, firstYield, yields = 0](const ChainRunner::ShowFrame& /*show*/) mutable {
-        if (++yields == 1 && firstYield) {
-            firstYield(**self);
-        }
-        (*self)->state().halted = 1;
-    });
+    auto window = std::make_unique<Ondix15>(
+        [self, firstYield, yields = 0](const ChainRunner::ShowFrame& /*show*/) mutable {
+            if (++yields == 1 && firstYield) {
+                firstYield(**self);
+            }
+            (*self)->state().halted = 1;
+        });
     *self = window.get();
     window->Form_Load();
     return window;
