@@ -45,7 +45,7 @@ void BM_DrawPass(benchmark::State& state) {
     ChainState chain = movingChain();
     chain.refractionOn = static_cast<std::int16_t>(state.range(0));
     ChainView view;
-    view.setBackgroundColor(qRgb(255, 255, 224));
+    view.setBackgroundColour(qRgb(255, 255, 224));
     view.resize(1920, 700);
     if (view.image().size() != QSize(1920, 700)) {
         state.SkipWithError("the chain view has no image of 1920 x 700 pixels");
