@@ -5,13 +5,11 @@
 #include "core/chain_state.h"
 #include "core/float_status_check.h"
 #include "platform/indicators.h"
-#include "sim/chain_view.h"
 
 #include <QLabel>
 
-MediumOptions::MediumOptions(ChainState& state, ChainView& Picture1, Markers& markers,
-                             const Controls& controls)
-    : state_(state), Picture1_(Picture1), markers_(markers), c_(controls) {}
+MediumOptions::MediumOptions(ChainState& state, Markers& markers, const Controls& controls)
+    : state_(state), markers_(markers), c_(controls) {}
 
 void MediumOptions::Command9_Click() {
     ChainState& s = state_;
@@ -49,9 +47,7 @@ void MediumOptions::Command3_Click() {
     if (!on) {
         // The run loop drew the heavy half with a wider pen than the light one; only a clean
         // view loses those wide dots. The masses come back at the loop's next pass.
-        Picture1_.clear();
-        Picture1_.setPenWidth(Chain::kRestingPen);
-        markers_.RestoreMarkers();
+        markers_.clearView();
     }
     c_.Label7.setVisible(on);
     c_.Label8.setVisible(on);

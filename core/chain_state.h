@@ -41,7 +41,7 @@ struct ChainState {
     std::int16_t refractionOn = 0;
     std::int16_t obstacleOn = 0;
     std::int16_t clockOn = 0;
-    std::int16_t endMarkG = 0; // (255, endMarkG, endMarkB) erases the loose end's dot
+    std::int16_t endMarkG = 0; // green and blue of the red that erases the loose end's dot
     std::int16_t endMarkB = 0;
     std::int16_t running = 0; // 1 once the run loop has been entered; never cleared
 };

@@ -20,13 +20,13 @@ void HarmonicDrive::Command7_Click() {
     c_.Label6.setText(driveModeCaption(on));
     showSwitch(c_.Text5, on);
     // The hint for the hand shows the opposite: red while the hand moves the end.
-    setBackColour(c_.Label13, toQRgb(on ? Chain::kIndicatorOff : Chain::kIndicatorOn));
+    setBackColour(c_.Label13, indicatorColour(!on));
 }
 
 void HarmonicDrive::showStartReadOuts() {
     c_.Text2.setText(singleText(state_.amplitude));
     c_.Text3.setText(doubleText(Chain::kStartPeriod));
-    c_.Text5.setText(QStringLiteral("Off"));
+    c_.Text5.setText(onOffText(false));
 }
 
 void HarmonicDrive::HScroll1_Change() {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sim/dirty_tiles.h"
+#include "sim/changed_columns.h"
 
 #include <QImage>
 #include <QRect>
@@ -20,8 +20,8 @@ class ChainView : public QWidget {
 public:
     explicit ChainView(QWidget* parent = nullptr);
 
-    void setBackgroundColor(QRgb color);
-    QRgb foregroundColor() const;
+    void setBackgroundColour(QRgb colour);
+    QRgb foregroundColour() const;
 
     // Fills the whole view with the background colour.
     void clear();
@@ -32,12 +32,12 @@ public:
     // Drawing in user coordinates. Dots are the run loop's hot path: they only mark the area for
     // the next screen update (see flush) and allocate nothing. Lines and clearing are the
     // handlers' and request the update at once.
-    void drawDot(float x, float y, QRgb color);
-    // A dot moved: erased at (x, fromY) in `eraser`, drawn at (x, toY) in `color`. Where both
+    void drawDot(float x, float y, QRgb colour);
+    // A dot moved: erased at (x, fromY) in `eraser`, drawn at (x, toY) in `colour`. Where both
     // fall on the same pixel the new dot covers the old one exactly, and the erasing is left
     // out, so that a chain at rest changes no pixel.
-    void moveDot(float x, float fromY, float toY, QRgb eraser, QRgb color);
-    void drawLine(float x1, float y1, float x2, float y2, QRgb color);
+    void moveDot(float x, float fromY, float toY, QRgb eraser, QRgb colour);
+    void drawLine(float x1, float y1, float x2, float y2, QRgb colour);
     void drawLine(float x1, float y1, float x2, float y2); // in the foreground colour
 
     // Pixel position of a point in user coordinates, and back.
@@ -100,7 +100,7 @@ private:
     void resizeImage();
     const Disc& discFor(int diameter);
     // Marks the dot's square for the screen; with `mayBeUnchanged` only if a pixel changed.
-    void stamp(QPoint centre, QRgb color, bool mayBeUnchanged);
+    void stamp(QPoint centre, QRgb colour, bool mayBeUnchanged);
 
     QImage image_;
     QSize imageSize_{0, 0};   // in device pixels
@@ -116,5 +116,5 @@ private:
     int otherDiameter_ = 0;
 
     // The pixels changed since the last flush.
-    DirtyTiles dirty_;
+    ChangedColumns dirty_;
 };

@@ -108,7 +108,7 @@ int drawnMasses(Session& s) {
 // no marker's colour, the gaps in each active marker, and the masses drawn.
 QString clearedView(Session& s) {
     ChainView& view = s.view();
-    const QRgb foreground = opaque(view.foregroundColor());
+    const QRgb foreground = opaque(view.foregroundColour());
     const bool refraction = s.window->state().refractionOn == 1;
     const int stray =
         refraction ? strayPixels(view, {kBackground, kDampingRed, kObstacleMagenta, foreground})

@@ -186,7 +186,7 @@ private:
         // The halt draws the refraction boundary again, wherever the heavy dots cut it.
         if (s().halted == 1 && s().refractionOn == 1) {
             findings_.expect(wrongRows(*c_.Picture1, Chain::kRefractionMarkerX,
-                                       c_.Picture1->foregroundColor()) == 0,
+                                       c_.Picture1->foregroundColour()) == 0,
                              QStringLiteral("refraction boundary not whole after a halt"));
         }
     }
@@ -331,7 +331,7 @@ private:
                              isSwitch(st.clockOn) && st.running == 1,
                          QStringLiteral("a switch outside 0 and 1") + at);
         const bool damped = st.endDamping == Chain::kDampingOn;
-        findings_.expect(damped || st.endDamping == Chain::kDampingOff,
+        findings_.expect(damped || st.endDamping == 0,
                          QStringLiteral("endDamping %1").arg(st.endDamping) + at);
         findings_.expect(damped ? (st.endMarkG == 128 && st.endMarkB == 128)
                                 : (st.endMarkG == 255 && st.endMarkB == 224),

@@ -40,7 +40,7 @@ struct TapeBench {
     TapeBench() {
         setStartValues(state);
         view.resize(1000, 600);
-        view.setBackgroundColor(qRgb(255, 255, 224));
+        view.setBackgroundColour(qRgb(255, 255, 224));
     }
     void measure(float from, float to, float y = 1) {
         hand.Picture1_MouseDown(2, 0, from, y);
@@ -57,7 +57,7 @@ std::map<int, Run> inkByColumn(ChainView& view) {
     const QImage& image = view.image();
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
-            if (((image.pixel(x, y) ^ view.foregroundColor()) & 0xffffff) == 0) {
+            if (((image.pixel(x, y) ^ view.foregroundColour()) & 0xffffff) == 0) {
                 Run& run = runs[x];
                 run.top = std::min(run.top, y);
                 run.bottom = std::max(run.bottom, y);

@@ -39,7 +39,7 @@ struct Bench {
     explicit Bench(QSize size = {1000, 600}) {
         setStartValues(state);
         view.resize(size);
-        view.setBackgroundColor(kBackground);
+        view.setBackgroundColour(kBackground);
     }
 
     void run(int passes) { countdown.run(runner, passes); }
@@ -190,7 +190,7 @@ void TestChainView::refractionDrawsTheRightHalfWide() {
 void TestChainView::dotsAreExactDiscs() {
     ChainView view;
     view.resize(100, 60);
-    view.setBackgroundColor(kBackground);
+    view.setBackgroundColour(kBackground);
     view.setPenWidth(4);
     view.drawDot(50, 0, kBlack);
     QCOMPARE(countPixels(view.image(), kBlack), 12);
@@ -261,7 +261,7 @@ void TestChainView::clockReadOut() {
 void TestChainView::mouseReportsButtonCodeAndUserUnits() {
     ChainView view;
     view.resize(1000, 600);
-    view.setBackgroundColor(kBackground);
+    view.setBackgroundColour(kBackground);
     view.show();
     QVERIFY(QTest::qWaitForWindowExposed(&view));
     QSignalSpy down(&view, &ChainView::mouseDown);
@@ -294,7 +294,7 @@ void TestChainView::coveredViewKeepsItsImage() {
     // What is drawn survives a window passing over the view: the view paints from its image.
     ChainView view;
     view.resize(400, 300);
-    view.setBackgroundColor(kBackground);
+    view.setBackgroundColour(kBackground);
     view.show();
     QVERIFY(QTest::qWaitForWindowExposed(&view));
     view.setPenWidth(1);

@@ -54,7 +54,7 @@ struct Bench {
     Bench() {
         setStartValues(state);
         view.resize(1280, 655);
-        view.setBackgroundColor(qRgb(255, 255, 224));
+        view.setBackgroundColour(qRgb(255, 255, 224));
         view.setPenWidth(4);
         view.show();
         passes(1);

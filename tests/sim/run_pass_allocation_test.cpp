@@ -24,7 +24,7 @@ TEST(RunPassAllocations, NoneButInTheFramesHandOver) {
     state.harmonicOn = 1;
     state.clockOn = 1;
     ChainView view;
-    view.setBackgroundColor(qRgb(255, 255, 224));
+    view.setBackgroundColour(qRgb(255, 255, 224));
     view.resize(1920, 700);
     QLineEdit readout;
     ASSERT_EQ(view.image().size(), QSize(1920, 700));

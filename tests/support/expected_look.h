@@ -133,5 +133,5 @@ inline QString markerFaults(ChainView& view, const ChainState& s,
     return QStringLiteral("wrong rows: damping %1, obstacle %2, refraction %3")
         .arg(wrongRows(view, 98, s.endDamping == 2 ? qRgb(255, 128, 128) : background, {dot(97)}))
         .arg(wrongRows(view, 48, s.obstacleOn == 1 ? qRgb(255, 0, 255) : background, {dot(47)}))
-        .arg(wrongRows(view, 47.5f, s.refractionOn == 1 ? view.foregroundColor() : background));
+        .arg(wrongRows(view, 47.5f, s.refractionOn == 1 ? view.foregroundColour() : background));
 }
