@@ -183,11 +183,6 @@ void ChainView::stamp(QPoint centre, QRgb colour, bool mayBeUnchanged) {
     }
 }
 
-void ChainView::drawDot(float x, float y, QRgb colour) {
-    syncImageSize();
-    stamp(toDevicePixel(x, y), colour, true);
-}
-
 void ChainView::moveDot(float x, float fromY, float toY, QRgb eraser, QRgb colour) {
     syncImageSize();
     const QPoint from = toDevicePixel(x, fromY);

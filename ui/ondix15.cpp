@@ -20,8 +20,8 @@
 #include <QRadioButton>
 #include <QScrollBar>
 
-Ondix15::Ondix15(ChainRunner::Yield yield, QWidget* parent)
-    : QWidget(parent), controls_(MainControls::createIn(*this)),
+Ondix15::Ondix15(ChainState& state, ChainRunner::Yield yield, QWidget* parent)
+    : QWidget(parent), state_(state), controls_(MainControls::createIn(*this)),
       runner_(std::make_unique<ChainRunner>(state_, *controls_.Picture1, *controls_.Text4,
                                             std::move(yield))) {
     setObjectName(QStringLiteral("Ondix15"));

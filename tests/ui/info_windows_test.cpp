@@ -7,6 +7,7 @@
 #include "core/chain_constants.h"
 #include "core/chain_state.h"
 #include "platform/ui_metrics.h"
+#include "support/window_session.h"
 #include "ui/info_button.h"
 #include "ui/info_texts.h"
 #include "ui/ondix15.h"
@@ -21,7 +22,6 @@
 #include <QTimer>
 
 #include <algorithm>
-#include <memory>
 
 namespace {
 
@@ -302,29 +302,24 @@ void TestInfoWindows::everyParagraphNamesItsTermsAndNumbers() {
 void TestInfoWindows::runContinuesWhileTheButtonOpensAWindow() {
     // The run loop's yield clicks the info button at its first pass; a window that waited for
     // the student would stop the run there.
-    auto self = std::make_shared<Ondix15*>(nullptr);
-    int passes = 0;
-    Ondix15 window([self, &passes](const ChainRunner::ShowFrame& /*show*/) {
-        Ondix15& w = **self;
-        if (++passes == 1) {
-            w.controls().Command6->click();
-        } else if (passes == 5) {
-            w.state().halted = 1;
+    WindowSession s(5);
+    s.onPass = [&](int pass) {
+        if (pass == 1) {
+            s.c().Command6->click();
         }
-    });
-    *self = &window;
-    window.Form_Load();
-    QCOMPARE(passes, 5);
+    };
+    s.start();
+    QCOMPARE(s.pass, 5);
     QCOMPARE(windowsNamed("OndixInfTor").size(), 1);
 }
 
 void TestInfoWindows::programEndsWithItsLastWindow() {
     // Halted, the main window closes like any window; the program goes on while an information
     // window is open and ends when that is closed.
-    Ondix15 window(
-        [&window](const ChainRunner::ShowFrame& /*show*/) { window.state().halted = 1; });
-    window.Form_Load();
-    window.state().selfCoeff = Chain::kPendulumSelfCoeff;
+    WindowSession s;
+    s.startHalted();
+    Ondix15& window = *s.window;
+    s.state.selfCoeff = Chain::kPendulumSelfCoeff;
     window.controls().Command6->click();
     QWidget* info = windowsNamed("OndixInfPen").value(0);
     QVERIFY(info != nullptr);
