@@ -142,7 +142,7 @@ void TestChainViewUpdates::sharpAtTheScreensScale() {
         QString runs;
         for (int row = centre.y() - 20; row <= centre.y() + 20; ++row) {
             const QRgb pixel = image.pixel(centre.x(), row) & 0xffffffu;
-            runs += pixel == 0 ? '#' : pixel == 0xffffe0u ? '.' : '?';
+            runs += pixel == 0 ? '#' : pixel == (kViewBackground & 0xffffffu) ? '.' : '?';
         }
         return runs.simplified();
     };
