@@ -36,10 +36,6 @@ double exactly(float value) {
     return value;
 }
 
-QRgb opaque(QRgb colour) {
-    return colour | 0xff000000u;
-}
-
 void click(QAbstractButton* button) {
     QTest::mouseClick(button, Qt::LeftButton);
 }
@@ -56,7 +52,7 @@ int strayPixels(ChainView& view, std::initializer_list<QRgb> allowed) {
     int stray = 0;
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
-            const QRgb pixel = opaque(image.pixel(x, y));
+            const QRgb pixel = image.pixel(x, y);
             stray += std::find(allowed.begin(), allowed.end(), pixel) == allowed.end() ? 1 : 0;
         }
     }
@@ -68,7 +64,7 @@ int drawnMasses(WindowSession& s) {
     const QImage image = shownImage(s.view());
     int drawn = 0;
     for (int i = 0; i <= ChainState::kLastMass; ++i) {
-        drawn += opaque(image.pixel(s.view().toPixel(i + 1, s.state.y[i]))) == kBlack ? 1 : 0;
+        drawn += image.pixel(s.view().toPixel(i + 1, s.state.y[i])) == kBlack ? 1 : 0;
     }
     return drawn;
 }
@@ -77,7 +73,7 @@ int drawnMasses(WindowSession& s) {
 // no marker's colour, the gaps in each active marker, and the masses drawn.
 QString clearedView(WindowSession& s) {
     ChainView& view = s.view();
-    const QRgb foreground = opaque(view.foregroundColour());
+    const QRgb foreground = view.foregroundColour();
     const bool refraction = s.state.refractionOn == 1;
     const int stray =
         refraction ? strayPixels(view, {kViewBackground, kDampingRed, kObstacleMagenta, foreground})

@@ -437,7 +437,7 @@ private:
         const QImage image = shownImage(view);
         for (int i = 0; i <= ChainState::kLastMass; i += 7) {
             const QPoint p = view.toPixel(float(i + 1), 0);
-            findings_.expect((image.pixel(p) & 0xffffffu) == 0u,
+            findings_.expect(image.pixel(p) == qRgb(0, 0, 0),
                              QStringLiteral("no dot on the centre line at x %1").arg(i + 1));
         }
     }

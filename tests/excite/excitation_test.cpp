@@ -52,7 +52,7 @@ std::map<int, Run> inkByColumn(ChainView& view) {
     const QImage image = shownImage(view);
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
-            if (((image.pixel(x, y) ^ view.foregroundColour()) & 0xffffff) == 0) {
+            if (image.pixel(x, y) == view.foregroundColour()) {
                 Run& run = runs[x];
                 run.top = std::min(run.top, y);
                 run.bottom = std::max(run.bottom, y);

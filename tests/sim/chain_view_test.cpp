@@ -28,7 +28,7 @@ int countPixels(const QImage& image, QRgb colour) {
     int n = 0;
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
-            n += (image.pixel(x, y) & 0xffffff) == (colour & 0xffffff) ? 1 : 0;
+            n += image.pixel(x, y) == colour ? 1 : 0;
         }
     }
     return n;
@@ -77,7 +77,7 @@ void TestChainView::startUpAndFirstPass() {
     const int centreRow = view.toPixel(0, 0).y();
     for (int x = 0; x < image.width(); ++x) {
         for (int y : {centreRow - 10, centreRow + 10}) {
-            QVERIFY((image.pixel(x, y) & 0xffffff) != 0);
+            QVERIFY(image.pixel(x, y) != kBlack);
         }
     }
     // Each dot is a disc of 4 pixels: 12 pixels per mass.

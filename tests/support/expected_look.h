@@ -118,8 +118,7 @@ inline int wrongRows(ChainView& view, float x, QRgb colour,
         const bool nearDot = std::any_of(dots.begin(), dots.end(), [&](float y) {
             return std::abs(row - view.toPixel(x, y).y()) <= 3;
         });
-        wrong += !nearDot &&
-                 (image.pixel(view.toPixel(x, 0).x(), row) | 0xff000000u) != (colour | 0xff000000u);
+        wrong += !nearDot && image.pixel(view.toPixel(x, 0).x(), row) != colour;
     }
     return wrong;
 }

@@ -32,7 +32,7 @@ inline int penWidthNow(ChainView& view) {
     for (int y = 0; y < image.height(); ++y) {
         int row = 0;
         for (int x = 0; x < image.width(); ++x) {
-            row += image.pixel(x, y) == (kProbe | 0xff000000u) ? 1 : 0;
+            row += image.pixel(x, y) == kProbe ? 1 : 0;
         }
         widest = std::max(widest, row);
     }
