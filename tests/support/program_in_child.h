@@ -1,19 +1,19 @@
 #pragma once
 
 #include "support/window_session.h"
+#include "ui/program_start.h"
 
 #include <QApplication>
-#include <QTimer>
 
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
 
 // Runs the program as main() does, inside a death test's child process. `setUp` prepares the
-// application before the window exists; `onPass` acts from inside the run loop's yield after
-// each pass has handled its events, numbered over every run. A program still running after
-// `passLimit` passes exits with 99, and one whose event loop returns exits with 100 plus its
-// status, so that the parent tells both from an ending through the program's own path.
+// application further before the window exists; `onPass` acts from inside the run loop's yield
+// after each pass has handled its events, numbered over every run. A program still running
+// after `passLimit` passes exits with 99, and one whose event loop returns exits with 100 plus
+// its status, so that the parent tells both from an ending through the program's own path.
 [[noreturn]] inline void runProgramInChild(const std::function<void(QApplication&)>& setUp,
                                            const std::function<void(WindowSession&, int)>& onPass,
                                            int passLimit) {
@@ -21,6 +21,7 @@
     static char name[] = "ondix_child";
     static char* argv[] = {name, nullptr};
     QApplication app(argc, argv);
+    prepareApplication();
     if (setUp) {
         setUp(app);
     }
@@ -32,8 +33,7 @@
             std::exit(99);
         }
     };
-    QTimer::singleShot(0, session.window.get(), &Ondix15::Form_Load);
-    const int status = QApplication::exec();
+    const int status = runProgram(*session.window);
     std::fprintf(stderr, "event loop returned %d\n", status);
     std::exit(100 + status);
 }

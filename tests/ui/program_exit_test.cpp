@@ -42,15 +42,10 @@ void answerTheBox(QApplication& app) {
     timer->start(20);
 }
 
-// The program as main() runs it, with its run-time error box; `onPass` acts from inside the run
-// loop's yield after the pass with the given number, counted over every run.
+// The program as main() runs it, its boxes answered; `onPass` acts from inside the run loop's
+// yield after the pass with the given number, counted over every run.
 [[noreturn]] void runChild(const std::function<void(WindowSession&, int pass)>& onPass) {
-    runProgramInChild(
-        [](QApplication& app) {
-            installRunTimeErrorBox();
-            answerTheBox(app);
-        },
-        onPass, kPassLimit);
+    runProgramInChild(answerTheBox, onPass, kPassLimit);
 }
 
 // `during` acts from inside the run loop's yield on the given pass.
