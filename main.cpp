@@ -1,3 +1,4 @@
+#include "core/chain_state.h"
 #include "platform/paced_yield.h"
 #include "ui/ondix15.h"
 #include "ui/program_start.h"
@@ -7,6 +8,7 @@
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     prepareApplication();
-    Ondix15 window{PacedYield()};
+    ChainState state;
+    Ondix15 window{state, PacedYield()};
     return runProgram(window);
 }

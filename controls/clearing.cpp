@@ -2,7 +2,6 @@
 
 #include "controls/markers.h"
 #include "core/chain_state.h"
-#include "sim/chain_view.h"
 
 namespace {
 
@@ -14,24 +13,22 @@ void zero(ChainState::Row& row) {
 
 } // namespace
 
-Clearing::Clearing(ChainState& state, ChainView& Picture1, Markers& markers)
-    : state_(state), Picture1_(Picture1), markers_(markers) {}
+Clearing::Clearing(ChainState& state, Markers& markers) : state_(state), markers_(markers) {}
 
 void Clearing::Command1_Click() {
     zero(state_.v);
 }
 
 void Clearing::Command2_Click() {
-    Picture1_.clear();
+    markers_.clearView();
     zero(state_.y);
     // The view is clean, so the next pass has nothing to erase where the masses were.
     zero(state_.yShown);
-    markers_.RestoreMarkers();
 }
 
 void Clearing::Command5_Click() {
     ChainState& s = state_;
-    Picture1_.clear();
+    markers_.clearView();
     zero(s.y);
     zero(s.v);
     zero(s.accel);
@@ -39,5 +36,4 @@ void Clearing::Command5_Click() {
     s.clockTime = 0;
     s.driveTime = 0;
     s.drivePhase = 0;
-    markers_.RestoreMarkers();
 }

@@ -2,7 +2,6 @@
 
 #include <QObject>
 
-class ChainView;
 class Markers;
 struct ChainState;
 
@@ -12,7 +11,7 @@ class Clearing : public QObject {
     Q_OBJECT
 
 public:
-    Clearing(ChainState& state, ChainView& Picture1, Markers& markers);
+    Clearing(ChainState& state, Markers& markers);
 
     // "v(i) = 0": the chain keeps its shape and swings on from rest under its springs.
     void Command1_Click();
@@ -23,10 +22,6 @@ public:
     void Command5_Click();
 
 private:
-    // The view without the masses, with the markers of the options that are on.
-    void clearView();
-
     ChainState& state_;
-    ChainView& Picture1_;
     Markers& markers_;
 };

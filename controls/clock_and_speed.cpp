@@ -2,7 +2,7 @@
 
 #include "core/chain_constants.h"
 #include "core/chain_state.h"
-#include "core/runtime_error.h"
+#include "core/float_status_check.h"
 
 #include <QPushButton>
 #include <QScrollBar>
@@ -23,7 +23,6 @@ void ClockAndSpeed::Command8_Click() {
 
 void ClockAndSpeed::HScroll3_Change() {
     const auto value = static_cast<std::int16_t>(HScroll3_.value());
-    clearFloatStatus();
+    const FloatStatusCheck check;
     state_.dt = static_cast<float>(double(value) / Chain::kStepBarScale);
-    checkFloatStatus();
 }

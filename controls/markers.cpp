@@ -28,6 +28,12 @@ void Markers::RestoreMarkers() {
     }
 }
 
+void Markers::clearView() {
+    Picture1_.clear();
+    Picture1_.setPenWidth(Chain::kRestingPen);
+    RestoreMarkers();
+}
+
 void Markers::showDamping(bool shown) {
     // Drawn at the resting width, the width of the end mass's dot that runs along it.
     Picture1_.setPenWidth(Chain::kRestingPen);

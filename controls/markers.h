@@ -14,6 +14,10 @@ public:
     // Draws the markers of the options that are on, after the view has been cleared.
     void RestoreMarkers();
 
+    // The view without the masses, with the markers of the options that are on, at the resting
+    // pen width. The run loop draws the masses again at its next pass.
+    void clearView();
+
     // Shown draws a marker, hidden paints its line in the background colour.
     void showDamping(bool shown);
     void showObstacle(bool shown);

@@ -3,21 +3,20 @@
 #include "controls/markers.h"
 #include "core/chain_constants.h"
 #include "core/chain_state.h"
-#include "core/runtime_error.h"
+#include "core/float_status_check.h"
 #include "platform/indicators.h"
-#include "sim/chain_view.h"
 
 #include <QLabel>
 
-MediumOptions::MediumOptions(ChainState& state, ChainView& Picture1, Markers& markers,
-                             const Controls& controls)
-    : state_(state), Picture1_(Picture1), markers_(markers), c_(controls) {}
+MediumOptions::MediumOptions(ChainState& state, Markers& markers, const Controls& controls)
+    : state_(state), markers_(markers), c_(controls) {}
 
 void MediumOptions::Command9_Click() {
     ChainState& s = state_;
-    clearFloatStatus();
-    s.endDamping = static_cast<float>(double(Chain::kDampingOn) - double(s.endDamping));
-    checkFloatStatus();
+    {
+        const FloatStatusCheck check;
+        s.endDamping = static_cast<float>(double(Chain::kDampingOn) - double(s.endDamping));
+    }
     const bool on = s.endDamping == Chain::kDampingOn;
     markers_.showDamping(on);
     // The run loop erases the end mass in this colour: the marker's while damped, so the dot
@@ -48,9 +47,7 @@ void MediumOptions::Command3_Click() {
     if (!on) {
         // The run loop drew the heavy half with a wider pen than the light one; only a clean
         // view loses those wide dots. The masses come back at the loop's next pass.
-        Picture1_.clear();
-        Picture1_.setPenWidth(Chain::kRestingPen);
-        markers_.RestoreMarkers();
+        markers_.clearView();
     }
     c_.Label7.setVisible(on);
     c_.Label8.setVisible(on);

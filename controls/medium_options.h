@@ -2,7 +2,6 @@
 
 #include <QObject>
 
-class ChainView;
 class Markers;
 class QLabel;
 struct ChainState;
@@ -24,8 +23,7 @@ public:
         QLabel& Label8;
     };
 
-    MediumOptions(ChainState& state, ChainView& Picture1, Markers& markers,
-                  const Controls& controls);
+    MediumOptions(ChainState& state, Markers& markers, const Controls& controls);
 
     // Damping, obstacle and refraction: each click switches its option over.
     void Command9_Click();
@@ -34,7 +32,6 @@ public:
 
 private:
     ChainState& state_;
-    ChainView& Picture1_;
     Markers& markers_;
     Controls c_;
 };

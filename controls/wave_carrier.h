@@ -1,9 +1,9 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 
 class QPushButton;
-class QString;
 class QRadioButton;
 class QWidget;
 struct ChainState;
@@ -25,6 +25,9 @@ public:
     };
 
     WaveCarrier(ChainState& state, const Controls& controls);
+
+    // The information button's caption at start: the torsion chain's.
+    static QString startInfoCaption();
 
     // A click on "Torsionskette" and on "Pendelkette". Connect them to the buttons' clicked
     // signal, which the buttons set here do not raise again.

@@ -1,7 +1,9 @@
 #pragma once
 
-// Geometry and colours of the chain and its view that the run loop, the markers and the
-// clearing functions share. Free of any toolkit: colours are plain RGB triples.
+// The facts of the chain that more than one part of the program uses: the view's scale and
+// colours, the pen widths, the places of the markers and of the heavy half, the two carriers'
+// coefficients, and the start values with the scales of the scroll bars that set them. Free of
+// any toolkit: colours are plain RGB triples.
 namespace Chain {
 
 struct Rgb {
@@ -27,32 +29,27 @@ inline constexpr int kRestingPen = 4;
 inline constexpr int kHeavyPen = 5;
 inline constexpr int kThinPen = 1;
 
-// The loose end's damping marker runs through the end mass's column. Its colour's green and
-// blue (endMarkG, endMarkB) also erase the end mass: 128 while damped, the background's while
-// free.
+// The loose end's damping marker runs through the end mass's column. The end mass is erased in
+// the marker's red with the green and blue of endMarkG and endMarkB: the marker's while damped,
+// the background's while free.
 inline constexpr float kDampingMarkerX = 98;
 inline constexpr Rgb kDampingMarker{255, 128, 128};
-inline constexpr Rgb kFreeEndEraser{255, kBackground.g, kBackground.b};
+inline constexpr Rgb kFreeEndEraser{kDampingMarker.r, kBackground.g, kBackground.b};
 inline constexpr float kDampingOn = 2;
-inline constexpr float kDampingOff = 0;
 
 // The obstacle brakes mass 48, drawn at x = 48 + 1; its marker stands at x = 48.
 inline constexpr int kObstacleMass = 48;
 inline constexpr float kObstacleMarkerX = 48;
 inline constexpr Rgb kObstacleMarker{255, 0, 255};
 
-// Refraction makes masses 48 to 99 four times heavier; the boundary is marked half-way between
-// the drawn masses 46 and 47, and the wide pen starts one mass early, at mass 47.
+// Refraction makes masses 48 to 97 four times heavier (and the two slots beyond the end); the
+// boundary is marked half-way between the drawn masses 46 and 47, and the wide pen starts one mass
+// early, at mass 47.
 inline constexpr int kFirstHeavyMass = 48;
 inline constexpr float kHeavyMassFactor = 0.25f;
 inline constexpr float kLightMassFactor = 1.0f;
 inline constexpr float kRefractionMarkerX = 47.5f;
 inline constexpr int kFirstWideMass = 47;
-
-// The On/Off indicators beside the switches, once their switch has been used: "On" on red,
-// "Off" on grey. The hint for the hand excitation shows the opposite of the drive's state.
-inline constexpr Rgb kIndicatorOn{255, 0, 0};
-inline constexpr Rgb kIndicatorOff{192, 192, 192};
 
 // The two wave carriers: the coefficient of a mass's own displacement in its force.
 inline constexpr float kTorsionSelfCoeff = 2.0f;

@@ -2,6 +2,7 @@
 
 #include "core/chain_constants.h"
 #include "core/chain_state.h"
+#include "core/float_status_check.h"
 #include "core/runtime_error.h"
 
 #include <cmath>
@@ -48,7 +49,7 @@ void moveMasses(ChainState& s) {
 } // namespace
 
 void integratePass(ChainState& s) {
-    clearFloatStatus();
+    const FloatStatusCheck check;
     if (s.harmonicOn == 1) {
         applyDrive(s);
         checkFloatStatus();
@@ -56,11 +57,9 @@ void integratePass(ChainState& s) {
     computeForces(s);
     checkFloatStatus();
     moveMasses(s);
-    checkFloatStatus();
 }
 
 void advanceClock(ChainState& s) {
-    clearFloatStatus();
+    const FloatStatusCheck check;
     s.clockTime = static_cast<float>(double(s.dt) + double(s.clockTime));
-    checkFloatStatus();
 }

@@ -4,9 +4,10 @@
 
 #include <cstdint>
 
-// Everything that describes the simulated chain and every switch of the instrument. The main
-// window owns one for the life of the process; the run loop and every handler read and write
-// its fields directly, and the loop picks up each change at its next pass.
+// Everything that describes the simulated chain and every switch of the instrument. One lives
+// beside the main window for the life of the process; the window hands it to the run loop and
+// every handler, which read and write its fields directly, and the loop picks up each change at
+// its next pass.
 //
 // Masses are numbered 0 to 97: mass 0 is the left end, moved from outside and never
 // integrated; masses 1 to 97 move, and mass 97 is the loose right end. Slots 98 to 100 of the
@@ -41,7 +42,7 @@ struct ChainState {
     std::int16_t refractionOn = 0;
     std::int16_t obstacleOn = 0;
     std::int16_t clockOn = 0;
-    std::int16_t endMarkG = 0; // (255, endMarkG, endMarkB) erases the loose end's dot
+    std::int16_t endMarkG = 0; // green and blue of the red that erases the loose end's dot
     std::int16_t endMarkB = 0;
     std::int16_t running = 0; // 1 once the run loop has been entered; never cleared
 };

@@ -9,12 +9,8 @@
 // error that ends the program, never undefined behaviour.
 template <typename T, int First, int Last> class CheckedArray {
 public:
-    static constexpr int kLast = Last;
-
     T& operator[](int index) { return values_[offset(index)]; }
     const T& operator[](int index) const { return values_[offset(index)]; }
-
-    void fill(T value) { values_.fill(value); }
 
 private:
     static std::size_t offset(int index) {

@@ -2,7 +2,7 @@
 
 #include "core/chain_constants.h"
 #include "core/chain_state.h"
-#include "core/runtime_error.h"
+#include "core/float_status_check.h"
 #include "platform/locale_text.h"
 #include "sim/chain_view.h"
 
@@ -63,12 +63,14 @@ void HandAndTape::Picture1_MouseMove(int button, int /*shift*/, float x, float y
     }
     if (button == kRightButton) {
         Text1_.setVisible(true);
-        clearFloatStatus();
-        const auto top = static_cast<float>(double(s.mouseY) - kReadOutRise);
-        // Cut down to the tenth below, also for distances to the left of the press point.
-        const auto distance =
-            static_cast<float>(std::floor(10.0 * (double(x) - double(s.mouseX))) / 10.0);
-        checkFloatStatus();
+        float top = 0;
+        float distance = 0;
+        {
+            const FloatStatusCheck check;
+            top = static_cast<float>(double(s.mouseY) - kReadOutRise);
+            // Cut down to the tenth below, also for distances to the left of the press point.
+            distance = static_cast<float>(std::floor(10.0 * (double(x) - double(s.mouseX))) / 10.0);
+        }
         Text1_.move(Picture1_.toPixel(x, top));
         Text1_.setText(singleText(distance));
         DrawTapeScale(s.mouseX, nearestUnit(x));

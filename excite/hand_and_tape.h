@@ -20,9 +20,8 @@ public:
     // tape's read-out.
     HandAndTape(ChainState& state, ChainView& Picture1, QLabel& Label3, QLineEdit& Text1);
 
-    // The chain view's mouse events: the button code (1 left, 2 right, 4 middle; while moving,
-    // the sum of the buttons held), the shift code, which nothing here uses, and the position
-    // in the view's user units, beyond its edges while a button is held.
+    // The chain view's mouse events, with the codes and the position ChainView reports; the
+    // shift code is not used here.
     void Picture1_MouseDown(int button, int shift, float x, float y);
     void Picture1_MouseMove(int button, int shift, float x, float y);
     void Picture1_MouseUp(int button, int shift, float x, float y);

@@ -8,8 +8,8 @@
 
 // The run loop's sleep: one persistent precise timer at the screen's refresh rate, and a wait
 // for its next tick that handles the events coming meanwhile. Nothing is made or registered per
-// wait, so a wait allocates nothing. The timer stops itself once nobody has waited for two
-// ticks (the run halted) and starts again with the next wait.
+// wait, so a wait allocates nothing. The timer stops itself once nobody has waited for it for
+// half a second (the run halted) and starts again with the next wait.
 class FrameTimer : public QObject {
 public:
     // Waking at `refreshRate` a second, but never more often than `maxRate`; 60 where the rate

@@ -1,31 +1,30 @@
 #include "platform/indicators.h"
 
-#include "core/chain_constants.h"
 #include "platform/qt_colour.h"
 
 #include <QLabel>
 #include <QLineEdit>
 
-namespace {
-
-QString onOff(bool on) {
+QString onOffText(bool on) {
     return on ? QStringLiteral("On") : QStringLiteral("Off");
 }
 
-QRgb colourOf(bool on) {
-    return toQRgb(on ? Chain::kIndicatorOn : Chain::kIndicatorOff);
+QString onOffCaption() {
+    return onOffText(true) + QLatin1Char('/') + onOffText(false);
 }
 
-} // namespace
+QRgb indicatorColour(bool on) {
+    return on ? qRgb(255, 0, 0) : qRgb(192, 192, 192);
+}
 
 void showSwitch(QLabel& indicator, bool on) {
-    indicator.setText(onOff(on));
-    setBackColour(indicator, colourOf(on));
+    indicator.setText(onOffText(on));
+    setBackColour(indicator, indicatorColour(on));
 }
 
 void showSwitch(QLineEdit& indicator, bool on) {
-    indicator.setText(onOff(on));
-    setBackColour(indicator, colourOf(on), QPalette::Base);
+    indicator.setText(onOffText(on));
+    setBackColour(indicator, indicatorColour(on), QPalette::Base);
 }
 
 QString driveModeCaption(bool harmonicOn) {

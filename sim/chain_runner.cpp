@@ -30,7 +30,7 @@ void ChainRunner::RunChain() {
     view_.setPenWidth(kRestingPen);
     ++activeLoops_;
     while (state_.halted != 1) {
-        passWithoutClock();
+        onePass();
         keepClock();
         yield_(showFrame_);
     }
@@ -44,7 +44,7 @@ void ChainRunner::showFrame() {
     view_.flush();
 }
 
-void ChainRunner::passWithoutClock() {
+void ChainRunner::onePass() {
     integratePass(state_);
     drawMasses();
     advanceClock(state_);
@@ -64,7 +64,7 @@ void ChainRunner::drawMasses() {
     }
     // The loose end is erased in the colour of the damping marker while damping is on, so the
     // end's dot repairs the marker instead of cutting it.
-    const QRgb endEraser = qRgb(255, s.endMarkG, s.endMarkB);
+    const QRgb endEraser = qRgb(Chain::kDampingMarker.r, s.endMarkG, s.endMarkB);
     view_.moveDot(static_cast<float>(end + 1), s.yShown[end], s.y[end], endEraser, kMassColour);
     s.yShown[end] = s.y[end];
 }

@@ -32,7 +32,8 @@ public:
     int activeLoops() const { return activeLoops_; }
 
 private:
-    void passWithoutClock();
+    // The physics, the dots and the clock time of one pass; the clock's read-out is keepClock's.
+    void onePass();
     void drawMasses();
     double clockValue() const;
     void showClock(double shown);

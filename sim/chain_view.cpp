@@ -69,13 +69,13 @@ ChainView::ChainView(QWidget* parent) : QWidget(parent), background_(qRgb(255, 2
     }
 }
 
-void ChainView::setBackgroundColor(QRgb color) {
+void ChainView::setBackgroundColour(QRgb colour) {
     // Like a picture box, a new background colour clears the view.
-    background_ = color;
+    background_ = colour;
     clear();
 }
 
-QRgb ChainView::foregroundColor() const {
+QRgb ChainView::foregroundColour() const {
     return palette().color(QPalette::WindowText).rgb();
 }
 
@@ -147,7 +147,7 @@ const ChainView::Disc& ChainView::discFor(int diameter) {
     return *disc;
 }
 
-void ChainView::stamp(QPoint centre, QRgb color, bool mayBeUnchanged) {
+void ChainView::stamp(QPoint centre, QRgb colour, bool mayBeUnchanged) {
     const Disc& disc = discFor(devicePen_);
     const int left = centre.x() - devicePen_ / 2;
     const int top = centre.y() - devicePen_ / 2;
@@ -172,9 +172,10 @@ void ChainView::stamp(QPoint centre, QRgb color, bool mayBeUnchanged) {
         }
         auto* line = reinterpret_cast<QRgb*>(bits + y * bytesPerLine);
         if (!changed) {
-            changed = std::any_of(line + begin, line + end, [color](QRgb p) { return p != color; });
+            changed =
+                std::any_of(line + begin, line + end, [colour](QRgb p) { return p != colour; });
         }
-        std::fill(line + begin, line + end, color);
+        std::fill(line + begin, line + end, colour);
     }
     // A dot drawn again over itself changes nothing the screen has to be told of.
     if (changed) {
@@ -182,25 +183,20 @@ void ChainView::stamp(QPoint centre, QRgb color, bool mayBeUnchanged) {
     }
 }
 
-void ChainView::drawDot(float x, float y, QRgb color) {
-    syncImageSize();
-    stamp(toDevicePixel(x, y), color, true);
-}
-
-void ChainView::moveDot(float x, float fromY, float toY, QRgb eraser, QRgb color) {
+void ChainView::moveDot(float x, float fromY, float toY, QRgb eraser, QRgb colour) {
     syncImageSize();
     const QPoint from = toDevicePixel(x, fromY);
     const QPoint to = toDevicePixel(x, toY);
     if (from != to) {
         // A dot that moved changed its pixels; only one drawn over itself is worth the check.
         stamp(from, eraser, false);
-        stamp(to, color, false);
+        stamp(to, colour, false);
     } else {
-        stamp(to, color, true);
+        stamp(to, colour, true);
     }
 }
 
-void ChainView::drawLine(float x1, float y1, float x2, float y2, QRgb color) {
+void ChainView::drawLine(float x1, float y1, float x2, float y2, QRgb colour) {
     // Bresenham between the two end pixels, a disc of the pen width at every step.
     syncImageSize();
     const QPoint a = toDevicePixel(x1, y1);
@@ -220,7 +216,7 @@ void ChainView::drawLine(float x1, float y1, float x2, float y2, QRgb color) {
         int error = dx + dy;
         for (;;) {
             if (reach.contains(x, y)) {
-                stamp({x, y}, color, true);
+                stamp({x, y}, colour, true);
             }
             if (x == b.x() && y == b.y()) {
                 break;
@@ -240,7 +236,7 @@ void ChainView::drawLine(float x1, float y1, float x2, float y2, QRgb color) {
 }
 
 void ChainView::drawLine(float x1, float y1, float x2, float y2) {
-    drawLine(x1, y1, x2, y2, foregroundColor());
+    drawLine(x1, y1, x2, y2, foregroundColour());
 }
 
 void ChainView::flush() {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sim/dirty_tiles.h"
+#include "sim/changed_columns.h"
 
 #include <QImage>
 #include <QRect>
@@ -20,24 +20,23 @@ class ChainView : public QWidget {
 public:
     explicit ChainView(QWidget* parent = nullptr);
 
-    void setBackgroundColor(QRgb color);
-    QRgb foregroundColor() const;
+    void setBackgroundColour(QRgb colour);
+    QRgb foregroundColour() const;
 
     // Fills the whole view with the background colour.
     void clear();
 
     void setPenWidth(int pixels);
-    int penWidth() const { return penWidth_; }
 
     // Drawing in user coordinates. Dots are the run loop's hot path: they only mark the area for
     // the next screen update (see flush) and allocate nothing. Lines and clearing are the
     // handlers' and request the update at once.
-    void drawDot(float x, float y, QRgb color);
-    // A dot moved: erased at (x, fromY) in `eraser`, drawn at (x, toY) in `color`. Where both
+    //
+    // A dot moved: erased at (x, fromY) in `eraser`, drawn at (x, toY) in `colour`. Where both
     // fall on the same pixel the new dot covers the old one exactly, and the erasing is left
     // out, so that a chain at rest changes no pixel.
-    void moveDot(float x, float fromY, float toY, QRgb eraser, QRgb color);
-    void drawLine(float x1, float y1, float x2, float y2, QRgb color);
+    void moveDot(float x, float fromY, float toY, QRgb eraser, QRgb colour);
+    void drawLine(float x1, float y1, float x2, float y2, QRgb colour);
     void drawLine(float x1, float y1, float x2, float y2); // in the foreground colour
 
     // Pixel position of a point in user coordinates, and back.
@@ -50,13 +49,6 @@ public:
     // Requests a screen update of the pixels changed since the last one; the run loop does so
     // once per display frame.
     void flush();
-
-    // What the view shows, at the view's current size in device pixels: the screen's scale
-    // times its size, so the dots are as sharp as the rest of the window at any scale.
-    const QImage& image() {
-        syncImageScale();
-        return image_;
-    }
 
 signals:
     // Mouse events with the button code (1 left, 2 right, 4 middle; while moving, the sum of
@@ -82,8 +74,8 @@ private:
     using Disc = std::vector<Span>;
 
     // A widget resized while hidden hears of it only when shown; the image follows the size
-    // whenever it is drawn on or asked for. The screen's scale is asked for only once a frame,
-    // when painting and when the image is asked for, not for every dot of a pass.
+    // whenever it is drawn on or painted. The screen's scale is asked for only once a frame,
+    // when painting and when the view is cleared or flushed, not for every dot of a pass.
     void syncImageSize() {
         if (logicalSize_ != size()) {
             resizeImage();
@@ -100,7 +92,7 @@ private:
     void resizeImage();
     const Disc& discFor(int diameter);
     // Marks the dot's square for the screen; with `mayBeUnchanged` only if a pixel changed.
-    void stamp(QPoint centre, QRgb color, bool mayBeUnchanged);
+    void stamp(QPoint centre, QRgb colour, bool mayBeUnchanged);
 
     QImage image_;
     QSize imageSize_{0, 0};   // in device pixels
@@ -116,5 +108,5 @@ private:
     int otherDiameter_ = 0;
 
     // The pixels changed since the last flush.
-    DirtyTiles dirty_;
+    ChangedColumns dirty_;
 };

@@ -31,14 +31,6 @@ void InfoButton::Command6_Click() {
     }
 }
 
-InfoWindow* InfoButton::OndixInfTor() const {
-    return openOrNull(torsion_);
-}
-
-InfoWindow* InfoButton::OndixInfPen() const {
-    return openOrNull(pendulum_);
-}
-
 void InfoButton::show(QPointer<InfoWindow>& window, InfoWindow::Page page) {
     const bool created = openOrNull(window) == nullptr;
     if (created) {

@@ -24,10 +24,6 @@ public:
     // open stays where it is.
     void Command6_Click();
 
-    // The open windows, or null.
-    InfoWindow* OndixInfTor() const;
-    InfoWindow* OndixInfPen() const;
-
 private:
     void show(QPointer<InfoWindow>& window, InfoWindow::Page page);
 

@@ -53,9 +53,9 @@ QStringList torsionChain() {
             "gegen die Bewegung wirkt."),
         // Label8: refraction.
         QStringLiteral(
-            "Auch Brechung ist zu sehen: Die Kugeln der rechten Hälfte bekommen die vierfache "
-            "Masse, die Federn bleiben gleich. Dort läuft die Welle halb so schnell, bei gleicher"
-            " Frequenz mit halber Wellenlänge. An der Grenze wird ein Teil reflektiert."),
+            "Auch Brechung ist zu sehen: Die Kugeln der rechten Hälfte haben die vierfache Masse "
+            "bei gleichen Federn. Dort läuft die Welle halb so schnell, bei gleicher Frequenz mit"
+            " halber Wellenlänge. An der Grenze wird ein Teil reflektiert."),
         // Label9: dispersion and the measuring tape.
         QStringLiteral(
             "Die Torsionskette zeigt wenig Dispersion: Wellen, die lang gegen den Kugelabstand "
@@ -83,18 +83,20 @@ QStringList pendulumChain() {
             "viel stärker unter Dispersion als in der Torsionskette. Das liegt an der Schwerkraft: "
             "Ihre Rückstellkraft hängt nur von der Auslenkung der Kugel selbst ab, die Federkraft "
             "vom Unterschied zu den Nachbarn. So wird die Geschwindigkeit stark von der "
-            "Wellenlänge abhängig. Ein einzelner Wellenberg lässt sich weder erzeugen noch weit "
-            "schicken: Gleich nach seiner Entstehung zieht er einen Schwanz aus Wellentälern und "
+            "Wellenlänge abhängig. Deshalb lässt sich ein einzelner Wellenberg weder erzeugen noch "
+            "weit schicken: Gleich nach seiner Entstehung zieht er einen Schwanz aus Wellentälern "
+            "und "
             "Wellenbergen hinter sich her und wird zu einer immer längeren Wellengruppe."),
         // Label3: lower cut-off frequency.
         QStringLiteral(
             "Erstens hat die Pendelkette eine untere Grenzfrequenz, die eine periodische Anregung"
             " überschreiten muss, damit überhaupt fortlaufende Wellen entstehen. In diesem Modell"
             " liegt die Grenze bei einer Periode von knapp 20 Zeiteinheiten: Ist die Periode der "
-            "harmonischen Anregung größer, entstehen keine Wellen, die Bewegung reicht nur wenige"
-            " Kugeln weit. Erst bei kürzeren Perioden setzt eine Wellenbewegung ein, die "
-            "schließlich den ganzen Wellenträger als fortlaufende Sinuswelle ausfüllt. Die "
-            "Dämpfung lässt sich nicht so einstellen, dass die Reflexion für alle Wellenlängen "
+            "harmonischen Anregung größer, entstehen keine Wellen, die Bewegung klingt nach rechts"
+            " hin ab. Erst bei kürzeren Perioden setzt eine Wellenbewegung ein, die schließlich "
+            "den ganzen Wellenträger als fortlaufende Sinuswelle ausfüllt; knapp unter 20 "
+            "Zeiteinheiten wird ihre Wellenlänge beliebig groß. Die Dämpfung lässt sich nicht so "
+            "einstellen, dass die Reflexion für alle Wellenlängen "
             "unterdrückt wird. Deshalb wird immer ein Teil der Welle reflektiert und stört das "
             "Bild der fortlaufenden Welle."),
         // Label4: upper cut-off frequency of both chains.
@@ -103,8 +105,8 @@ QStringList pendulumChain() {
             "Grenzfrequenz. Sie ist erreicht, wenn die harmonische Anregung so schnell ist, dass "
             "benachbarte Kugeln gegenphasig schwingen (Periode etwa 3,1 Zeiteinheiten). Die "
             "Torsionskette hat keine untere Grenzfrequenz: Jede noch so langsame Anregung läuft in"
-            " ihr als Welle fort. Die Pendelkette dagegen gibt eine zu langsame Anregung nicht "
-            "als Welle weiter."),
+            " ihr als Welle fort, ihre Wellenlänge hat keine obere Grenze. In der Pendelkette ist"
+            " das nicht möglich."),
         // Label5: phase and group velocity.
         QStringLiteral(
             "In der Pendelkette sieht man deutlich den Unterschied zwischen Phasengeschwindigkeit"

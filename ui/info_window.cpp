@@ -77,7 +77,7 @@ PageDesign designOf(InfoWindow::Page page) {
 
 // A block with a single-line border, its text starting at the top left, clear of the border by
 // a few pixels at the sides and one at the top, and breaking at blanks at the right edge.
-QLabel* addBlock(QWidget& window, int number, const Block& block, const QString& text) {
+void addBlock(QWidget& window, int number, const Block& block, const QString& text) {
     auto* label = new QLabel(text, &window);
     label->setObjectName(QStringLiteral("Label%1").arg(number));
     label->setFont(UiMetrics::sansSerif(kTextPoints));
@@ -94,7 +94,6 @@ QLabel* addBlock(QWidget& window, int number, const Block& block, const QString&
     label->setGeometry(UiMetrics::twipsToPixelsX(block.left), UiMetrics::twipsToPixelsY(block.top),
                        UiMetrics::twipsToPixelsX(block.width),
                        UiMetrics::twipsToPixelsY(block.height));
-    return label;
 }
 
 } // namespace
@@ -116,8 +115,7 @@ InfoWindow::InfoWindow(Page page) : QWidget(nullptr) {
                  UiMetrics::twipsToPixelsY(design.clientHeight));
 
     for (qsizetype i = 0; i < qsizetype(design.blocks.size()); ++i) {
-        blocks_.append(
-            addBlock(*this, int(i + 1), design.blocks[std::size_t(i)], design.texts.value(i)));
+        addBlock(*this, int(i + 1), design.blocks[std::size_t(i)], design.texts.value(i));
     }
 }
 

@@ -1,9 +1,6 @@
 #pragma once
 
-#include <QList>
 #include <QWidget>
-
-class QLabel;
 
 // One of the two information windows: a fixed page of text blocks on white, with nothing to
 // operate. Each block is a label with a single-line border and a background colour of its own,
@@ -20,14 +17,8 @@ public:
 
     explicit InfoWindow(Page page);
 
-    // The text blocks Label1, Label2, ... in the order of their numbers.
-    const QList<QLabel*>& blocks() const { return blocks_; }
-
     // The load handler of the torsion chain's window, run when it is created: moves the window's
     // top-left corner to (1, 1) in fixed units from the screen's top-left corner, without
     // changing its size. The pendulum chain's window has none: the window system places it.
     void Form_Load();
-
-private:
-    QList<QLabel*> blocks_;
 };

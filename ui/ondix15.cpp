@@ -20,8 +20,8 @@
 #include <QRadioButton>
 #include <QScrollBar>
 
-Ondix15::Ondix15(ChainRunner::Yield yield, QWidget* parent)
-    : QWidget(parent), controls_(MainLayout::createControls(*this)),
+Ondix15::Ondix15(ChainState& state, ChainRunner::Yield yield, QWidget* parent)
+    : QWidget(parent), state_(state), controls_(MainControls::createIn(*this)),
       runner_(std::make_unique<ChainRunner>(state_, *controls_.Picture1, *controls_.Text4,
                                             std::move(yield))) {
     setObjectName(QStringLiteral("Ondix15"));
@@ -99,7 +99,7 @@ void Ondix15::connectOperatorControls() {
                                              .Label10 = *c.Label10,
                                              .Label7 = *c.Label7,
                                              .Label8 = *c.Label8};
-    mediumOptions_ = std::make_unique<MediumOptions>(state_, *c.Picture1, *markers_, indicators);
+    mediumOptions_ = std::make_unique<MediumOptions>(state_, *markers_, indicators);
     connect(c.Command9, &QPushButton::clicked, mediumOptions_.get(),
             &MediumOptions::Command9_Click);
     connect(c.Command4, &QPushButton::clicked, mediumOptions_.get(),
@@ -107,7 +107,7 @@ void Ondix15::connectOperatorControls() {
     connect(c.Command3, &QPushButton::clicked, mediumOptions_.get(),
             &MediumOptions::Command3_Click);
 
-    clearing_ = std::make_unique<Clearing>(state_, *c.Picture1, *markers_);
+    clearing_ = std::make_unique<Clearing>(state_, *markers_);
     connect(c.Command1, &QPushButton::clicked, clearing_.get(), &Clearing::Command1_Click);
     connect(c.Command2, &QPushButton::clicked, clearing_.get(), &Clearing::Command2_Click);
     connect(c.Command5, &QPushButton::clicked, clearing_.get(), &Clearing::Command5_Click);

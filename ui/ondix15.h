@@ -19,22 +19,22 @@ class RunControls;
 class WaveCarrier;
 
 // The main window: the chain view across its upper two thirds, the panels of controls beneath.
-// It owns the chain state and the parts that act on it, and its load handler starts the run.
+// It shares the chain state with the parts that act on it, which it owns, and its load handler
+// starts the run.
 class Ondix15 : public QWidget {
     Q_OBJECT
 
 public:
-    // `yield` is what the run loop does between two passes; the program passes the paced yield.
-    explicit Ondix15(ChainRunner::Yield yield, QWidget* parent = nullptr);
+    // `state` lives as long as the window. `yield` is what the run loop does between two passes;
+    // the program passes the paced yield.
+    Ondix15(ChainState& state, ChainRunner::Yield yield, QWidget* parent = nullptr);
     ~Ondix15() override;
 
     // Lays the window out and shows it, gives the chain state its start values, draws the marker
     // of the damped loose end and runs the chain. Returns when the run is halted.
     void Form_Load();
 
-    ChainState& state() { return state_; }
     const MainControls& controls() const { return controls_; }
-    ChainRunner& runner() { return *runner_; }
 
 protected:
     // Closing the window while the run loop runs ends the program at once; while the run is
@@ -47,7 +47,7 @@ private:
     void connectOperatorControls();
     void connectInformation();
 
-    ChainState state_;
+    ChainState& state_;
     MainControls controls_;
     std::unique_ptr<ChainRunner> runner_;
     std::unique_ptr<Markers> markers_;

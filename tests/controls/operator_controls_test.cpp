@@ -7,7 +7,8 @@
 #include "sim/chain_view.h"
 #include "support/expected_look.h"
 #include "support/scroll_bar_part.h"
-#include "ui/ondix15.h"
+#include "support/view_bench.h"
+#include "support/window_session.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -22,17 +23,12 @@
 #include <algorithm>
 #include <cstring>
 #include <functional>
-#include <memory>
 
 namespace {
 
-constexpr QRgb kBackground = qRgb(255, 255, 224);
 constexpr QRgb kDampingRed = qRgb(255, 128, 128);
 constexpr QRgb kObstacleMagenta = qRgb(255, 0, 255);
 constexpr QRgb kBlack = qRgb(0, 0, 0);
-
-// Beyond this many passes a session halts by itself, so a test that fails to halt ends.
-constexpr int kPassLimit = 3000;
 
 // QCOMPARE takes floats as equal within a relative 1e-5; as doubles, one float step is a
 // difference.
@@ -40,54 +36,23 @@ double exactly(float value) {
     return value;
 }
 
-QRgb opaque(QRgb colour) {
-    return colour | 0xff000000u;
-}
-
-// The real main window started by its load handler. Its yield counts the passes, lets the test
-// act on each, and then handles the pending events like the program's own.
-struct Session {
-    std::unique_ptr<Ondix15> window;
-    std::function<void(int pass)> onPass;
-    int pass = 0;
-    int deepestNesting = 0;
-
-    Session() {
-        window = std::make_unique<Ondix15>([this](const ChainRunner::ShowFrame& /*show*/) {
-            ++pass;
-            deepestNesting = std::max(deepestNesting, window->runner().activeLoops());
-            if (onPass) {
-                onPass(pass);
-            }
-            QCoreApplication::processEvents();
-            if (pass >= kPassLimit) {
-                window->state().halted = 1;
-            }
-        });
-    }
-
-    void start() { window->Form_Load(); }
-    const MainControls& c() const { return window->controls(); }
-    ChainView& view() const { return *c().Picture1; }
-};
-
 void click(QAbstractButton* button) {
     QTest::mouseClick(button, Qt::LeftButton);
 }
 
 // A harmonic wave that has run far into the heavy half.
-void startWave(Session& s) {
+void startWave(WindowSession& s) {
     s.c().HScroll3->setValue(50);
-    s.window->state().harmonicOn = 1;
+    s.state.harmonicOn = 1;
 }
 
 // Pixels of the view in none of the given colours.
 int strayPixels(ChainView& view, std::initializer_list<QRgb> allowed) {
-    const QImage& image = view.image();
+    const QImage image = shownImage(view);
     int stray = 0;
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
-            const QRgb pixel = opaque(image.pixel(x, y));
+            const QRgb pixel = image.pixel(x, y);
             stray += std::find(allowed.begin(), allowed.end(), pixel) == allowed.end() ? 1 : 0;
         }
     }
@@ -95,24 +60,24 @@ int strayPixels(ChainView& view, std::initializer_list<QRgb> allowed) {
 }
 
 // Masses drawn in black where they are.
-int drawnMasses(Session& s) {
+int drawnMasses(WindowSession& s) {
+    const QImage image = shownImage(s.view());
     int drawn = 0;
     for (int i = 0; i <= ChainState::kLastMass; ++i) {
-        const QPoint at = s.view().toPixel(i + 1, s.window->state().y[i]);
-        drawn += opaque(s.view().image().pixel(at)) == kBlack ? 1 : 0;
+        drawn += image.pixel(s.view().toPixel(i + 1, s.state.y[i])) == kBlack ? 1 : 0;
     }
     return drawn;
 }
 
 // Right after a click that cleared the view, with the obstacle and damping on: the pixels in
 // no marker's colour, the gaps in each active marker, and the masses drawn.
-QString clearedView(Session& s) {
+QString clearedView(WindowSession& s) {
     ChainView& view = s.view();
-    const QRgb foreground = opaque(view.foregroundColor());
-    const bool refraction = s.window->state().refractionOn == 1;
+    const QRgb foreground = view.foregroundColour();
+    const bool refraction = s.state.refractionOn == 1;
     const int stray =
-        refraction ? strayPixels(view, {kBackground, kDampingRed, kObstacleMagenta, foreground})
-                   : strayPixels(view, {kBackground, kDampingRed, kObstacleMagenta});
+        refraction ? strayPixels(view, {kViewBackground, kDampingRed, kObstacleMagenta, foreground})
+                   : strayPixels(view, {kViewBackground, kDampingRed, kObstacleMagenta});
     return QStringLiteral("stray %1, gaps %2 %3 %4, masses %5")
         .arg(stray)
         .arg(wrongRows(view, 48, kObstacleMagenta))
@@ -251,8 +216,8 @@ void TestOperatorControls::everyControlDoesWhatItMust() {
     QFETCH(int, index);
     const ControlCase& row = kControlCases[index];
     constexpr int kActingPass = 60;
-    Session s;
-    ChainState& state = s.window->state();
+    WindowSession s;
+    ChainState& state = s.state;
     Operated operated;
     QStringList lookAtStart, outcome, expectedOutcome;
     s.onPass = [&](int pass) {
@@ -281,7 +246,7 @@ void TestOperatorControls::everyControlDoesWhatItMust() {
         state.massFactor[100] = 3;
         if (row.control == QLatin1String("Command11")) {
             // As the dots of the heavy half may do; the halt draws the boundary again.
-            s.view().drawLine(47.5f, -3, 47.5f, 3, kBackground);
+            s.view().drawLine(47.5f, -3, 47.5f, 3, kViewBackground);
         }
         ChainState expected = state;
         row.effect(expected);
@@ -290,12 +255,13 @@ void TestOperatorControls::everyControlDoesWhatItMust() {
         const bool clears = QStringList{"Command2", "Command5"}.contains(row.control) ||
                             (row.control == QLatin1String("Command3") && !state.refractionOn);
         // After a clear only the active markers' colours are left.
-        const auto ifOn = [&](bool on, QRgb colour) { return on ? colour : kBackground; };
+        const auto ifOn = [&](bool on, QRgb colour) { return on ? colour : kViewBackground; };
         const int stray =
-            !clears ? 0
-                    : strayPixels(s.view(), {kBackground, ifOn(state.endDamping == 2, kDampingRed),
-                                             ifOn(state.obstacleOn, kObstacleMagenta),
-                                             ifOn(state.refractionOn, kBlack)});
+            !clears
+                ? 0
+                : strayPixels(s.view(), {kViewBackground, ifOn(state.endDamping == 2, kDampingRed),
+                                         ifOn(state.obstacleOn, kObstacleMagenta),
+                                         ifOn(state.refractionOn, kBlack)});
         const QString name = row.alsoShown.section(' ', 0, 0);
         QString shown;
         if (auto* field = s.window->findChild<QLineEdit*>(name); field && !name.isEmpty()) {
@@ -331,7 +297,7 @@ void TestOperatorControls::markersAtOnceMassesAtTheNextPass() {
     QFETCH(bool, halted);
     constexpr int kClearingPass = 150;
 
-    Session s;
+    WindowSession s;
     auto* clearing = s.window->findChild<QPushButton*>(button);
     QVERIFY(clearing != nullptr);
     const MainControls& c = s.c();
@@ -342,7 +308,7 @@ void TestOperatorControls::markersAtOnceMassesAtTheNextPass() {
     const auto clear = [&] {
         click(clearing);
         atOnce = clearedView(s);
-        mass47ErasedAt = s.window->state().yShown[47];
+        mass47ErasedAt = s.state.yShown[47];
     };
     s.onPass = [&](int pass) {
         if (pass == 1) {
@@ -353,9 +319,9 @@ void TestOperatorControls::markersAtOnceMassesAtTheNextPass() {
             halted ? click(c.Command11) : clear();
         } else if (pass == kClearingPass + 1) {
             drawnAtNextPass = drawnMasses(s);
-            obstacleGapsAtNextPass = wrongRows(s.view(), 48, kObstacleMagenta,
-                                               {mass47ErasedAt, s.window->state().y[47]});
-            s.window->state().halted = 1;
+            obstacleGapsAtNextPass =
+                wrongRows(s.view(), 48, kObstacleMagenta, {mass47ErasedAt, s.state.y[47]});
+            s.state.halted = 1;
         }
     };
     s.start();
@@ -382,7 +348,7 @@ void TestOperatorControls::continuedRunEqualsAnUninterruptedOne() {
     constexpr int kLastPass = 120;
     // The changes made between the two passes: the whole medium, the speed by a click in the
     // scroll bar's track, the clock.
-    const auto change = [](Session& s) {
+    const auto change = [](WindowSession& s) {
         const MainControls& c = s.c();
         click(c.Command4);
         click(c.Command3);
@@ -392,10 +358,10 @@ void TestOperatorControls::continuedRunEqualsAnUninterruptedOne() {
         click(c.Command8);
     };
 
-    Session straight;
+    WindowSession straight;
     straight.onPass = [&](int pass) {
         if (pass == 1) {
-            straight.window->state().harmonicOn = 1;
+            straight.state.harmonicOn = 1;
         } else if (pass == kChangePass) {
             change(straight);
         } else if (pass == kLastPass) {
@@ -404,11 +370,11 @@ void TestOperatorControls::continuedRunEqualsAnUninterruptedOne() {
     };
     straight.start();
 
-    Session halted;
+    WindowSession halted;
     QString modeAfterContinue;
     halted.onPass = [&](int pass) {
         if (pass == 1) {
-            halted.window->state().harmonicOn = 1;
+            halted.state.harmonicOn = 1;
         } else if (pass == kChangePass) {
             click(halted.c().Command11);
         } else if (pass == kChangePass + 1) {
@@ -431,8 +397,8 @@ void TestOperatorControls::continuedRunEqualsAnUninterruptedOne() {
     QCOMPARE(halted.pass, kLastPass);
     QCOMPARE(halted.deepestNesting, 1);
 
-    const ChainState& a = straight.window->state();
-    const ChainState& b = halted.window->state();
+    const ChainState& a = straight.state;
+    const ChainState& b = halted.state;
     // Bit for bit, every value of the chain.
     QVERIFY(std::memcmp(&a, &b, sizeof(ChainState)) == 0);
     QVERIFY(b.y[30] != 0.0f && b.clockTime > 0);
@@ -440,7 +406,7 @@ void TestOperatorControls::continuedRunEqualsAnUninterruptedOne() {
     QVERIFY(halted.c().Text4->text() != QStringLiteral("0"));
     QCOMPARE(halted.c().Command11->text(), QStringLiteral("Weiter"));
     QCOMPARE(halted.c().Label6->text(), QStringLiteral("Halt"));
-    QVERIFY(halted.view().image() == straight.view().image());
+    QVERIFY(shownImage(halted.view()) == shownImage(straight.view()));
 }
 
 void TestOperatorControls::queuedHaltAndContinueNeverNestLoops_data() {
@@ -456,7 +422,7 @@ void TestOperatorControls::queuedHaltAndContinueNeverNestLoops() {
     constexpr int kClickPass = 5;
     constexpr int kPassesAfter = 50;
 
-    Session s;
+    WindowSession s;
     QPushButton* halt = s.c().Command11;
     int loopsAfter = -1;
     s.onPass = [&](int pass) {
@@ -473,7 +439,7 @@ void TestOperatorControls::queuedHaltAndContinueNeverNestLoops() {
                                                                   Qt::NoButton, Qt::NoModifier));
             }
         } else if (pass == kClickPass + kPassesAfter) {
-            loopsAfter = s.window->runner().activeLoops();
+            loopsAfter = s.nesting;
             click(halt);
         }
     };
@@ -491,16 +457,14 @@ void TestOperatorControls::queuedHaltAndContinueNeverNestLoops() {
         QCOMPARE(s.pass, kClickPass + kPassesAfter);
         QCOMPARE(s.deepestNesting, 1);
     }
-    QCOMPARE(s.window->runner().activeLoops(), 0);
     QCOMPARE(halt->text(), QStringLiteral("Weiter"));
 }
 
 void TestOperatorControls::optionButtonsRunTheirOwnHandlerOnly() {
-    Session s;
-    s.onPass = [&](int) { s.window->state().halted = 1; };
-    s.start();
+    WindowSession s;
+    s.startHalted();
     const MainControls& c = s.c();
-    const ChainState& state = s.window->state();
+    const ChainState& state = s.state;
 
     click(c.Option2);
     QCOMPARE(exactly(state.selfCoeff), exactly(2.1f));
@@ -521,11 +485,10 @@ void TestOperatorControls::optionButtonsRunTheirOwnHandlerOnly() {
 }
 
 void TestOperatorControls::speedIsTakenWhenCommitted() {
-    Session s;
-    s.onPass = [&](int) { s.window->state().halted = 1; };
-    s.start();
+    WindowSession s;
+    s.startHalted();
     QScrollBar& bar = *s.c().HScroll3;
-    const float& dt = s.window->state().dt;
+    const float& dt = s.state.dt;
 
     bar.setSliderDown(true);
     bar.setSliderPosition(40);

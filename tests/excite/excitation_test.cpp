@@ -3,6 +3,8 @@
 
 #include "excite/hand_and_tape.h"
 #include "sim/chain_view.h"
+#include "support/view_bench.h"
+#include "support/window_session.h"
 #include "ui/ondix15.h"
 
 #include <QLabel>
@@ -31,17 +33,10 @@ double driveArgument(const ChainState& s) {
 }
 
 // A view of 10 pixels per unit across and 100 up, with the controls the hand and tape touch.
-struct TapeBench {
-    ChainState state;
-    ChainView view;
+struct TapeBench : ViewBench {
     QLabel* label3 = new QLabel(&view);
     QLineEdit* text1 = new QLineEdit(&view);
     HandAndTape hand{state, view, *label3, *text1};
-    TapeBench() {
-        setStartValues(state);
-        view.resize(1000, 600);
-        view.setBackgroundColor(qRgb(255, 255, 224));
-    }
     void measure(float from, float to, float y = 1) {
         hand.Picture1_MouseDown(2, 0, from, y);
         hand.Picture1_MouseMove(2, 0, to, y);
@@ -54,10 +49,10 @@ struct Run {
 };
 std::map<int, Run> inkByColumn(ChainView& view) {
     std::map<int, Run> runs;
-    const QImage& image = view.image();
+    const QImage image = shownImage(view);
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
-            if (((image.pixel(x, y) ^ view.foregroundColor()) & 0xffffff) == 0) {
+            if (image.pixel(x, y) == view.foregroundColour()) {
                 Run& run = runs[x];
                 run.top = std::min(run.top, y);
                 run.bottom = std::max(run.bottom, y);
@@ -75,7 +70,7 @@ class TestExcitation : public QObject {
 
 private slots:
     void init();
-    void cleanup() { window_.reset(); }
+    void cleanup() { session_.reset(); }
 
     void driveSwitchAndIndicators();
     void scrollBarReadOuts_data();
@@ -92,20 +87,14 @@ private slots:
     void bothButtonsAndMiddleButton();
 
 private:
-    ChainState& s() { return window_->state(); }
-    const MainControls& c() const { return window_->controls(); }
-    // The window's yield halts the run after each pass.
-    void passes(int n) {
-        for (int i = 0; i < n; ++i) {
-            s().halted = 0;
-            window_->runner().RunChain();
-        }
-    }
+    ChainState& s() { return session_->state; }
+    const MainControls& c() const { return session_->c(); }
+    void passes(int n) { session_->runPasses(n); }
     // Real mouse events, delivered to the window as the window system would.
     QPoint at(float x, float y) const {
-        return c().Picture1->mapTo(window_.get(), c().Picture1->toPixel(x, y));
+        return c().Picture1->mapTo(window_, c().Picture1->toPixel(x, y));
     }
-    QPoint centreOf(const QWidget& w) const { return w.mapTo(window_.get(), w.rect().center()); }
+    QPoint centreOf(const QWidget& w) const { return w.mapTo(window_, w.rect().center()); }
     void mouse(QTest::MouseAction action, Qt::MouseButton button, QPoint p) {
         if (p.x() >= window_->width() || p.y() >= window_->height()) { // meant to be outside
             QTest::ignoreMessage(QtWarningMsg,
@@ -117,16 +106,17 @@ private:
     void move(QPoint p) { mouse(QTest::MouseMove, Qt::NoButton, p); }
     void release(Qt::MouseButton b, QPoint p) { mouse(QTest::MouseRelease, b, p); }
 
-    std::unique_ptr<Ondix15> window_;
+    std::unique_ptr<WindowSession> session_;
+    Ondix15* window_ = nullptr;
 };
 
 void TestExcitation::init() {
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     // The load handler's run stops after its first pass; the tests run passes themselves.
-    window_ = std::make_unique<Ondix15>(
-        [this](const ChainRunner::ShowFrame& /*show*/) { window_->state().halted = 1; });
-    window_->Form_Load();
-    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+    session_ = std::make_unique<WindowSession>();
+    window_ = session_->window.get();
+    session_->startHalted();
+    QVERIFY(QTest::qWaitForWindowExposed(window_));
 }
 
 void TestExcitation::driveSwitchAndIndicators() {
@@ -230,7 +220,7 @@ void TestExcitation::tape() {
     bench.measure(from, to);
     QCOMPARE(bench.text1->text(), text);
     QCOMPARE(bench.text1->pos(), bench.view.toPixel(to, 0.5)); // half a unit above the tape
-    QCOMPARE(bench.view.penWidth(), 4);
+    QCOMPARE(penWidthNow(bench.view), 4);
     // A tick every unit from the press point, every fifth longer, every tenth the longest.
     const std::map<int, Run> ink = inkByColumn(bench.view);
     QCOMPARE(int(ink.size()), ticks);

@@ -4,8 +4,8 @@
 #include <QIcon>
 #include <QImage>
 #include <QPixmap>
+#include <QTest>
 #include <QWidget>
-#include <gtest/gtest.h>
 
 #include <array>
 
@@ -36,62 +36,54 @@ Colours countColours(const QImage& image) {
     return counts;
 }
 
-TEST(ApplicationIdentity, NamesTheProgramItsVersionAndDesktopEntry) {
-    installApplicationIdentity();
+} // namespace
 
-    EXPECT_EQ(QApplication::applicationName(), QStringLiteral("Ondix15"));
-    EXPECT_EQ(QApplication::applicationVersion(), QStringLiteral("15.00"));
-    EXPECT_FALSE(QApplication::organizationName().isEmpty());
+class TestAppIdentity : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { installApplicationIdentity(); }
+    void namesTheProgramItsVersionAndDesktopEntry();
+    void windowIconShowsTheChainAtEverySize();
+    void newWindowsCarryTheIcon();
+};
+
+void TestAppIdentity::namesTheProgramItsVersionAndDesktopEntry() {
+    QCOMPARE(QApplication::applicationName(), QStringLiteral("Ondix15"));
+    QCOMPARE(QApplication::applicationVersion(), QStringLiteral("15.00"));
+    QVERIFY(!QApplication::organizationName().isEmpty());
     // The desktop entry and metainfo are installed under this id; a mismatch leaves the window
     // without its menu entry and icon under Wayland.
-    EXPECT_EQ(QApplication::desktopFileName(), QStringLiteral(ONDIX_APP_ID));
+    QCOMPARE(QApplication::desktopFileName(), QStringLiteral(ONDIX_APP_ID));
 }
 
-TEST(ApplicationIdentity, WindowIconOffersEveryRenderedSize) {
-    installApplicationIdentity();
+// Every rendered size is offered, comes out at exactly that size and shows the chain: pale
+// yellow ground, dark masses and the red line of the damped end, all opaque. A rendering that
+// failed or went transparent would show none of them.
+void TestAppIdentity::windowIconShowsTheChainAtEverySize() {
     const QIcon icon = QApplication::windowIcon();
-    ASSERT_FALSE(icon.isNull()) << "no icon resources linked into the program";
-
-    const QList<QSize> available = icon.availableSizes();
-    for (const int size : iconSizes)
-        EXPECT_TRUE(available.contains(QSize(size, size))) << size << " px missing";
-}
-
-// Every size comes out at exactly that size and shows the chain: pale yellow ground, dark masses
-// and the red line of the damped end, all opaque. A rendering that failed or went transparent
-// would show none of them.
-TEST(ApplicationIdentity, WindowIconShowsTheChainAtEverySize) {
-    installApplicationIdentity();
-    const QIcon icon = QApplication::windowIcon();
-
+    QVERIFY2(!icon.isNull(), "no icon resources linked into the program");
     for (const int size : iconSizes) {
-        SCOPED_TRACE(size);
         const QSize wanted(size, size);
-        EXPECT_EQ(icon.actualSize(wanted), wanted);
+        QVERIFY2(icon.availableSizes().contains(wanted), qPrintable(QString::number(size)));
+        QCOMPARE(icon.actualSize(wanted), wanted);
         const QPixmap pixmap = icon.pixmap(wanted, 1.0);
-        ASSERT_FALSE(pixmap.isNull());
-        ASSERT_EQ(pixmap.size(), wanted);
+        QCOMPARE(pixmap.size(), wanted);
 
         const Colours counts = countColours(pixmap.toImage());
         const int area = size * size;
-        EXPECT_GT(counts.paleYellow, area / 3);
-        EXPECT_GE(counts.dark, area / 64);
-        EXPECT_GE(counts.reddish, size / 3);
+        QVERIFY(counts.paleYellow > area / 3);
+        QVERIFY(counts.dark >= area / 64);
+        QVERIFY(counts.reddish >= size / 3);
     }
 }
 
-TEST(ApplicationIdentity, NewWindowsCarryTheIcon) {
-    installApplicationIdentity();
+void TestAppIdentity::newWindowsCarryTheIcon() {
     const QWidget window;
     const QPixmap pixmap = window.windowIcon().pixmap(32, 32);
-    ASSERT_FALSE(pixmap.isNull());
-    EXPECT_GT(countColours(pixmap.toImage()).paleYellow, 0);
+    QVERIFY(!pixmap.isNull());
+    QVERIFY(countColours(pixmap.toImage()).paleYellow > 0);
 }
 
-} // namespace
-
-int main(int argc, char* argv[]) {
-    QApplication application(argc, argv);
-    testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
+QTEST_MAIN(TestAppIdentity)
+#include "app_identity_test.moc"

@@ -1,34 +1,16 @@
 // The run loop with a real chain view and clock read-out, halted by its yield after a given
-// number of passes: the physics it carries and the clock's text under German settings (set in
-// qt_test_main.cpp).
+// number of passes: the physics it carries, its halt and continue, and the clock's text under
+// German settings.
 
 #include "core/chain_physics.h"
 #include "core/chain_state.h"
 #include "sim/chain_runner.h"
-#include "sim/chain_view.h"
-#include "support/pass_countdown.h"
+#include "support/view_bench.h"
 
-#include <QLineEdit>
-#include <QString>
-#include <gtest/gtest.h>
+#include <QLocale>
+#include <QTest>
 
 namespace {
-
-class RunLoop : public ::testing::Test {
-protected:
-    RunLoop() {
-        setStartValues(state_);
-        view_.resize(400, 200);
-    }
-
-    void runPasses(int passes) { countdown_.run(runner_, passes); }
-
-    ChainState state_;
-    ChainView view_;
-    QLineEdit readout_;
-    PassCountdown countdown_{state_};
-    ChainRunner runner_{state_, view_, readout_, std::ref(countdown_)};
-};
 
 // The text the clock shows after n passes of 0.1: n tenths, whole numbers without separator.
 QString tenthsText(int n) {
@@ -39,57 +21,87 @@ QString tenthsText(int n) {
     return text;
 }
 
-TEST_F(RunLoop, CarriesOnePassOfThePhysicsAndTheClockTime) {
-    state_.harmonicOn = 1;
-    state_.obstacleOn = 1;
-    ChainState expected = state_;
-    runPasses(200);
+} // namespace
+
+class TestChainRunner : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); }
+    void carriesOnePassOfThePhysicsAndTheClockTime();
+    void haltReturnsAndContinueResumesExactly();
+    void clockShowsWholeTenthsThoughTheSumFallsShortOfThem();
+    void clockOffKeepsItsTextWhileTheTimeRunsOn();
+};
+
+void TestChainRunner::carriesOnePassOfThePhysicsAndTheClockTime() {
+    ViewBench bench;
+    bench.state.harmonicOn = 1;
+    bench.state.obstacleOn = 1;
+    ChainState expected = bench.state;
+    bench.run(200);
     for (int pass = 0; pass < 200; ++pass) {
         integratePass(expected);
         advanceClock(expected);
     }
-    EXPECT_EQ(state_.clockTime, expected.clockTime);
-    EXPECT_EQ(state_.driveTime, expected.driveTime);
-    for (int i = 0; i <= ChainState::kLastMass; ++i) {
-        ASSERT_EQ(state_.y[i], expected.y[i]) << "mass " << i;
-        ASSERT_EQ(state_.v[i], expected.v[i]) << "mass " << i;
-        // Each mass is drawn where it now is, so the next pass can erase it there.
-        ASSERT_EQ(state_.yShown[i], state_.y[i]) << "mass " << i;
+    // Each mass is drawn where it now is, so the next pass can erase it there.
+    expected.yShown = expected.y;
+    expected.halted = 1;
+    expected.running = 1;
+    QVERIFY(std::memcmp(&bench.state, &expected, sizeof(ChainState)) == 0);
+}
+
+void TestChainRunner::haltReturnsAndContinueResumesExactly() {
+    ViewBench interrupted;
+    ViewBench straight;
+    for (ViewBench* b : {&interrupted, &straight}) {
+        b->state.harmonicOn = 1;
+        b->state.obstacleOn = 1;
     }
+    interrupted.run(40);
+    QCOMPARE(interrupted.runner.activeLoops(), 0);
+    const float driveTimeAtHalt = interrupted.state.driveTime;
+    // Halted at the top of a pass: nothing more is integrated however often it is asked.
+    interrupted.runner.RunChain();
+    QCOMPARE(interrupted.state.driveTime, driveTimeAtHalt);
+    interrupted.run(60);
+    straight.run(100);
+    QVERIFY(std::memcmp(&interrupted.state, &straight.state, sizeof(ChainState)) == 0);
+    QCOMPARE(shownImage(interrupted.view), shownImage(straight.view));
 }
 
-TEST_F(RunLoop, ClockShowsTheFirstStepWithTheGermanSeparator) {
-    state_.clockOn = 1;
-    runPasses(1);
-    EXPECT_EQ(readout_.text(), QStringLiteral("  0,1"));
-}
-
-TEST_F(RunLoop, ClockShowsWholeTenthsThoughTheSumFallsShortOfThem) {
-    state_.clockOn = 1;
+void TestChainRunner::clockShowsWholeTenthsThoughTheSumFallsShortOfThem() {
+    ViewBench bench;
+    bench.state.clockOn = 1;
     for (int n = 1; n <= 300; ++n) {
-        runPasses(1);
-        ASSERT_EQ(readout_.text(), tenthsText(n)) << "after pass " << n;
-        if (n == 30) {
-            // 2.9999993 shows as 3, not 2,99.
-            EXPECT_LT(state_.clockTime, 3.0f);
-        }
+        bench.run(1);
+        QCOMPARE(bench.clock.text(), tenthsText(n));
     }
-    // From pass 703 on, the single-precision sum lags by more than the read-out's allowance
-    // of 0.0005 and the clock shows 70,29 for 70,3; that is the clock's own arithmetic.
+    // 2.9999993 after 30 passes shows as 3, not 2,99. From pass 703 on, the single-precision
+    // sum lags by more than the read-out's allowance of 0.0005 and the clock shows 70,29 for
+    // 70,3; that is the clock's own arithmetic.
 }
 
-TEST_F(RunLoop, ClockOffKeepsItsTextWhileTheTimeRunsOn) {
-    readout_.setText(QStringLiteral("  7"));
-    runPasses(5);
-    EXPECT_EQ(readout_.text(), QStringLiteral("  7"));
-    EXPECT_EQ(state_.clockTime, 0.5f);
+void TestChainRunner::clockOffKeepsItsTextWhileTheTimeRunsOn() {
+    ViewBench bench;
+    bench.clock.setText(QStringLiteral("  7"));
+    bench.run(5);
+    QCOMPARE(bench.clock.text(), QStringLiteral("  7"));
+    QCOMPARE(bench.state.clockTime, 0.5f);
 
-    // Started again at 0, the first value shown is one step.
-    state_.clockOn = 1;
-    state_.clockTime = 0;
-    state_.dt = 0.25f;
-    runPasses(1);
-    EXPECT_EQ(readout_.text(), QStringLiteral("  0,25"));
+    // Started again at 0, the first value shown is one step; stopped, the clock keeps the last
+    // value it showed while the time runs on.
+    bench.state.clockOn = 1;
+    bench.state.clockTime = 0;
+    bench.state.dt = 0.25f;
+    bench.run(1);
+    QCOMPARE(bench.clock.text(), QStringLiteral("  0,25"));
+    bench.run(11);
+    bench.state.clockOn = 0;
+    bench.run(7);
+    QCOMPARE(bench.clock.text(), QStringLiteral("  3"));
+    QCOMPARE(bench.state.clockTime, 4.75f);
 }
 
-} // namespace
+QTEST_MAIN(TestChainRunner)
+#include "chain_runner_test.moc"

@@ -4,6 +4,7 @@
 #include "core/chain_state.h"
 #include "sim/chain_runner.h"
 #include "sim/chain_view.h"
+#include "support/view_bench.h"
 
 #include <QElapsedTimer>
 #include <QLineEdit>
@@ -40,38 +41,12 @@ qint64 area(const QRegion& region) {
 }
 
 // A shown view of the window's size with the chain at rest drawn and on the screen.
-struct Bench {
-    ChainState state;
-    ChainView view;
-    QLineEdit clock;
-    std::function<void()> yield = [] {};
-    // Every pass is a frame of its own.
-    ChainRunner runner{state, view, clock, [this](const ChainRunner::ShowFrame& show) {
-                           show();
-                           yield();
-                       }};
-
-    Bench() {
-        setStartValues(state);
-        view.resize(1280, 655);
-        view.setBackgroundColor(qRgb(255, 255, 224));
+struct ShownBench : ViewBench {
+    ShownBench() : ViewBench({1280, 655}) {
         view.setPenWidth(4);
         view.show();
-        passes(1);
+        run(1);
         QTest::qWait(50);
-    }
-
-    // The loop run for n passes, with the update at its end; the run may go on afterwards.
-    void passes(int n) {
-        yield = [this, left = n]() mutable {
-            if (--left <= 0) {
-                state.halted = 1;
-            }
-        };
-        state.halted = 0;
-        runner.RunChain();
-        state.halted = 0;
-        yield = [] {};
     }
 };
 
@@ -90,14 +65,15 @@ private slots:
 };
 
 void TestChainViewUpdates::screenFollowsWhileTheLoopRuns() {
-    Bench bench;
+    ShownBench bench;
     bench.state.harmonicOn = 1;
     bench.state.amplitude = 2;
     PaintRecorder recorder(bench.view);
     QElapsedTimer running;
     running.start();
     QRegion paintedWhileRunning;
-    bench.yield = [&] {
+    bench.onPass = [&](const ChainRunner::ShowFrame& show) {
+        show();
         QCoreApplication::processEvents();
         QThread::msleep(2);
         if (running.elapsed() >= 150) {
@@ -106,7 +82,7 @@ void TestChainViewUpdates::screenFollowsWhileTheLoopRuns() {
             bench.state.halted = 1;
         }
     };
-    bench.runner.RunChain();
+    bench.run(1 << 30);
     // The driven left end has moved off the line at rest; the screen got its dot and lost
     // the one at rest.
     QVERIFY(bench.state.y[0] > 0.2f || bench.state.y[0] < -0.2f);
@@ -115,17 +91,17 @@ void TestChainViewUpdates::screenFollowsWhileTheLoopRuns() {
 }
 
 void TestChainViewUpdates::onlyChangedPixelsAreUpdated() {
-    Bench bench;
+    ShownBench bench;
     PaintRecorder recorder(bench.view);
     // A chain at rest is drawn again on every pass, but nothing changes on the screen.
-    bench.passes(8);
+    bench.run(8);
     QTest::qWait(50);
     QCOMPARE(recorder.paints, 0);
 
     // One mass lifted: the update holds its dot's old and new places and its neighbours',
     // which the pass moved, and nothing of the masses far from it.
     bench.state.y[50] = -1;
-    bench.passes(1);
+    bench.run(1);
     QTRY_VERIFY(recorder.paints > 0);
     ChainView& view = bench.view;
     QVERIFY(recorder.painted.contains(view.toPixel(51, 0)));
@@ -138,44 +114,41 @@ void TestChainViewUpdates::onlyChangedPixelsAreUpdated() {
 void TestChainViewUpdates::clockStoppedInTheLoopKeepsItsLastCount() {
     // The loop writes the clock's text once a display frame; stopped between two frames, the
     // clock still shows the time of the last pass it counted, as at a halt.
-    Bench bench;
+    ShownBench bench;
     bench.state.clockOn = 1;
     bench.state.clockTime = 0;
     int passes = 0;
-    bench.yield = [&] {
-        ++passes;
-        if (passes == 7) {
+    bench.onPass = [&](const ChainRunner::ShowFrame& /*show*/) {
+        if (++passes == 7) {
             bench.state.clockOn = 0;
-        } else if (passes == 12) {
-            bench.state.halted = 1;
         }
     };
-    bench.runner.RunChain();
+    bench.run(12);
     QCOMPARE(bench.clock.text(), QStringLiteral("  0,7"));
 }
 
-// Run once more at QT_SCALE_FACTOR=2: the image then holds two device pixels a logical pixel, and
-// the dot of mass 0 (pen 4) is 8 device pixels tall, in the image and on the screen, with no
-// pixel of a mixed colour at its edges.
+// Run once more at QT_SCALE_FACTOR=2: the screen then shows two device pixels a logical pixel,
+// and the dot of mass 0 (pen 4) is 8 device pixels tall, with no pixel of a mixed colour at its
+// edges.
 void TestChainViewUpdates::sharpAtTheScreensScale() {
     const qreal scale = qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")).toDouble();
-    Bench bench;
+    ShownBench bench;
     ChainView& view = bench.view;
-    QCOMPARE(view.image().devicePixelRatio(), scale);
-    QCOMPARE(view.image().size(), view.size() * scale);
+    const QImage shown = view.grab().toImage();
+    QCOMPARE(shown.devicePixelRatio(), scale);
+    QCOMPARE(shown.size(), view.size() * scale);
     const QPoint centre = view.toDevicePixel(1, 0);
     const auto column = [&](const QImage& image) {
         QString runs;
         for (int row = centre.y() - 20; row <= centre.y() + 20; ++row) {
             const QRgb pixel = image.pixel(centre.x(), row) & 0xffffffu;
-            runs += pixel == 0 ? '#' : pixel == 0xffffe0u ? '.' : '?';
+            runs += pixel == 0 ? '#' : pixel == (kViewBackground & 0xffffffu) ? '.' : '?';
         }
         return runs.simplified();
     };
     const QString expected = QString(20 - int(2 * scale), '.') + QString(int(4 * scale), '#') +
                              QString(21 - int(2 * scale), '.');
-    QCOMPARE(column(view.image()), expected);
-    QCOMPARE(column(view.grab().toImage()), expected);
+    QCOMPARE(column(shown), expected);
 }
 
 QTEST_MAIN(TestChainViewUpdates)

@@ -7,33 +7,29 @@
 #include "platform/paced_yield.h"
 #include "probes/counting_allocator.h"
 #include "sim/chain_runner.h"
-#include "sim/chain_view.h"
+#include "support/view_bench.h"
 
-#include <QLineEdit>
-#include <gtest/gtest.h>
+#include <QTest>
 
 #include <optional>
 
-namespace {
+class TestRunPassAllocations : public QObject {
+    Q_OBJECT
 
-constexpr int kPasses = 300;
+private slots:
+    void noneButInTheFramesHandOver();
+};
 
-TEST(RunPassAllocations, NoneButInTheFramesHandOver) {
-    ChainState state;
-    setStartValues(state);
-    state.harmonicOn = 1;
-    state.clockOn = 1;
-    ChainView view;
-    view.setBackgroundColor(qRgb(255, 255, 224));
-    view.resize(1920, 700);
-    QLineEdit readout;
-    ASSERT_EQ(view.image().size(), QSize(1920, 700));
+void TestRunPassAllocations::noneButInTheFramesHandOver() {
+    constexpr int kPasses = 300;
+    ViewBench bench({1920, 700});
+    bench.state.harmonicOn = 1;
+    bench.state.clockOn = 1;
 
     PacedYield paced;
     std::optional<AllocationCounter> counter;
     std::size_t inFrames = 0;
     std::size_t outsideFrames = 0;
-    int passes = 0;
     int frames = 0;
     const ChainRunner::ShowFrame* show = nullptr;
     const ChainRunner::ShowFrame counted = [&] {
@@ -42,33 +38,31 @@ TEST(RunPassAllocations, NoneButInTheFramesHandOver) {
         inFrames += counter ? counter->count() - before : 0;
         ++frames;
     };
-    ChainRunner runner(state, view, readout, [&](const ChainRunner::ShowFrame& runnersShow) {
+    bench.onPass = [&](const ChainRunner::ShowFrame& runnersShow) {
         show = &runnersShow;
         // The first four passes warm up (the frame timer starts at the first wait); half of the
         // passes run with refraction on, which draws with the wider pen.
-        if (passes++ == 4) {
+        if (bench.passes == 5) {
             counter.emplace();
             frames = 0;
         }
-        state.refractionOn = static_cast<std::int16_t>(passes >= kPasses / 2);
-        state.halted = static_cast<std::int16_t>(passes >= kPasses);
+        bench.state.refractionOn = static_cast<std::int16_t>(bench.passes >= kPasses / 2);
         paced(counted);
         outsideFrames = counter ? counter->count() - inFrames : 0;
-    });
-    runner.RunChain();
-    ASSERT_TRUE(counter.has_value());
-    EXPECT_EQ(outsideFrames, 0u);
+    };
+    bench.run(kPasses);
+    QVERIFY(counter.has_value());
+    QCOMPARE(outsideFrames, 0u);
     // The frames' clock texts: proof that the counter sees what Qt allocates.
-    EXPECT_GT(inFrames, 0u);
-    EXPECT_GT(frames, 0);
-    EXPECT_LT(frames, passes);
+    QVERIFY(inFrames > 0);
+    QVERIFY(frames > 0 && frames < kPasses);
 
     // The passes really drew: the left end's dot is black where the drive has put it, and the
     // clock shows the time counted.
-    const QPoint end = view.toPixel(1, state.y[0]);
-    EXPECT_EQ(view.image().pixel(end), qRgb(0, 0, 0));
-    EXPECT_NE(state.y[0], 0.0f);
-    EXPECT_EQ(readout.text(), QStringLiteral("  30"));
+    QVERIFY(bench.state.y[0] != 0.0f);
+    QCOMPARE(shownImage(bench.view).pixel(bench.view.toPixel(1, bench.state.y[0])), qRgb(0, 0, 0));
+    QCOMPARE(bench.clock.text(), QStringLiteral("  30"));
 }
 
-} // namespace
+QTEST_MAIN(TestRunPassAllocations)
+#include "run_pass_allocation_test.moc"

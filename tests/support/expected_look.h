@@ -4,6 +4,7 @@
 #include "core/chain_state.h"
 #include "platform/app_identity.h"
 #include "sim/chain_view.h"
+#include "support/view_bench.h"
 #include "ui/main_controls.h"
 
 #include <QImage>
@@ -111,14 +112,13 @@ inline QStringList expectedLook(const ChainState& s, const Operated& operated, Q
 // pixels of the given heights, where a mass's dot may lie.
 inline int wrongRows(ChainView& view, float x, QRgb colour,
                      std::initializer_list<float> dots = {}) {
-    const QImage& image = view.image();
+    const QImage image = shownImage(view);
     int wrong = 0;
     for (int row = 0; row < image.height(); ++row) {
         const bool nearDot = std::any_of(dots.begin(), dots.end(), [&](float y) {
             return std::abs(row - view.toPixel(x, y).y()) <= 3;
         });
-        wrong += !nearDot &&
-                 (image.pixel(view.toPixel(x, 0).x(), row) | 0xff000000u) != (colour | 0xff000000u);
+        wrong += !nearDot && image.pixel(view.toPixel(x, 0).x(), row) != colour;
     }
     return wrong;
 }
@@ -127,11 +127,13 @@ inline int wrongRows(ChainView& view, float x, QRgb colour,
 // off, but for the dots of the masses drawn in it at `drawnAt` (if given).
 inline QString markerFaults(ChainView& view, const ChainState& s,
                             const ChainState::Row* drawnAt = nullptr) {
-    const QRgb background = qRgb(255, 255, 224);
     // Far above the view where no dot is to be left out.
     const auto dot = [&](int mass) { return drawnAt != nullptr ? (*drawnAt)[mass] : -1000.0f; };
     return QStringLiteral("wrong rows: damping %1, obstacle %2, refraction %3")
-        .arg(wrongRows(view, 98, s.endDamping == 2 ? qRgb(255, 128, 128) : background, {dot(97)}))
-        .arg(wrongRows(view, 48, s.obstacleOn == 1 ? qRgb(255, 0, 255) : background, {dot(47)}))
-        .arg(wrongRows(view, 47.5f, s.refractionOn == 1 ? view.foregroundColor() : background));
+        .arg(wrongRows(view, 98, s.endDamping == 2 ? qRgb(255, 128, 128) : kViewBackground,
+                       {dot(97)}))
+        .arg(
+            wrongRows(view, 48, s.obstacleOn == 1 ? qRgb(255, 0, 255) : kViewBackground, {dot(47)}))
+        .arg(wrongRows(view, 47.5f,
+                       s.refractionOn == 1 ? view.foregroundColour() : kViewBackground));
 }

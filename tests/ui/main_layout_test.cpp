@@ -5,8 +5,8 @@
 #include "platform/ui_metrics.h"
 #include "sim/chain_view.h"
 #include "support/scroll_bar_part.h"
+#include "support/window_session.h"
 #include "ui/main_layout.h"
-#include "ui/ondix15.h"
 #include "ui/wrapping_push_button.h"
 
 #include <QGroupBox>
@@ -86,17 +86,19 @@ private:
     }
     void layOutFor(QRect screen) { MainLayout::layOut(*window_, controls_, screenOf(screen)); }
 
-    std::unique_ptr<Ondix15> window_;
+    std::unique_ptr<WindowSession> session_;
+    Ondix15* window_ = nullptr;
     MainControls controls_;
 };
 
 void TestMainLayout::init() {
-    window_ = std::make_unique<Ondix15>([](const ChainRunner::ShowFrame& /*show*/) {});
+    session_ = std::make_unique<WindowSession>();
+    window_ = session_->window.get();
     controls_ = window_->controls();
 }
 
 void TestMainLayout::cleanup() {
-    window_.reset();
+    session_.reset();
 }
 
 void TestMainLayout::directChildrenFollowTheScreen_data() {
@@ -302,7 +304,7 @@ void TestMainLayout::scrollBarSettings() {
 void TestMainLayout::visibilityAndColours() {
     layOutFor(QRect(0, 0, 1280, 1024));
     window_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+    QVERIFY(QTest::qWaitForWindowExposed(window_));
 
     for (const char* hidden : {"Label7", "Label8", "Text1"}) {
         QVERIFY2(!control<QWidget>(hidden)->isVisible(), hidden);
@@ -354,13 +356,13 @@ void TestMainLayout::clockReadOutLooksAsAnyTextBox() {
     // box there would show.
     layOutFor(QRect(0, 0, 1280, 1024));
     window_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+    QVERIFY(QTest::qWaitForWindowExposed(window_));
     QLineEdit& clock = *controls_.Text4;
     QVERIFY(clock.testAttribute(Qt::WA_OpaquePaintEvent));
     QLineEdit plain(controls_.Frame5);
     plain.setFont(UiMetrics::sansSerif(9.75));
     plain.setGeometry(clock.geometry());
-    const QRect area(clock.mapTo(window_.get(), QPoint(0, 0)), clock.size());
+    const QRect area(clock.mapTo(window_, QPoint(0, 0)), clock.size());
     for (const QString& text :
          {QStringLiteral("  0"), QStringLiteral("  1234,56"), QStringLiteral("  7890,1")}) {
         clock.setText(text);
@@ -437,7 +439,7 @@ void TestMainLayout::scrollBarClicksNotifyAtOnce() {
     QFETCH(int, change);
     layOutFor(QRect(0, 0, 1280, 1024));
     window_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+    QVERIFY(QTest::qWaitForWindowExposed(window_));
     QScrollBar& bar = *controls_.HScroll2;
     QSignalSpy spy(&bar, &QScrollBar::valueChanged);
 
@@ -455,7 +457,7 @@ void TestMainLayout::scrollBarClicksNotifyAtOnce() {
 void TestMainLayout::draggedThumbNotifiesOnlyOnRelease() {
     layOutFor(QRect(0, 0, 1280, 1024));
     window_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+    QVERIFY(QTest::qWaitForWindowExposed(window_));
     QScrollBar& bar = *controls_.HScroll3;
     QSignalSpy spy(&bar, &QScrollBar::valueChanged);
 

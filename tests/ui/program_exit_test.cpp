@@ -42,32 +42,27 @@ void answerTheBox(QApplication& app) {
     timer->start(20);
 }
 
-// The program as main() runs it, with its run-time error box; `onPass` acts from inside the run
-// loop's yield after the pass with the given number, counted over every run.
-[[noreturn]] void runChild(const std::function<void(Ondix15&, int pass)>& onPass) {
-    runProgramInChild(
-        [](QApplication& app) {
-            installRunTimeErrorBox();
-            answerTheBox(app);
-        },
-        onPass, kPassLimit);
+// The program as main() runs it, its boxes answered; `onPass` acts from inside the run loop's
+// yield after the pass with the given number, counted over every run.
+[[noreturn]] void runChild(const std::function<void(WindowSession&, int pass)>& onPass) {
+    runProgramInChild(answerTheBox, onPass, kPassLimit);
 }
 
 // `during` acts from inside the run loop's yield on the given pass.
-[[noreturn]] void runWindow(int onPass, const std::function<void(Ondix15&)>& during) {
-    runChild([&](Ondix15& w, int pass) {
+[[noreturn]] void runWindow(int onPass, const std::function<void(WindowSession&)>& during) {
+    runChild([&](WindowSession& w, int pass) {
         if (pass == onPass) {
             during(w);
         }
     });
 }
 
-using Step = std::function<void(Ondix15&)>;
+using Step = std::function<void(WindowSession&)>;
 
 // Runs `step` from the application's event loop once the run has halted.
-void whenHalted(Ondix15& w, Step step) {
-    QTimer::singleShot(20, &w, [&w, step = std::move(step)] {
-        if (w.runner().activeLoops() != 0) {
+void whenHalted(WindowSession& w, Step step) {
+    QTimer::singleShot(20, w.window.get(), [&w, step = std::move(step)] {
+        if (w.nesting != 0) {
             std::fprintf(stderr, "not halted\n");
             std::exit(98);
         }
@@ -76,20 +71,20 @@ void whenHalted(Ondix15& w, Step step) {
 }
 
 // "Halt" or "Weiter", whichever it reads.
-void haltButton(Ondix15& w) {
-    w.controls().Command11->click();
+void haltButton(WindowSession& w) {
+    w.c().Command11->click();
 }
-void end(Ondix15& w) {
-    w.controls().Command10->click();
+void end(WindowSession& w) {
+    w.c().Command10->click();
 }
-void closeBox(Ondix15& w) {
-    w.close();
+void closeBox(WindowSession& w) {
+    w.window->close();
 }
 
 // Halts after pass 5, continues from the event loop, and acts with `last` after pass 30 of the
 // continued run.
 [[noreturn]] void continueThen(const Step& last) {
-    runChild([&](Ondix15& w, int pass) {
+    runChild([&](WindowSession& w, int pass) {
         if (pass == 5) {
             haltButton(w);
             whenHalted(w, haltButton);
@@ -102,30 +97,32 @@ void closeBox(Ondix15& w) {
 } // namespace
 
 TEST(ProgramExitDeathTest, ClosingTheWindowWhileRunningEndsTheProgram) {
-    EXPECT_EXIT(runWindow(20, [](Ondix15& w) { w.close(); }), testing::ExitedWithCode(0), "");
+    EXPECT_EXIT(runWindow(20, [](WindowSession& w) { w.window->close(); }),
+                testing::ExitedWithCode(0), "");
 }
 
 TEST(ProgramExitDeathTest, ClosingTheWindowWhileHaltedEndsWithTheLastWindow) {
     // The run halts on pass 5 and Form_Load returns to the event loop; then the window closes.
     EXPECT_EXIT(runWindow(5,
-                          [](Ondix15& w) {
-                              w.state().halted = 1;
-                              QTimer::singleShot(50, &w, &QWidget::close);
+                          [](WindowSession& w) {
+                              w.state.halted = 1;
+                              QTimer::singleShot(50, w.window.get(), &QWidget::close);
                           }),
                 testing::ExitedWithCode(100), "event loop returned 0");
 }
 
 TEST(ProgramExitDeathTest, OverflowInAPassShowsTheBoxAndEnds) {
     EXPECT_EXIT(runWindow(10,
-                          [](Ondix15& w) {
-                              w.state().y[10] = 3.0e38f;
-                              w.state().y[12] = 3.0e38f;
+                          [](WindowSession& w) {
+                              w.state.y[10] = 3.0e38f;
+                              w.state.y[12] = 3.0e38f;
                           }),
                 testing::ExitedWithCode(6), "box: Laufzeitfehler '6':  Überlauf");
 }
 
 TEST(ProgramExitDeathTest, BadIndexShowsTheBoxAndEnds) {
-    EXPECT_EXIT(runWindow(3, [](Ondix15& w) { w.state().y[101] = 0; }), testing::ExitedWithCode(9),
+    EXPECT_EXIT(runWindow(3, [](WindowSession& w) { w.state.y[101] = 0; }),
+                testing::ExitedWithCode(9),
                 "box: Laufzeitfehler '9':  Index außerhalb des gültigen Bereichs");
 }
 
@@ -175,7 +172,7 @@ TEST(ProgramExitDeathTest, AnErrorWhileTheBoxIsUpEndsWithoutASecondBox) {
 }
 
 TEST(ProgramExitDeathTest, EndButtonWhileRunning) {
-    EXPECT_EXIT(runChild([](Ondix15& w, int pass) {
+    EXPECT_EXIT(runChild([](WindowSession& w, int pass) {
                     if (pass == 20) {
                         end(w);
                     }
@@ -184,7 +181,7 @@ TEST(ProgramExitDeathTest, EndButtonWhileRunning) {
 }
 
 TEST(ProgramExitDeathTest, EndButtonWhileHalted) {
-    EXPECT_EXIT(runChild([](Ondix15& w, int pass) {
+    EXPECT_EXIT(runChild([](WindowSession& w, int pass) {
                     if (pass == 5) {
                         haltButton(w);
                         whenHalted(w, end);
@@ -203,7 +200,7 @@ TEST(ProgramExitDeathTest, CloseBoxWhileRunningInsideTheContinuingClick) {
 
 TEST(ProgramExitDeathTest, CloseBoxWhileHaltedAfterAContinue) {
     // main() returns the event loop's status, which closing the last window makes 0.
-    EXPECT_EXIT(continueThen([](Ondix15& w) {
+    EXPECT_EXIT(continueThen([](WindowSession& w) {
                     haltButton(w);
                     whenHalted(w, closeBox);
                 }),

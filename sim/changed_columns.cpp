@@ -1,11 +1,11 @@
-#include "sim/dirty_tiles.h"
+#include "sim/changed_columns.h"
 
 #include <QRegion>
 
 #include <algorithm>
 #include <bit>
 
-void DirtyTiles::resize(QSize size) {
+void ChangedColumns::resize(QSize size) {
     size_ = size;
     wordsPerBand_ = (std::max(0, size.width()) + kWordBits - 1) / kWordBits;
     const int bands = (std::max(0, size.height()) + kBandHeight - 1) >> kBandShift;
@@ -14,7 +14,7 @@ void DirtyTiles::resize(QSize size) {
     lastBand_ = -1;
 }
 
-void DirtyTiles::mark(const QRect& rect) {
+void ChangedColumns::mark(const QRect& rect) {
     const QRect inside = rect & QRect(QPoint(0, 0), size_);
     if (inside.isEmpty()) {
         return;
@@ -44,7 +44,7 @@ void DirtyTiles::mark(const QRect& rect) {
     }
 }
 
-int DirtyTiles::nextColumn(const Word* words, int from, bool marked) const {
+int ChangedColumns::nextColumn(const Word* words, int from, bool marked) const {
     for (int w = from / kWordBits; w < wordsPerBand_; ++w) {
         Word bits = marked ? words[w] : ~words[w];
         if (w == from / kWordBits) {
@@ -57,7 +57,7 @@ int DirtyTiles::nextColumn(const Word* words, int from, bool marked) const {
     return size_.width();
 }
 
-const std::vector<QRect>& DirtyTiles::take() {
+const std::vector<QRect>& ChangedColumns::take() {
     taken_.clear();
     for (int band = firstBand_; band <= lastBand_; ++band) {
         Word* words = columns_.data() + band * wordsPerBand_;
@@ -75,7 +75,7 @@ const std::vector<QRect>& DirtyTiles::take() {
     return taken_;
 }
 
-const std::vector<QRect>& DirtyTiles::mergedColumns(const QRegion& region) {
+const std::vector<QRect>& ChangedColumns::mergedColumns(const QRegion& region) {
     // The region comes in rows of rectangles; a mass's strokes of one frame lie in one column
     // of them.
     merged_.clear();

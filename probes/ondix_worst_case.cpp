@@ -3,6 +3,7 @@
 // at amplitude 2 and the loose end is free, so that a standing wave soon fills the whole view,
 // and the clock runs. Not installed; the shipped program has no such switch.
 
+#include "core/chain_state.h"
 #include "platform/paced_yield.h"
 #include "ui/ondix15.h"
 #include "ui/program_start.h"
@@ -26,14 +27,15 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     prepareApplication();
     Ondix15* self = nullptr;
-    Ondix15 window{[&self, paced = PacedYield(),
-                    started = false](const ChainRunner::ShowFrame& show) mutable {
-        if (!started) {
-            started = true;
-            switchOnTheWorstCase(self->controls());
-        }
-        paced(show);
-    }};
+    ChainState state;
+    Ondix15 window{state, [&self, paced = PacedYield(),
+                           started = false](const ChainRunner::ShowFrame& show) mutable {
+                       if (!started) {
+                           started = true;
+                           switchOnTheWorstCase(self->controls());
+                       }
+                       paced(show);
+                   }};
     self = &window;
     return runProgram(window);
 }

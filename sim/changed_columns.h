@@ -15,7 +15,7 @@ class QRegion;
 // band, exactly as wide as its dot, and the rectangles of a frame fall into few bands: a region
 // built from them stays a short list, where exact rows would split it at every dot's edge.
 // Nothing here allocates once the size is set.
-class DirtyTiles {
+class ChangedColumns {
 public:
     // A new image size; every mark is forgotten.
     void resize(QSize size);

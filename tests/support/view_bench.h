@@ -1,0 +1,73 @@
+#pragma once
+
+#include "core/chain_constants.h"
+#include "core/chain_state.h"
+#include "platform/qt_colour.h"
+#include "sim/chain_runner.h"
+#include "sim/chain_view.h"
+
+#include <QImage>
+#include <QLineEdit>
+
+#include <functional>
+
+inline constexpr QRgb kViewBackground = toQRgb(Chain::kBackground);
+
+// What the view paints on the screen, in device pixels, without the labels it holds.
+inline QImage shownImage(ChainView& view) {
+    const qreal ratio = view.devicePixelRatioF();
+    QImage image(view.size() * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    view.render(&image, {}, {}, QWidget::RenderFlags());
+    return image;
+}
+
+// The width of the pen the view draws with now: the widest row of a dot it stamps at its centre
+// in a colour of the test's own.
+inline int penWidthNow(ChainView& view) {
+    constexpr QRgb kProbe = qRgb(1, 2, 3);
+    view.moveDot(50, 0, 0, kViewBackground, kProbe);
+    const QImage image = shownImage(view);
+    int widest = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        int row = 0;
+        for (int x = 0; x < image.width(); ++x) {
+            row += image.pixel(x, y) == kProbe ? 1 : 0;
+        }
+        widest = std::max(widest, row);
+    }
+    return widest;
+}
+
+// A chain view of the window's proportions on the chain's background, a clock read-out and a
+// run loop around a state with its start values, without the window. The loop's yield shows
+// every pass as a frame of its own (or hands the frame to `onPass`) and halts the run once
+// `run` has run its passes.
+struct ViewBench {
+    explicit ViewBench(QSize size = {1000, 600}) {
+        setStartValues(state);
+        view.resize(size);
+        view.setBackgroundColour(kViewBackground);
+    }
+
+    ChainState state;
+    ChainView view;
+    QLineEdit clock;
+    std::function<void(const ChainRunner::ShowFrame& show)> onPass;
+    int passes = 0;
+    int haltAt = 0;
+    ChainRunner runner{state, view, clock, [this](const ChainRunner::ShowFrame& show) {
+                           ++passes;
+                           onPass ? onPass(show) : show();
+                           if (passes >= haltAt) {
+                               state.halted = 1;
+                           }
+                       }};
+
+    // The loop run for `n` more passes.
+    void run(int n) {
+        haltAt = passes + n;
+        state.halted = 0;
+        runner.RunChain();
+    }
+};
