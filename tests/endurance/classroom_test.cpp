@@ -1,16 +1,17 @@
 // A classroom's worth of random input against the real main window with its run loop running:
 // clicks on every button and option, arrow, track and thumb gestures on every scroll bar,
 // presses, moves and releases of every button combination in the chain view (far outside it
-// too), typing into every text field, the information windows opened, moved and closed, bursts
-// of Halt and Weiter and every toggle during a halt. The events come from inside the run loop's
-// yields (and from a timer while the run is halted), and after every batch the chain state, the
-// captions and the markers must agree.
+// too), its keys and one to three fingers on it, typing into every text field, the information
+// windows opened, moved and closed, bursts of Halt and Weiter and every toggle during a halt. The
+// events come from inside the run loop's yields (and from a timer while the run is halted), and
+// after every batch the chain state, the captions and the markers must agree.
 //
 // ONDIX_ENDURANCE_SEED replays a run exactly; ONDIX_ENDURANCE_EVENTS sets its length (the
 // default suits a test run; a lesson's worth is a few million).
 
 #include "core/chain_constants.h"
 #include "core/chain_state.h"
+#include "excite/chain_touch.h"
 #include "platform/qt_colour.h"
 #include "sim/chain_runner.h"
 #include "sim/chain_view.h"
@@ -28,8 +29,10 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <QTest>
+#include <QThread>
 #include <QTimer>
 
+#include <array>
 #include <cmath>
 #include <cstdio>
 #include <functional>
@@ -116,7 +119,7 @@ private:
                         static_cast<long long>(eventsDelivered_), static_cast<long long>(passes_));
             std::fflush(stdout);
         }
-        switch (uniform(0, 9)) {
+        switch (uniform(0, 10)) {
         case 0:
         case 1:
             clickButton(buttons_[static_cast<std::size_t>(uniform(0, int(buttons_.size()) - 1))]);
@@ -131,6 +134,9 @@ private:
         case 5:
         case 6:
             viewMouse();
+            break;
+        case 10:
+            chance(50) ? viewKeys() : viewTouches();
             break;
         case 7:
             typeInto(*texts_[static_cast<std::size_t>(uniform(0, 4))]);
@@ -261,6 +267,65 @@ private:
             QTest::mouseRelease(handle, held.back(), {}, somewhere());
             held.pop_back();
         }
+    }
+
+    // Keys on the chain view while it has the focus (Tab away among them), every held key let
+    // go by the end of the gesture, as the fingers are lifted, so "Festes Ende" shows again.
+    void viewKeys() {
+        handMoved_ = true;
+        c_.Picture1->setFocus(Qt::TabFocusReason);
+        static constexpr Qt::Key kKeys[] = {Qt::Key_Up,     Qt::Key_Down,  Qt::Key_Left,
+                                            Qt::Key_Right,  Qt::Key_M,     Qt::Key_Return,
+                                            Qt::Key_Escape, Qt::Key_Space, Qt::Key_Tab};
+        std::vector<Qt::Key> held;
+        for (int step = uniform(1, 12); step > 0; --step) {
+            const Qt::Key key = kKeys[uniform(0, 8)];
+            const auto shift = chance(30) ? Qt::ShiftModifier : Qt::NoModifier;
+            if (chance(30) && key != Qt::Key_Tab) {
+                QTest::keyPress(c_.Picture1, key, shift); // held, perhaps repeating
+                held.push_back(key);
+            } else {
+                QTest::keyClick(c_.Picture1, key, shift);
+            }
+        }
+        for (const Qt::Key key : held) {
+            QTest::keyRelease(c_.Picture1, key);
+        }
+    }
+
+    // One to three fingers on the view, now and then held still past the long press first.
+    void viewTouches() {
+        QWindow* handle = window_.windowHandle();
+        if (handle == nullptr) {
+            return;
+        }
+        handMoved_ = true;
+        const QRect view(c_.Picture1->mapTo(&window_, QPoint(0, 0)), c_.Picture1->size());
+        auto somewhere = [&] {
+            return QPoint(uniform(view.left() - 200, view.right() + 200),
+                          uniform(view.top(), view.bottom() + 200));
+        };
+        const QPoint inView(uniform(view.left(), view.right()), uniform(view.top(), view.bottom()));
+        QTest::touchEvent(handle, touchScreen_).press(0, inView);
+        if (uniform(1, 500) == 1) { // a real wait: a few in a run
+            QThread::msleep(ChainTouch::kHoldMs + 20);
+        }
+        std::array<bool, 3> down{true, false, false};
+        const int fingers = uniform(1, 3);
+        for (int step = uniform(1, 8); step > 0; --step) {
+            QTest::QTouchEventSequence touch = QTest::touchEvent(handle, touchScreen_);
+            touch.move(0, somewhere());
+            for (int finger = 1; finger < fingers; ++finger) {
+                if (step == 1 && down[finger]) { // the others lifted first
+                    touch.release(finger, somewhere());
+                } else if (step > 1) {
+                    down[finger] ? touch.move(finger, somewhere())
+                                 : touch.press(finger, somewhere());
+                }
+                down[finger] = step > 1;
+            }
+        }
+        QTest::touchEvent(handle, touchScreen_).release(0, somewhere());
     }
 
     void typeInto(QLineEdit& field) {
@@ -464,6 +529,7 @@ private:
     std::vector<QPushButton*> buttons_;
     std::vector<QScrollBar*> bars_;
     std::vector<QLineEdit*> texts_;
+    QPointingDevice* touchScreen_ = QTest::createTouchDevice();
 };
 
 // QTest warns of every mouse event outside the window, and the offscreen platform of every
