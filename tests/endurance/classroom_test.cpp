@@ -36,6 +36,7 @@
 #include <cmath>
 #include <cstdio>
 #include <functional>
+#include <memory>
 #include <random>
 #include <vector>
 
@@ -529,7 +530,8 @@ private:
     std::vector<QPushButton*> buttons_;
     std::vector<QScrollBar*> bars_;
     std::vector<QLineEdit*> texts_;
-    QPointingDevice* touchScreen_ = QTest::createTouchDevice();
+    const std::unique_ptr<QPointingDevice> touchScreenOwner_{QTest::createTouchDevice()};
+    QPointingDevice* touchScreen_ = touchScreenOwner_.get();
 };
 
 // QTest warns of every mouse event outside the window, and the offscreen platform of every

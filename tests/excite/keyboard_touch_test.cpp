@@ -14,6 +14,7 @@
 #include <QScrollBar>
 #include <QTest>
 
+#include <memory>
 #include <vector>
 
 namespace {
@@ -206,7 +207,8 @@ void TestKeyboardTouch::focusShowsOutsideTheViewAndKeysNeedIt() {
 
 void TestKeyboardTouch::fingers() {
     Bench b;
-    QPointingDevice* screen = QTest::createTouchDevice();
+    const std::unique_ptr<QPointingDevice> touchScreen(QTest::createTouchDevice());
+    QPointingDevice* screen = touchScreen.get();
     QWindow* w = b.window.windowHandle();
     QTest::touchEvent(w, screen).press(0, {10, 300});
     QTest::touchEvent(w, screen).move(0, {12, 120});
