@@ -1,10 +1,11 @@
 // A classroom's worth of random input against the real main window with its run loop running:
 // clicks on every button and option, arrow, track and thumb gestures on every scroll bar,
 // presses, moves and releases of every button combination in the chain view (far outside it
-// too), its keys and one to three fingers on it, typing into every text field, the information
-// windows opened, moved and closed, bursts of Halt and Weiter and every toggle during a halt. The
-// events come from inside the run loop's yields (and from a timer while the run is halted), and
-// after every batch the chain state, the captions and the markers must agree.
+// too), typing into every text field, the information windows opened, moved and closed, bursts
+// of Halt and Weiter and every toggle during a halt. The events come from inside the run loop's
+// yields (and from a timer while the run is halted), and after every batch the chain state, the
+// captions and the markers must agree. Among the events are also keys on the focused chain view
+// and one to three fingers on it.
 //
 // ONDIX_ENDURANCE_SEED replays a run exactly; ONDIX_ENDURANCE_EVENTS sets its length (the
 // default suits a test run; a lesson's worth is a few million).
@@ -29,10 +30,8 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <QTest>
-#include <QThread>
 #include <QTimer>
 
-#include <array>
 #include <cmath>
 #include <cstdio>
 #include <functional>
@@ -137,7 +136,7 @@ private:
             viewMouse();
             break;
         case 10:
-            chance(50) ? viewKeys() : viewTouches();
+            viewKeysOrFingers();
             break;
         case 7:
             typeInto(*texts_[static_cast<std::size_t>(uniform(0, 4))]);
@@ -270,63 +269,47 @@ private:
         }
     }
 
-    // Keys on the chain view while it has the focus (Tab away among them), every held key let
-    // go by the end of the gesture, as the fingers are lifted, so "Festes Ende" shows again.
-    void viewKeys() {
+    // Keys on the focused view, some held (Tab takes the focus away among them), or one to three
+    // fingers on it, the first now and then held still past the long press; all let go at the end.
+    void viewKeysOrFingers() {
         handMoved_ = true;
-        c_.Picture1->setFocus(Qt::TabFocusReason);
-        static constexpr Qt::Key kKeys[] = {Qt::Key_Up,     Qt::Key_Down,  Qt::Key_Left,
-                                            Qt::Key_Right,  Qt::Key_M,     Qt::Key_Return,
-                                            Qt::Key_Escape, Qt::Key_Space, Qt::Key_Tab};
-        std::vector<Qt::Key> held;
-        for (int step = uniform(1, 12); step > 0; --step) {
-            const Qt::Key key = kKeys[uniform(0, 8)];
-            const auto shift = chance(30) ? Qt::ShiftModifier : Qt::NoModifier;
-            if (chance(30) && key != Qt::Key_Tab) {
-                QTest::keyPress(c_.Picture1, key, shift); // held, perhaps repeating
-                held.push_back(key);
-            } else {
-                QTest::keyClick(c_.Picture1, key, shift);
+        QWidget* view = c_.Picture1;
+        if (chance(50)) {
+            static constexpr Qt::Key kKeys[] = {Qt::Key_Up,     Qt::Key_Down,  Qt::Key_Left,
+                                                Qt::Key_Right,  Qt::Key_M,     Qt::Key_Return,
+                                                Qt::Key_Escape, Qt::Key_Space, Qt::Key_Tab};
+            view->setFocus(Qt::TabFocusReason);
+            for (int step = uniform(1, 12); step > 0; --step) { // held now and then, repeating
+                const Qt::Key key = kKeys[uniform(0, 8)];
+                const auto action = chance(30) && key != Qt::Key_Tab ? QTest::Press : QTest::Click;
+                QTest::sendKeyEvent(action, view, key, QString(),
+                                    chance(30) ? Qt::ShiftModifier : Qt::NoModifier);
             }
-        }
-        for (const Qt::Key key : held) {
-            QTest::keyRelease(c_.Picture1, key);
-        }
-    }
-
-    // One to three fingers on the view, now and then held still past the long press first.
-    void viewTouches() {
-        QWindow* handle = window_.windowHandle();
-        if (handle == nullptr) {
+            for (const Qt::Key key : kKeys) {
+                QTest::keyRelease(view, key);
+            }
             return;
         }
-        handMoved_ = true;
-        const QRect view(c_.Picture1->mapTo(&window_, QPoint(0, 0)), c_.Picture1->size());
-        auto somewhere = [&] {
-            return QPoint(uniform(view.left() - 200, view.right() + 200),
-                          uniform(view.top(), view.bottom() + 200));
+        auto at = [&](int margin) {
+            return QPoint(uniform(-margin, view->width() - 1 + margin),
+                          uniform(0, view->height() - 1 + margin));
         };
-        const QPoint inView(uniform(view.left(), view.right()), uniform(view.top(), view.bottom()));
-        QTest::touchEvent(handle, touchScreen_).press(0, inView);
+        auto touch = [&] { return QTest::touchEvent(view, touchScreen_.get()); };
+        touch().press(0, at(0));
         if (uniform(1, 500) == 1) { // a real wait: a few in a run
-            QThread::msleep(ChainTouch::kHoldMs + 20);
+            QTest::qSleep(int(ChainTouch::kHoldMs) + 20);
         }
-        std::array<bool, 3> down{true, false, false};
-        const int fingers = uniform(1, 3);
-        for (int step = uniform(1, 8); step > 0; --step) {
-            QTest::QTouchEventSequence touch = QTest::touchEvent(handle, touchScreen_);
-            touch.move(0, somewhere());
+        const int fingers = uniform(1, 3); // the others pressed, moved and lifted before the first
+        for (int step = 0, moves = uniform(0, 7); step <= moves + 1; ++step) {
+            QTest::QTouchEventSequence sequence = touch();
+            sequence.move(0, at(200));
             for (int finger = 1; finger < fingers; ++finger) {
-                if (step == 1 && down[finger]) { // the others lifted first
-                    touch.release(finger, somewhere());
-                } else if (step > 1) {
-                    down[finger] ? touch.move(finger, somewhere())
-                                 : touch.press(finger, somewhere());
-                }
-                down[finger] = step > 1;
+                step == 0       ? sequence.press(finger, at(200))
+                : step <= moves ? sequence.move(finger, at(200))
+                                : sequence.release(finger, at(200));
             }
         }
-        QTest::touchEvent(handle, touchScreen_).release(0, somewhere());
+        touch().release(0, at(200));
     }
 
     void typeInto(QLineEdit& field) {
@@ -530,8 +513,7 @@ private:
     std::vector<QPushButton*> buttons_;
     std::vector<QScrollBar*> bars_;
     std::vector<QLineEdit*> texts_;
-    const std::unique_ptr<QPointingDevice> touchScreenOwner_{QTest::createTouchDevice()};
-    QPointingDevice* touchScreen_ = touchScreenOwner_.get();
+    const std::unique_ptr<QPointingDevice> touchScreen_{QTest::createTouchDevice()};
 };
 
 // QTest warns of every mouse event outside the window, and the offscreen platform of every

@@ -1,13 +1,12 @@
 // The hand and the tape without a mouse: keys on the focused view and fingers on a touch screen
-// must do what the mouse handlers do at the same points, and the focus must show outside the
-// view's image.
+// must do what the mouse does at the same points, and the focus must show outside the view's
+// image. All in the main window.
 
-#include "excite/chain_keys.h"
 #include "excite/chain_touch.h"
-#include "excite/hand_and_tape.h"
 #include "sim/chain_view.h"
 #include "ui/ondix15.h"
 
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -15,55 +14,45 @@
 #include <QTest>
 
 #include <memory>
+#include <tuple>
 #include <vector>
 
 namespace {
 
-// A window of the view with the controls the hand and tape touch, the keys and the fingers
-// wired as in the program, and a scroll bar to take the focus.
-struct Bench {
-    ChainState state;
-    QWidget window;
-    ChainView* view = new ChainView(&window);
-    QLabel* label3 = new QLabel(QStringLiteral("Festes Ende"), view);
-    QLineEdit* text1 = new QLineEdit(view);
-    QScrollBar* bar = new QScrollBar(Qt::Horizontal, &window);
-    HandAndTape hand{state, *view, *label3, *text1};
-    ChainKeys keys{state, *view, hand, *text1};
-    ChainTouch touch{*view, hand};
-    Bench() {
-        setStartValues(state);
-        window.resize(1000, 640);
-        view->setGeometry(0, 0, 1000, 600);
-        bar->setGeometry(0, 610, 1000, 20);
-        text1->hide();
-        window.show();
-        window.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        view->setFocus(Qt::TabFocusReason);
+// Sends keys written as in a key list, "Shift+Right*3" for three clicks of Shift+Right; a
+// leading + only presses the key (held), - only releases it, ~ sends a held key's repeat.
+void send(QWidget* to, const QString& keys) {
+    for (const QString& word : keys.split(u' ')) {
+        const QStringList nameTimes = word.mid(word.front().isLetter() ? 0 : 1).split(u'*');
+        const QKeyCombination k = QKeySequence(nameTimes[0])[0];
+        for (int n = nameTimes.value(1, QStringLiteral("1")).toInt(); n > 0; --n) {
+            QKeyEvent press(QEvent::KeyPress, k.key(), k.keyboardModifiers());
+            QKeyEvent release(QEvent::KeyRelease, k.key(), k.keyboardModifiers(), {},
+                              word.front() == u'~');
+            word.front() == u'-' || word.front() == u'~' || QApplication::sendEvent(to, &press);
+            word.front() == u'+' || QApplication::sendEvent(to, &release);
+        }
     }
-    void key(QKeyCombination k, QTest::KeyAction a = QTest::Click) {
-        QTest::sendKeyEvent(a, view, k.key(), QString(), k.keyboardModifiers());
+}
+
+// The main window, its load handler's run halted after the first pass as the "Halt" button does
+// it, active and with the keyboard focus on the chain view.
+struct Window : Ondix15 {
+    const MainControls& c = controls();
+    Window() : Ondix15([this](const ChainRunner::ShowFrame&) { c.Command11->click(); }) {
+        Form_Load();
+        activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(this));
+        c.Picture1->setFocus(Qt::TabFocusReason);
     }
-    // What a student sees and what the next pass takes from the handlers.
+    // What a student sees and what the next pass takes from the handlers, exactly.
     QString outcome() {
-        return QStringLiteral("y0 %1 origin %2,%3 Festes Ende %4 read-out %5 \"%6\"")
-            .arg(state.y[0])
-            .arg(state.mouseX)
-            .arg(state.mouseY)
-            .arg(label3->isVisible())
-            .arg(text1->isVisible())
-            .arg(text1->text());
+        return QString::asprintf("y0 %.9g origin %.9g,%.9g Festes Ende %d read-out %d \"%s\"",
+                                 double(state().y[0]), double(state().mouseX),
+                                 double(state().mouseY), c.Label3->isVisible(),
+                                 c.Text1->isVisible(), qPrintable(c.Text1->text()));
     }
 };
-
-struct MouseStep {
-    enum { Down, Move, Up } what;
-    int button;
-    float x, y;
-};
-
-constexpr auto kShift = Qt::ShiftModifier;
 
 } // namespace
 
@@ -71,168 +60,96 @@ class TestKeyboardTouch : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); }
-    void keysAreTheMouseHandlers();
-    void endIsLetGoWithTheLastKeyOrTheFocus();
+    void keysAreTheMouse();
     void focusShowsOutsideTheViewAndKeysNeedIt();
-    void fingers();
+    void fingersAreTheMouse();
 };
 
-void TestKeyboardTouch::keysAreTheMouseHandlers() {
-    struct Case {
-        const char* name;
-        std::vector<QKeyCombination> keys;
-        std::vector<MouseStep> mouse;
-    };
-    const QKeyCombination up(Qt::Key_Up), right(Qt::Key_Right), m(Qt::Key_M);
-    const std::vector<Case> cases{
-        {"Up three times and Shift+Down, held: the left button at the end",
-         {up, up, up, kShift | Qt::Key_Down},
-         {{MouseStep::Down, 1, 1, 0}, {MouseStep::Move, 1, 1, 0.2f}}},
-        {"the pointer to 10,3, 12 units and 4 tenths unrolled: reads 12,4 with its ticks",
-         {m,
-          kShift | Qt::Key_Right,
-          kShift | Qt::Key_Right,
-          kShift | Qt::Key_Right,
-          Qt::Key_Return,
-          right,
-          right,
-          right,
-          right,
-          right,
-          right,
-          right,
-          right,
-          right,
-          right,
-          right,
-          right,
-          kShift | Qt::Key_Right,
-          kShift | Qt::Key_Right,
-          kShift | Qt::Key_Right,
-          kShift | Qt::Key_Right,
-          Qt::Key_Escape},
-         {{MouseStep::Down, 2, 10.3f, 0},
-          {MouseStep::Move, 2, 22.7f, 0},
-          {MouseStep::Up, 2, 0, 0}}},
-        {"a tenth from 10,3 reads 0,1, where 10.4f itself would read 0",
-         {m, kShift | Qt::Key_Right, kShift | Qt::Key_Right, kShift | Qt::Key_Right, Qt::Key_Return,
-          kShift | Qt::Key_Right},
-         {{MouseStep::Down, 2, 10.3f, 0},
-          {MouseStep::Move, 2, 10.3f, 0},
-          {MouseStep::Move, 2, 10.4001f, 0}}},
-        {"leftwards from 10, pointer a unit up: reads -2,4, no ticks",
-         {m, up, up, up, up, up, up, up, up, up, up, Qt::Key_Space, Qt::Key_Left, Qt::Key_Left,
-          kShift | Qt::Key_Left, kShift | Qt::Key_Left, kShift | Qt::Key_Left,
-          kShift | Qt::Key_Left, Qt::Key_Return},
-         {{MouseStep::Down, 2, 10, -1},
-          {MouseStep::Move, 2, 10, -1},
-          {MouseStep::Move, 2, 7.6000004f, -1}}},
-    };
-    for (const Case& c : cases) {
-        Bench byKeys;
-        Bench byMouse;
-        for (const QKeyCombination k : c.keys) {
-            byKeys.key(k, c.mouse[0].button == 1 ? QTest::Press : QTest::Click);
+void TestKeyboardTouch::keysAreTheMouse() {
+    using Signal = void (ChainView::*)(int, int, float, float);
+    const Signal down = &ChainView::mouseDown, move = &ChainView::mouseMove,
+                 up = &ChainView::mouseUp;
+    // Each row: the keys, and the mouse's signals with their button and point.
+    const std::vector<std::pair<const char*, std::vector<std::tuple<Signal, int, float, float>>>>
+        cases{
+            // The hand's keys held: the left button at the end, a tenth a step, Shift half a unit.
+            {"+Up*3 +Shift+Down", {{down, 1, 1, 0}, {move, 1, 1, 0.2f}}},
+            {"+Up +Down -Up ~Down", {{down, 1, 1, 0}, {move, 1, 1, -0.1f}, {move, 1, 1, 0}}},
+            // Let go with the last key, no further than the view's bottom; let go with the focus.
+            {"+Shift+Down*8 -Shift+Down", {{down, 1, 1, 0}, {move, 1, 1, 3}, {up, 1, 1, 3}}},
+            {"+Up Tab", {{down, 1, 1, 0}, {move, 1, 1, -0.1f}, {up, 1, 1, -0.1f}}},
+            // The tape from the pointer at 10,3: 12,4 with its ticks; 0,1 where 10.4f reads 0.
+            {"M Shift+Right*3 Return Right*12 Shift+Right*4 Esc",
+             {{down, 2, 10.3f, 0}, {move, 2, 22.7f, 0}, {up, 2, 0, 0}}},
+            {"M Shift+Right*3 Return Shift+Right",
+             {{down, 2, 10.3f, 0}, {move, 2, 10.3f, 0}, {move, 2, 10.4001f, 0}}},
+            // Leftwards from 10 with the pointer a unit up: -2,4, no ticks.
+            {"M Up*10 Space Left*2 Shift+Left*4 Return",
+             {{down, 2, 10, -1}, {move, 2, 10, -1}, {move, 2, 7.6000004f, -1}}},
+        };
+    for (const auto& [keys, mouse] : cases) {
+        Window byMouse;
+        Window byKeys; // the active window
+        const QString row = QString::fromLatin1(keys);
+        send(byKeys.c.Picture1, row);
+        for (const auto& [signal, button, x, y] : mouse) {
+            (byMouse.c.Picture1->*signal)(button, 0, x, y);
         }
-        for (const MouseStep& s : c.mouse) {
-            const auto act = s.what == MouseStep::Down   ? &HandAndTape::Picture1_MouseDown
-                             : s.what == MouseStep::Move ? &HandAndTape::Picture1_MouseMove
-                                                         : &HandAndTape::Picture1_MouseUp;
-            (byMouse.hand.*act)(s.button, 0, s.x, s.y);
-        }
-        QVERIFY2(byKeys.outcome() == byMouse.outcome(),
-                 qPrintable(QStringLiteral("%1:\n keys  %2\n mouse %3")
-                                .arg(c.name, byKeys.outcome(), byMouse.outcome())));
-        QVERIFY2(byKeys.view->image() == byMouse.view->image(), c.name);
+        QCOMPARE(row + u' ' + byKeys.outcome(), row + u' ' + byMouse.outcome());
+        QVERIFY2(byKeys.c.Picture1->image() == byMouse.c.Picture1->image(), keys);
     }
-}
-
-void TestKeyboardTouch::endIsLetGoWithTheLastKeyOrTheFocus() {
-    Bench b;
-    b.key(Qt::Key_Up, QTest::Press);
-    b.key(Qt::Key_Down, QTest::Press); // both held, then Up let go: Down still holds
-    b.key(Qt::Key_Up, QTest::Release);
-    QKeyEvent repeat(QEvent::KeyRelease, Qt::Key_Down, Qt::NoModifier, QString(), true);
-    QApplication::sendEvent(b.view, &repeat); // a held key's repeat lets nothing go
-    QVERIFY(b.label3->isHidden());
-    b.key(Qt::Key_Down, QTest::Release);
-    QVERIFY(b.label3->isVisible());
-    for (int i = 0; i < 8; ++i) { // never beyond the view's bottom
-        b.key(kShift | Qt::Key_Down, QTest::Press);
-    }
-    QCOMPARE(b.state.y[0], 3.0f);
-    b.bar->setFocus(Qt::TabFocusReason); // the release goes elsewhere
-    QVERIFY(b.label3->isVisible());
 }
 
 void TestKeyboardTouch::focusShowsOutsideTheViewAndKeysNeedIt() {
-    // The load handler's run is halted after its first pass, as the "Halt" button does it.
-    QPushButton* halt = nullptr;
-    Ondix15 window([&halt](const ChainRunner::ShowFrame&) { halt->click(); });
-    halt = window.findChild<QPushButton*>(QStringLiteral("Command11"));
-    window.Form_Load();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    auto* view = window.findChild<ChainView*>(QStringLiteral("Picture1"));
-    auto* mark = window.findChild<QWidget*>(QStringLiteral("Picture1Focus"));
-    auto* bar = window.findChild<QScrollBar*>(QStringLiteral("HScroll1"));
-    auto* text1 = window.findChild<QLineEdit*>(QStringLiteral("Text1"));
+    Window w;
+    ChainView* view = w.c.Picture1;
+    auto* mark = w.findChild<QWidget*>(QStringLiteral("Picture1Focus"));
     auto* pointer = view->findChild<QWidget*>(QStringLiteral("KeyboardPointer"));
+    w.c.HScroll1->setFocus(Qt::MouseFocusReason);
     const QImage before = view->grab().toImage();
-    window.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
-    bar->setFocus(Qt::MouseFocusReason);
-    const int value = bar->value();
-    QTest::keyClick(bar, Qt::Key_Right); // the scroll bar's keys, as before
-    QTest::keyClick(bar, Qt::Key_M);
-    QVERIFY(bar->value() != value);
-    QVERIFY(mark->isHidden() && pointer->isHidden());
-    QTest::keyClick(bar, Qt::Key_Backtab); // back to the view, the first stop
-    QVERIFY(view->hasFocus() && mark->isVisible());
-    QCOMPARE(mark->geometry(),
-             QRect(view->x(), view->geometry().bottom() + 1, view->width(), mark->height()));
-    QVERIFY(mark->height() >= 2);
-    QCOMPARE(window.grab().toImage().pixel(view->width() / 2, view->geometry().bottom() + 1),
+    const int value = w.c.HScroll1->value();
+    send(w.c.HScroll1, QStringLiteral("Right M")); // the scroll bar's keys, as before
+    QVERIFY(w.c.HScroll1->value() != value && mark->isHidden() && pointer->isHidden());
+    send(w.c.HScroll1, QStringLiteral("Shift+Tab")); // back to the view, the first stop
+    const QRect g = view->geometry();
+    QVERIFY(view->hasFocus() && mark->isVisible() && mark->height() >= 2);
+    QCOMPARE(mark->geometry(), QRect(g.left(), g.bottom() + 1, g.width(), mark->height()));
+    QCOMPARE(w.grab().toImage().pixel(g.center().x(), g.bottom() + 1),
              mark->palette().color(QPalette::Highlight).rgb());
     QCOMPARE(view->grab().toImage(), before);
-    for (const auto k : {Qt::Key_M, Qt::Key_Return, Qt::Key_Right, Qt::Key_Right}) {
-        QTest::keyClick(view, k);
-    }
-    QCOMPARE(text1->text(), QStringLiteral("2"));
-    QVERIFY(pointer->isVisible() && view->accessibleName().endsWith(QStringLiteral("Messband 2")));
-    QVERIFY(view->toolTip().contains(QStringLiteral("Messband")));
-    QTest::keyClick(view, Qt::Key_Tab);
-    QVERIFY(mark->isHidden() && pointer->isHidden() && bar->hasFocus());
+    send(view, QStringLiteral("M Return Right*2"));
+    QVERIFY(pointer->isVisible() && view->accessibleName().endsWith(u"Messband 2"));
+    QVERIFY(view->toolTip().contains(u"Messband"));
+    send(view, QStringLiteral("Tab"));
+    QVERIFY(mark->isHidden() && pointer->isHidden() && w.c.HScroll1->hasFocus());
 }
 
-void TestKeyboardTouch::fingers() {
-    Bench b;
-    const std::unique_ptr<QPointingDevice> touchScreen(QTest::createTouchDevice());
-    QPointingDevice* screen = touchScreen.get();
-    QWindow* w = b.window.windowHandle();
-    QTest::touchEvent(w, screen).press(0, {10, 300});
-    QTest::touchEvent(w, screen).move(0, {12, 120});
-    QCOMPARE(b.state.y[0], b.view->toUserY(120)); // a short touch and drag: the hand
-    QVERIFY(b.label3->isHidden());
-    QTest::touchEvent(w, screen).stationary(0).press(1, {500, 500}); // a second finger
-    QTest::touchEvent(w, screen).move(0, {12, 100}).move(1, {700, 20});
-    QCOMPARE(b.state.y[0], b.view->toUserY(100));
-    QTest::touchEvent(w, screen).release(0, {12, 100}).stationary(1);
-    QVERIFY(b.label3->isVisible());
-    QTest::touchEvent(w, screen).move(1, {700, 500});
-    QTest::touchEvent(w, screen).release(1, {700, 500});
-    QCOMPARE(
-        b.outcome(),
-        QStringLiteral("y0 %1 origin 1,0 Festes Ende 1 read-out 0 \"\"").arg(b.view->toUserY(100)));
+void TestKeyboardTouch::fingersAreTheMouse() {
+    const std::unique_ptr<QPointingDevice> screen(QTest::createTouchDevice());
+    Window byMouse;
+    Window byFinger;
+    auto touch = [&] { return QTest::touchEvent(byFinger.c.Picture1, screen.get()); };
+    auto drag = [&](Qt::MouseButton button, QPoint from, QPoint to) {
+        QTest::mousePress(byMouse.c.Picture1, button, {}, from);
+        QTest::mouseMove(byMouse.c.Picture1, to);
+        QTest::mouseRelease(byMouse.c.Picture1, button, {}, to);
+    };
+    touch().press(0, {10, 300});
+    touch().move(0, {12, 100}).press(1, {500, 500}); // a short touch and drag: the hand
+    touch().move(0, {12, 100}).move(1, {700, 20});   // a second finger does nothing
+    touch().release(0, {12, 100}).move(1, {700, 20});
+    QVERIFY(byFinger.c.Label3->isVisible()); // let go with the first finger
+    touch().release(1, {700, 500});
+    drag(Qt::LeftButton, {10, 300}, {12, 100});
+    QCOMPARE(byFinger.outcome(), byMouse.outcome());
 
     // Held still for the hold time, then moved: the tape, as the right button lays it.
-    QTest::touchEvent(w, screen).press(0, {100, 400});
+    touch().press(0, {100, 400});
     QTest::qWait(int(ChainTouch::kHoldMs) + 50);
-    QTest::touchEvent(w, screen).move(0, {225, 400});
-    QTest::touchEvent(w, screen).release(0, {225, 400});
-    QCOMPARE(b.text1->text(), QStringLiteral("12,5"));
-    QVERIFY(b.text1->isVisible() && b.label3->isVisible());
-    QCOMPARE(b.state.y[0], b.view->toUserY(100));
+    touch().move(0, {225, 400});
+    touch().release(0, {225, 400});
+    drag(Qt::RightButton, {100, 400}, {225, 400});
+    QCOMPARE(byFinger.outcome(), byMouse.outcome());
 }
 
 QTEST_MAIN(TestKeyboardTouch)
