@@ -7,8 +7,11 @@
 #include "controls/run_controls.h"
 #include "controls/wave_carrier.h"
 #include "core/chain_constants.h"
+#include "excite/chain_keys.h"
+#include "excite/chain_touch.h"
 #include "excite/hand_and_tape.h"
 #include "excite/harmonic_drive.h"
+#include "platform/focus_mark.h"
 #include "platform/process_end.h"
 #include "sim/chain_view.h"
 #include "ui/info_button.h"
@@ -29,6 +32,7 @@ Ondix15::Ondix15(ChainState& state, ChainRunner::Yield yield, QWidget* parent)
     // them.
     markers_ = std::make_unique<Markers>(state_, *controls_.Picture1);
     connectExcitation();
+    connectKeysAndTouch();
     connectOperatorControls();
     connectInformation();
 }
@@ -80,6 +84,18 @@ void Ondix15::connectExcitation() {
     connect(c.Picture1, &ChainView::mouseMove, handAndTape_.get(),
             &HandAndTape::Picture1_MouseMove);
     connect(c.Picture1, &ChainView::mouseUp, handAndTape_.get(), &HandAndTape::Picture1_MouseUp);
+}
+
+// The hand and the tape without a mouse: keys while the view has the focus, and fingers.
+void Ondix15::connectKeysAndTouch() {
+    ChainView& view = *controls_.Picture1;
+    chainKeys_ = std::make_unique<ChainKeys>(state_, view, *handAndTape_, *controls_.Text1);
+    chainTouch_ = std::make_unique<ChainTouch>(view, *handAndTape_);
+    view.setToolTip(ChainKeys::keyList());
+    view.setAccessibleDescription(ChainKeys::keyList());
+    // Made after the keys' filter, so that it sees the keys they take; the window owns it.
+    auto* focusMark = new FocusMark(view);
+    focusMark->setObjectName(QStringLiteral("Picture1Focus"));
 }
 
 // The medium, clearing, halt and continue, clock, speed and the end button.

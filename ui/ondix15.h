@@ -8,6 +8,8 @@
 
 #include <memory>
 
+class ChainKeys;
+class ChainTouch;
 class Clearing;
 class ClockAndSpeed;
 class HandAndTape;
@@ -44,6 +46,7 @@ protected:
 private:
     void initialiseChain();
     void connectExcitation();
+    void connectKeysAndTouch();
     void connectOperatorControls();
     void connectInformation();
 
@@ -53,6 +56,8 @@ private:
     std::unique_ptr<Markers> markers_;
     std::unique_ptr<HarmonicDrive> drive_;
     std::unique_ptr<HandAndTape> handAndTape_;
+    std::unique_ptr<ChainKeys> chainKeys_;
+    std::unique_ptr<ChainTouch> chainTouch_;
     std::unique_ptr<WaveCarrier> waveCarrier_;
     std::unique_ptr<MediumOptions> mediumOptions_;
     std::unique_ptr<Clearing> clearing_;

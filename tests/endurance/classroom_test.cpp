@@ -4,13 +4,15 @@
 // too), typing into every text field, the information windows opened, moved and closed, bursts
 // of Halt and Weiter and every toggle during a halt. The events come from inside the run loop's
 // yields (and from a timer while the run is halted), and after every batch the chain state, the
-// captions and the markers must agree.
+// captions and the markers must agree. Among the events are also keys on the focused chain view
+// and one to three fingers on it.
 //
 // ONDIX_ENDURANCE_SEED replays a run exactly; ONDIX_ENDURANCE_EVENTS sets its length (the
 // default suits a test run; a lesson's worth is a few million).
 
 #include "core/chain_constants.h"
 #include "core/chain_state.h"
+#include "excite/chain_touch.h"
 #include "platform/qt_colour.h"
 #include "sim/chain_runner.h"
 #include "sim/chain_view.h"
@@ -35,6 +37,7 @@
 #include <cstdio>
 #include <functional>
 #include <limits>
+#include <memory>
 #include <random>
 #include <vector>
 
@@ -119,7 +122,7 @@ private:
                         static_cast<long long>(eventsDelivered_), static_cast<long long>(passes_));
             std::fflush(stdout);
         }
-        switch (uniform(0, 9)) {
+        switch (uniform(0, 10)) {
         case 0:
         case 1:
             clickButton(buttons_[static_cast<std::size_t>(uniform(0, int(buttons_.size()) - 1))]);
@@ -134,6 +137,9 @@ private:
         case 5:
         case 6:
             viewMouse();
+            break;
+        case 10:
+            viewKeysOrFingers();
             break;
         case 7:
             typeInto(*texts_[static_cast<std::size_t>(uniform(0, 4))]);
@@ -264,6 +270,49 @@ private:
             QTest::mouseRelease(handle, held.back(), {}, somewhere());
             held.pop_back();
         }
+    }
+
+    // Keys on the focused view, some held (Tab takes the focus away among them), or one to three
+    // fingers on it, the first now and then held still past the long press; all let go at the end.
+    void viewKeysOrFingers() {
+        handMoved_ = true;
+        QWidget* view = c_.Picture1;
+        if (chance(50)) {
+            static constexpr Qt::Key kKeys[] = {Qt::Key_Up,     Qt::Key_Down,  Qt::Key_Left,
+                                                Qt::Key_Right,  Qt::Key_M,     Qt::Key_Return,
+                                                Qt::Key_Escape, Qt::Key_Space, Qt::Key_Tab};
+            view->setFocus(Qt::TabFocusReason);
+            for (int step = uniform(1, 12); step > 0; --step) { // held now and then, repeating
+                const Qt::Key key = kKeys[uniform(0, 8)];
+                const auto action = chance(30) && key != Qt::Key_Tab ? QTest::Press : QTest::Click;
+                QTest::sendKeyEvent(action, view, key, QString(),
+                                    chance(30) ? Qt::ShiftModifier : Qt::NoModifier);
+            }
+            for (const Qt::Key key : kKeys) {
+                QTest::keyRelease(view, key);
+            }
+            return;
+        }
+        auto at = [&](int margin) {
+            return QPoint(uniform(-margin, view->width() - 1 + margin),
+                          uniform(0, view->height() - 1 + margin));
+        };
+        auto touch = [&] { return QTest::touchEvent(view, touchScreen_.get()); };
+        touch().press(0, at(0));
+        if (uniform(1, 500) == 1) { // a real wait: a few in a run
+            QTest::qSleep(int(ChainTouch::kHoldMs) + 20);
+        }
+        const int fingers = uniform(1, 3); // the others pressed, moved and lifted before the first
+        for (int step = 0, moves = uniform(0, 7); step <= moves + 1; ++step) {
+            QTest::QTouchEventSequence sequence = touch();
+            sequence.move(0, at(200));
+            for (int finger = 1; finger < fingers; ++finger) {
+                step == 0       ? sequence.press(finger, at(200))
+                : step <= moves ? sequence.move(finger, at(200))
+                                : sequence.release(finger, at(200));
+            }
+        }
+        touch().release(0, at(200));
     }
 
     void typeInto(QLineEdit& field) {
@@ -467,6 +516,7 @@ private:
     std::vector<QPushButton*> buttons_;
     std::vector<QScrollBar*> bars_;
     std::vector<QLineEdit*> texts_;
+    const std::unique_ptr<QPointingDevice> touchScreen_{QTest::createTouchDevice()};
 };
 
 // QTest warns of every mouse event outside the window, and the offscreen platform of every
