@@ -98,6 +98,12 @@ if(CMAKE_CROSSCOMPILING AND ONDIX_WINE)
   endforeach()
   list(JOIN ONDIX_WINE_PATH ";" ONDIX_WINE_PATH)
   set(ONDIX_WINE_PREFIX ${PROJECT_BINARY_DIR}/wine-prefix)
+  # Programs run from the build tree, where all of them are written, find the toolkit's plugins
+  # where it is installed and its German translation in the build tree.
+  file(COPY ${ONDIX_QTBASE_DE} DESTINATION ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/translations)
+  file(WRITE ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/qt.conf
+       "[Paths]\nPrefix = Z:${QT6_INSTALL_PREFIX}\n"
+       "Translations = Z:${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/translations\n")
   configure_file(${PROJECT_SOURCE_DIR}/cmake/wine-run.in ${PROJECT_BINARY_DIR}/wine-run
                  @ONLY FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ
                  GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)

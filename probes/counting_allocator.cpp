@@ -1,5 +1,7 @@
 #include "probes/counting_allocator.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 #include <new>
 
@@ -14,17 +16,25 @@ void* allocate(std::size_t size) noexcept {
     return std::malloc(size == 0 ? 1 : size);
 }
 
+// An over-aligned block is cut out of a larger one from malloc, with malloc's pointer kept just
+// before it for the aligned deletes: posix_memalign and aligned_alloc are not on every platform.
 void* allocateAligned(std::size_t size, std::align_val_t alignment) noexcept {
     ++allocationsOnThisThread;
-    std::size_t align = static_cast<std::size_t>(alignment);
-    if (align < sizeof(void*)) {
-        align = sizeof(void*);
-    }
-    void* memory = nullptr;
-    if (posix_memalign(&memory, align, size == 0 ? 1 : size) != 0) {
+    const std::size_t align = std::max(static_cast<std::size_t>(alignment), alignof(void*));
+    void* block = std::malloc(size + align + sizeof(void*));
+    if (block == nullptr) {
         return nullptr;
     }
+    const std::uintptr_t start = reinterpret_cast<std::uintptr_t>(block) + sizeof(void*);
+    void** memory = reinterpret_cast<void**>((start + align - 1) & ~(align - 1));
+    memory[-1] = block;
     return memory;
+}
+
+void freeAligned(void* memory) noexcept {
+    if (memory != nullptr) {
+        std::free(static_cast<void**>(memory)[-1]);
+    }
 }
 
 void* orThrow(void* memory) {
@@ -90,20 +100,20 @@ void operator delete[](void* memory, const std::nothrow_t&) noexcept {
     std::free(memory);
 }
 void operator delete(void* memory, std::align_val_t) noexcept {
-    std::free(memory);
+    freeAligned(memory);
 }
 void operator delete[](void* memory, std::align_val_t) noexcept {
-    std::free(memory);
+    freeAligned(memory);
 }
 void operator delete(void* memory, std::size_t, std::align_val_t) noexcept {
-    std::free(memory);
+    freeAligned(memory);
 }
 void operator delete[](void* memory, std::size_t, std::align_val_t) noexcept {
-    std::free(memory);
+    freeAligned(memory);
 }
 void operator delete(void* memory, std::align_val_t, const std::nothrow_t&) noexcept {
-    std::free(memory);
+    freeAligned(memory);
 }
 void operator delete[](void* memory, std::align_val_t, const std::nothrow_t&) noexcept {
-    std::free(memory);
+    freeAligned(memory);
 }
