@@ -54,9 +54,9 @@ struct Window : SharedState, Ondix15 {
     // What a student sees and what the next pass takes from the handlers, exactly.
     QString outcome() {
         return QString::asprintf("y0 %.9g origin %.9g,%.9g Festes Ende %d read-out %d \"%s\"",
-                                 double(chain.y[0]), double(chain.mouseX),
-                                 double(chain.mouseY), c.Label3->isVisible(),
-                                 c.Text1->isVisible(), qPrintable(c.Text1->text()));
+                                 double(chain.y[0]), double(chain.mouseX), double(chain.mouseY),
+                                 c.Label3->isVisible(), c.Text1->isVisible(),
+                                 qPrintable(c.Text1->text()));
     }
 };
 
