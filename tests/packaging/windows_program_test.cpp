@@ -4,10 +4,10 @@
 #include "platform/locale_text.h"
 
 #include <gtest/gtest.h>
-#include <windows.h>
 
 #include <string>
 #include <vector>
+#include <windows.h>
 
 namespace {
 
