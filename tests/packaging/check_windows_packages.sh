@@ -15,11 +15,12 @@ rm -rf "$work" && mkdir -p "$work"
 cpack --config "$build/CPackConfig.cmake" -B "$work" >"$work/cpack.log" 2>&1 ||
   { cat "$work/cpack.log"; fail "cpack"; }
 
-# The program's window, by its caption, appears within 60 s; then the program is stopped.
+# The program's window, by its caption, appears within 150 s (the first window in a new Wine
+# prefix can take a minute); then the program is stopped.
 starts() {
   "$@" >/dev/null 2>&1 &
   local pid=$! shown=1
-  for _ in $(seq 120); do
+  for _ in $(seq 300); do
     sleep 0.5
     xwininfo -root -tree | grep -q '"Zarvel' && { shown=0; break; }
   done
