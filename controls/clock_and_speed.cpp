@@ -16,6 +16,7 @@ void ClockAndSpeed::Command8_Click() {
     if (s.clockOn == 1) {
         Command8_.setText(QStringLiteral(" Uhr Stopp"));
         s.clockTime = 0;
+        s.clockCarry = 0;
     } else {
         Command8_.setText(QStringLiteral(" Uhr Start"));
     }
