@@ -1,20 +1,19 @@
 // What the view hands the screen, without a widget: the exact columns a change marks in its bands
 // of rows, the runs they are handed over in, and a paint's rectangles merged down columns.
 
-#include "sim/changed_columns.h"
+#include "picture/changed_columns.h"
 
-#include <QRegion>
 #include <gtest/gtest.h>
 
 #include <vector>
 
 namespace {
 
-using Rects = std::vector<QRect>;
+using Rects = std::vector<PixelRect>;
 
 TEST(ChangedColumns, ExactColumnsBandByBandClippedAndTakenOnce) {
     ChangedColumns columns;
-    columns.resize({200, 40});        // 3 bands of rows, the last one 8 rows high
+    columns.resize(200, 40);          // 3 bands of rows, the last one 8 rows high
     columns.mark({5, 20, 4, 4});      // band 1
     columns.mark({7, 17, 4, 2});      // overlaps it: one run
     columns.mark({190, 35, 20, 10});  // band 2, beyond the image's edge
@@ -25,17 +24,14 @@ TEST(ChangedColumns, ExactColumnsBandByBandClippedAndTakenOnce) {
     EXPECT_EQ(columns.take(), Rects{});
 
     columns.mark({0, 0, 2, 2});
-    columns.resize({30, 40}); // a new size forgets every mark
+    columns.resize(30, 40); // a new size forgets every mark
     EXPECT_EQ(columns.take(), Rects{});
 }
 
 TEST(ChangedColumns, PaintRectanglesMergeDownTheirColumnOnly) {
-    QRegion region;
     const Rects rows{{4, 0, 8, 16}, {4, 16, 8, 16}, {16, 16, 4, 16}, {4, 32, 4, 16}};
-    region.setRects(rows.data(), int(rows.size()));
     ChangedColumns columns;
-    EXPECT_EQ(columns.mergedColumns(region),
-              (Rects{{4, 0, 8, 32}, {16, 16, 4, 16}, {4, 32, 4, 16}}));
+    EXPECT_EQ(columns.mergedColumns(rows), (Rects{{4, 0, 8, 32}, {16, 16, 4, 16}, {4, 32, 4, 16}}));
 }
 
 } // namespace
