@@ -1,7 +1,7 @@
 #include "excite/chain_keys.h"
 
 #include "core/chain_state.h"
-#include "excite/hand_and_tape.h"
+#include "instrument/hand_and_tape.h"
 #include "sim/chain_view.h"
 #include "sim/keyboard_pointer.h"
 
@@ -89,14 +89,20 @@ QString ChainKeys::keyList() {
 
 bool ChainKeys::eventFilter(QObject* /*watched*/, QEvent* event) {
     switch (event->type()) {
-    case QEvent::KeyPress:
-        return keyPress(*static_cast<QKeyEvent*>(event));
+    case QEvent::KeyPress: {
+        Picture1_.prepare();
+        const bool taken = keyPress(*static_cast<QKeyEvent*>(event));
+        Picture1_.flush();
+        return taken;
+    }
     case QEvent::KeyRelease:
         keyRelease(*static_cast<QKeyEvent*>(event));
         return false;
     case QEvent::FocusOut:
         // A key released elsewhere never reaches the view.
+        Picture1_.prepare();
         letGo();
+        Picture1_.flush();
         Picture1_.setAccessibleName(viewName_);
         return false;
     default:

@@ -1,6 +1,6 @@
 #include "excite/chain_touch.h"
 
-#include "excite/hand_and_tape.h"
+#include "instrument/hand_and_tape.h"
 #include "sim/chain_view.h"
 
 #include <QGuiApplication>
@@ -30,7 +30,9 @@ bool ChainTouch::eventFilter(QObject* /*watched*/, QEvent* event) {
             touchEvent->device()->type() != QInputDevice::DeviceType::TouchScreen) {
             return false;
         }
+        Picture1_.prepare();
         touch(*touchEvent);
+        Picture1_.flush();
         // Taken, so the toolkit makes no mouse events of it as well.
         touchEvent->accept();
         return true;

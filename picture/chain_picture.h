@@ -19,8 +19,8 @@ public:
     using Pixel = std::uint32_t;
 
     static constexpr Pixel pixelOf(Chain::Rgb colour) {
-        return 0xFF000000u | static_cast<Pixel>(colour.r) << 16 |
-               static_cast<Pixel>(colour.g) << 8 | static_cast<Pixel>(colour.b);
+        return 0xFF000000u | (static_cast<Pixel>(colour.r) & 0xFFu) << 16 |
+               (static_cast<Pixel>(colour.g) & 0xFFu) << 8 | (static_cast<Pixel>(colour.b) & 0xFFu);
     }
 
     ChainPicture();

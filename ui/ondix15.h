@@ -1,7 +1,9 @@
 #pragma once
 
 #include "core/chain_state.h"
+#include "instrument/panels.h"
 #include "sim/chain_runner.h"
+#include "sim/panels_binding.h"
 #include "ui/main_controls.h"
 
 #include <QWidget>
@@ -37,6 +39,7 @@ public:
     void Form_Load();
 
     const MainControls& controls() const { return controls_; }
+    Panels& panels() { return panels_; }
 
 protected:
     // Closing the window while the run loop runs ends the program at once; while the run is
@@ -49,9 +52,16 @@ private:
     void connectKeysAndTouch();
     void connectOperatorControls();
     void connectInformation();
+    // A handler as the controls call it: the view's picture made ready to draw on first, what it
+    // drew on the screen afterwards.
+    template <typename Handler> void drawing(const Handler& handler);
+    template <typename Widget, typename Signal, typename Handler>
+    void connectDrawing(Widget* widget, Signal signal, const Handler& handler);
 
     ChainState& state_;
     MainControls controls_;
+    Panels panels_;
+    PanelsBinding binding_;
     std::unique_ptr<ChainRunner> runner_;
     std::unique_ptr<Markers> markers_;
     std::unique_ptr<HarmonicDrive> drive_;

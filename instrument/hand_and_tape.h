@@ -1,27 +1,28 @@
 #pragma once
 
-#include <QObject>
+#include "instrument/control.h"
 
 #include <cstdint>
 
-class ChainView;
-class QLabel;
-class QLineEdit;
+class ChainPicture;
+class Panels;
 struct ChainState;
 
 // The mouse in the chain view. The left button moves the left end to the pointer's height;
 // the right button rolls out a measuring tape from the press point towards the pointer, with
 // tick marks every 1, 5 and 10 units and the distance, cut down to tenths, beside the pointer.
-class HandAndTape : public QObject {
-    Q_OBJECT
-
+class HandAndTape {
 public:
-    // `Label3` names the fixed end and is hidden while the hand holds it; `Text1` is the
-    // tape's read-out.
-    HandAndTape(ChainState& state, ChainView& Picture1, QLabel& Label3, QLineEdit& Text1);
+    // "Festes Ende" names the fixed end and is hidden while the hand holds it; the tape's
+    // read-out follows the pointer while the tape is laid.
+    static constexpr Control kFixedEndLabel = Control::Label3;
+    static constexpr Control kTapeReadout = Control::Text1;
 
-    // The chain view's mouse events, with the codes and the position ChainView reports; the
-    // shift code is not used here.
+    // Writes the start captions of these controls.
+    HandAndTape(ChainState& state, ChainPicture& Picture1, Panels& panels);
+
+    // The chain view's mouse events, with the button code, the shift code (see InputCodes) and
+    // the position in user units; the shift code is not used here.
     void Picture1_MouseDown(int button, int shift, float x, float y);
     void Picture1_MouseMove(int button, int shift, float x, float y);
     void Picture1_MouseUp(int button, int shift, float x, float y);
@@ -32,7 +33,6 @@ private:
     void DrawTapeScale(float start, std::int16_t end);
 
     ChainState& state_;
-    ChainView& Picture1_;
-    QLabel& Label3_;
-    QLineEdit& Text1_;
+    ChainPicture& Picture1_;
+    Panels& panels_;
 };

@@ -1,13 +1,12 @@
-#include "excite/hand_and_tape.h"
+#include "instrument/hand_and_tape.h"
 
 #include "core/chain_constants.h"
 #include "core/chain_state.h"
 #include "core/float_status_check.h"
-#include "platform/locale_text.h"
-#include "sim/chain_view.h"
-
-#include <QLabel>
-#include <QLineEdit>
+#include "instrument/input_codes.h"
+#include "instrument/panels.h"
+#include "instrument/read_out_text.h"
+#include "picture/chain_picture.h"
 
 #include <array>
 #include <cmath>
@@ -15,8 +14,8 @@
 
 namespace {
 
-constexpr int kLeftButton = 1;
-constexpr int kRightButton = 2;
+using InputCodes::kLeftButton;
+using InputCodes::kRightButton;
 
 // The three rows of the tape's scale: every unit a short tick, every fifth a longer one and
 // every tenth the longest. All start at the press point, so the longer ticks cover the
@@ -43,15 +42,19 @@ std::int16_t nearestUnit(float x) {
 
 } // namespace
 
-HandAndTape::HandAndTape(ChainState& state, ChainView& Picture1, QLabel& Label3, QLineEdit& Text1)
-    : state_(state), Picture1_(Picture1), Label3_(Label3), Text1_(Text1) {}
+HandAndTape::HandAndTape(ChainState& state, ChainPicture& Picture1, Panels& panels)
+    : state_(state), Picture1_(Picture1), panels_(panels) {
+    panels.setCaption(kFixedEndLabel, "Festes Ende");
+    panels.setCaption(kTapeReadout, "Text1");
+    panels.setVisible(kTapeReadout, false);
+}
 
 void HandAndTape::Picture1_MouseDown(int button, int /*shift*/, float x, float y) {
     // Every press, whichever button, moves the tape's origin.
     state_.mouseX = x;
     state_.mouseY = y;
     if (button == kLeftButton) {
-        Label3_.hide();
+        panels_.setVisible(kFixedEndLabel, false);
     }
 }
 
@@ -62,7 +65,7 @@ void HandAndTape::Picture1_MouseMove(int button, int /*shift*/, float x, float y
         s.y[0] = y;
     }
     if (button == kRightButton) {
-        Text1_.setVisible(true);
+        panels_.setVisible(kTapeReadout, true);
         float top = 0;
         float distance = 0;
         {
@@ -71,16 +74,17 @@ void HandAndTape::Picture1_MouseMove(int button, int /*shift*/, float x, float y
             // Cut down to the tenth below, also for distances to the left of the press point.
             distance = static_cast<float>(std::floor(10.0 * (double(x) - double(s.mouseX))) / 10.0);
         }
-        Text1_.move(Picture1_.toPixel(x, top));
-        Text1_.setText(singleText(distance));
+        panels_.setPlace(kTapeReadout, x, top);
+        panels_.setCaption(kTapeReadout,
+                           ReadOutText::ofSingle(distance, panels_.decimalSeparator()));
         DrawTapeScale(s.mouseX, nearestUnit(x));
     } else {
-        Text1_.setVisible(false);
+        panels_.setVisible(kTapeReadout, false);
     }
 }
 
 void HandAndTape::Picture1_MouseUp(int /*button*/, int /*shift*/, float /*x*/, float /*y*/) {
-    Label3_.show();
+    panels_.setVisible(kFixedEndLabel, true);
 }
 
 void HandAndTape::DrawTapeScale(float start, std::int16_t end) {

@@ -1,28 +1,25 @@
 #pragma once
 
-#include <QObject>
+#include "instrument/control.h"
 
-class ChainRunner;
 class Markers;
-class QLabel;
-class QPushButton;
-class QWidget;
+class Panels;
+class RunLoop;
 struct ChainState;
 
 // Halting and continuing the run, and ending the program.
-class RunControls : public QObject {
-    Q_OBJECT
-
+class RunControls {
 public:
-    // The main window, which "Ende" unloads; the halt button, whose caption says what its next
-    // click does; the mode label in the chain view, which reads "Halt" while the run stands.
-    struct Controls {
-        QWidget& window;
-        QPushButton& Command11;
-        QLabel& Label6;
-    };
+    // The halt button, whose caption says what its next click does; the mode label in the chain
+    // view, which reads "Halt" while the run stands; the window, which "Ende" unloads, and the
+    // end button.
+    static constexpr Control kHaltButton = Control::Command11;
+    static constexpr Control kModeLabel = Control::Label6;
+    static constexpr Control kWindow = Control::Ondix15;
+    static constexpr Control kEndButton = Control::Command10;
 
-    RunControls(ChainState& state, ChainRunner& runner, Markers& markers, const Controls& controls);
+    // Writes the start captions of the two buttons.
+    RunControls(ChainState& state, RunLoop& runner, Markers& markers, Panels& panels);
 
     // "Halt" sets the flag at which the run loop returns at the top of its next pass. "Weiter"
     // continues from exactly the halted state by running the loop inside this handler, which
@@ -34,13 +31,13 @@ public:
     // "Ende": ends the program at once, from inside the run loop's yield or while halted. A
     // request to quit the application's event loop would never get back out through the
     // yield of a running loop.
-    [[noreturn]] void Command10_Click();
+    void Command10_Click();
 
 private:
     void showHalted();
 
     ChainState& state_;
-    ChainRunner& runner_;
+    RunLoop& runner_;
     Markers& markers_;
-    Controls c_;
+    Panels& panels_;
 };

@@ -1,7 +1,8 @@
-#include "controls/clearing.h"
+#include "instrument/clearing.h"
 
-#include "controls/markers.h"
 #include "core/chain_state.h"
+#include "instrument/markers.h"
+#include "instrument/panels.h"
 
 namespace {
 
@@ -13,7 +14,13 @@ void zero(ChainState::Row& row) {
 
 } // namespace
 
-Clearing::Clearing(ChainState& state, Markers& markers) : state_(state), markers_(markers) {}
+Clearing::Clearing(ChainState& state, Markers& markers, Panels& panels)
+    : state_(state), markers_(markers) {
+    panels.setCaption(kPanel, "Löschfunktionen");
+    panels.setCaption(kClearAll, "Löschen");
+    panels.setCaption(kClearVelocities, "v(i) = 0");
+    panels.setCaption(kClearDisplacements, "y(i) = 0");
+}
 
 void Clearing::Command1_Click() {
     zero(state_.v);

@@ -1,17 +1,24 @@
 #pragma once
 
-#include <QObject>
+#include "instrument/control.h"
 
 class Markers;
+class Panels;
 struct ChainState;
 
 // The clearing functions: the velocities, the displacements, or everything at once. The run
 // loop draws the masses again at its next pass, from wherever the chain then is.
-class Clearing : public QObject {
-    Q_OBJECT
-
+class Clearing {
 public:
-    Clearing(ChainState& state, Markers& markers);
+    // The panel "Löschfunktionen" and its three clearing buttons; the halt button in it is
+    // RunControls'.
+    static constexpr Control kPanel = Control::Frame3;
+    static constexpr Control kClearAll = Control::Command5;
+    static constexpr Control kClearVelocities = Control::Command1;
+    static constexpr Control kClearDisplacements = Control::Command2;
+
+    // Writes the captions of these controls.
+    Clearing(ChainState& state, Markers& markers, Panels& panels);
 
     // "v(i) = 0": the chain keeps its shape and swings on from rest under its springs.
     void Command1_Click();

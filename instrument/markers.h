@@ -1,15 +1,15 @@
 #pragma once
 
 struct ChainState;
-class ChainView;
+class ChainPicture;
 
 // The vertical lines that show the active medium options across the whole height of the chain
 // view: the damped loose end at x = 98, the obstacle at x = 48 and the boundary of the heavy
-// half at x = 47.5. Each drawing leaves the view at its resting pen width, which the run loop
+// half at x = 47.5. Each drawing leaves the picture at its resting pen width, which the run loop
 // relies on after its yield.
 class Markers {
 public:
-    Markers(const ChainState& state, ChainView& Picture1);
+    Markers(const ChainState& state, ChainPicture& Picture1);
 
     // Draws the markers of the options that are on, after the view has been cleared.
     void RestoreMarkers();
@@ -25,5 +25,5 @@ public:
 
 private:
     const ChainState& state_;
-    ChainView& Picture1_;
+    ChainPicture& Picture1_;
 };

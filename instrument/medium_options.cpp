@@ -1,15 +1,31 @@
-#include "controls/medium_options.h"
+#include "instrument/medium_options.h"
 
-#include "controls/markers.h"
 #include "core/chain_constants.h"
 #include "core/chain_state.h"
 #include "core/float_status_check.h"
-#include "platform/indicators.h"
+#include "instrument/indicators.h"
+#include "instrument/markers.h"
+#include "instrument/panels.h"
 
-#include <QLabel>
-
-MediumOptions::MediumOptions(ChainState& state, Markers& markers, const Controls& controls)
-    : state_(state), markers_(markers), c_(controls) {}
+MediumOptions::MediumOptions(ChainState& state, Markers& markers, Panels& panels)
+    : state_(state), markers_(markers), panels_(panels) {
+    panels.setCaption(kDampingPanel, "Dämpfung");
+    panels.setCaption(kDampingSwitch, onOffCaption());
+    panels.setCaption(kDampingIndicator, onOffText(true));
+    panels.setBack(kDampingIndicator, kIndicatorStartRed);
+    panels.setCaption(kRefractionPanel, "Brechung");
+    panels.setCaption(kRefractionSwitch, onOffCaption());
+    panels.setCaption(kRefractionIndicator, onOffText(false));
+    panels.setCaption(kObstaclePanel, "Hindernis");
+    panels.setCaption(kObstacleSwitch, onOffCaption());
+    panels.setCaption(kObstacleIndicator, onOffText(false));
+    panels.setCaption(kLooseEndLabel, "Loses Ende");
+    panels.setCaption(kDampingLabel, "Dämpfung On");
+    panels.setCaption(kLightHalfLabel, "m = 1");
+    panels.setVisible(kLightHalfLabel, false);
+    panels.setCaption(kHeavyHalfLabel, "m = 4");
+    panels.setVisible(kHeavyHalfLabel, false);
+}
 
 void MediumOptions::Command9_Click() {
     ChainState& s = state_;
@@ -24,15 +40,15 @@ void MediumOptions::Command9_Click() {
     const Chain::Rgb eraser = on ? Chain::kDampingMarker : Chain::kFreeEndEraser;
     s.endMarkG = static_cast<std::int16_t>(eraser.g);
     s.endMarkB = static_cast<std::int16_t>(eraser.b);
-    c_.Label5.setText(on ? QStringLiteral("Dämpfung on") : QStringLiteral("Dämpfung off"));
-    showSwitch(c_.Label9, on);
+    panels_.setCaption(kDampingLabel, on ? "Dämpfung on" : "Dämpfung off");
+    showSwitch(panels_, kDampingIndicator, on);
 }
 
 void MediumOptions::Command4_Click() {
     state_.obstacleOn = toggled(state_.obstacleOn);
     const bool on = state_.obstacleOn == 1;
     markers_.showObstacle(on);
-    showSwitch(c_.Label12, on);
+    showSwitch(panels_, kObstacleIndicator, on);
 }
 
 void MediumOptions::Command3_Click() {
@@ -49,7 +65,7 @@ void MediumOptions::Command3_Click() {
         // view loses those wide dots. The masses come back at the loop's next pass.
         markers_.clearView();
     }
-    c_.Label7.setVisible(on);
-    c_.Label8.setVisible(on);
-    showSwitch(c_.Label10, on);
+    panels_.setVisible(kLightHalfLabel, on);
+    panels_.setVisible(kHeavyHalfLabel, on);
+    showSwitch(panels_, kRefractionIndicator, on);
 }

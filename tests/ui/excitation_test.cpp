@@ -1,7 +1,7 @@
 // The left end and the tape: the drive through the real controls of the main window, the
 // tape's ticks and read-out from the view's image, and the mouse through real window events.
 
-#include "excite/hand_and_tape.h"
+#include "instrument/hand_and_tape.h"
 #include "sim/chain_view.h"
 #include "support/view_bench.h"
 #include "support/window_session.h"
@@ -36,7 +36,11 @@ double driveArgument(const ChainState& s) {
 struct TapeBench : ViewBench {
     QLabel* label3 = new QLabel(&view);
     QLineEdit* text1 = new QLineEdit(&view);
-    HandAndTape hand{state, view, *label3, *text1};
+    HandAndTape hand{state, view.picture(), panels};
+    TapeBench() {
+        binding.bind(Control::Label3, *label3);
+        binding.bind(Control::Text1, *text1);
+    }
     void measure(float from, float to, float y = 1) {
         hand.Picture1_MouseDown(2, 0, from, y);
         hand.Picture1_MouseMove(2, 0, to, y);

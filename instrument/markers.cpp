@@ -1,19 +1,18 @@
-#include "controls/markers.h"
+#include "instrument/markers.h"
 
 #include "core/chain_constants.h"
 #include "core/chain_state.h"
-#include "platform/qt_colour.h"
-#include "sim/chain_view.h"
+#include "picture/chain_picture.h"
 
 namespace {
 
-void fullHeightLine(ChainView& view, float x, QRgb colour) {
-    view.drawLine(x, Chain::kViewTop, x, Chain::kViewBottom, colour);
+void fullHeightLine(ChainPicture& picture, float x, Chain::Rgb colour) {
+    picture.drawLine(x, Chain::kViewTop, x, Chain::kViewBottom, ChainPicture::pixelOf(colour));
 }
 
 } // namespace
 
-Markers::Markers(const ChainState& state, ChainView& Picture1)
+Markers::Markers(const ChainState& state, ChainPicture& Picture1)
     : state_(state), Picture1_(Picture1) {}
 
 void Markers::RestoreMarkers() {
@@ -38,13 +37,13 @@ void Markers::showDamping(bool shown) {
     // Drawn at the resting width, the width of the end mass's dot that runs along it.
     Picture1_.setPenWidth(Chain::kRestingPen);
     fullHeightLine(Picture1_, Chain::kDampingMarkerX,
-                   toQRgb(shown ? Chain::kDampingMarker : Chain::kBackground));
+                   shown ? Chain::kDampingMarker : Chain::kBackground);
 }
 
 void Markers::showObstacle(bool shown) {
     Picture1_.setPenWidth(Chain::kThinPen);
     fullHeightLine(Picture1_, Chain::kObstacleMarkerX,
-                   toQRgb(shown ? Chain::kObstacleMarker : Chain::kBackground));
+                   shown ? Chain::kObstacleMarker : Chain::kBackground);
     Picture1_.setPenWidth(Chain::kRestingPen);
 }
 
@@ -55,7 +54,7 @@ void Markers::showRefraction(bool shown) {
         Picture1_.drawLine(Chain::kRefractionMarkerX, Chain::kViewTop, Chain::kRefractionMarkerX,
                            Chain::kViewBottom);
     } else {
-        fullHeightLine(Picture1_, Chain::kRefractionMarkerX, toQRgb(Chain::kBackground));
+        fullHeightLine(Picture1_, Chain::kRefractionMarkerX, Chain::kBackground);
     }
     Picture1_.setPenWidth(Chain::kRestingPen);
 }
