@@ -1,6 +1,6 @@
 #include "sim/chain_view.h"
 
-#include "core/chain_constants.h"
+#include "instrument/input_codes.h"
 
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -16,31 +16,13 @@
 namespace {
 
 int buttonCode(Qt::MouseButtons buttons) {
-    int code = 0;
-    if (buttons & Qt::LeftButton) {
-        code += 1;
-    }
-    if (buttons & Qt::RightButton) {
-        code += 2;
-    }
-    if (buttons & Qt::MiddleButton) {
-        code += 4;
-    }
-    return code;
+    return InputCodes::buttonCode(buttons & Qt::LeftButton, buttons & Qt::RightButton,
+                                  buttons & Qt::MiddleButton);
 }
 
 int shiftCode(Qt::KeyboardModifiers modifiers) {
-    int code = 0;
-    if (modifiers & Qt::ShiftModifier) {
-        code += 1;
-    }
-    if (modifiers & Qt::ControlModifier) {
-        code += 2;
-    }
-    if (modifiers & Qt::AltModifier) {
-        code += 4;
-    }
-    return code;
+    return InputCodes::shiftCode(modifiers & Qt::ShiftModifier, modifiers & Qt::ControlModifier,
+                                 modifiers & Qt::AltModifier);
 }
 
 } // namespace

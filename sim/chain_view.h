@@ -55,9 +55,8 @@ public:
     void flush();
 
 signals:
-    // Mouse events with the button code (1 left, 2 right, 4 middle; while moving, the sum of
-    // the buttons held), the shift code (1 Shift, 2 Ctrl, 4 Alt) and the position in user
-    // units. While a button is held the view keeps receiving moves beyond its edges.
+    // Mouse events with the button code and the shift code (see InputCodes) and the position
+    // in user units. While a button is held the view keeps receiving moves beyond its edges.
     void mouseDown(int button, int shift, float x, float y);
     void mouseMove(int button, int shift, float x, float y);
     void mouseUp(int button, int shift, float x, float y);

@@ -1,8 +1,8 @@
 #include "ui/ondix15.h"
 
 #include "core/chain_constants.h"
-#include "excite/chain_keys.h"
-#include "excite/chain_touch.h"
+#include "instrument/chain_keys.h"
+#include "instrument/chain_touch.h"
 #include "instrument/clearing.h"
 #include "instrument/clock_and_speed.h"
 #include "instrument/hand_and_tape.h"
@@ -14,6 +14,8 @@
 #include "platform/focus_mark.h"
 #include "platform/process_end.h"
 #include "sim/chain_view.h"
+#include "sim/chain_view_input.h"
+#include "sim/keyboard_pointer.h"
 #include "ui/info_button.h"
 #include "ui/main_layout.h"
 
@@ -126,10 +128,14 @@ void Ondix15::connectExcitation() {
 // The hand and the tape without a mouse: keys while the view has the focus, and fingers.
 void Ondix15::connectKeysAndTouch() {
     ChainView& view = *controls_.Picture1;
-    chainKeys_ = std::make_unique<ChainKeys>(state_, view, *handAndTape_, *controls_.Text1);
-    chainTouch_ = std::make_unique<ChainTouch>(view, *handAndTape_);
-    view.setToolTip(ChainKeys::keyList());
-    view.setAccessibleDescription(ChainKeys::keyList());
+    binding_.bind(ChainKeys::kPointer, *new KeyboardPointer(view));
+    chainKeys_ = std::make_unique<ChainKeys>(state_, *handAndTape_, panels_);
+    chainTouch_ = std::make_unique<ChainTouch>(*handAndTape_);
+    chainInput_ =
+        std::make_unique<ChainViewInput>(view, *chainKeys_, *chainTouch_, *controls_.Text1);
+    const QString keys = QString::fromStdString(ChainKeys::keyList());
+    view.setToolTip(keys);
+    view.setAccessibleDescription(keys);
     // Made after the keys' filter, so that it sees the keys they take; the window owns it.
     auto* focusMark = new FocusMark(view);
     focusMark->setObjectName(QStringLiteral("Picture1Focus"));

@@ -12,6 +12,7 @@
 
 class ChainKeys;
 class ChainTouch;
+class ChainViewInput;
 class Clearing;
 class ClockAndSpeed;
 class HandAndTape;
@@ -68,6 +69,7 @@ private:
     std::unique_ptr<HandAndTape> handAndTape_;
     std::unique_ptr<ChainKeys> chainKeys_;
     std::unique_ptr<ChainTouch> chainTouch_;
+    std::unique_ptr<ChainViewInput> chainInput_;
     std::unique_ptr<WaveCarrier> waveCarrier_;
     std::unique_ptr<MediumOptions> mediumOptions_;
     std::unique_ptr<Clearing> clearing_;

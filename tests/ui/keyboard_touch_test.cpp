@@ -2,7 +2,7 @@
 // must do what the mouse does at the same points, and the focus must show outside the view's
 // image. All in the main window.
 
-#include "excite/chain_touch.h"
+#include "instrument/input_codes.h"
 #include "sim/chain_view.h"
 #include "support/view_bench.h"
 #include "ui/ondix15.h"
@@ -128,6 +128,9 @@ void TestKeyboardTouch::focusShowsOutsideTheViewAndKeysNeedIt() {
     QVERIFY(view->toolTip().contains(u"Messband"));
     send(view, QStringLiteral("Tab"));
     QVERIFY(mark->isHidden() && pointer->isHidden() && w.c.HScroll1->hasFocus());
+    w.c.Text1->setFocus(Qt::MouseFocusReason); // the last stop; Tab goes round to the view
+    send(w.c.Text1, QStringLiteral("Tab"));
+    QVERIFY(view->hasFocus() && mark->isVisible());
 }
 
 void TestKeyboardTouch::fingersAreTheMouse() {
@@ -151,7 +154,7 @@ void TestKeyboardTouch::fingersAreTheMouse() {
 
     // Held still for the hold time, then moved: the tape, as the right button lays it.
     touch().press(0, {100, 400});
-    QTest::qWait(int(ChainTouch::kHoldMs) + 50);
+    QTest::qWait(int(InputCodes::kHoldMs) + 50);
     touch().move(0, {225, 400});
     touch().release(0, {225, 400});
     drag(Qt::RightButton, {100, 400}, {225, 400});

@@ -1,20 +1,18 @@
-#include "excite/chain_keys.h"
+#include "instrument/chain_keys.h"
 
+#include "core/chain_constants.h"
 #include "core/chain_state.h"
 #include "instrument/hand_and_tape.h"
-#include "sim/chain_view.h"
-#include "sim/keyboard_pointer.h"
-
-#include <QKeyEvent>
-#include <QLineEdit>
+#include "instrument/input_codes.h"
+#include "instrument/panels.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace {
 
-constexpr int kLeftButton = 1;
-constexpr int kRightButton = 2;
+using InputCodes::kLeftButton;
+using InputCodes::kRightButton;
 
 constexpr int kUp = 1;
 constexpr int kDown = 2;
@@ -27,13 +25,13 @@ constexpr int kStepAcross = 10;
 constexpr int kShiftStepAcross = 1;
 
 // The view's extent in tenths; the keys keep the end and the pointer within it.
-constexpr int kLeftmost = 0;
-constexpr int kRightmost = 1000;
-constexpr int kTopmost = -30;
-constexpr int kBottommost = 30;
+constexpr int kLeftmost = static_cast<int>(Chain::kViewLeft * 10);
+constexpr int kRightmost = static_cast<int>((Chain::kViewLeft + Chain::kViewWidth) * 10);
+constexpr int kTopmost = static_cast<int>(Chain::kViewTop * 10);
+constexpr int kBottommost = static_cast<int>(Chain::kViewBottom * 10);
 
 // The end's x, where mass 0 is drawn.
-constexpr float kEndX = 1;
+constexpr float kEndX = InputCodes::massX(0);
 
 float fromTenths(int tenths) {
     return static_cast<float>(tenths / 10.0);
@@ -57,76 +55,43 @@ float tapeEndFor(float origin, int tenths) {
     return x;
 }
 
-int shiftCode(Qt::KeyboardModifiers modifiers) {
-    return (modifiers & Qt::ShiftModifier ? 1 : 0) + (modifiers & Qt::ControlModifier ? 2 : 0) +
-           (modifiers & Qt::AltModifier ? 4 : 0);
-}
+using Key = ChainKeys::Key;
 
-bool endsTape(int key) {
-    return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space ||
-           key == Qt::Key_M;
+bool endsTape(Key key) {
+    return key == Key::Enter || key == Key::Space || key == Key::M;
 }
 
 } // namespace
 
-ChainKeys::ChainKeys(const ChainState& state, ChainView& Picture1, HandAndTape& hand,
-                     QLineEdit& Text1)
-    : state_(state), Picture1_(Picture1), hand_(hand), Text1_(Text1),
-      pointer_(new KeyboardPointer(Picture1)), viewName_(Picture1.accessibleName()) {
-    Picture1.installEventFilter(this);
-    connect(&Text1, &QLineEdit::textChanged, this, &ChainKeys::readOutChanged);
+ChainKeys::ChainKeys(const ChainState& state, HandAndTape& hand, Panels& panels)
+    : state_(state), hand_(hand), panels_(panels) {
+    panels.setVisible(kPointer, false);
 }
 
-QString ChainKeys::keyList() {
-    return QStringLiteral(
-        "Tastatur: Pfeil auf/ab bewegt das feste Ende (mit Umschalt in größeren Schritten), "
-        "Loslassen lässt es los. M zeigt den Zeiger für das Messband; die Pfeiltasten "
-        "bewegen ihn, Eingabe oder Leertaste legt das Messband an, Pfeil links/rechts rollt "
-        "es in ganzen Einheiten ab (mit Umschalt in Zehnteln), Eingabe oder Escape beendet es. "
-        "Berührung: mit einem Finger das feste Ende ziehen; den Finger eine halbe Sekunde "
-        "still halten und dann ziehen legt das Messband an.");
+std::string ChainKeys::keyList() {
+    return ("Tastatur: Pfeil auf/ab bewegt das feste Ende (mit Umschalt in größeren Schritten), "
+            "Loslassen lässt es los. M zeigt den Zeiger für das Messband; die Pfeiltasten "
+            "bewegen ihn, Eingabe oder Leertaste legt das Messband an, Pfeil links/rechts rollt "
+            "es in ganzen Einheiten ab (mit Umschalt in Zehnteln), Eingabe oder Escape beendet es. "
+            "Berührung: mit einem Finger das feste Ende ziehen; den Finger eine halbe Sekunde "
+            "still halten und dann ziehen legt das Messband an.");
 }
 
-bool ChainKeys::eventFilter(QObject* /*watched*/, QEvent* event) {
-    switch (event->type()) {
-    case QEvent::KeyPress: {
-        Picture1_.prepare();
-        const bool taken = keyPress(*static_cast<QKeyEvent*>(event));
-        Picture1_.flush();
-        return taken;
-    }
-    case QEvent::KeyRelease:
-        keyRelease(*static_cast<QKeyEvent*>(event));
-        return false;
-    case QEvent::FocusOut:
-        // A key released elsewhere never reaches the view.
-        Picture1_.prepare();
-        letGo();
-        Picture1_.flush();
-        Picture1_.setAccessibleName(viewName_);
-        return false;
-    default:
-        return false;
-    }
-}
-
-bool ChainKeys::keyPress(const QKeyEvent& event) {
-    const int key = event.key();
-    const bool shifted = (event.modifiers() & Qt::ShiftModifier) != 0;
-    const int shift = shiftCode(event.modifiers());
+bool ChainKeys::keyPress(Key key, int shift) {
+    const bool shifted = (shift & InputCodes::kShift) != 0;
     const int upDown = shifted ? kShiftStepUpDown : kStepUpDown;
     const int across = shifted ? kShiftStepAcross : kStepAcross;
     switch (mode_) {
     case Mode::Hand:
-        if (key == Qt::Key_Up || key == Qt::Key_Down) {
+        if (key == Key::Up || key == Key::Down) {
             if (heldKeys_ == 0) {
                 hand_.Picture1_MouseDown(kLeftButton, shift, kEndX, state_.y[0]);
             }
-            heldKeys_ |= key == Qt::Key_Up ? kUp : kDown;
-            moveEnd(key == Qt::Key_Up ? -upDown : upDown, shift);
+            heldKeys_ |= key == Key::Up ? kUp : kDown;
+            moveEnd(key == Key::Up ? -upDown : upDown, shift);
             return true;
         }
-        if (key == Qt::Key_M) {
+        if (key == Key::M) {
             letGo();
             mode_ = Mode::Pointing;
             movePointer(0, 0);
@@ -135,19 +100,19 @@ bool ChainKeys::keyPress(const QKeyEvent& event) {
         return false;
     case Mode::Pointing:
         switch (key) {
-        case Qt::Key_Left:
+        case Key::Left:
             movePointer(-across, 0);
             return true;
-        case Qt::Key_Right:
+        case Key::Right:
             movePointer(across, 0);
             return true;
-        case Qt::Key_Up:
+        case Key::Up:
             movePointer(0, -upDown);
             return true;
-        case Qt::Key_Down:
+        case Key::Down:
             movePointer(0, upDown);
             return true;
-        case Qt::Key_Escape:
+        case Key::Escape:
             letGo();
             return true;
         default:
@@ -158,31 +123,35 @@ bool ChainKeys::keyPress(const QKeyEvent& event) {
             return false;
         }
     case Mode::Tape:
-        if (key == Qt::Key_Left || key == Qt::Key_Right) {
-            unroll(key == Qt::Key_Left ? -across : across, shift);
+        if (key == Key::Left || key == Key::Right) {
+            unroll(key == Key::Left ? -across : across, shift);
             return true;
         }
-        if (endsTape(key) || key == Qt::Key_Escape) {
+        if (endsTape(key) || key == Key::Escape) {
             endTape(shift);
             return true;
         }
         // Up and Down would move the pointer off the tape's line; they do nothing here.
-        return key == Qt::Key_Up || key == Qt::Key_Down;
+        return key == Key::Up || key == Key::Down;
     }
     return false;
 }
 
-void ChainKeys::keyRelease(const QKeyEvent& event) {
+void ChainKeys::keyRelease(Key key, int shift, bool autoRepeat) {
     // A held key repeats as pairs of release and press, marked as repeats.
-    if (event.isAutoRepeat() || heldKeys_ == 0) {
+    if (autoRepeat || heldKeys_ == 0) {
         return;
     }
-    if (event.key() == Qt::Key_Up || event.key() == Qt::Key_Down) {
-        heldKeys_ &= ~(event.key() == Qt::Key_Up ? kUp : kDown);
+    if (key == Key::Up || key == Key::Down) {
+        heldKeys_ &= ~(key == Key::Up ? kUp : kDown);
         if (heldKeys_ == 0) {
-            hand_.Picture1_MouseUp(kLeftButton, shiftCode(event.modifiers()), kEndX, state_.y[0]);
+            hand_.Picture1_MouseUp(kLeftButton, shift, kEndX, state_.y[0]);
         }
     }
+}
+
+void ChainKeys::focusLost() {
+    letGo();
 }
 
 void ChainKeys::moveEnd(int tenths, int shift) {
@@ -201,7 +170,7 @@ void ChainKeys::moveEnd(int tenths, int shift) {
 void ChainKeys::movePointer(int dx, int dy) {
     pointerX_ = std::clamp(pointerX_ + dx, kLeftmost, kRightmost);
     pointerY_ = std::clamp(pointerY_ + dy, kTopmost, kBottommost);
-    pointer_->showAt(fromTenths(pointerX_), fromTenths(pointerY_));
+    showPointerAt(fromTenths(pointerX_), fromTenths(pointerY_));
 }
 
 void ChainKeys::layTape(int shift) {
@@ -217,7 +186,7 @@ void ChainKeys::unroll(int tenths, int shift) {
     tapeEnd_ = std::clamp(tapeEnd_ + tenths, kLeftmost, kRightmost);
     const float end = tapeEndFor(fromTenths(pointerX_), tapeEnd_ - pointerX_);
     hand_.Picture1_MouseMove(kRightButton, shift, end, fromTenths(pointerY_));
-    pointer_->showAt(end, fromTenths(pointerY_));
+    showPointerAt(end, fromTenths(pointerY_));
 }
 
 void ChainKeys::endTape(int shift) {
@@ -226,7 +195,7 @@ void ChainKeys::endTape(int shift) {
     // The next tape starts where this one ended, one wavelength after the other.
     pointerX_ = tapeEnd_;
     mode_ = Mode::Hand;
-    pointer_->hide();
+    hidePointer();
 }
 
 void ChainKeys::letGo() {
@@ -238,12 +207,14 @@ void ChainKeys::letGo() {
         endTape(0);
     }
     mode_ = Mode::Hand;
-    pointer_->hide();
+    hidePointer();
 }
 
-void ChainKeys::readOutChanged(const QString& text) {
-    // The view has the focus, so a screen reader speaks its name when it changes.
-    if (Picture1_.hasFocus()) {
-        Picture1_.setAccessibleName(viewName_ + QStringLiteral(", Messband ") + text);
-    }
+void ChainKeys::showPointerAt(float x, float y) {
+    panels_.setVisible(kPointer, true);
+    panels_.setPlace(kPointer, x, y);
+}
+
+void ChainKeys::hidePointer() {
+    panels_.setVisible(kPointer, false);
 }

@@ -1,13 +1,11 @@
 #pragma once
 
-#include <QObject>
-#include <QString>
+#include "instrument/control.h"
 
-class ChainView;
+#include <string>
+
 class HandAndTape;
-class KeyboardPointer;
-class QKeyEvent;
-class QLineEdit;
+class Panels;
 struct ChainState;
 
 // The hand and the tape from the keyboard, while the chain view has the focus. Every key acts
@@ -23,25 +21,29 @@ struct ChainState;
 // - While the tape is laid: Left/Right unroll its end a unit (Shift: a tenth); Enter, Space, M
 //   or Escape end it as the right button's release. Escape before the tape is laid puts the
 //   pointer away.
-class ChainKeys : public QObject {
-    Q_OBJECT
-
+class ChainKeys {
 public:
-    // `Text1` is the tape's read-out; a screen reader hears its reading through the view's
-    // accessible name while the view has the focus.
-    ChainKeys(const ChainState& state, ChainView& Picture1, HandAndTape& hand, QLineEdit& Text1);
+    // The keys that mean something here; a front end passes every other key as Other.
+    enum class Key { Up, Down, Left, Right, Enter, Space, M, Escape, Other };
+
+    // The point the keys move when the tape is laid without a mouse, a cross over the view.
+    static constexpr Control kPointer = Control::KeyboardPointer;
+
+    ChainKeys(const ChainState& state, HandAndTape& hand, Panels& panels);
 
     // The keys, in German, for the view's tooltip and accessible description.
-    static QString keyList();
+    static std::string keyList();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    // A key pressed (or a held key's repeat) with the shift code; true if the key was taken.
+    bool keyPress(Key key, int shift);
+    // A key released; a held key's repeats come as releases marked `autoRepeat`.
+    void keyRelease(Key key, int shift, bool autoRepeat);
+    // The view lost the focus: a key released elsewhere never reaches it.
+    void focusLost();
 
 private:
     enum class Mode { Hand, Pointing, Tape };
 
-    bool keyPress(const QKeyEvent& event);
-    void keyRelease(const QKeyEvent& event);
     void moveEnd(int tenths, int shift);
     void movePointer(int dx, int dy);
     void layTape(int shift);
@@ -49,14 +51,12 @@ private:
     void endTape(int shift);
     // The hand and the tape both end, as when every button is released.
     void letGo();
-    void readOutChanged(const QString& text);
+    void showPointerAt(float x, float y);
+    void hidePointer();
 
     const ChainState& state_;
-    ChainView& Picture1_;
     HandAndTape& hand_;
-    QLineEdit& Text1_;
-    KeyboardPointer* pointer_;
-    QString viewName_;
+    Panels& panels_;
 
     Mode mode_ = Mode::Hand;
     int heldKeys_ = 0; // Up and Down, while they hold the end
