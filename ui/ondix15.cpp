@@ -12,6 +12,7 @@
 #include "instrument/run_controls.h"
 #include "instrument/wave_carrier.h"
 #include "platform/focus_mark.h"
+#include "platform/locale_text.h"
 #include "platform/process_end.h"
 #include "sim/chain_view.h"
 #include "sim/chain_view_input.h"
@@ -21,7 +22,6 @@
 
 #include <QCloseEvent>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -30,7 +30,7 @@
 
 Ondix15::Ondix15(ChainState& state, ChainRunner::Yield yield, QWidget* parent)
     : QWidget(parent), state_(state), controls_(MainControls::createIn(*this)),
-      panels_(QLocale().decimalPoint().toStdString()), binding_(panels_, *controls_.Picture1),
+      panels_(localeDecimalSeparator()), binding_(panels_, *controls_.Picture1),
       runner_(
           std::make_unique<ChainRunner>(state_, *controls_.Picture1, panels_, std::move(yield))) {
     setObjectName(QStringLiteral("Ondix15"));

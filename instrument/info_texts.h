@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QStringList>
+#include <string_view>
+#include <vector>
 
 // The paragraphs of the two information windows, kept together in one file so that they can be
 // read and corrected in one place. Each paragraph fills one text block of its window, in the
@@ -9,9 +10,9 @@
 namespace InfoTexts {
 
 // The window on the torsion chain: nine paragraphs.
-QStringList torsionChain();
+std::vector<std::string_view> torsionChain();
 
 // The window on the pendulum chain: five paragraphs.
-QStringList pendulumChain();
+std::vector<std::string_view> pendulumChain();
 
 } // namespace InfoTexts
