@@ -1,9 +1,7 @@
-// The left end and the tape: the drive through the real controls of the main window, the
-// tape's ticks and read-out from the view's image, and the mouse through real window events.
+// The left end and the tape: the drive through the real controls of the main window, and the
+// mouse through real window events.
 
-#include "instrument/hand_and_tape.h"
 #include "sim/chain_view.h"
-#include "support/view_bench.h"
 #include "support/window_session.h"
 #include "ui/ondix15.h"
 
@@ -16,7 +14,6 @@
 #include <QWindow>
 
 #include <cmath>
-#include <map>
 #include <numbers>
 
 namespace {
@@ -30,41 +27,6 @@ QRgb colourOf(const QWidget& w, QPalette::ColorRole role) {
 // The sine's argument of the drive's last pass.
 double driveArgument(const ChainState& s) {
     return double(s.driveTime) * double(s.omega) + double(s.drivePhase);
-}
-
-// A view of 10 pixels per unit across and 100 up, with the controls the hand and tape touch.
-struct TapeBench : ViewBench {
-    QLabel* label3 = new QLabel(&view);
-    QLineEdit* text1 = new QLineEdit(&view);
-    HandAndTape hand{state, view.picture(), panels};
-    TapeBench() {
-        binding.bind(Control::Label3, *label3);
-        binding.bind(Control::Text1, *text1);
-    }
-    void measure(float from, float to, float y = 1) {
-        hand.Picture1_MouseDown(2, 0, from, y);
-        hand.Picture1_MouseMove(2, 0, to, y);
-    }
-};
-
-// Top row, bottom row and pixel count of the foreground pixels in each column of the image.
-struct Run {
-    int top = 1 << 30, bottom = -1, pixels = 0;
-};
-std::map<int, Run> inkByColumn(ChainView& view) {
-    std::map<int, Run> runs;
-    const QImage image = shownImage(view);
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            if (image.pixel(x, y) == view.foregroundColour()) {
-                Run& run = runs[x];
-                run.top = std::min(run.top, y);
-                run.bottom = std::max(run.bottom, y);
-                ++run.pixels;
-            }
-        }
-    }
-    return runs;
 }
 
 } // namespace
@@ -82,9 +44,6 @@ private slots:
     void draggedThumbWaitsForRelease();
     void periodChangeKeepsThePhase_data();
     void periodChangeKeepsThePhase();
-
-    void tape_data();
-    void tape();
 
     void handDragFromTheLabelBeyondTheView();
     void tapeReadOutStaysAndLetsPressesThrough();
@@ -199,43 +158,6 @@ void TestExcitation::periodChangeKeepsThePhase() {
     QVERIFY(std::abs(s().y[0] + std::sin(theta + step)) < 1e-6);
     QVERIFY(std::abs(s().y[0] - before) < 1.01 * step); // no jump
     QVERIFY(s().drivePhase > kTwoPi);                   // never wrapped
-}
-
-void TestExcitation::tape_data() {
-    QTest::addColumn<float>("from");
-    QTest::addColumn<float>("to");
-    QTest::addColumn<int>("ticks");
-    QTest::addColumn<QString>("text");
-    QTest::addRow("to 22.75: ticks up to 22.3, 12.45 reads 12,4")
-        << 10.3f << 22.75f << 13 << "12,4";
-    QTest::addRow("to 10.4: no tick; 10.4f - 10.3f, just below 0.1, reads 0")
-        << 10.3f << 10.4f << 0 << "0";
-    QTest::addRow("to 10.6: the end 11 takes the first tick") << 10.3f << 10.6f << 1 << "0,3";
-    QTest::addRow("leftwards: -2.35 reads -2,4, no ticks") << 10.0f << 7.65f << 0 << "-2,4";
-    QTest::addRow("12.99 reads 12,9") << 10.0f << 22.99f << 14 << "12,9";
-}
-
-void TestExcitation::tape() {
-    QFETCH(float, from);
-    QFETCH(float, to);
-    QFETCH(int, ticks);
-    QFETCH(QString, text);
-    TapeBench bench;
-    bench.measure(from, to);
-    QCOMPARE(bench.text1->text(), text);
-    QCOMPARE(bench.text1->pos(), bench.view.toPixel(to, 0.5)); // half a unit above the tape
-    QCOMPARE(penWidthNow(bench.view), 4);
-    // A tick every unit from the press point, every fifth longer, every tenth the longest.
-    const std::map<int, Run> ink = inkByColumn(bench.view);
-    QCOMPARE(int(ink.size()), ticks);
-    for (int k = 0; k < ticks; ++k) {
-        const double length = k % 10 == 0 ? 0.2 : k % 5 == 0 ? 0.15 : 0.1;
-        const QPoint base = bench.view.toPixel(from + k, 1);
-        const Run& run = ink.at(base.x());
-        QCOMPARE(run.bottom, base.y());
-        QCOMPARE(run.top, bench.view.toPixel(from + k, 1 - length).y());
-        QCOMPARE(run.pixels, run.bottom - run.top + 1); // one pixel wide, unbroken
-    }
 }
 
 void TestExcitation::handDragFromTheLabelBeyondTheView() {
