@@ -28,6 +28,7 @@ void ChainPicture::resize(int width, int height, double scale) {
 }
 
 void ChainPicture::clear() {
+    ++strokes_;
     std::fill(pixels_.begin(), pixels_.end(), background_);
     changes_.mark({0, 0, width_, height_});
 }
@@ -110,6 +111,7 @@ void ChainPicture::moveDot(float x, float fromY, float toY, Pixel eraser, Pixel 
 
 void ChainPicture::drawLine(float x1, float y1, float x2, float y2, Pixel colour) {
     // Bresenham between the two end pixels, a disc of the pen width at every step.
+    ++strokes_;
     const UserScale::Point a = toPixel(x1, y1);
     const UserScale::Point b = toPixel(x2, y2);
     // A disc centred up to a pen width outside the picture may still reach into it.

@@ -46,6 +46,10 @@ public:
     // Fills the whole picture with the background colour.
     void clear();
 
+    // How many times the picture was cleared or had a line drawn on it: a front end that shows
+    // the dots once per frame shows what a handler drew at once.
+    std::uint64_t strokes() const { return strokes_; }
+
     // The pen width in units (clamped to 1..100); dots and lines are drawn at it, scaled.
     void setPenWidth(int units);
     int penWidth() const { return penWidth_; }
@@ -83,6 +87,7 @@ private:
     double scale_ = 1;
     Pixel background_ = 0xFFFFFFFFu;
     Pixel foreground_ = 0xFF000000u;
+    std::uint64_t strokes_ = 0;
     int penWidth_ = 1;  // in units, as set
     int scaledPen_ = 1; // the same in pixels
 

@@ -54,6 +54,19 @@ public:
     // once per display frame.
     void flush();
 
+    // Around a handler that may draw: the picture made ready before; afterwards, if the handler
+    // cleared the picture or drew a line, the screen update requested at once, as for any
+    // drawing that is not the run loop's.
+    void beginDrawing() {
+        prepare();
+        strokesBefore_ = picture_.strokes();
+    }
+    void endDrawing() {
+        if (picture_.strokes() != strokesBefore_) {
+            flush();
+        }
+    }
+
 signals:
     // Mouse events with the button code and the shift code (see InputCodes) and the position
     // in user units. While a button is held the view keeps receiving moves beyond its edges.
@@ -86,6 +99,7 @@ private:
     QImage image_;
     QSize logicalSize_{0, 0}; // the widget's size the picture was made for
     qreal ratio_ = 1;         // device pixels per logical pixel
+    std::uint64_t strokesBefore_ = 0;
     // The rectangles handed to the screen and painted, as the toolkit takes them.
     std::vector<QRect> flushed_;
     std::vector<PixelRect> painted_;

@@ -84,18 +84,18 @@ bool ChainViewInput::eventFilter(QObject* /*watched*/, QEvent* event) {
     // What the rules draw goes to the screen at once.
     switch (event->type()) {
     case QEvent::KeyPress: {
-        view_.prepare();
+        view_.beginDrawing();
         const bool taken = keyPress(*static_cast<QKeyEvent*>(event));
-        view_.flush();
+        view_.endDrawing();
         return taken;
     }
     case QEvent::KeyRelease:
         keyRelease(*static_cast<QKeyEvent*>(event));
         return false;
     case QEvent::FocusOut:
-        view_.prepare();
+        view_.beginDrawing();
         keys_.focusLost();
-        view_.flush();
+        view_.endDrawing();
         view_.setAccessibleName(viewName_);
         return false;
     case QEvent::TouchBegin:
@@ -107,9 +107,9 @@ bool ChainViewInput::eventFilter(QObject* /*watched*/, QEvent* event) {
             touchEvent->device()->type() != QInputDevice::DeviceType::TouchScreen) {
             return false;
         }
-        view_.prepare();
+        view_.beginDrawing();
         touch(*touchEvent);
-        view_.flush();
+        view_.endDrawing();
         // Taken, so the toolkit makes no mouse events of it as well.
         touchEvent->accept();
         return true;

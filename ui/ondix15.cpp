@@ -84,9 +84,9 @@ void Ondix15::initialiseChain() {
 
 template <typename Handler> void Ondix15::drawing(const Handler& handler) {
     ChainView& view = *controls_.Picture1;
-    view.prepare();
+    view.beginDrawing();
     handler();
-    view.flush();
+    view.endDrawing();
 }
 
 template <typename Widget, typename Signal, typename Handler>

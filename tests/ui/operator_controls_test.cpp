@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -183,6 +184,18 @@ const ControlCase kControlCases[] = {
 };
 // clang-format on
 
+// The region of the paint events a widget receives.
+struct PaintedRegion : QObject {
+    explicit PaintedRegion(QWidget& widget) { widget.installEventFilter(this); }
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            region += static_cast<QPaintEvent*>(event)->region();
+        }
+        return false;
+    }
+    QRegion region;
+};
+
 } // namespace
 
 class TestOperatorControls : public QObject {
@@ -305,10 +318,13 @@ void TestOperatorControls::markersAtOnceMassesAtTheNextPass() {
     float mass47ErasedAt = 0; // the next pass erases mass 47 there, on the obstacle's line
     int drawnAtNextPass = -1;
     int obstacleGapsAtNextPass = -1;
-    const auto clear = [&] {
-        click(clearing);
+    const auto look = [&] {
         atOnce = clearedView(s);
         mass47ErasedAt = s.state.yShown[47];
+    };
+    const auto clear = [&] {
+        click(clearing);
+        look();
     };
     s.onPass = [&](int pass) {
         if (pass == 1) {
@@ -327,7 +343,15 @@ void TestOperatorControls::markersAtOnceMassesAtTheNextPass() {
     s.start();
     if (halted) {
         QCOMPARE(s.pass, kClearingPass);
-        clear();
+        QTest::qWait(50);
+        {
+            // The cleared view goes to the screen at once, though no pass runs.
+            const PaintedRegion painted(s.view());
+            click(clearing);
+            QTest::qWait(50);
+            QCOMPARE(painted.region.boundingRect(), s.view().rect());
+        }
+        look();
         // Nothing moves or is drawn while the run stands.
         QTest::qWait(50);
         QCOMPARE(drawnMasses(s), 0);
