@@ -1,52 +1,41 @@
 #pragma once
 
-#include <QAbstractButton>
 #include <QFile>
-#include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QScrollBar>
 #include <QTest>
 #include <QWidget>
 
-// A window's named widgets as text, one line each, indented by depth: object name, class,
-// caption, font, geometry within the parent, then only what differs from a widget's defaults
-// (hidden, checked, back colours set on purpose, alignment, a scroll bar's settings, accessible
-// name), and last the keyboard focus order from the first named widget that takes Tab.
+// A window's named widgets as text, one line each, indented by depth: name, class, caption,
+// font, place within the parent, then what differs from a widget's defaults (hidden, checked,
+// back colours set on purpose, a label's alignment and frame, a scroll bar's settings, the
+// accessible name); last the keyboard focus order.
 inline QString controlTree(const QWidget& window) {
     QString text;
     const auto describe = [&](const auto& self, const QWidget& w, int depth) -> void {
-        if (!w.objectName().isEmpty()) {
-            const QRect g = w.geometry();
-            QString line = QString(depth * 2, u' ') + w.objectName() + u' ' +
-                           QLatin1String(w.metaObject()->className());
-            QString caption = w.windowTitle();
-            if (const auto* b = qobject_cast<const QAbstractButton*>(&w)) {
-                caption = b->text();
-            } else if (const auto* l = qobject_cast<const QLabel*>(&w)) {
-                caption = l->text();
-            } else if (const auto* e = qobject_cast<const QLineEdit*>(&w)) {
-                caption = e->text();
-            } else if (const auto* f = qobject_cast<const QGroupBox*>(&w)) {
-                caption = f->title();
-            }
-            line += QStringLiteral(" \"%1\" %2 %3pt")
-                        .arg(caption, w.font().family())
-                        .arg(w.font().pointSizeF());
-            if (!w.isWindow()) { // where the window system puts it is not the window's
-                line += QStringLiteral(" %1,%2 %3x%4")
-                            .arg(g.x())
-                            .arg(g.y())
-                            .arg(g.width())
-                            .arg(g.height());
-            }
+        const bool named = !w.objectName().isEmpty();
+        if (named) {
+            const QVariant title = w.property("title");
+            const QString caption = w.isWindow()      ? w.windowTitle()
+                                    : title.isValid() ? title.toString()
+                                                      : w.property("text").toString();
+            QString line =
+                QStringLiteral("%1%2 %3 \"%4\" %5 %6pt")
+                    .arg(QString(depth * 2, u' '), w.objectName(),
+                         QLatin1String(w.metaObject()->className()), caption, w.font().family())
+                    .arg(w.font().pointSizeF());
+            const QRect g = w.geometry(); // where the window system puts a window is not its own
+            line += w.isWindow() ? QString()
+                                 : QStringLiteral(" %1,%2 %3x%4")
+                                       .arg(g.x())
+                                       .arg(g.y())
+                                       .arg(g.width())
+                                       .arg(g.height());
             line += w.isHidden() ? QStringLiteral(" hidden") : QString();
-            if (const auto* b = qobject_cast<const QAbstractButton*>(&w); b && b->isChecked()) {
-                line += QStringLiteral(" checked");
-            }
+            line += w.property("checked").toBool() ? QStringLiteral(" checked") : QString();
             for (const auto role : {QPalette::Window, QPalette::Base}) {
                 if (w.palette().isBrushSet(QPalette::Active, role)) {
-                    line += QStringLiteral(" back %1").arg(w.palette().color(role).name());
+                    line += QStringLiteral(" back ") + w.palette().color(role).name();
                 }
             }
             if (const auto* l = qobject_cast<const QLabel*>(&w)) {
@@ -69,54 +58,44 @@ inline QString controlTree(const QWidget& window) {
             text += line + u'\n';
         }
         for (const QObject* child : w.children()) {
-            if (const auto* widget = qobject_cast<const QWidget*>(child)) {
-                self(self, *widget, depth + (w.objectName().isEmpty() ? 0 : 1));
+            if (child->isWidgetType()) {
+                self(self, *static_cast<const QWidget*>(child), depth + (named ? 1 : 0));
             }
         }
     };
     describe(describe, window, 0);
-    // The focus chain, from the first widget that takes Tab, once round.
-    const QWidget* first = window.nextInFocusChain();
-    while (first != &window && !(first->focusPolicy() & Qt::TabFocus)) {
-        first = first->nextInFocusChain();
-    }
     text += QStringLiteral("focus:");
-    const QWidget* w = first;
-    do {
+    const QWidget* w = &window;
+    while ((w = w->nextInFocusChain()) != &window) {
         if ((w->focusPolicy() & Qt::TabFocus) != 0 && !w->objectName().isEmpty()) {
             text += u' ' + w->objectName();
         }
-        w = w->nextInFocusChain();
-    } while (w != first);
+    }
     return text + u'\n';
 }
 
-// Compares a text with a golden file of the test's resources (":/golden/<name>"). On a
-// difference the text is written to <name>.actual in the working folder, for a diff; with
-// ONDIX_UPDATE_GOLDEN=1 it is written over the golden file in the source tree instead.
+// Compares a text with a golden file among the test's resources (":/golden/<name>"); where they
+// differ, the text is written to <name>.actual for a diff. With ONDIX_UPDATE_GOLDEN=1 the text
+// is written over the golden file in the source tree instead.
 inline void checkGolden(const QString& actual, const QString& name) {
-    if (qEnvironmentVariableIntValue("ONDIX_UPDATE_GOLDEN") == 1) {
-        QFile out(QStringLiteral(QT_TESTCASE_SOURCEDIR "/") + name);
-        QVERIFY(out.open(QIODevice::WriteOnly));
-        out.write(actual.toUtf8());
+    const bool update = qEnvironmentVariableIntValue("ONDIX_UPDATE_GOLDEN") == 1;
+    QFile golden(update ? QStringLiteral(QT_TESTCASE_SOURCEDIR "/") + name
+                        : QStringLiteral(":/golden/") + name);
+    QVERIFY(golden.open(update ? QIODevice::WriteOnly : QIODevice::ReadOnly));
+    if (update) {
+        golden.write(actual.toUtf8());
         return;
     }
-    QFile golden(QStringLiteral(":/golden/") + name);
-    QVERIFY(golden.open(QIODevice::ReadOnly));
-    const QString expected = QString::fromUtf8(golden.readAll());
-    if (actual != expected) {
-        QFile out(name + QStringLiteral(".actual"));
-        QVERIFY(out.open(QIODevice::WriteOnly));
-        out.write(actual.toUtf8());
-        const QStringList a = actual.split(u'\n');
-        const QStringList e = expected.split(u'\n');
-        qsizetype i = 0;
-        while (i < a.size() && i < e.size() && a[i] == e[i]) {
-            ++i;
+    const QStringList expected = QString::fromUtf8(golden.readAll()).split(u'\n');
+    const QStringList lines = actual.split(u'\n');
+    QFile out(name + QStringLiteral(".actual"));
+    for (qsizetype i = 0; i < std::max(lines.size(), expected.size()); ++i) {
+        if (lines.value(i) != expected.value(i) && out.open(QIODevice::WriteOnly)) {
+            out.write(actual.toUtf8());
         }
-        QFAIL(qPrintable(QStringLiteral("line %1 differs (diff %2 %3):\n- %4\n+ %5")
-                             .arg(i + 1)
-                             .arg(name, out.fileName())
-                             .arg(e.value(i), a.value(i))));
+        QVERIFY2(lines.value(i) == expected.value(i),
+                 qPrintable(QStringLiteral("line %1 (diff %2 %3):\n- %4\n+ %5")
+                                .arg(i + 1)
+                                .arg(name, out.fileName(), expected.value(i), lines.value(i))));
     }
 }
