@@ -3,7 +3,7 @@
 #include <array>
 #include <string_view>
 
-// The controls of the main window, by their seed names (kind and number), the window itself and
+// The controls of the main window, by their names on the form (kind and number), the window and
 // the keyboard pointer in the chain view. The names are the controls' identities: a front end
 // gives each control its name (the desktop as the widget's object name), and the handlers keep
 // role names for the ones they touch (`constexpr Control kTapeReadout = Control::Text1`).
