@@ -5,13 +5,13 @@
 #include "core/chain_constants.h"
 #include "core/chain_physics.h"
 #include "core/chain_state.h"
+#include "instrument/panels.h"
 #include "platform/qt_colour.h"
 #include "probes/counting_allocator.h"
 #include "sim/chain_runner.h"
 #include "sim/chain_view.h"
 
 #include <QApplication>
-#include <QLineEdit>
 #include <benchmark/benchmark.h>
 
 #include <optional>
@@ -53,11 +53,11 @@ void BM_DrawPass(benchmark::State& state) {
         state.SkipWithError("the chain view has no image of 1920 x 700 pixels");
         return;
     }
-    QLineEdit readout;
+    Panels panels;
     // The run loop as the program runs it, one pass per iteration: the first pass warms up, then
     // each yield asks for the next iteration and halts the run when there is none.
     std::optional<AllocationCounter> allocations;
-    ChainRunner runner(chain, view, readout, [&](const ChainRunner::ShowFrame& /*show*/) {
+    ChainRunner runner(chain, view, panels, [&](const ChainRunner::ShowFrame& /*show*/) {
         if (!allocations) {
             allocations.emplace();
         }

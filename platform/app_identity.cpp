@@ -1,6 +1,6 @@
 #include "platform/app_identity.h"
 
-#include "platform/version.h"
+#include "core/version.h"
 
 #include <QApplication>
 #include <QDir>
@@ -31,5 +31,5 @@ void installApplicationIdentity() {
 }
 
 QString creditLine() {
-    return QStringLiteral("Ondix-Lehrmittel " ONDIX_VERSION);
+    return QStringLiteral(ONDIX_CREDIT_LINE);
 }

@@ -1,7 +1,6 @@
 #pragma once
 
-#include <QString>
+#include <string>
 
-// Read-out text of a number with the user's decimal separator (see number_text.h).
-QString singleText(float value);
-QString doubleText(double value);
+// The user's decimal separator, which the read-outs' number text takes (see ReadOutText).
+std::string localeDecimalSeparator();

@@ -1,6 +1,6 @@
 #include "sim/chain_view.h"
 
-#include "core/chain_constants.h"
+#include "instrument/input_codes.h"
 
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -15,63 +15,30 @@
 
 namespace {
 
-// Pixel positions far outside the view (a left end dragged miles away) are clamped well
-// before integer overflow; the clipping then discards them.
-constexpr double kPixelLimit = 1.0e6;
-
-int toPixelCoordinate(double value) {
-    if (!(value > -kPixelLimit)) { // also catches NaN
-        return static_cast<int>(-kPixelLimit);
-    }
-    if (value > kPixelLimit) {
-        return static_cast<int>(kPixelLimit);
-    }
-    return static_cast<int>(std::floor(value + 0.5));
-}
-
 int buttonCode(Qt::MouseButtons buttons) {
-    int code = 0;
-    if (buttons & Qt::LeftButton) {
-        code += 1;
-    }
-    if (buttons & Qt::RightButton) {
-        code += 2;
-    }
-    if (buttons & Qt::MiddleButton) {
-        code += 4;
-    }
-    return code;
+    return InputCodes::buttonCode(buttons & Qt::LeftButton, buttons & Qt::RightButton,
+                                  buttons & Qt::MiddleButton);
 }
 
 int shiftCode(Qt::KeyboardModifiers modifiers) {
-    int code = 0;
-    if (modifiers & Qt::ShiftModifier) {
-        code += 1;
-    }
-    if (modifiers & Qt::ControlModifier) {
-        code += 2;
-    }
-    if (modifiers & Qt::AltModifier) {
-        code += 4;
-    }
-    return code;
+    return InputCodes::shiftCode(modifiers & Qt::ShiftModifier, modifiers & Qt::ControlModifier,
+                                 modifiers & Qt::AltModifier);
 }
 
 } // namespace
 
-ChainView::ChainView(QWidget* parent) : QWidget(parent), background_(qRgb(255, 255, 255)) {
+ChainView::ChainView(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
-    for (int d = 1; d <= kCachedDiscs; ++d) {
-        discFor(d);
-    }
+    picture_.setBackground(qRgb(255, 255, 255));
+    picture_.setForeground(foregroundColour());
 }
 
 void ChainView::setBackgroundColour(QRgb colour) {
     // Like a picture box, a new background colour clears the view.
-    background_ = colour;
+    picture_.setBackground(colour);
     clear();
 }
 
@@ -79,159 +46,49 @@ QRgb ChainView::foregroundColour() const {
     return palette().color(QPalette::WindowText).rgb();
 }
 
+void ChainView::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::PaletteChange) {
+        picture_.setForeground(foregroundColour());
+    }
+    QWidget::changeEvent(event);
+}
+
 void ChainView::clear() {
     syncImageScale();
-    if (!image_.isNull()) {
-        image_.fill(background_);
-        dirty_.mark(image_.rect());
-    }
+    picture_.clear();
     flush();
 }
 
 void ChainView::setPenWidth(int pixels) {
-    penWidth_ = std::clamp(pixels, 1, 100);
-    devicePen_ = std::max(1, static_cast<int>(std::lround(penWidth_ * ratio_)));
+    picture_.setPenWidth(pixels);
 }
 
 QPoint ChainView::toPixel(double x, double y) const {
-    const double px = (x - Chain::kViewLeft) * width() / Chain::kViewWidth;
-    const double py = (y - Chain::kViewTop) * height() / Chain::kViewHeight;
-    return {toPixelCoordinate(px), toPixelCoordinate(py)};
+    const UserScale::Point p = UserScale::toPixel(x, y, width(), height());
+    return {p.x, p.y};
 }
 
 QPoint ChainView::toDevicePixel(double x, double y) const {
-    const double px = (x - Chain::kViewLeft) * imageSize_.width() / Chain::kViewWidth;
-    const double py = (y - Chain::kViewTop) * imageSize_.height() / Chain::kViewHeight;
-    return {toPixelCoordinate(px), toPixelCoordinate(py)};
+    const UserScale::Point p = picture_.toPixel(x, y);
+    return {p.x, p.y};
 }
 
 float ChainView::toUserX(double pixelX) const {
-    if (width() <= 0) {
-        return Chain::kViewLeft;
-    }
-    return static_cast<float>(Chain::kViewLeft + pixelX * Chain::kViewWidth / width());
+    return UserScale::toUserX(pixelX, width());
 }
 
 float ChainView::toUserY(double pixelY) const {
-    if (height() <= 0) {
-        return Chain::kViewTop;
-    }
-    return static_cast<float>(Chain::kViewTop + pixelY * Chain::kViewHeight / height());
-}
-
-const ChainView::Disc& ChainView::discFor(int diameter) {
-    Disc* disc = diameter <= kCachedDiscs ? &discs_[diameter] : &otherDisc_;
-    if (diameter > kCachedDiscs && otherDiameter_ != diameter) {
-        disc->clear();
-        otherDiameter_ = diameter;
-    }
-    if (!disc->empty()) {
-        return *disc;
-    }
-    // Pixel (col, row) of the diameter x diameter box belongs to the disc when its centre lies
-    // within the circle through the box's edge midpoints.
-    const double r = diameter / 2.0;
-    for (int row = 0; row < diameter; ++row) {
-        const double dy = row + 0.5 - r;
-        int begin = diameter;
-        int end = 0;
-        for (int col = 0; col < diameter; ++col) {
-            const double dx = col + 0.5 - r;
-            if (dx * dx + dy * dy <= r * r) {
-                begin = std::min(begin, col);
-                end = col + 1;
-            }
-        }
-        disc->push_back({begin, std::max(begin, end)});
-    }
-    return *disc;
-}
-
-void ChainView::stamp(QPoint centre, QRgb colour, bool mayBeUnchanged) {
-    const Disc& disc = discFor(devicePen_);
-    const int left = centre.x() - devicePen_ / 2;
-    const int top = centre.y() - devicePen_ / 2;
-    const int width = imageSize_.width();
-    const int height = imageSize_.height();
-    if (left >= width || top >= height || left + devicePen_ <= 0 || top + devicePen_ <= 0) {
-        return;
-    }
-    // One detach check per dot, not per row.
-    uchar* const bits = image_.bits();
-    const qsizetype bytesPerLine = image_.bytesPerLine();
-    bool changed = !mayBeUnchanged;
-    for (int row = 0; row < devicePen_; ++row) {
-        const int y = top + row;
-        if (y < 0 || y >= height) {
-            continue;
-        }
-        const int begin = std::max(0, left + disc[row].begin);
-        const int end = std::min(width, left + disc[row].end);
-        if (begin >= end) {
-            continue;
-        }
-        auto* line = reinterpret_cast<QRgb*>(bits + y * bytesPerLine);
-        if (!changed) {
-            changed =
-                std::any_of(line + begin, line + end, [colour](QRgb p) { return p != colour; });
-        }
-        std::fill(line + begin, line + end, colour);
-    }
-    // A dot drawn again over itself changes nothing the screen has to be told of.
-    if (changed) {
-        dirty_.mark(QRect(left, top, devicePen_, devicePen_));
-    }
+    return UserScale::toUserY(pixelY, height());
 }
 
 void ChainView::moveDot(float x, float fromY, float toY, QRgb eraser, QRgb colour) {
-    syncImageSize();
-    const QPoint from = toDevicePixel(x, fromY);
-    const QPoint to = toDevicePixel(x, toY);
-    if (from != to) {
-        // A dot that moved changed its pixels; only one drawn over itself is worth the check.
-        stamp(from, eraser, false);
-        stamp(to, colour, false);
-    } else {
-        stamp(to, colour, true);
-    }
+    prepare();
+    picture_.moveDot(x, fromY, toY, eraser, colour);
 }
 
 void ChainView::drawLine(float x1, float y1, float x2, float y2, QRgb colour) {
-    // Bresenham between the two end pixels, a disc of the pen width at every step.
-    syncImageSize();
-    const QPoint a = toDevicePixel(x1, y1);
-    const QPoint b = toDevicePixel(x2, y2);
-    const QRect reach = image_.rect().adjusted(-devicePen_, -devicePen_, devicePen_, devicePen_);
-    const bool missesView = (a.x() < reach.left() && b.x() < reach.left()) ||
-                            (a.x() > reach.right() && b.x() > reach.right()) ||
-                            (a.y() < reach.top() && b.y() < reach.top()) ||
-                            (a.y() > reach.bottom() && b.y() > reach.bottom());
-    if (!missesView) {
-        int x = a.x();
-        int y = a.y();
-        const int dx = std::abs(b.x() - x);
-        const int dy = -std::abs(b.y() - y);
-        const int sx = x < b.x() ? 1 : -1;
-        const int sy = y < b.y() ? 1 : -1;
-        int error = dx + dy;
-        for (;;) {
-            if (reach.contains(x, y)) {
-                stamp({x, y}, colour, true);
-            }
-            if (x == b.x() && y == b.y()) {
-                break;
-            }
-            const int e2 = 2 * error;
-            if (e2 >= dy) {
-                error += dy;
-                x += sx;
-            }
-            if (e2 <= dx) {
-                error += dx;
-                y += sy;
-            }
-        }
-    }
+    prepare();
+    picture_.drawLine(x1, y1, x2, y2, colour);
     flush();
 }
 
@@ -241,16 +98,20 @@ void ChainView::drawLine(float x1, float y1, float x2, float y2) {
 
 void ChainView::flush() {
     syncImageScale();
-    const std::vector<QRect>& changed = dirty_.take();
+    const std::vector<PixelRect>& changed = picture_.changes().take();
     if (!changed.empty()) {
         QRegion region;
         if (ratio_ == 1) {
-            region.setRects(changed.data(), static_cast<int>(changed.size()));
+            flushed_.clear();
+            for (const PixelRect& r : changed) {
+                flushed_.emplace_back(r.x, r.y, r.width, r.height);
+            }
+            region.setRects(flushed_.data(), static_cast<int>(flushed_.size()));
         } else {
             // Each device rectangle widened to the logical pixels that cover it.
-            for (const QRect& rect : changed) {
-                const int left = static_cast<int>(std::floor(rect.left() / ratio_));
-                const int top = static_cast<int>(std::floor(rect.top() / ratio_));
+            for (const PixelRect& rect : changed) {
+                const int left = static_cast<int>(std::floor(rect.x / ratio_));
+                const int top = static_cast<int>(std::floor(rect.y / ratio_));
                 const int right = static_cast<int>(std::ceil((rect.right() + 1) / ratio_));
                 const int bottom = static_cast<int>(std::ceil((rect.bottom() + 1) / ratio_));
                 region += QRect(left, top, right - left, bottom - top);
@@ -263,7 +124,12 @@ void ChainView::flush() {
 void ChainView::paintEvent(QPaintEvent* event) {
     syncImageScale();
     QPainter painter(this);
-    for (const QRect& rect : dirty_.mergedColumns(event->region())) {
+    painted_.clear();
+    for (const QRect& r : event->region()) {
+        painted_.push_back({r.x(), r.y(), r.width(), r.height()});
+    }
+    for (const PixelRect& merged : picture_.changes().mergedColumns(painted_)) {
+        const QRect rect(merged.x, merged.y, merged.width, merged.height);
         if (ratio_ == 1) {
             painter.drawImage(rect, image_, rect);
         } else {
@@ -280,21 +146,27 @@ void ChainView::resizeEvent(QResizeEvent* /*event*/) {
 }
 
 void ChainView::resizeImage() {
-    ratio_ = devicePixelRatioF();
-    const QSize deviceSize(static_cast<int>(std::lround(width() * ratio_)),
-                           static_cast<int>(std::lround(height() * ratio_)));
-    QImage resized(deviceSize, QImage::Format_RGB32);
-    resized.setDevicePixelRatio(ratio_);
-    resized.fill(background_);
-    if (!image_.isNull()) {
-        QPainter painter(&resized);
-        painter.drawImage(QPointF(0, 0), image_);
+    const qreal ratio = devicePixelRatioF();
+    const int width = static_cast<int>(std::lround(this->width() * ratio));
+    const int height = static_cast<int>(std::lround(this->height() * ratio));
+    if (ratio == ratio_ || image_.isNull()) {
+        picture_.resize(width, height, ratio);
+    } else {
+        // On a screen of another scale the old picture is drawn again at the new one.
+        const QImage old = image_.copy();
+        picture_.resize(width, height, ratio);
+        picture_.clear();
+        image_ = QImage(reinterpret_cast<uchar*>(picture_.pixels()), width, height,
+                        width * qsizetype(sizeof(ChainPicture::Pixel)), QImage::Format_RGB32);
+        image_.setDevicePixelRatio(ratio);
+        QPainter painter(&image_);
+        painter.drawImage(QPointF(0, 0), old);
     }
-    image_ = resized;
-    imageSize_ = deviceSize;
+    ratio_ = ratio;
+    image_ = QImage(reinterpret_cast<uchar*>(picture_.pixels()), width, height,
+                    width * qsizetype(sizeof(ChainPicture::Pixel)), QImage::Format_RGB32);
+    image_.setDevicePixelRatio(ratio_);
     logicalSize_ = size();
-    setPenWidth(penWidth_);
-    dirty_.resize(imageSize_);
 }
 
 void ChainView::mousePressEvent(QMouseEvent* event) {

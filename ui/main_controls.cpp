@@ -1,10 +1,6 @@
 #include "ui/main_controls.h"
 
-#include "controls/wave_carrier.h"
-#include "core/chain_constants.h"
-#include "platform/app_identity.h"
-#include "platform/indicators.h"
-#include "platform/qt_colour.h"
+#include "instrument/control.h"
 #include "platform/ui_metrics.h"
 #include "sim/chain_view.h"
 #include "ui/opaque_text_box.h"
@@ -17,16 +13,12 @@
 #include <QRadioButton>
 #include <QScrollBar>
 
-#include <cmath>
-
 namespace {
 
 constexpr double kNormalPoints = 8.25;
 constexpr double kLargePoints = 9.75;
 
 constexpr QRgb kViewDesignBackground = qRgb(255, 255, 192);
-
-constexpr int kCaptionBlanks = 90;
 
 // Places a control in fixed units from its container's top-left corner.
 void placeFixed(QWidget& control, int left, int top, int width, int height) {
@@ -38,8 +30,14 @@ void sizeFixed(QWidget& control, int width, int height) {
     control.resize(UiMetrics::twipsToPixelsX(width), UiMetrics::twipsToPixelsY(height));
 }
 
-template <typename Control> Control* named(Control* control, const char* name, double points) {
-    control->setObjectName(QLatin1String(name));
+// Each control's object name is its name in the control map.
+void setName(QWidget& control, Control name) {
+    const std::string_view text = controlName(name);
+    control.setObjectName(QLatin1String(text.data(), qsizetype(text.size())));
+}
+
+template <typename Widget> Widget* named(Widget* control, Control name, double points) {
+    setName(*control, name);
     // Set on every control: a child would otherwise inherit the larger font of its panel.
     control->setFont(UiMetrics::sansSerif(points));
     return control;
@@ -47,22 +45,22 @@ template <typename Control> Control* named(Control* control, const char* name, d
 
 // A panel's caption sits on its outline at the top left, the outline running behind it, so the
 // controls placed from the panel's corner stand inside the outline.
-QGroupBox* addFrame(QWidget& window, const char* name, const QString& title) {
-    auto* frame = named(new QGroupBox(title, &window), name, kLargePoints);
+QGroupBox* addFrame(QWidget& window, Control name) {
+    auto* frame = named(new QGroupBox(&window), name, kLargePoints);
     frame->setStyleSheet(QStringLiteral(
         "QGroupBox { border: 1px solid palette(mid); margin-top: 0.5em; }"
         "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0px 2px; }"));
     return frame;
 }
 
-QPushButton* addButton(QWidget* parent, const char* name, const QString& caption, double points) {
-    return named(new WrappingPushButton(caption, parent), name, points);
+QPushButton* addButton(QWidget* parent, Control name, double points) {
+    return named(new WrappingPushButton(QString(), parent), name, points);
 }
 
 // Labels show their text from the top left and break it at blanks where it is wider than the
 // label. A plain label in a panel lets the panel's surface show through; the others are opaque.
-QLabel* addLabel(QWidget* parent, const char* name, const QString& caption, double points) {
-    auto* label = named(new QLabel(caption, parent), name, points);
+QLabel* addLabel(QWidget* parent, Control name, double points) {
+    auto* label = named(new QLabel(parent), name, points);
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setWordWrap(true);
@@ -72,8 +70,8 @@ QLabel* addLabel(QWidget* parent, const char* name, const QString& caption, doub
 // Labels in the chain view stand on the standard surface colour, not on the view's. The mouse
 // goes through them to the view: "Festes Ende" is where a student grabs the end, and it hides on
 // the press, which would otherwise cut the drag off from the view.
-QLabel* addViewLabel(QWidget* view, const char* name, const QString& caption) {
-    QLabel* label = addLabel(view, name, caption, kLargePoints);
+QLabel* addViewLabel(QWidget* view, Control name) {
+    QLabel* label = addLabel(view, name, kLargePoints);
     label->setAutoFillBackground(true);
     label->setAttribute(Qt::WA_TransparentForMouseEvents);
     return label;
@@ -88,33 +86,16 @@ void makeIndicator(QLabel& label) {
 }
 
 template <typename Box = QLineEdit>
-QLineEdit* addTextBox(QWidget* parent, const char* name, const QString& text,
-                      const QString& accessibleName, double points = kNormalPoints) {
-    auto* box = named(new Box(text, parent), name, points);
+QLineEdit* addTextBox(QWidget* parent, Control name, const QString& accessibleName,
+                      double points = kNormalPoints) {
+    auto* box = named(new Box(QString(), parent), name, points);
     box->setAccessibleName(accessibleName);
     return box;
 }
 
-// A scroll bar's value for a quantity it sets.
-int barValue(double quantity, double scale) {
-    return static_cast<int>(std::lround(quantity * scale));
-}
-
-struct ScrollSettings {
-    int min;
-    int max;
-    int value;
-    int smallChange;
-    int largeChange;
-};
-
-QScrollBar* addScrollBar(QWidget* parent, const char* name, const QString& accessibleName,
-                         const ScrollSettings& settings) {
+// Range and value are the handlers' (see Panels).
+QScrollBar* addScrollBar(QWidget* parent, Control name, const QString& accessibleName) {
     auto* bar = named(new QScrollBar(Qt::Horizontal, parent), name, kNormalPoints);
-    bar->setRange(settings.min, settings.max);
-    bar->setSingleStep(settings.smallChange);
-    bar->setPageStep(settings.largeChange);
-    bar->setValue(settings.value);
     // The change is reported after an arrow or track click and when a dragged thumb is
     // released, never while the thumb moves.
     bar->setTracking(false);
@@ -123,32 +104,32 @@ QScrollBar* addScrollBar(QWidget* parent, const char* name, const QString& acces
     return bar;
 }
 
-QRadioButton* addOption(QWidget* parent, const char* name, const QString& caption) {
-    return named(new QRadioButton(caption, parent), name, kLargePoints);
+QRadioButton* addOption(QWidget* parent, Control name) {
+    return named(new QRadioButton(parent), name, kLargePoints);
 }
 
 void createChainView(QWidget& window, MainControls& c) {
     c.Picture1 = new ChainView(&window);
-    c.Picture1->setObjectName(QStringLiteral("Picture1"));
+    setName(*c.Picture1, Control::Picture1);
     c.Picture1->setAccessibleName(QStringLiteral("Wellenmaschine"));
     c.Picture1->setBackgroundColour(kViewDesignBackground);
     QWidget* view = c.Picture1;
 
     // Their places in the view's own scale are given by the layout.
-    c.Label3 = addViewLabel(view, "Label3", QStringLiteral("Festes Ende"));
+    c.Label3 = addViewLabel(view, Control::Label3);
     sizeFixed(*c.Label3, 1215, 375);
-    c.Label4 = addViewLabel(view, "Label4", QStringLiteral("Loses Ende"));
+    c.Label4 = addViewLabel(view, Control::Label4);
     sizeFixed(*c.Label4, 1215, 375);
-    c.Label5 = addViewLabel(view, "Label5", QStringLiteral("Dämpfung On"));
+    c.Label5 = addViewLabel(view, Control::Label5);
     sizeFixed(*c.Label5, 1335, 375);
-    c.Label6 = addViewLabel(view, "Label6", QStringLiteral("Anregung von Hand"));
+    c.Label6 = addViewLabel(view, Control::Label6);
     sizeFixed(*c.Label6, 1935, 375);
-    c.Label7 = addViewLabel(view, "Label7", QStringLiteral("m = 1"));
+    c.Label7 = addViewLabel(view, Control::Label7);
     sizeFixed(*c.Label7, 615, 375);
-    c.Label8 = addViewLabel(view, "Label8", QStringLiteral("m = 4"));
+    c.Label8 = addViewLabel(view, Control::Label8);
     sizeFixed(*c.Label8, 615, 375);
 
-    c.Text1 = addTextBox(view, "Text1", QStringLiteral("Text1"), QStringLiteral("Messband"));
+    c.Text1 = addTextBox(view, Control::Text1, QStringLiteral("Messband"));
     placeFixed(*c.Text1, 2400, 120, 735, 375);
     // The tape's read-out follows the pointer; a press on it starts the next tape.
     c.Text1->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -157,40 +138,30 @@ void createChainView(QWidget& window, MainControls& c) {
 // Harmonic drive: amplitude and period with their read-outs, the drive's switch and state, and
 // the hint for moving the end by hand.
 void createExcitationPanel(QWidget& window, MainControls& c) {
-    QGroupBox* frame = c.Frame1 =
-        addFrame(window, "Frame1", QStringLiteral("Anregung am linken Ende"));
+    QGroupBox* frame = c.Frame1 = addFrame(window, Control::Frame1);
 
-    c.HScroll1 =
-        addScrollBar(frame, "HScroll1", QStringLiteral("Amplitude"),
-                     {1, 20, barValue(Chain::kStartAmplitude, Chain::kAmplitudeBarScale), 1, 1});
+    c.HScroll1 = addScrollBar(frame, Control::HScroll1, QStringLiteral("Amplitude"));
     placeFixed(*c.HScroll1, 240, 360, 1935, 375);
-    c.Label1 = addLabel(frame, "Label1", QStringLiteral("Amplitude"), kLargePoints);
+    c.Label1 = addLabel(frame, Control::Label1, kLargePoints);
     placeFixed(*c.Label1, 240, 720, 1815, 255);
-    c.Text2 = addTextBox(frame, "Text2", QStringLiteral("Text2"), QStringLiteral("Amplitude"));
+    c.Text2 = addTextBox(frame, Control::Text2, QStringLiteral("Amplitude"));
     placeFixed(*c.Text2, 2280, 360, 735, 375);
 
-    c.HScroll2 =
-        addScrollBar(frame, "HScroll2", QStringLiteral("Periode"),
-                     {10, 1000, barValue(Chain::kStartPeriod, Chain::kPeriodBarScale), 1, 10});
+    c.HScroll2 = addScrollBar(frame, Control::HScroll2, QStringLiteral("Periode"));
     placeFixed(*c.HScroll2, 240, 960, 1935, 375);
-    c.Label2 = addLabel(frame, "Label2", QStringLiteral("Periode"), kLargePoints);
+    c.Label2 = addLabel(frame, Control::Label2, kLargePoints);
     placeFixed(*c.Label2, 240, 1320, 1815, 375);
-    c.Text3 = addTextBox(frame, "Text3", QStringLiteral("Text3"), QStringLiteral("Periode"));
+    c.Text3 = addTextBox(frame, Control::Text3, QStringLiteral("Periode"));
     placeFixed(*c.Text3, 2280, 960, 735, 375);
 
-    c.Command7 =
-        addButton(frame, "Command7", QStringLiteral("Harmonisch ") + onOffCaption(), kLargePoints);
+    c.Command7 = addButton(frame, Control::Command7, kLargePoints);
     placeFixed(*c.Command7, 240, 1560, 1935, 375);
-    c.Text5 = addTextBox(frame, "Text5", QStringLiteral("Text5"),
-                         QStringLiteral("Zustand der harmonischen Anregung"));
+    c.Text5 =
+        addTextBox(frame, Control::Text5, QStringLiteral("Zustand der harmonischen Anregung"));
     placeFixed(*c.Text5, 2280, 1560, 735, 375);
 
-    c.Label13 = addLabel(frame, "Label13",
-                         QStringLiteral("Anregung von Hand:") + QString(18, QLatin1Char(' ')) +
-                             QStringLiteral("Linke Maustaste drücken und festes Ende ziehen"),
-                         kNormalPoints);
+    c.Label13 = addLabel(frame, Control::Label13, kNormalPoints);
     placeFixed(*c.Label13, 240, 2040, 2655, 735);
-    setBackColour(*c.Label13, kIndicatorStartRed);
     makeIndicator(*c.Label13);
 }
 
@@ -202,74 +173,67 @@ struct SwitchPanel {
     QLabel* indicator;
 };
 
-SwitchPanel addSwitchPanel(QWidget& window, const char* frameName, const QString& title,
-                           const char* buttonName, const char* indicatorName,
-                           const QString& state) {
-    QGroupBox* frame = addFrame(window, frameName, title);
-    QPushButton* button = addButton(frame, buttonName, onOffCaption(), kNormalPoints);
+SwitchPanel addSwitchPanel(QWidget& window, Control frameName, Control buttonName,
+                           Control indicatorName) {
+    QGroupBox* frame = addFrame(window, frameName);
+    QPushButton* button = addButton(frame, buttonName, kNormalPoints);
     placeFixed(*button, 120, 240, 1455, 375);
-    QLabel* indicator = addLabel(frame, indicatorName, state, kNormalPoints);
+    QLabel* indicator = addLabel(frame, indicatorName, kNormalPoints);
     placeFixed(*indicator, 1680, 240, 615, 375);
     makeIndicator(*indicator);
     return {frame, button, indicator};
 }
 
-// Damping of the loose end, on at start.
+// Damping of the loose end.
 void createDampingPanel(QWidget& window, MainControls& c) {
-    const SwitchPanel panel = addSwitchPanel(window, "Frame2", QStringLiteral("Dämpfung"),
-                                             "Command9", "Label9", onOffText(true));
+    const SwitchPanel panel =
+        addSwitchPanel(window, Control::Frame2, Control::Command9, Control::Label9);
     c.Frame2 = panel.frame;
     c.Command9 = panel.button;
     c.Label9 = panel.indicator;
-    setBackColour(*c.Label9, kIndicatorStartRed);
 }
 
 // Clearing everything, the velocities or the displacements; halt and continue.
 void createClearingPanel(QWidget& window, MainControls& c) {
-    QGroupBox* frame = c.Frame3 = addFrame(window, "Frame3", QStringLiteral("Löschfunktionen"));
-    c.Command5 = addButton(frame, "Command5", QStringLiteral("Löschen"), kLargePoints);
+    QGroupBox* frame = c.Frame3 = addFrame(window, Control::Frame3);
+    c.Command5 = addButton(frame, Control::Command5, kLargePoints);
     placeFixed(*c.Command5, 360, 360, 1455, 375);
-    c.Command11 = addButton(frame, "Command11", QStringLiteral("Halt"), kLargePoints);
+    c.Command11 = addButton(frame, Control::Command11, kLargePoints);
     placeFixed(*c.Command11, 2040, 360, 1335, 375);
-    c.Command1 = addButton(frame, "Command1", QStringLiteral("v(i) = 0"), kLargePoints);
+    c.Command1 = addButton(frame, Control::Command1, kLargePoints);
     placeFixed(*c.Command1, 360, 840, 1455, 375);
-    c.Command2 = addButton(frame, "Command2", QStringLiteral("y(i) = 0"), kLargePoints);
+    c.Command2 = addButton(frame, Control::Command2, kLargePoints);
     placeFixed(*c.Command2, 2040, 840, 1335, 375);
 }
 
-// Refraction, off at start.
+// Refraction.
 void createRefractionPanel(QWidget& window, MainControls& c) {
-    const SwitchPanel panel = addSwitchPanel(window, "Frame4", QStringLiteral("Brechung"),
-                                             "Command3", "Label10", onOffText(false));
+    const SwitchPanel panel =
+        addSwitchPanel(window, Control::Frame4, Control::Command3, Control::Label10);
     c.Frame4 = panel.frame;
     c.Command3 = panel.button;
     c.Label10 = panel.indicator;
 }
 
-// The clock with its switch on the left, the speed on the right. The caption's blanks put its
-// two words above the two columns.
+// The clock with its switch on the left, the speed on the right.
 void createClockPanel(QWidget& window, MainControls& c) {
-    const QString title = QString(16, QLatin1Char(' ')) + QStringLiteral("Uhr") +
-                          QString(21, QLatin1Char(' ')) + QStringLiteral("Zeitablauf");
-    QGroupBox* frame = c.Frame5 = addFrame(window, "Frame5", title);
+    QGroupBox* frame = c.Frame5 = addFrame(window, Control::Frame5);
     // The clock's text changes every display frame while it runs.
-    c.Text4 = addTextBox<OpaqueTextBox>(frame, "Text4", QStringLiteral("0"), QStringLiteral("Uhr"),
-                                        kLargePoints);
+    c.Text4 = addTextBox<OpaqueTextBox>(frame, Control::Text4, QStringLiteral("Uhr"), kLargePoints);
     placeFixed(*c.Text4, 480, 360, 1095, 375);
-    c.Command8 = addButton(frame, "Command8", QStringLiteral("Uhr Start"), kLargePoints);
+    c.Command8 = addButton(frame, Control::Command8, kLargePoints);
     placeFixed(*c.Command8, 480, 840, 1095, 375);
-    c.HScroll3 = addScrollBar(frame, "HScroll3", QStringLiteral("Geschwindigkeit"),
-                              {1, 50, barValue(Chain::kStartStep, Chain::kStepBarScale), 1, 5});
+    c.HScroll3 = addScrollBar(frame, Control::HScroll3, QStringLiteral("Geschwindigkeit"));
     placeFixed(*c.HScroll3, 1680, 360, 1815, 375);
-    c.Label11 = addLabel(frame, "Label11", QStringLiteral("langsam ---schnell"), kLargePoints);
+    c.Label11 = addLabel(frame, Control::Label11, kLargePoints);
     c.Label11->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     placeFixed(*c.Label11, 1680, 840, 1815, 375);
 }
 
-// Obstacle, off at start.
+// Obstacle.
 void createObstaclePanel(QWidget& window, MainControls& c) {
-    const SwitchPanel panel = addSwitchPanel(window, "Frame6", QStringLiteral("Hindernis"),
-                                             "Command4", "Label12", onOffText(false));
+    const SwitchPanel panel =
+        addSwitchPanel(window, Control::Frame6, Control::Command4, Control::Label12);
     c.Frame6 = panel.frame;
     c.Command4 = panel.button;
     c.Label12 = panel.indicator;
@@ -277,11 +241,10 @@ void createObstaclePanel(QWidget& window, MainControls& c) {
 
 // Chain type. The two option buttons share the frame, so choosing one clears the other.
 void createCarrierPanel(QWidget& window, MainControls& c) {
-    QGroupBox* frame = c.Frame7 = addFrame(window, "Frame7", QStringLiteral("Wellenträger"));
-    c.Option1 = addOption(frame, "Option1", QStringLiteral("Torsionskette"));
+    QGroupBox* frame = c.Frame7 = addFrame(window, Control::Frame7);
+    c.Option1 = addOption(frame, Control::Option1);
     placeFixed(*c.Option1, 240, 600, 2175, 375);
-    c.Option1->setChecked(true);
-    c.Option2 = addOption(frame, "Option2", QStringLiteral("Pendelkette"));
+    c.Option2 = addOption(frame, Control::Option2);
     placeFixed(*c.Option2, 240, 1320, 1575, 375);
 }
 
@@ -298,12 +261,7 @@ void setFocusOrder(const MainControls& c) {
 
 } // namespace
 
-QString MainControls::windowCaption() {
-    return QStringLiteral("Zarvel") + QString(kCaptionBlanks, QLatin1Char(' ')) + creditLine();
-}
-
 MainControls MainControls::createIn(QWidget& window) {
-    window.setWindowTitle(windowCaption());
     window.setFont(UiMetrics::sansSerif(kNormalPoints));
 
     MainControls c;
@@ -315,8 +273,8 @@ MainControls MainControls::createIn(QWidget& window) {
     createClockPanel(window, c);
     createObstaclePanel(window, c);
     createCarrierPanel(window, c);
-    c.Command6 = addButton(&window, "Command6", WaveCarrier::startInfoCaption(), kNormalPoints);
-    c.Command10 = addButton(&window, "Command10", QStringLiteral("Ende"), kLargePoints);
+    c.Command6 = addButton(&window, Control::Command6, kNormalPoints);
+    c.Command10 = addButton(&window, Control::Command10, kLargePoints);
     setFocusOrder(c);
     return c;
 }

@@ -11,16 +11,15 @@ class QRadioButton;
 class QScrollBar;
 class QWidget;
 
-// The 42 controls of the main window, named by kind and number, each with its caption at start
-// and the handler it goes to or the part that writes it. The window owns them through Qt's
-// parent chain; these are plain references for the handlers and the layout.
+// The 42 controls of the main window as widgets, named by kind and number as in the control map
+// (see Control), each with its caption at start and the handler it goes to or the part that
+// writes it. The window owns them through Qt's parent chain; these are plain references for the
+// binding and the layout.
 struct MainControls {
-    // "Zarvel", 90 blanks, the credit line.
-    static QString windowCaption();
-
-    // Gives the window its caption and font and creates every control as a child of it, with
-    // captions, initial texts, fonts, colours, scroll-bar settings, the fixed-unit places of the
-    // controls inside the panels, the accessible names and the keyboard focus order. Where the
+    // Gives the window its font and creates every control as a child of it, with its object name
+    // from the control map, fonts, the look of the indicators, the fixed-unit places of the
+    // controls inside the panels, the accessible names and the keyboard focus order. Captions,
+    // colours, visibility and the scroll bars' settings are the handlers' (see Panels); where the
     // panels and the view go on the screen is MainLayout's.
     static MainControls createIn(QWidget& window);
 

@@ -87,11 +87,7 @@ void layOut(QWidget& window, MainControls& c, const ScreenPlacement::ScreenMetri
     placeInView(view, *c.Label5, 85, 2.5f);
     placeInView(view, *c.Label6, 1, 2.4f);
     placeInView(view, *c.Label7, 25, kTopRowY);
-    c.Label7->hide();
     placeInView(view, *c.Label8, 75, kTopRowY);
-    c.Label8->hide();
-
-    c.Text1->hide();
 }
 
 } // namespace MainLayout

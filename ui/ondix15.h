@@ -1,7 +1,9 @@
 #pragma once
 
 #include "core/chain_state.h"
+#include "instrument/panels.h"
 #include "sim/chain_runner.h"
+#include "sim/panels_binding.h"
 #include "ui/main_controls.h"
 
 #include <QWidget>
@@ -10,6 +12,7 @@
 
 class ChainKeys;
 class ChainTouch;
+class ChainViewInput;
 class Clearing;
 class ClockAndSpeed;
 class HandAndTape;
@@ -37,6 +40,7 @@ public:
     void Form_Load();
 
     const MainControls& controls() const { return controls_; }
+    Panels& panels() { return panels_; }
 
 protected:
     // Closing the window while the run loop runs ends the program at once; while the run is
@@ -49,15 +53,23 @@ private:
     void connectKeysAndTouch();
     void connectOperatorControls();
     void connectInformation();
+    // A handler as the controls call it: the view's picture made ready to draw on first, what it
+    // drew on the screen afterwards.
+    template <typename Handler> void drawing(const Handler& handler);
+    template <typename Widget, typename Signal, typename Handler>
+    void connectDrawing(Widget* widget, Signal signal, const Handler& handler);
 
     ChainState& state_;
     MainControls controls_;
+    Panels panels_;
+    PanelsBinding binding_;
     std::unique_ptr<ChainRunner> runner_;
     std::unique_ptr<Markers> markers_;
     std::unique_ptr<HarmonicDrive> drive_;
     std::unique_ptr<HandAndTape> handAndTape_;
     std::unique_ptr<ChainKeys> chainKeys_;
     std::unique_ptr<ChainTouch> chainTouch_;
+    std::unique_ptr<ChainViewInput> chainInput_;
     std::unique_ptr<WaveCarrier> waveCarrier_;
     std::unique_ptr<MediumOptions> mediumOptions_;
     std::unique_ptr<Clearing> clearing_;

@@ -12,7 +12,7 @@
 
 #include "core/chain_constants.h"
 #include "core/chain_state.h"
-#include "excite/chain_touch.h"
+#include "instrument/input_codes.h"
 #include "platform/qt_colour.h"
 #include "sim/chain_runner.h"
 #include "sim/chain_view.h"
@@ -300,7 +300,7 @@ private:
         auto touch = [&] { return QTest::touchEvent(view, touchScreen_.get()); };
         touch().press(0, at(0));
         if (uniform(1, 500) == 1) { // a real wait: a few in a run
-            QTest::qSleep(int(ChainTouch::kHoldMs) + 20);
+            QTest::qSleep(int(InputCodes::kHoldMs) + 20);
         }
         const int fingers = uniform(1, 3); // the others pressed, moved and lifted before the first
         for (int step = 0, moves = uniform(0, 7); step <= moves + 1; ++step) {

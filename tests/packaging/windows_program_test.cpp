@@ -1,6 +1,7 @@
 // Ondix15.exe as Windows sees it: the version resource Explorer shows, read back from the built
 // program, its icon, and the read-outs under a German Windows locale.
 
+#include "instrument/read_out_text.h"
 #include "platform/locale_text.h"
 
 #include <gtest/gtest.h>
@@ -66,8 +67,8 @@ TEST(WindowsProgram, CarriesItsIconForExplorer) {
 // Registered with a German locale for Wine; Windows takes the separator from the user's locale.
 TEST(WindowsProgram, ReadOutsTakeTheDecimalCommaOfAGermanLocale) {
     EXPECT_EQ(GetUserDefaultLCID() & 0x3ff, LANG_GERMAN);
-    EXPECT_EQ(singleText(2.5f).toStdString(), "2,5");
-    EXPECT_EQ(doubleText(-12.45).toStdString(), "-12,45");
+    EXPECT_EQ(ReadOutText::ofSingle(2.5f, localeDecimalSeparator()), "2,5");
+    EXPECT_EQ(ReadOutText::ofDouble(-12.45, localeDecimalSeparator()), "-12,45");
 }
 
 } // namespace

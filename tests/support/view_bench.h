@@ -2,9 +2,11 @@
 
 #include "core/chain_constants.h"
 #include "core/chain_state.h"
+#include "instrument/panels.h"
 #include "platform/qt_colour.h"
 #include "sim/chain_runner.h"
 #include "sim/chain_view.h"
+#include "sim/panels_binding.h"
 
 #include <QImage>
 #include <QLineEdit>
@@ -39,24 +41,27 @@ inline int penWidthNow(ChainView& view) {
     return widest;
 }
 
-// A chain view of the window's proportions on the chain's background, a clock read-out and a
-// run loop around a state with its start values, without the window. The loop's yield shows
-// every pass as a frame of its own (or hands the frame to `onPass`) and halts the run once
-// `run` has run its passes.
+// A chain view of the window's proportions on the chain's background, a clock read-out bound to
+// the panels' state and a run loop around a state with its start values, without the window. The
+// loop's yield shows every pass as a frame of its own (or hands the frame to `onPass`) and halts
+// the run once `run` has run its passes.
 struct ViewBench {
     explicit ViewBench(QSize size = {1000, 600}) {
         setStartValues(state);
         view.resize(size);
         view.setBackgroundColour(kViewBackground);
+        binding.bind(Control::Text4, clock);
     }
 
     ChainState state;
     ChainView view;
     QLineEdit clock;
+    Panels panels;
+    PanelsBinding binding{panels, view};
     std::function<void(const ChainRunner::ShowFrame& show)> onPass;
     int passes = 0;
     int haltAt = 0;
-    ChainRunner runner{state, view, clock, [this](const ChainRunner::ShowFrame& show) {
+    ChainRunner runner{state, view, panels, [this](const ChainRunner::ShowFrame& show) {
                            ++passes;
                            onPass ? onPass(show) : show();
                            if (passes >= haltAt) {

@@ -55,13 +55,14 @@ struct WindowSession {
     }
     // `passes` more passes of the chain, run from outside the window as its run loop runs them.
     void runPasses(int passes) {
-        ChainRunner runner(state, view(), *c().Text4, [this](const ChainRunner::ShowFrame& show) {
-            ++pass;
-            show();
-            if (pass >= haltAt) {
-                state.halted = 1;
-            }
-        });
+        ChainRunner runner(state, view(), window->panels(),
+                           [this](const ChainRunner::ShowFrame& show) {
+                               ++pass;
+                               show();
+                               if (pass >= haltAt) {
+                                   state.halted = 1;
+                               }
+                           });
         haltAt = pass + passes;
         state.halted = 0;
         runner.RunChain();

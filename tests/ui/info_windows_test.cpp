@@ -6,10 +6,10 @@
 
 #include "core/chain_constants.h"
 #include "core/chain_state.h"
+#include "instrument/info_texts.h"
 #include "platform/ui_metrics.h"
 #include "support/window_session.h"
 #include "ui/info_button.h"
-#include "ui/info_texts.h"
 #include "ui/ondix15.h"
 
 #include <QApplication>
@@ -24,6 +24,14 @@
 #include <algorithm>
 
 namespace {
+
+QStringList paragraphs(const std::vector<std::string_view>& texts) {
+    QStringList list;
+    for (const std::string_view text : texts) {
+        list.append(QString::fromUtf8(text.data(), qsizetype(text.size())));
+    }
+    return list;
+}
 
 QList<QWidget*> windowsNamed(const QString& name) {
     QList<QWidget*> found;
@@ -131,7 +139,8 @@ void TestInfoWindows::fontConfigurationIsInEffect() {
     named.setHintingPreference(rendering == "none"     ? QFont::PreferNoHinting
                                : rendering == "slight" ? QFont::PreferVerticalHinting
                                                        : QFont::PreferFullHinting);
-    const QString all = InfoTexts::torsionChain().join(' ') + InfoTexts::pendulumChain().join(' ');
+    const QString all = paragraphs(InfoTexts::torsionChain()).join(' ') +
+                        paragraphs(InfoTexts::pendulumChain()).join(' ');
     QCOMPARE(QFontMetricsF(font).horizontalAdvance(all),
              QFontMetricsF(named).horizontalAdvance(all));
     QImage image(400, 40, QImage::Format_RGB32);
@@ -239,8 +248,8 @@ void TestInfoWindows::everyParagraphFitsItsBlock() {
         InfoWindow window(page);
         window.show();
         const QStringList texts = page == InfoWindow::Page::TorsionChain
-                                      ? InfoTexts::torsionChain()
-                                      : InfoTexts::pendulumChain();
+                                      ? paragraphs(InfoTexts::torsionChain())
+                                      : paragraphs(InfoTexts::pendulumChain());
         const QList<QLabel*> blocks = window.findChildren<QLabel*>();
         QCOMPARE(blocks.size(), texts.size());
         const QRect client = window.rect();
@@ -285,7 +294,8 @@ void TestInfoWindows::everyParagraphFitsItsBlock() {
 
 void TestInfoWindows::everyParagraphNamesItsTermsAndNumbers() {
     const QList<std::pair<QStringList, QList<QStringList>>> pages{
-        {InfoTexts::torsionChain(), kTorsionTerms}, {InfoTexts::pendulumChain(), kPendulumTerms}};
+        {paragraphs(InfoTexts::torsionChain()), kTorsionTerms},
+        {paragraphs(InfoTexts::pendulumChain()), kPendulumTerms}};
     for (const auto& [texts, terms] : pages) {
         QCOMPARE(texts.size(), terms.size());
         for (qsizetype i = 0; i < texts.size(); ++i) {

@@ -4,6 +4,7 @@
 #include "layout_expectations.h"
 #include "platform/ui_metrics.h"
 #include "sim/chain_view.h"
+#include "support/control_tree.h"
 #include "support/scroll_bar_part.h"
 #include "support/window_session.h"
 #include "ui/main_layout.h"
@@ -56,13 +57,8 @@ private slots:
     void directChildrenFollowTheScreen_data();
     void directChildrenFollowTheScreen();
     void chainViewLabelsAtUserCoordinates();
-    void panelContentsKeepFixedPlaces_data();
+    void controlTreeAsWritten();
     void panelContentsKeepFixedPlaces();
-    void captionsTextsAndFonts_data();
-    void captionsTextsAndFonts();
-    void windowCaption();
-    void scrollBarSettings_data();
-    void scrollBarSettings();
     void visibilityAndColours();
     void optionButtonsExclusive();
     void frameCaptionKeepsLeadingBlanks();
@@ -71,19 +67,9 @@ private slots:
     void scrollBarClicksNotifyAtOnce_data();
     void scrollBarClicksNotifyAtOnce();
     void draggedThumbNotifiesOnlyOnRelease();
-    void focusOrder();
-    void accessibleNames_data();
-    void accessibleNames();
     void shownWindowReturnsToItsCorner();
 
 private:
-    template <typename T> T* control(const char* name) const {
-        auto* found = window_->findChild<T*>(QLatin1String(name));
-        if (found == nullptr) {
-            qFatal("no control %s", name);
-        }
-        return found;
-    }
     void layOutFor(QRect screen) { MainLayout::layOut(*window_, controls_, screenOf(screen)); }
 
     std::unique_ptr<WindowSession> session_;
@@ -162,161 +148,43 @@ void TestMainLayout::chainViewLabelsAtUserCoordinates() {
     QVERIFY(controls_.Label6->geometry().bottom() < view.height());
 }
 
-void TestMainLayout::panelContentsKeepFixedPlaces_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("container");
-    QTest::addColumn<QRect>("twips");
-    QTest::addRow("amplitude bar") << "HScroll1"
-                                   << "Frame1" << QRect(240, 360, 1935, 375);
-    QTest::addRow("drive state") << "Text5"
-                                 << "Frame1" << QRect(2280, 1560, 735, 375);
-    QTest::addRow("hint for the hand") << "Label13"
-                                       << "Frame1" << QRect(240, 2040, 2655, 735);
-    QTest::addRow("halt") << "Command11"
-                          << "Frame3" << QRect(2040, 360, 1335, 375);
-    QTest::addRow("speed label") << "Label11"
-                                 << "Frame5" << QRect(1680, 840, 1815, 375);
-    QTest::addRow("damping state") << "Label9"
-                                   << "Frame2" << QRect(1680, 240, 615, 375);
-    QTest::addRow("pendulum chain") << "Option2"
-                                    << "Frame7" << QRect(240, 1320, 1575, 375);
-    QTest::addRow("tape read-out") << "Text1"
-                                   << "Picture1" << QRect(2400, 120, 735, 375);
+void TestMainLayout::controlTreeAsWritten() {
+    // Every control's name, kind, caption, font, place, look and settings, and the focus
+    // order, as laid out on a screen of 1280 x 1024 before the start: one line a widget,
+    // compared with the golden text. A caption changed on purpose is one edit and one reviewed
+    // diff of that text (ONDIX_UPDATE_GOLDEN=1 writes it).
+    if (QGuiApplication::primaryScreen()->logicalDotsPerInchX() != 96) {
+        QSKIP("the control tree is written for 96 dots per inch");
+    }
+    layOutFor(QRect(0, 0, 1280, 1024));
+    checkGolden(controlTree(*window_), QStringLiteral("main_controls.expected.txt"));
 }
 
 void TestMainLayout::panelContentsKeepFixedPlaces() {
-    QFETCH(QString, name);
-    QFETCH(QString, container);
-    QFETCH(QRect, twips);
-    const QRect expected(twipsX(twips.x()), twipsY(twips.y()), twipsX(twips.width()),
-                         twipsY(twips.height()));
-    // On a large screen and on one too small for the panels' contents alike: the contents are
-    // cut off at the panel's edges, never shrunk or moved.
+    // On a large screen and on one too small for the panels' contents alike (the places
+    // themselves are in the control tree): the contents are cut off at the panel's edges, never
+    // shrunk or moved.
+    QList<QRect> places;
     for (const QRect screen : {QRect(0, 0, 1920, 1080), QRect(0, 0, 640, 480)}) {
         layOutFor(screen);
-        const auto* widget = control<QWidget>(name.toLatin1().constData());
-        QCOMPARE(widget->parentWidget()->objectName(), container);
-        QCOMPARE(widget->geometry(), expected);
+        QList<QRect> now;
+        for (const QWidget* panel : window_->findChildren<QGroupBox*>()) {
+            for (const QWidget* content : panel->findChildren<QWidget*>()) {
+                now.append(content->geometry());
+            }
+        }
+        QVERIFY(places.isEmpty() || now == places);
+        places = now;
     }
+    QVERIFY(places.size() > 20);
     const QRect hint = controls_.Label13->geometry();
     QVERIFY(hint.bottom() >= controls_.Frame1->height());
-}
-
-void TestMainLayout::captionsTextsAndFonts_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<double>("points");
-    const auto row = [](const char* name, const QString& text, double points) {
-        QTest::newRow(name) << QString::fromLatin1(name) << text << points;
-    };
-    row("Frame1", QStringLiteral("Anregung am linken Ende"), 9.75);
-    row("Frame2", QStringLiteral("Dämpfung"), 9.75);
-    row("Frame3", QStringLiteral("Löschfunktionen"), 9.75);
-    row("Frame4", QStringLiteral("Brechung"), 9.75);
-    row("Frame5", QStringLiteral("                Uhr                     Zeitablauf"), 9.75);
-    row("Frame6", QStringLiteral("Hindernis"), 9.75);
-    row("Frame7", QStringLiteral("Wellenträger"), 9.75);
-    row("Command1", QStringLiteral("v(i) = 0"), 9.75);
-    row("Command2", QStringLiteral("y(i) = 0"), 9.75);
-    row("Command3", QStringLiteral("On/Off"), 8.25);
-    row("Command4", QStringLiteral("On/Off"), 8.25);
-    row("Command5", QStringLiteral("Löschen"), 9.75);
-    row("Command6", QStringLiteral("   Info zur Torsionskette"), 8.25);
-    row("Command7", QStringLiteral("Harmonisch On/Off"), 9.75);
-    row("Command8", QStringLiteral("Uhr Start"), 9.75);
-    row("Command9", QStringLiteral("On/Off"), 8.25);
-    row("Command10", QStringLiteral("Ende"), 9.75);
-    row("Command11", QStringLiteral("Halt"), 9.75);
-    row("Label1", QStringLiteral("Amplitude"), 9.75);
-    row("Label2", QStringLiteral("Periode"), 9.75);
-    row("Label3", QStringLiteral("Festes Ende"), 9.75);
-    row("Label4", QStringLiteral("Loses Ende"), 9.75);
-    row("Label5", QStringLiteral("Dämpfung On"), 9.75);
-    row("Label6", QStringLiteral("Anregung von Hand"), 9.75);
-    row("Label7", QStringLiteral("m = 1"), 9.75);
-    row("Label8", QStringLiteral("m = 4"), 9.75);
-    row("Label9", QStringLiteral("On"), 8.25);
-    row("Label10", QStringLiteral("Off"), 8.25);
-    row("Label11", QStringLiteral("langsam ---schnell"), 9.75);
-    row("Label12", QStringLiteral("Off"), 8.25);
-    row("Label13",
-        QStringLiteral("Anregung von Hand:                  "
-                       "Linke Maustaste drücken und festes Ende ziehen"),
-        8.25);
-    row("Text1", QStringLiteral("Text1"), 8.25);
-    row("Text2", QStringLiteral("Text2"), 8.25);
-    row("Text3", QStringLiteral("Text3"), 8.25);
-    row("Text4", QStringLiteral("0"), 9.75);
-    row("Text5", QStringLiteral("Text5"), 8.25);
-    row("Option1", QStringLiteral("Torsionskette"), 9.75);
-    row("Option2", QStringLiteral("Pendelkette"), 9.75);
-}
-
-void TestMainLayout::captionsTextsAndFonts() {
-    QFETCH(QString, name);
-    QFETCH(QString, text);
-    QFETCH(double, points);
-    const auto* widget = control<QWidget>(name.toLatin1().constData());
-    const char* property = qobject_cast<const QGroupBox*>(widget) != nullptr ? "title" : "text";
-    QCOMPARE(widget->property(property).toString(), text);
-    QCOMPARE(widget->font().family(), QStringLiteral("MS Sans Serif"));
-    QCOMPARE(widget->font().pointSizeF(), points);
-    QCOMPARE(widget->font().weight(), QFont::Normal);
-}
-
-void TestMainLayout::windowCaption() {
-    const QString caption = window_->windowTitle();
-    QVERIFY(caption.startsWith(QStringLiteral("Zarvel") + QString(90, QLatin1Char(' '))));
-    const QString credit = caption.mid(6 + 90);
-    QVERIFY(!credit.isEmpty());
-    QVERIFY(!credit.front().isSpace());
-}
-
-void TestMainLayout::scrollBarSettings_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<int>("min");
-    QTest::addColumn<int>("max");
-    QTest::addColumn<int>("value");
-    QTest::addColumn<int>("smallChange");
-    QTest::addColumn<int>("largeChange");
-    QTest::addRow("amplitude") << "HScroll1" << 1 << 20 << 10 << 1 << 1;
-    QTest::addRow("period") << "HScroll2" << 10 << 1000 << 250 << 1 << 10;
-    QTest::addRow("speed") << "HScroll3" << 1 << 50 << 10 << 1 << 5;
-}
-
-void TestMainLayout::scrollBarSettings() {
-    QFETCH(QString, name);
-    QFETCH(int, min);
-    QFETCH(int, max);
-    QFETCH(int, value);
-    QFETCH(int, smallChange);
-    QFETCH(int, largeChange);
-    const auto* bar = control<QScrollBar>(name.toLatin1().constData());
-    QCOMPARE(bar->orientation(), Qt::Horizontal);
-    QCOMPARE(bar->minimum(), min);
-    QCOMPARE(bar->maximum(), max);
-    QCOMPARE(bar->value(), value);
-    QCOMPARE(bar->singleStep(), smallChange);
-    QCOMPARE(bar->pageStep(), largeChange);
-    QVERIFY(!bar->hasTracking());
 }
 
 void TestMainLayout::visibilityAndColours() {
     layOutFor(QRect(0, 0, 1280, 1024));
     window_->show();
     QVERIFY(QTest::qWaitForWindowExposed(window_));
-
-    for (const char* hidden : {"Label7", "Label8", "Text1"}) {
-        QVERIFY2(!control<QWidget>(hidden)->isVisible(), hidden);
-    }
-    const auto children = window_->findChildren<QWidget*>(Qt::FindChildrenRecursively);
-    int shown = 0;
-    for (const QWidget* child : children) {
-        if (!child->objectName().isEmpty() && child->isVisible()) {
-            ++shown;
-        }
-    }
-    QCOMPARE(shown, 42 - 3);
 
     // The red indicators and the hint as drawn, inside their border.
     for (QLabel* label : {controls_.Label13, controls_.Label9}) {
@@ -477,53 +345,6 @@ void TestMainLayout::draggedThumbNotifiesOnlyOnRelease() {
     QCOMPARE(spy.count(), 1);
     QCOMPARE(bar.value(), bar.sliderPosition());
     QCOMPARE(spy.at(0).at(0).toInt(), bar.value());
-}
-
-void TestMainLayout::focusOrder() {
-    const QStringList expected{"Picture1", "HScroll1", "HScroll2", "HScroll3",  "Command1",
-                               "Command2", "Command3", "Command4", "Command5",  "Command6",
-                               "Command7", "Command8", "Command9", "Command10", "Command11",
-                               "Option1",  "Option2",  "Text2",    "Text3",     "Text4",
-                               "Text5",    "Text1"};
-    QStringList order;
-    QWidget* start = controls_.Picture1;
-    QWidget* widget = start;
-    do {
-        if ((widget->focusPolicy() & Qt::TabFocus) != 0) {
-            order.append(widget->objectName());
-        }
-        widget = widget->nextInFocusChain();
-    } while (widget != start && order.size() <= expected.size());
-    QCOMPARE(order, expected);
-}
-
-void TestMainLayout::accessibleNames_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("accessibleName");
-    QTest::addRow("chain view") << "Picture1"
-                                << "Wellenmaschine";
-    QTest::addRow("amplitude bar") << "HScroll1"
-                                   << "Amplitude";
-    QTest::addRow("period bar") << "HScroll2"
-                                << "Periode";
-    QTest::addRow("speed bar") << "HScroll3"
-                               << "Geschwindigkeit";
-    QTest::addRow("tape read-out") << "Text1"
-                                   << "Messband";
-    QTest::addRow("amplitude read-out") << "Text2"
-                                        << "Amplitude";
-    QTest::addRow("period read-out") << "Text3"
-                                     << "Periode";
-    QTest::addRow("clock read-out") << "Text4"
-                                    << "Uhr";
-    QTest::addRow("drive state") << "Text5"
-                                 << "Zustand der harmonischen Anregung";
-}
-
-void TestMainLayout::accessibleNames() {
-    QFETCH(QString, name);
-    QFETCH(QString, accessibleName);
-    QCOMPARE(control<QWidget>(name.toLatin1().constData())->accessibleName(), accessibleName);
 }
 
 void TestMainLayout::shownWindowReturnsToItsCorner() {

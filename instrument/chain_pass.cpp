@@ -1,0 +1,91 @@
+#include "instrument/chain_pass.h"
+
+#include "core/chain_constants.h"
+#include "core/chain_physics.h"
+#include "core/chain_state.h"
+#include "instrument/clock_and_speed.h"
+#include "instrument/input_codes.h"
+#include "instrument/panels.h"
+#include "instrument/read_out_text.h"
+#include "picture/chain_picture.h"
+
+#include <cmath>
+#include <string>
+
+namespace {
+
+constexpr ChainPicture::Pixel kBackground = ChainPicture::pixelOf(Chain::kBackground);
+constexpr ChainPicture::Pixel kMassColour = ChainPicture::pixelOf(Chain::kMassColour);
+using Chain::kFirstWideMass;
+using Chain::kHeavyPen;
+using Chain::kRestingPen;
+using InputCodes::massX;
+
+} // namespace
+
+ChainPass::ChainPass(ChainState& state, ChainPicture& picture, Panels& panels)
+    : state_(state), picture_(picture), panels_(panels) {}
+
+void ChainPass::begin() {
+    picture_.setPenWidth(kRestingPen);
+}
+
+void ChainPass::run() {
+    integratePass(state_);
+    drawMasses();
+    advanceClock(state_);
+    picture_.setPenWidth(kRestingPen);
+}
+
+void ChainPass::drawMasses() {
+    ChainState& s = state_;
+    constexpr int end = ChainState::kLastMass;
+    for (int i = 0; i < end; ++i) {
+        if (s.refractionOn == 1 && i >= kFirstWideMass) {
+            picture_.setPenWidth(kHeavyPen);
+        }
+        picture_.moveDot(massX(i), s.yShown[i], s.y[i], kBackground, kMassColour);
+        s.yShown[i] = s.y[i];
+    }
+    // The loose end is erased in the colour of the damping marker while damping is on, so the
+    // end's dot repairs the marker instead of cutting it.
+    const Chain::Rgb endEraser{Chain::kDampingMarker.r, s.endMarkG, s.endMarkB};
+    picture_.moveDot(massX(end), s.yShown[end], s.y[end], ChainPicture::pixelOf(endEraser),
+                     kMassColour);
+    s.yShown[end] = s.y[end];
+}
+
+double ChainPass::clockValue() const {
+    // Cut down to hundredths; the added 0.05 hundredth lets a time that accumulated to just
+    // below a mark (2.9999993 after 30 steps of 0.1) show that mark. The carry holds the
+    // hundredths a long-running clock time has no places for.
+    const double time = double(state_.clockTime) + double(state_.clockCarry);
+    return std::floor(time * 100.0 + 0.05) / 100.0;
+}
+
+void ChainPass::showClock(double shown) {
+    clockPending_ = false;
+    // Laying out a text the read-out already shows would cost as much as a new one.
+    const std::string text = "  " + ReadOutText::ofDouble(shown, panels_.decimalSeparator());
+    if (panels_.caption(ClockAndSpeed::kClockReadout) != text) {
+        panels_.setCaption(ClockAndSpeed::kClockReadout, text);
+    }
+}
+
+void ChainPass::keepClock() {
+    if (state_.clockOn != 1) {
+        // A stopped clock keeps the last value it counted.
+        showPendingClock();
+        return;
+    }
+    // Laying the text out on every pass would cost more than the whole pass; a screen shows
+    // no more than one value per frame anyway.
+    pendingClock_ = clockValue();
+    clockPending_ = true;
+}
+
+void ChainPass::showPendingClock() {
+    if (clockPending_) {
+        showClock(pendingClock_);
+    }
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+class ChainPicture;
+class Panels;
+struct ChainState;
+
+// One pass of the chain as every front end runs it: the physics, the 98 dots moved in the
+// picture, the clock time; and the clock's read-out, which a front end brings up to date once
+// per frame it shows (see keepClock). How the passes are paced is the front end's.
+class ChainPass {
+public:
+    ChainPass(ChainState& state, ChainPicture& picture, Panels& panels);
+
+    // The pen at its resting width, as every pass leaves it; before the first pass of a run.
+    void begin();
+    // The physics, the dots and the clock time of one pass. Allocates nothing.
+    void run();
+
+    // After each pass inside a run: keeps the latest clock value while the clock runs, for the
+    // next frame; writes it at once when the clock has stopped. Allocates nothing while the
+    // clock runs.
+    void keepClock();
+    // At a frame: the clock's latest value into its read-out, if one is waiting.
+    void showPendingClock();
+
+private:
+    void drawMasses();
+    double clockValue() const;
+    void showClock(double shown);
+
+    ChainState& state_;
+    ChainPicture& picture_;
+    Panels& panels_;
+    double pendingClock_ = 0;
+    bool clockPending_ = false;
+};

@@ -1,0 +1,48 @@
+#include "instrument/clearing.h"
+
+#include "core/chain_state.h"
+#include "instrument/markers.h"
+#include "instrument/panels.h"
+
+namespace {
+
+void zero(ChainState::Row& row) {
+    for (int i = 0; i <= ChainState::kLastWrittenSlot; ++i) {
+        row[i] = 0;
+    }
+}
+
+} // namespace
+
+Clearing::Clearing(ChainState& state, Markers& markers, Panels& panels)
+    : state_(state), markers_(markers) {
+    panels.setCaption(kPanel, "Löschfunktionen");
+    panels.setCaption(kClearAll, "Löschen");
+    panels.setCaption(kClearVelocities, "v(i) = 0");
+    panels.setCaption(kClearDisplacements, "y(i) = 0");
+}
+
+void Clearing::Command1_Click() {
+    zero(state_.v);
+}
+
+void Clearing::Command2_Click() {
+    markers_.clearView();
+    zero(state_.y);
+    // The view is clean, so the next pass has nothing to erase where the masses were.
+    zero(state_.yShown);
+}
+
+void Clearing::Command5_Click() {
+    ChainState& s = state_;
+    markers_.clearView();
+    zero(s.y);
+    zero(s.v);
+    zero(s.accel);
+    zero(s.yShown);
+    s.clockTime = 0;
+    s.clockCarry = 0;
+    s.driveTime = 0;
+    s.driveCarry = 0;
+    s.drivePhase = 0;
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "instrument/control.h"
+
+class Markers;
+class Panels;
+struct ChainState;
+
+// The clearing functions: the velocities, the displacements, or everything at once. The run
+// loop draws the masses again at its next pass, from wherever the chain then is.
+class Clearing {
+public:
+    // The panel "Löschfunktionen" and its three clearing buttons; the halt button in it is
+    // RunControls'.
+    static constexpr Control kPanel = Control::Frame3;
+    static constexpr Control kClearAll = Control::Command5;
+    static constexpr Control kClearVelocities = Control::Command1;
+    static constexpr Control kClearDisplacements = Control::Command2;
+
+    // Writes the captions of these controls.
+    Clearing(ChainState& state, Markers& markers, Panels& panels);
+
+    // "v(i) = 0": the chain keeps its shape and swings on from rest under its springs.
+    void Command1_Click();
+    // "y(i) = 0": the chain on the straight line, keeping its velocities.
+    void Command2_Click();
+    // "Löschen": the chain at rest on the straight line, the clock and the drive from zero.
+    // The switches, the speed and the medium stay as they are.
+    void Command5_Click();
+
+private:
+    ChainState& state_;
+    Markers& markers_;
+};

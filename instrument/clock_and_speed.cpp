@@ -1,0 +1,37 @@
+#include "instrument/clock_and_speed.h"
+
+#include "core/chain_constants.h"
+#include "core/chain_state.h"
+#include "core/float_status_check.h"
+#include "instrument/panels.h"
+
+#include <string>
+
+ClockAndSpeed::ClockAndSpeed(ChainState& state, Panels& panels) : state_(state), panels_(panels) {
+    // The caption's blanks put its two words above the two columns.
+    panels.setCaption(kPanel, std::string(16, ' ') + "Uhr" + std::string(21, ' ') + "Zeitablauf");
+    panels.setCaption(kClockReadout, "0");
+    // Without the leading blank that the switch's later captions have.
+    panels.setCaption(kClockSwitch, "Uhr Start");
+    panels.setRange(kSpeedBar, {.minimum = 1, .maximum = 50, .smallChange = 1, .largeChange = 5});
+    panels.setValue(kSpeedBar, barValue(Chain::kStartStep, Chain::kStepBarScale));
+    panels.setCaption(kSpeedName, "langsam ---schnell");
+}
+
+void ClockAndSpeed::Command8_Click() {
+    ChainState& s = state_;
+    s.clockOn = toggled(s.clockOn);
+    if (s.clockOn == 1) {
+        panels_.setCaption(kClockSwitch, " Uhr Stopp");
+        s.clockTime = 0;
+        s.clockCarry = 0;
+    } else {
+        panels_.setCaption(kClockSwitch, " Uhr Start");
+    }
+}
+
+void ClockAndSpeed::HScroll3_Change() {
+    const auto value = static_cast<std::int16_t>(panels_.value(kSpeedBar));
+    const FloatStatusCheck check;
+    state_.dt = static_cast<float>(double(value) / Chain::kStepBarScale);
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "instrument/control.h"
+
+class Panels;
+struct ChainState;
+
+// The clock read-out and the speed of the simulation. The run loop advances the clock time at
+// every pass and shows it while the clock runs; the speed is the loop's time step.
+class ClockAndSpeed {
+public:
+    // The panel "Uhr" and "Zeitablauf": the clock's read-out (written by the run loop) and its
+    // switch; the speed's scroll bar and its name.
+    static constexpr Control kPanel = Control::Frame5;
+    static constexpr Control kClockReadout = Control::Text4;
+    static constexpr Control kClockSwitch = Control::Command8;
+    static constexpr Control kSpeedBar = Control::HScroll3;
+    static constexpr Control kSpeedName = Control::Label11;
+
+    // Writes the start captions of these controls and the speed bar's settings.
+    ClockAndSpeed(ChainState& state, Panels& panels);
+
+    // Starts the clock from zero, or stops it with its last time left in the read-out.
+    void Command8_Click();
+    // A committed value of the speed scroll bar: after an arrow or track click, or when its
+    // dragged thumb is released. The time step is the value in hundredths.
+    void HScroll3_Change();
+
+private:
+    ChainState& state_;
+    Panels& panels_;
+};

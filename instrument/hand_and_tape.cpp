@@ -1,0 +1,102 @@
+#include "instrument/hand_and_tape.h"
+
+#include "core/chain_constants.h"
+#include "core/chain_state.h"
+#include "core/float_status_check.h"
+#include "instrument/input_codes.h"
+#include "instrument/panels.h"
+#include "instrument/read_out_text.h"
+#include "picture/chain_picture.h"
+
+#include <array>
+#include <cmath>
+#include <limits>
+
+namespace {
+
+using InputCodes::kLeftButton;
+using InputCodes::kRightButton;
+
+// The three rows of the tape's scale: every unit a short tick, every fifth a longer one and
+// every tenth the longest. All start at the press point, so the longer ticks cover the
+// shorter ones there.
+struct TickRow {
+    double step;
+    double length;
+};
+constexpr std::array<TickRow, 3> kTickRows{{{1, 0.1}, {5, 0.15}, {10, 0.2}}};
+
+// The read-out's top edge stands this far above the tape line.
+constexpr double kReadOutRise = 0.5;
+
+// The scale's end is a 16-bit whole number of units, like the button codes; a pointer beyond
+// its range would be an overflow.
+std::int16_t nearestUnit(float x) {
+    const double end = std::floor(double(x) + 0.5);
+    if (!(end >= std::numeric_limits<std::int16_t>::min() &&
+          end <= std::numeric_limits<std::int16_t>::max())) {
+        raiseRunTimeError(RunTimeErrorCode::Overflow);
+    }
+    return static_cast<std::int16_t>(end);
+}
+
+} // namespace
+
+HandAndTape::HandAndTape(ChainState& state, ChainPicture& Picture1, Panels& panels)
+    : state_(state), Picture1_(Picture1), panels_(panels) {
+    panels.setCaption(kFixedEndLabel, "Festes Ende");
+    panels.setCaption(kTapeReadout, "Text1");
+    panels.setVisible(kTapeReadout, false);
+}
+
+void HandAndTape::Picture1_MouseDown(int button, int /*shift*/, float x, float y) {
+    // Every press, whichever button, moves the tape's origin.
+    state_.mouseX = x;
+    state_.mouseY = y;
+    if (button == kLeftButton) {
+        panels_.setVisible(kFixedEndLabel, false);
+    }
+}
+
+void HandAndTape::Picture1_MouseMove(int button, int /*shift*/, float x, float y) {
+    ChainState& s = state_;
+    if (button == kLeftButton) {
+        // No offset and no limit: the end follows the pointer also beyond the view's edges.
+        s.y[0] = y;
+    }
+    if (button == kRightButton) {
+        panels_.setVisible(kTapeReadout, true);
+        float top = 0;
+        float distance = 0;
+        {
+            const FloatStatusCheck check;
+            top = static_cast<float>(double(s.mouseY) - kReadOutRise);
+            // Cut down to the tenth below, also for distances to the left of the press point.
+            distance = static_cast<float>(std::floor(10.0 * (double(x) - double(s.mouseX))) / 10.0);
+        }
+        panels_.setPlace(kTapeReadout, x, top);
+        panels_.setCaption(kTapeReadout,
+                           ReadOutText::ofSingle(distance, panels_.decimalSeparator()));
+        DrawTapeScale(s.mouseX, nearestUnit(x));
+    } else {
+        panels_.setVisible(kTapeReadout, false);
+    }
+}
+
+void HandAndTape::Picture1_MouseUp(int /*button*/, int /*shift*/, float /*x*/, float /*y*/) {
+    panels_.setVisible(kFixedEndLabel, true);
+}
+
+void HandAndTape::DrawTapeScale(float start, std::int16_t end) {
+    const float base = state_.mouseY;
+    const auto last = static_cast<float>(end);
+    Picture1_.setPenWidth(Chain::kThinPen);
+    for (const TickRow& row : kTickRows) {
+        const auto tip = static_cast<float>(double(base) - row.length);
+        // The running x is single precision, advanced by adding the step.
+        for (float x = start; x <= last; x = static_cast<float>(double(x) + row.step)) {
+            Picture1_.drawLine(x, base, x, tip);
+        }
+    }
+    Picture1_.setPenWidth(Chain::kRestingPen);
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "instrument/control.h"
+
+#include <cstdint>
+
+class ChainPicture;
+class Panels;
+struct ChainState;
+
+// The mouse in the chain view. The left button moves the left end to the pointer's height;
+// the right button rolls out a measuring tape from the press point towards the pointer, with
+// tick marks every 1, 5 and 10 units and the distance, cut down to tenths, beside the pointer.
+class HandAndTape {
+public:
+    // "Festes Ende" names the fixed end and is hidden while the hand holds it; the tape's
+    // read-out follows the pointer while the tape is laid.
+    static constexpr Control kFixedEndLabel = Control::Label3;
+    static constexpr Control kTapeReadout = Control::Text1;
+
+    // Writes the start captions of these controls.
+    HandAndTape(ChainState& state, ChainPicture& Picture1, Panels& panels);
+
+    // The chain view's mouse events, with the button code, the shift code (see InputCodes) and
+    // the position in user units; the shift code is not used here.
+    void Picture1_MouseDown(int button, int shift, float x, float y);
+    void Picture1_MouseMove(int button, int shift, float x, float y);
+    void Picture1_MouseUp(int button, int shift, float x, float y);
+
+private:
+    // Tick marks up from the tape line y = mouseY at start, start + step, ... up to end, in
+    // three rows. Thin pen, then back to the resting width.
+    void DrawTapeScale(float start, std::int16_t end);
+
+    ChainState& state_;
+    ChainPicture& Picture1_;
+    Panels& panels_;
+};

@@ -1,0 +1,24 @@
+#include "instrument/indicators.h"
+
+#include "instrument/panels.h"
+
+std::string onOffText(bool on) {
+    return on ? "On" : "Off";
+}
+
+std::string onOffCaption() {
+    return onOffText(true) + '/' + onOffText(false);
+}
+
+Chain::Rgb indicatorColour(bool on) {
+    return on ? Chain::Rgb{255, 0, 0} : Chain::Rgb{192, 192, 192};
+}
+
+void showSwitch(Panels& panels, Control indicator, bool on) {
+    panels.setCaption(indicator, onOffText(on));
+    panels.setBack(indicator, indicatorColour(on));
+}
+
+std::string driveModeCaption(bool harmonicOn) {
+    return harmonicOn ? "Harmonisch bewegt" : "Bewegung mit Maus";
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "core/chain_constants.h"
+
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The two information windows as data, for any front end to lay out: each a fixed page of text
+// blocks on white, with nothing to operate. A block has a single-line border and a background
+// colour of its own and holds one paragraph (InfoTexts), wrapped at the block's width. Places
+// and sizes are in fixed units (1/1440 inch) from the page's top-left corner.
+struct InfoBlock {
+    int left;
+    int top;
+    int width;
+    int height;
+    Chain::Rgb background;
+};
+
+struct InfoPage {
+    std::string_view name; // "OndixInfTor", "OndixInfPen"
+    std::string title;
+    int width;
+    int height;
+    std::span<const InfoBlock> blocks; // Label1 first
+    std::vector<std::string_view> texts;
+};
+
+namespace InfoPages {
+
+inline constexpr Chain::Rgb kPageWhite{255, 255, 255};
+// The size of the text, in points.
+inline constexpr double kTextPoints = 9.75;
+
+// The window on the torsion chain: nine blocks.
+InfoPage torsionChain();
+// The window on the pendulum chain: five blocks.
+InfoPage pendulumChain();
+
+} // namespace InfoPages

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string_view>
+#include <vector>
+
+// The paragraphs of the two information windows, kept together in one file so that they can be
+// read and corrected in one place. Each paragraph fills one text block of its window, in the
+// order of the blocks' numbers (Label1 first), and is wrapped at the block's width; a paragraph
+// must fit its block at 9.75 pt, so a longer wording needs a shorter one elsewhere.
+namespace InfoTexts {
+
+// The window on the torsion chain: nine paragraphs.
+std::vector<std::string_view> torsionChain();
+
+// The window on the pendulum chain: five paragraphs.
+std::vector<std::string_view> pendulumChain();
+
+} // namespace InfoTexts

@@ -1,0 +1,40 @@
+#include "instrument/panels.h"
+
+Panels::Panels(std::string decimalSeparator) : decimalSeparator_(std::move(decimalSeparator)) {}
+
+void Panels::setCaption(Control control, std::string_view caption) {
+    states_[index(control)].caption = caption;
+    changed(control, Aspect::Caption);
+}
+
+void Panels::setBack(Control control, Chain::Rgb colour) {
+    states_[index(control)].back = colour;
+    changed(control, Aspect::Back);
+}
+
+void Panels::setVisible(Control control, bool visible) {
+    states_[index(control)].visible = visible;
+    changed(control, Aspect::Visible);
+}
+
+void Panels::setChecked(Control control, bool checked) {
+    states_[index(control)].checked = checked;
+    changed(control, Aspect::Checked);
+}
+
+void Panels::setRange(Control control, const ScrollRange& range) {
+    states_[index(control)].range = range;
+    changed(control, Aspect::Range);
+}
+
+void Panels::setValue(Control control, int value) {
+    states_[index(control)].value = value;
+    changed(control, Aspect::Value);
+}
+
+void Panels::setPlace(Control control, float x, float y) {
+    State& state = states_[index(control)];
+    state.x = x;
+    state.y = y;
+    changed(control, Aspect::Place);
+}

@@ -1,0 +1,45 @@
+#include "instrument/run_controls.h"
+
+#include "core/chain_state.h"
+#include "instrument/indicators.h"
+#include "instrument/markers.h"
+#include "instrument/panels.h"
+#include "instrument/run_loop.h"
+
+RunControls::RunControls(ChainState& state, RunLoop& runner, Markers& markers, Panels& panels)
+    : state_(state), runner_(runner), markers_(markers), panels_(panels) {
+    panels.setCaption(kHaltButton, "Halt");
+    panels.setCaption(kEndButton, "Ende");
+}
+
+void RunControls::Command11_Click() {
+    ChainState& s = state_;
+    s.halted = toggled(s.halted);
+    if (s.halted == 0) {
+        panels_.setCaption(kHaltButton, "Halt");
+        panels_.setCaption(kModeLabel, driveModeCaption(s.harmonicOn == 1));
+        if (runner_.activeLoops() > 0) {
+            // The halt was set within the same yield; the loop below has not yet seen it and
+            // carries on at its next pass.
+            return;
+        }
+        runner_.RunChain();
+    }
+    if (s.halted == 1) {
+        showHalted();
+    }
+}
+
+void RunControls::Command10_Click() {
+    panels_.setVisible(kWindow, false);
+    runner_.endProgram();
+}
+
+void RunControls::showHalted() {
+    panels_.setCaption(kHaltButton, "Weiter");
+    panels_.setCaption(kModeLabel, "Halt");
+    // The masses of the heavy half may have cut gaps into the boundary.
+    if (state_.refractionOn == 1) {
+        markers_.showRefraction(true);
+    }
+}

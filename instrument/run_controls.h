@@ -1,0 +1,43 @@
+#pragma once
+
+#include "instrument/control.h"
+
+class Markers;
+class Panels;
+class RunLoop;
+struct ChainState;
+
+// Halting and continuing the run, and ending the program.
+class RunControls {
+public:
+    // The halt button, whose caption says what its next click does; the mode label in the chain
+    // view, which reads "Halt" while the run stands; the window, which "Ende" unloads, and the
+    // end button.
+    static constexpr Control kHaltButton = Control::Command11;
+    static constexpr Control kModeLabel = Control::Label6;
+    static constexpr Control kWindow = Control::Ondix15;
+    static constexpr Control kEndButton = Control::Command10;
+
+    // Writes the start captions of the two buttons.
+    RunControls(ChainState& state, RunLoop& runner, Markers& markers, Panels& panels);
+
+    // "Halt" sets the flag at which the run loop returns at the top of its next pass. "Weiter"
+    // continues from exactly the halted state by running the loop inside this handler, which
+    // then returns only after a later halt. A continuing click handled while a loop is still on
+    // the call stack (a halt and a continue in one yield) lets that loop go on instead: loops
+    // never nest, however many clicks queue up.
+    void Command11_Click();
+
+    // "Ende": ends the program at once, from inside the run loop's yield or while halted. A
+    // request to quit the application's event loop would never get back out through the
+    // yield of a running loop.
+    void Command10_Click();
+
+private:
+    void showHalted();
+
+    ChainState& state_;
+    RunLoop& runner_;
+    Markers& markers_;
+    Panels& panels_;
+};

@@ -1,0 +1,55 @@
+#include "instrument/wave_carrier.h"
+
+#include "core/chain_constants.h"
+#include "core/chain_state.h"
+#include "core/version.h"
+#include "instrument/panels.h"
+
+namespace {
+
+constexpr const char* kTorsion = "Torsionskette";
+constexpr const char* kPendulum = "Pendelkette";
+
+std::string caption(const char* carrier, int blanks) {
+    return std::string("Zarvel - ") + carrier + std::string(blanks, ' ') + ONDIX_CREDIT_LINE;
+}
+
+// The information button names the carrier after a few blanks: three at start and for the
+// pendulum chain, four once the torsion chain has been chosen.
+std::string infoCaption(const char* carrier, int blanks) {
+    return std::string(blanks, ' ') + "Info zur " + carrier;
+}
+
+} // namespace
+
+WaveCarrier::WaveCarrier(ChainState& state, Panels& panels) : state_(state), panels_(panels) {
+    panels.setCaption(kWindow, startTitle());
+    panels.setCaption(kPanel, "Wellenträger");
+    panels.setCaption(kTorsionOption, kTorsion);
+    panels.setChecked(kTorsionOption, true);
+    panels.setCaption(kPendulumOption, kPendulum);
+    panels.setCaption(kInfoButton, infoCaption(kTorsion, 3));
+}
+
+std::string WaveCarrier::startTitle() {
+    return "Zarvel" + std::string(90, ' ') + ONDIX_CREDIT_LINE;
+}
+
+void WaveCarrier::Option1_Click() {
+    choose(Chain::kTorsionSelfCoeff, kTorsionOption, kPendulumOption, caption(kTorsion, 32),
+           infoCaption(kTorsion, 4));
+}
+
+void WaveCarrier::Option2_Click() {
+    choose(Chain::kPendulumSelfCoeff, kPendulumOption, kTorsionOption, caption(kPendulum, 36),
+           infoCaption(kPendulum, 3));
+}
+
+void WaveCarrier::choose(float selfCoeff, Control chosen, Control other, const std::string& title,
+                         const std::string& infoCaption) {
+    state_.selfCoeff = selfCoeff;
+    panels_.setChecked(chosen, true);
+    panels_.setChecked(other, false);
+    panels_.setCaption(kWindow, title);
+    panels_.setCaption(kInfoButton, infoCaption);
+}

@@ -1,0 +1,111 @@
+#include "sim/panels_binding.h"
+
+#include "platform/qt_colour.h"
+#include "sim/chain_view.h"
+#include "sim/keyboard_pointer.h"
+
+#include <QAbstractButton>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollBar>
+
+namespace {
+
+QString toQString(const std::string& text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+void showCaption(QWidget& widget, ControlKind kind, const QString& caption) {
+    switch (kind) {
+    case ControlKind::Window:
+        widget.setWindowTitle(caption);
+        break;
+    case ControlKind::Frame:
+        static_cast<QGroupBox&>(widget).setTitle(caption);
+        break;
+    case ControlKind::Button:
+    case ControlKind::Option:
+        static_cast<QAbstractButton&>(widget).setText(caption);
+        break;
+    case ControlKind::Label:
+        static_cast<QLabel&>(widget).setText(caption);
+        break;
+    case ControlKind::TextBox:
+        static_cast<QLineEdit&>(widget).setText(caption);
+        break;
+    case ControlKind::View:
+    case ControlKind::ScrollBar:
+    case ControlKind::Pointer:
+        break;
+    }
+}
+
+} // namespace
+
+PanelsBinding::PanelsBinding(Panels& panels, ChainView& view) : panels_(panels), view_(view) {
+    panels.observe([this](Control control, Panels::Aspect aspect) { show(control, aspect); });
+}
+
+void PanelsBinding::bind(Control control, QWidget& widget) {
+    widgets_[static_cast<std::size_t>(control)] = &widget;
+    switch (controlKind(control)) {
+    case ControlKind::TextBox:
+        connect(static_cast<QLineEdit*>(&widget), &QLineEdit::textEdited, this,
+                [this, control](const QString& text) {
+                    panels_.enterCaption(control, text.toStdString());
+                });
+        break;
+    case ControlKind::ScrollBar:
+        // Connected before any handler, so the handler reads the new value.
+        connect(static_cast<QScrollBar*>(&widget), &QScrollBar::valueChanged, this,
+                [this, control](int value) { panels_.enterValue(control, value); });
+        break;
+    default:
+        break;
+    }
+}
+
+void PanelsBinding::show(Control control, Panels::Aspect aspect) {
+    QWidget* widget = widgets_[static_cast<std::size_t>(control)];
+    if (widget == nullptr) {
+        return;
+    }
+    const Panels::State& state = panels_[control];
+    const ControlKind kind = controlKind(control);
+    switch (aspect) {
+    case Panels::Aspect::Caption:
+        showCaption(*widget, kind, toQString(state.caption));
+        break;
+    case Panels::Aspect::Back:
+        if (state.back) {
+            // A label shows its back colour in the Window role, a text box in its field's.
+            setBackColour(*widget, toQRgb(*state.back),
+                          kind == ControlKind::TextBox ? QPalette::Base : QPalette::Window);
+        }
+        break;
+    case Panels::Aspect::Visible:
+        widget->setVisible(state.visible);
+        break;
+    case Panels::Aspect::Checked:
+        static_cast<QAbstractButton*>(widget)->setChecked(state.checked);
+        break;
+    case Panels::Aspect::Range: {
+        auto* bar = static_cast<QScrollBar*>(widget);
+        bar->setRange(state.range.minimum, state.range.maximum);
+        bar->setSingleStep(state.range.smallChange);
+        bar->setPageStep(state.range.largeChange);
+        break;
+    }
+    case Panels::Aspect::Value:
+        static_cast<QScrollBar*>(widget)->setValue(state.value);
+        break;
+    case Panels::Aspect::Place:
+        if (kind == ControlKind::Pointer) {
+            static_cast<KeyboardPointer*>(widget)->showAt(state.x, state.y);
+        } else {
+            widget->move(view_.toPixel(state.x, state.y));
+        }
+        break;
+    }
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "instrument/panels.h"
+
+#include <QObject>
+
+#include <array>
+
+class ChainView;
+class QWidget;
+
+// The panels' state (Panels) on the desktop: each control's widget shows what the panels say of
+// it, changed as the handlers change it, and what the student enters by hand (a scroll bar's
+// value, text typed into a box) goes back into the panels before any handler hears of it.
+class PanelsBinding : public QObject {
+    Q_OBJECT
+
+public:
+    // Places in the chain view's user units become pixels of `view`.
+    PanelsBinding(Panels& panels, ChainView& view);
+
+    // `widget` shows `control` from now on: a widget of the control's kind (the window itself for
+    // the window, a QGroupBox for a frame, a KeyboardPointer for the pointer, ...).
+    void bind(Control control, QWidget& widget);
+
+private:
+    void show(Control control, Panels::Aspect aspect);
+
+    Panels& panels_;
+    ChainView& view_;
+    std::array<QWidget*, kControlCount> widgets_{};
+};

@@ -1,0 +1,229 @@
+// The left end and the tape: the drive through the real controls of the main window, and the
+// mouse through real window events.
+
+#include "sim/chain_view.h"
+#include "support/window_session.h"
+#include "ui/ondix15.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <QTest>
+#include <QWindow>
+
+#include <cmath>
+#include <numbers>
+
+namespace {
+
+constexpr double kTwoPi = 2 * std::numbers::pi;
+
+QRgb colourOf(const QWidget& w, QPalette::ColorRole role) {
+    return w.palette().color(role).rgb();
+}
+
+// The sine's argument of the drive's last pass.
+double driveArgument(const ChainState& s) {
+    return double(s.driveTime) * double(s.omega) + double(s.drivePhase);
+}
+
+} // namespace
+
+class TestExcitation : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup() { session_.reset(); }
+
+    void driveSwitchAndIndicators();
+    void scrollBarReadOuts_data();
+    void scrollBarReadOuts();
+    void draggedThumbWaitsForRelease();
+    void periodChangeKeepsThePhase_data();
+    void periodChangeKeepsThePhase();
+
+    void handDragFromTheLabelBeyondTheView();
+    void tapeReadOutStaysAndLetsPressesThrough();
+    void bothButtonsAndMiddleButton();
+
+private:
+    ChainState& s() { return session_->state; }
+    const MainControls& c() const { return session_->c(); }
+    void passes(int n) { session_->runPasses(n); }
+    // Real mouse events, delivered to the window as the window system would.
+    QPoint at(float x, float y) const {
+        return c().Picture1->mapTo(window_, c().Picture1->toPixel(x, y));
+    }
+    QPoint centreOf(const QWidget& w) const { return w.mapTo(window_, w.rect().center()); }
+    void mouse(QTest::MouseAction action, Qt::MouseButton button, QPoint p) {
+        if (p.x() >= window_->width() || p.y() >= window_->height()) { // meant to be outside
+            QTest::ignoreMessage(QtWarningMsg,
+                                 QRegularExpression(QStringLiteral("outside target window")));
+        }
+        QTest::mouseEvent(action, window_->windowHandle(), button, {}, p);
+    }
+    void press(Qt::MouseButton b, QPoint p) { mouse(QTest::MousePress, b, p); }
+    void move(QPoint p) { mouse(QTest::MouseMove, Qt::NoButton, p); }
+    void release(Qt::MouseButton b, QPoint p) { mouse(QTest::MouseRelease, b, p); }
+
+    std::unique_ptr<WindowSession> session_;
+    Ondix15* window_ = nullptr;
+};
+
+void TestExcitation::init() {
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    // The load handler's run stops after its first pass; the tests run passes themselves.
+    session_ = std::make_unique<WindowSession>();
+    window_ = session_->window.get();
+    session_->startHalted();
+    QVERIFY(QTest::qWaitForWindowExposed(window_));
+}
+
+void TestExcitation::driveSwitchAndIndicators() {
+    const QRgb text5AtStart = colourOf(*c().Text5, QPalette::Base);
+    QCOMPARE(colourOf(*c().Label13, QPalette::Window), qRgb(255, 128, 128));
+    c().Command7->click();
+    QCOMPARE(c().Text5->text() + c().Label6->text(), QStringLiteral("OnHarmonisch bewegt"));
+    QCOMPARE(colourOf(*c().Text5, QPalette::Base), qRgb(255, 0, 0));
+    QCOMPARE(colourOf(*c().Label13, QPalette::Window), qRgb(192, 192, 192));
+    passes(1);
+    QVERIFY(s().y[0] < 0); // upwards first
+    passes(40);
+    const float y0 = s().y[0];
+    c().Command7->click();
+    QCOMPARE(c().Text5->text() + c().Label6->text(), QStringLiteral("OffBewegung mit Maus"));
+    QCOMPARE(colourOf(*c().Text5, QPalette::Base), qRgb(192, 192, 192));
+    QCOMPARE(colourOf(*c().Label13, QPalette::Window), qRgb(255, 0, 0));
+    QVERIFY(text5AtStart != qRgb(192, 192, 192));
+    passes(5); // stopped in mid-swing, and held there
+    QCOMPARE(s().y[0], y0);
+}
+
+void TestExcitation::scrollBarReadOuts_data() {
+    QTest::addColumn<bool>("period");
+    QTest::addColumn<int>("value");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("quantity"); // the amplitude, or the period 2 pi / omega
+    QTest::addRow("amplitude 0,3, not its float's digits") << false << 3 << "0,3" << 0.3;
+    QTest::addRow("period 2,5") << true << 25 << "2,5" << 2.5;
+    QTest::addRow("shortest period") << true << 10 << "1" << 1.0;
+    QTest::addRow("longest period") << true << 1000 << "100" << 100.0;
+}
+
+void TestExcitation::scrollBarReadOuts() {
+    QFETCH(bool, period);
+    QFETCH(int, value);
+    QFETCH(QString, text);
+    QFETCH(double, quantity);
+    (period ? c().HScroll2 : c().HScroll1)->setValue(value);
+    QCOMPARE((period ? c().Text3 : c().Text2)->text(), text);
+    const double got = period ? kTwoPi / double(s().omega) : double(s().amplitude);
+    QVERIFY(std::abs(got - quantity) < 1e-6 * quantity);
+}
+
+void TestExcitation::draggedThumbWaitsForRelease() {
+    c().HScroll2->setSliderDown(true);
+    c().HScroll2->setSliderPosition(500);
+    QCOMPARE(c().Text3->text(), QStringLiteral("25"));
+    c().HScroll2->setSliderDown(false);
+    QCOMPARE(c().Text3->text(), QStringLiteral("50"));
+}
+
+void TestExcitation::periodChangeKeepsThePhase_data() {
+    QTest::addColumn<bool>("switchedOff");
+    QTest::addRow("while the drive runs") << false;
+    QTest::addRow("off, re-timed twice, on again") << true;
+}
+
+void TestExcitation::periodChangeKeepsThePhase() {
+    QFETCH(bool, switchedOff);
+    c().Command7->click();
+    passes(263);
+    const double theta = driveArgument(s());
+    if (switchedOff) {
+        c().Command7->click();
+        passes(10);
+        c().HScroll2->setValue(40);
+    }
+    c().HScroll2->setValue(100);
+    if (switchedOff) {
+        c().Command7->click();
+    }
+    const float before = s().y[0];
+    passes(1);
+    const double step = double(s().omega) * double(s().dt);
+    QVERIFY(std::abs(s().y[0] + std::sin(theta + step)) < 1e-6);
+    QVERIFY(std::abs(s().y[0] - before) < 1.01 * step); // no jump
+    QVERIFY(s().drivePhase > kTwoPi);                   // never wrapped
+}
+
+void TestExcitation::handDragFromTheLabelBeyondTheView() {
+    // Where a student grabs the fixed end: on its label, which hides on the press.
+    press(Qt::LeftButton, centreOf(*c().Label3));
+    QVERIFY(c().Label3->isHidden());
+    const int x = centreOf(*c().Label3).x();
+    move({x, -40});
+    QVERIFY(s().y[0] < -3);
+    move(at(1, 1.5f));
+    QVERIFY(std::abs(s().y[0] - 1.5f) < 0.05f);
+    move({x, window_->height() + 40});
+    QVERIFY(s().y[0] > 3);
+    const float held = s().y[0];
+    release(Qt::LeftButton, {x, window_->height() + 40});
+    QVERIFY(c().Label3->isVisible());
+    passes(1); // the end stays where it was let go, and the chain takes it up
+    QCOMPARE(s().y[0], held);
+    QVERIFY(s().y[1] > 0);
+}
+
+void TestExcitation::tapeReadOutStaysAndLetsPressesThrough() {
+    press(Qt::RightButton, centreOf(*c().Label4)); // through the label, "Festes Ende" stays
+    QVERIFY(c().Label3->isVisible() && s().mouseX > 85);
+    move(at(70, s().mouseY));
+    QVERIFY(c().Text1->isVisible() && c().Text1->text().startsWith(QLatin1Char('-')));
+    const QPoint below{window_->width() / 2, window_->height() + 40};
+    move(below);
+    release(Qt::RightButton, below);
+    QVERIFY(!c().Text1->isHidden()); // until the next move over the view
+    move(at(50, 0.5f));
+    QVERIFY(c().Text1->isHidden());
+
+    // A press on the read-out beside the pointer goes to the view.
+    press(Qt::RightButton, at(40, 0.5f));
+    move(at(52, 0.5f));
+    release(Qt::RightButton, at(52, 0.5f));
+    press(Qt::MiddleButton, centreOf(*c().Text1));
+    release(Qt::MiddleButton, centreOf(*c().Text1));
+    QVERIFY(s().mouseX > 52);
+    QCOMPARE(s().y[0], 0.0f);
+}
+
+void TestExcitation::bothButtonsAndMiddleButton() {
+    press(Qt::RightButton, at(20, 1));
+    move(at(35, 1));
+    QVERIFY(c().Text1->isVisible());
+    press(Qt::LeftButton, at(35, 1));
+    move(at(40, -2)); // both held: nothing moves, the read-out goes
+    QVERIFY(c().Text1->isHidden() && c().Label3->isHidden());
+    release(Qt::RightButton, at(40, -2)); // any release shows "Festes Ende" again
+    QVERIFY(c().Label3->isVisible());
+    release(Qt::LeftButton, at(40, -2));
+    QCOMPARE(s().y[0], 0.0f);
+
+    press(Qt::RightButton, at(20, 1));
+    move(at(30, 1));
+    release(Qt::RightButton, at(30, 1));
+    press(Qt::MiddleButton, at(30, 1)); // moves the tape's origin only
+    QVERIFY(c().Label3->isVisible() && c().Text1->isVisible());
+    QVERIFY(std::abs(s().mouseX - 30) < 0.2f);
+    move(at(70, 2));
+    QVERIFY(c().Text1->isHidden());
+    release(Qt::MiddleButton, at(70, 2));
+    QCOMPARE(s().y[0], 0.0f);
+}
+
+QTEST_MAIN(TestExcitation)
+#include "excitation_test.moc"

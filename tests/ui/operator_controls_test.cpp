@@ -1,0 +1,535 @@
+// The operator controls through the real buttons of the main window, with its run loop going:
+// markers and masses after the view is cleared, halt and continue against an uninterrupted run,
+// queued halt and continue clicks, the chain type's option buttons and the speed's scroll bar.
+
+#include "core/chain_state.h"
+#include "platform/app_identity.h"
+#include "sim/chain_view.h"
+#include "support/expected_look.h"
+#include "support/scroll_bar_part.h"
+#include "support/view_bench.h"
+#include "support/window_session.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTest>
+
+#include <algorithm>
+#include <cstring>
+#include <functional>
+
+namespace {
+
+constexpr QRgb kDampingRed = qRgb(255, 128, 128);
+constexpr QRgb kObstacleMagenta = qRgb(255, 0, 255);
+constexpr QRgb kBlack = qRgb(0, 0, 0);
+
+// QCOMPARE takes floats as equal within a relative 1e-5; as doubles, one float step is a
+// difference.
+double exactly(float value) {
+    return value;
+}
+
+void click(QAbstractButton* button) {
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+// A harmonic wave that has run far into the heavy half.
+void startWave(WindowSession& s) {
+    s.c().HScroll3->setValue(50);
+    s.state.harmonicOn = 1;
+}
+
+// Pixels of the view in none of the given colours.
+int strayPixels(ChainView& view, std::initializer_list<QRgb> allowed) {
+    const QImage image = shownImage(view);
+    int stray = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb pixel = image.pixel(x, y);
+            stray += std::find(allowed.begin(), allowed.end(), pixel) == allowed.end() ? 1 : 0;
+        }
+    }
+    return stray;
+}
+
+// Masses drawn in black where they are.
+int drawnMasses(WindowSession& s) {
+    const QImage image = shownImage(s.view());
+    int drawn = 0;
+    for (int i = 0; i <= ChainState::kLastMass; ++i) {
+        drawn += image.pixel(s.view().toPixel(i + 1, s.state.y[i])) == kBlack ? 1 : 0;
+    }
+    return drawn;
+}
+
+// Right after a click that cleared the view, with the obstacle and damping on: the pixels in
+// no marker's colour, the gaps in each active marker, and the masses drawn.
+QString clearedView(WindowSession& s) {
+    ChainView& view = s.view();
+    const QRgb foreground = view.foregroundColour();
+    const bool refraction = s.state.refractionOn == 1;
+    const int stray =
+        refraction ? strayPixels(view, {kViewBackground, kDampingRed, kObstacleMagenta, foreground})
+                   : strayPixels(view, {kViewBackground, kDampingRed, kObstacleMagenta});
+    return QStringLiteral("stray %1, gaps %2 %3 %4, masses %5")
+        .arg(stray)
+        .arg(wrongRows(view, 48, kObstacleMagenta))
+        .arg(wrongRows(view, 98, kDampingRed))
+        .arg(refraction ? wrongRows(view, 47.5f, foreground) : 0)
+        .arg(drawnMasses(s));
+}
+
+// Every value of the chain state, one line each, so that a comparison names the one that differs.
+QStringList described(const ChainState& s) {
+    QStringList lines;
+    const ChainState::Row* rows[] = {&s.y, &s.v, &s.accel, &s.yShown, &s.massFactor};
+    const char* names[] = {"y", "v", "accel", "yShown", "massFactor"};
+    for (int r = 0; r < 5; ++r) {
+        for (int i = 0; i <= 100; ++i) {
+            lines << QStringLiteral("%1(%2) %3").arg(names[r]).arg(i).arg((*rows[r])[i], 0, 'g', 9);
+        }
+    }
+    for (float value :
+         {s.dt, s.endDamping, s.selfCoeff, s.clockTime, s.driveTime, s.omega, s.amplitude, s.pi,
+          s.mouseX, s.mouseY, s.drivePhase, s.clockCarry, s.driveCarry}) {
+        lines << QString::number(double(value), 'g', 9);
+    }
+    for (int value : {s.halted, s.harmonicOn, s.refractionOn, s.obstacleOn, s.clockOn, s.endMarkG,
+                      s.endMarkB, s.running}) {
+        lines << QString::number(value);
+    }
+    return lines;
+}
+
+void zeroSlots(std::initializer_list<ChainState::Row*> rows) {
+    for (ChainState::Row* row : rows) {
+        for (int i = 0; i <= 99; ++i) {
+            (*row)[i] = 0;
+        }
+    }
+}
+
+// The effects that several controls share, from the values the controls stand for.
+void cleared(ChainState& s) {
+    zeroSlots({&s.y, &s.v, &s.accel, &s.yShown});
+    s.clockTime = s.driveTime = s.drivePhase = s.clockCarry = s.driveCarry = 0;
+}
+void refraction(ChainState& s, bool on) {
+    s.refractionOn = on;
+    for (int i = 48; i <= 99; ++i) {
+        s.massFactor[i] = on ? 0.25f : 1.0f;
+    }
+}
+void damping(ChainState& s, bool on) {
+    s.endDamping = on ? 2 : 0;
+    s.endMarkG = on ? 128 : 255; // the loose end is erased in the marker's colour or the view's
+    s.endMarkB = on ? 128 : 224;
+}
+
+// A control operated by a student: a click on a button, on a scroll bar's right arrow.
+void operate(QWidget* control) {
+    if (auto* bar = qobject_cast<QScrollBar*>(control)) {
+        QTest::mouseClick(bar, Qt::LeftButton, {},
+                          scrollBarPart(*bar, QStyle::SC_ScrollBarAddLine).center());
+    } else {
+        QTest::mouseClick(control, Qt::LeftButton);
+    }
+}
+
+// What one control must do, written from its purpose: the controls clicked at the first pass
+// to set the scene, the control operated at a later pass, and its effect on the chain state as
+// it was just before. Every value the effect does not name must stay as it was, bit for bit.
+struct ControlCase {
+    const char* name;
+    QStringList scene;
+    const char* control;
+    std::function<void(ChainState&)> effect;
+    QString alsoShown = {}; // a read-out's text or a window that must be shown
+};
+
+// clang-format off
+const ControlCase kControlCases[] = {
+    {"v(i) = 0", {}, "Command1", [](ChainState& s) { zeroSlots({&s.v}); }},
+    {"y(i) = 0 with every marker", {"Command3", "Command4"}, "Command2", [](ChainState& s) { zeroSlots({&s.y, &s.yShown}); }},
+    {"Löschen with every marker", {"Command3", "Command4"}, "Command5", cleared},
+    {"Löschen, damping off", {"Command9"}, "Command5", cleared},
+    {"damping off", {}, "Command9", [](ChainState& s) { damping(s, false); }},
+    {"damping on again", {"Command9"}, "Command9", [](ChainState& s) { damping(s, true); }},
+    {"obstacle on", {}, "Command4", [](ChainState& s) { s.obstacleOn = 1; }},
+    {"obstacle off", {"Command4"}, "Command4", [](ChainState& s) { s.obstacleOn = 0; }},
+    {"refraction on", {}, "Command3", [](ChainState& s) { refraction(s, true); }},
+    {"refraction off, obstacle on", {"Command3", "Command4"}, "Command3", [](ChainState& s) { refraction(s, false); }},
+    {"halt with refraction on", {"Command3"}, "Command11", [](ChainState& s) { s.halted = 1; }},
+    {"clock started", {}, "Command8", [](ChainState& s) { s.clockOn = 1, s.clockTime = s.clockCarry = 0; }},
+    {"clock stopped", {"Command8"}, "Command8", [](ChainState& s) { s.clockOn = 0; }},
+    {"drive on", {}, "Command7", [](ChainState& s) { s.harmonicOn = 1; }},
+    {"drive off", {"Command7"}, "Command7", [](ChainState& s) { s.harmonicOn = 0; }},
+    {"pendulum chain", {}, "Option2", [](ChainState& s) { s.selfCoeff = 2.1f; }},
+    {"torsion chain again", {"Option2"}, "Option1", [](ChainState& s) { s.selfCoeff = 2; }},
+    {"amplitude up", {}, "HScroll1", [](ChainState& s) { s.amplitude = 1.1f; }, "Text2 1,1"},
+    {"period up, phase kept", {"Command7"}, "HScroll2", [](ChainState& s) {
+         s.drivePhase = float(double(s.omega) * (double(s.driveTime) + double(s.driveCarry)) + double(s.drivePhase));
+         s.driveTime = s.driveCarry = 0;
+         s.omega = float((double(s.pi) + double(s.pi)) / 251 * 10);
+     }, "Text3 25,1"},
+    {"speed up", {}, "HScroll3", [](ChainState& s) { s.dt = 0.11f; }},
+    {"information", {}, "Command6", [](ChainState&) {}, "OndixInfTor shown"},
+};
+// clang-format on
+
+// The region of the paint events a widget receives.
+struct PaintedRegion : QObject {
+    explicit PaintedRegion(QWidget& widget) { widget.installEventFilter(this); }
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            region += static_cast<QPaintEvent*>(event)->region();
+        }
+        return false;
+    }
+    QRegion region;
+};
+
+} // namespace
+
+class TestOperatorControls : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); }
+
+    void everyControlDoesWhatItMust_data();
+    void everyControlDoesWhatItMust();
+    void markersAtOnceMassesAtTheNextPass_data();
+    void markersAtOnceMassesAtTheNextPass();
+    void continuedRunEqualsAnUninterruptedOne();
+    void queuedHaltAndContinueNeverNestLoops_data();
+    void queuedHaltAndContinueNeverNestLoops();
+    void optionButtonsRunTheirOwnHandlerOnly();
+    void speedIsTakenWhenCommitted();
+};
+
+void TestOperatorControls::everyControlDoesWhatItMust_data() {
+    QTest::addColumn<int>("index");
+    for (int i = 0; i < int(std::size(kControlCases)); ++i) {
+        QTest::addRow("%s", kControlCases[i].name) << i;
+    }
+}
+
+// Each control operated through real input at a pass of the running chain; right after it the
+// whole chain state, everything the window shows, the marker columns and, where the control
+// cleared the view, every pixel of it.
+void TestOperatorControls::everyControlDoesWhatItMust() {
+    QFETCH(int, index);
+    const ControlCase& row = kControlCases[index];
+    constexpr int kActingPass = 60;
+    WindowSession s;
+    ChainState& state = s.state;
+    Operated operated;
+    QStringList lookAtStart, outcome, expectedOutcome;
+    s.onPass = [&](int pass) {
+        if (pass == 1) {
+            lookAtStart = shownLook(s.c(), *s.window);
+            state.y[0] = 1.5f; // the end pulled by hand: a wave to clear
+            for (const QString& name : row.scene) {
+                operate(s.window->findChild<QWidget*>(name));
+                operated.note(name, state);
+            }
+        }
+        if (pass != kActingPass) {
+            return;
+        }
+        const ChainState::Row drawnAt = state.yShown;
+        // Every slot and time not zero, the slots beyond the chain included, so that a clear
+        // that misses one shows.
+        for (ChainState::Row* r : {&state.y, &state.v, &state.accel, &state.yShown}) {
+            for (int i = 0; i <= 100; ++i) {
+                (*r)[i] = 0.01f * float(i + 1);
+            }
+        }
+        state.clockTime = 7.5f;
+        state.driveTime = 3.25f;
+        state.drivePhase = 0.5f;
+        state.clockCarry = 3e-4f;
+        state.driveCarry = -2e-4f;
+        state.massFactor[100] = 3;
+        if (row.control == QLatin1String("Command11")) {
+            // As the dots of the heavy half may do; the halt draws the boundary again.
+            s.view().drawLine(47.5f, -3, 47.5f, 3, kViewBackground);
+        }
+        ChainState expected = state;
+        row.effect(expected);
+        operate(s.window->findChild<QWidget*>(row.control));
+        operated.note(row.control, state);
+        const bool clears = QStringList{"Command2", "Command5"}.contains(row.control) ||
+                            (row.control == QLatin1String("Command3") && !state.refractionOn);
+        // After a clear only the active markers' colours are left.
+        const auto ifOn = [&](bool on, QRgb colour) { return on ? colour : kViewBackground; };
+        const int stray =
+            !clears
+                ? 0
+                : strayPixels(s.view(), {kViewBackground, ifOn(state.endDamping == 2, kDampingRed),
+                                         ifOn(state.obstacleOn, kObstacleMagenta),
+                                         ifOn(state.refractionOn, kBlack)});
+        const QString name = row.alsoShown.section(' ', 0, 0);
+        QString shown;
+        if (auto* field = s.window->findChild<QLineEdit*>(name); field && !name.isEmpty()) {
+            shown = name + ' ' + field->text();
+        }
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            shown += top->objectName() == name && top->isVisible() ? name + " shown" : "";
+        }
+        outcome = described(state) + shownLook(s.c(), *s.window) +
+                  QStringList{markerFaults(s.view(), state, clears ? nullptr : &drawnAt),
+                              QStringLiteral("stray pixels %1").arg(stray), shown};
+        expectedOutcome = described(expected) + expectedLook(expected, operated, lookAtStart) +
+                          QStringList{"wrong rows: damping 0, obstacle 0, refraction 0",
+                                      "stray pixels 0", row.alsoShown};
+        state.halted = 1;
+    };
+    s.start();
+    QCOMPARE(s.pass, kActingPass);
+    QCOMPARE(outcome, expectedOutcome);
+}
+
+void TestOperatorControls::markersAtOnceMassesAtTheNextPass_data() {
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<bool>("halted");
+    QTest::addRow("refraction off, running") << "Command3" << false;
+    QTest::addRow("refraction off, halted") << "Command3" << true;
+    QTest::addRow("y(i) = 0, halted") << "Command2" << true;
+    QTest::addRow("Löschen, running") << "Command5" << false;
+}
+
+void TestOperatorControls::markersAtOnceMassesAtTheNextPass() {
+    QFETCH(QString, button);
+    QFETCH(bool, halted);
+    constexpr int kClearingPass = 150;
+
+    WindowSession s;
+    auto* clearing = s.window->findChild<QPushButton*>(button);
+    QVERIFY(clearing != nullptr);
+    const MainControls& c = s.c();
+    QString atOnce;
+    float mass47ErasedAt = 0; // the next pass erases mass 47 there, on the obstacle's line
+    int drawnAtNextPass = -1;
+    int obstacleGapsAtNextPass = -1;
+    const auto look = [&] {
+        atOnce = clearedView(s);
+        mass47ErasedAt = s.state.yShown[47];
+    };
+    const auto clear = [&] {
+        click(clearing);
+        look();
+    };
+    s.onPass = [&](int pass) {
+        if (pass == 1) {
+            startWave(s);
+            click(c.Command4);
+            click(c.Command3);
+        } else if (pass == kClearingPass) {
+            halted ? click(c.Command11) : clear();
+        } else if (pass == kClearingPass + 1) {
+            drawnAtNextPass = drawnMasses(s);
+            obstacleGapsAtNextPass =
+                wrongRows(s.view(), 48, kObstacleMagenta, {mass47ErasedAt, s.state.y[47]});
+            s.state.halted = 1;
+        }
+    };
+    s.start();
+    if (halted) {
+        QCOMPARE(s.pass, kClearingPass);
+        QTest::qWait(50);
+        {
+            // The cleared view goes to the screen at once, though no pass runs.
+            const PaintedRegion painted(s.view());
+            click(clearing);
+            QTest::qWait(50);
+            QCOMPARE(painted.region.boundingRect(), s.view().rect());
+        }
+        look();
+        // Nothing moves or is drawn while the run stands.
+        QTest::qWait(50);
+        QCOMPARE(drawnMasses(s), 0);
+        click(c.Command11);
+    }
+    QCOMPARE(s.pass, kClearingPass + 1);
+
+    QCOMPARE(atOnce, QStringLiteral("stray 0, gaps 0 0 0, masses 0"));
+    QCOMPARE(drawnAtNextPass, ChainState::kLastMass + 1);
+    QCOMPARE(obstacleGapsAtNextPass, 0);
+    const bool refraction = button != "Command3";
+    QCOMPARE(c.Label7->isVisibleTo(s.window.get()), refraction);
+    QCOMPARE(c.Label8->isVisibleTo(s.window.get()), refraction);
+}
+
+void TestOperatorControls::continuedRunEqualsAnUninterruptedOne() {
+    constexpr int kChangePass = 40;
+    constexpr int kLastPass = 120;
+    // The changes made between the two passes: the whole medium, the speed by a click in the
+    // scroll bar's track, the clock.
+    const auto change = [](WindowSession& s) {
+        const MainControls& c = s.c();
+        click(c.Command4);
+        click(c.Command3);
+        click(c.Command9);
+        click(c.Option2);
+        c.HScroll3->triggerAction(QAbstractSlider::SliderPageStepAdd);
+        click(c.Command8);
+    };
+
+    WindowSession straight;
+    straight.onPass = [&](int pass) {
+        if (pass == 1) {
+            straight.state.harmonicOn = 1;
+        } else if (pass == kChangePass) {
+            change(straight);
+        } else if (pass == kLastPass) {
+            click(straight.c().Command11);
+        }
+    };
+    straight.start();
+
+    WindowSession halted;
+    QString modeAfterContinue;
+    halted.onPass = [&](int pass) {
+        if (pass == 1) {
+            halted.state.harmonicOn = 1;
+        } else if (pass == kChangePass) {
+            click(halted.c().Command11);
+        } else if (pass == kChangePass + 1) {
+            modeAfterContinue = halted.c().Label6->text();
+        } else if (pass == kLastPass) {
+            click(halted.c().Command11);
+        }
+    };
+    halted.start();
+    QCOMPARE(halted.pass, kChangePass);
+    QCOMPARE(halted.c().Command11->text(), QStringLiteral("Weiter"));
+    QCOMPARE(halted.c().Label6->text(), QStringLiteral("Halt"));
+    change(halted);
+    QTest::qWait(30);
+    QCOMPARE(halted.pass, kChangePass);
+    // The clock was started while halted: it shows nothing until the run goes on.
+    QCOMPARE(halted.c().Text4->text(), QStringLiteral("0"));
+    click(halted.c().Command11);
+    QCOMPARE(modeAfterContinue, QStringLiteral("Harmonisch bewegt"));
+    QCOMPARE(halted.pass, kLastPass);
+    QCOMPARE(halted.deepestNesting, 1);
+
+    const ChainState& a = straight.state;
+    const ChainState& b = halted.state;
+    // Bit for bit, every value of the chain.
+    QVERIFY(std::memcmp(&a, &b, sizeof(ChainState)) == 0);
+    QVERIFY(b.y[30] != 0.0f && b.clockTime > 0);
+    QCOMPARE(halted.c().Text4->text(), straight.c().Text4->text());
+    QVERIFY(halted.c().Text4->text() != QStringLiteral("0"));
+    QCOMPARE(halted.c().Command11->text(), QStringLiteral("Weiter"));
+    QCOMPARE(halted.c().Label6->text(), QStringLiteral("Halt"));
+    QVERIFY(shownImage(halted.view()) == shownImage(straight.view()));
+}
+
+void TestOperatorControls::queuedHaltAndContinueNeverNestLoops_data() {
+    QTest::addColumn<int>("clicks");
+    QTest::addColumn<bool>("runningAfter");
+    QTest::addRow("2000 clicks") << 2000 << true;
+    QTest::addRow("2001 clicks") << 2001 << false;
+}
+
+void TestOperatorControls::queuedHaltAndContinueNeverNestLoops() {
+    QFETCH(int, clicks);
+    QFETCH(bool, runningAfter);
+    constexpr int kClickPass = 5;
+    constexpr int kPassesAfter = 50;
+
+    WindowSession s;
+    QPushButton* halt = s.c().Command11;
+    int loopsAfter = -1;
+    s.onPass = [&](int pass) {
+        if (pass == kClickPass) {
+            // The clicks queue up as after a stall, and this pass's yield handles them all.
+            const QPointF at = QRectF(halt->rect()).center();
+            const QPointF global = halt->mapToGlobal(at);
+            for (int i = 0; i < clicks; ++i) {
+                QCoreApplication::postEvent(halt, new QMouseEvent(QEvent::MouseButtonPress, at,
+                                                                  global, Qt::LeftButton,
+                                                                  Qt::LeftButton, Qt::NoModifier));
+                QCoreApplication::postEvent(halt, new QMouseEvent(QEvent::MouseButtonRelease, at,
+                                                                  global, Qt::LeftButton,
+                                                                  Qt::NoButton, Qt::NoModifier));
+            }
+        } else if (pass == kClickPass + kPassesAfter) {
+            loopsAfter = s.nesting;
+            click(halt);
+        }
+    };
+    s.start();
+
+    QCOMPARE(s.deepestNesting, 1);
+    if (runningAfter) {
+        QCOMPARE(s.pass, kClickPass + kPassesAfter);
+        QCOMPARE(loopsAfter, 1);
+    } else {
+        QCOMPARE(s.pass, kClickPass);
+        QCOMPARE(halt->text(), QStringLiteral("Weiter"));
+        // The program still answers: a continue runs the loop again, once.
+        click(halt);
+        QCOMPARE(s.pass, kClickPass + kPassesAfter);
+        QCOMPARE(s.deepestNesting, 1);
+    }
+    QCOMPARE(halt->text(), QStringLiteral("Weiter"));
+}
+
+void TestOperatorControls::optionButtonsRunTheirOwnHandlerOnly() {
+    WindowSession s;
+    s.startHalted();
+    const MainControls& c = s.c();
+    const ChainState& state = s.state;
+
+    click(c.Option2);
+    QCOMPARE(exactly(state.selfCoeff), exactly(2.1f));
+    QVERIFY(c.Option2->isChecked() && !c.Option1->isChecked());
+    QCOMPARE(c.Command6->text(), QStringLiteral("   Info zur Pendelkette"));
+    QCOMPARE(s.window->windowTitle(),
+             QStringLiteral("Zarvel - Pendelkette") + QString(36, ' ') + creditLine());
+
+    // Clicked twice, the chosen button stays chosen.
+    for (int i = 0; i < 2; ++i) {
+        click(c.Option1);
+        QCOMPARE(exactly(state.selfCoeff), exactly(2.0f));
+        QVERIFY(c.Option1->isChecked() && !c.Option2->isChecked());
+        QCOMPARE(c.Command6->text(), QStringLiteral("    Info zur Torsionskette"));
+        QCOMPARE(s.window->windowTitle(),
+                 QStringLiteral("Zarvel - Torsionskette") + QString(32, ' ') + creditLine());
+    }
+}
+
+void TestOperatorControls::speedIsTakenWhenCommitted() {
+    WindowSession s;
+    s.startHalted();
+    QScrollBar& bar = *s.c().HScroll3;
+    const float& dt = s.state.dt;
+
+    bar.setSliderDown(true);
+    bar.setSliderPosition(40);
+    QCOMPARE(exactly(dt), exactly(0.1f));
+    bar.setSliderDown(false);
+    QCOMPARE(exactly(dt), exactly(0.4f));
+
+    bar.triggerAction(QAbstractSlider::SliderSingleStepSub);
+    QCOMPARE(exactly(dt), exactly(0.39f));
+    bar.triggerAction(QAbstractSlider::SliderToMinimum);
+    QCOMPARE(exactly(dt), exactly(0.01f));
+    bar.triggerAction(QAbstractSlider::SliderToMaximum);
+    QCOMPARE(exactly(dt), exactly(0.5f));
+}
+
+QTEST_MAIN(TestOperatorControls)
+#include "operator_controls_test.moc"
