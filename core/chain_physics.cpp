@@ -2,19 +2,18 @@
 
 #include "core/chain_constants.h"
 #include "core/chain_state.h"
+#include "core/drive_sine.h"
 #include "core/float_status_check.h"
 #include "core/runtime_error.h"
-
-#include <cmath>
 
 namespace {
 
 using Chain::kObstacleMass;
 
 void applyDrive(ChainState& s) {
-    s.driveTime = static_cast<float>(double(s.dt) + double(s.driveTime));
+    s.driveTime = toStored(double(s.dt) + double(s.driveTime));
     const double argument = double(s.driveTime) * double(s.omega) + double(s.drivePhase);
-    s.y[0] = static_cast<float>(-double(s.amplitude) * std::sin(argument));
+    s.y[0] = toStored(-double(s.amplitude) * driveSine(argument));
 }
 
 // Forces come from the displacements at the start of the pass: all of them are stored before
@@ -22,17 +21,16 @@ void applyDrive(ChainState& s) {
 void computeForces(ChainState& s) {
     const double self = s.selfCoeff;
     for (int i = 1; i <= ChainState::kLastMass - 1; ++i) {
-        s.accel[i] =
-            static_cast<float>((double(s.y[i - 1]) + double(s.y[i + 1])) - double(s.y[i]) * self);
+        s.accel[i] = toStored((double(s.y[i - 1]) + double(s.y[i + 1])) - double(s.y[i]) * self);
     }
     // The loose end hangs on one spring only; its force is scaled by selfCoeff, and the damper
     // brakes it in proportion to its velocity.
     constexpr int end = ChainState::kLastMass;
-    s.accel[end] = static_cast<float>((double(s.y[end - 1]) - double(s.y[end])) * self -
-                                      double(s.v[end]) * double(s.endDamping));
+    s.accel[end] = toStored((double(s.y[end - 1]) - double(s.y[end])) * self -
+                            double(s.v[end]) * double(s.endDamping));
     if (s.obstacleOn == 1) {
         s.accel[kObstacleMass] =
-            static_cast<float>(double(s.accel[kObstacleMass]) - double(s.v[kObstacleMass]));
+            toStored(double(s.accel[kObstacleMass]) - double(s.v[kObstacleMass]));
     }
 }
 
@@ -40,9 +38,8 @@ void computeForces(ChainState& s) {
 void moveMasses(ChainState& s) {
     const double dt = s.dt;
     for (int j = 1; j <= ChainState::kLastMass; ++j) {
-        s.v[j] =
-            static_cast<float>(double(s.massFactor[j]) * double(s.accel[j]) * dt + double(s.v[j]));
-        s.y[j] = static_cast<float>(double(s.v[j]) * dt + double(s.y[j]));
+        s.v[j] = toStored(double(s.massFactor[j]) * double(s.accel[j]) * dt + double(s.v[j]));
+        s.y[j] = toStored(double(s.v[j]) * dt + double(s.y[j]));
     }
 }
 
@@ -61,5 +58,5 @@ void integratePass(ChainState& s) {
 
 void advanceClock(ChainState& s) {
     const FloatStatusCheck check;
-    s.clockTime = static_cast<float>(double(s.dt) + double(s.clockTime));
+    s.clockTime = toStored(double(s.dt) + double(s.clockTime));
 }
