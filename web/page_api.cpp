@@ -156,6 +156,16 @@ EMSCRIPTEN_KEEPALIVE const ControlView* ondix_control(int control) {
     return &view;
 }
 
+// The control map: the page finds each control's element by its name.
+EMSCRIPTEN_KEEPALIVE int ondix_control_count() {
+    return kControlCount;
+}
+
+EMSCRIPTEN_KEEPALIVE const char* ondix_control_name(int control) {
+    // The names are literals, each ending in a zero.
+    return controlName(static_cast<Control>(control)).data();
+}
+
 EMSCRIPTEN_KEEPALIVE const char* ondix_key_list() {
     static const std::string keys = ChainKeys::keyList();
     return keys.c_str();
@@ -196,6 +206,11 @@ EMSCRIPTEN_KEEPALIVE double ondix_state_hash() {
 
 EMSCRIPTEN_KEEPALIVE double ondix_picture_hash() {
     return static_cast<double>(instrument->pictureHash());
+}
+
+// A time step the speed bar cannot set (it stops at 0.5), for the tests of a run that blows up.
+EMSCRIPTEN_KEEPALIVE void ondix_set_step(float dt) {
+    instrument->state().dt = dt;
 }
 
 } // extern "C"
