@@ -30,31 +30,91 @@ else()
                   "resource; its window still shows the icon")
 endif()
 
-# The folder: everything at its top, as a teacher finds it on a USB stick.
-install(TARGETS Ondix15 RUNTIME DESTINATION .)
-install(FILES $<TARGET_FILE:Qt6::Core> $<TARGET_FILE:Qt6::Gui> $<TARGET_FILE:Qt6::Widgets>
-        DESTINATION .)
-install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> DESTINATION platforms)
-install(FILES $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin> DESTINATION styles)
-
-# The compiler's run-time libraries: MinGW's three, or Microsoft's redistributable ones.
+# The folder: everything at its top, as a teacher finds it on a USB stick. The plugins are named,
+# since nothing imports them; every library that the program and the plugins import is found by
+# reading their import tables, in the toolkit's and the compiler's folders.
 if(MINGW)
-  foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
-    execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${dll}
-                    OUTPUT_VARIABLE path OUTPUT_STRIP_TRAILING_WHITESPACE)
-    if(NOT IS_ABSOLUTE "${path}")
-      # The compiler names only its own libraries; winpthread lives with the Windows libraries.
-      find_file(path_${dll} ${dll} PATHS ${CMAKE_FIND_ROOT_PATH} PATH_SUFFIXES lib bin
-                NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH)
-      set(path ${path_${dll}})
-    endif()
-    if(NOT EXISTS "${path}")
-      message(FATAL_ERROR "${dll} of the compiler not found")
-    endif()
-    list(APPEND ONDIX_RUNTIME_DLLS ${path})
+  set(CMAKE_GET_RUNTIME_DEPENDENCIES_PLATFORM windows+pe)
+  set(CMAKE_GET_RUNTIME_DEPENDENCIES_TOOL objdump)
+  set(CMAKE_GET_RUNTIME_DEPENDENCIES_COMMAND ${CMAKE_OBJDUMP})
+endif()
+install(TARGETS Ondix15 RUNTIME_DEPENDENCY_SET ondix_libraries RUNTIME DESTINATION .)
+install(IMPORTED_RUNTIME_ARTIFACTS Qt6::QWindowsIntegrationPlugin
+        RUNTIME_DEPENDENCY_SET ondix_libraries LIBRARY DESTINATION platforms)
+install(IMPORTED_RUNTIME_ARTIFACTS Qt6::QWindowsVistaStylePlugin
+        RUNTIME_DEPENDENCY_SET ondix_libraries LIBRARY DESTINATION styles)
+
+# The folders the libraries come from: the toolkit's, the compiler's own (beside libgcc) and
+# the cross root's (winpthread lives with the Windows libraries).
+set(ONDIX_LIBRARY_DIRS ${QT6_INSTALL_PREFIX}/${QT6_INSTALL_BINS})
+if(MINGW)
+  execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-libgcc-file-name
+                  OUTPUT_VARIABLE libgcc OUTPUT_STRIP_TRAILING_WHITESPACE)
+  get_filename_component(compiler_dir "${libgcc}" DIRECTORY)
+  list(APPEND ONDIX_LIBRARY_DIRS ${compiler_dir})
+  foreach(root IN LISTS CMAKE_FIND_ROOT_PATH)
+    list(APPEND ONDIX_LIBRARY_DIRS ${root}/bin ${root}/lib)
   endforeach()
-  install(FILES ${ONDIX_RUNTIME_DLLS} DESTINATION .)
+endif()
+list(REMOVE_DUPLICATES ONDIX_LIBRARY_DIRS)
+list(FILTER ONDIX_LIBRARY_DIRS EXCLUDE REGEX "^$")
+set(existing_dirs)
+foreach(dir IN LISTS ONDIX_LIBRARY_DIRS)
+  if(IS_DIRECTORY ${dir})
+    list(APPEND existing_dirs ${dir})
+  endif()
+endforeach()
+set(ONDIX_LIBRARY_DIRS ${existing_dirs})
+
+if(CMAKE_CROSSCOMPILING)
+  # CMake looks for an imported name in lower case, which on a case-sensitive file system misses
+  # Qt6Core.dll: each library of those folders gets a link under its lower-case name. The
+  # folder gets the files under their own names; the links that come with them are taken out.
+  set(lower_names ${PROJECT_BINARY_DIR}/library-names)
+  file(REMOVE_RECURSE ${lower_names})
+  file(MAKE_DIRECTORY ${lower_names})
+  foreach(dir IN LISTS ONDIX_LIBRARY_DIRS)
+    file(GLOB dlls LIST_DIRECTORIES false ${dir}/*.dll)
+    foreach(dll IN LISTS dlls)
+      get_filename_component(name ${dll} NAME)
+      string(TOLOWER ${name} name)
+      if(NOT EXISTS ${lower_names}/${name})
+        file(CREATE_LINK ${dll} ${lower_names}/${name} SYMBOLIC)
+      endif()
+    endforeach()
+  endforeach()
+  # Windows' own libraries, as Wine provides them, are found and left out.
+  find_path(ONDIX_WINE_SYSTEM_DLLS kernel32.dll
+    PATHS /usr/lib/x86_64-linux-gnu/wine /usr/lib64/wine /usr/lib/wine
+    PATH_SUFFIXES x86_64-windows NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH
+    DOC "Wine's Windows libraries, which stand for Windows' own (Debian package wine64)")
+  if(NOT ONDIX_WINE_SYSTEM_DLLS)
+    message(FATAL_ERROR "Wine's Windows libraries not found (Debian package wine64)")
+  endif()
+  set(search_dirs ${lower_names} ${ONDIX_WINE_SYSTEM_DLLS})
+  string(REGEX REPLACE "([][+.*()^$])" "\\\\\\1" system_dir "${ONDIX_WINE_SYSTEM_DLLS}")
+  set(system_dir "^${system_dir}/")
 else()
+  set(search_dirs ${ONDIX_LIBRARY_DIRS})
+  set(system_dir "^[A-Za-z]:[/\\\\][Ww][Ii][Nn][Dd][Oo][Ww][Ss][/\\\\]")
+endif()
+# The API-set names are resolved by Windows to its own libraries; they are not files.
+install(RUNTIME_DEPENDENCY_SET ondix_libraries DESTINATION .
+  DIRECTORIES ${search_dirs}
+  PRE_EXCLUDE_REGEXES "^api-ms-" "^ext-ms-"
+  POST_EXCLUDE_REGEXES "${system_dir}")
+if(CMAKE_CROSSCOMPILING)
+  install(CODE [[
+    file(GLOB links "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}/*.dll")
+    foreach(link IN LISTS links)
+      if(IS_SYMLINK "${link}")
+        file(REMOVE "${link}")
+      endif()
+    endforeach()
+  ]])
+endif()
+# Microsoft's compiler brings its run-time libraries as redistributable files.
+if(MSVC)
   set(CMAKE_INSTALL_SYSTEM_RUNTIME_DESTINATION .)
   include(InstallRequiredSystemLibraries)
 endif()
@@ -85,19 +145,16 @@ endif()
 # Programs of this build run here under Wine, through a script that puts the toolkit's and the
 # compiler's libraries on Wine's search path and keeps a Wine prefix of the build's own.
 if(CMAKE_CROSSCOMPILING AND ONDIX_WINE)
-  set(wine_dirs ${QT6_INSTALL_PREFIX}/${QT6_INSTALL_BINS})
-  foreach(dll IN LISTS ONDIX_RUNTIME_DLLS)
-    get_filename_component(dir ${dll} DIRECTORY)
-    list(APPEND wine_dirs ${dir})
-  endforeach()
-  list(REMOVE_DUPLICATES wine_dirs)
   set(ONDIX_WINE_PATH)
-  foreach(dir IN LISTS wine_dirs)
+  foreach(dir IN LISTS ONDIX_LIBRARY_DIRS)
     string(REPLACE "/" "\\" dir "Z:${dir}")
     list(APPEND ONDIX_WINE_PATH ${dir})
   endforeach()
   list(JOIN ONDIX_WINE_PATH ";" ONDIX_WINE_PATH)
   set(ONDIX_WINE_PREFIX ${PROJECT_BINARY_DIR}/wine-prefix)
+  # The offscreen platform takes its fonts from a folder: the one of the font the program carries.
+  get_filename_component(font_dir ${ONDIX_LIBERATION_SANS} DIRECTORY)
+  set(ONDIX_WINE_FONTDIR Z:${font_dir})
   # Programs run from the build tree, where all of them are written, find the toolkit's plugins
   # where it is installed and its German translation in the build tree.
   file(COPY ${ONDIX_QTBASE_DE} DESTINATION ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/translations)

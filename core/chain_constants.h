@@ -64,4 +64,11 @@ inline constexpr double kAmplitudeBarScale = 10;
 inline constexpr double kPeriodBarScale = 10;
 inline constexpr double kStepBarScale = 100;
 
+// The drive time and the clock time are single-precision sums of the steps. Up to this value a
+// time is the plain sum, rounded at every pass as it always was; beyond it the part each rounding
+// drops is carried on to the next pass (core/chain_physics.cpp). The plain sum runs up to 0.67 time
+// units ahead at the slowest step (0.01) by the time 1,000 have passed, so the carry takes over at
+// a reading of 1,001 and the first 1,000 time units of a run stay as they were at every speed.
+inline constexpr float kPlainTimeSpan = 1001;
+
 } // namespace Chain

@@ -9,4 +9,6 @@ struct ChainState;
 void integratePass(ChainState& state);
 
 // The clock time runs on by one time step on every pass, whether the clock is shown or not.
+// The drive time and the clock time are each the plain float sum of the steps for their first
+// 1,000 time units; from there on their carry keeps them the sum of the steps.
 void advanceClock(ChainState& state);

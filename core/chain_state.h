@@ -36,6 +36,11 @@ struct ChainState {
     float mouseX = 0;
     float mouseY = 0;
     float drivePhase = 0;
+    // What a long-running time could not hold in single precision: the sum of the steps is
+    // clockTime + clockCarry and driveTime + driveCarry (both carries stay 0 while the times are
+    // short; see core/chain_physics.cpp). Set to 0 wherever their time is.
+    float clockCarry = 0;
+    float driveCarry = 0;
 
     std::int16_t halted = 0;
     std::int16_t harmonicOn = 0;

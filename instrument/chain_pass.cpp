@@ -57,8 +57,10 @@ void ChainPass::drawMasses() {
 
 double ChainPass::clockValue() const {
     // Cut down to hundredths; the added 0.05 hundredth lets a time that accumulated to just
-    // below a mark (2.9999993 after 30 steps of 0.1) show that mark.
-    return std::floor(double(state_.clockTime) * 100.0 + 0.05) / 100.0;
+    // below a mark (2.9999993 after 30 steps of 0.1) show that mark. The carry holds the
+    // hundredths a long-running clock time has no places for.
+    const double time = double(state_.clockTime) + double(state_.clockCarry);
+    return std::floor(time * 100.0 + 0.05) / 100.0;
 }
 
 void ChainPass::showClock(double shown) {

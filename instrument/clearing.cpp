@@ -41,6 +41,8 @@ void Clearing::Command5_Click() {
     zero(s.accel);
     zero(s.yShown);
     s.clockTime = 0;
+    s.clockCarry = 0;
     s.driveTime = 0;
+    s.driveCarry = 0;
     s.drivePhase = 0;
 }

@@ -24,6 +24,7 @@ void ClockAndSpeed::Command8_Click() {
     if (s.clockOn == 1) {
         panels_.setCaption(kClockSwitch, " Uhr Stopp");
         s.clockTime = 0;
+        s.clockCarry = 0;
     } else {
         panels_.setCaption(kClockSwitch, " Uhr Start");
     }

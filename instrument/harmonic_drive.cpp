@@ -63,8 +63,10 @@ void HarmonicDrive::HScroll2_Change() {
         // The phase reached so far goes into drivePhase before the drive time starts again from 0,
         // so the sine's argument is the same just before and after the change: the end carries on
         // from where it is, with the new period. drivePhase is never reduced modulo 2 pi.
-        s.drivePhase = toStored(double(s.omega) * double(s.driveTime) + double(s.drivePhase));
+        s.drivePhase = toStored(double(s.omega) * (double(s.driveTime) + double(s.driveCarry)) +
+                                double(s.drivePhase));
         s.driveTime = 0;
+        s.driveCarry = 0;
         s.omega =
             toStored(quotient(double(s.pi) + double(s.pi), double(value)) * Chain::kPeriodBarScale);
     }

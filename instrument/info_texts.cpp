@@ -19,14 +19,14 @@ std::vector<std::string_view> torsionChain() {
             "gedrückter linker Maustaste in die gewünschte Richtung ziehen."),
         // Label3: forces on the masses, damping of the last mass.
         std::string_view(
-            "Den ersten Massenpunkt (links) kann man beliebig auf und ab bewegen. Dabei spannt er"
-            " die Feder zu seinem rechten Nachbarn; die Federkraft setzt diesen in Bewegung, er "
-            "gibt die Bewegung nach rechts weiter, und so fort. Jede Kugel außer der ersten und "
-            "der letzten spürt die Kräfte ihrer beiden Nachbarn und wird dadurch abwechselnd nach"
-            " oben und nach unten beschleunigt. Auf die letzte Kugel rechts wirkt außer der Kraft"
-            " ihres linken Nachbarn eine Dämpfungskraft, wenn die Dämpfung eingeschaltet ist "
-            "(„Dämpfung On“): Sie ist proportional zur Geschwindigkeit v und stets gegen die "
-            "Bewegung gerichtet."),
+            "Den ersten Massenpunkt (links) kann man beliebig auf und ab bewegen. Dabei spannt er "
+            "die Feder zu seinem rechten Nachbarn; die Federkraft setzt diesen in Bewegung, "
+            "dieser gibt die Bewegung nach rechts weiter, und so fort. Jede Kugel außer der "
+            "ersten und der letzten spürt die Kräfte ihrer beiden Nachbarn und wird dadurch "
+            "abwechselnd nach oben und nach unten beschleunigt. Auf die letzte Kugel rechts wirkt "
+            "außer der Kraft ihres linken Nachbarn eine Dämpfungskraft, wenn die Dämpfung "
+            "eingeschaltet ist („Dämpfung On“): Sie ist proportional zur Geschwindigkeit v und "
+            "stets gegen die Bewegung gerichtet."),
         // Label4: harmonic excitation.
         std::string_view(
             "Die Anregung kann auch automatisch und harmonisch (sinusförmig) erfolgen, mit "
@@ -54,15 +54,15 @@ std::vector<std::string_view> torsionChain() {
         // Label8: refraction.
         std::string_view(
             "Auch Brechung ist zu sehen: Die Kugeln der rechten Hälfte haben die vierfache Masse "
-            "bei gleichen Federn. Dort läuft die Welle halb so schnell, bei gleicher Frequenz mit"
-            " halber Wellenlänge. An der Grenze wird ein Teil reflektiert."),
+            "bei gleichen Federn. Dort ist die Welle halb so schnell und hat bei gleicher "
+            "Frequenz die halbe Wellenlänge. An der Grenze wird ein Teil reflektiert."),
         // Label9: dispersion and the measuring tape.
         std::string_view(
             "Die Torsionskette zeigt wenig Dispersion: Wellen, die lang gegen den Kugelabstand "
             "sind, laufen fast gleich schnell. Das zeigen Messungen der Wellenlänge bei "
             "verschiedenen Perioden: Mit „Halt/Weiter“ anhalten, den Mauszeiger auf einen "
             "Wellenberg setzen und mit gedrückter rechter Maustaste zum nächsten ziehen. Ein "
-            "Messband rollt sich ab, darauf liest man die Wellenlänge in Kugelabständen ab."),
+            "Messband rollt sich aus und zeigt die Wellenlänge in Kugelabständen."),
     };
 }
 
@@ -80,41 +80,41 @@ std::vector<std::string_view> pendulumChain() {
         // Label2: stronger dispersion than in the torsion chain.
         std::string_view(
             "Ein zweiter wichtiger Unterschied: In der Pendelkette leidet die Wellenausbreitung "
-            "viel stärker unter Dispersion als in der Torsionskette. Das liegt an der Schwerkraft: "
-            "Ihre Rückstellkraft hängt nur von der Auslenkung der Kugel selbst ab, die Federkraft "
-            "vom Unterschied zu den Nachbarn. So wird die Geschwindigkeit stark von der "
-            "Wellenlänge abhängig. Deshalb lässt sich ein einzelner Wellenberg weder erzeugen noch "
-            "weit schicken: Gleich nach seiner Entstehung zieht er einen Schwanz aus Wellentälern "
-            "und "
-            "Wellenbergen hinter sich her und wird zu einer immer längeren Wellengruppe."),
+            "viel stärker unter Dispersion als in der Torsionskette. Das liegt an der "
+            "Schwerkraft: Ihre Rückstellkraft hängt nur von der Auslenkung der Kugel selbst ab, "
+            "die Federkraft vom Unterschied zu den Nachbarn, und der ist bei langen Wellen klein. "
+            "So hängt die Geschwindigkeit stark von der Wellenlänge ab. Deshalb bleibt ein "
+            "einzelner Wellenberg nicht lange allein: Sofort zieht er einen Schwanz aus "
+            "Wellentälern und Wellenbergen hinter sich her und wird zu einer immer längeren "
+            "Wellengruppe."),
         // Label3: lower cut-off frequency.
         std::string_view(
-            "Erstens hat die Pendelkette eine untere Grenzfrequenz, die eine periodische Anregung"
-            " überschreiten muss, damit überhaupt fortlaufende Wellen entstehen. In diesem Modell"
-            " liegt die Grenze bei einer Periode von knapp 20 Zeiteinheiten: Ist die Periode der "
-            "harmonischen Anregung größer, entstehen keine Wellen, die Bewegung klingt nach rechts"
-            " hin ab. Erst bei kürzeren Perioden setzt eine Wellenbewegung ein, die schließlich "
-            "den ganzen Wellenträger als fortlaufende Sinuswelle ausfüllt; knapp unter 20 "
-            "Zeiteinheiten wird ihre Wellenlänge beliebig groß. Die Dämpfung lässt sich nicht so "
-            "einstellen, dass die Reflexion für alle Wellenlängen "
-            "unterdrückt wird. Deshalb wird immer ein Teil der Welle reflektiert und stört das "
-            "Bild der fortlaufenden Welle."),
+            "Erstens hat die Pendelkette eine untere Grenzfrequenz, die eine periodische Anregung "
+            "überschreiten muss, damit überhaupt fortlaufende Wellen entstehen. In diesem Modell "
+            "liegt die Grenze bei einer Periode von knapp 20 Zeiteinheiten: Ist die Periode der "
+            "harmonischen Anregung größer, entstehen keine Wellen; die Bewegung klingt nach "
+            "rechts hin ab. Erst bei kürzeren Perioden setzt eine Wellenbewegung ein, die "
+            "schließlich den ganzen Wellenträger als fortlaufende Sinuswelle ausfüllt; dicht "
+            "unter der Grenze wird ihre Wellenlänge beliebig groß. Auch mit „Dämpfung On“ "
+            "schluckt das rechte Ende nicht jede Wellenlänge ganz: Ein Teil der Welle wird "
+            "reflektiert (je näher an der Grenze, desto mehr) und stört das Bild der "
+            "fortlaufenden Welle."),
         // Label4: upper cut-off frequency of both chains.
         std::string_view(
-            "Beide Wellenträger, Torsionskette und Pendelkette, haben außerdem eine obere "
-            "Grenzfrequenz. Sie ist erreicht, wenn die harmonische Anregung so schnell ist, dass "
-            "benachbarte Kugeln gegenphasig schwingen (Periode etwa 3,1 Zeiteinheiten). Die "
-            "Torsionskette hat keine untere Grenzfrequenz: Jede noch so langsame Anregung läuft in"
-            " ihr als Welle fort, ihre Wellenlänge hat keine obere Grenze. In der Pendelkette ist"
-            " das nicht möglich."),
+            "Torsionskette und Pendelkette haben außerdem eine obere Grenzfrequenz. Sie ist "
+            "erreicht, wenn die harmonische Anregung so schnell ist, dass benachbarte Kugeln "
+            "gegenphasig schwingen (Periode etwa 3,1 Zeiteinheiten). Die Torsionskette hat keine "
+            "untere Grenzfrequenz: Jede noch so langsame Anregung läuft in ihr als Welle fort, "
+            "ihre Wellenlänge hat keine obere Grenze. In der Pendelkette gilt das nur unterhalb "
+            "der Grenzperiode, darüber entsteht keine Welle."),
         // Label5: phase and group velocity.
         std::string_view(
-            "In der Pendelkette sieht man deutlich den Unterschied zwischen Phasengeschwindigkeit"
-            " und Gruppengeschwindigkeit. Dazu schaltet man die harmonische Anregung nur kurz ein"
-            " („Harmonisch On/Off“), so dass eine Wellengruppe entsteht. Der Kopf der Gruppe "
-            "kommt langsamer voran als die einzelnen Wellenberge. Das ist möglich, weil die "
-            "Wellenberge durch die Gruppe nach vorn laufen, dabei immer kleiner werden und am "
-            "Kopf der Gruppe verschwinden."),
+            "In der Pendelkette sieht man deutlich den Unterschied zwischen Phasengeschwindigkeit "
+            "und Gruppengeschwindigkeit. Dazu schaltet man die harmonische Anregung nur kurz ein "
+            "(„Harmonisch On/Off“), so dass eine Wellengruppe entsteht. Der Kopf der Gruppe kommt "
+            "langsamer voran als die einzelnen Wellenberge. Das ist möglich, weil die Wellenberge "
+            "durch die Gruppe nach vorn laufen: In ihrer hinteren Hälfte wachsen sie, zum Kopf "
+            "hin werden sie immer kleiner und verschwinden dort."),
     };
 }
 

@@ -272,6 +272,7 @@ TEST(StartValues, AreTheSameWhateverTheStateHeldBefore) {
     used.endMarkG = 255;
     used.endMarkB = 224;
     used.dt = used.endDamping = used.selfCoeff = used.clockTime = used.driveTime = 0.5f;
+    used.clockCarry = used.driveCarry = 1e-4f;
     used.omega = used.amplitude = used.pi = used.mouseX = used.mouseY = used.drivePhase = 7;
     for (int i = 0; i <= 100; ++i) {
         used.y[i] = used.v[i] = used.accel[i] = used.yShown[i] = used.massFactor[i] = float(i);
@@ -282,6 +283,6 @@ TEST(StartValues, AreTheSameWhateverTheStateHeldBefore) {
     used.running = fresh.running;
     // Without padding, comparing the bytes compares every field.
     static_assert(sizeof(ChainState) ==
-                  5 * sizeof(ChainState::Row) + 11 * sizeof(float) + 8 * sizeof(std::int16_t));
+                  5 * sizeof(ChainState::Row) + 13 * sizeof(float) + 8 * sizeof(std::int16_t));
     EXPECT_EQ(std::memcmp(&used, &fresh, sizeof(ChainState)), 0);
 }

@@ -75,7 +75,7 @@ const QList<QStringList> kTorsionTerms{
     {"Löschfunktionen", "Ruhe", "Geschwindigkeiten", "Auslenkungen", "Halt/Weiter"},
     {"lose", "Dämpfung Off", "Dämpfung On", "reflektiert", "fortlaufende Wellen"},
     {"Hindernis", "Mitte", "Geschwindigkeit"},
-    {"Brechung", "rechten", "vierfache Masse", "Federn", "gleicher Frequenz", "halber Wellenlänge",
+    {"Brechung", "rechten", "vierfache Masse", "Federn", "gleicher Frequenz", "halbe Wellenlänge",
      "reflektiert"},
     {"Torsionskette", "Dispersion", "lang gegen den Kugelabstand", "Halt/Weiter",
      "rechter Maustaste", "Messband", "Wellenlänge"},

@@ -96,8 +96,9 @@ QStringList described(const ChainState& s) {
             lines << QStringLiteral("%1(%2) %3").arg(names[r]).arg(i).arg((*rows[r])[i], 0, 'g', 9);
         }
     }
-    for (float value : {s.dt, s.endDamping, s.selfCoeff, s.clockTime, s.driveTime, s.omega,
-                        s.amplitude, s.pi, s.mouseX, s.mouseY, s.drivePhase}) {
+    for (float value :
+         {s.dt, s.endDamping, s.selfCoeff, s.clockTime, s.driveTime, s.omega, s.amplitude, s.pi,
+          s.mouseX, s.mouseY, s.drivePhase, s.clockCarry, s.driveCarry}) {
         lines << QString::number(double(value), 'g', 9);
     }
     for (int value : {s.halted, s.harmonicOn, s.refractionOn, s.obstacleOn, s.clockOn, s.endMarkG,
@@ -118,7 +119,7 @@ void zeroSlots(std::initializer_list<ChainState::Row*> rows) {
 // The effects that several controls share, from the values the controls stand for.
 void cleared(ChainState& s) {
     zeroSlots({&s.y, &s.v, &s.accel, &s.yShown});
-    s.clockTime = s.driveTime = s.drivePhase = 0;
+    s.clockTime = s.driveTime = s.drivePhase = s.clockCarry = s.driveCarry = 0;
 }
 void refraction(ChainState& s, bool on) {
     s.refractionOn = on;
@@ -166,7 +167,7 @@ const ControlCase kControlCases[] = {
     {"refraction on", {}, "Command3", [](ChainState& s) { refraction(s, true); }},
     {"refraction off, obstacle on", {"Command3", "Command4"}, "Command3", [](ChainState& s) { refraction(s, false); }},
     {"halt with refraction on", {"Command3"}, "Command11", [](ChainState& s) { s.halted = 1; }},
-    {"clock started", {}, "Command8", [](ChainState& s) { s.clockOn = 1, s.clockTime = 0; }},
+    {"clock started", {}, "Command8", [](ChainState& s) { s.clockOn = 1, s.clockTime = s.clockCarry = 0; }},
     {"clock stopped", {"Command8"}, "Command8", [](ChainState& s) { s.clockOn = 0; }},
     {"drive on", {}, "Command7", [](ChainState& s) { s.harmonicOn = 1; }},
     {"drive off", {"Command7"}, "Command7", [](ChainState& s) { s.harmonicOn = 0; }},
@@ -174,8 +175,8 @@ const ControlCase kControlCases[] = {
     {"torsion chain again", {"Option2"}, "Option1", [](ChainState& s) { s.selfCoeff = 2; }},
     {"amplitude up", {}, "HScroll1", [](ChainState& s) { s.amplitude = 1.1f; }, "Text2 1,1"},
     {"period up, phase kept", {"Command7"}, "HScroll2", [](ChainState& s) {
-         s.drivePhase = float(double(s.omega) * double(s.driveTime) + double(s.drivePhase));
-         s.driveTime = 0;
+         s.drivePhase = float(double(s.omega) * (double(s.driveTime) + double(s.driveCarry)) + double(s.drivePhase));
+         s.driveTime = s.driveCarry = 0;
          s.omega = float((double(s.pi) + double(s.pi)) / 251 * 10);
      }, "Text3 25,1"},
     {"speed up", {}, "HScroll3", [](ChainState& s) { s.dt = 0.11f; }},
@@ -243,6 +244,8 @@ void TestOperatorControls::everyControlDoesWhatItMust() {
         state.clockTime = 7.5f;
         state.driveTime = 3.25f;
         state.drivePhase = 0.5f;
+        state.clockCarry = 3e-4f;
+        state.driveCarry = -2e-4f;
         state.massFactor[100] = 3;
         if (row.control == QLatin1String("Command11")) {
             // As the dots of the heavy half may do; the halt draws the boundary again.
