@@ -191,9 +191,9 @@ std::optional<InfoPage> WebInstrument::infoPage() const {
     return std::nullopt;
 }
 
-std::uint32_t WebInstrument::stateHash() const {
+std::uint32_t chainStateHash(const ChainState& state) {
     Fnv1a hash;
-    for (const ChainState::Row* row : {&state_.y, &state_.v}) {
+    for (const ChainState::Row* row : {&state.y, &state.v}) {
         for (int i = 0; i <= ChainState::kLastMass; ++i) {
             const float value = (*row)[i];
             std::uint32_t bits = 0;
@@ -204,10 +204,10 @@ std::uint32_t WebInstrument::stateHash() const {
     return hash.value();
 }
 
-std::uint32_t WebInstrument::pictureHash() const {
+std::uint32_t chainPictureHash(const ChainPicture& picture) {
     Fnv1a hash;
-    hash.add(picture_.pixels(), std::size_t(picture_.width()) * std::size_t(picture_.height()) *
-                                    sizeof(ChainPicture::Pixel));
+    hash.add(picture.pixels(), std::size_t(picture.width()) * std::size_t(picture.height()) *
+                                   sizeof(ChainPicture::Pixel));
     return hash.value();
 }
 

@@ -26,6 +26,11 @@ class MediumOptions;
 class RunControls;
 class WaveCarrier;
 
+// FNV-1a hashes, for comparing two editions of one session: of the bits of every mass's
+// displacement and velocity, and of a picture's pixels.
+std::uint32_t chainStateHash(const ChainState& state);
+std::uint32_t chainPictureHash(const ChainPicture& picture);
+
 // The whole instrument as the browser's page runs it: the chain state, its picture, the panels
 // and every handler, wired as the desktop's main window wires them, with a run loop that the
 // page paces from outside. `runPasses` runs the passes due at a display frame; "Weiter" starts
@@ -73,10 +78,8 @@ public:
     // The information page on the chain type in use, as the information button opens it.
     std::optional<InfoPage> infoPage() const;
 
-    // FNV-1a hashes, for comparing two editions of one session: of the bits of every mass's
-    // displacement and velocity, and of the picture's pixels.
-    std::uint32_t stateHash() const;
-    std::uint32_t pictureHash() const;
+    std::uint32_t stateHash() const { return chainStateHash(state_); }
+    std::uint32_t pictureHash() const { return chainPictureHash(picture_); }
 
     ChainState& state() { return state_; }
     const ChainPicture& picture() const { return picture_; }

@@ -1,10 +1,11 @@
 #!/usr/bin/python3
 """The page in headless Chromium, opened over file://: one session of real input events
 (session.steps) must leave the same chain state, captions and picture as the same session
-replayed natively (web_session_replay); a time step of 0.75 must end the run with the run-time
+replayed in the desktop edition's main window (desktop_session_replay); a time step of 0.75 must end the run with the run-time
 error shown in the page; the page's own pacing must run 250 passes a second and stop at a halt.
 
-page_in_browser_test.py <site folder> <web_session_replay> <steps file>"""
+page_in_browser_test.py <site folder> <desktop_session_replay> <steps file>"""
+import os
 import subprocess
 import sys
 import tempfile
@@ -131,23 +132,26 @@ return [visible, e.type === 'radio' ? (e.checked ? 1 : 0) : null, value,
 
 def session_test(driver):
     lines = [l for l in open(STEPS).read().splitlines() if l.strip() and not l.startswith('#')]
-    native = subprocess.run([REPLAY, STEPS], check=True, capture_output=True, text=True).stdout
+    desktop = subprocess.run([REPLAY, STEPS], check=True, capture_output=True, text=True,
+                             env=dict(os.environ, LC_ALL='de_DE.UTF-8', QT_QPA_PLATFORM='offscreen:configfile='
+                                      + os.path.join(os.path.dirname(__file__), 'desktop_screen.json'))).stdout
     open_page(driver, '#test')
-    check(driver.execute_script('return ondix.pictureSize()') == [1276, 653], 'picture size')
     replay_in_page(driver, lines)
     expected = {}
     hashes = {}
-    for line in native.splitlines():
+    for line in desktop.splitlines():
         kind, rest = line.split(' ', 1)
-        if kind in ('state', 'picture'):
+        if kind in ('size', 'state', 'picture'):
             hashes[kind] = rest
         else:
             name, visible, checked, value, caption = (rest.split(' ', 4) + [''])[:5]
             expected[name] = (int(visible), int(checked), int(value), caption)
+    size = '%d %d' % tuple(driver.execute_script('return ondix.pictureSize()'))
+    check(size == hashes['size'] == '1276 653', f'picture size {size}, on the desktop {hashes["size"]}')
     state = '%08x' % driver.execute_script('return ondix.stateHash()')
     picture = '%08x' % driver.execute_script('return ondix.pictureHash()')
-    check(state == hashes['state'], f'chain state {state}, natively {hashes["state"]}')
-    check(picture == hashes['picture'], f'picture {picture}, natively {hashes["picture"]}')
+    check(state == hashes['state'], f'chain state {state}, on the desktop {hashes["state"]}')
+    check(picture == hashes['picture'], f'picture {picture}, on the desktop {hashes["picture"]}')
     compared = 0
     for name, (visible, checked, value, caption) in expected.items():
         if name in ('Ondix15', 'Picture1', 'KeyboardPointer'):
@@ -158,7 +162,7 @@ def session_test(driver):
             continue
         want = [visible, checked if shown[1] is not None else None,
                 value if shown[2] is not None else None, caption if shown[3] is not None else None]
-        check(shown == want, f'{name}: page shows {shown}, natively {want}')
+        check(shown == want, f'{name}: page shows {shown}, on the desktop {want}')
         compared += 1
     print(f'session: {len(lines)} steps, chain state {state}, picture {picture}, '
           f'{compared} controls compared')
