@@ -3,7 +3,7 @@
 the passes a second the module runs, the browser's processor load at rest and in the worst
 case (drive at amplitude 2, free end, clock on) beside an empty page, and screenshots.
 
-bench/web_measure.py [site folder] [screenshot folder]"""
+bench/web_measure.py [site folder] [screenshot folder] [screenshots]  (the last: screenshots only)"""
 import os
 import subprocess
 import sys
@@ -35,7 +35,9 @@ def browser(width, height, touch=False):
                            {'width': width, 'height': height, 'deviceScaleFactor': 1,
                             'mobile': False})
     if touch:
-        driver.execute_cdp_cmd('Emulation.setTouchEmulationEnabled', {'enabled': True})
+        # A touch screen as the only pointer: the page sees (pointer: coarse).
+        driver.execute_cdp_cmd('Emulation.setTouchEmulationEnabled', {'enabled': True,
+                                                                      'maxTouchPoints': 5})
     return driver
 
 
@@ -95,7 +97,20 @@ def load(driver, seconds=10):
     return 100 * (browser_cpu_seconds(driver) - start_cpu) / (time.monotonic() - start)
 
 
+# The smallest control a finger meets, in CSS pixels: buttons, options, scroll bars' arrows.
+SMALLEST = '''
+let smallest = [1e9, 1e9, ''];
+for (const e of document.querySelectorAll('#Ondix15 button, #Ondix15 .option, #Ondix15 .bar')) {
+  const r = e.getBoundingClientRect();
+  if (r.height < smallest[1]) smallest = [r.width, r.height, e.id || e.className];
+}
+return [matchMedia('(pointer: coarse)').matches, smallest];
+'''
+
+
 def main():
+    if len(sys.argv) > 3 and sys.argv[3] == 'screenshots':
+        return screenshots()
     size = sum(os.path.getsize(os.path.join(SITE, f)) for f in os.listdir(SITE))
     print(f'folder {SITE}: {size / 1024:.0f} KB in {len(os.listdir(SITE))} files')
 
@@ -120,11 +135,16 @@ def main():
         print(f'CPU, worst case (drive at amplitude 2, free end, clock on): {load(d):.1f} %')
     finally:
         d.quit()
+    screenshots()
 
+
+def screenshots():
     for width, height in [(1920, 1080), (1024, 768)]:
         d = browser(width, height)
         try:
             open_page(d)
+            coarse, (w, h, name) = d.execute_script(SMALLEST)
+            print(f'{width}x{height}: finger pointer {coarse}, smallest control {name} {w:.0f} x {h:.0f} px')
             d.find_element(By.ID, 'Command7').click()
             time.sleep(2.5)
             d.save_screenshot(f'{SHOTS}/wave-{width}x{height}.png')
@@ -141,6 +161,8 @@ def main():
     d = browser(1280, 800, touch=True)
     try:
         open_page(d)
+        coarse, (w, h, name) = d.execute_script(SMALLEST)
+        print(f'1280x800 touch: finger pointer {coarse}, smallest control {name} {w:.0f} x {h:.0f} px')
         d.find_element(By.ID, 'Command7').click()
         time.sleep(2)
         d.find_element(By.ID, 'Command11').click()
