@@ -3,7 +3,7 @@
 the passes a second the module runs, the browser's processor load at rest and in the worst
 case (drive at amplitude 2, free end, clock on) beside an empty page, and screenshots.
 
-bench/web_measure.py [site folder] [screenshot folder] [screenshots]  (the last: screenshots only)"""
+bench/web_measure.py [site folder] [screenshot folder] [screenshots|cpu]  (only those)"""
 import os
 import subprocess
 import sys
@@ -135,7 +135,8 @@ def main():
         print(f'CPU, worst case (drive at amplitude 2, free end, clock on): {load(d):.1f} %')
     finally:
         d.quit()
-    screenshots()
+    if len(sys.argv) <= 3:
+        screenshots()
 
 
 def screenshots():
