@@ -9,6 +9,24 @@
 #include <QTest>
 #include <QWidget>
 
+// What a widget shows as its caption: a button's, label's or text box's text, a frame's title,
+// or the window title.
+inline QString captionOf(const QWidget& w) {
+    if (const auto* b = qobject_cast<const QAbstractButton*>(&w)) {
+        return b->text();
+    }
+    if (const auto* l = qobject_cast<const QLabel*>(&w)) {
+        return l->text();
+    }
+    if (const auto* e = qobject_cast<const QLineEdit*>(&w)) {
+        return e->text();
+    }
+    if (const auto* f = qobject_cast<const QGroupBox*>(&w)) {
+        return f->title();
+    }
+    return w.windowTitle();
+}
+
 // A window's named widgets as text, one line each, indented by depth: object name, class,
 // caption, font, geometry within the parent, then only what differs from a widget's defaults
 // (hidden, checked, back colours set on purpose, alignment, a scroll bar's settings, accessible
@@ -20,18 +38,8 @@ inline QString controlTree(const QWidget& window) {
             const QRect g = w.geometry();
             QString line = QString(depth * 2, u' ') + w.objectName() + u' ' +
                            QLatin1String(w.metaObject()->className());
-            QString caption = w.windowTitle();
-            if (const auto* b = qobject_cast<const QAbstractButton*>(&w)) {
-                caption = b->text();
-            } else if (const auto* l = qobject_cast<const QLabel*>(&w)) {
-                caption = l->text();
-            } else if (const auto* e = qobject_cast<const QLineEdit*>(&w)) {
-                caption = e->text();
-            } else if (const auto* f = qobject_cast<const QGroupBox*>(&w)) {
-                caption = f->title();
-            }
             line += QStringLiteral(" \"%1\" %2 %3pt")
-                        .arg(caption, w.font().family())
+                        .arg(captionOf(w), w.font().family())
                         .arg(w.font().pointSizeF());
             if (!w.isWindow()) { // where the window system puts it is not the window's
                 line += QStringLiteral(" %1,%2 %3x%4")

@@ -7,15 +7,13 @@
 
 #include "instrument/control.h"
 #include "sim/chain_view.h"
+#include "support/control_tree.h"
 #include "support/scroll_bar_part.h"
 #include "support/window_session.h"
 #include "web/web_instrument.h"
 
-#include <QAbstractButton>
 #include <QApplication>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
+#include <QKeySequence>
 #include <QScrollBar>
 #include <QTest>
 
@@ -29,23 +27,6 @@
 #include <vector>
 
 namespace {
-
-Qt::Key keyNamed(const std::string& name) {
-    static const std::vector<std::pair<std::string, Qt::Key>> keys{{"ArrowUp", Qt::Key_Up},
-                                                                   {"ArrowDown", Qt::Key_Down},
-                                                                   {"ArrowLeft", Qt::Key_Left},
-                                                                   {"ArrowRight", Qt::Key_Right},
-                                                                   {"Enter", Qt::Key_Return},
-                                                                   {"Space", Qt::Key_Space},
-                                                                   {"m", Qt::Key_M},
-                                                                   {"Escape", Qt::Key_Escape}};
-    for (const auto& [n, key] : keys) {
-        if (n == name) {
-            return key;
-        }
-    }
-    throw std::runtime_error("no key " + name);
-}
 
 std::vector<QPoint> pointsOf(std::istringstream& words) {
     std::vector<QPoint> points;
@@ -82,23 +63,11 @@ public:
             if (w == nullptr) {
                 continue;
             }
-            QString caption = w->windowTitle();
-            int checked = 0;
-            int value = 0;
-            if (const auto* b = qobject_cast<const QAbstractButton*>(w)) {
-                caption = b->text();
-                checked = b->isChecked() ? 1 : 0;
-            } else if (const auto* l = qobject_cast<const QLabel*>(w)) {
-                caption = l->text();
-            } else if (const auto* e = qobject_cast<const QLineEdit*>(w)) {
-                caption = e->text();
-            } else if (const auto* f = qobject_cast<const QGroupBox*>(w)) {
-                caption = f->title();
-            } else if (const auto* s = qobject_cast<const QScrollBar*>(w)) {
-                value = s->value();
-            }
-            std::printf("control %s %d %d %d %s\n", name.data(), w->isHidden() ? 0 : 1, checked,
-                        value, caption.toStdString().c_str());
+            const auto* b = qobject_cast<const QAbstractButton*>(w);
+            const auto* s = qobject_cast<const QScrollBar*>(w);
+            std::printf("control %s %d %d %d %s\n", name.data(), w->isHidden() ? 0 : 1,
+                        b && b->isChecked() ? 1 : 0, s ? s->value() : 0,
+                        captionOf(*w).toStdString().c_str());
         }
     }
 
@@ -162,10 +131,12 @@ private:
         if (verb == "focus") {
             view.setFocus(Qt::OtherFocusReason);
         } else if (verb == "key") {
+            // Named as in a key sequence: Up, Return, M, Esc.
             std::string name;
             std::string shift;
             words >> name >> shift;
-            QTest::keyClick(QApplication::focusWidget(), keyNamed(name),
+            const Qt::Key key = QKeySequence(QString::fromStdString(name))[0].key();
+            QTest::keyClick(QApplication::focusWidget(), key,
                             shift == "shift" ? Qt::ShiftModifier : Qt::NoModifier);
         } else if (verb == "drag") {
             std::string which;

@@ -22,8 +22,9 @@ from selenium.webdriver.common.keys import Keys
 
 SITE, REPLAY, STEPS = sys.argv[1:4]
 VIEW_TOP = 1  # the chain view's top edge in the page, at the design size
-KEYS = {'ArrowUp': Keys.ARROW_UP, 'ArrowDown': Keys.ARROW_DOWN, 'ArrowLeft': Keys.ARROW_LEFT,
-        'ArrowRight': Keys.ARROW_RIGHT, 'Enter': Keys.ENTER, 'Escape': Keys.ESCAPE, 'm': 'm'}
+KEYS = {'Up': Keys.ARROW_UP, 'Down': Keys.ARROW_DOWN, 'Left': Keys.ARROW_LEFT,
+        'Right': Keys.ARROW_RIGHT, 'Return': Keys.ENTER, 'Space': Keys.SPACE, 'Esc': Keys.ESCAPE,
+        'M': 'm'}
 failures = []
 
 
