@@ -2,10 +2,9 @@
 
 #include "core/chain_constants.h"
 #include "core/chain_state.h"
+#include "core/drive_sine.h"
 #include "core/float_status_check.h"
 #include "core/runtime_error.h"
-
-#include <cmath>
 
 namespace {
 
@@ -19,20 +18,20 @@ using Chain::kObstacleMass;
 void advanceTime(float& time, float& carry, float dt) {
     const double sum = double(dt) + double(time);
     if (time < Chain::kPlainTimeSpan) {
-        time = static_cast<float>(sum);
+        time = toStored(sum);
         return;
     }
     // Exact in double: both floats' places lie within 53 bits of each other.
     const double total = sum + double(carry);
-    time = static_cast<float>(total);
-    carry = static_cast<float>(total - double(time));
+    time = toStored(total);
+    carry = toStored(total - double(time));
 }
 
 void applyDrive(ChainState& s) {
     advanceTime(s.driveTime, s.driveCarry, s.dt);
     const double argument =
         (double(s.driveTime) + double(s.driveCarry)) * double(s.omega) + double(s.drivePhase);
-    s.y[0] = static_cast<float>(-double(s.amplitude) * std::sin(argument));
+    s.y[0] = toStored(-double(s.amplitude) * driveSine(argument));
 }
 
 // Forces come from the displacements at the start of the pass: all of them are stored before
@@ -40,17 +39,16 @@ void applyDrive(ChainState& s) {
 void computeForces(ChainState& s) {
     const double self = s.selfCoeff;
     for (int i = 1; i <= ChainState::kLastMass - 1; ++i) {
-        s.accel[i] =
-            static_cast<float>((double(s.y[i - 1]) + double(s.y[i + 1])) - double(s.y[i]) * self);
+        s.accel[i] = toStored((double(s.y[i - 1]) + double(s.y[i + 1])) - double(s.y[i]) * self);
     }
     // The loose end hangs on one spring only; its force is scaled by selfCoeff, and the damper
     // brakes it in proportion to its velocity.
     constexpr int end = ChainState::kLastMass;
-    s.accel[end] = static_cast<float>((double(s.y[end - 1]) - double(s.y[end])) * self -
-                                      double(s.v[end]) * double(s.endDamping));
+    s.accel[end] = toStored((double(s.y[end - 1]) - double(s.y[end])) * self -
+                            double(s.v[end]) * double(s.endDamping));
     if (s.obstacleOn == 1) {
         s.accel[kObstacleMass] =
-            static_cast<float>(double(s.accel[kObstacleMass]) - double(s.v[kObstacleMass]));
+            toStored(double(s.accel[kObstacleMass]) - double(s.v[kObstacleMass]));
     }
 }
 
@@ -58,9 +56,8 @@ void computeForces(ChainState& s) {
 void moveMasses(ChainState& s) {
     const double dt = s.dt;
     for (int j = 1; j <= ChainState::kLastMass; ++j) {
-        s.v[j] =
-            static_cast<float>(double(s.massFactor[j]) * double(s.accel[j]) * dt + double(s.v[j]));
-        s.y[j] = static_cast<float>(double(s.v[j]) * dt + double(s.y[j]));
+        s.v[j] = toStored(double(s.massFactor[j]) * double(s.accel[j]) * dt + double(s.v[j]));
+        s.y[j] = toStored(double(s.v[j]) * dt + double(s.y[j]));
     }
 }
 

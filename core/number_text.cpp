@@ -3,11 +3,14 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 
 namespace {
 
-// Splits a decimal mantissa/exponent produced by std::to_chars in scientific form.
+// Splits the decimal mantissa and exponent of the scientific form into digits and exponent. The
+// C library's conversion is exact (the decimal nearest to the binary value) on every platform the
+// program is built for; the browser's C++ library has no floating-point std::to_chars.
 struct Decimal {
     bool negative = false;
     std::array<char, 24> digits{}; // significant digits without leading or trailing zeros
@@ -18,21 +21,23 @@ struct Decimal {
 Decimal decompose(double value, int significantDigits) {
     Decimal d;
     std::array<char, 48> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                      std::chars_format::scientific, significantDigits - 1);
+    const int length =
+        std::snprintf(buffer.data(), buffer.size(), "%.*e", significantDigits - 1, value);
+    const char* end = buffer.data() + length;
     const char* p = buffer.data();
     if (*p == '-') {
         d.negative = true;
         ++p;
     }
-    const char* e = static_cast<const char*>(std::memchr(p, 'e', result.ptr - p));
+    const char* e = static_cast<const char*>(std::memchr(p, 'e', end - p));
     for (const char* q = p; q < e; ++q) {
-        if (*q != '.') {
+        // Digits only: the point between them is the one of whatever locale the program set.
+        if (*q >= '0' && *q <= '9') {
             d.digits[d.digitCount++] = *q;
         }
     }
     int exp10 = 0;
-    std::from_chars(e + 1 + (e[1] == '+' ? 1 : 0), result.ptr, exp10);
+    std::from_chars(e + 1 + (e[1] == '+' ? 1 : 0), end, exp10);
     while (d.digitCount > 1 && d.digits[d.digitCount - 1] == '0') {
         --d.digitCount;
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cmath>
 #include <string_view>
 
 // Run-time errors of the program. It has no error handling of its own: a bad array index or a
@@ -32,7 +33,38 @@ RunTimeErrorReporter setRunTimeErrorReporter(RunTimeErrorReporter reporter);
 
 [[noreturn]] void raiseRunTimeError(RunTimeErrorCode code);
 
-// Floating-point status since the last clear: a stored result that overflowed, divided by zero or
-// was invalid raises the matching run-time error.
+// The floating-point status, kept by the program itself: WebAssembly has no status flags, and
+// the desktop keeps the same rules so that both raise the same errors at the same pass. Every
+// result that is stored as a float goes through toStored, every quotient of a divisor that may
+// be zero through quotient; checkFloatStatus raises the error of a fault noted since the last
+// clear.
+namespace FloatStatus {
+inline constexpr unsigned kInvalid = 1;
+inline constexpr unsigned kOverflow = 2;
+inline constexpr unsigned kDivisionByZero = 4;
+// The faults noted since the last clear; the program runs on one thread.
+inline unsigned raised = 0;
+} // namespace FloatStatus
+
+// A result stored as a float. A result that is not a number was an invalid operation (0/0,
+// inf - inf, the sine of an infinity); a finite result too large for a float is an overflow.
+inline float toStored(double value) {
+    const auto stored = static_cast<float>(value);
+    if (std::isnan(value)) {
+        FloatStatus::raised |= FloatStatus::kInvalid;
+    } else if (std::isinf(stored) && !std::isinf(value)) {
+        FloatStatus::raised |= FloatStatus::kOverflow;
+    }
+    return stored;
+}
+
+// dividend / divisor, noting a finite dividend other than zero divided by zero.
+inline double quotient(double dividend, double divisor) {
+    if (divisor == 0.0 && dividend != 0.0 && std::isfinite(dividend)) {
+        FloatStatus::raised |= FloatStatus::kDivisionByZero;
+    }
+    return dividend / divisor;
+}
+
 void clearFloatStatus();
 void checkFloatStatus();

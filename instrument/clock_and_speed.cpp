@@ -33,5 +33,5 @@ void ClockAndSpeed::Command8_Click() {
 void ClockAndSpeed::HScroll3_Change() {
     const auto value = static_cast<std::int16_t>(panels_.value(kSpeedBar));
     const FloatStatusCheck check;
-    state_.dt = static_cast<float>(double(value) / Chain::kStepBarScale);
+    state_.dt = toStored(double(value) / Chain::kStepBarScale);
 }

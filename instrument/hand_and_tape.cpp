@@ -70,9 +70,9 @@ void HandAndTape::Picture1_MouseMove(int button, int /*shift*/, float x, float y
         float distance = 0;
         {
             const FloatStatusCheck check;
-            top = static_cast<float>(double(s.mouseY) - kReadOutRise);
+            top = toStored(double(s.mouseY) - kReadOutRise);
             // Cut down to the tenth below, also for distances to the left of the press point.
-            distance = static_cast<float>(std::floor(10.0 * (double(x) - double(s.mouseX))) / 10.0);
+            distance = toStored(std::floor(10.0 * (double(x) - double(s.mouseX))) / 10.0);
         }
         panels_.setPlace(kTapeReadout, x, top);
         panels_.setCaption(kTapeReadout,

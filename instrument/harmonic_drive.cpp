@@ -49,7 +49,7 @@ void HarmonicDrive::HScroll1_Change() {
     {
         const FloatStatusCheck check;
         state_.amplitude =
-            static_cast<float>(double(panels_.value(kAmplitudeBar)) / Chain::kAmplitudeBarScale);
+            toStored(double(panels_.value(kAmplitudeBar)) / Chain::kAmplitudeBarScale);
     }
     panels_.setCaption(kAmplitudeReadout,
                        ReadOutText::ofSingle(state_.amplitude, panels_.decimalSeparator()));
@@ -63,12 +63,12 @@ void HarmonicDrive::HScroll2_Change() {
         // The phase reached so far goes into drivePhase before the drive time starts again from 0,
         // so the sine's argument is the same just before and after the change: the end carries on
         // from where it is, with the new period. drivePhase is never reduced modulo 2 pi.
-        s.drivePhase = static_cast<float>(
-            double(s.omega) * (double(s.driveTime) + double(s.driveCarry)) + double(s.drivePhase));
+        s.drivePhase = toStored(double(s.omega) * (double(s.driveTime) + double(s.driveCarry)) +
+                                double(s.drivePhase));
         s.driveTime = 0;
         s.driveCarry = 0;
-        s.omega = static_cast<float>((double(s.pi) + double(s.pi)) / double(value) *
-                                     Chain::kPeriodBarScale);
+        s.omega =
+            toStored(quotient(double(s.pi) + double(s.pi), double(value)) * Chain::kPeriodBarScale);
     }
     panels_.setCaption(kPeriodReadout, ReadOutText::ofDouble(double(value) / Chain::kPeriodBarScale,
                                                              panels_.decimalSeparator()));

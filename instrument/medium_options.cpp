@@ -31,7 +31,7 @@ void MediumOptions::Command9_Click() {
     ChainState& s = state_;
     {
         const FloatStatusCheck check;
-        s.endDamping = static_cast<float>(double(Chain::kDampingOn) - double(s.endDamping));
+        s.endDamping = toStored(double(Chain::kDampingOn) - double(s.endDamping));
     }
     const bool on = s.endDamping == Chain::kDampingOn;
     markers_.showDamping(on);

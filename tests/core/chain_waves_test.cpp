@@ -11,9 +11,9 @@
 
 #include <algorithm>
 #include <array>
-#include <bit>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <numbers>
 #include <utility>
 #include <vector>
@@ -185,7 +185,8 @@ TEST(Stability, DampedEndBlowsUpBeyondAboutSevenTenthsStep) {
 std::uint64_t chainChecksum(const ChainState& s) {
     std::uint64_t hash = 0xcbf29ce484222325u;
     const auto mix = [&hash](float value) {
-        const auto bits = std::bit_cast<std::uint32_t>(value);
+        std::uint32_t bits = 0;
+        std::memcpy(&bits, &value, sizeof bits);
         for (int byte = 0; byte < 4; ++byte) {
             hash ^= (bits >> (8 * byte)) & 0xffu;
             hash *= 0x100000001b3u;

@@ -6,6 +6,15 @@
 #include <QTest>
 #include <QWidget>
 
+// What a widget shows as its caption: a window's title, a frame's title, or the text of a
+// button, label or text box.
+inline QString captionOf(const QWidget& w) {
+    const QVariant title = w.property("title");
+    return w.isWindow()      ? w.windowTitle()
+           : title.isValid() ? title.toString()
+                             : w.property("text").toString();
+}
+
 // A window's named widgets as text, one line each, indented by depth: name, class, caption,
 // font, place within the parent, then what differs from a widget's defaults (hidden, checked,
 // back colours set on purpose, a label's alignment and frame, a scroll bar's settings, the
@@ -15,10 +24,7 @@ inline QString controlTree(const QWidget& window) {
     const auto describe = [&](const auto& self, const QWidget& w, int depth) -> void {
         const bool named = !w.objectName().isEmpty();
         if (named) {
-            const QVariant title = w.property("title");
-            const QString caption = w.isWindow()      ? w.windowTitle()
-                                    : title.isValid() ? title.toString()
-                                                      : w.property("text").toString();
+            const QString caption = captionOf(w);
             QString line =
                 QStringLiteral("%1%2 %3 \"%4\" %5 %6pt")
                     .arg(QString(depth * 2, u' '), w.objectName(),
