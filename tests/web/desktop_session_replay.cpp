@@ -12,6 +12,7 @@
 #include "support/window_session.h"
 #include "web/web_instrument.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QKeySequence>
 #include <QScrollBar>
