@@ -7,45 +7,19 @@ bench/web_measure.py [site folder] [screenshot folder] [screenshots|cpu]  (only 
 import os
 import subprocess
 import sys
-import tempfile
 import time
 
-from selenium import webdriver
-from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.actions import interaction
 from selenium.webdriver.common.actions.action_builder import ActionBuilder
 from selenium.webdriver.common.actions.pointer_input import PointerInput
 from selenium.webdriver.common.by import By
 
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'tests', 'web'))
+from headless_chromium import browser, open_page  # noqa: E402
+
 SITE = os.path.abspath(sys.argv[1] if len(sys.argv) > 1 else 'build/web/site')
 SHOTS = os.path.abspath(sys.argv[2] if len(sys.argv) > 2 else 'build/web/screenshots')
 os.makedirs(SHOTS, exist_ok=True)
-
-
-def browser(width, height, touch=False):
-    options = webdriver.ChromeOptions()
-    for argument in ['--headless=new', '--no-sandbox', '--disable-gpu', '--disable-quic',
-                     '--no-first-run', '--disable-background-networking',
-                     '--disable-component-update', '--disable-sync', '--hide-scrollbars',
-                     '--user-data-dir=' + tempfile.mkdtemp(prefix='ondix-chromium-')]:
-        options.add_argument(argument)
-    options.binary_location = '/usr/bin/chromium'
-    driver = webdriver.Chrome(service=Service('/usr/bin/chromedriver'), options=options)
-    driver.execute_cdp_cmd('Emulation.setDeviceMetricsOverride',
-                           {'width': width, 'height': height, 'deviceScaleFactor': 1,
-                            'mobile': False})
-    if touch:
-        # A touch screen as the only pointer: the page sees (pointer: coarse).
-        driver.execute_cdp_cmd('Emulation.setTouchEmulationEnabled', {'enabled': True,
-                                                                      'maxTouchPoints': 5})
-    return driver
-
-
-def open_page(driver, hash_part=''):
-    driver.get('about:blank')
-    driver.get('file://' + SITE + '/index.html' + hash_part)
-    while not driver.execute_script('return document.body.dataset.ready === "1"'):
-        time.sleep(0.05)
 
 
 def view_point(driver, x, y):
@@ -116,7 +90,7 @@ def main():
 
     d = browser(1920, 1080)
     try:
-        open_page(d, '#test')
+        open_page(d, SITE, '#test')
         d.find_element(By.ID, 'Command7').click()
         passes = d.execute_script('const t = performance.now(); ondix.runPasses(200000);'
                                   'return 200000 / ((performance.now() - t) / 1000);')
@@ -124,7 +98,7 @@ def main():
         d.get('about:blank')
         time.sleep(2)
         print(f'CPU, empty page: {load(d):.1f} % of one core')
-        open_page(d)
+        open_page(d, SITE)
         time.sleep(2)
         print(f'CPU, page at rest: {load(d):.1f} % of one core')
         for control in ['Command7', 'Command9', 'Command8']:
@@ -143,7 +117,7 @@ def screenshots():
     for width, height in [(1920, 1080), (1024, 768)]:
         d = browser(width, height)
         try:
-            open_page(d)
+            open_page(d, SITE)
             coarse, (w, h, name) = d.execute_script(SMALLEST)
             print(f'{width}x{height}: finger pointer {coarse}, smallest control {name} {w:.0f} x {h:.0f} px')
             d.find_element(By.ID, 'Command7').click()
@@ -161,7 +135,7 @@ def screenshots():
 
     d = browser(1280, 800, touch=True)
     try:
-        open_page(d)
+        open_page(d, SITE)
         coarse, (w, h, name) = d.execute_script(SMALLEST)
         print(f'1280x800 touch: finger pointer {coarse}, smallest control {name} {w:.0f} x {h:.0f} px')
         d.find_element(By.ID, 'Command7').click()

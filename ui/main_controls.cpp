@@ -100,6 +100,9 @@ QScrollBar* addScrollBar(QWidget* parent, Control name, const QString& accessibl
     // released, never while the thumb moves.
     bar->setTracking(false);
     bar->setFocusPolicy(Qt::StrongFocus);
+    // No scroll menu of the toolkit's on the right button: while such a menu is open its own
+    // loop holds the run, and the chain would stand still until it is closed.
+    bar->setContextMenuPolicy(Qt::NoContextMenu);
     bar->setAccessibleName(accessibleName);
     return bar;
 }

@@ -57,6 +57,8 @@ inline QString controlTree(const QWidget& window) {
                             .arg(s->singleStep())
                             .arg(s->pageStep())
                             .arg(s->hasTracking());
+                line += s->contextMenuPolicy() == Qt::NoContextMenu ? QStringLiteral(" no menu")
+                                                                    : QString();
             }
             if (!w.accessibleName().isEmpty()) {
                 line += QStringLiteral(" accessible \"%1\"").arg(w.accessibleName());

@@ -8,17 +8,16 @@ page_in_browser_test.py <site folder> <desktop_session_replay> <steps file>"""
 import os
 import subprocess
 import sys
-import tempfile
 import time
 
-from selenium import webdriver
-from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.actions import interaction
 from selenium.webdriver.common.actions.action_builder import ActionBuilder
 from selenium.webdriver.common.actions.pointer_input import PointerInput
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
+
+from headless_chromium import browser, open_page
 
 SITE, REPLAY, STEPS = sys.argv[1:4]
 VIEW_TOP = 1  # the chain view's top edge in the page, at the design size
@@ -32,31 +31,6 @@ def check(condition, message):
     if not condition:
         failures.append(message)
         print('FAIL:', message)
-
-
-def browser():
-    options = webdriver.ChromeOptions()
-    for argument in ['--headless=new', '--no-sandbox', '--disable-gpu', '--disable-quic',
-                     '--no-first-run', '--disable-background-networking',
-                     '--disable-component-update', '--disable-sync', '--hide-scrollbars',
-                     '--user-data-dir=' + tempfile.mkdtemp(prefix='ondix-chromium-')]:
-        options.add_argument(argument)
-    options.binary_location = '/usr/bin/chromium'
-    driver = webdriver.Chrome(service=Service('/usr/bin/chromedriver'), options=options)
-    # The window at the design size: the page unscaled, its picture 1276 x 653 pixels.
-    driver.execute_cdp_cmd('Emulation.setDeviceMetricsOverride',
-                           {'width': 1276, 'height': 980, 'deviceScaleFactor': 1, 'mobile': False})
-    return driver
-
-
-def open_page(driver, hash_part):
-    driver.get('about:blank')  # a new page, also where only the part after '#' changes
-    driver.get('file://' + SITE + '/index.html' + hash_part)
-    for _ in range(100):
-        if driver.execute_script('return document.body.dataset.ready === "1"'):
-            return
-        time.sleep(0.05)
-    raise RuntimeError('the page did not start')
 
 
 def points(words):
@@ -136,7 +110,7 @@ def session_test(driver):
     desktop = subprocess.run([REPLAY, STEPS], check=True, capture_output=True, text=True,
                              env=dict(os.environ, LC_ALL='de_DE.UTF-8', QT_QPA_PLATFORM='offscreen:configfile='
                                       + os.path.join(os.path.dirname(__file__), 'desktop_screen.json'))).stdout
-    open_page(driver, '#test')
+    open_page(driver, SITE, '#test')
     replay_in_page(driver, lines)
     expected = {}
     hashes = {}
@@ -170,7 +144,7 @@ def session_test(driver):
 
 
 def run_time_error_test(driver):
-    open_page(driver, '#test')
+    open_page(driver, SITE, '#test')
     driver.find_element(By.ID, 'Command7').click()
     driver.execute_script('ondix.setStep(0.75)')
     for _ in range(100):
@@ -186,7 +160,7 @@ def run_time_error_test(driver):
 
 
 def pacing_test(driver):
-    open_page(driver, '')
+    open_page(driver, SITE, '')
     driver.find_element(By.ID, 'Command8').click()  # clock on: 250 passes of dt 0.1 a second
     start = time.monotonic()
     time.sleep(1.0)
@@ -202,7 +176,8 @@ def pacing_test(driver):
     check(driver.find_element(By.ID, 'Text4').get_attribute('value') == halted, 'clock halted')
 
 
-driver = browser()
+# The window at the design size: the page unscaled, its picture 1276 x 653 pixels.
+driver = browser(1276, 980)
 try:
     session_test(driver)
     run_time_error_test(driver)

@@ -1,0 +1,36 @@
+"""Headless Chromium for the page's test and its benchmark: Debian's chromium driven through
+chromedriver, with a new profile each time and nothing that reaches for the network."""
+import tempfile
+import time
+
+from selenium import webdriver
+from selenium.webdriver.chrome.service import Service
+
+
+def browser(width, height, touch=False):
+    options = webdriver.ChromeOptions()
+    for argument in ['--headless=new', '--no-sandbox', '--disable-gpu', '--disable-quic',
+                     '--no-first-run', '--disable-background-networking',
+                     '--disable-component-update', '--disable-sync', '--hide-scrollbars',
+                     '--user-data-dir=' + tempfile.mkdtemp(prefix='ondix-chromium-')]:
+        options.add_argument(argument)
+    options.binary_location = '/usr/bin/chromium'
+    driver = webdriver.Chrome(service=Service('/usr/bin/chromedriver'), options=options)
+    driver.execute_cdp_cmd('Emulation.setDeviceMetricsOverride',
+                           {'width': width, 'height': height, 'deviceScaleFactor': 1,
+                            'mobile': False})
+    if touch:
+        # A touch screen as the only pointer: the page sees (pointer: coarse).
+        driver.execute_cdp_cmd('Emulation.setTouchEmulationEnabled', {'enabled': True,
+                                                                      'maxTouchPoints': 5})
+    return driver
+
+
+def open_page(driver, site, hash_part=''):
+    driver.get('about:blank')  # a new page, also where only the part after '#' changes
+    driver.get('file://' + site + '/index.html' + hash_part)
+    for _ in range(100):
+        if driver.execute_script('return document.body.dataset.ready === "1"'):
+            return
+        time.sleep(0.05)
+    raise RuntimeError('the page did not start')
