@@ -14,8 +14,6 @@
   // processor time.
   const FRAME_MS = 1000 / 30;
   const DRAG_DISTANCE = 10; // CSS pixels a finger moves before it counts as moved
-  // The view's user scale: x 0 to 100, y -3 to 3.
-  const VIEW_LEFT = 0, VIEW_USER_WIDTH = 100, VIEW_TOP = -3, VIEW_USER_HEIGHT = 6;
   const KEYS = { ArrowUp: 0, ArrowDown: 1, ArrowLeft: 2, ArrowRight: 3, Enter: 4, ' ': 5, m: 6, M: 6, Escape: 7 };
   const OTHER_KEY = 8;
   const TOUCH = { begin: 0, update: 1, end: 2, cancel: 3 };
@@ -106,8 +104,10 @@
 
   // ---- The controls: shown from the panels' state as the handlers change it ----
 
-  const viewX = (x) => Math.floor((x - VIEW_LEFT) * VIEW_WIDTH / VIEW_USER_WIDTH + 0.5);
-  const viewY = (y) => Math.floor((y - VIEW_TOP) * VIEW_HEIGHT / VIEW_USER_HEIGHT + 0.5);
+  // The view's user scale (left, width, top, height), as the module has it.
+  const extent = () => M.HEAPF32.subarray(M._ondix_view_extent() >> 2);
+  const viewX = (x) => Math.floor((x - extent()[0]) * VIEW_WIDTH / extent()[1] + 0.5);
+  const viewY = (y) => Math.floor((y - extent()[2]) * VIEW_HEIGHT / extent()[3] + 0.5);
 
   function readControl(number) {
     const address = M._ondix_control(number) >> 2;

@@ -2,6 +2,7 @@
 // picture, the changed rectangles and the controls' state read straight out of the module's
 // memory. One instrument per page.
 
+#include "core/chain_constants.h"
 #include "core/runtime_error.h"
 #include "instrument/chain_keys.h"
 #include "web/web_instrument.h"
@@ -122,6 +123,14 @@ EMSCRIPTEN_KEEPALIVE void ondix_touch(int type, int id, int state, double x, dou
     const ChainTouch::Point point{id, static_cast<ChainTouch::Point::State>(state), x, y};
     instrument->touch(static_cast<ChainTouch::Type>(type), {&point, 1},
                       static_cast<std::uint64_t>(timestamp), dragDistance);
+}
+
+// The view's user scale, as the page needs it to place the labels in the view: left, width,
+// top, height.
+EMSCRIPTEN_KEEPALIVE const float* ondix_view_extent() {
+    static constexpr std::array<float, 4> kExtent{Chain::kViewLeft, Chain::kViewWidth,
+                                                  Chain::kViewTop, Chain::kViewHeight};
+    return kExtent.data();
 }
 
 EMSCRIPTEN_KEEPALIVE std::uint32_t* ondix_pixels() {
