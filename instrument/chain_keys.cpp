@@ -68,7 +68,7 @@ ChainKeys::ChainKeys(const ChainState& state, HandAndTape& hand, Panels& panels)
     panels.setVisible(kPointer, false);
 }
 
-std::string ChainKeys::keyList() {
+std::string_view ChainKeys::keyList() {
     return ("Tastatur: Pfeil auf/ab bewegt das feste Ende (mit Umschalt in größeren Schritten), "
             "Loslassen lässt es los. M zeigt den Zeiger für das Messband; die Pfeiltasten "
             "bewegen ihn, Eingabe oder Leertaste legt das Messband an, Pfeil links/rechts rollt "
@@ -85,7 +85,7 @@ bool ChainKeys::keyPress(Key key, int shift) {
     case Mode::Hand:
         if (key == Key::Up || key == Key::Down) {
             if (heldKeys_ == 0) {
-                hand_.Picture1_MouseDown(kLeftButton, shift, kEndX, state_.y[0]);
+                hand_.press(kLeftButton, shift, kEndX, state_.y[0]);
             }
             heldKeys_ |= key == Key::Up ? kUp : kDown;
             moveEnd(key == Key::Up ? -upDown : upDown, shift);
@@ -145,7 +145,7 @@ void ChainKeys::keyRelease(Key key, int shift, bool autoRepeat) {
     if (key == Key::Up || key == Key::Down) {
         heldKeys_ &= ~(key == Key::Up ? kUp : kDown);
         if (heldKeys_ == 0) {
-            hand_.Picture1_MouseUp(kLeftButton, shift, kEndX, state_.y[0]);
+            hand_.release(kLeftButton, shift, kEndX, state_.y[0]);
         }
     }
 }
@@ -164,7 +164,7 @@ void ChainKeys::moveEnd(int tenths, int shift) {
     } else if (target < kTopmost) {
         target = std::min(now, double(kTopmost));
     }
-    hand_.Picture1_MouseMove(kLeftButton, shift, kEndX, static_cast<float>(target / 10.0));
+    hand_.move(kLeftButton, shift, kEndX, static_cast<float>(target / 10.0));
 }
 
 void ChainKeys::movePointer(int dx, int dy) {
@@ -178,20 +178,20 @@ void ChainKeys::layTape(int shift) {
     tapeEnd_ = pointerX_;
     const float x = fromTenths(pointerX_);
     const float y = fromTenths(pointerY_);
-    hand_.Picture1_MouseDown(kRightButton, shift, x, y);
-    hand_.Picture1_MouseMove(kRightButton, shift, x, y);
+    hand_.press(kRightButton, shift, x, y);
+    hand_.move(kRightButton, shift, x, y);
 }
 
 void ChainKeys::unroll(int tenths, int shift) {
     tapeEnd_ = std::clamp(tapeEnd_ + tenths, kLeftmost, kRightmost);
     const float end = tapeEndFor(fromTenths(pointerX_), tapeEnd_ - pointerX_);
-    hand_.Picture1_MouseMove(kRightButton, shift, end, fromTenths(pointerY_));
+    hand_.move(kRightButton, shift, end, fromTenths(pointerY_));
     showPointerAt(end, fromTenths(pointerY_));
 }
 
 void ChainKeys::endTape(int shift) {
     const float end = tapeEndFor(fromTenths(pointerX_), tapeEnd_ - pointerX_);
-    hand_.Picture1_MouseUp(kRightButton, shift, end, fromTenths(pointerY_));
+    hand_.release(kRightButton, shift, end, fromTenths(pointerY_));
     // The next tape starts where this one ended, one wavelength after the other.
     pointerX_ = tapeEnd_;
     mode_ = Mode::Hand;
@@ -201,7 +201,7 @@ void ChainKeys::endTape(int shift) {
 void ChainKeys::letGo() {
     if (heldKeys_ != 0) {
         heldKeys_ = 0;
-        hand_.Picture1_MouseUp(kLeftButton, 0, kEndX, state_.y[0]);
+        hand_.release(kLeftButton, 0, kEndX, state_.y[0]);
     }
     if (mode_ == Mode::Tape) {
         endTape(0);

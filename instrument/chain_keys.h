@@ -2,7 +2,7 @@
 
 #include "instrument/control.h"
 
-#include <string>
+#include <string_view>
 
 class HandAndTape;
 class Panels;
@@ -32,7 +32,7 @@ public:
     ChainKeys(const ChainState& state, HandAndTape& hand, Panels& panels);
 
     // The keys, in German, for the view's tooltip and accessible description.
-    static std::string keyList();
+    static std::string_view keyList();
 
     // A key pressed (or a held key's repeat) with the shift code; true if the key was taken.
     bool keyPress(Key key, int shift);

@@ -62,17 +62,17 @@ void ChainTouch::decide(std::uint64_t timestamp) {
 }
 
 void ChainTouch::down(Position at) {
-    hand_.Picture1_MouseDown(button_, 0, UserScale::toUserX(at.x, surface_.width),
-                             UserScale::toUserY(at.y, surface_.height));
+    hand_.press(button_, 0, UserScale::toUserX(at.x, surface_.width),
+                UserScale::toUserY(at.y, surface_.height));
 }
 
 void ChainTouch::move(Position at) {
     last_ = at;
-    hand_.Picture1_MouseMove(button_, 0, UserScale::toUserX(at.x, surface_.width),
-                             UserScale::toUserY(at.y, surface_.height));
+    hand_.move(button_, 0, UserScale::toUserX(at.x, surface_.width),
+               UserScale::toUserY(at.y, surface_.height));
 }
 
 void ChainTouch::up(Position at) {
-    hand_.Picture1_MouseUp(button_, 0, UserScale::toUserX(at.x, surface_.width),
-                           UserScale::toUserY(at.y, surface_.height));
+    hand_.release(button_, 0, UserScale::toUserX(at.x, surface_.width),
+                  UserScale::toUserY(at.y, surface_.height));
 }

@@ -22,18 +22,18 @@ Clearing::Clearing(ChainState& state, Markers& markers, Panels& panels)
     panels.setCaption(kClearDisplacements, "y(i) = 0");
 }
 
-void Clearing::Command1_Click() {
+void Clearing::clearVelocities() {
     zero(state_.v);
 }
 
-void Clearing::Command2_Click() {
+void Clearing::clearDisplacements() {
     markers_.clearView();
     zero(state_.y);
     // The view is clean, so the next pass has nothing to erase where the masses were.
     zero(state_.yShown);
 }
 
-void Clearing::Command5_Click() {
+void Clearing::clearAll() {
     ChainState& s = state_;
     markers_.clearView();
     zero(s.y);

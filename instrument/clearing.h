@@ -21,12 +21,12 @@ public:
     Clearing(ChainState& state, Markers& markers, Panels& panels);
 
     // "v(i) = 0": the chain keeps its shape and swings on from rest under its springs.
-    void Command1_Click();
+    void clearVelocities();
     // "y(i) = 0": the chain on the straight line, keeping its velocities.
-    void Command2_Click();
+    void clearDisplacements();
     // "Löschen": the chain at rest on the straight line, the clock and the drive from zero.
     // The switches, the speed and the medium stay as they are.
-    void Command5_Click();
+    void clearAll();
 
 private:
     ChainState& state_;

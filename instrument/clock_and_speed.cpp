@@ -18,7 +18,7 @@ ClockAndSpeed::ClockAndSpeed(ChainState& state, Panels& panels) : state_(state),
     panels.setCaption(kSpeedName, "langsam ---schnell");
 }
 
-void ClockAndSpeed::Command8_Click() {
+void ClockAndSpeed::toggleClock() {
     ChainState& s = state_;
     s.clockOn = toggled(s.clockOn);
     if (s.clockOn == 1) {
@@ -30,7 +30,7 @@ void ClockAndSpeed::Command8_Click() {
     }
 }
 
-void ClockAndSpeed::HScroll3_Change() {
+void ClockAndSpeed::speedChanged() {
     const auto value = static_cast<std::int16_t>(panels_.value(kSpeedBar));
     const FloatStatusCheck check;
     state_.dt = toStored(double(value) / Chain::kStepBarScale);

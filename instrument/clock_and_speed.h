@@ -21,10 +21,10 @@ public:
     ClockAndSpeed(ChainState& state, Panels& panels);
 
     // Starts the clock from zero, or stops it with its last time left in the read-out.
-    void Command8_Click();
+    void toggleClock();
     // A committed value of the speed scroll bar: after an arrow or track click, or when its
     // dragged thumb is released. The time step is the value in hundredths.
-    void HScroll3_Change();
+    void speedChanged();
 
 private:
     ChainState& state_;

@@ -42,14 +42,14 @@ std::int16_t nearestUnit(float x) {
 
 } // namespace
 
-HandAndTape::HandAndTape(ChainState& state, ChainPicture& Picture1, Panels& panels)
-    : state_(state), Picture1_(Picture1), panels_(panels) {
+HandAndTape::HandAndTape(ChainState& state, ChainPicture& picture, Panels& panels)
+    : state_(state), picture_(picture), panels_(panels) {
     panels.setCaption(kFixedEndLabel, "Festes Ende");
     panels.setCaption(kTapeReadout, "Text1");
     panels.setVisible(kTapeReadout, false);
 }
 
-void HandAndTape::Picture1_MouseDown(int button, int /*shift*/, float x, float y) {
+void HandAndTape::press(int button, int /*shift*/, float x, float y) {
     // Every press, whichever button, moves the tape's origin.
     state_.mouseX = x;
     state_.mouseY = y;
@@ -58,7 +58,7 @@ void HandAndTape::Picture1_MouseDown(int button, int /*shift*/, float x, float y
     }
 }
 
-void HandAndTape::Picture1_MouseMove(int button, int /*shift*/, float x, float y) {
+void HandAndTape::move(int button, int /*shift*/, float x, float y) {
     ChainState& s = state_;
     if (button == kLeftButton) {
         // No offset and no limit: the end follows the pointer also beyond the view's edges.
@@ -77,26 +77,26 @@ void HandAndTape::Picture1_MouseMove(int button, int /*shift*/, float x, float y
         panels_.setPlace(kTapeReadout, x, top);
         panels_.setCaption(kTapeReadout,
                            ReadOutText::ofSingle(distance, panels_.decimalSeparator()));
-        DrawTapeScale(s.mouseX, nearestUnit(x));
+        drawTapeScale(s.mouseX, nearestUnit(x));
     } else {
         panels_.setVisible(kTapeReadout, false);
     }
 }
 
-void HandAndTape::Picture1_MouseUp(int /*button*/, int /*shift*/, float /*x*/, float /*y*/) {
+void HandAndTape::release(int /*button*/, int /*shift*/, float /*x*/, float /*y*/) {
     panels_.setVisible(kFixedEndLabel, true);
 }
 
-void HandAndTape::DrawTapeScale(float start, std::int16_t end) {
+void HandAndTape::drawTapeScale(float start, std::int16_t end) {
     const float base = state_.mouseY;
     const auto last = static_cast<float>(end);
-    Picture1_.setPenWidth(Chain::kThinPen);
+    picture_.setPenWidth(Chain::kThinPen);
     for (const TickRow& row : kTickRows) {
         const auto tip = static_cast<float>(double(base) - row.length);
         // The running x is single precision, advanced by adding the step.
         for (float x = start; x <= last; x = static_cast<float>(double(x) + row.step)) {
-            Picture1_.drawLine(x, base, x, tip);
+            picture_.drawLine(x, base, x, tip);
         }
     }
-    Picture1_.setPenWidth(Chain::kRestingPen);
+    picture_.setPenWidth(Chain::kRestingPen);
 }

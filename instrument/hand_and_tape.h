@@ -19,20 +19,20 @@ public:
     static constexpr Control kTapeReadout = Control::Text1;
 
     // Writes the start captions of these controls.
-    HandAndTape(ChainState& state, ChainPicture& Picture1, Panels& panels);
+    HandAndTape(ChainState& state, ChainPicture& picture, Panels& panels);
 
     // The chain view's mouse events, with the button code, the shift code (see InputCodes) and
     // the position in user units; the shift code is not used here.
-    void Picture1_MouseDown(int button, int shift, float x, float y);
-    void Picture1_MouseMove(int button, int shift, float x, float y);
-    void Picture1_MouseUp(int button, int shift, float x, float y);
+    void press(int button, int shift, float x, float y);
+    void move(int button, int shift, float x, float y);
+    void release(int button, int shift, float x, float y);
 
 private:
     // Tick marks up from the tape line y = mouseY at start, start + step, ... up to end, in
     // three rows. Thin pen, then back to the resting width.
-    void DrawTapeScale(float start, std::int16_t end);
+    void drawTapeScale(float start, std::int16_t end);
 
     ChainState& state_;
-    ChainPicture& Picture1_;
+    ChainPicture& picture_;
     Panels& panels_;
 };

@@ -29,7 +29,7 @@ HarmonicDrive::HarmonicDrive(ChainState& state, Panels& panels) : state_(state),
     panels.setCaption(kModeLabel, "Anregung von Hand");
 }
 
-void HarmonicDrive::Command7_Click() {
+void HarmonicDrive::toggle() {
     state_.harmonicOn = toggled(state_.harmonicOn);
     const bool on = state_.harmonicOn == 1;
     panels_.setCaption(kModeLabel, driveModeCaption(on));
@@ -45,7 +45,7 @@ void HarmonicDrive::showStartReadOuts() {
     panels_.setCaption(kSwitchState, onOffText(false));
 }
 
-void HarmonicDrive::HScroll1_Change() {
+void HarmonicDrive::amplitudeChanged() {
     {
         const FloatStatusCheck check;
         state_.amplitude =
@@ -55,7 +55,7 @@ void HarmonicDrive::HScroll1_Change() {
                        ReadOutText::ofSingle(state_.amplitude, panels_.decimalSeparator()));
 }
 
-void HarmonicDrive::HScroll2_Change() {
+void HarmonicDrive::periodChanged() {
     ChainState& s = state_;
     const int value = panels_.value(kPeriodBar);
     {

@@ -34,11 +34,11 @@ public:
     void showStartReadOuts();
 
     // "Harmonisch On/Off".
-    void Command7_Click();
+    void toggle();
     // A committed change of the amplitude's scroll bar.
-    void HScroll1_Change();
+    void amplitudeChanged();
     // A committed change of the period's scroll bar.
-    void HScroll2_Change();
+    void periodChanged();
 
 private:
     ChainState& state_;

@@ -12,10 +12,10 @@ void fullHeightLine(ChainPicture& picture, float x, Chain::Rgb colour) {
 
 } // namespace
 
-Markers::Markers(const ChainState& state, ChainPicture& Picture1)
-    : state_(state), Picture1_(Picture1) {}
+Markers::Markers(const ChainState& state, ChainPicture& picture)
+    : state_(state), picture_(picture) {}
 
-void Markers::RestoreMarkers() {
+void Markers::restore() {
     if (state_.endDamping == Chain::kDampingOn) {
         showDamping(true);
     }
@@ -28,33 +28,33 @@ void Markers::RestoreMarkers() {
 }
 
 void Markers::clearView() {
-    Picture1_.clear();
-    Picture1_.setPenWidth(Chain::kRestingPen);
-    RestoreMarkers();
+    picture_.clear();
+    picture_.setPenWidth(Chain::kRestingPen);
+    restore();
 }
 
 void Markers::showDamping(bool shown) {
     // Drawn at the resting width, the width of the end mass's dot that runs along it.
-    Picture1_.setPenWidth(Chain::kRestingPen);
-    fullHeightLine(Picture1_, Chain::kDampingMarkerX,
+    picture_.setPenWidth(Chain::kRestingPen);
+    fullHeightLine(picture_, Chain::kDampingMarkerX,
                    shown ? Chain::kDampingMarker : Chain::kBackground);
 }
 
 void Markers::showObstacle(bool shown) {
-    Picture1_.setPenWidth(Chain::kThinPen);
-    fullHeightLine(Picture1_, Chain::kObstacleMarkerX,
+    picture_.setPenWidth(Chain::kThinPen);
+    fullHeightLine(picture_, Chain::kObstacleMarkerX,
                    shown ? Chain::kObstacleMarker : Chain::kBackground);
-    Picture1_.setPenWidth(Chain::kRestingPen);
+    picture_.setPenWidth(Chain::kRestingPen);
 }
 
 void Markers::showRefraction(bool shown) {
-    Picture1_.setPenWidth(Chain::kThinPen);
+    picture_.setPenWidth(Chain::kThinPen);
     if (shown) {
         // The boundary has no colour of its own: it is drawn in the view's foreground colour.
-        Picture1_.drawLine(Chain::kRefractionMarkerX, Chain::kViewTop, Chain::kRefractionMarkerX,
-                           Chain::kViewBottom);
+        picture_.drawLine(Chain::kRefractionMarkerX, Chain::kViewTop, Chain::kRefractionMarkerX,
+                          Chain::kViewBottom);
     } else {
-        fullHeightLine(Picture1_, Chain::kRefractionMarkerX, Chain::kBackground);
+        fullHeightLine(picture_, Chain::kRefractionMarkerX, Chain::kBackground);
     }
-    Picture1_.setPenWidth(Chain::kRestingPen);
+    picture_.setPenWidth(Chain::kRestingPen);
 }

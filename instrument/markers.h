@@ -9,10 +9,10 @@ class ChainPicture;
 // relies on after its yield.
 class Markers {
 public:
-    Markers(const ChainState& state, ChainPicture& Picture1);
+    Markers(const ChainState& state, ChainPicture& picture);
 
     // Draws the markers of the options that are on, after the view has been cleared.
-    void RestoreMarkers();
+    void restore();
 
     // The view without the masses, with the markers of the options that are on, at the resting
     // pen width. The run loop draws the masses again at its next pass.
@@ -25,5 +25,5 @@ public:
 
 private:
     const ChainState& state_;
-    ChainPicture& Picture1_;
+    ChainPicture& picture_;
 };

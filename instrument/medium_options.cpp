@@ -27,7 +27,7 @@ MediumOptions::MediumOptions(ChainState& state, Markers& markers, Panels& panels
     panels.setVisible(kHeavyHalfLabel, false);
 }
 
-void MediumOptions::Command9_Click() {
+void MediumOptions::toggleDamping() {
     ChainState& s = state_;
     {
         const FloatStatusCheck check;
@@ -44,14 +44,14 @@ void MediumOptions::Command9_Click() {
     showSwitch(panels_, kDampingIndicator, on);
 }
 
-void MediumOptions::Command4_Click() {
+void MediumOptions::toggleObstacle() {
     state_.obstacleOn = toggled(state_.obstacleOn);
     const bool on = state_.obstacleOn == 1;
     markers_.showObstacle(on);
     showSwitch(panels_, kObstacleIndicator, on);
 }
 
-void MediumOptions::Command3_Click() {
+void MediumOptions::toggleRefraction() {
     ChainState& s = state_;
     s.refractionOn = toggled(s.refractionOn);
     const bool on = s.refractionOn == 1;

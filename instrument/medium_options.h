@@ -32,9 +32,9 @@ public:
     MediumOptions(ChainState& state, Markers& markers, Panels& panels);
 
     // Damping, obstacle and refraction: each click switches its option over.
-    void Command9_Click();
-    void Command4_Click();
-    void Command3_Click();
+    void toggleDamping();
+    void toggleObstacle();
+    void toggleRefraction();
 
 private:
     ChainState& state_;

@@ -12,7 +12,7 @@ RunControls::RunControls(ChainState& state, RunLoop& runner, Markers& markers, P
     panels.setCaption(kEndButton, "Ende");
 }
 
-void RunControls::Command11_Click() {
+void RunControls::haltOrContinue() {
     ChainState& s = state_;
     s.halted = toggled(s.halted);
     if (s.halted == 0) {
@@ -30,7 +30,7 @@ void RunControls::Command11_Click() {
     }
 }
 
-void RunControls::Command10_Click() {
+void RunControls::end() {
     panels_.setVisible(kWindow, false);
     runner_.endProgram();
 }

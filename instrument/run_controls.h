@@ -26,12 +26,12 @@ public:
     // then returns only after a later halt. A continuing click handled while a loop is still on
     // the call stack (a halt and a continue in one yield) lets that loop go on instead: loops
     // never nest, however many clicks queue up.
-    void Command11_Click();
+    void haltOrContinue();
 
     // "Ende": ends the program at once, from inside the run loop's yield or while halted. A
     // request to quit the application's event loop would never get back out through the
     // yield of a running loop.
-    void Command10_Click();
+    void end();
 
 private:
     void showHalted();

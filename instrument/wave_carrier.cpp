@@ -35,12 +35,12 @@ std::string WaveCarrier::startTitle() {
     return "Zarvel" + std::string(90, ' ') + ONDIX_CREDIT_LINE;
 }
 
-void WaveCarrier::Option1_Click() {
+void WaveCarrier::chooseTorsionChain() {
     choose(Chain::kTorsionSelfCoeff, kTorsionOption, kPendulumOption, caption(kTorsion, 32),
            infoCaption(kTorsion, 4));
 }
 
-void WaveCarrier::Option2_Click() {
+void WaveCarrier::choosePendulumChain() {
     choose(Chain::kPendulumSelfCoeff, kPendulumOption, kTorsionOption, caption(kPendulum, 36),
            infoCaption(kPendulum, 3));
 }

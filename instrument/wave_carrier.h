@@ -28,8 +28,8 @@ public:
     static std::string startTitle();
 
     // A click on "Torsionskette" and on "Pendelkette".
-    void Option1_Click();
-    void Option2_Click();
+    void chooseTorsionChain();
+    void choosePendulumChain();
 
 private:
     void choose(float selfCoeff, Control chosen, Control other, const std::string& title,

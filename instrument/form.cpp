@@ -1,0 +1,186 @@
+#include "instrument/form.h"
+
+#include "instrument/chain_keys.h"
+
+#include <algorithm>
+#include <array>
+
+namespace Form {
+
+namespace {
+
+using enum Control;
+using enum Placement;
+
+// A child of the window in window units, Left by a rule.
+constexpr Entry windowChild(Control control, double top, double width, double height, LeftRule rule,
+                            Control leftOf, Font font) {
+    return {.control = control,
+            .parent = Ondix15,
+            .placement = Window,
+            .left = 0,
+            .top = top,
+            .width = width,
+            .height = height,
+            .leftRule = rule,
+            .leftOf = leftOf,
+            .font = font};
+}
+
+// A control in a frame or in the view, in fixed units.
+constexpr Entry fixed(Control control, Control parent, double left, double top, double width,
+                      double height, Font font = Font::Normal, Look look = Look::Plain,
+                      std::string_view accessibleName = {}) {
+    return {.control = control,
+            .parent = parent,
+            .placement = Fixed,
+            .left = left,
+            .top = top,
+            .width = width,
+            .height = height,
+            .font = font,
+            .look = look,
+            .accessibleName = accessibleName};
+}
+
+// A label in the chain view at a point of its user coordinates, the size in fixed units.
+constexpr Entry inView(Control control, double x, double y, double width) {
+    return {.control = control,
+            .parent = Picture1,
+            .placement = InView,
+            .left = x,
+            .top = y,
+            .width = width,
+            .height = 375,
+            .font = Font::Large,
+            .look = Look::InViewLabel};
+}
+
+// The top row of labels in the chain view, just below its upper edge, as a single-precision
+// value like every coordinate of the view.
+constexpr double kTopRowY = -2.8f;
+
+constexpr Font L = Font::Large;
+constexpr Font N = Font::Normal;
+
+// The three medium options share one shape: an "On/Off" button and a bordered indicator of the
+// option's state beside it.
+constexpr Entry switchButton(Control button, Control frame) {
+    return fixed(button, frame, 120, 240, 1455, 375);
+}
+constexpr Entry switchIndicator(Control indicator, Control frame) {
+    return fixed(indicator, frame, 1680, 240, 615, 375, N, Look::Indicator);
+}
+
+constexpr std::array kEntries{
+    // The chain view across the upper two thirds, with its labels, the tape's read-out and the
+    // keyboard pointer.
+    Entry{.control = Picture1,
+          .parent = Ondix15,
+          .placement = Window,
+          .left = 0,
+          .top = 2,
+          .width = 4000,
+          .height = 2000,
+          .accessibleName = "Wellenmaschine"},
+    inView(Label3, 1, kTopRowY, 1215),
+    inView(Label4, 85, kTopRowY, 1215),
+    inView(Label5, 85, 2.5f, 1335),
+    inView(Label6, 1, 2.4f, 1935),
+    inView(Label7, 25, kTopRowY, 615),
+    inView(Label8, 75, kTopRowY, 615),
+    fixed(Text1, Picture1, 2400, 120, 735, 375, N, Look::Plain, "Messband"),
+    fixed(KeyboardPointer, Picture1, 0, 0, 315, 315),
+
+    // Four columns beneath the view: the harmonic drive; clearing above clock and speed;
+    // damping, refraction and the obstacle; the two buttons above the chain type.
+    windowChild(Frame1, 2020, 1000, 980, LeftRule::Given, Ondix15, L),
+    fixed(HScroll1, Frame1, 240, 360, 1935, 375, N, Look::Plain, "Amplitude"),
+    fixed(Label1, Frame1, 240, 720, 1815, 255, L),
+    fixed(Text2, Frame1, 2280, 360, 735, 375, N, Look::Plain, "Amplitude"),
+    fixed(HScroll2, Frame1, 240, 960, 1935, 375, N, Look::Plain, "Periode"),
+    fixed(Label2, Frame1, 240, 1320, 1815, 375, L),
+    fixed(Text3, Frame1, 2280, 960, 735, 375, N, Look::Plain, "Periode"),
+    fixed(Command7, Frame1, 240, 1560, 1935, 375, L),
+    fixed(Text5, Frame1, 2280, 1560, 735, 375, N, Look::Plain, "Zustand der harmonischen Anregung"),
+    fixed(Label13, Frame1, 240, 2040, 2655, 735, N, Look::Indicator),
+
+    windowChild(Frame2, 2020, 800, 320, LeftRule::AfterRightOf, Frame3, L),
+    switchButton(Command9, Frame2),
+    switchIndicator(Label9, Frame2),
+
+    windowChild(Frame3, 2020, 1200, 480, LeftRule::AfterRightOf, Frame1, L),
+    fixed(Command5, Frame3, 360, 360, 1455, 375, L),
+    fixed(Command11, Frame3, 2040, 360, 1335, 375, L),
+    fixed(Command1, Frame3, 360, 840, 1455, 375, L),
+    fixed(Command2, Frame3, 2040, 840, 1335, 375, L),
+
+    windowChild(Frame4, 2340, 800, 320, LeftRule::SameLeftAs, Frame2, L),
+    switchButton(Command3, Frame4),
+    switchIndicator(Label10, Frame4),
+
+    windowChild(Frame5, 2520, 1200, 480, LeftRule::AfterRightOf, Frame1, L),
+    fixed(Text4, Frame5, 480, 360, 1095, 375, L, Look::Plain, "Uhr"),
+    fixed(Command8, Frame5, 480, 840, 1095, 375, L),
+    fixed(HScroll3, Frame5, 1680, 360, 1815, 375, N, Look::Plain, "Geschwindigkeit"),
+    fixed(Label11, Frame5, 1680, 840, 1815, 375, L, Look::Centred),
+
+    windowChild(Frame6, 2660, 800, 340, LeftRule::SameLeftAs, Frame2, L),
+    switchButton(Command4, Frame6),
+    switchIndicator(Label12, Frame6),
+
+    // The two option buttons share the frame, so choosing one clears the other.
+    windowChild(Frame7, 2250, 830, 750, LeftRule::AfterRightOf, Frame4, L),
+    fixed(Option1, Frame7, 240, 600, 2175, 375, L),
+    fixed(Option2, Frame7, 240, 1320, 1575, 375, L),
+
+    windowChild(Command6, 2045, 405, 200, LeftRule::AfterRightOf, Frame4, N),
+    windowChild(Command10, 2045, 405, 200, LeftRule::AfterRightOf, Command6, L),
+};
+
+static_assert(kEntries.size() == kControlCount - 1, "every control but the window has an entry");
+
+constexpr Entry kWindow{.control = Ondix15,
+                        .parent = Ondix15,
+                        .placement = Window,
+                        .left = 0,
+                        .top = 0,
+                        .width = 4000,
+                        .height = 3000};
+
+constexpr std::array kFocusOrder{Picture1, HScroll1,  HScroll2,  HScroll3, Command1, Command2,
+                                 Command3, Command4,  Command5,  Command6, Command7, Command8,
+                                 Command9, Command10, Command11, Option1,  Option2,  Text2,
+                                 Text3,    Text4,     Text5,     Text1};
+
+// Each entry at the index of its control, built once.
+struct Index {
+    std::array<const Entry*, kControlCount> entries{};
+    Index() {
+        entries[static_cast<std::size_t>(Ondix15)] = &kWindow;
+        for (const Entry& e : kEntries) {
+            entries[static_cast<std::size_t>(e.control)] = &e;
+        }
+    }
+};
+
+} // namespace
+
+std::span<const Entry> entries() {
+    return kEntries;
+}
+
+const Entry& entry(Control control) {
+    static const Index index;
+    return *index.entries[static_cast<std::size_t>(control)];
+}
+
+std::span<const Control> focusOrder() {
+    return kFocusOrder;
+}
+
+std::string_view viewDescription() {
+    return ChainKeys::keyList();
+}
+
+} // namespace Form

@@ -1,0 +1,252 @@
+#include "instrument/instrument.h"
+
+#include "core/chain_constants.h"
+#include "instrument/clearing.h"
+#include "instrument/clock_and_speed.h"
+#include "instrument/hand_and_tape.h"
+#include "instrument/harmonic_drive.h"
+#include "instrument/input_codes.h"
+#include "instrument/markers.h"
+#include "instrument/medium_options.h"
+#include "instrument/run_controls.h"
+#include "instrument/wave_carrier.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdlib>
+
+// The run where the front end paces the passes from outside: "Weiter" only marks it active,
+// since such a front end may not block.
+class Instrument::PacedRun final : public RunLoop {
+public:
+    explicit PacedRun(Instrument& instrument) : instrument_(instrument) {}
+
+    void RunChain() override {
+        instrument_.beginRun();
+        active_ = true;
+    }
+    int activeLoops() const override { return active_ ? 1 : 0; }
+    [[noreturn]] void endProgram() override {
+        active_ = false;
+        if (instrument_.end_) {
+            instrument_.end_();
+        }
+        std::abort();
+    }
+
+    bool active() const { return active_; }
+    void stop() { active_ = false; }
+
+private:
+    Instrument& instrument_;
+    bool active_ = false;
+};
+
+// Every handler, each constructed with exactly what it touches; in this order because the
+// markers are drawn by the ones after them and the hand is moved by the keys and the fingers.
+struct Instrument::Handlers {
+    Handlers(ChainState& state, ChainPicture& picture, Panels& panels, RunLoop& loop)
+        : markers(state, picture), drive(state, panels), hand(state, picture, panels),
+          keys(state, hand, panels), touch(hand), carrier(state, panels),
+          medium(state, markers, panels), clearing(state, markers, panels),
+          run(state, loop, markers, panels), clock(state, panels) {}
+
+    Markers markers;
+    HarmonicDrive drive;
+    HandAndTape hand;
+    ChainKeys keys;
+    ChainTouch touch;
+    WaveCarrier carrier;
+    MediumOptions medium;
+    Clearing clearing;
+    RunControls run;
+    ClockAndSpeed clock;
+};
+
+namespace {
+
+using Handlers = Instrument::Handlers;
+
+// What each control does: its click, or for a scroll bar its committed change. The
+// information button's window is the front end's to show.
+struct Action {
+    Control control;
+    void (*act)(Handlers&);
+};
+
+constexpr std::array kActions{
+    Action{Control::Command1, [](Handlers& h) { h.clearing.clearVelocities(); }},
+    Action{Control::Command2, [](Handlers& h) { h.clearing.clearDisplacements(); }},
+    Action{Control::Command3, [](Handlers& h) { h.medium.toggleRefraction(); }},
+    Action{Control::Command4, [](Handlers& h) { h.medium.toggleObstacle(); }},
+    Action{Control::Command5, [](Handlers& h) { h.clearing.clearAll(); }},
+    Action{Control::Command7, [](Handlers& h) { h.drive.toggle(); }},
+    Action{Control::Command8, [](Handlers& h) { h.clock.toggleClock(); }},
+    Action{Control::Command9, [](Handlers& h) { h.medium.toggleDamping(); }},
+    Action{Control::Command10, [](Handlers& h) { h.run.end(); }},
+    Action{Control::Command11, [](Handlers& h) { h.run.haltOrContinue(); }},
+    Action{Control::Option1, [](Handlers& h) { h.carrier.chooseTorsionChain(); }},
+    Action{Control::Option2, [](Handlers& h) { h.carrier.choosePendulumChain(); }},
+    Action{Control::HScroll1, [](Handlers& h) { h.drive.amplitudeChanged(); }},
+    Action{Control::HScroll2, [](Handlers& h) { h.drive.periodChanged(); }},
+    Action{Control::HScroll3, [](Handlers& h) { h.clock.speedChanged(); }},
+};
+
+constexpr Control kInformationButton = WaveCarrier::kInfoButton;
+
+const Action* actionOf(Control control) {
+    const auto* found = std::find_if(kActions.begin(), kActions.end(),
+                                     [control](const Action& a) { return a.control == control; });
+    return found == kActions.end() ? nullptr : found;
+}
+
+} // namespace
+
+Instrument::Instrument(std::string decimalSeparator, RunLoop* loop)
+    : panels_(std::move(decimalSeparator)), pass_(state_, picture_, panels_),
+      pacedRun_(loop == nullptr ? std::make_unique<PacedRun>(*this) : nullptr),
+      loop_(loop == nullptr ? *pacedRun_ : *loop) {
+    picture_.setBackground(ChainPicture::pixelOf(Chain::kBackground));
+    picture_.setForeground(ChainPicture::pixelOf(Chain::kMassColour));
+    handlers_ = std::make_unique<Handlers>(state_, picture_, panels_, loop_);
+}
+
+Instrument::~Instrument() = default;
+
+void Instrument::start() {
+    setStartValues(state_);
+    handlers_->drive.showStartReadOuts();
+    picture_.setPenWidth(Chain::kRestingPen);
+    handlers_->markers.showDamping(true);
+    started_ = true;
+    loop_.RunChain();
+}
+
+void Instrument::resize(int width, int height, double scale) {
+    picture_.resize(width, height, scale);
+    handlers_->markers.clearView();
+    if (!started_) {
+        return;
+    }
+    // The masses where they were last drawn: erased and drawn on the same pixel, so only drawn.
+    const ChainPicture::Pixel colour = ChainPicture::pixelOf(Chain::kMassColour);
+    for (int i = 0; i <= ChainState::kLastMass; ++i) {
+        const bool wide = state_.refractionOn == 1 && i >= Chain::kFirstWideMass;
+        picture_.setPenWidth(wide ? Chain::kHeavyPen : Chain::kRestingPen);
+        picture_.moveDot(InputCodes::massX(i), state_.yShown[i], state_.yShown[i], colour, colour);
+    }
+    picture_.setPenWidth(Chain::kRestingPen);
+}
+
+Instrument::Reply Instrument::click(Control control) {
+    if (control == kInformationButton) {
+        return Reply::ShowInformation;
+    }
+    const ControlKind kind = controlKind(control);
+    if (kind != ControlKind::Button && kind != ControlKind::Option) {
+        return Reply::None;
+    }
+    if (const Action* action = actionOf(control)) {
+        action->act(*handlers_);
+    }
+    return Reply::None;
+}
+
+void Instrument::scroll(Control bar, int value) {
+    if (controlKind(bar) != ControlKind::ScrollBar) {
+        return;
+    }
+    const Panels::ScrollRange& range = panels_[bar].range;
+    value = std::clamp(value, range.minimum, std::max(range.minimum, range.maximum));
+    if (value == panels_.value(bar)) {
+        return;
+    }
+    panels_.enterValue(bar, value);
+    if (const Action* action = actionOf(bar)) {
+        action->act(*handlers_);
+    }
+}
+
+void Instrument::pointer(Pointer kind, int button, int shift, float x, float y) {
+    HandAndTape& hand = handlers_->hand;
+    switch (kind) {
+    case Pointer::Press:
+        return hand.press(button, shift, x, y);
+    case Pointer::Move:
+        return hand.move(button, shift, x, y);
+    case Pointer::Release:
+        return hand.release(button, shift, x, y);
+    }
+}
+
+void Instrument::touch(ChainTouch::Type type, std::span<const ChainTouch::Point> points,
+                       std::uint64_t timestamp, const ChainTouch::Surface& surface) {
+    handlers_->touch.touch(type, points, timestamp, surface);
+}
+
+bool Instrument::keyPress(ChainKeys::Key key, int shift) {
+    return handlers_->keys.keyPress(key, shift);
+}
+
+void Instrument::keyRelease(ChainKeys::Key key, int shift, bool autoRepeat) {
+    handlers_->keys.keyRelease(key, shift, autoRepeat);
+}
+
+void Instrument::focusLost() {
+    handlers_->keys.focusLost();
+}
+
+std::optional<InfoPage> Instrument::infoPage() const {
+    // Exact comparisons: selfCoeff holds one of the two values the chain-type options store.
+    if (state_.selfCoeff == Chain::kTorsionSelfCoeff) {
+        return InfoPages::torsionChain();
+    }
+    if (state_.selfCoeff == Chain::kPendulumSelfCoeff) {
+        return InfoPages::pendulumChain();
+    }
+    return std::nullopt;
+}
+
+void Instrument::beginRun() {
+    state_.running = 1;
+    pass_.begin();
+}
+
+void Instrument::runPass() {
+    pass_.run();
+    pass_.keepClock();
+}
+
+int Instrument::runPasses(int count) {
+    int run = 0;
+    while (pacedRun_ && pacedRun_->active() && run < count) {
+        // The loop ends at the top of the pass that finds the run halted.
+        if (state_.halted == 1) {
+            pacedRun_->stop();
+            break;
+        }
+        runPass();
+        ++run;
+    }
+    pass_.showPendingClock();
+    return run;
+}
+
+bool Instrument::running() const {
+    return loop_.activeLoops() > 0;
+}
+
+bool Instrument::atRest() const {
+    const ChainState& s = state_;
+    if (s.harmonicOn == 1 || s.clockOn == 1) {
+        return false;
+    }
+    // A pass from here computes the same forces from the same displacements: with no force and
+    // no velocity, no mass moves, and every further pass is the same.
+    for (int i = 1; i <= ChainState::kLastMass; ++i) {
+        if (s.v[i] != 0 || s.accel[i] != 0 || s.y[i] != s.yShown[i]) {
+            return false;
+        }
+    }
+    return s.y[0] == s.yShown[0];
+}

@@ -1,0 +1,120 @@
+#pragma once
+
+#include "core/chain_state.h"
+#include "instrument/chain_keys.h"
+#include "instrument/chain_pass.h"
+#include "instrument/chain_touch.h"
+#include "instrument/control.h"
+#include "instrument/info_pages.h"
+#include "instrument/panels.h"
+#include "instrument/run_loop.h"
+#include "picture/chain_picture.h"
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <span>
+#include <string>
+
+class Clearing;
+class ClockAndSpeed;
+class HandAndTape;
+class HarmonicDrive;
+class Markers;
+class MediumOptions;
+class RunControls;
+class WaveCarrier;
+
+// The wave machine, the one thing a front end talks to: it owns the chain state, the chain's
+// picture, the panels (what every control shows), the pass and every handler, and takes the
+// student's input as one call per kind of input. A front end translates its toolkit's events
+// into these calls and shows what the panels and the picture hold; what each control does is
+// decided here (see click and scroll).
+//
+// The run goes either in a loop of the front end's (`RunLoop`: the desktop runs it inside the
+// handler that continues the run, yielding to events after every pass), or, where none is
+// given, paced from outside: the front end asks for the passes due at each display frame
+// (runPasses), and continuing the run only marks it active.
+class Instrument {
+public:
+    enum class Pointer { Press, Move, Release };
+    // What a click asks of the front end beyond what the instrument did itself.
+    enum class Reply { None, ShowInformation };
+
+    // Read-outs use `decimalSeparator`. `loop` runs the passes, or none: paced from outside.
+    explicit Instrument(std::string decimalSeparator, RunLoop* loop = nullptr);
+    ~Instrument();
+
+    Instrument(const Instrument&) = delete;
+    Instrument& operator=(const Instrument&) = delete;
+
+    // The window's load: the start values, the read-outs, the damping marker, and the run
+    // started. With a loop of the front end's, returns only once the run halts.
+    void start();
+    // A new size of the picture in pixels, `scale` pixels to a unit of pen width: the view
+    // cleared to its markers and, once started, the masses drawn where they are.
+    void resize(int width, int height, double scale);
+
+    // A click on a button or an option. The information button's page is the front end's to
+    // show (see infoPage).
+    Reply click(Control control);
+    // A new value of a scroll bar, committed by the student: clamped to its range; a value the
+    // bar already holds changes nothing, as with a scroll bar.
+    void scroll(Control bar, int value);
+    // The mouse or pen in the chain view: button and shift code (see InputCodes), the point in
+    // the view's user units.
+    void pointer(Pointer kind, int button, int shift, float x, float y);
+    // Fingers on the chain view, in pixels of a view of `surface`'s size.
+    void touch(ChainTouch::Type type, std::span<const ChainTouch::Point> points,
+               std::uint64_t timestamp, const ChainTouch::Surface& surface);
+    // Keys while the chain view has the focus: true if the key was taken.
+    bool keyPress(ChainKeys::Key key, int shift);
+    void keyRelease(ChainKeys::Key key, int shift, bool autoRepeat);
+    void focusLost();
+
+    // The information page on the chain type in use, as the information button opens it.
+    std::optional<InfoPage> infoPage() const;
+
+    // Paced from outside: up to `count` passes, fewer if the run is found halted at the top of
+    // a pass; the clock's read-out brought up to date. Returns the number run.
+    int runPasses(int count);
+    // True while the run is active (not halted).
+    bool running() const;
+    // True if further passes change nothing that is shown: no drive, no clock, and a chain in
+    // which no mass moves and no force acts.
+    bool atRest() const;
+
+    // For a front end's own loop (see RunLoop): the run begun, then one pass at a time while
+    // the state is not halted, and the clock's latest value at each frame.
+    void beginRun();
+    void runPass();
+    void showPendingClock() { pass_.showPendingClock(); }
+
+    // What "Ende" does besides ending the run for good, where the front end gave no loop; it
+    // must not return.
+    void onEnd(std::function<void()> end) { end_ = std::move(end); }
+
+    ChainState& state() { return state_; }
+    const ChainState& state() const { return state_; }
+    ChainPicture& picture() { return picture_; }
+    const ChainPicture& picture() const { return picture_; }
+    Panels& panels() { return panels_; }
+    const Panels& panels() const { return panels_; }
+
+    // Every handler, opaque to the front ends.
+    struct Handlers;
+
+private:
+    class PacedRun;
+
+    ChainState state_;
+    ChainPicture picture_;
+    Panels panels_;
+    ChainPass pass_;
+    std::unique_ptr<PacedRun> pacedRun_;
+    RunLoop& loop_;
+    std::function<void()> end_;
+    std::unique_ptr<Handlers> handlers_;
+    bool started_ = false;
+};
