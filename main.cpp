@@ -1,4 +1,3 @@
-#include "core/chain_state.h"
 #include "platform/paced_yield.h"
 #include "ui/ondix15.h"
 #include "ui/program_start.h"
@@ -8,7 +7,6 @@
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     prepareApplication();
-    ChainState state;
-    Ondix15 window{state, PacedYield()};
+    Ondix15 window{PacedYield()};
     return runProgram(window);
 }

@@ -54,10 +54,11 @@ void BM_DrawPass(benchmark::State& state) {
         return;
     }
     Panels panels;
+    ChainPass pass(chain, view.picture(), panels);
     // The run loop as the program runs it, one pass per iteration: the first pass warms up, then
     // each yield asks for the next iteration and halts the run when there is none.
     std::optional<AllocationCounter> allocations;
-    ChainRunner runner(chain, view, panels, [&](const ChainRunner::ShowFrame& /*show*/) {
+    ChainRunner runner(chain, view, pass, [&](const ChainRunner::ShowFrame& /*show*/) {
         if (!allocations) {
             allocations.emplace();
         }

@@ -27,6 +27,7 @@ ChainPass::ChainPass(ChainState& state, ChainPicture& picture, Panels& panels)
     : state_(state), picture_(picture), panels_(panels) {}
 
 void ChainPass::begin() {
+    state_.running = 1;
     picture_.setPenWidth(kRestingPen);
 }
 

@@ -11,10 +11,16 @@ class ChainPass {
 public:
     ChainPass(ChainState& state, ChainPicture& picture, Panels& panels);
 
-    // The pen at its resting width, as every pass leaves it; before the first pass of a run.
+    // Before the first pass of a run: the run marked as running, the pen at its resting width,
+    // as every pass leaves it.
     void begin();
     // The physics, the dots and the clock time of one pass. Allocates nothing.
     void run();
+    // One pass inside a run: run, then keepClock.
+    void step() {
+        run();
+        keepClock();
+    }
 
     // After each pass inside a run: keeps the latest clock value while the clock runs, for the
     // next frame; writes it at once when the clock has stopped. Allocates nothing while the

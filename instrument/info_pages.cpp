@@ -1,5 +1,7 @@
 #include "instrument/info_pages.h"
 
+#include "core/chain_constants.h"
+#include "core/chain_state.h"
 #include "core/version.h"
 #include "instrument/info_texts.h"
 
@@ -39,6 +41,7 @@ InfoPage torsionChain() {
     return {.name = "OndixInfTor",
             .title = "Informationen zur Torsionszarvel" + std::string(kTorsionCaptionBlanks, ' ') +
                      ONDIX_CREDIT_LINE,
+            .opensAtScreenCorner = true,
             .width = 11595,
             .height = 8040,
             .blocks = kTorsionBlocks,
@@ -48,10 +51,22 @@ InfoPage torsionChain() {
 InfoPage pendulumChain() {
     return {.name = "OndixInfPen",
             .title = "Informationen zur Zarvel Typ Pendelkette",
+            .opensAtScreenCorner = false,
             .width = 11670,
             .height = 7260,
             .blocks = kPendulumBlocks,
             .texts = InfoTexts::pendulumChain()};
+}
+
+std::optional<InfoPage> forChain(const ChainState& state) {
+    // Exact comparisons: selfCoeff holds one of the two values the chain-type options store.
+    if (state.selfCoeff == Chain::kTorsionSelfCoeff) {
+        return torsionChain();
+    }
+    if (state.selfCoeff == Chain::kPendulumSelfCoeff) {
+        return pendulumChain();
+    }
+    return std::nullopt;
 }
 
 } // namespace InfoPages

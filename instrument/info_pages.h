@@ -2,6 +2,7 @@
 
 #include "core/chain_constants.h"
 
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -11,6 +12,8 @@
 // blocks on white, with nothing to operate. A block has a single-line border and a background
 // colour of its own and holds one paragraph (InfoTexts), wrapped at the block's width. Places
 // and sizes are in fixed units (1/1440 inch) from the page's top-left corner.
+struct ChainState;
+
 struct InfoBlock {
     int left;
     int top;
@@ -22,6 +25,9 @@ struct InfoBlock {
 struct InfoPage {
     std::string_view name; // "OndixInfTor", "OndixInfPen"
     std::string title;
+    // A new window of this page opens at the screen's top-left corner; otherwise the window
+    // system places it.
+    bool opensAtScreenCorner;
     int width;
     int height;
     std::span<const InfoBlock> blocks; // Label1 first
@@ -38,5 +44,7 @@ inline constexpr double kTextPoints = 9.75;
 InfoPage torsionChain();
 // The window on the pendulum chain: five blocks.
 InfoPage pendulumChain();
+// The page on the chain type in use, as the information button opens it.
+std::optional<InfoPage> forChain(const ChainState& state);
 
 } // namespace InfoPages

@@ -15,18 +15,26 @@
 #include <array>
 #include <cstdlib>
 
-// The run where the front end paces the passes from outside: "Weiter" only marks it active,
-// since such a front end may not block.
-class Instrument::PacedRun final : public RunLoop {
+// The run as the handlers see it: the front end's loop where it has one; otherwise paced from
+// outside, where "Weiter" only marks the run active, since such a front end may not block.
+class Instrument::Run final : public RunLoop {
 public:
-    explicit PacedRun(Instrument& instrument) : instrument_(instrument) {}
+    explicit Run(Instrument& instrument) : instrument_(instrument) {}
 
     void RunChain() override {
-        instrument_.beginRun();
+        if (loop_ != nullptr) {
+            return loop_->RunChain();
+        }
+        instrument_.pass_.begin();
         active_ = true;
     }
-    int activeLoops() const override { return active_ ? 1 : 0; }
+    int activeLoops() const override {
+        return loop_ != nullptr ? loop_->activeLoops() : active_ ? 1 : 0;
+    }
     [[noreturn]] void endProgram() override {
+        if (loop_ != nullptr) {
+            loop_->endProgram();
+        }
         active_ = false;
         if (instrument_.end_) {
             instrument_.end_();
@@ -34,11 +42,14 @@ public:
         std::abort();
     }
 
+    void setLoop(RunLoop& loop) { loop_ = &loop; }
+    bool paced() const { return loop_ == nullptr; }
     bool active() const { return active_; }
     void stop() { active_ = false; }
 
 private:
     Instrument& instrument_;
+    RunLoop* loop_ = nullptr;
     bool active_ = false;
 };
 
@@ -102,13 +113,16 @@ const Action* actionOf(Control control) {
 
 } // namespace
 
-Instrument::Instrument(std::string decimalSeparator, RunLoop* loop)
+Instrument::Instrument(std::string decimalSeparator)
     : panels_(std::move(decimalSeparator)), pass_(state_, picture_, panels_),
-      pacedRun_(loop == nullptr ? std::make_unique<PacedRun>(*this) : nullptr),
-      loop_(loop == nullptr ? *pacedRun_ : *loop) {
+      run_(std::make_unique<Run>(*this)) {
     picture_.setBackground(ChainPicture::pixelOf(Chain::kBackground));
     picture_.setForeground(ChainPicture::pixelOf(Chain::kMassColour));
-    handlers_ = std::make_unique<Handlers>(state_, picture_, panels_, loop_);
+    handlers_ = std::make_unique<Handlers>(state_, picture_, panels_, *run_);
+}
+
+void Instrument::runIn(RunLoop& loop) {
+    run_->setLoop(loop);
 }
 
 Instrument::~Instrument() = default;
@@ -119,7 +133,7 @@ void Instrument::start() {
     picture_.setPenWidth(Chain::kRestingPen);
     handlers_->markers.showDamping(true);
     started_ = true;
-    loop_.RunChain();
+    run_->RunChain();
 }
 
 void Instrument::resize(int width, int height, double scale) {
@@ -197,35 +211,18 @@ void Instrument::focusLost() {
 }
 
 std::optional<InfoPage> Instrument::infoPage() const {
-    // Exact comparisons: selfCoeff holds one of the two values the chain-type options store.
-    if (state_.selfCoeff == Chain::kTorsionSelfCoeff) {
-        return InfoPages::torsionChain();
-    }
-    if (state_.selfCoeff == Chain::kPendulumSelfCoeff) {
-        return InfoPages::pendulumChain();
-    }
-    return std::nullopt;
-}
-
-void Instrument::beginRun() {
-    state_.running = 1;
-    pass_.begin();
-}
-
-void Instrument::runPass() {
-    pass_.run();
-    pass_.keepClock();
+    return InfoPages::forChain(state_);
 }
 
 int Instrument::runPasses(int count) {
     int run = 0;
-    while (pacedRun_ && pacedRun_->active() && run < count) {
+    while (run_->paced() && run_->active() && run < count) {
         // The loop ends at the top of the pass that finds the run halted.
         if (state_.halted == 1) {
-            pacedRun_->stop();
+            run_->stop();
             break;
         }
-        runPass();
+        pass_.step();
         ++run;
     }
     pass_.showPendingClock();
@@ -233,7 +230,7 @@ int Instrument::runPasses(int count) {
 }
 
 bool Instrument::running() const {
-    return loop_.activeLoops() > 0;
+    return run_->activeLoops() > 0;
 }
 
 bool Instrument::atRest() const {

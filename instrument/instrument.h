@@ -32,22 +32,26 @@ class WaveCarrier;
 // into these calls and shows what the panels and the picture hold; what each control does is
 // decided here (see click and scroll).
 //
-// The run goes either in a loop of the front end's (`RunLoop`: the desktop runs it inside the
-// handler that continues the run, yielding to events after every pass), or, where none is
-// given, paced from outside: the front end asks for the passes due at each display frame
-// (runPasses), and continuing the run only marks it active.
+// The run goes either in a loop of the front end's (`RunLoop`, see runIn: the desktop runs it
+// inside the handler that continues the run, yielding to events after every pass), or, where
+// none is given, paced from outside: the front end asks for the passes due at each display
+// frame (runPasses), and continuing the run only marks it active.
 class Instrument {
 public:
     enum class Pointer { Press, Move, Release };
     // What a click asks of the front end beyond what the instrument did itself.
     enum class Reply { None, ShowInformation };
 
-    // Read-outs use `decimalSeparator`. `loop` runs the passes, or none: paced from outside.
-    explicit Instrument(std::string decimalSeparator, RunLoop* loop = nullptr);
+    // Read-outs use `decimalSeparator`.
+    explicit Instrument(std::string decimalSeparator);
     ~Instrument();
 
     Instrument(const Instrument&) = delete;
     Instrument& operator=(const Instrument&) = delete;
+
+    // The front end's own loop, given before start; it runs the passes (see pass) until the
+    // state is halted.
+    void runIn(RunLoop& loop);
 
     // The window's load: the start values, the read-outs, the damping marker, and the run
     // started. With a loop of the front end's, returns only once the run halts.
@@ -85,11 +89,8 @@ public:
     // which no mass moves and no force acts.
     bool atRest() const;
 
-    // For a front end's own loop (see RunLoop): the run begun, then one pass at a time while
-    // the state is not halted, and the clock's latest value at each frame.
-    void beginRun();
-    void runPass();
-    void showPendingClock() { pass_.showPendingClock(); }
+    // The pass, for a front end's own loop (see RunLoop).
+    ChainPass& pass() { return pass_; }
 
     // What "Ende" does besides ending the run for good, where the front end gave no loop; it
     // must not return.
@@ -106,14 +107,13 @@ public:
     struct Handlers;
 
 private:
-    class PacedRun;
+    class Run;
 
     ChainState state_;
     ChainPicture picture_;
     Panels panels_;
     ChainPass pass_;
-    std::unique_ptr<PacedRun> pacedRun_;
-    RunLoop& loop_;
+    std::unique_ptr<Run> run_;
     std::function<void()> end_;
     std::unique_ptr<Handlers> handlers_;
     bool started_ = false;

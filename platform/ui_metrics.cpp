@@ -21,6 +21,13 @@ double logicalDpi(bool horizontal) {
 
 } // namespace
 
+double logicalDpiX() {
+    return logicalDpi(true);
+}
+double logicalDpiY() {
+    return logicalDpi(false);
+}
+
 int twipsToPixelsX(double twips) {
     return twipsToPixels(twips, logicalDpi(true));
 }

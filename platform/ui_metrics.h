@@ -12,6 +12,9 @@ inline constexpr double kTwipsPerInch = 1440.0;
 // Twips to pixels at the primary screen's logical resolution (15 twips a pixel at 96 dpi).
 int twipsToPixelsX(double twips);
 int twipsToPixelsY(double twips);
+// The primary screen's logical resolution, in dots an inch (96 where there is no screen).
+double logicalDpiX();
+double logicalDpiY();
 // At a given resolution, for a screen other than the primary one.
 int twipsToPixels(double twips, double dotsPerInch);
 

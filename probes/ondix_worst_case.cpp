@@ -3,7 +3,6 @@
 // at amplitude 2 and the loose end is free, so that a standing wave soon fills the whole view,
 // and the clock runs. Not installed; the shipped program has no such switch.
 
-#include "core/chain_state.h"
 #include "platform/paced_yield.h"
 #include "ui/ondix15.h"
 #include "ui/program_start.h"
@@ -15,10 +14,10 @@
 namespace {
 
 void switchOnTheWorstCase(const MainControls& c) {
-    c.Command7->click();
-    c.HScroll1->setValue(c.HScroll1->maximum());
-    c.Command9->click();
-    c.Command8->click();
+    c.button(Control::Command7)->click();
+    c.scrollBar(Control::HScroll1)->setValue(c.scrollBar(Control::HScroll1)->maximum());
+    c.button(Control::Command9)->click();
+    c.button(Control::Command8)->click();
 }
 
 } // namespace
@@ -27,15 +26,14 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     prepareApplication();
     Ondix15* self = nullptr;
-    ChainState state;
-    Ondix15 window{state, [&self, paced = PacedYield(),
-                           started = false](const ChainRunner::ShowFrame& show) mutable {
-                       if (!started) {
-                           started = true;
-                           switchOnTheWorstCase(self->controls());
-                       }
-                       paced(show);
-                   }};
+    Ondix15 window{
+        [&self, paced = PacedYield(), started = false](const ChainRunner::ShowFrame& show) mutable {
+            if (!started) {
+                started = true;
+                switchOnTheWorstCase(self->controls());
+            }
+            paced(show);
+        }};
     self = &window;
     return runProgram(window);
 }

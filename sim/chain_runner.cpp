@@ -4,18 +4,16 @@
 #include "platform/process_end.h"
 #include "sim/chain_view.h"
 
-ChainRunner::ChainRunner(ChainState& state, ChainView& view, Panels& panels, Yield yield)
-    : state_(state), view_(view), pass_(state, view.picture(), panels), yield_(std::move(yield)),
+ChainRunner::ChainRunner(ChainState& state, ChainView& view, ChainPass& pass, Yield yield)
+    : state_(state), view_(view), pass_(pass), yield_(std::move(yield)),
       showFrame_([this] { showFrame(); }) {}
 
 void ChainRunner::RunChain() {
-    state_.running = 1;
     pass_.begin();
     ++activeLoops_;
     while (state_.halted != 1) {
         view_.prepare();
-        pass_.run();
-        pass_.keepClock();
+        pass_.step();
         yield_(showFrame_);
     }
     --activeLoops_;

@@ -6,7 +6,6 @@
 #include <functional>
 
 class ChainView;
-class Panels;
 struct ChainState;
 
 // The engine of the simulation on the desktop: RunChain runs the chain's passes (ChainPass) and
@@ -21,8 +20,8 @@ public:
     // the frame with `showFrame` before it sleeps.
     using Yield = std::function<void(const ShowFrame& showFrame)>;
 
-    // The clock's read-out is the panels'; the passes draw into the view's picture.
-    ChainRunner(ChainState& state, ChainView& view, Panels& panels, Yield yield);
+    // `pass` draws into the view's picture and writes the clock's read-out.
+    ChainRunner(ChainState& state, ChainView& view, ChainPass& pass, Yield yield);
 
     // Runs until `halted` is 1 at the top of a pass. May be entered again from a handler that
     // runs inside its own yield (continue after halt); only the innermost loop executes.
@@ -43,7 +42,7 @@ public:
 private:
     ChainState& state_;
     ChainView& view_;
-    ChainPass pass_;
+    ChainPass& pass_;
     Yield yield_;
     ShowFrame showFrame_;
     int activeLoops_ = 0;

@@ -27,7 +27,16 @@ int shiftCode(Qt::KeyboardModifiers modifiers) {
 
 } // namespace
 
-ChainView::ChainView(QWidget* parent) : QWidget(parent) {
+ChainView::ChainView(QWidget* parent)
+    : QWidget(parent), ownPicture_(std::make_unique<ChainPicture>()), picture_(*ownPicture_) {
+    setUp();
+}
+
+ChainView::ChainView(ChainPicture& picture, QWidget* parent) : QWidget(parent), picture_(picture) {
+    setUp();
+}
+
+void ChainView::setUp() {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
     setFocusPolicy(Qt::StrongFocus);

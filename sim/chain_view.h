@@ -6,6 +6,7 @@
 #include <QRect>
 #include <QWidget>
 
+#include <memory>
 #include <vector>
 
 // The chain's picture on the screen (see ChainPicture): a widget that shows the picture's pixels
@@ -17,6 +18,9 @@ class ChainView : public QWidget {
     Q_OBJECT
 
 public:
+    // Shows `picture`, which outlives the view.
+    explicit ChainView(ChainPicture& picture, QWidget* parent = nullptr);
+    // Shows a picture of its own.
     explicit ChainView(QWidget* parent = nullptr);
 
     // The picture, at the view's size in device pixels (see prepare). The handlers and the run
@@ -92,8 +96,10 @@ private:
         }
     }
     void resizeImage();
+    void setUp();
 
-    ChainPicture picture_;
+    std::unique_ptr<ChainPicture> ownPicture_;
+    ChainPicture& picture_;
     // The picture's pixels as an image, without a copy; made again when the picture's size
     // changes.
     QImage image_;

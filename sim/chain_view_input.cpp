@@ -1,7 +1,9 @@
 #include "sim/chain_view_input.h"
 
-#include "instrument/chain_keys.h"
+#include "instrument/form.h"
+#include "instrument/hand_and_tape.h"
 #include "instrument/input_codes.h"
+#include "instrument/instrument.h"
 #include "sim/chain_view.h"
 
 #include <QGuiApplication>
@@ -72,9 +74,11 @@ ChainTouch::Point::State stateOf(const QEventPoint& point) {
 
 } // namespace
 
-ChainViewInput::ChainViewInput(ChainView& view, ChainKeys& keys, ChainTouch& touch,
-                               QLineEdit& tapeReadout)
-    : view_(view), keys_(keys), touch_(touch), viewName_(view.accessibleName()) {
+ChainViewInput::ChainViewInput(ChainView& view, Instrument& instrument, QLineEdit& tapeReadout)
+    : view_(view), instrument_(instrument), viewName_(view.accessibleName()),
+      tapeName_(QString::fromUtf8(
+          Form::entry(HandAndTape::kTapeReadout).accessibleName.data(),
+          qsizetype(Form::entry(HandAndTape::kTapeReadout).accessibleName.size()))) {
     view.setAttribute(Qt::WA_AcceptTouchEvents);
     view.installEventFilter(this);
     connect(&tapeReadout, &QLineEdit::textChanged, this, &ChainViewInput::readOutChanged);
@@ -94,7 +98,7 @@ bool ChainViewInput::eventFilter(QObject* /*watched*/, QEvent* event) {
         return false;
     case QEvent::FocusOut:
         view_.beginDrawing();
-        keys_.focusLost();
+        instrument_.focusLost();
         view_.endDrawing();
         view_.setAccessibleName(viewName_);
         return false;
@@ -120,11 +124,11 @@ bool ChainViewInput::eventFilter(QObject* /*watched*/, QEvent* event) {
 }
 
 bool ChainViewInput::keyPress(const QKeyEvent& event) {
-    return keys_.keyPress(keyOf(event), shiftOf(event));
+    return instrument_.keyPress(keyOf(event), shiftOf(event));
 }
 
 void ChainViewInput::keyRelease(const QKeyEvent& event) {
-    keys_.keyRelease(keyOf(event), shiftOf(event), event.isAutoRepeat());
+    instrument_.keyRelease(keyOf(event), shiftOf(event), event.isAutoRepeat());
 }
 
 void ChainViewInput::touch(const QTouchEvent& event) {
@@ -132,7 +136,7 @@ void ChainViewInput::touch(const QTouchEvent& event) {
     for (const QEventPoint& point : event.points()) {
         points_.push_back({point.id(), stateOf(point), point.position().x(), point.position().y()});
     }
-    touch_.touch(
+    instrument_.touch(
         typeOf(event), points_, event.timestamp(),
         {view_.width(), view_.height(), QGuiApplication::styleHints()->startDragDistance()});
 }
@@ -140,6 +144,6 @@ void ChainViewInput::touch(const QTouchEvent& event) {
 void ChainViewInput::readOutChanged(const QString& text) {
     // The view has the focus, so a screen reader speaks its name when it changes.
     if (view_.hasFocus()) {
-        view_.setAccessibleName(viewName_ + QStringLiteral(", Messband ") + text);
+        view_.setAccessibleName(viewName_ + QStringLiteral(", ") + tapeName_ + u' ' + text);
     }
 }

@@ -7,14 +7,14 @@
 
 #include <vector>
 
-class ChainKeys;
 class ChainView;
+class Instrument;
 class QKeyEvent;
 class QLineEdit;
 class QTouchEvent;
 
-// The keys and the fingers on the chain view, translated from Qt's events for the rules that
-// take them (ChainKeys, ChainTouch). While the view has the focus, its accessible name carries
+// The keys and the fingers on the chain view, translated from Qt's events into the instrument's
+// calls (see ChainKeys, ChainTouch). While the view has the focus, its accessible name carries
 // the tape's reading, so a screen reader speaks each new reading. Touch pads and pens that
 // report themselves as a mouse are left to the mouse.
 class ChainViewInput : public QObject {
@@ -22,7 +22,7 @@ class ChainViewInput : public QObject {
 
 public:
     // `tapeReadout` is the tape's read-out.
-    ChainViewInput(ChainView& view, ChainKeys& keys, ChainTouch& touch, QLineEdit& tapeReadout);
+    ChainViewInput(ChainView& view, Instrument& instrument, QLineEdit& tapeReadout);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -34,8 +34,8 @@ private:
     void readOutChanged(const QString& text);
 
     ChainView& view_;
-    ChainKeys& keys_;
-    ChainTouch& touch_;
+    Instrument& instrument_;
     QString viewName_;
+    QString tapeName_; // the tape read-out's accessible name
     std::vector<ChainTouch::Point> points_;
 };

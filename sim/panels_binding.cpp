@@ -56,13 +56,38 @@ void PanelsBinding::bind(Control control, QWidget& widget) {
                     panels_.enterCaption(control, text.toStdString());
                 });
         break;
-    case ControlKind::ScrollBar:
-        // Connected before any handler, so the handler reads the new value.
-        connect(static_cast<QScrollBar*>(&widget), &QScrollBar::valueChanged, this,
-                [this, control](int value) { panels_.enterValue(control, value); });
-        break;
     default:
         break;
+    }
+}
+
+void PanelsBinding::showAll() {
+    using Aspect = Panels::Aspect;
+    for (int i = 0; i < kControlCount; ++i) {
+        const auto control = static_cast<Control>(i);
+        if (widgets_[static_cast<std::size_t>(i)] == nullptr) {
+            continue;
+        }
+        const Panels::State& state = panels_[control];
+        show(control, Aspect::Caption);
+        // The window is shown by its load, not before it is laid out.
+        if (controlKind(control) != ControlKind::Window) {
+            show(control, Aspect::Visible);
+        }
+        if (state.back) {
+            show(control, Aspect::Back);
+        }
+        switch (controlKind(control)) {
+        case ControlKind::Option:
+            show(control, Aspect::Checked);
+            break;
+        case ControlKind::ScrollBar:
+            show(control, Aspect::Range);
+            show(control, Aspect::Value);
+            break;
+        default:
+            break;
+        }
     }
 }
 

@@ -10,8 +10,8 @@ class ChainView;
 class QWidget;
 
 // The panels' state (Panels) on the desktop: each control's widget shows what the panels say of
-// it, changed as the handlers change it, and what the student enters by hand (a scroll bar's
-// value, text typed into a box) goes back into the panels before any handler hears of it.
+// it, changed as the handlers change it, and text typed into a box goes back into the panels.
+// A scroll bar's new value reaches the panels through the instrument (Instrument::scroll).
 class PanelsBinding : public QObject {
     Q_OBJECT
 
@@ -22,6 +22,9 @@ public:
     // `widget` shows `control` from now on: a widget of the control's kind (the window itself for
     // the window, a QGroupBox for a frame, a KeyboardPointer for the pointer, ...).
     void bind(Control control, QWidget& widget);
+    // Every bound widget shows what the panels hold of it now: after binding, for what the
+    // handlers wrote before there was a widget to show it.
+    void showAll();
 
 private:
     void show(Control control, Panels::Aspect aspect);

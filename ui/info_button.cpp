@@ -1,8 +1,5 @@
 #include "ui/info_button.h"
 
-#include "core/chain_constants.h"
-#include "core/chain_state.h"
-
 namespace {
 
 // A closed window is only deleted once control is back in the event loop; until then it is
@@ -13,37 +10,32 @@ InfoWindow* openOrNull(const QPointer<InfoWindow>& window) {
 
 } // namespace
 
-InfoButton::InfoButton(const ChainState& state, QObject* parent) : QObject(parent), state_(state) {}
+InfoButton::InfoButton(QObject* parent) : QObject(parent) {}
 
 InfoButton::~InfoButton() {
-    delete torsion_.data();
-    delete pendulum_.data();
-}
-
-void InfoButton::Command6_Click() {
-    // Exact comparisons: selfCoeff holds one of the two single-precision values the chain-type
-    // options store.
-    if (state_.selfCoeff == Chain::kTorsionSelfCoeff) {
-        show(torsion_, InfoWindow::Page::TorsionChain);
-    }
-    if (state_.selfCoeff == Chain::kPendulumSelfCoeff) {
-        show(pendulum_, InfoWindow::Page::PendulumChain);
+    for (auto& [name, window] : windows_) {
+        delete window.data();
     }
 }
 
-void InfoButton::show(QPointer<InfoWindow>& window, InfoWindow::Page page) {
+void InfoButton::show(const std::optional<InfoPage>& page) {
+    if (!page) {
+        return;
+    }
+    QPointer<InfoWindow>& window = windows_[page->name];
     const bool created = openOrNull(window) == nullptr;
+    const bool toCorner = created && page->opensAtScreenCorner;
     if (created) {
-        window = new InfoWindow(page);
-        if (page == InfoWindow::Page::TorsionChain) {
-            window->Form_Load();
+        window = new InfoWindow(*page);
+        if (toCorner) {
+            window->moveToScreenCorner();
         }
     }
     window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
     window->show();
     // The window system may have placed the new window elsewhere.
-    if (created && page == InfoWindow::Page::TorsionChain) {
-        window->Form_Load();
+    if (toCorner) {
+        window->moveToScreenCorner();
     }
     window->raise();
     window->activateWindow();

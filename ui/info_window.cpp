@@ -36,9 +36,7 @@ void addBlock(QWidget& window, int number, const InfoBlock& block, const QString
 
 } // namespace
 
-InfoWindow::InfoWindow(Page page) : QWidget(nullptr) {
-    const InfoPage design =
-        page == Page::TorsionChain ? InfoPages::torsionChain() : InfoPages::pendulumChain();
+InfoWindow::InfoWindow(const InfoPage& design) : QWidget(nullptr) {
     setObjectName(toQString(design.name));
     setWindowTitle(toQString(design.title));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -58,6 +56,6 @@ InfoWindow::InfoWindow(Page page) : QWidget(nullptr) {
     }
 }
 
-void InfoWindow::Form_Load() {
+void InfoWindow::moveToScreenCorner() {
     move(ScreenPlacement::cornerOf(ScreenPlacement::ScreenMetrics::primary()));
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "instrument/info_pages.h"
+
 #include <QWidget>
 
 // One of the two information windows: a fixed page of text blocks on white, with nothing to
@@ -10,15 +12,9 @@ class InfoWindow : public QWidget {
     Q_OBJECT
 
 public:
-    enum class Page {
-        TorsionChain,  // "OndixInfTor", nine blocks
-        PendulumChain, // "OndixInfPen", five blocks
-    };
+    explicit InfoWindow(const InfoPage& page);
 
-    explicit InfoWindow(Page page);
-
-    // The load handler of the torsion chain's window, run when it is created: moves the window's
-    // top-left corner to (1, 1) in fixed units from the screen's top-left corner, without
-    // changing its size. The pendulum chain's window has none: the window system places it.
-    void Form_Load();
+    // Moves the window's top-left corner to (1, 1) in fixed units from the screen's top-left
+    // corner, without changing its size.
+    void moveToScreenCorner();
 };

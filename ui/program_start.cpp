@@ -19,6 +19,6 @@ void prepareApplication() {
 int runProgram(Ondix15& window) {
     // The run loop must start from inside the application's event loop, or quit requests and
     // the closing of the last window would be lost.
-    QTimer::singleShot(0, &window, &Ondix15::Form_Load);
+    QTimer::singleShot(0, &window, &Ondix15::load);
     return QApplication::exec();
 }

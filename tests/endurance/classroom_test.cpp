@@ -66,10 +66,16 @@ public:
     Classroom(WindowSession& session, quint64 seed, qint64 events)
         : session_(session), window_(*session.window), c_(session.c()), random_(seed),
           eventsWanted_(events) {
-        buttons_ = {c_.Command1, c_.Command2, c_.Command3, c_.Command4, c_.Command5,
-                    c_.Command6, c_.Command7, c_.Command8, c_.Command9, c_.Command11};
-        bars_ = {c_.HScroll1, c_.HScroll2, c_.HScroll3};
-        texts_ = {c_.Text1, c_.Text2, c_.Text3, c_.Text4, c_.Text5};
+        buttons_ = {c_.button(Control::Command1), c_.button(Control::Command2),
+                    c_.button(Control::Command3), c_.button(Control::Command4),
+                    c_.button(Control::Command5), c_.button(Control::Command6),
+                    c_.button(Control::Command7), c_.button(Control::Command8),
+                    c_.button(Control::Command9), c_.button(Control::Command11)};
+        bars_ = {c_.scrollBar(Control::HScroll1), c_.scrollBar(Control::HScroll2),
+                 c_.scrollBar(Control::HScroll3)};
+        texts_ = {c_.textBox(Control::Text1), c_.textBox(Control::Text2),
+                  c_.textBox(Control::Text3), c_.textBox(Control::Text4),
+                  c_.textBox(Control::Text5)};
     }
 
     // Called from the run loop's yield after it has handled pending events, and from the
@@ -128,7 +134,7 @@ private:
             clickButton(buttons_[static_cast<std::size_t>(uniform(0, int(buttons_.size()) - 1))]);
             break;
         case 2:
-            click(chance(50) ? c_.Option1 : c_.Option2);
+            click(chance(50) ? c_.button(Control::Option1) : c_.button(Control::Option2));
             break;
         case 3:
         case 4:
@@ -159,26 +165,27 @@ private:
         operated_.note(button->objectName(), s());
     }
 
-    void clickButton(QPushButton* button) {
-        const bool clears = button == c_.Command2 || button == c_.Command5 ||
-                            (button == c_.Command3 && s().refractionOn == 1);
+    void clickButton(QAbstractButton* button) {
+        const bool clears = button == c_.button(Control::Command2) ||
+                            button == c_.button(Control::Command5) ||
+                            (button == c_.button(Control::Command3) && s().refractionOn == 1);
         click(button);
-        if (button == c_.Command7) {
+        if (button == c_.button(Control::Command7)) {
             driveIndicatorTyped_ = false;
         }
         // Cleared fields stay zero until the next pass (the hand may still move the end).
-        if (button == c_.Command1 || button == c_.Command5) {
+        if (button == c_.button(Control::Command1) || button == c_.button(Control::Command5)) {
             zeroedRows_ << &s().v;
         }
-        if (button == c_.Command2 || button == c_.Command5) {
+        if (button == c_.button(Control::Command2) || button == c_.button(Control::Command5)) {
             zeroedRows_ << &s().y << &s().yShown;
             handMoved_ = false;
         }
-        if (button == c_.Command5) {
+        if (button == c_.button(Control::Command5)) {
             zeroedRows_ << &s().accel;
             expectedClock_ = 0;
         }
-        if (button == c_.Command8 && s().clockOn == 1) {
+        if (button == c_.button(Control::Command8) && s().clockOn == 1) {
             expectedClock_ = 0;
         }
         if (clears) {
@@ -190,12 +197,12 @@ private:
     void haltBurst() {
         const int clicks = uniform(1, 6);
         for (int i = 0; i < clicks; ++i) {
-            click(c_.Command11);
+            click(c_.button(Control::Command11));
         }
         // The halt draws the refraction boundary again, wherever the heavy dots cut it.
         if (s().halted == 1 && s().refractionOn == 1) {
-            findings_.expect(wrongRows(*c_.Picture1, Chain::kRefractionMarkerX,
-                                       c_.Picture1->foregroundColour()) == 0,
+            findings_.expect(wrongRows(*c_.view(), Chain::kRefractionMarkerX,
+                                       c_.view()->foregroundColour()) == 0,
                              QStringLiteral("refraction boundary not whole after a halt"));
         }
     }
@@ -241,7 +248,7 @@ private:
             return;
         }
         handMoved_ = true;
-        const QRect view(c_.Picture1->mapTo(&window_, QPoint(0, 0)), c_.Picture1->size());
+        const QRect view(c_.view()->mapTo(&window_, QPoint(0, 0)), c_.view()->size());
         auto somewhere = [&] {
             if (chance(20)) {
                 return QPoint(uniform(-100000, 100000), uniform(-100000, 100000));
@@ -276,7 +283,7 @@ private:
     // fingers on it, the first now and then held still past the long press; all let go at the end.
     void viewKeysOrFingers() {
         handMoved_ = true;
-        QWidget* view = c_.Picture1;
+        QWidget* view = c_.view();
         if (chance(50)) {
             static constexpr Qt::Key kKeys[] = {Qt::Key_Up,     Qt::Key_Down,  Qt::Key_Left,
                                                 Qt::Key_Right,  Qt::Key_M,     Qt::Key_Return,
@@ -317,7 +324,7 @@ private:
 
     void typeInto(QLineEdit& field) {
         // The read-outs are never read back: what is typed stays until the next write.
-        driveIndicatorTyped_ = driveIndicatorTyped_ || &field == c_.Text5;
+        driveIndicatorTyped_ = driveIndicatorTyped_ || &field == c_.textBox(Control::Text5);
         static const char kKeys[] = "0123456789,.-+eE a";
         for (int i = uniform(1, 8); i > 0; --i) {
             QTest::keyClick(&field, kKeys[uniform(0, int(sizeof kKeys) - 2)]);
@@ -350,7 +357,7 @@ private:
         QWidget* info = infoWindow(names[uniform(0, 1)]);
         const int what = uniform(0, 2);
         if (info == nullptr || what == 0) {
-            QTest::mouseClick(c_.Command6, Qt::LeftButton);
+            QTest::mouseClick(c_.button(Control::Command6), Qt::LeftButton);
         } else if (what == 1) {
             info->move(uniform(-200, 1500), uniform(-200, 1000));
         } else {
@@ -367,7 +374,7 @@ private:
     // in the background's while off.
     void checkMarkers() {
         ++checks_;
-        const QString faults = markerFaults(*c_.Picture1, s());
+        const QString faults = markerFaults(*c_.view(), s());
         findings_.expect(faults ==
                              QStringLiteral("wrong rows: damping 0, obstacle 0, refraction 0"),
                          QStringLiteral("markers after a clear, ") + faults);
@@ -400,9 +407,11 @@ private:
                              st.selfCoeff == Chain::kPendulumSelfCoeff,
                          QStringLiteral("selfCoeff %1").arg(st.selfCoeff) + at);
         findings_.expect(st.dt >= 0.01f && st.dt <= 0.5f, QStringLiteral("dt %1").arg(st.dt) + at);
-        findings_.expect(st.dt == static_cast<float>(c_.HScroll3->value() / 100.0),
+        findings_.expect(st.dt ==
+                             static_cast<float>(c_.scrollBar(Control::HScroll3)->value() / 100.0),
                          QStringLiteral("dt does not follow the speed bar") + at);
-        findings_.expect(st.amplitude == static_cast<float>(c_.HScroll1->value() / 10.0),
+        findings_.expect(st.amplitude ==
+                             static_cast<float>(c_.scrollBar(Control::HScroll1)->value() / 10.0),
                          QStringLiteral("amplitude does not follow its bar") + at);
         for (int i = 0; i <= 99; ++i) {
             if (!std::isfinite(st.y[i]) || !std::isfinite(st.v[i])) {
@@ -448,25 +457,25 @@ private:
             // again after the first halt: halt until none runs.
             if (session_.nesting > 0) {
                 if (s().halted == 0) {
-                    QTest::mouseClick(c_.Command11, Qt::LeftButton);
+                    QTest::mouseClick(c_.button(Control::Command11), Qt::LeftButton);
                 }
                 return;
             }
             if (s().harmonicOn == 1) {
-                click(c_.Command7);
+                click(c_.button(Control::Command7));
             }
-            clickButton(c_.Command5);
+            clickButton(c_.button(Control::Command5));
             finishStage_ = FinishStage::Settle;
             passesAtRest_ = passes_;
             // "Weiter" runs the loop inside this click until the settling stage halts it.
-            QTest::mouseClick(c_.Command11, Qt::LeftButton);
+            QTest::mouseClick(c_.button(Control::Command11), Qt::LeftButton);
             done_ = true;
             return;
         case FinishStage::Settle:
             if (passes_ - passesAtRest_ >= 200) {
                 checkAtRest();
                 finishStage_ = FinishStage::Done;
-                QTest::mouseClick(c_.Command11, Qt::LeftButton);
+                QTest::mouseClick(c_.button(Control::Command11), Qt::LeftButton);
             }
             return;
         case FinishStage::Done:
@@ -482,7 +491,7 @@ private:
                 break;
             }
         }
-        ChainView& view = *c_.Picture1;
+        ChainView& view = *c_.view();
         const QImage image = shownImage(view);
         for (int i = 0; i <= ChainState::kLastMass; i += 7) {
             const QPoint p = view.toPixel(float(i + 1), 0);
@@ -513,7 +522,7 @@ private:
     enum class FinishStage { Halt, Settle, Done } finishStage_ = FinishStage::Halt;
     bool done_ = false;
     Findings findings_;
-    std::vector<QPushButton*> buttons_;
+    std::vector<QAbstractButton*> buttons_;
     std::vector<QScrollBar*> bars_;
     std::vector<QLineEdit*> texts_;
     const std::unique_ptr<QPointingDevice> touchScreen_{QTest::createTouchDevice()};
@@ -566,7 +575,7 @@ void TestClassroom::survivesALesson() {
         }
     });
     whileHalted.start(0);
-    QTimer::singleShot(0, session.window.get(), &Ondix15::Form_Load);
+    QTimer::singleShot(0, session.window.get(), &Ondix15::load);
     QApplication::exec();
     qInstallMessageHandler(previousHandler);
 

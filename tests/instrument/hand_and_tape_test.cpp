@@ -60,8 +60,8 @@ TEST(HandAndTape, TheTapeReadsTheTenthBelowBesideThePointerAndTicksEveryUnit) {
         picture.resize(1000, 600, 1);
         Panels panels;
         HandAndTape hand{state, picture, panels};
-        hand.Picture1_MouseDown(InputCodes::kRightButton, 0, row.from, 1);
-        hand.Picture1_MouseMove(InputCodes::kRightButton, 0, row.to, 1);
+        hand.press(InputCodes::kRightButton, 0, row.from, 1);
+        hand.move(InputCodes::kRightButton, 0, row.to, 1);
 
         const Panels::State& readOut = panels[HandAndTape::kTapeReadout];
         EXPECT_EQ(readOut.caption, row.text);

@@ -48,16 +48,16 @@ inline QStringList shownLook(const MainControls& c, const QWidget& window) {
         return w.isVisibleTo(&window) ? QStringLiteral(" shown") : QStringLiteral(" hidden");
     };
     // clang-format off
-    return {"Command11 " + c.Command11->text(), "Label6 " + c.Label6->text(),
-            "Text5 " + c.Text5->text(), "Text5" + on(*c.Text5, QPalette::Base),
-            "Label13" + on(*c.Label13), "Label5 " + c.Label5->text(),
-            "Label9 " + c.Label9->text() + on(*c.Label9),
-            "Label12 " + c.Label12->text() + on(*c.Label12),
-            "Label10 " + c.Label10->text() + on(*c.Label10),
-            "Label7" + shown(*c.Label7) + ", Label8" + shown(*c.Label8),
-            "Label3" + shown(*c.Label3), "Command8 " + c.Command8->text(),
-            QStringLiteral("Option1 checked %1, Option2 %2").arg(c.Option1->isChecked()).arg(c.Option2->isChecked()),
-            "Command6 " + c.Command6->text(), "title " + window.windowTitle()};
+    return {"Command11 " + c.button(Control::Command11)->text(), "Label6 " + c.label(Control::Label6)->text(),
+            "Text5 " + c.textBox(Control::Text5)->text(), "Text5" + on(*c.textBox(Control::Text5), QPalette::Base),
+            "Label13" + on(*c.label(Control::Label13)), "Label5 " + c.label(Control::Label5)->text(),
+            "Label9 " + c.label(Control::Label9)->text() + on(*c.label(Control::Label9)),
+            "Label12 " + c.label(Control::Label12)->text() + on(*c.label(Control::Label12)),
+            "Label10 " + c.label(Control::Label10)->text() + on(*c.label(Control::Label10)),
+            "Label7" + shown(*c.label(Control::Label7)) + ", Label8" + shown(*c.label(Control::Label8)),
+            "Label3" + shown(*c.label(Control::Label3)), "Command8 " + c.button(Control::Command8)->text(),
+            QStringLiteral("Option1 checked %1, Option2 %2").arg(c.button(Control::Option1)->isChecked()).arg(c.button(Control::Option2)->isChecked()),
+            "Command6 " + c.button(Control::Command6)->text(), "title " + window.windowTitle()};
     // clang-format on
 }
 

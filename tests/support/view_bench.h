@@ -61,7 +61,8 @@ struct ViewBench {
     std::function<void(const ChainRunner::ShowFrame& show)> onPass;
     int passes = 0;
     int haltAt = 0;
-    ChainRunner runner{state, view, panels, [this](const ChainRunner::ShowFrame& show) {
+    ChainPass pass{state, view.picture(), panels};
+    ChainRunner runner{state, view, pass, [this](const ChainRunner::ShowFrame& show) {
                            ++passes;
                            onPass ? onPass(show) : show();
                            if (passes >= haltAt) {

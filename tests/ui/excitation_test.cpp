@@ -55,7 +55,7 @@ private:
     void passes(int n) { session_->runPasses(n); }
     // Real mouse events, delivered to the window as the window system would.
     QPoint at(float x, float y) const {
-        return c().Picture1->mapTo(window_, c().Picture1->toPixel(x, y));
+        return c().view()->mapTo(window_, c().view()->toPixel(x, y));
     }
     QPoint centreOf(const QWidget& w) const { return w.mapTo(window_, w.rect().center()); }
     void mouse(QTest::MouseAction action, Qt::MouseButton button, QPoint p) {
@@ -83,20 +83,22 @@ void TestExcitation::init() {
 }
 
 void TestExcitation::driveSwitchAndIndicators() {
-    const QRgb text5AtStart = colourOf(*c().Text5, QPalette::Base);
-    QCOMPARE(colourOf(*c().Label13, QPalette::Window), qRgb(255, 128, 128));
-    c().Command7->click();
-    QCOMPARE(c().Text5->text() + c().Label6->text(), QStringLiteral("OnHarmonisch bewegt"));
-    QCOMPARE(colourOf(*c().Text5, QPalette::Base), qRgb(255, 0, 0));
-    QCOMPARE(colourOf(*c().Label13, QPalette::Window), qRgb(192, 192, 192));
+    const QRgb text5AtStart = colourOf(*c().textBox(Control::Text5), QPalette::Base);
+    QCOMPARE(colourOf(*c().label(Control::Label13), QPalette::Window), qRgb(255, 128, 128));
+    c().button(Control::Command7)->click();
+    QCOMPARE(c().textBox(Control::Text5)->text() + c().label(Control::Label6)->text(),
+             QStringLiteral("OnHarmonisch bewegt"));
+    QCOMPARE(colourOf(*c().textBox(Control::Text5), QPalette::Base), qRgb(255, 0, 0));
+    QCOMPARE(colourOf(*c().label(Control::Label13), QPalette::Window), qRgb(192, 192, 192));
     passes(1);
     QVERIFY(s().y[0] < 0); // upwards first
     passes(40);
     const float y0 = s().y[0];
-    c().Command7->click();
-    QCOMPARE(c().Text5->text() + c().Label6->text(), QStringLiteral("OffBewegung mit Maus"));
-    QCOMPARE(colourOf(*c().Text5, QPalette::Base), qRgb(192, 192, 192));
-    QCOMPARE(colourOf(*c().Label13, QPalette::Window), qRgb(255, 0, 0));
+    c().button(Control::Command7)->click();
+    QCOMPARE(c().textBox(Control::Text5)->text() + c().label(Control::Label6)->text(),
+             QStringLiteral("OffBewegung mit Maus"));
+    QCOMPARE(colourOf(*c().textBox(Control::Text5), QPalette::Base), qRgb(192, 192, 192));
+    QCOMPARE(colourOf(*c().label(Control::Label13), QPalette::Window), qRgb(255, 0, 0));
     QVERIFY(text5AtStart != qRgb(192, 192, 192));
     passes(5); // stopped in mid-swing, and held there
     QCOMPARE(s().y[0], y0);
@@ -118,18 +120,18 @@ void TestExcitation::scrollBarReadOuts() {
     QFETCH(int, value);
     QFETCH(QString, text);
     QFETCH(double, quantity);
-    (period ? c().HScroll2 : c().HScroll1)->setValue(value);
-    QCOMPARE((period ? c().Text3 : c().Text2)->text(), text);
+    (period ? c().scrollBar(Control::HScroll2) : c().scrollBar(Control::HScroll1))->setValue(value);
+    QCOMPARE((period ? c().textBox(Control::Text3) : c().textBox(Control::Text2))->text(), text);
     const double got = period ? kTwoPi / double(s().omega) : double(s().amplitude);
     QVERIFY(std::abs(got - quantity) < 1e-6 * quantity);
 }
 
 void TestExcitation::draggedThumbWaitsForRelease() {
-    c().HScroll2->setSliderDown(true);
-    c().HScroll2->setSliderPosition(500);
-    QCOMPARE(c().Text3->text(), QStringLiteral("25"));
-    c().HScroll2->setSliderDown(false);
-    QCOMPARE(c().Text3->text(), QStringLiteral("50"));
+    c().scrollBar(Control::HScroll2)->setSliderDown(true);
+    c().scrollBar(Control::HScroll2)->setSliderPosition(500);
+    QCOMPARE(c().textBox(Control::Text3)->text(), QStringLiteral("25"));
+    c().scrollBar(Control::HScroll2)->setSliderDown(false);
+    QCOMPARE(c().textBox(Control::Text3)->text(), QStringLiteral("50"));
 }
 
 void TestExcitation::periodChangeKeepsThePhase_data() {
@@ -140,17 +142,17 @@ void TestExcitation::periodChangeKeepsThePhase_data() {
 
 void TestExcitation::periodChangeKeepsThePhase() {
     QFETCH(bool, switchedOff);
-    c().Command7->click();
+    c().button(Control::Command7)->click();
     passes(263);
     const double theta = driveArgument(s());
     if (switchedOff) {
-        c().Command7->click();
+        c().button(Control::Command7)->click();
         passes(10);
-        c().HScroll2->setValue(40);
+        c().scrollBar(Control::HScroll2)->setValue(40);
     }
-    c().HScroll2->setValue(100);
+    c().scrollBar(Control::HScroll2)->setValue(100);
     if (switchedOff) {
-        c().Command7->click();
+        c().button(Control::Command7)->click();
     }
     const float before = s().y[0];
     passes(1);
@@ -162,9 +164,9 @@ void TestExcitation::periodChangeKeepsThePhase() {
 
 void TestExcitation::handDragFromTheLabelBeyondTheView() {
     // Where a student grabs the fixed end: on its label, which hides on the press.
-    press(Qt::LeftButton, centreOf(*c().Label3));
-    QVERIFY(c().Label3->isHidden());
-    const int x = centreOf(*c().Label3).x();
+    press(Qt::LeftButton, centreOf(*c().label(Control::Label3)));
+    QVERIFY(c().label(Control::Label3)->isHidden());
+    const int x = centreOf(*c().label(Control::Label3)).x();
     move({x, -40});
     QVERIFY(s().y[0] < -3);
     move(at(1, 1.5f));
@@ -173,30 +175,32 @@ void TestExcitation::handDragFromTheLabelBeyondTheView() {
     QVERIFY(s().y[0] > 3);
     const float held = s().y[0];
     release(Qt::LeftButton, {x, window_->height() + 40});
-    QVERIFY(c().Label3->isVisible());
+    QVERIFY(c().label(Control::Label3)->isVisible());
     passes(1); // the end stays where it was let go, and the chain takes it up
     QCOMPARE(s().y[0], held);
     QVERIFY(s().y[1] > 0);
 }
 
 void TestExcitation::tapeReadOutStaysAndLetsPressesThrough() {
-    press(Qt::RightButton, centreOf(*c().Label4)); // through the label, "Festes Ende" stays
-    QVERIFY(c().Label3->isVisible() && s().mouseX > 85);
+    press(Qt::RightButton,
+          centreOf(*c().label(Control::Label4))); // through the label, "Festes Ende" stays
+    QVERIFY(c().label(Control::Label3)->isVisible() && s().mouseX > 85);
     move(at(70, s().mouseY));
-    QVERIFY(c().Text1->isVisible() && c().Text1->text().startsWith(QLatin1Char('-')));
+    QVERIFY(c().textBox(Control::Text1)->isVisible() &&
+            c().textBox(Control::Text1)->text().startsWith(QLatin1Char('-')));
     const QPoint below{window_->width() / 2, window_->height() + 40};
     move(below);
     release(Qt::RightButton, below);
-    QVERIFY(!c().Text1->isHidden()); // until the next move over the view
+    QVERIFY(!c().textBox(Control::Text1)->isHidden()); // until the next move over the view
     move(at(50, 0.5f));
-    QVERIFY(c().Text1->isHidden());
+    QVERIFY(c().textBox(Control::Text1)->isHidden());
 
     // A press on the read-out beside the pointer goes to the view.
     press(Qt::RightButton, at(40, 0.5f));
     move(at(52, 0.5f));
     release(Qt::RightButton, at(52, 0.5f));
-    press(Qt::MiddleButton, centreOf(*c().Text1));
-    release(Qt::MiddleButton, centreOf(*c().Text1));
+    press(Qt::MiddleButton, centreOf(*c().textBox(Control::Text1)));
+    release(Qt::MiddleButton, centreOf(*c().textBox(Control::Text1)));
     QVERIFY(s().mouseX > 52);
     QCOMPARE(s().y[0], 0.0f);
 }
@@ -204,12 +208,12 @@ void TestExcitation::tapeReadOutStaysAndLetsPressesThrough() {
 void TestExcitation::bothButtonsAndMiddleButton() {
     press(Qt::RightButton, at(20, 1));
     move(at(35, 1));
-    QVERIFY(c().Text1->isVisible());
+    QVERIFY(c().textBox(Control::Text1)->isVisible());
     press(Qt::LeftButton, at(35, 1));
     move(at(40, -2)); // both held: nothing moves, the read-out goes
-    QVERIFY(c().Text1->isHidden() && c().Label3->isHidden());
+    QVERIFY(c().textBox(Control::Text1)->isHidden() && c().label(Control::Label3)->isHidden());
     release(Qt::RightButton, at(40, -2)); // any release shows "Festes Ende" again
-    QVERIFY(c().Label3->isVisible());
+    QVERIFY(c().label(Control::Label3)->isVisible());
     release(Qt::LeftButton, at(40, -2));
     QCOMPARE(s().y[0], 0.0f);
 
@@ -217,10 +221,10 @@ void TestExcitation::bothButtonsAndMiddleButton() {
     move(at(30, 1));
     release(Qt::RightButton, at(30, 1));
     press(Qt::MiddleButton, at(30, 1)); // moves the tape's origin only
-    QVERIFY(c().Label3->isVisible() && c().Text1->isVisible());
+    QVERIFY(c().label(Control::Label3)->isVisible() && c().textBox(Control::Text1)->isVisible());
     QVERIFY(std::abs(s().mouseX - 30) < 0.2f);
     move(at(70, 2));
-    QVERIFY(c().Text1->isHidden());
+    QVERIFY(c().textBox(Control::Text1)->isHidden());
     release(Qt::MiddleButton, at(70, 2));
     QCOMPARE(s().y[0], 0.0f);
 }

@@ -176,8 +176,8 @@ void TestInfoWindows::eachChainTypeOpensItsWindow() {
     QFETCH(QString, caption);
     QFETCH(QSize, clientTwips);
     state_.selfCoeff = selfCoeff;
-    InfoButton windows(state_);
-    windows.Command6_Click();
+    InfoButton windows;
+    windows.show(InfoPages::forChain(state_));
 
     QCOMPARE(windowsNamed("OndixInfTor").size(), opened == "OndixInfTor" ? 1 : 0);
     QCOMPARE(windowsNamed("OndixInfPen").size(), opened == "OndixInfPen" ? 1 : 0);
@@ -191,12 +191,12 @@ void TestInfoWindows::eachChainTypeOpensItsWindow() {
 
 void TestInfoWindows::secondClickShowsTheSameWindow() {
     state_.selfCoeff = Chain::kPendulumSelfCoeff;
-    InfoButton windows(state_);
-    windows.Command6_Click();
+    InfoButton windows;
+    windows.show(InfoPages::forChain(state_));
     QWidget* first = shown("OndixInfPen");
     QVERIFY(first != nullptr);
     first->showMinimized();
-    windows.Command6_Click();
+    windows.show(InfoPages::forChain(state_));
     QCOMPARE(shown("OndixInfPen"), first);
     QVERIFY(!first->isMinimized());
     QCOMPARE(windowsNamed("OndixInfPen").size(), 1);
@@ -204,15 +204,15 @@ void TestInfoWindows::secondClickShowsTheSameWindow() {
 
 void TestInfoWindows::torsionWindowOpensAtTheCornerOnlyWhenCreated() {
     state_.selfCoeff = Chain::kTorsionSelfCoeff;
-    InfoButton windows(state_);
-    windows.Command6_Click();
+    InfoButton windows;
+    windows.show(InfoPages::forChain(state_));
     QPointer<QWidget> first = shown("OndixInfTor");
     QTRY_COMPARE(first->frameGeometry().topLeft(), screenCorner());
 
     // Moved by the student, it stays where it is while it is open.
     const QPoint moved = screenCorner() + QPoint(200, 150);
     first->move(moved);
-    windows.Command6_Click();
+    windows.show(InfoPages::forChain(state_));
     QCOMPARE(shown("OndixInfTor"), first.data());
     QCOMPARE(first->pos(), moved);
 
@@ -220,36 +220,34 @@ void TestInfoWindows::torsionWindowOpensAtTheCornerOnlyWhenCreated() {
     first->close();
     QCOMPARE(shown("OndixInfTor"), nullptr);
     QTRY_VERIFY(first.isNull());
-    windows.Command6_Click();
+    windows.show(InfoPages::forChain(state_));
     QVERIFY(shown("OndixInfTor") != nullptr);
     QTRY_COMPARE(shown("OndixInfTor")->frameGeometry().topLeft(), screenCorner());
 }
 
 void TestInfoWindows::bothWindowsOpenAfterSwitchingTheChainType() {
-    InfoButton windows(state_);
+    InfoButton windows;
     state_.selfCoeff = Chain::kTorsionSelfCoeff;
-    windows.Command6_Click();
+    windows.show(InfoPages::forChain(state_));
     state_.selfCoeff = Chain::kPendulumSelfCoeff;
-    windows.Command6_Click();
+    windows.show(InfoPages::forChain(state_));
     QWidget* torsion = shown("OndixInfTor");
     QVERIFY(torsion != nullptr);
     QVERIFY(shown("OndixInfPen") != nullptr);
 
     // Back to the torsion chain: still the same two windows.
     state_.selfCoeff = Chain::kTorsionSelfCoeff;
-    windows.Command6_Click();
+    windows.show(InfoPages::forChain(state_));
     QCOMPARE(shown("OndixInfTor"), torsion);
     QCOMPARE(windowsNamed("OndixInfTor").size() + windowsNamed("OndixInfPen").size(), 2);
 }
 
 void TestInfoWindows::everyParagraphFitsItsBlock() {
     QStringList cutOff;
-    for (const auto page : {InfoWindow::Page::TorsionChain, InfoWindow::Page::PendulumChain}) {
+    for (const InfoPage& page : {InfoPages::torsionChain(), InfoPages::pendulumChain()}) {
         InfoWindow window(page);
         window.show();
-        const QStringList texts = page == InfoWindow::Page::TorsionChain
-                                      ? paragraphs(InfoTexts::torsionChain())
-                                      : paragraphs(InfoTexts::pendulumChain());
+        const QStringList texts = paragraphs(page.texts);
         const QList<QLabel*> blocks = window.findChildren<QLabel*>();
         QCOMPARE(blocks.size(), texts.size());
         const QRect client = window.rect();
@@ -315,7 +313,7 @@ void TestInfoWindows::runContinuesWhileTheButtonOpensAWindow() {
     WindowSession s(5);
     s.onPass = [&](int pass) {
         if (pass == 1) {
-            s.c().Command6->click();
+            s.c().button(Control::Command6)->click();
         }
     };
     s.start();
@@ -330,7 +328,7 @@ void TestInfoWindows::programEndsWithItsLastWindow() {
     s.startHalted();
     Ondix15& window = *s.window;
     s.state.selfCoeff = Chain::kPendulumSelfCoeff;
-    window.controls().Command6->click();
+    window.controls().button(Control::Command6)->click();
     QWidget* info = windowsNamed("OndixInfPen").value(0);
     QVERIFY(info != nullptr);
 

@@ -36,27 +36,25 @@ void send(QWidget* to, const QString& keys) {
     }
 }
 
-// The chain state the window shares; a base, so that it exists before the window.
-struct SharedState {
-    ChainState chain;
-};
-
 // The main window, its load handler's run halted after the first pass as the "Halt" button does
 // it, active and with the keyboard focus on the chain view.
-struct Window : SharedState, Ondix15 {
+struct Window : Ondix15 {
     const MainControls& c = controls();
-    Window() : Ondix15(chain, [this](const ChainRunner::ShowFrame&) { c.Command11->click(); }) {
-        Form_Load();
+    ChainState& chain = state();
+    Window()
+        : Ondix15(
+              [this](const ChainRunner::ShowFrame&) { c.button(Control::Command11)->click(); }) {
+        load();
         activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(this));
-        c.Picture1->setFocus(Qt::TabFocusReason);
+        c.view()->setFocus(Qt::TabFocusReason);
     }
     // What a student sees and what the next pass takes from the handlers, exactly.
     QString outcome() {
-        return QString::asprintf("y0 %.9g origin %.9g,%.9g Festes Ende %d read-out %d \"%s\"",
-                                 double(chain.y[0]), double(chain.mouseX), double(chain.mouseY),
-                                 c.Label3->isVisible(), c.Text1->isVisible(),
-                                 qPrintable(c.Text1->text()));
+        return QString::asprintf(
+            "y0 %.9g origin %.9g,%.9g Festes Ende %d read-out %d \"%s\"", double(chain.y[0]),
+            double(chain.mouseX), double(chain.mouseY), c.label(Control::Label3)->isVisible(),
+            c.textBox(Control::Text1)->isVisible(), qPrintable(c.textBox(Control::Text1)->text()));
     }
 };
 
@@ -97,26 +95,29 @@ void TestKeyboardTouch::keysAreTheMouse() {
         Window byMouse;
         Window byKeys; // the active window
         const QString row = QString::fromLatin1(keys);
-        send(byKeys.c.Picture1, row);
+        send(byKeys.c.view(), row);
         for (const auto& [signal, button, x, y] : mouse) {
-            (byMouse.c.Picture1->*signal)(button, 0, x, y);
+            (byMouse.c.view()->*signal)(button, 0, x, y);
         }
         QCOMPARE(row + u' ' + byKeys.outcome(), row + u' ' + byMouse.outcome());
-        QVERIFY2(shownImage(*byKeys.c.Picture1) == shownImage(*byMouse.c.Picture1), keys);
+        QVERIFY2(shownImage(*byKeys.c.view()) == shownImage(*byMouse.c.view()), keys);
     }
 }
 
 void TestKeyboardTouch::focusShowsOutsideTheViewAndKeysNeedIt() {
     Window w;
-    ChainView* view = w.c.Picture1;
+    ChainView* view = w.c.view();
     auto* mark = w.findChild<QWidget*>(QStringLiteral("Picture1Focus"));
     auto* pointer = view->findChild<QWidget*>(QStringLiteral("KeyboardPointer"));
-    w.c.HScroll1->setFocus(Qt::MouseFocusReason);
+    w.c.scrollBar(Control::HScroll1)->setFocus(Qt::MouseFocusReason);
     const QImage before = view->grab().toImage();
-    const int value = w.c.HScroll1->value();
-    send(w.c.HScroll1, QStringLiteral("Right M")); // the scroll bar's keys, as before
-    QVERIFY(w.c.HScroll1->value() != value && mark->isHidden() && pointer->isHidden());
-    send(w.c.HScroll1, QStringLiteral("Shift+Tab")); // back to the view, the first stop
+    const int value = w.c.scrollBar(Control::HScroll1)->value();
+    send(w.c.scrollBar(Control::HScroll1),
+         QStringLiteral("Right M")); // the scroll bar's keys, as before
+    QVERIFY(w.c.scrollBar(Control::HScroll1)->value() != value && mark->isHidden() &&
+            pointer->isHidden());
+    send(w.c.scrollBar(Control::HScroll1),
+         QStringLiteral("Shift+Tab")); // back to the view, the first stop
     const QRect g = view->geometry();
     QVERIFY(view->hasFocus() && mark->isVisible() && mark->height() >= 2);
     QCOMPARE(mark->geometry(), QRect(g.left(), g.bottom() + 1, g.width(), mark->height()));
@@ -127,9 +128,11 @@ void TestKeyboardTouch::focusShowsOutsideTheViewAndKeysNeedIt() {
     QVERIFY(pointer->isVisible() && view->accessibleName().endsWith(u"Messband 2"));
     QVERIFY(view->toolTip().contains(u"Messband"));
     send(view, QStringLiteral("Tab"));
-    QVERIFY(mark->isHidden() && pointer->isHidden() && w.c.HScroll1->hasFocus());
-    w.c.Text1->setFocus(Qt::MouseFocusReason); // the last stop; Tab goes round to the view
-    send(w.c.Text1, QStringLiteral("Tab"));
+    QVERIFY(mark->isHidden() && pointer->isHidden() &&
+            w.c.scrollBar(Control::HScroll1)->hasFocus());
+    w.c.textBox(Control::Text1)
+        ->setFocus(Qt::MouseFocusReason); // the last stop; Tab goes round to the view
+    send(w.c.textBox(Control::Text1), QStringLiteral("Tab"));
     QVERIFY(view->hasFocus() && mark->isVisible());
 }
 
@@ -137,17 +140,17 @@ void TestKeyboardTouch::fingersAreTheMouse() {
     const std::unique_ptr<QPointingDevice> screen(QTest::createTouchDevice());
     Window byMouse;
     Window byFinger;
-    auto touch = [&] { return QTest::touchEvent(byFinger.c.Picture1, screen.get()); };
+    auto touch = [&] { return QTest::touchEvent(byFinger.c.view(), screen.get()); };
     auto drag = [&](Qt::MouseButton button, QPoint from, QPoint to) {
-        QTest::mousePress(byMouse.c.Picture1, button, {}, from);
-        QTest::mouseMove(byMouse.c.Picture1, to);
-        QTest::mouseRelease(byMouse.c.Picture1, button, {}, to);
+        QTest::mousePress(byMouse.c.view(), button, {}, from);
+        QTest::mouseMove(byMouse.c.view(), to);
+        QTest::mouseRelease(byMouse.c.view(), button, {}, to);
     };
     touch().press(0, {10, 300});
     touch().move(0, {12, 100}).press(1, {500, 500}); // a short touch and drag: the hand
     touch().move(0, {12, 100}).move(1, {700, 20});   // a second finger does nothing
     touch().release(0, {12, 100}).move(1, {700, 20});
-    QVERIFY(byFinger.c.Label3->isVisible()); // let go with the first finger
+    QVERIFY(byFinger.c.label(Control::Label3)->isVisible()); // let go with the first finger
     touch().release(1, {700, 500});
     drag(Qt::LeftButton, {10, 300}, {12, 100});
     QCOMPARE(byFinger.outcome(), byMouse.outcome());

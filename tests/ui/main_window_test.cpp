@@ -37,8 +37,8 @@ void TestMainWindow::readOutsBeforeTheFirstEvents() {
     bool visible = false;
     WindowSession s;
     s.onPass = [&](int) {
-        readOuts = {s.c().Text2->text(), s.c().Text3->text(), s.c().Text5->text(),
-                    s.c().Text4->text()};
+        readOuts = {s.c().textBox(Control::Text2)->text(), s.c().textBox(Control::Text3)->text(),
+                    s.c().textBox(Control::Text5)->text(), s.c().textBox(Control::Text4)->text()};
         visible = s.window->isVisible();
     };
     s.startHalted();

@@ -43,7 +43,7 @@ void click(QAbstractButton* button) {
 
 // A harmonic wave that has run far into the heavy half.
 void startWave(WindowSession& s) {
-    s.c().HScroll3->setValue(50);
+    s.c().scrollBar(Control::HScroll3)->setValue(50);
     s.state.harmonicOn = 1;
 }
 
@@ -332,10 +332,10 @@ void TestOperatorControls::markersAtOnceMassesAtTheNextPass() {
     s.onPass = [&](int pass) {
         if (pass == 1) {
             startWave(s);
-            click(c.Command4);
-            click(c.Command3);
+            click(c.button(Control::Command4));
+            click(c.button(Control::Command3));
         } else if (pass == kClearingPass) {
-            halted ? click(c.Command11) : clear();
+            halted ? click(c.button(Control::Command11)) : clear();
         } else if (pass == kClearingPass + 1) {
             drawnAtNextPass = drawnMasses(s);
             obstacleGapsAtNextPass =
@@ -358,7 +358,7 @@ void TestOperatorControls::markersAtOnceMassesAtTheNextPass() {
         // Nothing moves or is drawn while the run stands.
         QTest::qWait(50);
         QCOMPARE(drawnMasses(s), 0);
-        click(c.Command11);
+        click(c.button(Control::Command11));
     }
     QCOMPARE(s.pass, kClearingPass + 1);
 
@@ -366,8 +366,8 @@ void TestOperatorControls::markersAtOnceMassesAtTheNextPass() {
     QCOMPARE(drawnAtNextPass, ChainState::kLastMass + 1);
     QCOMPARE(obstacleGapsAtNextPass, 0);
     const bool refraction = button != "Command3";
-    QCOMPARE(c.Label7->isVisibleTo(s.window.get()), refraction);
-    QCOMPARE(c.Label8->isVisibleTo(s.window.get()), refraction);
+    QCOMPARE(c.label(Control::Label7)->isVisibleTo(s.window.get()), refraction);
+    QCOMPARE(c.label(Control::Label8)->isVisibleTo(s.window.get()), refraction);
 }
 
 void TestOperatorControls::continuedRunEqualsAnUninterruptedOne() {
@@ -377,12 +377,12 @@ void TestOperatorControls::continuedRunEqualsAnUninterruptedOne() {
     // scroll bar's track, the clock.
     const auto change = [](WindowSession& s) {
         const MainControls& c = s.c();
-        click(c.Command4);
-        click(c.Command3);
-        click(c.Command9);
-        click(c.Option2);
-        c.HScroll3->triggerAction(QAbstractSlider::SliderPageStepAdd);
-        click(c.Command8);
+        click(c.button(Control::Command4));
+        click(c.button(Control::Command3));
+        click(c.button(Control::Command9));
+        click(c.button(Control::Option2));
+        c.scrollBar(Control::HScroll3)->triggerAction(QAbstractSlider::SliderPageStepAdd);
+        click(c.button(Control::Command8));
     };
 
     WindowSession straight;
@@ -392,7 +392,7 @@ void TestOperatorControls::continuedRunEqualsAnUninterruptedOne() {
         } else if (pass == kChangePass) {
             change(straight);
         } else if (pass == kLastPass) {
-            click(straight.c().Command11);
+            click(straight.c().button(Control::Command11));
         }
     };
     straight.start();
@@ -403,23 +403,23 @@ void TestOperatorControls::continuedRunEqualsAnUninterruptedOne() {
         if (pass == 1) {
             halted.state.harmonicOn = 1;
         } else if (pass == kChangePass) {
-            click(halted.c().Command11);
+            click(halted.c().button(Control::Command11));
         } else if (pass == kChangePass + 1) {
-            modeAfterContinue = halted.c().Label6->text();
+            modeAfterContinue = halted.c().label(Control::Label6)->text();
         } else if (pass == kLastPass) {
-            click(halted.c().Command11);
+            click(halted.c().button(Control::Command11));
         }
     };
     halted.start();
     QCOMPARE(halted.pass, kChangePass);
-    QCOMPARE(halted.c().Command11->text(), QStringLiteral("Weiter"));
-    QCOMPARE(halted.c().Label6->text(), QStringLiteral("Halt"));
+    QCOMPARE(halted.c().button(Control::Command11)->text(), QStringLiteral("Weiter"));
+    QCOMPARE(halted.c().label(Control::Label6)->text(), QStringLiteral("Halt"));
     change(halted);
     QTest::qWait(30);
     QCOMPARE(halted.pass, kChangePass);
     // The clock was started while halted: it shows nothing until the run goes on.
-    QCOMPARE(halted.c().Text4->text(), QStringLiteral("0"));
-    click(halted.c().Command11);
+    QCOMPARE(halted.c().textBox(Control::Text4)->text(), QStringLiteral("0"));
+    click(halted.c().button(Control::Command11));
     QCOMPARE(modeAfterContinue, QStringLiteral("Harmonisch bewegt"));
     QCOMPARE(halted.pass, kLastPass);
     QCOMPARE(halted.deepestNesting, 1);
@@ -429,10 +429,11 @@ void TestOperatorControls::continuedRunEqualsAnUninterruptedOne() {
     // Bit for bit, every value of the chain.
     QVERIFY(std::memcmp(&a, &b, sizeof(ChainState)) == 0);
     QVERIFY(b.y[30] != 0.0f && b.clockTime > 0);
-    QCOMPARE(halted.c().Text4->text(), straight.c().Text4->text());
-    QVERIFY(halted.c().Text4->text() != QStringLiteral("0"));
-    QCOMPARE(halted.c().Command11->text(), QStringLiteral("Weiter"));
-    QCOMPARE(halted.c().Label6->text(), QStringLiteral("Halt"));
+    QCOMPARE(halted.c().textBox(Control::Text4)->text(),
+             straight.c().textBox(Control::Text4)->text());
+    QVERIFY(halted.c().textBox(Control::Text4)->text() != QStringLiteral("0"));
+    QCOMPARE(halted.c().button(Control::Command11)->text(), QStringLiteral("Weiter"));
+    QCOMPARE(halted.c().label(Control::Label6)->text(), QStringLiteral("Halt"));
     QVERIFY(shownImage(halted.view()) == shownImage(straight.view()));
 }
 
@@ -450,7 +451,7 @@ void TestOperatorControls::queuedHaltAndContinueNeverNestLoops() {
     constexpr int kPassesAfter = 50;
 
     WindowSession s;
-    QPushButton* halt = s.c().Command11;
+    QAbstractButton* halt = s.c().button(Control::Command11);
     int loopsAfter = -1;
     s.onPass = [&](int pass) {
         if (pass == kClickPass) {
@@ -493,19 +494,20 @@ void TestOperatorControls::optionButtonsRunTheirOwnHandlerOnly() {
     const MainControls& c = s.c();
     const ChainState& state = s.state;
 
-    click(c.Option2);
+    click(c.button(Control::Option2));
     QCOMPARE(exactly(state.selfCoeff), exactly(2.1f));
-    QVERIFY(c.Option2->isChecked() && !c.Option1->isChecked());
-    QCOMPARE(c.Command6->text(), QStringLiteral("   Info zur Pendelkette"));
+    QVERIFY(c.button(Control::Option2)->isChecked() && !c.button(Control::Option1)->isChecked());
+    QCOMPARE(c.button(Control::Command6)->text(), QStringLiteral("   Info zur Pendelkette"));
     QCOMPARE(s.window->windowTitle(),
              QStringLiteral("Zarvel - Pendelkette") + QString(36, ' ') + creditLine());
 
     // Clicked twice, the chosen button stays chosen.
     for (int i = 0; i < 2; ++i) {
-        click(c.Option1);
+        click(c.button(Control::Option1));
         QCOMPARE(exactly(state.selfCoeff), exactly(2.0f));
-        QVERIFY(c.Option1->isChecked() && !c.Option2->isChecked());
-        QCOMPARE(c.Command6->text(), QStringLiteral("    Info zur Torsionskette"));
+        QVERIFY(c.button(Control::Option1)->isChecked() &&
+                !c.button(Control::Option2)->isChecked());
+        QCOMPARE(c.button(Control::Command6)->text(), QStringLiteral("    Info zur Torsionskette"));
         QCOMPARE(s.window->windowTitle(),
                  QStringLiteral("Zarvel - Torsionskette") + QString(32, ' ') + creditLine());
     }
@@ -514,7 +516,7 @@ void TestOperatorControls::optionButtonsRunTheirOwnHandlerOnly() {
 void TestOperatorControls::speedIsTakenWhenCommitted() {
     WindowSession s;
     s.startHalted();
-    QScrollBar& bar = *s.c().HScroll3;
+    QScrollBar& bar = *s.c().scrollBar(Control::HScroll3);
     const float& dt = s.state.dt;
 
     bar.setSliderDown(true);

@@ -72,10 +72,10 @@ void whenHalted(WindowSession& w, Step step) {
 
 // "Halt" or "Weiter", whichever it reads.
 void haltButton(WindowSession& w) {
-    w.c().Command11->click();
+    w.c().button(Control::Command11)->click();
 }
 void end(WindowSession& w) {
-    w.c().Command10->click();
+    w.c().button(Control::Command10)->click();
 }
 void closeBox(WindowSession& w) {
     w.window->close();

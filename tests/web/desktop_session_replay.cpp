@@ -7,10 +7,10 @@
 
 #include "instrument/control.h"
 #include "sim/chain_view.h"
+#include "support/chain_hashes.h"
 #include "support/control_tree.h"
 #include "support/scroll_bar_part.h"
 #include "support/window_session.h"
-#include "web/web_instrument.h"
 
 #include <QAbstractButton>
 #include <QApplication>
