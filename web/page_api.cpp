@@ -1,225 +1,231 @@
-// The page's view of the instrument: plain C functions that the page's script calls, with the
-// picture, the changed rectangles and the controls' state read straight out of the module's
-// memory. One instrument per page.
+// The page's door into the module: plain C functions that the page's scripts call through
+// ccall, with strings and numbers only; structured data goes out as JSON texts, the picture as
+// the bytes of an ImageData. One instrument per page, paced by the page's frames.
 
-#include "core/chain_constants.h"
 #include "core/runtime_error.h"
-#include "instrument/chain_keys.h"
-#include "web/web_instrument.h"
+#include "instrument/info_pages.h"
+#include "instrument/instrument.h"
+#include "web/browser_input.h"
+#include "web/canvas_image.h"
+#include "web/json_text.h"
+#include "web/page_form.h"
+#include "web/page_texts.h"
+#include "web/panels_feed.h"
 
-#include <array>
+#include <cmath>
 #include <cstdint>
 #include <emscripten/emscripten.h>
+#include <memory>
+#include <optional>
 #include <string>
 
 namespace {
 
-WebInstrument* instrument = nullptr;
-
-// Set by the panels' observer, cleared by the page once it has shown the control.
-std::array<std::uint8_t, kControlCount> changed{};
-
-// One control's state as the page reads it, field by field at fixed offsets.
-struct ControlView {
-    const char* caption;
-    std::int32_t captionLength;
-    std::int32_t visible;
-    std::int32_t checked;
-    std::int32_t back; // 0xRRGGBB, or -1 for the page's own colour
-    std::int32_t minimum;
-    std::int32_t maximum;
-    std::int32_t smallChange;
-    std::int32_t largeChange;
-    std::int32_t value;
-    float x;
-    float y;
+struct Page {
+    Instrument instrument{","};
+    PanelsFeed feed{instrument.panels()};
+    BrowserInput input{instrument};
+    CanvasImage image{instrument.picture()};
 };
-ControlView view;
 
-std::string infoText;
+Page* page = nullptr;
+// The last text handed out; the page reads it before its next call.
+std::string reply;
 
-void appendJsonString(std::string& out, std::string_view text) {
-    out += '"';
-    for (const char c : text) {
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (static_cast<unsigned char>(c) < 0x20) {
-            out += c == '\n' ? "\\n" : " ";
-        } else {
-            out += c;
+Control controlNamed(std::string_view name) {
+    for (int i = 0; i < kControlCount; ++i) {
+        if (controlName(static_cast<Control>(i)) == name) {
+            return static_cast<Control>(i);
         }
     }
-    out += '"';
+    return Control::Ondix15; // takes no clicks and no values
+}
+
+// Fixed units (1/1440 inch) in CSS pixels (1/96 inch).
+int cssPixels(int twips) {
+    return static_cast<int>(std::lround(twips / 15.0));
+}
+
+// The information page on the chain type in use: title, size and blocks in CSS pixels, each
+// block with its colour and text.
+std::string infoPageJson(const InfoPage& info) {
+    JsonText json;
+    json.beginObject()
+        .key("title")
+        .value(info.title)
+        .key("width")
+        .value(cssPixels(info.width))
+        .key("height")
+        .value(cssPixels(info.height))
+        .key("points")
+        .value(InfoPages::kTextPoints)
+        .key("blocks")
+        .beginArray();
+    for (std::size_t i = 0; i < info.blocks.size(); ++i) {
+        const InfoBlock& b = info.blocks[i];
+        char colour[8];
+        std::snprintf(colour, sizeof colour, "#%02x%02x%02x", b.background.r & 0xFF,
+                      b.background.g & 0xFF, b.background.b & 0xFF);
+        json.beginObject()
+            .key("box")
+            .beginArray()
+            .value(cssPixels(b.left))
+            .value(cssPixels(b.top))
+            .value(cssPixels(b.width))
+            .value(cssPixels(b.height))
+            .endArray()
+            .key("back")
+            .value(colour)
+            .key("text")
+            .value(i < info.texts.size() ? info.texts[i] : std::string_view())
+            .endObject();
+    }
+    json.endArray().endObject();
+    return json.text();
 }
 
 } // namespace
 
-// The page shows the error and stops its run; the module is not entered again.
-EM_JS(void, ondix_show_run_time_error, (int code, const char* message, int length),
-      { Module.onRunTimeError(code, UTF8ToString(message, length)); });
-EM_JS(void, ondix_show_end, (), { Module.onEnd(); });
+// The page shows the message and stops its run; the module is not entered again.
+EM_JS(void, ondix_show_run_time_error, (const char* text),
+      { Module.onRunTimeError(UTF8ToString(text)); });
+EM_JS(void, ondix_show_end, (const char* text), { Module.onEnd(UTF8ToString(text)); });
+EM_JS(void, ondix_put_rect, (const std::uint8_t* bytes, int x, int y, int width, int height),
+      { Module.onPictureRect(bytes, x, y, width, height); });
 
 extern "C" {
 
+EMSCRIPTEN_KEEPALIVE const char* ondix_form() {
+    reply = PageForm::json();
+    return reply.c_str();
+}
+
+// The instrument on a picture of `width` x `height` pixels, `scale` of them to a CSS pixel.
 EMSCRIPTEN_KEEPALIVE void ondix_start(int width, int height, double scale) {
     setRunTimeErrorReporter([](const RunTimeError& error) {
         writeRunTimeError(error);
-        ondix_show_run_time_error(static_cast<int>(error.code), error.message.data(),
-                                  static_cast<int>(error.message.size()));
+        ondix_show_run_time_error(PageTexts::runTimeErrorText(error).c_str());
         // Returning aborts the module: the browser unwinds to the page's call as an exception.
     });
-    instrument = new WebInstrument(",");
-    changed.fill(1);
-    instrument->panels().observe(
-        [](Control control, Panels::Aspect) { changed[static_cast<std::size_t>(control)] = 1; });
-    instrument->onEnd([] { ondix_show_end(); });
-    instrument->start(width, height, scale);
+    page = new Page;
+    page->instrument.onEnd([] { ondix_show_end(std::string(PageTexts::kEnd).c_str()); });
+    page->instrument.resize(width, height, scale);
+    page->instrument.start();
 }
 
 EMSCRIPTEN_KEEPALIVE void ondix_resize(int width, int height, double scale) {
-    instrument->resize(width, height, scale);
+    page->instrument.resize(width, height, scale);
 }
 
 EMSCRIPTEN_KEEPALIVE int ondix_run_passes(int count) {
-    return instrument->runPasses(count);
+    return page->instrument.runPasses(count);
 }
 
 EMSCRIPTEN_KEEPALIVE int ondix_running() {
-    return instrument->running() ? 1 : 0;
+    return page->instrument.running() ? 1 : 0;
 }
 
 EMSCRIPTEN_KEEPALIVE int ondix_at_rest() {
-    return instrument->atRest() ? 1 : 0;
+    return page->instrument.atRest() ? 1 : 0;
 }
 
-EMSCRIPTEN_KEEPALIVE void ondix_click(int control) {
-    instrument->click(static_cast<Control>(control));
+// A click on the control with this id; the information page to show as JSON, or "".
+EMSCRIPTEN_KEEPALIVE const char* ondix_click(const char* name) {
+    const Control control = controlNamed(name);
+    reply.clear();
+    if (controlKind(control) == ControlKind::Option) {
+        // The browser checked the option it clicked: every option is shown as the panels say.
+        for (int i = 0; i < kControlCount; ++i) {
+            if (controlKind(static_cast<Control>(i)) == ControlKind::Option) {
+                page->feed.markChanged(static_cast<Control>(i));
+            }
+        }
+    }
+    if (page->instrument.click(control) == Instrument::Reply::ShowInformation) {
+        if (const std::optional<InfoPage> info = page->instrument.infoPage()) {
+            reply = infoPageJson(*info);
+        }
+    }
+    return reply.c_str();
 }
 
-EMSCRIPTEN_KEEPALIVE void ondix_scroll(int control, int value) {
-    instrument->scroll(static_cast<Control>(control), value);
+// A new value of the scroll bar with this id, committed by the student.
+EMSCRIPTEN_KEEPALIVE void ondix_scroll(const char* name, int value) {
+    const Control bar = controlNamed(name);
+    page->instrument.scroll(bar, value);
+    // The value entered is told to nobody: the bar is shown again as the panels have it.
+    page->feed.markChanged(bar);
 }
 
-EMSCRIPTEN_KEEPALIVE void ondix_pointer(int kind, int button, int shift, double x, double y) {
-    instrument->pointer(static_cast<WebInstrument::Pointer>(kind), button, shift, x, y);
+// A PointerEvent on the chain view, its point in pixels of the picture; a finger must move
+// `dragDistance` of them before it counts as moved.
+EMSCRIPTEN_KEEPALIVE void ondix_pointer(const char* type, const char* pointerType, int id,
+                                        int button, int buttons, int shift, int ctrl, int alt,
+                                        double x, double y, double timeStamp, int dragDistance) {
+    const ChainPicture& picture = page->instrument.picture();
+    page->input.pointer(
+        {type, pointerType, id, button, buttons, shift != 0, ctrl != 0, alt != 0, x, y, timeStamp},
+        picture.width(), picture.height(), dragDistance);
 }
 
-EMSCRIPTEN_KEEPALIVE int ondix_key_press(int key, int shift) {
-    return instrument->keys().keyPress(static_cast<ChainKeys::Key>(key), shift) ? 1 : 0;
+EMSCRIPTEN_KEEPALIVE int ondix_key_reaches_view(const char* key) {
+    return BrowserInput::reachesView(key) ? 1 : 0;
 }
 
-EMSCRIPTEN_KEEPALIVE void ondix_key_release(int key, int shift) {
-    instrument->keys().keyRelease(static_cast<ChainKeys::Key>(key), shift, false);
+// A keydown on the chain view by KeyboardEvent.key; 1 if the view took it.
+EMSCRIPTEN_KEEPALIVE int ondix_key_down(const char* key, int shift, int ctrl, int alt) {
+    return page->input.keyDown(key, shift != 0, ctrl != 0, alt != 0) ? 1 : 0;
+}
+
+EMSCRIPTEN_KEEPALIVE void ondix_key_up(const char* key, int shift, int ctrl, int alt) {
+    page->input.keyUp(key, shift != 0, ctrl != 0, alt != 0);
 }
 
 EMSCRIPTEN_KEEPALIVE void ondix_focus_lost() {
-    instrument->keys().focusLost();
+    page->input.focusLost();
 }
 
-// One finger of a touch event: the event's type, the finger and its state (ChainTouch).
-EMSCRIPTEN_KEEPALIVE void ondix_touch(int type, int id, int state, double x, double y,
-                                      double timestamp, int dragDistance) {
-    const ChainTouch::Point point{id, static_cast<ChainTouch::Point::State>(state), x, y};
-    instrument->touch(static_cast<ChainTouch::Type>(type), {&point, 1},
-                      static_cast<std::uint64_t>(timestamp), dragDistance);
+// The controls changed since the last call, as a JSON array of plain objects.
+EMSCRIPTEN_KEEPALIVE const char* ondix_changed_controls() {
+    reply = page->feed.takeChanges();
+    return reply.c_str();
 }
 
-// The view's user scale, as the page needs it to place the labels in the view: left, width,
-// top, height.
-EMSCRIPTEN_KEEPALIVE const float* ondix_view_extent() {
-    static constexpr std::array<float, 4> kExtent{Chain::kViewLeft, Chain::kViewWidth,
-                                                  Chain::kViewTop, Chain::kViewHeight};
-    return kExtent.data();
+// The pixels changed since the last call (with `all`, every pixel) into the picture's bytes,
+// each rectangle handed to the page's onPictureRect with where the bytes lie.
+EMSCRIPTEN_KEEPALIVE void ondix_update_image(int all) {
+    page->image.update(all != 0, [](const PixelRect& r) {
+        ondix_put_rect(page->image.bytes(), r.x, r.y, r.width, r.height);
+    });
 }
 
-EMSCRIPTEN_KEEPALIVE std::uint32_t* ondix_pixels() {
-    return instrument->picture().pixels();
+// For the page's tests only: where the chain's rows and the picture's pixels lie in the
+// module's memory, and a time step the speed bar cannot set (it stops at 0.5), for a run that
+// blows up.
+EMSCRIPTEN_KEEPALIVE const char* ondix_test_memory() {
+    ChainState& state = page->instrument.state();
+    ChainPicture& picture = page->instrument.picture();
+    JsonText json;
+    json.beginObject()
+        .key("y")
+        .value(static_cast<int>(reinterpret_cast<std::uintptr_t>(&state.y[0])))
+        .key("v")
+        .value(static_cast<int>(reinterpret_cast<std::uintptr_t>(&state.v[0])))
+        .key("masses")
+        .value(ChainState::kLastMass + 1)
+        .key("pixels")
+        .value(static_cast<int>(reinterpret_cast<std::uintptr_t>(picture.pixels())))
+        .key("width")
+        .value(picture.width())
+        .key("height")
+        .value(picture.height())
+        .endObject();
+    reply = json.text();
+    return reply.c_str();
 }
 
-// The rectangles changed since the last call, as x, y, width, height; their number in *count.
-EMSCRIPTEN_KEEPALIVE const PixelRect* ondix_take_changes(int* count) {
-    const std::vector<PixelRect>& rects = instrument->picture().changes().take();
-    *count = static_cast<int>(rects.size());
-    return rects.data();
-}
-
-EMSCRIPTEN_KEEPALIVE std::uint8_t* ondix_changed_controls() {
-    return changed.data();
-}
-
-EMSCRIPTEN_KEEPALIVE const ControlView* ondix_control(int control) {
-    const Panels::State& s = instrument->panels()[static_cast<Control>(control)];
-    view = {s.caption.c_str(),
-            static_cast<std::int32_t>(s.caption.size()),
-            s.visible ? 1 : 0,
-            s.checked ? 1 : 0,
-            s.back ? (s.back->r << 16 | s.back->g << 8 | s.back->b) : -1,
-            s.range.minimum,
-            s.range.maximum,
-            s.range.smallChange,
-            s.range.largeChange,
-            s.value,
-            s.x,
-            s.y};
-    return &view;
-}
-
-// The control map: the page finds each control's element by its name.
-EMSCRIPTEN_KEEPALIVE int ondix_control_count() {
-    return kControlCount;
-}
-
-EMSCRIPTEN_KEEPALIVE const char* ondix_control_name(int control) {
-    // The names are literals, each ending in a zero.
-    return controlName(static_cast<Control>(control)).data();
-}
-
-EMSCRIPTEN_KEEPALIVE const char* ondix_key_list() {
-    static const std::string keys = ChainKeys::keyList();
-    return keys.c_str();
-}
-
-// The information page on the chain type in use, as JSON: title, size and blocks in fixed
-// units, each block with its colour and text.
-EMSCRIPTEN_KEEPALIVE const char* ondix_info_page() {
-    const std::optional<InfoPage> page = instrument->infoPage();
-    infoText.clear();
-    if (!page) {
-        return "";
-    }
-    infoText += "{\"title\":";
-    appendJsonString(infoText, page->title);
-    infoText += ",\"width\":" + std::to_string(page->width) +
-                ",\"height\":" + std::to_string(page->height) + ",\"blocks\":[";
-    for (std::size_t i = 0; i < page->blocks.size(); ++i) {
-        const InfoBlock& b = page->blocks[i];
-        infoText += i == 0 ? "{" : ",{";
-        infoText += "\"left\":" + std::to_string(b.left) + ",\"top\":" + std::to_string(b.top) +
-                    ",\"width\":" + std::to_string(b.width) +
-                    ",\"height\":" + std::to_string(b.height) + ",\"rgb\":[" +
-                    std::to_string(b.background.r) + "," + std::to_string(b.background.g) + "," +
-                    std::to_string(b.background.b) + "],\"text\":";
-        appendJsonString(infoText, i < page->texts.size() ? page->texts[i] : "");
-        infoText += "}";
-    }
-    infoText += "]}";
-    return infoText.c_str();
-}
-
-// The state that two editions of one session must share, for the page's tests: a hash of the
-// chain's displacements and velocities, bit for bit, and one of the picture's pixels.
-EMSCRIPTEN_KEEPALIVE double ondix_state_hash() {
-    return static_cast<double>(instrument->stateHash());
-}
-
-EMSCRIPTEN_KEEPALIVE double ondix_picture_hash() {
-    return static_cast<double>(instrument->pictureHash());
-}
-
-// A time step the speed bar cannot set (it stops at 0.5), for the tests of a run that blows up.
 EMSCRIPTEN_KEEPALIVE void ondix_set_step(float dt) {
-    instrument->state().dt = dt;
+    page->instrument.state().dt = dt;
 }
 
 } // extern "C"

@@ -1,0 +1,34 @@
+#include "web/canvas_image.h"
+
+#include "picture/chain_picture.h"
+
+CanvasImage::CanvasImage(ChainPicture& picture) : picture_(picture) {}
+
+const std::vector<PixelRect>& CanvasImage::changedRects(bool all) {
+    const std::size_t size = std::size_t(picture_.width()) * std::size_t(picture_.height()) * 4;
+    if (bytes_.size() != size) {
+        bytes_.assign(size, 0);
+        all = true;
+    }
+    const std::vector<PixelRect>& changed = picture_.changes().take();
+    if (!all) {
+        return changed;
+    }
+    whole_.assign(1, PixelRect{0, 0, picture_.width(), picture_.height()});
+    return whole_;
+}
+
+void CanvasImage::copy(const PixelRect& rect) {
+    const int width = picture_.width();
+    for (int row = rect.y; row < rect.y + rect.height; ++row) {
+        const ChainPicture::Pixel* from = picture_.pixels() + std::size_t(row) * width + rect.x;
+        std::uint8_t* to = bytes_.data() + (std::size_t(row) * width + rect.x) * 4;
+        for (int column = 0; column < rect.width; ++column, ++from, to += 4) {
+            const ChainPicture::Pixel p = *from; // 0xAARRGGBB
+            to[0] = static_cast<std::uint8_t>(p >> 16);
+            to[1] = static_cast<std::uint8_t>(p >> 8);
+            to[2] = static_cast<std::uint8_t>(p);
+            to[3] = 0xFF;
+        }
+    }
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "picture/changed_columns.h"
+
+#include <cstdint>
+#include <vector>
+
+class ChainPicture;
+
+// The chain's picture as a canvas takes it: bytes red, green, blue, alpha per pixel (an
+// ImageData over this memory), brought up to date rectangle by rectangle from the picture's
+// changed pixels, so that only those go to the canvas.
+class CanvasImage {
+public:
+    explicit CanvasImage(ChainPicture& picture);
+
+    // The bytes, width x height x 4, valid until the picture's size changes.
+    std::uint8_t* bytes() { return bytes_.data(); }
+
+    // The pixels changed since the last call (with `all`, every pixel) copied into the bytes;
+    // `put` is told each rectangle copied, for the canvas.
+    template <typename Put> void update(bool all, Put&& put);
+
+private:
+    const std::vector<PixelRect>& changedRects(bool all);
+    void copy(const PixelRect& rect);
+
+    ChainPicture& picture_;
+    std::vector<std::uint8_t> bytes_;
+    std::vector<PixelRect> whole_;
+};
+
+template <typename Put> void CanvasImage::update(bool all, Put&& put) {
+    for (const PixelRect& rect : changedRects(all)) {
+        copy(rect);
+        put(rect);
+    }
+}

@@ -1,0 +1,203 @@
+// The panels' controls: built at start from the module's form (kind, container, box, font,
+// look, accessible name, Tab order), then shown as the handlers change them, from one plain
+// object per changed control.
+'use strict';
+
+((page) => {
+  const windowBox = document.getElementById('Ondix15');
+  const canvas = document.getElementById('Picture1');
+  const viewBox = canvas.parentElement;
+  const fingers = matchMedia('(pointer: coarse)');
+  const elements = {}; // by name: the control (the canvas, an option's radio button)
+  const holders = {}; // by name: the box that is placed and shown or hidden
+  const placedAt = {}; // by name: the place a handler gave, in the view
+  let controls = [];
+  let viewName = '';
+  let tape = null; // the tape's read-out, whose reading the view's name carries
+  let readingName = '';
+
+  function setBox(holder, left, top, width, height) {
+    Object.assign(holder.style, { left: left + 'px', top: top + 'px', width: width + 'px',
+      height: height + 'px' });
+  }
+
+  // Each control at its box of the design, or where a finger is the pointer at its taller one.
+  function placeAll() {
+    for (const control of controls) {
+      let [left, top, width, height] = control.box;
+      if (fingers.matches && control.finger) {
+        top = control.finger.top;
+        height = control.finger.height ?? height;
+      }
+      if (placedAt[control.name]) [left, top] = placedAt[control.name];
+      setBox(holders[control.name], left, top, width, height);
+    }
+  }
+
+  function element(tag, className) {
+    const e = document.createElement(tag);
+    if (className) e.className = className;
+    return e;
+  }
+
+  // The element of one control, and the holder that is placed, by the control's kind.
+  function create(control) {
+    switch (control.kind) {
+    case 'View':
+      canvas.setAttribute('role', 'application');
+      return [canvas, viewBox];
+    case 'Frame': {
+      const frame = element('div', 'frame');
+      const caption = element('div', 'caption');
+      caption.id = control.name + '-caption';
+      frame.appendChild(caption);
+      frame.setAttribute('role', 'group');
+      frame.setAttribute('aria-labelledby', caption.id);
+      return [frame, frame];
+    }
+    case 'Button': {
+      const button = element('button');
+      button.type = 'button';
+      return [button, button];
+    }
+    case 'Label': {
+      const looks = { Indicator: 'indicator', Centred: 'centred', InViewLabel: 'in-view' };
+      return Array(2).fill(element('div', 'label ' + (looks[control.look] || '')));
+    }
+    case 'TextBox': {
+      const box = element('input', 'box');
+      box.type = 'text';
+      box.readOnly = control.readOnly;
+      return [box, box];
+    }
+    case 'ScrollBar': {
+      const bar = element('div', 'bar');
+      page.scrollBar.make(bar, (value) => {
+        page.act(() => page.module.ccall('ondix_scroll', null, ['string', 'number'],
+          [control.name, value]));
+        if (bar.ondixState) page.scrollBar.show(bar);
+      });
+      return [bar, bar];
+    }
+    case 'Option': {
+      const holder = element('label', 'option');
+      const radio = element('input');
+      radio.type = 'radio';
+      holder.append(radio, element('span'));
+      return [radio, holder];
+    }
+    default: {
+      const pointer = element('div', 'pointer');
+      pointer.setAttribute('aria-hidden', 'true');
+      return [pointer, pointer];
+    }
+    }
+  }
+
+  function build(form) {
+    const win = form.window;
+    windowBox.style.width = win.width + 'px';
+    windowBox.style.height = win.height + 'px';
+    windowBox.style.fontSize = win.points + 'pt';
+    holders[win.name] = windowBox;
+    elements[win.name] = windowBox;
+    controls = form.controls;
+    for (const control of controls) {
+      const [e, holder] = create(control);
+      e.id = control.name;
+      elements[control.name] = e;
+      holders[control.name] = holder;
+      holder.style.fontSize = control.points + 'pt';
+      if (control.accessibleName) e.setAttribute('aria-label', control.accessibleName);
+      if (e.tagName !== 'DIV' || control.kind === 'ScrollBar') e.tabIndex = control.tab || -1;
+      if (control.kind === 'View') {
+        viewName = control.accessibleName;
+        continue;
+      }
+      const parent = elements[control.parent];
+      (parent === canvas ? viewBox : parent).appendChild(holder);
+      if (control.kind === 'Option') parent.setAttribute('role', 'radiogroup');
+    }
+    const description = document.createElement('div');
+    description.id = 'viewDescription';
+    description.hidden = true;
+    description.textContent = form.viewDescription;
+    viewBox.appendChild(description);
+    canvas.setAttribute('aria-describedby', description.id);
+    canvas.title = form.viewDescription;
+    placeAll();
+    fingers.addEventListener('change', () => {
+      placeAll();
+      for (const bar of windowBox.querySelectorAll('.bar')) if (bar.ondixState) page.scrollBar.show(bar);
+    });
+  }
+
+  // One control as the panels' state says. Only what differs is written: a write makes the
+  // browser look at the element again.
+  function show(state) {
+    const e = elements[state.name];
+    const holder = holders[state.name];
+    if (e === windowBox) {
+      document.title = state.pageTitle;
+      return;
+    }
+    if (!e || e === canvas) return;
+    const display = state.visible ? '' : 'none';
+    if (holder.style.display !== display) holder.style.display = display;
+    if (state.at) {
+      placedAt[state.name] = state.at;
+      holder.style.left = state.at[0] + 'px';
+      holder.style.top = state.at[1] + 'px';
+    }
+    if (state.back && holder.dataset.back !== state.back) {
+      holder.style.background = state.back;
+      holder.dataset.back = state.back;
+    }
+    if (state.range) {
+      e.ondixState = state;
+      page.scrollBar.show(e);
+    } else if (e.type === 'radio') {
+      e.checked = state.checked;
+      holder.querySelector('span').textContent = state.caption;
+    } else if (e.tagName === 'INPUT') {
+      if (e.value !== state.caption) e.value = state.caption;
+    } else if (e.classList.contains('frame')) {
+      e.querySelector('.caption').textContent = state.caption;
+    } else if (!e.classList.contains('pointer') && e.textContent !== state.caption) {
+      e.textContent = state.caption;
+    }
+    if (state.viewNameWithReading !== undefined) {
+      tape = holder;
+      readingName = state.viewNameWithReading;
+      nameTheView();
+    }
+  }
+
+  // The controls the handlers changed since the last look.
+  function showChanges() {
+    const changes = JSON.parse(page.module.ccall('ondix_changed_controls', 'string', [], []));
+    for (const state of changes) show(state);
+  }
+
+  // While the view has the focus its name carries the tape's reading, for a screen reader.
+  function nameTheView() {
+    const reading = document.activeElement === canvas && tape && tape.style.display !== 'none';
+    canvas.setAttribute('aria-label', reading ? readingName : viewName);
+  }
+
+  // The buttons and options, each click through the module; a page to show comes back.
+  function connectClicks() {
+    for (const control of controls) {
+      if (control.kind !== 'Button' && control.kind !== 'Option') continue;
+      elements[control.name].addEventListener('click', () => {
+        let info = '';
+        page.act(() => {
+          info = page.module.ccall('ondix_click', 'string', ['string'], [control.name]);
+        });
+        if (info) page.dialogs.showInfo(JSON.parse(info), page.scale());
+      });
+    }
+  }
+
+  page.controls = { build, showChanges, nameTheView, connectClicks };
+})(window.ondixPage = window.ondixPage || {});

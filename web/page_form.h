@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+
+// The form as the page builds its controls from it, as one JSON text: the window at its design
+// size; every control in the form's order (each container before what it holds) with its kind,
+// container, box at the design size, font in points, look, accessible name, place in the Tab
+// order and read-only flag; the taller boxes where a finger is the pointer; the chain view's
+// description; the pace of the run; the page's own messages.
+namespace PageForm {
+
+std::string json();
+
+} // namespace PageForm

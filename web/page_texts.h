@@ -1,0 +1,29 @@
+#pragma once
+
+#include "core/runtime_error.h"
+
+#include <string>
+#include <string_view>
+
+// What the page says in its own words, and the texts it composes from the instrument's.
+namespace PageTexts {
+
+// The chain's passes a second, as the desktop's run loop paces them.
+inline constexpr int kPassesPerSecond = 250;
+
+// After "Ende": the page stays, and reloading it starts the program anew.
+inline constexpr std::string_view kEnd =
+    "Die Wellenmaschine ist beendet. Neu laden startet sie wieder.";
+// Above the browser's own words, when the module failed in a way the program does not report.
+inline constexpr std::string_view kFailure = "Das Programm wurde wegen eines Fehlers angehalten.";
+
+// A run-time error as the desktop's message box shows it: number, then message.
+std::string runTimeErrorText(const RunTimeError& error);
+// The window's caption as the browser's tab shows it: a tab is narrow, so the caption's runs of
+// blanks, which spread its parts over the title bar, become one dash.
+std::string pageTitle(std::string_view caption);
+// The chain view's accessible name while it has the focus and the tape is laid: the view's
+// name, then the tape's with its reading, so that a screen reader speaks each new reading.
+std::string viewNameWithReading(std::string_view reading);
+
+} // namespace PageTexts

@@ -1,0 +1,82 @@
+#include "web/panels_feed.h"
+
+#include "web/json_text.h"
+#include "web/page_texts.h"
+
+#include <cstdio>
+
+PanelsFeed::PanelsFeed(Panels& panels) : panels_(panels) {
+    changed_.fill(true);
+    panels.observe([this](Control control, Panels::Aspect aspect) {
+        changed_[index(control)] = true;
+        if (aspect == Panels::Aspect::Place) {
+            placed_[index(control)] = true;
+        }
+    });
+}
+
+std::string PanelsFeed::takeChanges() {
+    JsonText json;
+    json.beginArray();
+    for (int i = 0; i < kControlCount; ++i) {
+        const auto control = static_cast<Control>(i);
+        if (!changed_[index(control)]) {
+            continue;
+        }
+        changed_[index(control)] = false;
+        const Panels::State& s = panels_[control];
+        json.beginObject()
+            .key("name")
+            .value(controlName(control))
+            .key("caption")
+            .value(s.caption)
+            .key("visible")
+            .value(s.visible)
+            .key("checked")
+            .value(s.checked)
+            .key("back");
+        if (s.back) {
+            char colour[8];
+            std::snprintf(colour, sizeof colour, "#%02x%02x%02x", s.back->r & 0xFF,
+                          s.back->g & 0xFF, s.back->b & 0xFF);
+            json.value(colour);
+        } else {
+            json.null();
+        }
+        const ControlKind kind = controlKind(control);
+        if (kind == ControlKind::ScrollBar) {
+            json.key("range")
+                .beginObject()
+                .key("minimum")
+                .value(s.range.minimum)
+                .key("maximum")
+                .value(s.range.maximum)
+                .key("smallChange")
+                .value(s.range.smallChange)
+                .key("largeChange")
+                .value(s.range.largeChange)
+                .endObject()
+                .key("value")
+                .value(s.value);
+        }
+        if (placed_[index(control)]) {
+            // A pointer is centred on its point; anything else has its corner there.
+            const FormLayout::Box& box = layout_[control];
+            const bool centred = kind == ControlKind::Pointer;
+            json.key("at")
+                .beginArray()
+                .value(layout_.viewX(s.x) - (centred ? box.width / 2 : 0))
+                .value(layout_.viewY(s.y) - (centred ? box.height / 2 : 0))
+                .endArray();
+        }
+        if (control == Control::Ondix15) {
+            json.key("pageTitle").value(PageTexts::pageTitle(s.caption));
+        }
+        if (control == Control::Text1) {
+            json.key("viewNameWithReading").value(PageTexts::viewNameWithReading(s.caption));
+        }
+        json.endObject();
+    }
+    json.endArray();
+    return json.text();
+}
