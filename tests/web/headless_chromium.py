@@ -16,14 +16,19 @@ def browser(width, height, touch=False):
         options.add_argument(argument)
     options.binary_location = '/usr/bin/chromium'
     driver = webdriver.Chrome(service=Service('/usr/bin/chromedriver'), options=options)
-    driver.execute_cdp_cmd('Emulation.setDeviceMetricsOverride',
-                           {'width': width, 'height': height, 'deviceScaleFactor': 1,
-                            'mobile': False})
+    set_scale(driver, width, height, 1)
     if touch:
         # A touch screen as the only pointer: the page sees (pointer: coarse).
         driver.execute_cdp_cmd('Emulation.setTouchEmulationEnabled', {'enabled': True,
                                                                       'maxTouchPoints': 5})
     return driver
+
+
+def set_scale(driver, width, height, device_scale):
+    """A window of width x height CSS pixels, each device_scale pixels of the screen wide."""
+    driver.execute_cdp_cmd('Emulation.setDeviceMetricsOverride',
+                           {'width': width, 'height': height, 'deviceScaleFactor': device_scale,
+                            'mobile': False})
 
 
 def open_page(driver, site, hash_part=''):

@@ -1,10 +1,17 @@
 #!/usr/bin/python3
-"""The page in headless Chromium, opened over file://: one session of real input events
-(session.steps) must leave the same chain state, captions and picture as the same session
-replayed in the desktop edition's main window (desktop_session_replay); a time step of 0.75 must end the run with the run-time
-error shown in the page; the page's own pacing must run 250 passes a second and stop at a halt.
+"""The page in headless Chromium, opened over file://, judged by what it shows:
+- one session of real input events (session.steps) leaves the same chain state, picture and
+  controls (rendered display, check, value, caption) as the same session replayed in the
+  desktop edition's main window (desktop_session_replay); the hashes are computed here from the
+  module's memory, which the page exposes to tests alone (#test);
+- after that session, at device scale factors 1 to 2, the canvas holds exactly the picture's
+  pixels: what the partial repaints put there is what was drawn;
+- the control tree of the rendered page is the golden one both editions share;
+- a time step of 0.75 ends the run with the run-time error shown; the page's own pacing runs
+  250 passes a second and stops at a halt.
 
-page_in_browser_test.py <site folder> <desktop_session_replay> <steps file>"""
+page_in_browser_test.py <site folder> <desktop_session_replay> <steps file> <golden tree>"""
+import base64
 import os
 import subprocess
 import sys
@@ -17,9 +24,9 @@ from selenium.webdriver.common.actions.pointer_input import PointerInput
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 
-from headless_chromium import browser, open_page
+from headless_chromium import browser, open_page, set_scale
 
-SITE, REPLAY, STEPS = sys.argv[1:4]
+SITE, REPLAY, STEPS, GOLDEN = sys.argv[1:5]
 VIEW_TOP = 1  # the chain view's top edge in the page, at the design size
 KEYS = {'Up': Keys.ARROW_UP, 'Down': Keys.ARROW_DOWN, 'Left': Keys.ARROW_LEFT,
         'Right': Keys.ARROW_RIGHT, 'Return': Keys.ENTER, 'Space': Keys.SPACE, 'Esc': Keys.ESCAPE,
@@ -89,58 +96,156 @@ def replay_in_page(driver, lines):
             raise RuntimeError('no step ' + verb)
 
 
-# What the page shows of a control: visible, checked, value, caption.
+# Every control as the page shows it, in document order: the elements the window holds that are
+# controls by their tag or class, each with its container, box in the container, rendered font,
+# caption and look.
 SHOWN = '''
-const e = document.getElementById(arguments[0]);
-if (!e) return null;
-const holder = e.type === 'radio' ? e.parentElement : e;
-const visible = getComputedStyle(holder).display !== 'none' ? 1 : 0;
-let caption = e.textContent;
-if (e.type === 'radio') caption = holder.querySelector('span').textContent;
-else if (e.tagName === 'INPUT') caption = e.value;
-else if (e.classList.contains('frame')) caption = e.querySelector('.caption').textContent;
-const value = e.classList.contains('bar') ? Number(e.getAttribute('aria-valuenow')) : null;
-return [visible, e.type === 'radio' ? (e.checked ? 1 : 0) : null, value,
-        e.classList.contains('bar') ? null : caption];
+const kinds = [['CANVAS', null, 'View'], ['DIV', 'frame', 'Frame'], ['BUTTON', null, 'Button'],
+  ['DIV', 'label', 'Label'], ['INPUT', 'box', 'TextBox'], ['DIV', 'bar', 'ScrollBar'],
+  ['INPUT', 'radio', 'Option'], ['DIV', 'pointer', 'Pointer']];
+const kindOf = (e) => (kinds.find(([tag, c]) => e.tagName === tag && (!c || e.classList.contains(c)
+  || e.type === c)) || [])[2];
+const win = document.getElementById('Ondix15');
+const holderOf = (e) => (e.type === 'radio' || e.tagName === 'CANVAS' ? e.parentElement : e);
+const controls = [...win.querySelectorAll('[id]')].filter((e) => kindOf(e) && !e.closest('.bar .arrow'));
+const byHolder = new Map(controls.map((e) => [holderOf(e), e]));
+const hex = (rgb) => '#' + rgb.match(/\\d+/g).slice(0, 3).map((v) => (+v).toString(16).padStart(2, '0')).join('');
+return controls.map((e) => {
+  const kind = kindOf(e);
+  const holder = holderOf(e);
+  let parent = holder.parentElement;
+  let depth = 1;
+  for (let a = parent; a !== win; a = a.parentElement) if (byHolder.has(a)) depth += 1;
+  while (parent !== win && !byHolder.has(parent)) parent = parent.parentElement;
+  const style = getComputedStyle(e);
+  const hidden = getComputedStyle(holder).display === 'none' || holder.getClientRects().length === 0;
+  const caption = kind === 'Frame' ? e.querySelector('.caption').textContent
+    : kind === 'Option' ? holder.querySelector('span').textContent
+    : kind === 'TextBox' ? e.value : ['Button', 'Label'].includes(kind) ? e.textContent : '';
+  return { name: e.id, kind, depth, caption, points: parseFloat(style.fontSize) * 0.75,
+    hidden,
+    // Where a hidden control would be shown: its box as styled.
+    place: hidden ? ['left', 'top', 'width', 'height'].map((p) => parseInt(getComputedStyle(holder)[p]))
+      : [holder.offsetLeft, holder.offsetTop, holder.offsetWidth, holder.offsetHeight],
+    checked: e.type === 'radio' && e.checked,
+    back: holder.style.background ? hex(getComputedStyle(holder).backgroundColor) : null,
+    indicator: kind === 'Label' && style.borderTopStyle === 'solid',
+    centred: kind === 'Label' && style.textAlign === 'center',
+    range: kind === 'ScrollBar' ? ['aria-valuemin', 'aria-valuemax', 'aria-valuenow'].map((a) => e.getAttribute(a)) : null,
+    readonly: kind === 'TextBox' && e.readOnly };
+});
+'''
+ROLES = {'generic': 'text', 'none': 'text', 'StaticText': 'text', 'radiogroup': 'group'}
+
+
+def shown_controls(driver):
+    return driver.execute_script(SHOWN)
+
+
+def control_tree(driver):
+    """The page's lines of the golden control tree."""
+    title = driver.execute_script('return [document.title, parseFloat(getComputedStyle('
+                                  'document.getElementById("Ondix15")).fontSize) * 0.75]')
+    lines = [f'Ondix15 Window "{title[0]}" {title[1]:g}pt']
+    for c in shown_controls(driver):
+        x, y, w, h = c['place']
+        line = f'{"  " * c["depth"]}{c["name"]} {c["kind"]} "{c["caption"]}" {c["points"]:g}pt {x},{y} {w}x{h}'
+        line += ' hidden' * c['hidden'] + ' checked' * c['checked']
+        line += f' back {c["back"]}' if c['back'] else ''
+        line += ' indicator' * c['indicator'] + ' centred' * c['centred']
+        line += ' range {}..{} value {}'.format(*c['range']) if c['range'] else ''
+        element = driver.find_element(By.ID, c['name'])
+        if c['kind'] != 'Pointer':
+            line += ' role ' + ROLES.get(element.aria_role, element.aria_role)
+        name = element.accessible_name  # blanks collapsed, as a screen reader says them
+        line += f' accessible "{name}"' if name and name.split() != c['caption'].split() else ''
+        lines.append(line + ' readonly' * c['readonly'])
+    # The Tab order as the Tab key walks it, once round from the document's start.
+    driver.execute_script('document.activeElement.blur()')
+    focus = []
+    for _ in range(60):
+        ActionChains(driver).send_keys(Keys.TAB).perform()
+        name = driver.execute_script('return document.activeElement.id')
+        if name in focus or not name:
+            break
+        focus.append(name)
+    return lines + ['focus: ' + ' '.join(focus)]
+
+
+def control_tree_test(driver):
+    open_page(driver, SITE, '#test')
+    driver.execute_script('ondix.runPasses(1)')
+    page = control_tree(driver)
+    golden = [line.removeprefix('page: ') for line in open(GOLDEN, encoding='utf-8').read().splitlines()
+              if line and not line.startswith('desktop: ')]
+    for i in range(max(len(page), len(golden))):
+        want, got = (golden + [''])[min(i, len(golden))], (page + [''])[min(i, len(page))]
+        check(got == want, f'control tree line {i + 1}: page shows\n  {got}\nexpected\n  {want}')
+    if page != golden:
+        print('the page\'s control tree:', *page, sep='\n')
+
+
+def fnv1a(data):
+    h = 2166136261
+    for byte in data:
+        h = ((h ^ byte) * 16777619) & 0xFFFFFFFF
+    return h
+
+
+MEMORY = '''
+const m = ondix.memory();
+const bytes = (address, length) => {
+  const view = new Uint8Array(ondix.module.HEAPU8.buffer, address, length);
+  let text = '';
+  for (let i = 0; i < length; i += 0x8000) text += String.fromCharCode(...view.subarray(i, i + 0x8000));
+  return btoa(text);
+};
+return [bytes(m.y, 4 * m.masses) + ' ' + bytes(m.v, 4 * m.masses), bytes(m.pixels, 4 * m.width * m.height)];
+'''
+# The canvas's pixels against the picture's in the module's memory (0xAARRGGBB words).
+CANVAS_IS_PICTURE = '''
+const m = ondix.memory();
+const canvas = document.getElementById('Picture1');
+const shown = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height).data;
+const drawn = new Uint32Array(ondix.module.HEAPU8.buffer, m.pixels, m.width * m.height);
+let wrong = 0, first = null;
+for (let i = 0; i < drawn.length; ++i) {
+  const p = drawn[i];
+  if (shown[4 * i] !== (p >>> 16 & 255) || shown[4 * i + 1] !== (p >>> 8 & 255)
+      || shown[4 * i + 2] !== (p & 255) || shown[4 * i + 3] !== 255) {
+    if (!wrong++) first = [i % m.width, Math.floor(i / m.width)];
+  }
+}
+return [canvas.width, canvas.height, m.width, m.height, wrong, first];
 '''
 
 
-def session_test(driver):
-    lines = [l for l in open(STEPS).read().splitlines() if l.strip() and not l.startswith('#')]
+def session_test(driver, lines):
     desktop = subprocess.run([REPLAY, STEPS], check=True, capture_output=True, text=True,
                              env=dict(os.environ, LC_ALL='de_DE.UTF-8', QT_QPA_PLATFORM='offscreen:configfile='
                                       + os.path.join(os.path.dirname(__file__), 'desktop_screen.json'))).stdout
-    open_page(driver, SITE, '#test')
-    replay_in_page(driver, lines)
-    expected = {}
-    hashes = {}
+    expected, hashes = {}, {}
     for line in desktop.splitlines():
         kind, rest = line.split(' ', 1)
         if kind in ('size', 'state', 'picture'):
             hashes[kind] = rest
         else:
             name, visible, checked, value, caption = (rest.split(' ', 4) + [''])[:5]
-            expected[name] = (int(visible), int(checked), int(value), caption)
+            expected[name] = [int(visible), int(checked), int(value), caption]
     size = '%d %d' % tuple(driver.execute_script('return ondix.pictureSize()'))
     check(size == hashes['size'] == '1276 653', f'picture size {size}, on the desktop {hashes["size"]}')
-    state = '%08x' % driver.execute_script('return ondix.stateHash()')
-    picture = '%08x' % driver.execute_script('return ondix.pictureHash()')
+    rows, pixels = driver.execute_script(MEMORY)
+    state = '%08x' % fnv1a(b''.join(base64.b64decode(r) for r in rows.split()))
+    picture = '%08x' % fnv1a(base64.b64decode(pixels))
     check(state == hashes['state'], f'chain state {state}, on the desktop {hashes["state"]}')
     check(picture == hashes['picture'], f'picture {picture}, on the desktop {hashes["picture"]}')
-    compared = 0
-    for name, (visible, checked, value, caption) in expected.items():
-        if name in ('Ondix15', 'Picture1', 'KeyboardPointer'):
-            continue
-        shown = driver.execute_script(SHOWN, name)
-        check(shown is not None, f'{name}: no element')
-        if shown is None:
-            continue
-        want = [visible, checked if shown[1] is not None else None,
-                value if shown[2] is not None else None, caption if shown[3] is not None else None]
-        check(shown == want, f'{name}: page shows {shown}, on the desktop {want}')
-        compared += 1
-    print(f'session: {len(lines)} steps, chain state {state}, picture {picture}, '
-          f'{compared} controls compared')
+    shown = {c['name']: [int(not c['hidden']), int(c['checked']), int(c['range'][2]) if c['range'] else 0,
+                         c['caption']] for c in shown_controls(driver)}
+    for name, want in expected.items():
+        if name != 'Ondix15':
+            check(shown.get(name) == want, f'{name}: page shows {shown.get(name)}, on the desktop {want}')
+    check(set(shown) | {'Ondix15'} == set(expected), f'controls: page {sorted(shown)}, desktop {sorted(expected)}')
+    print(f'session: {len(lines)} steps, chain state {state}, picture {picture}, {len(expected)} controls')
 
 
 def run_time_error_test(driver):
@@ -176,10 +281,22 @@ def pacing_test(driver):
     check(driver.find_element(By.ID, 'Text4').get_attribute('value') == halted, 'clock halted')
 
 
-# The window at the design size: the page unscaled, its picture 1276 x 653 pixels.
+# The window at the design size: the page unscaled, its picture 1276 x 653 pixels at scale 1.
 driver = browser(1276, 980)
 try:
-    session_test(driver)
+    steps = [l for l in open(STEPS).read().splitlines() if l.strip() and not l.startswith('#')]
+    for scale in [1, 1.25, 1.5, 2]:
+        set_scale(driver, 1276, 980, scale)
+        open_page(driver, SITE, '#test')
+        replay_in_page(driver, steps)
+        width, height, drawn_width, drawn_height, wrong, first = driver.execute_script(CANVAS_IS_PICTURE)
+        check((width, height, wrong) == (drawn_width, drawn_height, 0),
+              f'device scale {scale}: canvas {width}x{height} differs from the picture {drawn_width}x'
+              f'{drawn_height} in {wrong} pixels, the first at {first}')
+        if scale == 1:
+            session_test(driver, steps)
+    set_scale(driver, 1276, 980, 1)
+    control_tree_test(driver)
     run_time_error_test(driver)
     pacing_test(driver)
     log = [entry for entry in driver.get_log('browser') if entry['level'] == 'SEVERE'
