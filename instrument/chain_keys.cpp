@@ -65,7 +65,7 @@ bool endsTape(Key key) {
 
 ChainKeys::ChainKeys(const ChainState& state, HandAndTape& hand, Panels& panels)
     : state_(state), hand_(hand), panels_(panels) {
-    panels.setVisible(kPointer, false);
+    panels.setVisible(Role::kKeyboardPointer, false);
 }
 
 std::string_view ChainKeys::keyList() {
@@ -211,10 +211,10 @@ void ChainKeys::letGo() {
 }
 
 void ChainKeys::showPointerAt(float x, float y) {
-    panels_.setVisible(kPointer, true);
-    panels_.setPlace(kPointer, x, y);
+    panels_.setVisible(Role::kKeyboardPointer, true);
+    panels_.setPlace(Role::kKeyboardPointer, x, y);
 }
 
 void ChainKeys::hidePointer() {
-    panels_.setVisible(kPointer, false);
+    panels_.setVisible(Role::kKeyboardPointer, false);
 }

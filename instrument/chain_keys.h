@@ -26,9 +26,8 @@ public:
     // The keys that mean something here; a front end passes every other key as Other.
     enum class Key { Up, Down, Left, Right, Enter, Space, M, Escape, Other };
 
-    // The point the keys move when the tape is laid without a mouse, a cross over the view.
-    static constexpr Control kPointer = Control::KeyboardPointer;
-
+    // Shows and moves the keyboard pointer, a cross over the view, to lay the tape without a
+    // mouse.
     ChainKeys(const ChainState& state, HandAndTape& hand, Panels& panels);
 
     // The keys, in German, for the view's tooltip and accessible description.

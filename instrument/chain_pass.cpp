@@ -68,8 +68,8 @@ void ChainPass::showClock(double shown) {
     clockPending_ = false;
     // Laying out a text the read-out already shows would cost as much as a new one.
     const std::string text = "  " + ReadOutText::ofDouble(shown, panels_.decimalSeparator());
-    if (panels_.caption(ClockAndSpeed::kClockReadout) != text) {
-        panels_.setCaption(ClockAndSpeed::kClockReadout, text);
+    if (panels_.caption(Role::kClockReadout) != text) {
+        panels_.setCaption(Role::kClockReadout, text);
     }
 }
 

@@ -16,10 +16,10 @@ void zero(ChainState::Row& row) {
 
 Clearing::Clearing(ChainState& state, Markers& markers, Panels& panels)
     : state_(state), markers_(markers) {
-    panels.setCaption(kPanel, "Löschfunktionen");
-    panels.setCaption(kClearAll, "Löschen");
-    panels.setCaption(kClearVelocities, "v(i) = 0");
-    panels.setCaption(kClearDisplacements, "y(i) = 0");
+    panels.setCaption(Role::kClearingPanel, "Löschfunktionen");
+    panels.setCaption(Role::kClearAll, "Löschen");
+    panels.setCaption(Role::kClearVelocities, "v(i) = 0");
+    panels.setCaption(Role::kClearDisplacements, "y(i) = 0");
 }
 
 void Clearing::clearVelocities() {

@@ -12,11 +12,6 @@ class Clearing {
 public:
     // The panel "Löschfunktionen" and its three clearing buttons; the halt button in it is
     // RunControls'.
-    static constexpr Control kPanel = Control::Frame3;
-    static constexpr Control kClearAll = Control::Command5;
-    static constexpr Control kClearVelocities = Control::Command1;
-    static constexpr Control kClearDisplacements = Control::Command2;
-
     // Writes the captions of these controls.
     Clearing(ChainState& state, Markers& markers, Panels& panels);
 

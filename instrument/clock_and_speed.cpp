@@ -9,29 +9,31 @@
 
 ClockAndSpeed::ClockAndSpeed(ChainState& state, Panels& panels) : state_(state), panels_(panels) {
     // The caption's blanks put its two words above the two columns.
-    panels.setCaption(kPanel, std::string(16, ' ') + "Uhr" + std::string(21, ' ') + "Zeitablauf");
-    panels.setCaption(kClockReadout, "0");
+    panels.setCaption(Role::kClockPanel,
+                      std::string(16, ' ') + "Uhr" + std::string(21, ' ') + "Zeitablauf");
+    panels.setCaption(Role::kClockReadout, "0");
     // Without the leading blank that the switch's later captions have.
-    panels.setCaption(kClockSwitch, "Uhr Start");
-    panels.setRange(kSpeedBar, {.minimum = 1, .maximum = 50, .smallChange = 1, .largeChange = 5});
-    panels.setValue(kSpeedBar, barValue(Chain::kStartStep, Chain::kStepBarScale));
-    panels.setCaption(kSpeedName, "langsam ---schnell");
+    panels.setCaption(Role::kClockSwitch, "Uhr Start");
+    panels.setRange(Role::kSpeedBar,
+                    {.minimum = 1, .maximum = 50, .smallChange = 1, .largeChange = 5});
+    panels.setValue(Role::kSpeedBar, barValue(Chain::kStartStep, Chain::kStepBarScale));
+    panels.setCaption(Role::kSpeedName, "langsam ---schnell");
 }
 
 void ClockAndSpeed::toggleClock() {
     ChainState& s = state_;
     s.clockOn = toggled(s.clockOn);
     if (s.clockOn == 1) {
-        panels_.setCaption(kClockSwitch, " Uhr Stopp");
+        panels_.setCaption(Role::kClockSwitch, " Uhr Stopp");
         s.clockTime = 0;
         s.clockCarry = 0;
     } else {
-        panels_.setCaption(kClockSwitch, " Uhr Start");
+        panels_.setCaption(Role::kClockSwitch, " Uhr Start");
     }
 }
 
 void ClockAndSpeed::speedChanged() {
-    const auto value = static_cast<std::int16_t>(panels_.value(kSpeedBar));
+    const auto value = static_cast<std::int16_t>(panels_.value(Role::kSpeedBar));
     const FloatStatusCheck check;
     state_.dt = toStored(double(value) / Chain::kStepBarScale);
 }

@@ -11,12 +11,6 @@ class ClockAndSpeed {
 public:
     // The panel "Uhr" and "Zeitablauf": the clock's read-out (written by the run loop) and its
     // switch; the speed's scroll bar and its name.
-    static constexpr Control kPanel = Control::Frame5;
-    static constexpr Control kClockReadout = Control::Text4;
-    static constexpr Control kClockSwitch = Control::Command8;
-    static constexpr Control kSpeedBar = Control::HScroll3;
-    static constexpr Control kSpeedName = Control::Label11;
-
     // Writes the start captions of these controls and the speed bar's settings.
     ClockAndSpeed(ChainState& state, Panels& panels);
 

@@ -18,7 +18,7 @@ int rounded(double value) {
 } // namespace
 
 FormLayout::FormLayout(int width, int height, double dotsPerInchX, double dotsPerInchY) {
-    boxes_[static_cast<std::size_t>(Control::Ondix15)] = {0, 0, width, height};
+    boxes_[static_cast<std::size_t>(Role::kWindow)] = {0, 0, width, height};
     // The window scale, each of Left, Top, Width and Height snapped to whole pixels on its own;
     // read back, pixels become units again.
     const auto windowX = [&](double units) { return rounded(units * width / kWindowUnitsX); };
@@ -30,7 +30,7 @@ FormLayout::FormLayout(int width, int height, double dotsPerInchX, double dotsPe
     const auto twipsY = [&](double twips) { return rounded(twips * dotsPerInchY / kTwipsPerInch); };
 
     std::array<bool, kControlCount> placed{};
-    placed[static_cast<std::size_t>(Control::Ondix15)] = true;
+    placed[static_cast<std::size_t>(Role::kWindow)] = true;
     // A window child placed after another is placed once that one is; the form has no cycle.
     const auto placeWindowChild = [&](const auto& self, const Form::Entry& e) -> void {
         const auto index = static_cast<std::size_t>(e.control);
@@ -73,11 +73,11 @@ FormLayout FormLayout::design() {
 }
 
 int FormLayout::viewX(double x) const {
-    const Box& view = (*this)[Control::Picture1];
+    const Box& view = (*this)[Role::kChainView];
     return UserScale::toPixel(x, 0, view.width, view.height).x;
 }
 
 int FormLayout::viewY(double y) const {
-    const Box& view = (*this)[Control::Picture1];
+    const Box& view = (*this)[Role::kChainView];
     return UserScale::toPixel(0, y, view.width, view.height).y;
 }

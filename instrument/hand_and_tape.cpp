@@ -44,9 +44,9 @@ std::int16_t nearestUnit(float x) {
 
 HandAndTape::HandAndTape(ChainState& state, ChainPicture& picture, Panels& panels)
     : state_(state), picture_(picture), panels_(panels) {
-    panels.setCaption(kFixedEndLabel, "Festes Ende");
-    panels.setCaption(kTapeReadout, "Text1");
-    panels.setVisible(kTapeReadout, false);
+    panels.setCaption(Role::kFixedEndLabel, "Festes Ende");
+    panels.setCaption(Role::kTapeReadout, controlName(Role::kTapeReadout));
+    panels.setVisible(Role::kTapeReadout, false);
 }
 
 void HandAndTape::press(int button, int /*shift*/, float x, float y) {
@@ -54,7 +54,7 @@ void HandAndTape::press(int button, int /*shift*/, float x, float y) {
     state_.mouseX = x;
     state_.mouseY = y;
     if (button == kLeftButton) {
-        panels_.setVisible(kFixedEndLabel, false);
+        panels_.setVisible(Role::kFixedEndLabel, false);
     }
 }
 
@@ -65,7 +65,7 @@ void HandAndTape::move(int button, int /*shift*/, float x, float y) {
         s.y[0] = y;
     }
     if (button == kRightButton) {
-        panels_.setVisible(kTapeReadout, true);
+        panels_.setVisible(Role::kTapeReadout, true);
         float top = 0;
         float distance = 0;
         {
@@ -74,17 +74,17 @@ void HandAndTape::move(int button, int /*shift*/, float x, float y) {
             // Cut down to the tenth below, also for distances to the left of the press point.
             distance = toStored(std::floor(10.0 * (double(x) - double(s.mouseX))) / 10.0);
         }
-        panels_.setPlace(kTapeReadout, x, top);
-        panels_.setCaption(kTapeReadout,
+        panels_.setPlace(Role::kTapeReadout, x, top);
+        panels_.setCaption(Role::kTapeReadout,
                            ReadOutText::ofSingle(distance, panels_.decimalSeparator()));
         drawTapeScale(s.mouseX, nearestUnit(x));
     } else {
-        panels_.setVisible(kTapeReadout, false);
+        panels_.setVisible(Role::kTapeReadout, false);
     }
 }
 
 void HandAndTape::release(int /*button*/, int /*shift*/, float /*x*/, float /*y*/) {
-    panels_.setVisible(kFixedEndLabel, true);
+    panels_.setVisible(Role::kFixedEndLabel, true);
 }
 
 void HandAndTape::drawTapeScale(float start, std::int16_t end) {

@@ -15,9 +15,6 @@ class HandAndTape {
 public:
     // "Festes Ende" names the fixed end and is hidden while the hand holds it; the tape's
     // read-out follows the pointer while the tape is laid.
-    static constexpr Control kFixedEndLabel = Control::Label3;
-    static constexpr Control kTapeReadout = Control::Text1;
-
     // Writes the start captions of these controls.
     HandAndTape(ChainState& state, ChainPicture& picture, Panels& panels);
 

@@ -10,54 +10,55 @@
 #include <string>
 
 HarmonicDrive::HarmonicDrive(ChainState& state, Panels& panels) : state_(state), panels_(panels) {
-    panels.setCaption(kPanel, "Anregung am linken Ende");
-    panels.setRange(kAmplitudeBar,
+    panels.setCaption(Role::kDrivePanel, "Anregung am linken Ende");
+    panels.setRange(Role::kAmplitudeBar,
                     {.minimum = 1, .maximum = 20, .smallChange = 1, .largeChange = 1});
-    panels.setValue(kAmplitudeBar, barValue(Chain::kStartAmplitude, Chain::kAmplitudeBarScale));
-    panels.setCaption(kAmplitudeName, "Amplitude");
-    panels.setCaption(kAmplitudeReadout, "Text2");
-    panels.setRange(kPeriodBar,
+    panels.setValue(Role::kAmplitudeBar,
+                    barValue(Chain::kStartAmplitude, Chain::kAmplitudeBarScale));
+    panels.setCaption(Role::kAmplitudeName, "Amplitude");
+    panels.setCaption(Role::kAmplitudeReadout, controlName(Role::kAmplitudeReadout));
+    panels.setRange(Role::kPeriodBar,
                     {.minimum = 10, .maximum = 1000, .smallChange = 1, .largeChange = 10});
-    panels.setValue(kPeriodBar, barValue(Chain::kStartPeriod, Chain::kPeriodBarScale));
-    panels.setCaption(kPeriodName, "Periode");
-    panels.setCaption(kPeriodReadout, "Text3");
-    panels.setCaption(kSwitch, "Harmonisch " + onOffCaption());
-    panels.setCaption(kSwitchState, "Text5");
-    panels.setCaption(kHandHint, "Anregung von Hand:" + std::string(18, ' ') +
-                                     "Linke Maustaste drücken und festes Ende ziehen");
-    panels.setBack(kHandHint, kIndicatorStartRed);
-    panels.setCaption(kModeLabel, "Anregung von Hand");
+    panels.setValue(Role::kPeriodBar, barValue(Chain::kStartPeriod, Chain::kPeriodBarScale));
+    panels.setCaption(Role::kPeriodName, "Periode");
+    panels.setCaption(Role::kPeriodReadout, controlName(Role::kPeriodReadout));
+    panels.setCaption(Role::kDriveSwitch, "Harmonisch " + onOffCaption());
+    panels.setCaption(Role::kDriveState, controlName(Role::kDriveState));
+    panels.setCaption(Role::kHandHint, "Anregung von Hand:" + std::string(18, ' ') +
+                                           "Linke Maustaste drücken und festes Ende ziehen");
+    panels.setBack(Role::kHandHint, kIndicatorStartRed);
+    panels.setCaption(Role::kModeLabel, "Anregung von Hand");
 }
 
 void HarmonicDrive::toggle() {
     state_.harmonicOn = toggled(state_.harmonicOn);
     const bool on = state_.harmonicOn == 1;
-    panels_.setCaption(kModeLabel, driveModeCaption(on));
-    showSwitch(panels_, kSwitchState, on);
+    panels_.setCaption(Role::kModeLabel, driveModeCaption(on));
+    showSwitch(panels_, Role::kDriveState, on);
     // The hint for the hand shows the opposite: red while the hand moves the end.
-    panels_.setBack(kHandHint, indicatorColour(!on));
+    panels_.setBack(Role::kHandHint, indicatorColour(!on));
 }
 
 void HarmonicDrive::showStartReadOuts() {
     const std::string_view separator = panels_.decimalSeparator();
-    panels_.setCaption(kAmplitudeReadout, ReadOutText::ofSingle(state_.amplitude, separator));
-    panels_.setCaption(kPeriodReadout, ReadOutText::ofDouble(Chain::kStartPeriod, separator));
-    panels_.setCaption(kSwitchState, onOffText(false));
+    panels_.setCaption(Role::kAmplitudeReadout, ReadOutText::ofSingle(state_.amplitude, separator));
+    panels_.setCaption(Role::kPeriodReadout, ReadOutText::ofDouble(Chain::kStartPeriod, separator));
+    panels_.setCaption(Role::kDriveState, onOffText(false));
 }
 
 void HarmonicDrive::amplitudeChanged() {
     {
         const FloatStatusCheck check;
         state_.amplitude =
-            toStored(double(panels_.value(kAmplitudeBar)) / Chain::kAmplitudeBarScale);
+            toStored(double(panels_.value(Role::kAmplitudeBar)) / Chain::kAmplitudeBarScale);
     }
-    panels_.setCaption(kAmplitudeReadout,
+    panels_.setCaption(Role::kAmplitudeReadout,
                        ReadOutText::ofSingle(state_.amplitude, panels_.decimalSeparator()));
 }
 
 void HarmonicDrive::periodChanged() {
     ChainState& s = state_;
-    const int value = panels_.value(kPeriodBar);
+    const int value = panels_.value(Role::kPeriodBar);
     {
         const FloatStatusCheck check;
         // The phase reached so far goes into drivePhase before the drive time starts again from 0,
@@ -70,6 +71,7 @@ void HarmonicDrive::periodChanged() {
         s.omega =
             toStored(quotient(double(s.pi) + double(s.pi), double(value)) * Chain::kPeriodBarScale);
     }
-    panels_.setCaption(kPeriodReadout, ReadOutText::ofDouble(double(value) / Chain::kPeriodBarScale,
-                                                             panels_.decimalSeparator()));
+    panels_.setCaption(
+        Role::kPeriodReadout,
+        ReadOutText::ofDouble(double(value) / Chain::kPeriodBarScale, panels_.decimalSeparator()));
 }

@@ -14,18 +14,6 @@ public:
     // The panel "Anregung am linken Ende": the two scroll bars with their names and read-outs,
     // the switch with its state, the hint for the hand, whose colour shows whether the hand is in
     // charge; and the mode label in the chain view.
-    static constexpr Control kPanel = Control::Frame1;
-    static constexpr Control kAmplitudeBar = Control::HScroll1; // amplitude times its bar's scale
-    static constexpr Control kAmplitudeName = Control::Label1;
-    static constexpr Control kAmplitudeReadout = Control::Text2;
-    static constexpr Control kPeriodBar = Control::HScroll2; // period times its bar's scale
-    static constexpr Control kPeriodName = Control::Label2;
-    static constexpr Control kPeriodReadout = Control::Text3;
-    static constexpr Control kSwitch = Control::Command7;
-    static constexpr Control kSwitchState = Control::Text5;
-    static constexpr Control kHandHint = Control::Label13;
-    static constexpr Control kModeLabel = Control::Label6;
-
     // Writes the start captions of these controls and the scroll bars' settings.
     HarmonicDrive(ChainState& state, Panels& panels);
 

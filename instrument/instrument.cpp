@@ -86,24 +86,22 @@ struct Action {
 };
 
 constexpr std::array kActions{
-    Action{Control::Command1, [](Handlers& h) { h.clearing.clearVelocities(); }},
-    Action{Control::Command2, [](Handlers& h) { h.clearing.clearDisplacements(); }},
-    Action{Control::Command3, [](Handlers& h) { h.medium.toggleRefraction(); }},
-    Action{Control::Command4, [](Handlers& h) { h.medium.toggleObstacle(); }},
-    Action{Control::Command5, [](Handlers& h) { h.clearing.clearAll(); }},
-    Action{Control::Command7, [](Handlers& h) { h.drive.toggle(); }},
-    Action{Control::Command8, [](Handlers& h) { h.clock.toggleClock(); }},
-    Action{Control::Command9, [](Handlers& h) { h.medium.toggleDamping(); }},
-    Action{Control::Command10, [](Handlers& h) { h.run.end(); }},
-    Action{Control::Command11, [](Handlers& h) { h.run.haltOrContinue(); }},
-    Action{Control::Option1, [](Handlers& h) { h.carrier.chooseTorsionChain(); }},
-    Action{Control::Option2, [](Handlers& h) { h.carrier.choosePendulumChain(); }},
-    Action{Control::HScroll1, [](Handlers& h) { h.drive.amplitudeChanged(); }},
-    Action{Control::HScroll2, [](Handlers& h) { h.drive.periodChanged(); }},
-    Action{Control::HScroll3, [](Handlers& h) { h.clock.speedChanged(); }},
+    Action{Role::kClearVelocities, [](Handlers& h) { h.clearing.clearVelocities(); }},
+    Action{Role::kClearDisplacements, [](Handlers& h) { h.clearing.clearDisplacements(); }},
+    Action{Role::kRefractionSwitch, [](Handlers& h) { h.medium.toggleRefraction(); }},
+    Action{Role::kObstacleSwitch, [](Handlers& h) { h.medium.toggleObstacle(); }},
+    Action{Role::kClearAll, [](Handlers& h) { h.clearing.clearAll(); }},
+    Action{Role::kDriveSwitch, [](Handlers& h) { h.drive.toggle(); }},
+    Action{Role::kClockSwitch, [](Handlers& h) { h.clock.toggleClock(); }},
+    Action{Role::kDampingSwitch, [](Handlers& h) { h.medium.toggleDamping(); }},
+    Action{Role::kEndButton, [](Handlers& h) { h.run.end(); }},
+    Action{Role::kHaltButton, [](Handlers& h) { h.run.haltOrContinue(); }},
+    Action{Role::kTorsionOption, [](Handlers& h) { h.carrier.chooseTorsionChain(); }},
+    Action{Role::kPendulumOption, [](Handlers& h) { h.carrier.choosePendulumChain(); }},
+    Action{Role::kAmplitudeBar, [](Handlers& h) { h.drive.amplitudeChanged(); }},
+    Action{Role::kPeriodBar, [](Handlers& h) { h.drive.periodChanged(); }},
+    Action{Role::kSpeedBar, [](Handlers& h) { h.clock.speedChanged(); }},
 };
-
-constexpr Control kInformationButton = WaveCarrier::kInfoButton;
 
 const Action* actionOf(Control control) {
     const auto* found = std::find_if(kActions.begin(), kActions.end(),
@@ -153,7 +151,7 @@ void Instrument::resize(int width, int height, double scale) {
 }
 
 Instrument::Reply Instrument::click(Control control) {
-    if (control == kInformationButton) {
+    if (control == Role::kInfoButton) {
         return Reply::ShowInformation;
     }
     const ControlKind kind = controlKind(control);

@@ -9,22 +9,22 @@
 
 MediumOptions::MediumOptions(ChainState& state, Markers& markers, Panels& panels)
     : state_(state), markers_(markers), panels_(panels) {
-    panels.setCaption(kDampingPanel, "Dämpfung");
-    panels.setCaption(kDampingSwitch, onOffCaption());
-    panels.setCaption(kDampingIndicator, onOffText(true));
-    panels.setBack(kDampingIndicator, kIndicatorStartRed);
-    panels.setCaption(kRefractionPanel, "Brechung");
-    panels.setCaption(kRefractionSwitch, onOffCaption());
-    panels.setCaption(kRefractionIndicator, onOffText(false));
-    panels.setCaption(kObstaclePanel, "Hindernis");
-    panels.setCaption(kObstacleSwitch, onOffCaption());
-    panels.setCaption(kObstacleIndicator, onOffText(false));
-    panels.setCaption(kLooseEndLabel, "Loses Ende");
-    panels.setCaption(kDampingLabel, "Dämpfung On");
-    panels.setCaption(kLightHalfLabel, "m = 1");
-    panels.setVisible(kLightHalfLabel, false);
-    panels.setCaption(kHeavyHalfLabel, "m = 4");
-    panels.setVisible(kHeavyHalfLabel, false);
+    panels.setCaption(Role::kDampingPanel, "Dämpfung");
+    panels.setCaption(Role::kDampingSwitch, onOffCaption());
+    panels.setCaption(Role::kDampingIndicator, onOffText(true));
+    panels.setBack(Role::kDampingIndicator, kIndicatorStartRed);
+    panels.setCaption(Role::kRefractionPanel, "Brechung");
+    panels.setCaption(Role::kRefractionSwitch, onOffCaption());
+    panels.setCaption(Role::kRefractionIndicator, onOffText(false));
+    panels.setCaption(Role::kObstaclePanel, "Hindernis");
+    panels.setCaption(Role::kObstacleSwitch, onOffCaption());
+    panels.setCaption(Role::kObstacleIndicator, onOffText(false));
+    panels.setCaption(Role::kLooseEndLabel, "Loses Ende");
+    panels.setCaption(Role::kDampingLabel, "Dämpfung On");
+    panels.setCaption(Role::kLightHalfLabel, "m = 1");
+    panels.setVisible(Role::kLightHalfLabel, false);
+    panels.setCaption(Role::kHeavyHalfLabel, "m = 4");
+    panels.setVisible(Role::kHeavyHalfLabel, false);
 }
 
 void MediumOptions::toggleDamping() {
@@ -40,15 +40,15 @@ void MediumOptions::toggleDamping() {
     const Chain::Rgb eraser = on ? Chain::kDampingMarker : Chain::kFreeEndEraser;
     s.endMarkG = static_cast<std::int16_t>(eraser.g);
     s.endMarkB = static_cast<std::int16_t>(eraser.b);
-    panels_.setCaption(kDampingLabel, on ? "Dämpfung on" : "Dämpfung off");
-    showSwitch(panels_, kDampingIndicator, on);
+    panels_.setCaption(Role::kDampingLabel, on ? "Dämpfung on" : "Dämpfung off");
+    showSwitch(panels_, Role::kDampingIndicator, on);
 }
 
 void MediumOptions::toggleObstacle() {
     state_.obstacleOn = toggled(state_.obstacleOn);
     const bool on = state_.obstacleOn == 1;
     markers_.showObstacle(on);
-    showSwitch(panels_, kObstacleIndicator, on);
+    showSwitch(panels_, Role::kObstacleIndicator, on);
 }
 
 void MediumOptions::toggleRefraction() {
@@ -65,7 +65,7 @@ void MediumOptions::toggleRefraction() {
         // view loses those wide dots. The masses come back at the loop's next pass.
         markers_.clearView();
     }
-    panels_.setVisible(kLightHalfLabel, on);
-    panels_.setVisible(kHeavyHalfLabel, on);
-    showSwitch(panels_, kRefractionIndicator, on);
+    panels_.setVisible(Role::kLightHalfLabel, on);
+    panels_.setVisible(Role::kHeavyHalfLabel, on);
+    showSwitch(panels_, Role::kRefractionIndicator, on);
 }

@@ -8,16 +8,16 @@
 
 RunControls::RunControls(ChainState& state, RunLoop& runner, Markers& markers, Panels& panels)
     : state_(state), runner_(runner), markers_(markers), panels_(panels) {
-    panels.setCaption(kHaltButton, "Halt");
-    panels.setCaption(kEndButton, "Ende");
+    panels.setCaption(Role::kHaltButton, "Halt");
+    panels.setCaption(Role::kEndButton, "Ende");
 }
 
 void RunControls::haltOrContinue() {
     ChainState& s = state_;
     s.halted = toggled(s.halted);
     if (s.halted == 0) {
-        panels_.setCaption(kHaltButton, "Halt");
-        panels_.setCaption(kModeLabel, driveModeCaption(s.harmonicOn == 1));
+        panels_.setCaption(Role::kHaltButton, "Halt");
+        panels_.setCaption(Role::kModeLabel, driveModeCaption(s.harmonicOn == 1));
         if (runner_.activeLoops() > 0) {
             // The halt was set within the same yield; the loop below has not yet seen it and
             // carries on at its next pass.
@@ -31,13 +31,13 @@ void RunControls::haltOrContinue() {
 }
 
 void RunControls::end() {
-    panels_.setVisible(kWindow, false);
+    panels_.setVisible(Role::kWindow, false);
     runner_.endProgram();
 }
 
 void RunControls::showHalted() {
-    panels_.setCaption(kHaltButton, "Weiter");
-    panels_.setCaption(kModeLabel, "Halt");
+    panels_.setCaption(Role::kHaltButton, "Weiter");
+    panels_.setCaption(Role::kModeLabel, "Halt");
     // The masses of the heavy half may have cut gaps into the boundary.
     if (state_.refractionOn == 1) {
         markers_.showRefraction(true);

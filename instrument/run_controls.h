@@ -13,11 +13,6 @@ public:
     // The halt button, whose caption says what its next click does; the mode label in the chain
     // view, which reads "Halt" while the run stands; the window, which "Ende" unloads, and the
     // end button.
-    static constexpr Control kHaltButton = Control::Command11;
-    static constexpr Control kModeLabel = Control::Label6;
-    static constexpr Control kWindow = Control::Ondix15;
-    static constexpr Control kEndButton = Control::Command10;
-
     // Writes the start captions of the two buttons.
     RunControls(ChainState& state, RunLoop& runner, Markers& markers, Panels& panels);
 

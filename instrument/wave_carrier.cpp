@@ -23,12 +23,12 @@ std::string infoCaption(const char* carrier, int blanks) {
 } // namespace
 
 WaveCarrier::WaveCarrier(ChainState& state, Panels& panels) : state_(state), panels_(panels) {
-    panels.setCaption(kWindow, startTitle());
-    panels.setCaption(kPanel, "Wellenträger");
-    panels.setCaption(kTorsionOption, kTorsion);
-    panels.setChecked(kTorsionOption, true);
-    panels.setCaption(kPendulumOption, kPendulum);
-    panels.setCaption(kInfoButton, infoCaption(kTorsion, 3));
+    panels.setCaption(Role::kWindow, startTitle());
+    panels.setCaption(Role::kCarrierPanel, "Wellenträger");
+    panels.setCaption(Role::kTorsionOption, kTorsion);
+    panels.setChecked(Role::kTorsionOption, true);
+    panels.setCaption(Role::kPendulumOption, kPendulum);
+    panels.setCaption(Role::kInfoButton, infoCaption(kTorsion, 3));
 }
 
 std::string WaveCarrier::startTitle() {
@@ -36,13 +36,13 @@ std::string WaveCarrier::startTitle() {
 }
 
 void WaveCarrier::chooseTorsionChain() {
-    choose(Chain::kTorsionSelfCoeff, kTorsionOption, kPendulumOption, caption(kTorsion, 32),
-           infoCaption(kTorsion, 4));
+    choose(Chain::kTorsionSelfCoeff, Role::kTorsionOption, Role::kPendulumOption,
+           caption(kTorsion, 32), infoCaption(kTorsion, 4));
 }
 
 void WaveCarrier::choosePendulumChain() {
-    choose(Chain::kPendulumSelfCoeff, kPendulumOption, kTorsionOption, caption(kPendulum, 36),
-           infoCaption(kPendulum, 3));
+    choose(Chain::kPendulumSelfCoeff, Role::kPendulumOption, Role::kTorsionOption,
+           caption(kPendulum, 36), infoCaption(kPendulum, 3));
 }
 
 void WaveCarrier::choose(float selfCoeff, Control chosen, Control other, const std::string& title,
@@ -50,6 +50,6 @@ void WaveCarrier::choose(float selfCoeff, Control chosen, Control other, const s
     state_.selfCoeff = selfCoeff;
     panels_.setChecked(chosen, true);
     panels_.setChecked(other, false);
-    panels_.setCaption(kWindow, title);
-    panels_.setCaption(kInfoButton, infoCaption);
+    panels_.setCaption(Role::kWindow, title);
+    panels_.setCaption(Role::kInfoButton, infoCaption);
 }

@@ -14,12 +14,6 @@ class WaveCarrier {
 public:
     // The panel with the two option buttons; the window, whose title names the carrier, and the
     // information button, whose caption names it too.
-    static constexpr Control kPanel = Control::Frame7;
-    static constexpr Control kTorsionOption = Control::Option1;
-    static constexpr Control kPendulumOption = Control::Option2;
-    static constexpr Control kWindow = Control::Ondix15;
-    static constexpr Control kInfoButton = Control::Command6;
-
     // Writes the start captions of these controls: the torsion chain chosen, and the window's
     // title at start, which names no carrier.
     WaveCarrier(ChainState& state, Panels& panels);

@@ -76,9 +76,9 @@ ChainTouch::Point::State stateOf(const QEventPoint& point) {
 
 ChainViewInput::ChainViewInput(ChainView& view, Instrument& instrument, QLineEdit& tapeReadout)
     : view_(view), instrument_(instrument), viewName_(view.accessibleName()),
-      tapeName_(QString::fromUtf8(
-          Form::entry(HandAndTape::kTapeReadout).accessibleName.data(),
-          qsizetype(Form::entry(HandAndTape::kTapeReadout).accessibleName.size()))) {
+      tapeName_(
+          QString::fromUtf8(Form::entry(Role::kTapeReadout).accessibleName.data(),
+                            qsizetype(Form::entry(Role::kTapeReadout).accessibleName.size()))) {
     view.setAttribute(Qt::WA_AcceptTouchEvents);
     view.installEventFilter(this);
     connect(&tapeReadout, &QLineEdit::textChanged, this, &ChainViewInput::readOutChanged);

@@ -64,8 +64,8 @@ QWidget* makeLabel(QWidget* parent, Form::Look look) {
 
 QWidget* makeTextBox(QWidget* parent, Control control, bool inView) {
     // The clock's text changes every display frame while it runs.
-    QLineEdit* box = control == ClockAndSpeed::kClockReadout ? new OpaqueTextBox(QString(), parent)
-                                                             : new QLineEdit(parent);
+    QLineEdit* box = control == Role::kClockReadout ? new OpaqueTextBox(QString(), parent)
+                                                    : new QLineEdit(parent);
     if (inView) {
         // The tape's read-out follows the pointer; a press on it starts the next tape.
         box->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -99,7 +99,7 @@ QWidget* makeView(QWidget* parent, ChainPicture& picture) {
 MainControls MainControls::createIn(QWidget& window, ChainPicture& picture) {
     window.setFont(UiMetrics::sansSerif(Form::kNormalPoints));
     MainControls c;
-    c.widgets_[index(Control::Ondix15)] = &window;
+    c.widgets_[index(Role::kWindow)] = &window;
     for (const Form::Entry& e : Form::entries()) {
         QWidget* parent = c[e.parent];
         QWidget* widget = nullptr;
@@ -117,7 +117,7 @@ MainControls MainControls::createIn(QWidget& window, ChainPicture& picture) {
             widget = makeLabel(parent, e.look);
             break;
         case ControlKind::TextBox:
-            widget = makeTextBox(parent, e.control, e.parent == Control::Picture1);
+            widget = makeTextBox(parent, e.control, e.parent == Role::kChainView);
             break;
         case ControlKind::ScrollBar:
             widget = makeScrollBar(parent);
@@ -160,7 +160,7 @@ template <typename Widget> Widget* MainControls::as(Control control, ControlKind
 }
 
 ChainView* MainControls::view() const {
-    return as<ChainView>(Control::Picture1, ControlKind::View);
+    return as<ChainView>(Role::kChainView, ControlKind::View);
 }
 QAbstractButton* MainControls::button(Control control) const {
     return as<QAbstractButton>(control, ControlKind::Button);

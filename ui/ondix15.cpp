@@ -20,7 +20,7 @@ Ondix15::Ondix15(ChainRunner::Yield yield, QWidget* parent)
       binding_(instrument_.panels(), *controls_.view()),
       runner_(instrument_.state(), *controls_.view(), instrument_.pass(), std::move(yield)) {
     instrument_.runIn(runner_);
-    setObjectName(QLatin1String(controlName(Control::Ondix15).data()));
+    setObjectName(QLatin1String(controlName(Role::kWindow).data()));
     // Every control shows the panels' state, from the handlers' start captions on.
     for (int i = 0; i < kControlCount; ++i) {
         const auto control = static_cast<Control>(i);
@@ -93,8 +93,8 @@ void Ondix15::connectControls() {
 
     // The keys and fingers on the view; the focus band is made after the keys' filter, so that
     // it sees the keys they take. The window owns it.
-    chainInput_ = std::make_unique<ChainViewInput>(view, instrument_,
-                                                   *controls_.textBox(HandAndTape::kTapeReadout));
+    chainInput_ =
+        std::make_unique<ChainViewInput>(view, instrument_, *controls_.textBox(Role::kTapeReadout));
     auto* focusMark = new FocusMark(view);
     focusMark->setObjectName(QStringLiteral("Picture1Focus"));
 }

@@ -63,7 +63,7 @@ TEST(HandAndTape, TheTapeReadsTheTenthBelowBesideThePointerAndTicksEveryUnit) {
         hand.press(InputCodes::kRightButton, 0, row.from, 1);
         hand.move(InputCodes::kRightButton, 0, row.to, 1);
 
-        const Panels::State& readOut = panels[HandAndTape::kTapeReadout];
+        const Panels::State& readOut = panels[Role::kTapeReadout];
         EXPECT_EQ(readOut.caption, row.text);
         EXPECT_TRUE(readOut.visible);
         EXPECT_EQ(readOut.x, row.to);
