@@ -38,7 +38,7 @@ Control controlNamed(std::string_view name) {
             return static_cast<Control>(i);
         }
     }
-    return Control::Ondix15; // takes no clicks and no values
+    return Role::kWindow; // takes no clicks and no values
 }
 
 // Fixed units (1/1440 inch) in CSS pixels (1/96 inch).

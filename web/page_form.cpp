@@ -59,19 +59,19 @@ struct FingerPlace {
 };
 
 constexpr std::array kFingerPlaces{
-    FingerPlace{Control::HScroll1, 22, 50},  FingerPlace{Control::Text2, 22, 50},
-    FingerPlace{Control::Label1, 74, 0},     FingerPlace{Control::HScroll2, 98, 50},
-    FingerPlace{Control::Text3, 98, 50},     FingerPlace{Control::Label2, 150, 22},
-    FingerPlace{Control::Command7, 176, 50}, FingerPlace{Control::Text5, 176, 50},
-    FingerPlace{Control::Label13, 236, 60},  FingerPlace{Control::Command5, 24, 50},
-    FingerPlace{Control::Command11, 24, 50}, FingerPlace{Control::Text4, 24, 50},
-    FingerPlace{Control::HScroll3, 24, 50},  FingerPlace{Control::Command1, 82, 50},
-    FingerPlace{Control::Command2, 82, 50},  FingerPlace{Control::Command8, 82, 50},
-    FingerPlace{Control::Label11, 82, 0},    FingerPlace{Control::Command9, 24, 50},
-    FingerPlace{Control::Command3, 24, 50},  FingerPlace{Control::Command4, 24, 50},
-    FingerPlace{Control::Label9, 36, 0},     FingerPlace{Control::Label10, 36, 0},
-    FingerPlace{Control::Label12, 36, 0},    FingerPlace{Control::Option1, 34, 50},
-    FingerPlace{Control::Option2, 96, 50},
+    FingerPlace{Role::kAmplitudeBar, 22, 50},       FingerPlace{Role::kAmplitudeReadout, 22, 50},
+    FingerPlace{Role::kAmplitudeName, 74, 0},       FingerPlace{Role::kPeriodBar, 98, 50},
+    FingerPlace{Role::kPeriodReadout, 98, 50},      FingerPlace{Role::kPeriodName, 150, 22},
+    FingerPlace{Role::kDriveSwitch, 176, 50},       FingerPlace{Role::kDriveState, 176, 50},
+    FingerPlace{Role::kHandHint, 236, 60},          FingerPlace{Role::kClearAll, 24, 50},
+    FingerPlace{Role::kHaltButton, 24, 50},         FingerPlace{Role::kClockReadout, 24, 50},
+    FingerPlace{Role::kSpeedBar, 24, 50},           FingerPlace{Role::kClearVelocities, 82, 50},
+    FingerPlace{Role::kClearDisplacements, 82, 50}, FingerPlace{Role::kClockSwitch, 82, 50},
+    FingerPlace{Role::kSpeedName, 82, 0},           FingerPlace{Role::kDampingSwitch, 24, 50},
+    FingerPlace{Role::kRefractionSwitch, 24, 50},   FingerPlace{Role::kObstacleSwitch, 24, 50},
+    FingerPlace{Role::kDampingIndicator, 36, 0},    FingerPlace{Role::kRefractionIndicator, 36, 0},
+    FingerPlace{Role::kObstacleIndicator, 36, 0},   FingerPlace{Role::kTorsionOption, 34, 50},
+    FingerPlace{Role::kPendulumOption, 96, 50},
 };
 
 // The place in the Tab order, from 1; 0 for a control the Tab key passes by.
@@ -125,13 +125,13 @@ namespace PageForm {
 
 std::string json() {
     const FormLayout layout = FormLayout::design();
-    const Form::Entry& window = Form::entry(Control::Ondix15);
+    const Form::Entry& window = Form::entry(Role::kWindow);
     JsonText json;
     json.beginObject()
         .key("window")
         .beginObject()
         .key("name")
-        .value(controlName(Control::Ondix15))
+        .value(controlName(Role::kWindow))
         .key("width")
         .value(Form::kDesignWidth)
         .key("height")

@@ -25,12 +25,12 @@ std::string pageTitle(std::string_view caption) {
         title += c;
     }
     endRun();
-    return title.empty() ? std::string(controlName(Control::Ondix15)) : title;
+    return title.empty() ? std::string(controlName(Role::kWindow)) : title;
 }
 
 std::string viewNameWithReading(std::string_view reading) {
-    return std::string(Form::entry(Control::Picture1).accessibleName) + ", " +
-           std::string(Form::entry(Control::Text1).accessibleName) + " " + std::string(reading);
+    return std::string(Form::entry(Role::kChainView).accessibleName) + ", " +
+           std::string(Form::entry(Role::kTapeReadout).accessibleName) + " " + std::string(reading);
 }
 
 } // namespace PageTexts

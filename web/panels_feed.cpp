@@ -69,10 +69,10 @@ std::string PanelsFeed::takeChanges() {
                 .value(layout_.viewY(s.y) - (centred ? box.height / 2 : 0))
                 .endArray();
         }
-        if (control == Control::Ondix15) {
+        if (control == Role::kWindow) {
             json.key("pageTitle").value(PageTexts::pageTitle(s.caption));
         }
-        if (control == Control::Text1) {
+        if (control == Role::kTapeReadout) {
             json.key("viewNameWithReading").value(PageTexts::viewNameWithReading(s.caption));
         }
         json.endObject();
