@@ -12,6 +12,7 @@
 
 page_in_browser_test.py <site folder> <desktop_session_replay> <steps file> <golden tree>"""
 import base64
+import difflib
 import os
 import subprocess
 import sys
@@ -113,10 +114,8 @@ const hex = (rgb) => '#' + rgb.match(/\\d+/g).slice(0, 3).map((v) => (+v).toStri
 return controls.map((e) => {
   const kind = kindOf(e);
   const holder = holderOf(e);
-  let parent = holder.parentElement;
-  let depth = 1;
-  for (let a = parent; a !== win; a = a.parentElement) if (byHolder.has(a)) depth += 1;
-  while (parent !== win && !byHolder.has(parent)) parent = parent.parentElement;
+  let depth = 1; // the containers it lies in
+  for (let a = holder.parentElement; a !== win; a = a.parentElement) if (byHolder.has(a)) depth += 1;
   const style = getComputedStyle(e);
   const hidden = getComputedStyle(holder).display === 'none' || holder.getClientRects().length === 0;
   const caption = kind === 'Frame' ? e.querySelector('.caption').textContent
@@ -178,11 +177,8 @@ def control_tree_test(driver):
     page = control_tree(driver)
     golden = [line.removeprefix('page: ') for line in open(GOLDEN, encoding='utf-8').read().splitlines()
               if line and not line.startswith('desktop: ')]
-    for i in range(max(len(page), len(golden))):
-        want, got = (golden + [''])[min(i, len(golden))], (page + [''])[min(i, len(page))]
-        check(got == want, f'control tree line {i + 1}: page shows\n  {got}\nexpected\n  {want}')
-    if page != golden:
-        print('the page\'s control tree:', *page, sep='\n')
+    diff = difflib.unified_diff(golden, page, 'golden', 'page', lineterm='', n=0)
+    check(page == golden, 'the control tree differs:\n' + '\n'.join(diff))
 
 
 def fnv1a(data):
