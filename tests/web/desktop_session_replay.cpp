@@ -1,15 +1,17 @@
 // The desktop half of the page's session test: replays the table of steps (session.steps) with
 // real input events on the real main window, between the passes of its own run loop, and prints
-// what the page must show as well: the view's size, hashes of the chain state and of the
-// picture, and every control as its widget shows it.
+// what the page and the instrument played without a toolkit must show as well: the view's size,
+// hashes of the chain state and of the picture, and every control as its widget shows it. Given
+// the golden end state (session.expected) as well, it compares with it and fails on a difference.
 //
-// desktop_session_replay <steps file>
+// desktop_session_replay <steps file> [<expected end state>]
 
 #include "instrument/control.h"
 #include "sim/chain_view.h"
 #include "support/chain_hashes.h"
 #include "support/control_tree.h"
 #include "support/scroll_bar_part.h"
+#include "support/session_steps.h"
 #include "support/window_session.h"
 
 #include <QAbstractButton>
@@ -21,6 +23,7 @@
 #include <cstdio>
 #include <fstream>
 #include <iostream>
+#include <iterator>
 #include <memory>
 #include <sstream>
 #include <stdexcept>
@@ -53,11 +56,16 @@ public:
         advance(0);
     }
 
-    void print() {
+    // The picture's size, the hashes of the chain state and the picture, and every control as
+    // its widget shows it: visible, checked, value, caption.
+    std::string endState() {
         ChainView& view = session_.view();
-        std::printf("size %d %d\nstate %08x\npicture %08x\n", view.picture().width(),
-                    view.picture().height(), unsigned(chainStateHash(session_.state)),
-                    unsigned(chainPictureHash(view.picture())));
+        char hashes[64];
+        std::snprintf(hashes, sizeof hashes, "size %d %d\nstate %08x\npicture %08x\n",
+                      view.picture().width(), view.picture().height(),
+                      unsigned(chainStateHash(session_.state)),
+                      unsigned(chainPictureHash(view.picture())));
+        std::string text = hashes;
         for (int i = 0; i < kControlCount; ++i) {
             const std::string_view name = controlName(static_cast<Control>(i));
             const QWidget* w = widget(name);
@@ -66,10 +74,10 @@ public:
             }
             const auto* b = qobject_cast<const QAbstractButton*>(w);
             const auto* s = qobject_cast<const QScrollBar*>(w);
-            std::printf("control %s %d %d %d %s\n", name.data(), w->isHidden() ? 0 : 1,
-                        b && b->isChecked() ? 1 : 0, s ? s->value() : 0,
-                        captionOf(*w).toStdString().c_str());
+            text += SessionSteps::controlLine(name, !w->isHidden(), b && b->isChecked(),
+                                              s ? s->value() : 0, captionOf(*w).toStdString());
         }
+        return text;
     }
 
 private:
@@ -204,19 +212,24 @@ private:
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     if (argc < 2) {
-        std::cerr << "usage: desktop_session_replay <steps file>\n";
+        std::cerr << "usage: desktop_session_replay <steps file> [<expected end state>]\n";
         return 2;
     }
-    std::ifstream file(argv[1]);
-    std::vector<std::string> steps;
-    std::string line;
-    while (std::getline(file, line)) {
-        if (!line.empty() && line[0] != '#') {
-            steps.push_back(line);
-        }
-    }
-    Replay replay(std::move(steps));
+    const auto text = [](const char* path) {
+        std::ifstream file(path);
+        return std::string{std::istreambuf_iterator<char>(file), {}};
+    };
+    Replay replay(SessionSteps::of(text(argv[1])));
     replay.run();
-    replay.print();
+    const std::string shown = replay.endState();
+    std::fputs(shown.c_str(), stdout);
+    if (argc < 3) {
+        return 0;
+    }
+    const std::string expected = text(argv[2]);
+    if (shown != expected) {
+        std::cerr << "the desktop's end state differs from " << argv[2] << ":\n" << expected;
+        return 1;
+    }
     return 0;
 }

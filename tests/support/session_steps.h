@@ -1,0 +1,200 @@
+#pragma once
+
+#include "instrument/control.h"
+#include "instrument/input_codes.h"
+#include "instrument/instrument.h"
+#include "picture/user_scale.h"
+#include "support/chain_hashes.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <sstream>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+// The session both editions replay (tests/web/session.steps), read without a toolkit and played
+// onto the instrument as calls of its front door, each step as the desktop's widgets turn the
+// same input into calls: points are pixels of a picture of 1276 x 653 at scale 1, a drag starts
+// with a move of no button to its first point (the pointer is brought there), a key is pressed
+// and released, a finger touches, moves after its hold time and lifts. `endState` writes what
+// desktop_session_replay prints at the end of the table.
+class SessionSteps {
+public:
+    static constexpr int kWidth = 1276;
+    static constexpr int kHeight = 653;
+    // The distance a finger moves before it counts as moved, on the desktop (Qt's default).
+    static constexpr int kDragDistance = 10;
+
+    // The table's steps, without comments and blank lines.
+    static std::vector<std::string> of(std::string_view table) {
+        std::vector<std::string> steps;
+        std::istringstream lines{std::string(table)};
+        for (std::string line; std::getline(lines, line);) {
+            if (!line.empty() && line[0] != '#') {
+                steps.push_back(line);
+            }
+        }
+        return steps;
+    }
+
+    static Control controlNamed(std::string_view name) {
+        for (int i = 0; i < kControlCount; ++i) {
+            if (controlName(static_cast<Control>(i)) == name) {
+                return static_cast<Control>(i);
+            }
+        }
+        throw std::runtime_error("no control " + std::string(name));
+    }
+
+    // The instrument at the table's start: the picture at the session's size, the run started.
+    explicit SessionSteps(Instrument& instrument) : instrument_(instrument) {
+        instrument.resize(kWidth, kHeight, 1);
+        instrument.start();
+    }
+
+    // One step of the table. A halted run makes no passes, whatever the table asks: the
+    // instrument's runPasses finds it halted, as the desktop's loop does.
+    void play(const std::string& step) {
+        std::istringstream words(step);
+        std::string verb;
+        words >> verb;
+        if (verb == "passes") {
+            int count = 0;
+            words >> count;
+            instrument_.runPasses(count);
+        } else if (verb == "click") {
+            instrument_.click(control(words));
+        } else if (verb == "arrow" || verb == "track") {
+            const Control bar = control(words);
+            std::string direction;
+            int times = 1;
+            words >> direction >> times;
+            const Panels::ScrollRange& range = instrument_.panels()[bar].range;
+            const int change = verb == "arrow" ? range.smallChange : range.largeChange;
+            for (int i = 0; i < times; ++i) {
+                const int value = instrument_.panels().value(bar);
+                instrument_.scroll(bar, direction == "up" ? value + change : value - change);
+            }
+        } else if (verb == "drag") {
+            std::string which;
+            words >> which;
+            drag(which == "left" ? InputCodes::kLeftButton : InputCodes::kRightButton,
+                 pointsOf(words));
+        } else if (verb == "key") {
+            std::string name;
+            std::string shift;
+            words >> name >> shift;
+            const ChainKeys::Key key = keyNamed(name);
+            const int code = shift == "shift" ? InputCodes::kShift : 0;
+            instrument_.keyPress(key, code);
+            instrument_.keyRelease(key, code, false);
+        } else if (verb == "touch") {
+            int hold = 0;
+            words >> hold;
+            touch(std::uint64_t(hold), pointsOf(words));
+        } else if (verb != "focus") {
+            // The focus is the desktop's; the instrument takes the keys it is given.
+            throw std::runtime_error("no step " + verb);
+        }
+    }
+
+    // The picture's size, the hashes of the chain state and the picture, and every control:
+    // visible, checked, value, caption.
+    static std::string endState(const Instrument& instrument) {
+        const ChainPicture& picture = instrument.picture();
+        std::string text = "size " + std::to_string(picture.width()) + ' ' +
+                           std::to_string(picture.height()) + '\n';
+        char hash[32];
+        std::snprintf(hash, sizeof hash, "state %08x\n",
+                      unsigned(chainStateHash(instrument.state())));
+        text += hash;
+        std::snprintf(hash, sizeof hash, "picture %08x\n", unsigned(chainPictureHash(picture)));
+        text += hash;
+        for (int i = 0; i < kControlCount; ++i) {
+            const auto control = static_cast<Control>(i);
+            const Panels::State& s = instrument.panels()[control];
+            text += controlLine(controlName(control), s.visible, s.checked, s.value, s.caption);
+        }
+        return text;
+    }
+
+    // One control's line of the end state.
+    static std::string controlLine(std::string_view name, bool visible, bool checked, int value,
+                                   std::string_view caption) {
+        return "control " + std::string(name) + (visible ? " 1" : " 0") +
+               (checked ? " 1 " : " 0 ") + std::to_string(value) + ' ' + std::string(caption) +
+               '\n';
+    }
+
+private:
+    using Point = std::pair<int, int>;
+
+    static Control control(std::istringstream& words) {
+        std::string name;
+        words >> name;
+        return controlNamed(name);
+    }
+
+    static std::vector<Point> pointsOf(std::istringstream& words) {
+        std::vector<Point> points;
+        for (std::string word; words >> word;) {
+            const auto comma = word.find(',');
+            points.emplace_back(std::stoi(word.substr(0, comma)),
+                                std::stoi(word.substr(comma + 1)));
+        }
+        return points;
+    }
+
+    // Named as in a key sequence.
+    static ChainKeys::Key keyNamed(const std::string& name) {
+        using Key = ChainKeys::Key;
+        const std::pair<const char*, Key> names[] = {
+            {"Up", Key::Up},       {"Down", Key::Down},    {"Left", Key::Left},
+            {"Right", Key::Right}, {"Return", Key::Enter}, {"Enter", Key::Enter},
+            {"Space", Key::Space}, {"M", Key::M},          {"Esc", Key::Escape},
+        };
+        for (const auto& [text, key] : names) {
+            if (name == text) {
+                return key;
+            }
+        }
+        throw std::runtime_error("no key " + name);
+    }
+
+    void pointer(Instrument::Pointer kind, int button, Point at) {
+        instrument_.pointer(kind, button, 0, UserScale::toUserX(at.first, kWidth),
+                            UserScale::toUserY(at.second, kHeight));
+    }
+
+    void drag(int button, const std::vector<Point>& path) {
+        using enum Instrument::Pointer;
+        pointer(Move, 0, path.front());
+        pointer(Press, button, path.front());
+        for (std::size_t i = 1; i < path.size(); ++i) {
+            pointer(Move, button, path[i]);
+        }
+        pointer(Release, button, path.back());
+    }
+
+    void touch(std::uint64_t hold, const std::vector<Point>& path) {
+        using State = ChainTouch::Point::State;
+        const auto finger = [&](ChainTouch::Type type, State state, Point at) {
+            const ChainTouch::Point point{0, state, double(at.first), double(at.second)};
+            instrument_.touch(type, {&point, 1}, time_, {kWidth, kHeight, kDragDistance});
+        };
+        // Each touch well after the one before, as a finger needs its time.
+        time_ += 10000;
+        finger(ChainTouch::Type::Begin, State::Pressed, path.front());
+        time_ += hold;
+        for (std::size_t i = 1; i < path.size(); ++i) {
+            finger(ChainTouch::Type::Update, State::Moved, path[i]);
+        }
+        finger(ChainTouch::Type::End, State::Released, path.back());
+    }
+
+    Instrument& instrument_;
+    std::uint64_t time_ = 0;
+};
