@@ -14,8 +14,8 @@
 
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <emscripten/emscripten.h>
-#include <memory>
 #include <optional>
 #include <string>
 
