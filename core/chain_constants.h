@@ -13,6 +13,10 @@ struct Rgb {
     friend constexpr bool operator==(const Rgb&, const Rgb&) = default;
 };
 
+// The rate at which every front end runs the chain's passes, whatever its display's rate: fast
+// enough for the waves to flow, slow enough for a student to follow them.
+inline constexpr int kPassesPerSecond = 250;
+
 // User scale of the chain view: x from 0 at the left edge to 100, y from -3 at the top to +3.
 inline constexpr float kViewLeft = 0;
 inline constexpr float kViewWidth = 100;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/chain_constants.h"
+
 #include <chrono>
 #include <functional>
 #include <memory>
@@ -26,7 +28,7 @@ public:
     using AwaitFrame = std::function<void()>;
     using HandleEvents = std::function<void()>;
 
-    static constexpr int kPassesPerSecond = 250;
+    static constexpr int kPassesPerSecond = Chain::kPassesPerSecond;
 
     // On the steady clock, waking at the primary screen's refresh rate.
     PacedYield();

@@ -1,5 +1,6 @@
 #include "web/page_form.h"
 
+#include "core/chain_constants.h"
 #include "instrument/form.h"
 #include "instrument/form_layout.h"
 #include "web/json_text.h"
@@ -147,7 +148,7 @@ std::string json() {
     json.key("viewDescription")
         .value(Form::viewDescription())
         .key("passesPerSecond")
-        .value(PageTexts::kPassesPerSecond)
+        .value(Chain::kPassesPerSecond)
         .key("failure")
         .value(PageTexts::kFailure)
         .endObject();

@@ -8,9 +8,6 @@
 // What the page says in its own words, and the texts it composes from the instrument's.
 namespace PageTexts {
 
-// The chain's passes a second, as the desktop's run loop paces them.
-inline constexpr int kPassesPerSecond = 250;
-
 // After "Ende": the page stays, and reloading it starts the program anew.
 inline constexpr std::string_view kEnd =
     "Die Wellenmaschine ist beendet. Neu laden startet sie wieder.";

@@ -105,14 +105,15 @@ inline QString controlTree(const QWidget& window) {
                         .arg(s->maximum())
                         .arg(s->value());
         }
-        if (kind != ControlKind::Pointer) {
+        // A hidden control is not among what a screen reader finds.
+        if (kind != ControlKind::Pointer && !w.isHidden()) {
             line += QStringLiteral(" role ") + roleOf(w);
-        }
-        const QAccessibleInterface* a =
-            QAccessible::queryAccessibleInterface(const_cast<QWidget*>(&w));
-        const QString name = a != nullptr ? a->text(QAccessible::Name) : QString();
-        if (!name.isEmpty() && name.simplified() != caption.simplified()) {
-            line += QStringLiteral(" accessible \"%1\"").arg(name);
+            const QAccessibleInterface* a =
+                QAccessible::queryAccessibleInterface(const_cast<QWidget*>(&w));
+            const QString name = a != nullptr ? a->text(QAccessible::Name) : QString();
+            if (!name.isEmpty() && name.simplified() != caption.simplified()) {
+                line += QStringLiteral(" accessible \"%1\"").arg(name);
+            }
         }
         if (const auto* box = qobject_cast<const QLineEdit*>(&w); box && box->isReadOnly()) {
             line += QStringLiteral(" readonly");
@@ -133,7 +134,9 @@ inline QString controlTree(const QWidget& window) {
     text += QStringLiteral("focus:");
     const QWidget* w = &window;
     while ((w = w->nextInFocusChain()) != &window) {
-        if ((w->focusPolicy() & Qt::TabFocus) != 0 && !w->objectName().isEmpty()) {
+        // The Tab key visits only what is shown.
+        if ((w->focusPolicy() & Qt::TabFocus) != 0 && !w->objectName().isEmpty() &&
+            w->isVisibleTo(&window)) {
             text += u' ' + w->objectName();
         }
     }
