@@ -153,11 +153,12 @@ def control_tree(driver):
         line += f' back {c["back"]}' if c['back'] else ''
         line += ' indicator' * c['indicator'] + ' centred' * c['centred']
         line += ' range {}..{} value {}'.format(*c['range']) if c['range'] else ''
-        element = driver.find_element(By.ID, c['name'])
-        if c['kind'] != 'Pointer':
+        # A hidden control is not among what a screen reader finds.
+        if c['kind'] != 'Pointer' and not c['hidden']:
+            element = driver.find_element(By.ID, c['name'])
             line += ' role ' + ROLES.get(element.aria_role, element.aria_role)
-        name = element.accessible_name  # blanks collapsed, as a screen reader says them
-        line += f' accessible "{name}"' if name and name.split() != c['caption'].split() else ''
+            name = element.accessible_name  # blanks collapsed, as a screen reader says them
+            line += f' accessible "{name}"' if name and name.split() != c['caption'].split() else ''
         lines.append(line + ' readonly' * c['readonly'])
     # The Tab order as the Tab key walks it, once round from the document's start.
     driver.execute_script('document.activeElement.blur()')
