@@ -1,0 +1,211 @@
+#pragma once
+
+#include "instrument/control.h"
+#include "sim/chain_view.h"
+#include "support/chain_hashes.h"
+#include "support/control_tree.h"
+#include "support/scroll_bar_part.h"
+#include "support/session_steps.h"
+#include "support/window_session.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QKeySequence>
+#include <QScrollBar>
+#include <QTest>
+
+#include <cstdio>
+#include <functional>
+#include <memory>
+#include <sstream>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+// The session both editions replay (session.steps), with real input events on the real main
+// window between the passes of its own run loop: mouse, keys, touch and scroll-bar parts, as a
+// student's would come. `endState` is what the page and the instrument played without a
+// toolkit must end in as well.
+class DesktopReplay {
+public:
+    explicit DesktopReplay(std::vector<std::string> steps)
+        : steps_(std::move(steps)), touchScreen_(QTest::createTouchDevice()) {
+        session_.onPass = [this](int) { yielded(); };
+    }
+
+    // After each step but the passes.
+    std::function<void()> afterStep;
+
+    WindowSession& session() { return session_; }
+
+    void run() {
+        // The load handler runs the loop; the table goes on in its yields, and after it halts.
+        fresh_ = true;
+        session_.start();
+        advance(0);
+    }
+
+    // The picture's size, the hashes of the chain state and the picture, and every control as
+    // its widget shows it: visible, checked, value, caption.
+    std::string endState() {
+        ChainView& view = session_.view();
+        char hashes[64];
+        std::snprintf(hashes, sizeof hashes, "size %d %d\nstate %08x\npicture %08x\n",
+                      view.picture().width(), view.picture().height(),
+                      unsigned(chainStateHash(session_.state)),
+                      unsigned(chainPictureHash(view.picture())));
+        std::string text = hashes;
+        for (int i = 0; i < kControlCount; ++i) {
+            const std::string_view name = controlName(static_cast<Control>(i));
+            const QWidget* w = widget(name);
+            if (w == nullptr) {
+                continue;
+            }
+            const auto* b = qobject_cast<const QAbstractButton*>(w);
+            const auto* s = qobject_cast<const QScrollBar*>(w);
+            text += SessionSteps::controlLine(name, !w->isHidden(), b && b->isChecked(),
+                                              s ? s->value() : 0, captionOf(*w).toStdString());
+        }
+        return text;
+    }
+
+private:
+    static std::vector<QPoint> pointsOf(std::istringstream& words) {
+        std::vector<QPoint> points;
+        std::string word;
+        while (words >> word) {
+            const auto comma = word.find(',');
+            points.emplace_back(std::stoi(word.substr(0, comma)),
+                                std::stoi(word.substr(comma + 1)));
+        }
+        return points;
+    }
+
+    QWidget* widget(std::string_view name) const {
+        const QString objectName = QString::fromUtf8(name.data(), qsizetype(name.size()));
+        return objectName == session_.window->objectName()
+                   ? session_.window.get()
+                   : session_.window->findChild<QWidget*>(objectName);
+    }
+
+    // After each pass of a run loop.
+    void yielded() {
+        if (fresh_) {
+            // The first yield of a loop comes after its first pass, which the table's next
+            // step counts. The first of all: the window takes the keyboard, as a student's does.
+            fresh_ = false;
+            if (!activated_) {
+                session_.window->activateWindow();
+                activated_ = QTest::qWaitForWindowActive(session_.window.get());
+            }
+            advance(1);
+        } else if (--passesLeft_ <= 0) {
+            advance(0);
+        }
+    }
+
+    // Replays the table up to its next passes in a running loop; `run` passes of it are done.
+    void advance(int run) {
+        while (next_ < steps_.size()) {
+            std::istringstream words(steps_[next_++]);
+            std::string verb;
+            words >> verb;
+            if (verb == "passes") {
+                int count = 0;
+                words >> count;
+                // A halted run makes no passes, whatever the table asks.
+                if (session_.nesting > 0 && session_.state.halted == 0 && count > run) {
+                    passesLeft_ = count - run;
+                    return;
+                }
+                run = 0;
+                continue;
+            }
+            if (run > 0) {
+                throw std::runtime_error("a run starts with a pass: passes must follow its start");
+            }
+            // A step outside a loop may start one (Weiter), which replays the table on.
+            fresh_ = session_.nesting == 0;
+            act(verb, words);
+            fresh_ = false;
+            if (afterStep) {
+                afterStep();
+            }
+        }
+        // The table's end: a loop still running halts at the top of its next pass.
+        if (session_.nesting > 0) {
+            session_.state.halted = 1;
+        }
+    }
+
+    void act(const std::string& verb, std::istringstream& words) {
+        ChainView& view = session_.view();
+        if (verb == "focus") {
+            view.setFocus(Qt::OtherFocusReason);
+        } else if (verb == "key") {
+            // Named as in a key sequence: Up, Return, M, Esc.
+            std::string name;
+            std::string shift;
+            words >> name >> shift;
+            const Qt::Key key = QKeySequence(QString::fromStdString(name))[0].key();
+            QTest::keyClick(QApplication::focusWidget(), key,
+                            shift == "shift" ? Qt::ShiftModifier : Qt::NoModifier);
+        } else if (verb == "drag") {
+            std::string which;
+            words >> which;
+            const Qt::MouseButton button = which == "left" ? Qt::LeftButton : Qt::RightButton;
+            const std::vector<QPoint> path = pointsOf(words);
+            QTest::mouseMove(&view, path.front());
+            QTest::mousePress(&view, button, {}, path.front());
+            for (std::size_t i = 1; i < path.size(); ++i) {
+                QTest::mouseMove(&view, path[i]);
+            }
+            QTest::mouseRelease(&view, button, {}, path.back());
+        } else if (verb == "touch") {
+            int hold = 0;
+            words >> hold;
+            const std::vector<QPoint> path = pointsOf(words);
+            QTest::touchEvent(&view, touchScreen_.get()).press(0, path.front());
+            // The hold is decided from the events' time stamps.
+            QTest::qWait(hold);
+            for (std::size_t i = 1; i < path.size(); ++i) {
+                QTest::touchEvent(&view, touchScreen_.get()).move(0, path[i]);
+            }
+            QTest::touchEvent(&view, touchScreen_.get()).release(0, path.back());
+        } else {
+            std::string name;
+            words >> name;
+            QWidget* control = widget(name);
+            if (control == nullptr) {
+                throw std::runtime_error("no control " + name);
+            }
+            if (verb == "click") {
+                QTest::mouseClick(control, Qt::LeftButton, {}, control->rect().center());
+            } else if (verb == "arrow" || verb == "track") {
+                std::string direction;
+                int times = 1;
+                words >> direction >> times;
+                const auto& bar = *qobject_cast<QScrollBar*>(control);
+                const bool up = direction == "up";
+                const QStyle::SubControl part =
+                    verb == "arrow"
+                        ? (up ? QStyle::SC_ScrollBarAddLine : QStyle::SC_ScrollBarSubLine)
+                        : (up ? QStyle::SC_ScrollBarAddPage : QStyle::SC_ScrollBarSubPage);
+                for (int i = 0; i < times; ++i) {
+                    QTest::mouseClick(control, Qt::LeftButton, {},
+                                      scrollBarPart(bar, part).center());
+                }
+            } else {
+                throw std::runtime_error("no step " + verb);
+            }
+        }
+    }
+
+    std::vector<std::string> steps_;
+    std::size_t next_ = 0;
+    int passesLeft_ = 0;
+    bool fresh_ = false;
+    bool activated_ = false;
+    std::unique_ptr<QPointingDevice> touchScreen_;
+    WindowSession session_{1 << 30};
+};
