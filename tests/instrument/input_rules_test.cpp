@@ -85,6 +85,12 @@ TEST(ChainKeys, ThePointerLaysTheTapeAndTheNextStartsWhereItEnded) {
     EXPECT_EQ(r.panels[Control::KeyboardPointer].x, 12.7f);
     r.press(Key::Right, 100); // no further than the right edge
     EXPECT_EQ(r.panels[Control::KeyboardPointer].x, 100.0f);
+    r.press(Key::Left, 3); // a tape from 97 unrolls no further than either edge
+    r.press(Key::Enter);
+    r.press(Key::Right, 5);
+    EXPECT_EQ(r.panels.caption(Control::Text1), "3");
+    r.press(Key::Left, 200);
+    EXPECT_EQ(r.panels.caption(Control::Text1), "-97");
 }
 
 TEST(ChainTouch, ATapIsAClickACancelLetsGoAndTheHoldTimeCountsInFull) {
@@ -101,6 +107,7 @@ TEST(ChainTouch, ATapIsAClickACancelLetsGoAndTheHoldTimeCountsInFull) {
     EXPECT_TRUE(r.panels[Control::Label3].visible);
 
     r.finger(Begin, State::Pressed, 100, 400, 2000); // held still, then moved: the tape
+    r.finger(Update, State::Moved, 106, 404, 2100);  // still: within the drag distance
     r.finger(Update, State::Moved, 225, 400, 2500);
     EXPECT_EQ(r.outcome(), "y0 -2 origin 10,1 end 1 tape 1 \"12,5\" pointer 0 0");
 }

@@ -5,6 +5,7 @@
 #include "instrument/input_codes.h"
 #include "sim/chain_view.h"
 #include "support/view_bench.h"
+#include "ui/main_layout.h"
 #include "ui/ondix15.h"
 
 #include <QKeySequence>
@@ -134,6 +135,17 @@ void TestKeyboardTouch::focusShowsOutsideTheViewAndKeysNeedIt() {
         ->setFocus(Qt::MouseFocusReason); // the last stop; Tab goes round to the view
     send(w.c.textBox(Control::Text1), QStringLiteral("Tab"));
     QVERIFY(view->hasFocus() && mark->isVisible());
+    // The band follows the view when the window is laid out anew, on a larger screen.
+    MainLayout::layOut(w, w.c, {QRect(0, 0, 1920, 1080)});
+    QVERIFY(view->width() > g.width());
+    QCOMPARE(mark->geometry(),
+             QRect(0, view->geometry().bottom() + 1, view->width(), mark->height()));
+    // Focus taken by a click shows the band only once a key is pressed in the view.
+    w.c.scrollBar(Control::HScroll1)->setFocus(Qt::TabFocusReason);
+    QTest::mouseClick(view, Qt::LeftButton, {}, {600, 500});
+    QVERIFY(view->hasFocus() && mark->isHidden());
+    send(view, QStringLiteral("Left"));
+    QVERIFY(mark->isVisible());
 }
 
 void TestKeyboardTouch::fingersAreTheMouse() {
@@ -161,6 +173,16 @@ void TestKeyboardTouch::fingersAreTheMouse() {
     touch().move(0, {225, 400});
     touch().release(0, {225, 400});
     drag(Qt::RightButton, {100, 400}, {225, 400});
+    QCOMPARE(byFinger.outcome(), byMouse.outcome());
+
+    // A touch pad's finger stays with the mouse: held still, then moved, it drags the end.
+    const std::unique_ptr<QPointingDevice> pad(
+        QTest::createTouchDevice(QInputDevice::DeviceType::TouchPad));
+    QTest::touchEvent(byFinger.c.view(), pad.get()).press(0, {100, 400});
+    QTest::qWait(int(InputCodes::kHoldMs) + 50);
+    QTest::touchEvent(byFinger.c.view(), pad.get()).move(0, {225, 400});
+    QTest::touchEvent(byFinger.c.view(), pad.get()).release(0, {225, 400});
+    drag(Qt::LeftButton, {100, 400}, {225, 400});
     QCOMPARE(byFinger.outcome(), byMouse.outcome());
 }
 
