@@ -2,7 +2,6 @@
 
 #include "instrument/control.h"
 #include "sim/chain_view.h"
-#include "support/chain_hashes.h"
 #include "support/control_tree.h"
 #include "support/scroll_bar_part.h"
 #include "support/session_steps.h"
@@ -14,7 +13,6 @@
 #include <QScrollBar>
 #include <QTest>
 
-#include <cstdio>
 #include <functional>
 #include <memory>
 #include <sstream>
@@ -48,13 +46,7 @@ public:
     // The picture's size, the hashes of the chain state and the picture, and every control as
     // its widget shows it: visible, checked, value, caption.
     std::string endState() {
-        ChainView& view = session_.view();
-        char hashes[64];
-        std::snprintf(hashes, sizeof hashes, "size %d %d\nstate %08x\npicture %08x\n",
-                      view.picture().width(), view.picture().height(),
-                      unsigned(chainStateHash(session_.state)),
-                      unsigned(chainPictureHash(view.picture())));
-        std::string text = hashes;
+        std::string text = SessionSteps::head(session_.view().picture(), session_.state);
         for (int i = 0; i < kControlCount; ++i) {
             const std::string_view name = controlName(static_cast<Control>(i));
             const QWidget* w = widget(name);
@@ -72,11 +64,8 @@ public:
 private:
     static std::vector<QPoint> pointsOf(std::istringstream& words) {
         std::vector<QPoint> points;
-        std::string word;
-        while (words >> word) {
-            const auto comma = word.find(',');
-            points.emplace_back(std::stoi(word.substr(0, comma)),
-                                std::stoi(word.substr(comma + 1)));
+        for (const auto& [x, y] : SessionSteps::pointsOf(words)) {
+            points.emplace_back(x, y);
         }
         return points;
     }

@@ -23,6 +23,8 @@
 // desktop_session_replay prints at the end of the table.
 class SessionSteps {
 public:
+    using Point = std::pair<int, int>;
+
     static constexpr int kWidth = 1276;
     static constexpr int kHeight = 653;
     // The distance a finger moves before it counts as moved, on the desktop (Qt's default).
@@ -101,18 +103,19 @@ public:
         }
     }
 
-    // The picture's size, the hashes of the chain state and the picture, and every control:
-    // visible, checked, value, caption.
+    // The picture's size and the hashes of the chain state and the picture, the end state's
+    // first lines.
+    static std::string head(const ChainPicture& picture, const ChainState& state) {
+        char text[64];
+        std::snprintf(text, sizeof text, "size %d %d\nstate %08x\npicture %08x\n", picture.width(),
+                      picture.height(), unsigned(chainStateHash(state)),
+                      unsigned(chainPictureHash(picture)));
+        return text;
+    }
+
+    // The head, then every control: visible, checked, value, caption.
     static std::string endState(const Instrument& instrument) {
-        const ChainPicture& picture = instrument.picture();
-        std::string text = "size " + std::to_string(picture.width()) + ' ' +
-                           std::to_string(picture.height()) + '\n';
-        char hash[32];
-        std::snprintf(hash, sizeof hash, "state %08x\n",
-                      unsigned(chainStateHash(instrument.state())));
-        text += hash;
-        std::snprintf(hash, sizeof hash, "picture %08x\n", unsigned(chainPictureHash(picture)));
-        text += hash;
+        std::string text = head(instrument.picture(), instrument.state());
         for (int i = 0; i < kControlCount; ++i) {
             const auto control = static_cast<Control>(i);
             const Panels::State& s = instrument.panels()[control];
@@ -129,15 +132,7 @@ public:
                '\n';
     }
 
-private:
-    using Point = std::pair<int, int>;
-
-    static Control control(std::istringstream& words) {
-        std::string name;
-        words >> name;
-        return controlNamed(name);
-    }
-
+    // The points of a drag or a touch, in pixels.
     static std::vector<Point> pointsOf(std::istringstream& words) {
         std::vector<Point> points;
         for (std::string word; words >> word;) {
@@ -146,6 +141,13 @@ private:
                                 std::stoi(word.substr(comma + 1)));
         }
         return points;
+    }
+
+private:
+    static Control control(std::istringstream& words) {
+        std::string name;
+        words >> name;
+        return controlNamed(name);
     }
 
     // Named as in a key sequence.

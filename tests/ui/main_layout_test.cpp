@@ -14,7 +14,6 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -30,14 +29,6 @@ constexpr QRgb kIndicatorRed = qRgb(255, 128, 128);
 ScreenPlacement::ScreenMetrics screenOf(QRect geometry) {
     const QScreen* screen = QGuiApplication::primaryScreen();
     return {geometry, screen->logicalDotsPerInchX(), screen->logicalDotsPerInchY()};
-}
-
-int twipsX(double twips) {
-    return qRound(twips * QGuiApplication::primaryScreen()->logicalDotsPerInchX() / 1440.0);
-}
-
-int twipsY(double twips) {
-    return qRound(twips * QGuiApplication::primaryScreen()->logicalDotsPerInchY() / 1440.0);
 }
 
 // "Ink" is text drawn in the default text colour; borders and bevels are much lighter.
@@ -56,11 +47,9 @@ private slots:
 
     void directChildrenFollowTheScreen_data();
     void directChildrenFollowTheScreen();
-    void chainViewLabelsAtUserCoordinates();
     void controlTreeAsWritten();
     void panelContentsKeepFixedPlaces();
     void visibilityAndColours();
-    void optionButtonsExclusive();
     void frameCaptionKeepsLeadingBlanks();
     void clockReadOutLooksAsAnyTextBox();
     void narrowButtonWrapsItsCaption();
@@ -117,39 +106,6 @@ void TestMainLayout::directChildrenFollowTheScreen() {
     for (qsizetype i = 0; i < children.size(); ++i) {
         QCOMPARE(children[i]->geometry(), before[i]);
     }
-}
-
-void TestMainLayout::chainViewLabelsAtUserCoordinates() {
-    layOutFor(QRect(0, 0, 1280, 1024));
-    const ChainView& view = *controls_.view();
-    struct Expected {
-        QLabel* label;
-        double x;
-        double y;
-        int widthTwips;
-    };
-    const Expected labels[] = {
-        {controls_.label(Control::Label3), 1, -2.8, 1215},
-        {controls_.label(Control::Label4), 85, -2.8, 1215},
-        {controls_.label(Control::Label5), 85, 2.5, 1335},
-        {controls_.label(Control::Label6), 1, 2.4, 1935},
-        {controls_.label(Control::Label7), 25, -2.8, 615},
-        {controls_.label(Control::Label8), 75, -2.8, 615},
-    };
-    for (const Expected& e : labels) {
-        const QString name = e.label->objectName();
-        QCOMPARE(e.label->parentWidget(), &view);
-        // x from 0 to 100 across the view, y from -3 at its top to +3 at its bottom.
-        QVERIFY2(std::abs(e.label->x() - e.x / 100 * view.width()) <= 1, qPrintable(name));
-        QVERIFY2(std::abs(e.label->y() - (e.y + 3) / 6 * view.height()) <= 1, qPrintable(name));
-        QCOMPARE(e.label->size(), QSize(twipsX(e.widthTwips), twipsY(375)));
-    }
-    // The top row sits just below the view's upper edge, the bottom labels just above its
-    // lower edge.
-    QVERIFY(controls_.label(Control::Label3)->y() > 0 &&
-            controls_.label(Control::Label3)->y() < view.height() / 10);
-    QVERIFY(controls_.label(Control::Label5)->geometry().bottom() < view.height());
-    QVERIFY(controls_.label(Control::Label6)->geometry().bottom() < view.height());
 }
 
 void TestMainLayout::controlTreeAsWritten() {
@@ -213,15 +169,6 @@ void TestMainLayout::visibilityAndColours() {
     QCOMPARE(controls_.label(Control::Label3)->frameShape(), QFrame::NoFrame);
 
     QVERIFY(controls_.label(Control::Label11)->alignment() & Qt::AlignHCenter);
-}
-
-void TestMainLayout::optionButtonsExclusive() {
-    QVERIFY(controls_.button(Control::Option1)->isChecked());
-    QVERIFY(!controls_.button(Control::Option2)->isChecked());
-    controls_.button(Control::Option2)->click();
-    QVERIFY(!controls_.button(Control::Option1)->isChecked());
-    controls_.button(Control::Option1)->click();
-    QVERIFY(!controls_.button(Control::Option2)->isChecked());
 }
 
 void TestMainLayout::clockReadOutLooksAsAnyTextBox() {
