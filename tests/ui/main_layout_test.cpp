@@ -5,7 +5,6 @@
 #include "platform/ui_metrics.h"
 #include "sim/chain_view.h"
 #include "support/control_tree.h"
-#include "support/scroll_bar_part.h"
 #include "support/window_session.h"
 #include "ui/main_layout.h"
 #include "ui/wrapping_push_button.h"
@@ -15,8 +14,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
-#include <QScrollBar>
-#include <QSignalSpy>
 #include <QTest>
 #include <QWindow>
 
@@ -53,9 +50,6 @@ private slots:
     void frameCaptionKeepsLeadingBlanks();
     void clockReadOutLooksAsAnyTextBox();
     void narrowButtonWrapsItsCaption();
-    void scrollBarClicksNotifyAtOnce_data();
-    void scrollBarClicksNotifyAtOnce();
-    void draggedThumbNotifiesOnlyOnRelease();
     void shownWindowReturnsToItsCorner();
 
 private:
@@ -244,61 +238,6 @@ void TestMainLayout::narrowButtonWrapsItsCaption() {
         QVERIFY(!isInk(image.pixel(1, y)));
         QVERIFY(!isInk(image.pixel(image.width() - 2, y)));
     }
-}
-
-void TestMainLayout::scrollBarClicksNotifyAtOnce_data() {
-    QTest::addColumn<QStyle::SubControl>("part");
-    QTest::addColumn<int>("change");
-    QTest::addRow("right arrow adds SmallChange") << QStyle::SC_ScrollBarAddLine << 1;
-    QTest::addRow("left arrow subtracts SmallChange") << QStyle::SC_ScrollBarSubLine << -1;
-    QTest::addRow("track right of thumb adds LargeChange") << QStyle::SC_ScrollBarAddPage << 10;
-    QTest::addRow("track left of thumb subtracts LargeChange")
-        << QStyle::SC_ScrollBarSubPage << -10;
-}
-
-void TestMainLayout::scrollBarClicksNotifyAtOnce() {
-    QFETCH(QStyle::SubControl, part);
-    QFETCH(int, change);
-    layOutFor(QRect(0, 0, 1280, 1024));
-    window_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window_));
-    QScrollBar& bar = *controls_.scrollBar(Control::HScroll2);
-    QSignalSpy spy(&bar, &QScrollBar::valueChanged);
-
-    const QRect target = scrollBarPart(bar, part);
-    QVERIFY(!target.isEmpty());
-    const QPoint at = target.center();
-    QTest::mousePress(&bar, Qt::LeftButton, Qt::NoModifier, at);
-    QCOMPARE(spy.count(), 1);
-    QCOMPARE(spy.at(0).at(0).toInt(), 250 + change);
-    QTest::mouseRelease(&bar, Qt::LeftButton, Qt::NoModifier, at);
-    QCOMPARE(spy.count(), 1);
-    QCOMPARE(bar.value(), 250 + change);
-}
-
-void TestMainLayout::draggedThumbNotifiesOnlyOnRelease() {
-    layOutFor(QRect(0, 0, 1280, 1024));
-    window_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window_));
-    QScrollBar& bar = *controls_.scrollBar(Control::HScroll3);
-    QSignalSpy spy(&bar, &QScrollBar::valueChanged);
-
-    const QPoint start = scrollBarPart(bar, QStyle::SC_ScrollBarSlider).center();
-    QTest::mousePress(&bar, Qt::LeftButton, Qt::NoModifier, start);
-    QPoint at = start;
-    for (int step = 0; step < 4; ++step) {
-        at += QPoint(6, 0);
-        QTest::mouseMove(&bar, at);
-    }
-    // The thumb follows the pointer, but nothing is reported yet.
-    QVERIFY(bar.sliderPosition() > 10);
-    QCOMPARE(bar.value(), 10);
-    QCOMPARE(spy.count(), 0);
-
-    QTest::mouseRelease(&bar, Qt::LeftButton, Qt::NoModifier, at);
-    QCOMPARE(spy.count(), 1);
-    QCOMPARE(bar.value(), bar.sliderPosition());
-    QCOMPARE(spy.at(0).at(0).toInt(), bar.value());
 }
 
 void TestMainLayout::shownWindowReturnsToItsCorner() {
