@@ -15,6 +15,12 @@
 
 namespace {
 
+// The device pixels that cover `logical` pixels at `ratio`; a product a rounding error above a
+// whole number is that number.
+int deviceCeil(int logical, qreal ratio) {
+    return static_cast<int>(std::ceil(logical * ratio - 1e-6));
+}
+
 int buttonCode(Qt::MouseButtons buttons) {
     return InputCodes::buttonCode(buttons & Qt::LeftButton, buttons & Qt::RightButton,
                                   buttons & Qt::MiddleButton);
@@ -142,9 +148,15 @@ void ChainView::paintEvent(QPaintEvent* event) {
         if (ratio_ == 1) {
             painter.drawImage(rect, image_, rect);
         } else {
-            const QRectF source(rect.x() * ratio_, rect.y() * ratio_, rect.width() * ratio_,
-                                rect.height() * ratio_);
-            painter.drawImage(QRectF(rect), image_, source);
+            // Every device pixel the rectangle touches, one picture pixel to one device pixel:
+            // the toolkit repaints the pixels at a rectangle's edges too, which a scaled copy
+            // would leave alone where their centres fall outside it.
+            const int left = static_cast<int>(std::floor(rect.x() * ratio_));
+            const int top = static_cast<int>(std::floor(rect.y() * ratio_));
+            const int right = std::min(image_.width(), deviceCeil(rect.right() + 1, ratio_));
+            const int bottom = std::min(image_.height(), deviceCeil(rect.bottom() + 1, ratio_));
+            painter.drawImage(QPointF(left / ratio_, top / ratio_), image_,
+                              QRect(left, top, right - left, bottom - top));
         }
     }
 }
@@ -156,8 +168,9 @@ void ChainView::resizeEvent(QResizeEvent* /*event*/) {
 
 void ChainView::resizeImage() {
     const qreal ratio = devicePixelRatioF();
-    const int width = static_cast<int>(std::lround(this->width() * ratio));
-    const int height = static_cast<int>(std::lround(this->height() * ratio));
+    // Every device pixel the view covers, the last one too where its edge falls inside it.
+    const int width = deviceCeil(this->width(), ratio);
+    const int height = deviceCeil(this->height(), ratio);
     if (ratio == ratio_ || image_.isNull()) {
         picture_.resize(width, height, ratio);
     } else {

@@ -235,21 +235,7 @@ void TestChainViewUpdates::screenShowsWhatWasDrawn() {
     QCOMPARE(compared, std::count_if(steps.begin(), steps.end(), [](const std::string& step) {
                  return !step.starts_with("passes");
              }));
-    // At 125 % the view's edges fall between device pixels.
-    if (scale == 1.25) {
-        QEXPECT_FAIL("",
-                     "a hidden tape read-out leaves its frame's right column on the view: the "
-                     "view paints a rectangle's device pixels by their centres, not all that "
-                     "the toolkit's repaint covers",
-                     Continue);
-    }
     QVERIFY2(fault.isEmpty(), qPrintable(fault));
-    if (scale == 1.25) {
-        QEXPECT_FAIL("",
-                     "the picture's 816.25 device rows are rounded to 816: the row the view "
-                     "shares with the window below is painted by neither",
-                     Continue);
-    }
     QVERIFY2(unpainted.isEmpty(), qPrintable(unpainted));
 }
 
