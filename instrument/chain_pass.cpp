@@ -42,7 +42,7 @@ void ChainPass::drawMasses() {
     ChainState& s = state_;
     constexpr int end = ChainState::kLastMass;
     for (int i = 0; i < end; ++i) {
-        if (s.refractionOn == 1 && i >= kFirstWideMass) {
+        if (drawnWide(i)) {
             picture_.setPenWidth(kHeavyPen);
         }
         picture_.moveDot(massX(i), s.yShown[i], s.y[i], kBackground, kMassColour);
@@ -54,6 +54,19 @@ void ChainPass::drawMasses() {
     picture_.moveDot(massX(end), s.yShown[end], s.y[end], ChainPicture::pixelOf(endEraser),
                      kMassColour);
     s.yShown[end] = s.y[end];
+}
+
+bool ChainPass::drawnWide(int i) const {
+    return state_.refractionOn == 1 && i >= kFirstWideMass;
+}
+
+void ChainPass::redrawMasses() {
+    for (int i = 0; i <= ChainState::kLastMass; ++i) {
+        picture_.setPenWidth(drawnWide(i) ? kHeavyPen : kRestingPen);
+        // Erased and drawn on the same pixel: the dot is drawn, nothing erased.
+        picture_.moveDot(massX(i), state_.yShown[i], state_.yShown[i], kMassColour, kMassColour);
+    }
+    picture_.setPenWidth(kRestingPen);
 }
 
 double ChainPass::clockValue() const {

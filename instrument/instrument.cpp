@@ -5,7 +5,6 @@
 #include "instrument/clock_and_speed.h"
 #include "instrument/hand_and_tape.h"
 #include "instrument/harmonic_drive.h"
-#include "instrument/input_codes.h"
 #include "instrument/markers.h"
 #include "instrument/medium_options.h"
 #include "instrument/run_controls.h"
@@ -140,14 +139,7 @@ void Instrument::resize(int width, int height, double scale) {
     if (!started_) {
         return;
     }
-    // The masses where they were last drawn: erased and drawn on the same pixel, so only drawn.
-    const ChainPicture::Pixel colour = ChainPicture::pixelOf(Chain::kMassColour);
-    for (int i = 0; i <= ChainState::kLastMass; ++i) {
-        const bool wide = state_.refractionOn == 1 && i >= Chain::kFirstWideMass;
-        picture_.setPenWidth(wide ? Chain::kHeavyPen : Chain::kRestingPen);
-        picture_.moveDot(InputCodes::massX(i), state_.yShown[i], state_.yShown[i], colour, colour);
-    }
-    picture_.setPenWidth(Chain::kRestingPen);
+    pass_.redrawMasses();
 }
 
 Instrument::Reply Instrument::click(Control control) {
