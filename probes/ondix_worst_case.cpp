@@ -14,10 +14,10 @@
 namespace {
 
 void switchOnTheWorstCase(const MainControls& c) {
-    c.button(Control::Command7)->click();
-    c.scrollBar(Control::HScroll1)->setValue(c.scrollBar(Control::HScroll1)->maximum());
-    c.button(Control::Command9)->click();
-    c.button(Control::Command8)->click();
+    c.button(Role::kDriveSwitch)->click();
+    c.scrollBar(Role::kAmplitudeBar)->setValue(c.scrollBar(Role::kAmplitudeBar)->maximum());
+    c.button(Role::kDampingSwitch)->click();
+    c.button(Role::kClockSwitch)->click();
 }
 
 } // namespace
