@@ -1,9 +1,8 @@
 // The operator controls through the real buttons of the main window, with its run loop going:
 // markers and masses after the view is cleared, halt and continue against an uninterrupted run,
-// queued halt and continue clicks, the chain type's option buttons and the speed's scroll bar.
+// queued halt and continue clicks and the speed's scroll bar.
 
 #include "core/chain_state.h"
-#include "platform/app_identity.h"
 #include "sim/chain_view.h"
 #include "support/expected_look.h"
 #include "support/scroll_bar_part.h"
@@ -17,7 +16,6 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QScrollBar>
 #include <QTest>
 
@@ -212,7 +210,6 @@ private slots:
     void continuedRunEqualsAnUninterruptedOne();
     void queuedHaltAndContinueNeverNestLoops_data();
     void queuedHaltAndContinueNeverNestLoops();
-    void optionButtonsRunTheirOwnHandlerOnly();
     void speedIsTakenWhenCommitted();
 };
 
@@ -486,31 +483,6 @@ void TestOperatorControls::queuedHaltAndContinueNeverNestLoops() {
         QCOMPARE(s.deepestNesting, 1);
     }
     QCOMPARE(halt->text(), QStringLiteral("Weiter"));
-}
-
-void TestOperatorControls::optionButtonsRunTheirOwnHandlerOnly() {
-    WindowSession s;
-    s.startHalted();
-    const MainControls& c = s.c();
-    const ChainState& state = s.state;
-
-    click(c.button(Control::Option2));
-    QCOMPARE(exactly(state.selfCoeff), exactly(2.1f));
-    QVERIFY(c.button(Control::Option2)->isChecked() && !c.button(Control::Option1)->isChecked());
-    QCOMPARE(c.button(Control::Command6)->text(), QStringLiteral("   Info zur Pendelkette"));
-    QCOMPARE(s.window->windowTitle(),
-             QStringLiteral("Zarvel - Pendelkette") + QString(36, ' ') + creditLine());
-
-    // Clicked twice, the chosen button stays chosen.
-    for (int i = 0; i < 2; ++i) {
-        click(c.button(Control::Option1));
-        QCOMPARE(exactly(state.selfCoeff), exactly(2.0f));
-        QVERIFY(c.button(Control::Option1)->isChecked() &&
-                !c.button(Control::Option2)->isChecked());
-        QCOMPARE(c.button(Control::Command6)->text(), QStringLiteral("    Info zur Torsionskette"));
-        QCOMPARE(s.window->windowTitle(),
-                 QStringLiteral("Zarvel - Torsionskette") + QString(32, ' ') + creditLine());
-    }
 }
 
 void TestOperatorControls::speedIsTakenWhenCommitted() {
