@@ -409,8 +409,6 @@ void TestOperatorControls::continuedRunEqualsAnUninterruptedOne() {
     };
     halted.start();
     QCOMPARE(halted.pass, kChangePass);
-    QCOMPARE(halted.c().button(Control::Command11)->text(), QStringLiteral("Weiter"));
-    QCOMPARE(halted.c().label(Control::Label6)->text(), QStringLiteral("Halt"));
     change(halted);
     QTest::qWait(30);
     QCOMPARE(halted.pass, kChangePass);
@@ -429,8 +427,6 @@ void TestOperatorControls::continuedRunEqualsAnUninterruptedOne() {
     QCOMPARE(halted.c().textBox(Control::Text4)->text(),
              straight.c().textBox(Control::Text4)->text());
     QVERIFY(halted.c().textBox(Control::Text4)->text() != QStringLiteral("0"));
-    QCOMPARE(halted.c().button(Control::Command11)->text(), QStringLiteral("Weiter"));
-    QCOMPARE(halted.c().label(Control::Label6)->text(), QStringLiteral("Halt"));
     QVERIFY(shownImage(halted.view()) == shownImage(straight.view()));
 }
 
