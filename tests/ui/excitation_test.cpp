@@ -20,10 +20,6 @@ namespace {
 
 constexpr double kTwoPi = 2 * std::numbers::pi;
 
-QRgb colourOf(const QWidget& w, QPalette::ColorRole role) {
-    return w.palette().color(role).rgb();
-}
-
 // The sine's argument of the drive's last pass.
 double driveArgument(const ChainState& s) {
     return double(s.driveTime) * double(s.omega) + double(s.drivePhase);
@@ -38,7 +34,7 @@ private slots:
     void init();
     void cleanup() { session_.reset(); }
 
-    void driveSwitchAndIndicators();
+    void driveStartsUpwardsAndStopsInMidSwing();
     void scrollBarReadOuts_data();
     void scrollBarReadOuts();
     void draggedThumbWaitsForRelease();
@@ -82,25 +78,15 @@ void TestExcitation::init() {
     QVERIFY(QTest::qWaitForWindowExposed(window_));
 }
 
-void TestExcitation::driveSwitchAndIndicators() {
-    const QRgb text5AtStart = colourOf(*c().textBox(Control::Text5), QPalette::Base);
-    QCOMPARE(colourOf(*c().label(Control::Label13), QPalette::Window), qRgb(255, 128, 128));
+void TestExcitation::driveStartsUpwardsAndStopsInMidSwing() {
+    // The switch's captions and colours are every-control rows of the operator controls' test.
     c().button(Control::Command7)->click();
-    QCOMPARE(c().textBox(Control::Text5)->text() + c().label(Control::Label6)->text(),
-             QStringLiteral("OnHarmonisch bewegt"));
-    QCOMPARE(colourOf(*c().textBox(Control::Text5), QPalette::Base), qRgb(255, 0, 0));
-    QCOMPARE(colourOf(*c().label(Control::Label13), QPalette::Window), qRgb(192, 192, 192));
     passes(1);
-    QVERIFY(s().y[0] < 0); // upwards first
+    QVERIFY(s().y[0] < 0);
     passes(40);
     const float y0 = s().y[0];
     c().button(Control::Command7)->click();
-    QCOMPARE(c().textBox(Control::Text5)->text() + c().label(Control::Label6)->text(),
-             QStringLiteral("OffBewegung mit Maus"));
-    QCOMPARE(colourOf(*c().textBox(Control::Text5), QPalette::Base), qRgb(192, 192, 192));
-    QCOMPARE(colourOf(*c().label(Control::Label13), QPalette::Window), qRgb(255, 0, 0));
-    QVERIFY(text5AtStart != qRgb(192, 192, 192));
-    passes(5); // stopped in mid-swing, and held there
+    passes(5); // held where it was
     QCOMPARE(s().y[0], y0);
 }
 
