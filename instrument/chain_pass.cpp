@@ -42,7 +42,7 @@ void ChainPass::drawMasses() {
     ChainState& s = state_;
     constexpr int end = ChainState::kLastMass;
     for (int i = 0; i < end; ++i) {
-        if (drawnWide(i)) {
+        if (drawnWide(s, i)) {
             picture_.setPenWidth(kHeavyPen);
         }
         picture_.moveDot(massX(i), s.yShown[i], s.y[i], kBackground, kMassColour);
@@ -56,17 +56,8 @@ void ChainPass::drawMasses() {
     s.yShown[end] = s.y[end];
 }
 
-bool ChainPass::drawnWide(int i) const {
-    return state_.refractionOn == 1 && i >= kFirstWideMass;
-}
-
-void ChainPass::redrawMasses() {
-    for (int i = 0; i <= ChainState::kLastMass; ++i) {
-        picture_.setPenWidth(drawnWide(i) ? kHeavyPen : kRestingPen);
-        // Erased and drawn on the same pixel: the dot is drawn, nothing erased.
-        picture_.moveDot(massX(i), state_.yShown[i], state_.yShown[i], kMassColour, kMassColour);
-    }
-    picture_.setPenWidth(kRestingPen);
+bool ChainPass::drawnWide(const ChainState& state, int i) {
+    return state.refractionOn == 1 && i >= kFirstWideMass;
 }
 
 double ChainPass::clockValue() const {

@@ -29,14 +29,11 @@ public:
     // At a frame: the clock's latest value into its read-out, if one is waiting.
     void showPendingClock();
 
-    // Every mass drawn again where it was last drawn, as the passes draw it: into a picture
-    // cleared at a new size.
-    void redrawMasses();
+    // The masses of the heavy half are drawn with the wider pen while refraction is on.
+    static bool drawnWide(const ChainState& state, int i);
 
 private:
     void drawMasses();
-    // The masses of the heavy half are drawn with the wider pen while refraction is on.
-    bool drawnWide(int i) const;
     double clockValue() const;
     void showClock(double shown);
 

@@ -27,15 +27,14 @@ void Clearing::clearVelocities() {
 }
 
 void Clearing::clearDisplacements() {
-    markers_.clearView();
     zero(state_.y);
-    // The view is clean, so the next pass has nothing to erase where the masses were.
+    // The masses are drawn on the midline of a clean view, where the next pass finds them.
     zero(state_.yShown);
+    markers_.clearView();
 }
 
 void Clearing::clearAll() {
     ChainState& s = state_;
-    markers_.clearView();
     zero(s.y);
     zero(s.v);
     zero(s.accel);
@@ -45,4 +44,5 @@ void Clearing::clearAll() {
     s.driveTime = 0;
     s.driveCarry = 0;
     s.drivePhase = 0;
+    markers_.clearView();
 }

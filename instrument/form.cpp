@@ -27,6 +27,14 @@ constexpr Entry windowChild(Control control, double top, double width, double he
             .font = font};
 }
 
+// Every text box of the form is a read-out: it shows what the program writes and takes no
+// typing, so that nothing typed is ever shown as if it were in force. It still takes the focus
+// and is read by screen readers.
+constexpr bool isReadOut(Control control) {
+    return control == Text1 || control == Text2 || control == Text3 || control == Text4 ||
+           control == Text5;
+}
+
 // A control in a frame or in the view, in fixed units.
 constexpr Entry fixed(Control control, Control parent, double left, double top, double width,
                       double height, Font font = Font::Normal, Look look = Look::Plain,
@@ -40,7 +48,8 @@ constexpr Entry fixed(Control control, Control parent, double left, double top, 
             .height = height,
             .font = font,
             .look = look,
-            .accessibleName = accessibleName};
+            .accessibleName = accessibleName,
+            .readOnly = isReadOut(control)};
 }
 
 // A label in the chain view at a point of its user coordinates, the size in fixed units.

@@ -59,8 +59,7 @@ struct Entry {
     Font font = Font::Normal;
     Look look = Look::Plain;
     std::string_view accessibleName = {};
-    // Read-outs show what the program writes; typing into them changes nothing, so they take
-    // none.
+    // Read-outs show what the program writes and take no typing (see Form::entries).
     bool readOnly = false;
 };
 

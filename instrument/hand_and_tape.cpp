@@ -4,11 +4,10 @@
 #include "core/chain_state.h"
 #include "core/float_status_check.h"
 #include "instrument/input_codes.h"
+#include "instrument/markers.h"
 #include "instrument/panels.h"
 #include "instrument/read_out_text.h"
-#include "picture/chain_picture.h"
 
-#include <array>
 #include <cmath>
 #include <limits>
 
@@ -16,15 +15,6 @@ namespace {
 
 using InputCodes::kLeftButton;
 using InputCodes::kRightButton;
-
-// The three rows of the tape's scale: every unit a short tick, every fifth a longer one and
-// every tenth the longest. All start at the press point, so the longer ticks cover the
-// shorter ones there.
-struct TickRow {
-    double step;
-    double length;
-};
-constexpr std::array<TickRow, 3> kTickRows{{{1, 0.1}, {5, 0.15}, {10, 0.2}}};
 
 // The read-out's top edge stands this far above the tape line.
 constexpr double kReadOutRise = 0.5;
@@ -42,8 +32,8 @@ std::int16_t nearestUnit(float x) {
 
 } // namespace
 
-HandAndTape::HandAndTape(ChainState& state, ChainPicture& picture, Panels& panels)
-    : state_(state), picture_(picture), panels_(panels) {
+HandAndTape::HandAndTape(ChainState& state, Markers& markers, Panels& panels)
+    : state_(state), markers_(markers), panels_(panels) {
     panels.setCaption(Role::kFixedEndLabel, "Festes Ende");
     panels.setCaption(Role::kTapeReadout, controlName(Role::kTapeReadout));
     panels.setVisible(Role::kTapeReadout, false);
@@ -77,7 +67,7 @@ void HandAndTape::move(int button, int /*shift*/, float x, float y) {
         panels_.setPlace(Role::kTapeReadout, x, top);
         panels_.setCaption(Role::kTapeReadout,
                            ReadOutText::ofSingle(distance, panels_.decimalSeparator()));
-        drawTapeScale(s.mouseX, nearestUnit(x));
+        markers_.showTape(s.mouseX, s.mouseY, nearestUnit(x));
     } else {
         panels_.setVisible(Role::kTapeReadout, false);
     }
@@ -85,18 +75,4 @@ void HandAndTape::move(int button, int /*shift*/, float x, float y) {
 
 void HandAndTape::release(int /*button*/, int /*shift*/, float /*x*/, float /*y*/) {
     panels_.setVisible(Role::kFixedEndLabel, true);
-}
-
-void HandAndTape::drawTapeScale(float start, std::int16_t end) {
-    const float base = state_.mouseY;
-    const auto last = static_cast<float>(end);
-    picture_.setPenWidth(Chain::kThinPen);
-    for (const TickRow& row : kTickRows) {
-        const auto tip = static_cast<float>(double(base) - row.length);
-        // The running x is single precision, advanced by adding the step.
-        for (float x = start; x <= last; x = static_cast<float>(double(x) + row.step)) {
-            picture_.drawLine(x, base, x, tip);
-        }
-    }
-    picture_.setPenWidth(Chain::kRestingPen);
 }

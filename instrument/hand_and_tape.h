@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-class ChainPicture;
+class Markers;
 class Panels;
 struct ChainState;
 
@@ -16,7 +16,7 @@ public:
     // "Festes Ende" names the fixed end and is hidden while the hand holds it; the tape's
     // read-out follows the pointer while the tape is laid.
     // Writes the start captions of these controls.
-    HandAndTape(ChainState& state, ChainPicture& picture, Panels& panels);
+    HandAndTape(ChainState& state, Markers& markers, Panels& panels);
 
     // The chain view's mouse events, with the button code, the shift code (see InputCodes) and
     // the position in user units; the shift code is not used here.
@@ -25,11 +25,7 @@ public:
     void release(int button, int shift, float x, float y);
 
 private:
-    // Tick marks up from the tape line y = mouseY at start, start + step, ... up to end, in
-    // three rows. Thin pen, then back to the resting width.
-    void drawTapeScale(float start, std::int16_t end);
-
     ChainState& state_;
-    ChainPicture& picture_;
+    Markers& markers_;
     Panels& panels_;
 };

@@ -56,7 +56,7 @@ private:
 // markers are drawn by the ones after them and the hand is moved by the keys and the fingers.
 struct Instrument::Handlers {
     Handlers(ChainState& state, ChainPicture& picture, Panels& panels, RunLoop& loop)
-        : markers(state, picture), drive(state, panels), hand(state, picture, panels),
+        : markers(state, picture), drive(state, panels), hand(state, markers, panels),
           keys(state, hand, panels), touch(hand), carrier(state, panels),
           medium(state, markers, panels), clearing(state, markers, panels),
           run(state, loop, markers, panels), clock(state, panels) {}
@@ -129,17 +129,13 @@ void Instrument::start() {
     handlers_->drive.showStartReadOuts();
     picture_.setPenWidth(Chain::kRestingPen);
     handlers_->markers.showDamping(true);
-    started_ = true;
+    handlers_->markers.showMasses();
     run_->RunChain();
 }
 
 void Instrument::resize(int width, int height, double scale) {
     picture_.resize(width, height, scale);
-    handlers_->markers.clearView();
-    if (!started_) {
-        return;
-    }
-    pass_.redrawMasses();
+    handlers_->markers.redrawView();
 }
 
 Instrument::Reply Instrument::click(Control control) {

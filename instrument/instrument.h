@@ -57,7 +57,8 @@ public:
     // started. With a loop of the front end's, returns only once the run halts.
     void start();
     // A new size of the picture in pixels, `scale` pixels to a unit of pen width: the view
-    // cleared to its markers and, once started, the masses drawn where they are.
+    // drawn anew with its markers, the marks of the tapes laid since the last clearing and,
+    // once started, the masses where they are. A tape's reading stays, and so do its marks.
     void resize(int width, int height, double scale);
 
     // A click on a button or an option. The information button's page is the front end's to
@@ -116,5 +117,4 @@ private:
     std::unique_ptr<Run> run_;
     std::function<void()> end_;
     std::unique_ptr<Handlers> handlers_;
-    bool started_ = false;
 };

@@ -2,7 +2,12 @@
 
 #include "core/chain_constants.h"
 #include "core/chain_state.h"
+#include "instrument/chain_pass.h"
+#include "instrument/input_codes.h"
 #include "picture/chain_picture.h"
+
+#include <algorithm>
+#include <array>
 
 namespace {
 
@@ -27,10 +32,72 @@ void Markers::restore() {
     }
 }
 
+void Markers::showMasses() {
+    massesShown_ = true;
+    drawMasses();
+}
+
 void Markers::clearView() {
+    tapes_.clear();
+    redrawView();
+}
+
+void Markers::redrawView() {
     picture_.clear();
     picture_.setPenWidth(Chain::kRestingPen);
     restore();
+    for (const Tape& tape : tapes_) {
+        drawTape(tape);
+    }
+    drawMasses();
+}
+
+void Markers::drawMasses() {
+    if (!massesShown_) {
+        return;
+    }
+    for (int i = 0; i <= ChainState::kLastMass; ++i) {
+        picture_.setPenWidth(ChainPass::drawnWide(state_, i) ? Chain::kHeavyPen
+                                                             : Chain::kRestingPen);
+        // Erased and drawn on the same pixel: the dot is drawn, nothing erased.
+        const float y = state_.yShown[i];
+        picture_.moveDot(InputCodes::massX(i), y, y, ChainPicture::pixelOf(Chain::kMassColour),
+                         ChainPicture::pixelOf(Chain::kMassColour));
+    }
+    picture_.setPenWidth(Chain::kRestingPen);
+}
+
+void Markers::showTape(float start, float base, std::int16_t end) {
+    // A tape that rolls on from the same press point only reaches further.
+    if (!tapes_.empty() && tapes_.back().start == start && tapes_.back().base == base) {
+        tapes_.back().end = std::max(tapes_.back().end, end);
+    } else {
+        if (tapes_.size() == kKeptTapes) {
+            tapes_.erase(tapes_.begin());
+        }
+        tapes_.push_back({start, base, end});
+    }
+    drawTape({start, base, end});
+}
+
+void Markers::drawTape(const Tape& tape) {
+    // Every unit a short tick, every fifth a longer one and every tenth the longest. All start
+    // at the press point, so the longer ticks cover the shorter ones there.
+    struct TickRow {
+        double step;
+        double length;
+    };
+    constexpr std::array<TickRow, 3> kTickRows{{{1, 0.1}, {5, 0.15}, {10, 0.2}}};
+    const auto last = static_cast<float>(tape.end);
+    picture_.setPenWidth(Chain::kThinPen);
+    for (const TickRow& row : kTickRows) {
+        const auto tip = static_cast<float>(double(tape.base) - row.length);
+        // The running x is single precision, advanced by adding the step.
+        for (float x = tape.start; x <= last; x = static_cast<float>(double(x) + row.step)) {
+            picture_.drawLine(x, tape.base, x, tip);
+        }
+    }
+    picture_.setPenWidth(Chain::kRestingPen);
 }
 
 void Markers::showDamping(bool shown) {

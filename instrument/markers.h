@@ -1,12 +1,16 @@
 #pragma once
 
+#include <cstdint>
+#include <vector>
+
 struct ChainState;
 class ChainPicture;
 
-// The vertical lines that show the active medium options across the whole height of the chain
-// view: the damped loose end at x = 98, the obstacle at x = 48 and the boundary of the heavy
-// half at x = 47.5. Each drawing leaves the picture at its resting pen width, which the run loop
-// relies on after its yield.
+// What the chain view shows besides the passes' moving dots: the vertical lines of the active
+// medium options across its whole height (the damped loose end at x = 98, the obstacle at
+// x = 48 and the boundary of the heavy half at x = 47.5), the measuring tapes' tick marks, and
+// the masses where they were last drawn whenever the view is drawn anew. Each drawing leaves
+// the picture at its resting pen width, which the run loop relies on after its yield.
 class Markers {
 public:
     Markers(const ChainState& state, ChainPicture& picture);
@@ -14,16 +18,40 @@ public:
     // Draws the markers of the options that are on, after the view has been cleared.
     void restore();
 
-    // The view without the masses, with the markers of the options that are on, at the resting
-    // pen width. The run loop draws the masses again at its next pass.
+    // From the window's load on, every clearing and every new size shows the masses: a halted
+    // or resting chain, which no pass redraws, never vanishes from the view.
+    void showMasses();
+
+    // A clearing: the view with the markers of the options that are on and the masses where
+    // they were last drawn (`yShown`); the tapes' marks are gone with it.
     void clearView();
+    // A new size of the picture: the same as a clearing, but the tapes laid since the last
+    // clearing keep their marks.
+    void redrawView();
 
     // Shown draws a marker, hidden paints its line in the background colour.
     void showDamping(bool shown);
     void showObstacle(bool shown);
     void showRefraction(bool shown);
 
+    // A tape's tick marks up from the line y = base at start, start + step, ... up to end, in
+    // three rows; thin pen, then back to the resting width. Remembered for a new size.
+    void showTape(float start, float base, std::int16_t end);
+
 private:
+    struct Tape {
+        float start;
+        float base;
+        std::int16_t end;
+    };
+    // The latest tapes whose marks a new size draws again; older ones are let go.
+    static constexpr std::size_t kKeptTapes = 16;
+
+    void drawTape(const Tape& tape);
+    void drawMasses();
+
     const ChainState& state_;
     ChainPicture& picture_;
+    std::vector<Tape> tapes_;
+    bool massesShown_ = false;
 };

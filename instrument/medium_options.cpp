@@ -62,7 +62,7 @@ void MediumOptions::toggleRefraction() {
     markers_.showRefraction(on);
     if (!on) {
         // The run loop drew the heavy half with a wider pen than the light one; only a clean
-        // view loses those wide dots. The masses come back at the loop's next pass.
+        // view, with the masses drawn again at one width, loses those wide dots.
         markers_.clearView();
     }
     panels_.setVisible(Role::kLightHalfLabel, on);

@@ -4,6 +4,7 @@
 #include "core/chain_state.h"
 #include "instrument/hand_and_tape.h"
 #include "instrument/input_codes.h"
+#include "instrument/markers.h"
 #include "instrument/panels.h"
 #include "picture/chain_picture.h"
 
@@ -59,7 +60,8 @@ TEST(HandAndTape, TheTapeReadsTheTenthBelowBesideThePointerAndTicksEveryUnit) {
         picture.setBackground(ChainPicture::pixelOf(Chain::kBackground));
         picture.resize(1000, 600, 1);
         Panels panels;
-        HandAndTape hand{state, picture, panels};
+        Markers markers{state, picture};
+        HandAndTape hand{state, markers, panels};
         hand.press(InputCodes::kRightButton, 0, row.from, 1);
         hand.move(InputCodes::kRightButton, 0, row.to, 1);
 

@@ -8,6 +8,7 @@
 #include "instrument/chain_touch.h"
 #include "instrument/hand_and_tape.h"
 #include "instrument/input_codes.h"
+#include "instrument/markers.h"
 #include "instrument/panels.h"
 #include "picture/chain_picture.h"
 
@@ -31,7 +32,8 @@ struct Rig {
     ChainState state;
     ChainPicture picture;
     Panels panels;
-    HandAndTape hand{state, picture, panels};
+    Markers markers{state, picture};
+    HandAndTape hand{state, markers, panels};
     ChainKeys keys{state, hand, panels};
     ChainTouch fingers{hand};
 
