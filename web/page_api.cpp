@@ -89,7 +89,12 @@ std::string infoPageJson(const InfoPage& info) {
 // The page shows the message and stops its run; the module is not entered again.
 EM_JS(void, ondix_show_run_time_error, (const char* text),
       { Module.onRunTimeError(UTF8ToString(text)); });
-EM_JS(void, ondix_show_end, (const char* text), { Module.onEnd(UTF8ToString(text)); });
+// "Ende" must not return: the page shows its message, and the throw unwinds to the page's call,
+// which knows it as the end of the run and not as a failure.
+EM_JS(void, ondix_show_end, (const char* text, const char* button), {
+    Module.onEnd(UTF8ToString(text), UTF8ToString(button));
+    throw Module.endOfRun;
+});
 EM_JS(void, ondix_put_rect, (const std::uint8_t* bytes, int x, int y, int width, int height),
       { Module.onPictureRect(bytes, x, y, width, height); });
 
@@ -108,7 +113,10 @@ EMSCRIPTEN_KEEPALIVE void ondix_start(int width, int height, double scale) {
         // Returning aborts the module: the browser unwinds to the page's call as an exception.
     });
     page = new Page;
-    page->instrument.onEnd([] { ondix_show_end(std::string(PageTexts::kEnd).c_str()); });
+    page->instrument.onEnd([] {
+        ondix_show_end(std::string(PageTexts::kEnd).c_str(),
+                       std::string(PageTexts::kStartAgain).c_str());
+    });
     page->instrument.resize(width, height, scale);
     page->instrument.start();
 }
@@ -221,6 +229,12 @@ EMSCRIPTEN_KEEPALIVE const char* ondix_test_memory() {
         .value(picture.height())
         .endObject();
     reply = json.text();
+    return reply.c_str();
+}
+
+// Every control's state as the module holds it, for the tests to hold the page's controls to.
+EMSCRIPTEN_KEEPALIVE const char* ondix_test_panels() {
+    reply = page->feed.allControls();
     return reply.c_str();
 }
 

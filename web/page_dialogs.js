@@ -5,10 +5,21 @@
 ((page) => {
   const $ = (id) => document.getElementById(id);
 
-  function showMessage(text) {
+  let closed = null; // what closing the message does besides hiding it
+
+  // The message with one button, `button` its caption where it is not "OK"; the button and
+  // Escape close it and call `onClose`.
+  function showMessage(text, button, onClose) {
     $('messageText').textContent = text;
+    $('messageOk').textContent = button || 'OK';
+    closed = onClose || null;
     $('message').hidden = false;
     $('messageOk').focus();
+  }
+
+  function closeMessage() {
+    $('message').hidden = true;
+    if (closed) closed();
   }
 
   // `info`: title, width and height, and blocks with box, back colour and text, in CSS pixels.
@@ -33,7 +44,13 @@
     if (!dialog.open) dialog.showModal();
   }
 
-  $('messageOk').addEventListener('click', () => { $('message').hidden = true; });
+  $('messageOk').addEventListener('click', closeMessage);
+  document.addEventListener('keydown', (event) => {
+    if (event.key === 'Escape' && !$('message').hidden) {
+      event.preventDefault();
+      closeMessage();
+    }
+  });
   $('infoClose').addEventListener('click', () => $('info').close());
 
   page.dialogs = { showMessage, showInfo, messageShown: () => !$('message').hidden };

@@ -8,6 +8,9 @@
   let pixelScale = 0; // pixels of the picture to a CSS pixel of the view
   page.stopped = false; // after a run-time error, "Ende" or a failure
   page.testMode = location.hash === '#test'; // the run paced by the tests alone
+  // Thrown by the module through its calls after "Ende", which must not return: the run is
+  // over, and nothing failed.
+  const endOfRun = { ondixEnd: true };
 
   function stop() {
     page.stopped = true;
@@ -25,7 +28,9 @@
       return action();
     } catch (error) {
       stop();
-      if (!page.dialogs.messageShown()) page.dialogs.showMessage(form.failure + '\n' + error);
+      if (error !== endOfRun && !page.dialogs.messageShown()) {
+        page.dialogs.showMessage(form.failure + '\n' + error);
+      }
       return undefined;
     }
   };
@@ -66,11 +71,14 @@
       stop();
       page.dialogs.showMessage(text);
     },
-    onEnd(text) {
+    // "Ende": the run stops for good, and the message starts the page again as at its load,
+    // from the same folder, so that it works offline and over file:// too.
+    onEnd(text, button) {
       stop();
       windowBox.hidden = true;
-      page.dialogs.showMessage(text);
+      page.dialogs.showMessage(text, button, () => location.reload());
     },
+    endOfRun,
     onPictureRect: (...rect) => page.picture.putRect(...rect),
   }).then((module) => {
     page.module = module;
@@ -93,6 +101,7 @@
       Object.assign(window.ondix, {
         module,
         memory: () => JSON.parse(module.ccall('ondix_test_memory', 'string', [], [])),
+        panels: () => JSON.parse(module.ccall('ondix_test_panels', 'string', [], [])),
         setStep: (dt) => page.call(() => module.ccall('ondix_set_step', null, ['number'], [dt])),
       });
     }

@@ -8,9 +8,11 @@
 // What the page says in its own words, and the texts it composes from the instrument's.
 namespace PageTexts {
 
-// After "Ende": the page stays, and reloading it starts the program anew.
+// After "Ende": a page cannot close itself; its message offers to start again, with its
+// button or the Escape key.
 inline constexpr std::string_view kEnd =
-    "Die Wellenmaschine ist beendet. Neu laden startet sie wieder.";
+    "Die Wellenmaschine ist beendet.\n\nMit „Neu starten“ oder der Esc-Taste beginnt sie von vorn.";
+inline constexpr std::string_view kStartAgain = "Neu starten";
 // Above the browser's own words, when the module failed in a way the program does not report.
 inline constexpr std::string_view kFailure = "Das Programm wurde wegen eines Fehlers angehalten.";
 
