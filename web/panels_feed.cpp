@@ -20,63 +20,76 @@ std::string PanelsFeed::takeChanges() {
     json.beginArray();
     for (int i = 0; i < kControlCount; ++i) {
         const auto control = static_cast<Control>(i);
-        if (!changed_[index(control)]) {
-            continue;
+        if (changed_[index(control)]) {
+            changed_[index(control)] = false;
+            write(json, control);
         }
-        changed_[index(control)] = false;
-        const Panels::State& s = panels_[control];
-        json.beginObject()
-            .key("name")
-            .value(controlName(control))
-            .key("caption")
-            .value(s.caption)
-            .key("visible")
-            .value(s.visible)
-            .key("checked")
-            .value(s.checked)
-            .key("back");
-        if (s.back) {
-            char colour[8];
-            std::snprintf(colour, sizeof colour, "#%02x%02x%02x", s.back->r & 0xFF,
-                          s.back->g & 0xFF, s.back->b & 0xFF);
-            json.value(colour);
-        } else {
-            json.null();
-        }
-        const ControlKind kind = controlKind(control);
-        if (kind == ControlKind::ScrollBar) {
-            json.key("range")
-                .beginObject()
-                .key("minimum")
-                .value(s.range.minimum)
-                .key("maximum")
-                .value(s.range.maximum)
-                .key("smallChange")
-                .value(s.range.smallChange)
-                .key("largeChange")
-                .value(s.range.largeChange)
-                .endObject()
-                .key("value")
-                .value(s.value);
-        }
-        if (placed_[index(control)]) {
-            // A pointer is centred on its point; anything else has its corner there.
-            const FormLayout::Box& box = layout_[control];
-            const bool centred = kind == ControlKind::Pointer;
-            json.key("at")
-                .beginArray()
-                .value(layout_.viewX(s.x) - (centred ? box.width / 2 : 0))
-                .value(layout_.viewY(s.y) - (centred ? box.height / 2 : 0))
-                .endArray();
-        }
-        if (control == Role::kWindow) {
-            json.key("pageTitle").value(PageTexts::pageTitle(s.caption));
-        }
-        if (control == Role::kTapeReadout) {
-            json.key("viewNameWithReading").value(PageTexts::viewNameWithReading(s.caption));
-        }
-        json.endObject();
     }
     json.endArray();
     return json.text();
+}
+
+std::string PanelsFeed::allControls() const {
+    JsonText json;
+    json.beginArray();
+    for (int i = 0; i < kControlCount; ++i) {
+        write(json, static_cast<Control>(i));
+    }
+    json.endArray();
+    return json.text();
+}
+
+void PanelsFeed::write(JsonText& json, Control control) const {
+    const Panels::State& s = panels_[control];
+    json.beginObject()
+        .key("name")
+        .value(controlName(control))
+        .key("caption")
+        .value(s.caption)
+        .key("visible")
+        .value(s.visible)
+        .key("checked")
+        .value(s.checked)
+        .key("back");
+    if (s.back) {
+        char colour[8];
+        std::snprintf(colour, sizeof colour, "#%02x%02x%02x", s.back->r & 0xFF, s.back->g & 0xFF,
+                      s.back->b & 0xFF);
+        json.value(colour);
+    } else {
+        json.null();
+    }
+    const ControlKind kind = controlKind(control);
+    if (kind == ControlKind::ScrollBar) {
+        json.key("range")
+            .beginObject()
+            .key("minimum")
+            .value(s.range.minimum)
+            .key("maximum")
+            .value(s.range.maximum)
+            .key("smallChange")
+            .value(s.range.smallChange)
+            .key("largeChange")
+            .value(s.range.largeChange)
+            .endObject()
+            .key("value")
+            .value(s.value);
+    }
+    if (placed_[index(control)]) {
+        // A pointer is centred on its point; anything else has its corner there.
+        const FormLayout::Box& box = layout_[control];
+        const bool centred = kind == ControlKind::Pointer;
+        json.key("at")
+            .beginArray()
+            .value(layout_.viewX(s.x) - (centred ? box.width / 2 : 0))
+            .value(layout_.viewY(s.y) - (centred ? box.height / 2 : 0))
+            .endArray();
+    }
+    if (control == Role::kWindow) {
+        json.key("pageTitle").value(PageTexts::pageTitle(s.caption));
+    }
+    if (control == Role::kTapeReadout) {
+        json.key("viewNameWithReading").value(PageTexts::viewNameWithReading(s.caption));
+    }
+    json.endObject();
 }
