@@ -171,7 +171,9 @@ void ChainView::resizeImage() {
     // Every device pixel the view covers, the last one too where its edge falls inside it.
     const int width = deviceCeil(this->width(), ratio);
     const int height = deviceCeil(this->height(), ratio);
-    if (ratio == ratio_ || image_.isNull()) {
+    if (resizer_) {
+        resizer_(width, height, ratio);
+    } else if (ratio == ratio_ || image_.isNull()) {
         picture_.resize(width, height, ratio);
     } else {
         // On a screen of another scale the old picture is drawn again at the new one.

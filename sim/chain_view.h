@@ -6,6 +6,7 @@
 #include <QRect>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -34,6 +35,13 @@ public:
         if (logicalSize_ != size()) {
             resizeImage();
         }
+    }
+
+    // Who makes the picture a new size (device pixels, device pixels to a logical one) and
+    // draws it anew: the instrument, where the view shows one. Without it the picture keeps
+    // what it holds, on a screen of another scale drawn again at the new one.
+    void setResizer(std::function<void(int width, int height, double ratio)> resizer) {
+        resizer_ = std::move(resizer);
     }
 
     void setBackgroundColour(QRgb colour);
@@ -103,6 +111,7 @@ private:
     // The picture's pixels as an image, without a copy; made again when the picture's size
     // changes.
     QImage image_;
+    std::function<void(int, int, double)> resizer_;
     QSize logicalSize_{0, 0}; // the widget's size the picture was made for
     qreal ratio_ = 1;         // device pixels per logical pixel
     std::uint64_t strokesBefore_ = 0;

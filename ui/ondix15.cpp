@@ -20,6 +20,9 @@ Ondix15::Ondix15(ChainRunner::Yield yield, QWidget* parent)
       binding_(instrument_.panels(), *controls_.view()),
       runner_(instrument_.state(), *controls_.view(), instrument_.pass(), std::move(yield)) {
     instrument_.runIn(runner_);
+    // A new size of the view is drawn anew by the instrument, as on the page.
+    controls_.view()->setResizer(
+        [this](int width, int height, double ratio) { instrument_.resize(width, height, ratio); });
     setObjectName(QLatin1String(controlName(Role::kWindow).data()));
     // Every control shows the panels' state, from the handlers' start captions on.
     for (int i = 0; i < kControlCount; ++i) {

@@ -2,6 +2,7 @@
 // mouse through real window events.
 
 #include "sim/chain_view.h"
+#include "support/view_bench.h"
 #include "support/window_session.h"
 #include "ui/ondix15.h"
 
@@ -44,6 +45,7 @@ private slots:
     void handDragFromTheLabelBeyondTheView();
     void tapeReadOutStaysAndLetsPressesThrough();
     void bothButtonsAndMiddleButton();
+    void readOutsTakeNoTypingAndATapeOutlivesAResize();
 
 private:
     ChainState& s() { return session_->state; }
@@ -212,6 +214,41 @@ void TestExcitation::bothButtonsAndMiddleButton() {
     QVERIFY(c().textBox(Control::Text1)->isHidden());
     release(Qt::MiddleButton, at(70, 2));
     QCOMPARE(s().y[0], 0.0f);
+}
+
+// The tape's ticks in the view: runs of black pixels in the row just above the line y = 1.
+int tapeTicks(ChainView& view) {
+    const QImage image = shownImage(view);
+    const int row = view.toPixel(0, 0.95).y();
+    int ticks = 0;
+    for (int x = 1; x < image.width(); ++x) {
+        ticks += image.pixel(x, row) == qRgb(0, 0, 0) && image.pixel(x - 1, row) != qRgb(0, 0, 0);
+    }
+    return ticks;
+}
+
+void TestExcitation::readOutsTakeNoTypingAndATapeOutlivesAResize() {
+    for (const Control box : {Control::Text2, Control::Text3, Control::Text4, Control::Text5}) {
+        QLineEdit* read = c().textBox(box);
+        const QString shown = read->text();
+        read->setFocus();
+        QTest::keyClicks(read, QStringLiteral("50"));
+        QTest::keyClick(read, Qt::Key_Return);
+        QVERIFY(read->hasFocus());
+        QCOMPARE(read->text(), shown);
+    }
+    press(Qt::RightButton, at(10, 1));
+    move(at(30, 1));
+    release(Qt::RightButton, at(30, 1));
+    const QString reading = c().textBox(Control::Text1)->text();
+    ChainView& view = *c().view();
+    const int ticks = tapeTicks(view);
+    QVERIFY(ticks >= 20);
+    view.resize(view.size() * 3 / 4);
+    QTRY_COMPARE(view.picture().width(), view.width());
+    QCOMPARE(tapeTicks(view), ticks);
+    QVERIFY(c().textBox(Control::Text1)->isVisible());
+    QCOMPARE(c().textBox(Control::Text1)->text(), reading);
 }
 
 QTEST_MAIN(TestExcitation)

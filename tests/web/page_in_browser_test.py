@@ -273,6 +273,84 @@ def pacing_test(driver):
     check(driver.find_element(By.ID, 'Text4').get_attribute('value') == halted, 'clock halted')
 
 
+# The chain's dots on the canvas: how many of the 98 masses have their centre pixel black on the
+# midline, and how many black pixels lie away from it (beyond a dot's reach); and the tape's
+# ticks: the runs of black pixels in the row just above the line y = 1.
+CHAIN_ON_CANVAS = '''
+const c = document.getElementById('Picture1');
+const w = c.width, h = c.height;
+const d = c.getContext('2d').getImageData(0, 0, w, h).data;
+const black = (x, y) => d[4 * (y * w + x)] < 64 && d[4 * (y * w + x) + 1] < 64 && d[4 * (y * w + x) + 2] < 64;
+const mid = Math.round(h / 2), reach = Math.ceil(h / 60);
+let onMidline = 0, elsewhere = 0, ticks = 0;
+for (let i = 1; i <= 98; ++i) onMidline += black(Math.round(i * w / 100), mid);
+for (let y = 0; y < h; ++y) for (let x = 0; x < w; ++x) elsewhere += Math.abs(y - mid) > reach && black(x, y);
+const row = Math.round((1 - 0.05 - -3) / 6 * h);
+for (let x = 1; x < w; ++x) ticks += black(x, row) && !black(x - 1, row);
+return [onMidline, elsewhere, ticks];
+'''
+
+
+def robust_page_test(driver):
+    """The chain from the first frame and after clearings while halted, read-outs that take no
+    typing, a tape's marks through a resize, and "Ende" with its way back, on mouse and finger."""
+    open_page(driver, SITE, '#test')
+    driver.get_log('browser')
+    check(driver.execute_script(CHAIN_ON_CANVAS) == [98, 0, 0],
+          f'first frame: {driver.execute_script(CHAIN_ON_CANVAS)} (masses on the midline, black elsewhere, ticks)')
+    pointer_path(driver, interaction.POINTER_MOUSE, 0, [(10, 326), (10, 150), (10, 326)])
+    driver.execute_script('ondix.runPasses(300)')
+    driver.find_element(By.ID, 'Command11').click()  # Halt
+    for clearing in ['Command2', 'Command5']:  # y(i) = 0, Löschen
+        pointer_path(driver, interaction.POINTER_MOUSE, 0, [(10, 326), (10, 100)])
+        driver.execute_script('ondix.runPasses(50)')
+        driver.find_element(By.ID, clearing).click()
+        check(driver.execute_script(CHAIN_ON_CANVAS) == [98, 0, 0],
+              f'{clearing} while halted: {driver.execute_script(CHAIN_ON_CANVAS)}')
+    for box, typed in [('Text3', '50'), ('Text4', 'abc')]:
+        shown = driver.find_element(By.ID, box).get_attribute('value')
+        driver.find_element(By.ID, box).click()
+        ActionChains(driver).send_keys(typed + Keys.ENTER).perform()
+        check(driver.execute_script('return document.activeElement.id') == box
+              and driver.find_element(By.ID, box).get_attribute('value') == shown,
+              f'{box} focused and unchanged by typing {typed!r}')
+    # The tape from x = 10 to 30 at y = 1 (design pixels), then a new size of the window.
+    pointer_path(driver, interaction.POINTER_MOUSE, 2, [(128, 435), (250, 435), (383, 435)])
+    reading = driver.find_element(By.ID, 'Text1').get_attribute('value')
+    before = driver.execute_script(CHAIN_ON_CANVAS)[2]
+    set_scale(driver, 1000, 800, 1.5)
+    after = driver.execute_script(CHAIN_ON_CANVAS)[2]
+    check(before == after == 20 and driver.find_element(By.ID, 'Text1').is_displayed()
+          and driver.find_element(By.ID, 'Text1').get_attribute('value') == reading == '19,9',
+          f'tape through a resize: {before} ticks before, {after} after, reading {reading}')
+    set_scale(driver, 1276, 980, 1)
+    # "Ende", closed by Escape with a mouse, by its button with a finger: each starts again.
+    for finger in [False, True]:
+        driver.execute_cdp_cmd('Emulation.setTouchEmulationEnabled', {'enabled': finger, 'maxTouchPoints': 5})
+        open_page(driver, SITE, '#test')
+        driver.find_element(By.ID, 'Command10').click()
+        message = driver.find_element(By.ID, 'messageText').text
+        button = driver.find_element(By.ID, 'messageOk')
+        size = driver.execute_script('const r = arguments[0].getBoundingClientRect(); return [r.width, r.height]', button)
+        check(message.startswith('Die Wellenmaschine ist beendet.') and button.text == 'Neu starten'
+              and (not finger or min(size) >= 44), f'end message {message!r}, button {button.text!r} {size}')
+        driver.execute_script('document.body.dataset.ready = ""')
+        if finger:
+            button.click()
+        else:
+            ActionChains(driver).send_keys(Keys.ESCAPE).perform()
+        time.sleep(0.5)
+        for _ in range(100):
+            if driver.execute_script('return document.body.dataset.ready === "1"'):
+                break
+            time.sleep(0.05)
+        check(driver.execute_script('return document.body.dataset.ready === "1" && ondix.running()')
+              and driver.execute_script(CHAIN_ON_CANVAS)[0] == 98, 'started again after "Ende"')
+    driver.execute_cdp_cmd('Emulation.setTouchEmulationEnabled', {'enabled': False})
+    log = [entry for entry in driver.get_log('browser') if entry['level'] in ('SEVERE', 'WARNING')]
+    check(not log, f'browser console after the clearings, the tape and "Ende": {log}')
+
+
 # The window at the design size: the page unscaled, its picture 1276 x 653 pixels at scale 1.
 driver = browser(1276, 980)
 try:
@@ -289,6 +367,7 @@ try:
             session_test(driver, steps)
     set_scale(driver, 1276, 980, 1)
     control_tree_test(driver)
+    robust_page_test(driver)
     run_time_error_test(driver)
     pacing_test(driver)
     log = [entry for entry in driver.get_log('browser') if entry['level'] == 'SEVERE'
