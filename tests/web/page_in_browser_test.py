@@ -347,7 +347,7 @@ def robust_page_test(driver):
         check(driver.execute_script('return document.body.dataset.ready === "1" && ondix.running()')
               and driver.execute_script(CHAIN_ON_CANVAS)[0] == 98, 'started again after "Ende"')
     driver.execute_cdp_cmd('Emulation.setTouchEmulationEnabled', {'enabled': False})
-    log = [entry for entry in driver.get_log('browser') if entry['level'] in ('SEVERE', 'WARNING')]
+    log = [entry for entry in driver.get_log('browser') if entry['level'] == 'SEVERE']
     check(not log, f'browser console after the clearings, the tape and "Ende": {log}')
 
 

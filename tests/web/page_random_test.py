@@ -162,7 +162,7 @@ try:
                                     'document.getElementById("messageText").textContent')
     if stopped:
         failures.append(f'the run stopped with the message {stopped!r}')
-    log = [entry for entry in driver.get_log('browser') if entry['level'] in ('SEVERE', 'WARNING')]
+    log = [entry for entry in driver.get_log('browser') if entry['level'] == 'SEVERE']
     if log:
         failures.append(f'browser console: {log[:5]}')
     print('events sent:', ', '.join(f'{k} {n}' for k, n in sorted(sent.items())))
