@@ -269,11 +269,11 @@ void TestOperatorControls::everyControlDoesWhatItMust() {
                             (row.control == QLatin1String("Command3") && !state.refractionOn);
         // After a clear only the active markers' colours are left, and the masses' black.
         const auto ifOn = [&](bool on, QRgb colour) { return on ? colour : kViewBackground; };
-        const int stray =
-            !clears ? 0
-                    : strayPixels(s.view(), {kViewBackground, kBlack,
-                                             ifOn(state.endDamping == 2, kDampingRed),
-                                             ifOn(state.obstacleOn, kObstacleMagenta)});
+        const int stray = !clears
+                              ? 0
+                              : strayPixels(s.view(), {kViewBackground, kBlack,
+                                                       ifOn(state.endDamping == 2, kDampingRed),
+                                                       ifOn(state.obstacleOn, kObstacleMagenta)});
         const QString name = row.alsoShown.section(' ', 0, 0);
         QString shown;
         if (auto* field = s.window->findChild<QLineEdit*>(name); field && !name.isEmpty()) {
