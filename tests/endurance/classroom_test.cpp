@@ -371,10 +371,10 @@ private:
     }
 
     // Right after a clear: each marker's column whole in its colour while its option is on, and
-    // in the background's while off.
+    // in the background's while off, but where the clear drew the end masses again.
     void checkMarkers() {
         ++checks_;
-        const QString faults = markerFaults(*c_.view(), s());
+        const QString faults = markerFaults(*c_.view(), s(), &s().yShown);
         findings_.expect(faults ==
                              QStringLiteral("wrong rows: damping 0, obstacle 0, refraction 0"),
                          QStringLiteral("markers after a clear, ") + faults);
