@@ -175,7 +175,9 @@
 
   // The controls the handlers changed since the last look.
   function showChanges() {
-    const changes = JSON.parse(page.module.ccall('ondix_changed_controls', 'string', [], []));
+    const text = page.module.ccall('ondix_changed_controls', 'string', [], []);
+    if (text === '[]') return; // most frames: nothing changed
+    const changes = JSON.parse(text);
     for (const state of changes) show(state);
   }
 

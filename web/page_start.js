@@ -51,11 +51,13 @@
   page.scale = () => Math.min(innerWidth / form.window.width, innerHeight / form.window.height);
   page.pixelScale = () => pixelScale;
 
-  // The window scaled to the browser's, the picture at the screen's own pixels.
+  // The window scaled to the browser's, the picture at the screen's own pixels. Zoomed, not
+  // transformed: under a scaling transform the compositor would draw the canvas scaled, which
+  // costs about as much again as showing it 1:1.
   function layOut(first) {
     const k = page.scale();
-    windowBox.style.transform = `scale(${k})`;
-    windowBox.style.left = Math.max(0, (innerWidth - form.window.width * k) / 2) + 'px';
+    windowBox.style.zoom = k;
+    windowBox.style.left = Math.max(0, (innerWidth - form.window.width * k) / 2) / k + 'px';
     pixelScale = k * (window.devicePixelRatio || 1);
     const [, , viewWidth, viewHeight] = form.controls.find((c) => c.kind === 'View').box;
     const width = Math.max(1, Math.round(viewWidth * pixelScale));
