@@ -119,11 +119,15 @@ return controls.map((e) => {
   const caption = kind === 'Frame' ? e.querySelector('.caption').textContent
     : kind === 'Option' ? holder.querySelector('span').textContent
     : kind === 'TextBox' ? e.value : ['Button', 'Label'].includes(kind) ? e.textContent : '';
-  return { name: e.id, kind, depth, caption, points: parseFloat(style.fontSize) * 0.75,
-    hidden,
-    // Where a hidden control would be shown: its box as styled.
-    place: hidden ? ['left', 'top', 'width', 'height'].map((p) => parseInt(getComputedStyle(holder)[p]))
-      : [holder.offsetLeft, holder.offsetTop, holder.offsetWidth, holder.offsetHeight],
+  // Back in the form's units: a box in a frame, a size in the view and every font by the
+  // page's panel scale; a place in the view is in the view's pixels, a window child's in the page's.
+  const k = +win.dataset.panelScale;
+  const box = hidden ? ['left', 'top', 'width', 'height'].map((p) => parseFloat(getComputedStyle(holder)[p]))
+    : [holder.offsetLeft, holder.offsetTop, holder.offsetWidth, holder.offsetHeight];
+  const inView = holder.parentElement.classList.contains('view-box');
+  const place = box.map((v, i) => Math.round(depth === 1 || (inView && i < 2) ? v : v / k));
+  return { name: e.id, kind, depth, caption, points: Math.round(parseFloat(style.fontSize) * 0.75 / k * 100) / 100,
+    hidden, place,
     checked: e.type === 'radio' && e.checked,
     back: holder.style.background ? hex(getComputedStyle(holder).backgroundColor) : null,
     indicator: kind === 'Label' && style.borderTopStyle === 'solid',
@@ -141,8 +145,8 @@ def shown_controls(driver):
 
 def control_tree(driver):
     """The page's lines of the golden control tree."""
-    title = driver.execute_script('return [document.title, parseFloat(getComputedStyle('
-                                  'document.getElementById("Ondix15")).fontSize) * 0.75]')
+    title = driver.execute_script('const w = document.getElementById("Ondix15"); return [document.title, '
+                                  'parseFloat(getComputedStyle(w).fontSize) * 0.75 / w.dataset.panelScale]')
     lines = [f'Ondix15 Window "{title[0]}" {title[1]:g}pt']
     for c in shown_controls(driver):
         x, y, w, h = c['place']
@@ -171,6 +175,7 @@ def control_tree(driver):
 
 
 def control_tree_test(driver):
+    set_scale(driver, 1276, design_height, 1)
     open_page(driver, SITE, '#test')
     driver.execute_script('ondix.runPasses(1)')
     page = control_tree(driver)
@@ -273,12 +278,15 @@ def pacing_test(driver):
     check(driver.find_element(By.ID, 'Text4').get_attribute('value') == halted, 'clock halted')
 
 
-# The window at the design size: the page unscaled, its picture 1276 x 653 pixels at scale 1.
+# The window as high as puts the chain view at its design size, 1276 x 653 CSS pixels: the
+# picture 1276 x 653 pixels at scale 1.
 driver = browser(1276, 980)
 try:
+    open_page(driver, SITE, '#test')
+    design_height = 980 + 653 - driver.execute_script('return document.getElementById("Picture1").clientHeight')
     steps = [l for l in open(STEPS).read().splitlines() if l.strip() and not l.startswith('#')]
     for scale in [1, 1.25, 1.5, 2]:
-        set_scale(driver, 1276, 980, scale)
+        set_scale(driver, 1276, design_height, scale)
         open_page(driver, SITE, '#test')
         replay_in_page(driver, steps)
         width, height, drawn_width, drawn_height, wrong, first = driver.execute_script(CANVAS_IS_PICTURE)
@@ -287,7 +295,6 @@ try:
               f'{drawn_height} in {wrong} pixels, the first at {first}')
         if scale == 1:
             session_test(driver, steps)
-    set_scale(driver, 1276, 980, 1)
     control_tree_test(driver)
     run_time_error_test(driver)
     pacing_test(driver)
