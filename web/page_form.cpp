@@ -71,7 +71,7 @@ constexpr std::array kFingerPlaces{
     FingerPlace{Role::kPeriodName, 0, 134, 0, 22},
     FingerPlace{Role::kDriveSwitch, 0, 158, 200, 44},
     FingerPlace{Role::kDriveState, 224, 158, 0, 44},
-    FingerPlace{Role::kHandHint, 0, 206, 257, 60},
+    FingerPlace{Role::kHandHint, 0, 206, 0, 60},
     FingerPlace{Role::kClearAll, 0, 24, 0, 44},
     FingerPlace{Role::kHaltButton, 0, 24, 0, 44},
     FingerPlace{Role::kClockReadout, 0, 24, 0, 44},

@@ -10,7 +10,7 @@
   const SMALLEST_TEXT = 12; // CSS pixels of the smallest caption at the default font size
   const DEFAULT_FONT = 16; // the browser's default font size, in CSS pixels, unless changed
   const FULL_HD = [1920, 1080]; // up to this size the panels keep their smallest scale
-  const SMALLEST_VIEW = 120; // CSS pixels of the view's height, and a quarter of the window's
+  const SMALLEST_VIEW = 120; // CSS pixels of the view's height, and a fifth of the window's
   const windowBox = document.getElementById('Ondix15');
   const fingers = matchMedia('(pointer: coarse)');
   const placedAt = {}; // by name: the place a handler gave in the view, in pixels of the design
@@ -103,7 +103,7 @@
     const panelsHeight = rows.reduce((sum, row) => sum + row.height + gap, gap) * scale;
     const viewTop = viewControl.box[1];
     let viewHeight = Math.floor(height - viewTop - panelsHeight);
-    if (viewHeight < Math.max(SMALLEST_VIEW, height / 4)) {
+    if (viewHeight < Math.max(SMALLEST_VIEW, height / 5)) {
       // Too little room: the view takes most of the window and the page scrolls to the panels.
       viewHeight = Math.floor(Math.min(0.75 * height, width / 2));
     }

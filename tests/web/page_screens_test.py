@@ -54,7 +54,7 @@ return {
   holders: holders.map((e) => ({ name: e.id || e.firstChild.id || e.firstElementChild.id, box: box(e), seen: seen(e),
     container: containerOf(e) === win ? '' : containerOf(e).id || 'Picture1' })),
   texts: texts.map((e) => ({ name: e.id || e.parentElement.id, px: parseFloat(getComputedStyle(e).fontSize),
-    cut: e.tagName !== 'INPUT' && (e.scrollWidth > e.clientWidth + 1 || e.scrollHeight > e.clientHeight + 1) })),
+    cut: (e.tagName === 'BUTTON' || getComputedStyle(e).overflow === 'hidden') && (e.scrollWidth > e.clientWidth + 1 || e.scrollHeight > e.clientHeight + 1) })),
   targets: targets.map((e) => ({ name: e.id || e.className || e.parentElement.id, box: box(e) })),
   window: [innerWidth, innerHeight, document.documentElement.scrollWidth, document.documentElement.scrollHeight],
   ratio: devicePixelRatio,
@@ -129,7 +129,7 @@ def visit(screen):
         m = driver.execute_script(MEASURE)
         check(m['window'][:2] == [width, height] and m['ratio'] == ratio,
               f'{name}: the window is {m["window"][:2]} at {m["ratio"]}, not {width}x{height} at {ratio}')
-        fits = not framed and min(width, height) * ratio >= 600 and max(width, height) * ratio >= 1024
+        fits = not framed and min(width, height) >= 600 and max(width, height) >= 1024
         for problem in judge(name, m, fits, touch):
             check(False, f'{name}: {problem}')
         driver.switch_to.default_content()
