@@ -145,9 +145,12 @@
   function watch(changed) {
     addEventListener('resize', changed);
     fingers.addEventListener('change', changed);
-    // The display's scale (a window moved to another screen, the browser's zoom).
+    // The display's scale (a window moved to another screen, the browser's zoom); the query is
+    // kept, or the browser may drop it with its listener.
+    const kept = {};
     const watchScale = () => {
-      matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`).addEventListener('change', () => {
+      kept.resolution = matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`);
+      kept.resolution.addEventListener('change', () => {
         watchScale();
         changed();
       }, { once: true });
