@@ -39,39 +39,44 @@
   const childSize = (c) => (c.kind === 'Frame' ? (fingers.matches ? c.fingerSnug : c.snug) : c.box.slice(2));
   const boxInFrame = (c) => (fingers.matches && c.finger ? c.finger : c.box);
 
-  // Each column's size and its children's places in it, in pixels of the design.
-  function columns(gap) {
-    return form.columns.map((rows) => {
-      const places = [];
-      let top = 0;
-      let width = 0;
-      for (const row of rows) {
-        let left = 0;
-        let height = 0;
-        for (const name of row) {
-          const [w, h] = childSize(byName[name]);
-          places.push([name, left, top, w, h]);
-          left += w + gap;
-          height = Math.max(height, h);
-        }
-        width = Math.max(width, left - gap);
-        top += height + gap;
+  // One column's size and its children's places in it, in pixels of the design: its rows one
+  // beneath the other, or with `inLine` all its children side by side.
+  function column(rows, gap, inLine) {
+    const places = [];
+    let [left, top, width, height] = [0, 0, 0, 0];
+    for (const row of rows) {
+      for (const name of row) {
+        const [w, h] = childSize(byName[name]);
+        places.push([name, left, top, w, h]);
+        left += w + gap;
+        height = Math.max(height, h);
       }
-      return { width, height: top - gap, places };
-    });
+      width = Math.max(width, left - gap);
+      if (!inLine) [left, top, height] = [0, top + height + gap, 0];
+    }
+    return { width, height: inLine ? height : top - gap, places };
   }
 
-  // The columns in rows of at most `room` wide, in their order.
-  function rowsOf(all, room, gap) {
+  // The columns in rows of at most `room` wide, in their order; a column alone in its row lays
+  // its children side by side where they fit, so that the row is lower.
+  function rowsOf(room, gap) {
     const rows = [];
-    for (const column of all) {
+    for (const children of form.columns) {
+      const c = column(children, gap, false);
       const row = rows[rows.length - 1];
-      if (row && row.width + gap + column.width <= room) {
-        row.columns.push(column);
-        row.width += gap + column.width;
-        row.height = Math.max(row.height, column.height);
+      if (row && row.width + gap + c.width <= room) {
+        row.columns.push(c);
+        row.width += gap + c.width;
+        row.height = Math.max(row.height, c.height);
+        row.alone = null;
       } else {
-        rows.push({ columns: [column], width: column.width, height: column.height });
+        rows.push({ columns: [c], width: c.width, height: c.height, alone: children });
+      }
+    }
+    for (const row of rows) {
+      const inLine = row.alone && column(row.alone, gap, true);
+      if (inLine && inLine.width <= room && inLine.height < row.height) {
+        Object.assign(row, { columns: [inLine], width: inLine.width, height: inLine.height });
       }
     }
     return rows;
@@ -99,7 +104,7 @@
     const height = document.documentElement.clientHeight;
     scale = panelScale(width, height);
     const gap = form.gap;
-    const rows = rowsOf(columns(gap), width / scale - 2 * gap, gap);
+    const rows = rowsOf(width / scale - 2 * gap, gap);
     const panelsHeight = rows.reduce((sum, row) => sum + row.height + gap, gap) * scale;
     const viewTop = viewControl.box[1];
     let viewHeight = Math.floor(height - viewTop - panelsHeight);
