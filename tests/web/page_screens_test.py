@@ -3,6 +3,7 @@
 controls inside their container and the page, none overlapping, captions of 12 CSS px and whole, no
 scrolling from 1024 x 600 up, 44 px finger targets, the picture at the view's device pixels, at 200 %
 twice the device pixels. page_screens_test.py <site> <folder for the screenshots>"""
+import base64
 import os
 import sys
 
@@ -66,7 +67,9 @@ def visit(name, width, height, ratio, touch):
         found = [f'window {m["window"][:2]} at {m["ratio"]}'] * (m['window'][:2] != [width, height] or m['ratio'] != ratio)
         found += problems(m, not framed and min(width, height) >= 600 and max(width, height) >= 1024, touch)
         driver.switch_to.default_content()
-        driver.save_screenshot(os.path.join(SHOTS, name + '.png'))
+        shot = driver.execute_cdp_cmd('Page.captureScreenshot', {'captureBeyondViewport': True})  # the whole page
+        with open(os.path.join(SHOTS, name + '.png'), 'wb') as f:
+            f.write(base64.b64decode(shot['data']))
         if not framed:  # the dialogs' buttons, and the information page inside the window
             driver.execute_script('document.getElementById("Command6").click(); ondixPage.dialogs.showMessage("-")')
             found += [p for p in problems(driver.execute_script(MEASURE), False, touch) if p.startswith('target')]
