@@ -66,10 +66,10 @@ struct Entry {
 // Neighbouring columns of panels are this many window units apart.
 inline constexpr double kColumnGap = 20;
 
-// The window's client area at its design size, in pixels at 96 dots an inch: the page lays its
-// controls out at this size and scales the whole to the browser's window; the desktop window
-// is laid out at the size of the screen it fills. The design size is the client area of the
-// window on a screen of 1280 x 1024, as a window system with a thin frame leaves it.
+// The window's client area at its design size, in pixels at 96 dots an inch: the page takes its
+// controls' boxes and its flow's columns from this size and scales them by its panel scale; the
+// desktop window is laid out at the size of the screen it fills. The design size is the client area
+// of the window on a screen of 1280 x 1024, as a window system with a thin frame leaves it.
 inline constexpr int kDesignWidth = 1276;
 inline constexpr int kDesignHeight = 979;
 inline constexpr double kDesignDotsPerInch = 96;

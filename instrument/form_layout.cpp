@@ -3,6 +3,7 @@
 #include "instrument/form.h"
 #include "picture/user_scale.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -70,6 +71,43 @@ FormLayout::FormLayout(int width, int height, double dotsPerInchX, double dotsPe
 FormLayout FormLayout::design() {
     return {Form::kDesignWidth, Form::kDesignHeight, Form::kDesignDotsPerInch,
             Form::kDesignDotsPerInch};
+}
+
+std::vector<FormLayout::Column> FormLayout::panelColumns() const {
+    std::vector<Control> children;
+    for (const Form::Entry& e : Form::entries()) {
+        if (e.placement == Form::Placement::Window && e.control != Role::kChainView) {
+            children.push_back(e.control);
+        }
+    }
+    const auto byLeft = [&](Control a, Control b) { return (*this)[a].x < (*this)[b].x; };
+    std::stable_sort(children.begin(), children.end(), byLeft);
+    std::vector<std::vector<Control>> groups;
+    int groupRight = 0;
+    for (const Control c : children) {
+        if (groups.empty() || (*this)[c].x >= groupRight) {
+            groups.emplace_back();
+            groupRight = 0;
+        }
+        groups.back().push_back(c);
+        groupRight = std::max(groupRight, (*this)[c].right());
+    }
+    std::vector<Column> columns;
+    for (std::vector<Control>& group : groups) {
+        std::stable_sort(group.begin(), group.end(),
+                         [&](Control a, Control b) { return (*this)[a].y < (*this)[b].y; });
+        Column& column = columns.emplace_back();
+        for (const Control c : group) {
+            if (column.empty() || (*this)[column.back().front()].y != (*this)[c].y) {
+                column.emplace_back();
+            }
+            column.back().push_back(c);
+        }
+        for (Row& row : column) {
+            std::stable_sort(row.begin(), row.end(), byLeft);
+        }
+    }
+    return columns;
 }
 
 int FormLayout::viewX(double x) const {

@@ -3,6 +3,7 @@
 #include "instrument/control.h"
 
 #include <array>
+#include <vector>
 
 // Where every control of the form (see Form) goes at a given client size of the window, in
 // pixels relative to its container, as a toolkit's controls read back: window units and fixed
@@ -28,6 +29,13 @@ public:
     const Box& operator[](Control control) const {
         return boxes_[static_cast<std::size_t>(control)];
     }
+
+    // The page's flow of the window's children beneath the chain view: a column holds the
+    // children whose boxes overlap horizontally, the columns go left to right; in a column, a row
+    // holds the children that share a top, the rows go top to bottom and each left to right.
+    using Row = std::vector<Control>;
+    using Column = std::vector<Row>;
+    std::vector<Column> panelColumns() const;
 
     // A point of the chain view's user coordinates in pixels of the view, as laid out.
     int viewX(double x) const;

@@ -1,5 +1,5 @@
-// The panels' controls: built at start from the module's form (kind, container, box, font,
-// look, accessible name, Tab order), then shown as the handlers change them, from one plain
+// The panels' controls: built at start from the module's form (kind, container, look,
+// accessible name, Tab order; page_layout.js places and sizes them), then shown as the handlers change them, from one plain
 // object per changed control.
 'use strict';
 
@@ -7,32 +7,12 @@
   const windowBox = document.getElementById('Ondix15');
   const canvas = document.getElementById('Picture1');
   const viewBox = canvas.parentElement;
-  const fingers = matchMedia('(pointer: coarse)');
   const elements = {}; // by name: the control (the canvas, an option's radio button)
   const holders = {}; // by name: the box that is placed and shown or hidden
-  const placedAt = {}; // by name: the place a handler gave, in the view
   let controls = [];
   let viewName = '';
   let tape = null; // the tape's read-out, whose reading the view's name carries
   let readingName = '';
-
-  function setBox(holder, left, top, width, height) {
-    Object.assign(holder.style, { left: left + 'px', top: top + 'px', width: width + 'px',
-      height: height + 'px' });
-  }
-
-  // Each control at its box of the design, or where a finger is the pointer at its taller one.
-  function placeAll() {
-    for (const control of controls) {
-      let [left, top, width, height] = control.box;
-      if (fingers.matches && control.finger) {
-        top = control.finger.top;
-        height = control.finger.height ?? height;
-      }
-      if (placedAt[control.name]) [left, top] = placedAt[control.name];
-      setBox(holders[control.name], left, top, width, height);
-    }
-  }
 
   function element(tag, className) {
     const e = document.createElement(tag);
@@ -96,9 +76,6 @@
 
   function build(form) {
     const win = form.window;
-    windowBox.style.width = win.width + 'px';
-    windowBox.style.height = win.height + 'px';
-    windowBox.style.fontSize = win.points + 'pt';
     holders[win.name] = windowBox;
     elements[win.name] = windowBox;
     controls = form.controls;
@@ -107,7 +84,6 @@
       e.id = control.name;
       elements[control.name] = e;
       holders[control.name] = holder;
-      holder.style.fontSize = control.points + 'pt';
       if (control.accessibleName) e.setAttribute('aria-label', control.accessibleName);
       if (e.tagName !== 'DIV' || control.kind === 'ScrollBar') e.tabIndex = control.tab || -1;
       if (control.kind === 'View') {
@@ -125,11 +101,6 @@
     viewBox.appendChild(description);
     canvas.setAttribute('aria-describedby', description.id);
     canvas.title = form.viewDescription;
-    placeAll();
-    fingers.addEventListener('change', () => {
-      placeAll();
-      for (const bar of windowBox.querySelectorAll('.bar')) if (bar.ondixState) page.scrollBar.show(bar);
-    });
   }
 
   // One control as the panels' state says. Only what differs is written: a write makes the
@@ -144,11 +115,7 @@
     if (!e || e === canvas) return;
     const display = state.visible ? '' : 'none';
     if (holder.style.display !== display) holder.style.display = display;
-    if (state.at) {
-      placedAt[state.name] = state.at;
-      holder.style.left = state.at[0] + 'px';
-      holder.style.top = state.at[1] + 'px';
-    }
+    if (state.at) page.layout.placeGiven(state.name, state.at);
     if (state.back && holder.dataset.back !== state.back) {
       holder.style.background = state.back;
       holder.dataset.back = state.back;
@@ -196,10 +163,15 @@
         page.act(() => {
           info = page.module.ccall('ondix_click', 'string', ['string'], [control.name]);
         });
-        if (info) page.dialogs.showInfo(JSON.parse(info), page.scale());
+        if (!info) return;
+        // At the panels' scale, and scrolled where that is larger than the browser's window.
+        const zoom = page.layout.scale();
+        page.dialogs.showInfo(JSON.parse(info), zoom);
+        Object.assign(document.getElementById('info').style, {
+          maxWidth: (innerWidth - 16) / zoom + 'px', maxHeight: (innerHeight - 16) / zoom + 'px' });
       });
     }
   }
 
-  page.controls = { build, showChanges, nameTheView, connectClicks };
+  page.controls = { build, showChanges, nameTheView, connectClicks, holder: (name) => holders[name] };
 })(window.ondixPage = window.ondixPage || {});

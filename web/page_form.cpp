@@ -49,31 +49,85 @@ std::string_view lookName(Form::Look look) {
     return "";
 }
 
-// Where a finger is the main pointer (a tablet), every button, option, scroll bar and box of the
-// panels is 50 pixels of the design high, about 40 CSS pixels where a tablet's 1280 x 800 scales
-// the window to 0.82, in the same frames; the rows spread into the room the frames have beneath
-// them. A height of 0 keeps the form's.
+// Where a finger is the main pointer (a tablet, a phone), every button, option, scroll bar and
+// box of the panels is 44 pixels of the design high, 48 CSS pixels at the page's smallest panel
+// scale (a scroll bar's thumb 44 inside its borders), and each scroll bar 200 wide, with room for
+// arrows and a thumb of a finger's width; the read-outs move beside the longer bars. A value of 0
+// keeps the form's.
 struct FingerPlace {
     Control control;
+    int left;
     int top;
+    int width;
     int height;
 };
 
 constexpr std::array kFingerPlaces{
-    FingerPlace{Role::kAmplitudeBar, 22, 50},       FingerPlace{Role::kAmplitudeReadout, 22, 50},
-    FingerPlace{Role::kAmplitudeName, 74, 0},       FingerPlace{Role::kPeriodBar, 98, 50},
-    FingerPlace{Role::kPeriodReadout, 98, 50},      FingerPlace{Role::kPeriodName, 150, 22},
-    FingerPlace{Role::kDriveSwitch, 176, 50},       FingerPlace{Role::kDriveState, 176, 50},
-    FingerPlace{Role::kHandHint, 236, 60},          FingerPlace{Role::kClearAll, 24, 50},
-    FingerPlace{Role::kHaltButton, 24, 50},         FingerPlace{Role::kClockReadout, 24, 50},
-    FingerPlace{Role::kSpeedBar, 24, 50},           FingerPlace{Role::kClearVelocities, 82, 50},
-    FingerPlace{Role::kClearDisplacements, 82, 50}, FingerPlace{Role::kClockSwitch, 82, 50},
-    FingerPlace{Role::kSpeedName, 82, 0},           FingerPlace{Role::kDampingSwitch, 24, 50},
-    FingerPlace{Role::kRefractionSwitch, 24, 50},   FingerPlace{Role::kObstacleSwitch, 24, 50},
-    FingerPlace{Role::kDampingIndicator, 36, 0},    FingerPlace{Role::kRefractionIndicator, 36, 0},
-    FingerPlace{Role::kObstacleIndicator, 36, 0},   FingerPlace{Role::kTorsionOption, 34, 50},
-    FingerPlace{Role::kPendulumOption, 96, 50},
+    FingerPlace{Role::kAmplitudeBar, 0, 22, 200, 44},
+    FingerPlace{Role::kAmplitudeReadout, 224, 22, 0, 44},
+    FingerPlace{Role::kAmplitudeName, 0, 68, 0, 0},
+    FingerPlace{Role::kPeriodBar, 0, 88, 200, 44},
+    FingerPlace{Role::kPeriodReadout, 224, 88, 0, 44},
+    FingerPlace{Role::kPeriodName, 0, 134, 0, 22},
+    FingerPlace{Role::kDriveSwitch, 0, 158, 200, 44},
+    FingerPlace{Role::kDriveState, 224, 158, 0, 44},
+    FingerPlace{Role::kHandHint, 0, 206, 0, 60},
+    FingerPlace{Role::kClearAll, 0, 24, 0, 44},
+    FingerPlace{Role::kHaltButton, 0, 24, 0, 44},
+    FingerPlace{Role::kClockReadout, 0, 24, 0, 44},
+    FingerPlace{Role::kSpeedBar, 0, 24, 200, 44},
+    FingerPlace{Role::kClearVelocities, 0, 76, 0, 44},
+    FingerPlace{Role::kClearDisplacements, 0, 76, 0, 44},
+    FingerPlace{Role::kClockSwitch, 0, 76, 0, 44},
+    FingerPlace{Role::kSpeedName, 0, 76, 200, 44},
+    FingerPlace{Role::kDampingSwitch, 0, 20, 0, 44},
+    FingerPlace{Role::kRefractionSwitch, 0, 20, 0, 44},
+    FingerPlace{Role::kObstacleSwitch, 0, 20, 0, 44},
+    FingerPlace{Role::kDampingIndicator, 0, 29, 0, 0},
+    FingerPlace{Role::kRefractionIndicator, 0, 29, 0, 0},
+    FingerPlace{Role::kObstacleIndicator, 0, 29, 0, 0},
+    FingerPlace{Role::kTorsionOption, 0, 30, 0, 44},
+    FingerPlace{Role::kPendulumOption, 0, 80, 0, 44},
 };
+
+const FingerPlace* fingerPlace(Control control) {
+    const auto found = std::find_if(kFingerPlaces.begin(), kFingerPlaces.end(),
+                                    [&](const FingerPlace& f) { return f.control == control; });
+    return found == kFingerPlaces.end() ? nullptr : &*found;
+}
+
+// A control's box in a frame, with `finger` where a finger is the pointer.
+FormLayout::Box boxOf(const FormLayout& layout, Control control, bool finger) {
+    FormLayout::Box box = layout[control];
+    const FingerPlace* f = finger ? fingerPlace(control) : nullptr;
+    if (f != nullptr) {
+        box = {f->left > 0 ? f->left : box.x, f->top, f->width > 0 ? f->width : box.width,
+               f->height > 0 ? f->height : box.height};
+    }
+    return box;
+}
+
+// On the page a frame is as large as what it holds: its controls' margin from its left edge
+// (at least 8 and at most 16 pixels of the design) kept on the right and beneath.
+std::array<int, 2> snugSize(const FormLayout& layout, Control frame, bool finger) {
+    int left = 16;
+    int right = 0;
+    int bottom = 0;
+    for (const Form::Entry& e : Form::entries()) {
+        if (e.parent == frame) {
+            const FormLayout::Box box = boxOf(layout, e.control, finger);
+            left = std::min(left, box.x);
+            right = std::max(right, box.right());
+            bottom = std::max(bottom, box.y + box.height);
+        }
+    }
+    const int margin = std::max(8, left);
+    return {right + margin, bottom + margin};
+}
+
+void writeSize(JsonText& json, std::string_view key, const std::array<int, 2>& size) {
+    json.key(key).beginArray().value(size[0]).value(size[1]).endArray();
+}
 
 // The place in the Tab order, from 1; 0 for a control the Tab key passes by.
 int tabPosition(Control control) {
@@ -108,14 +162,19 @@ void writeControl(JsonText& json, const Form::Entry& e, const FormLayout& layout
         .value(e.readOnly)
         .key("tab")
         .value(tabPosition(e.control));
-    const auto finger = std::find_if(kFingerPlaces.begin(), kFingerPlaces.end(),
-                                     [&](const FingerPlace& f) { return f.control == e.control; });
-    if (finger != kFingerPlaces.end()) {
-        json.key("finger").beginObject().key("top").value(finger->top);
-        if (finger->height > 0) {
-            json.key("height").value(finger->height);
-        }
-        json.endObject();
+    if (fingerPlace(e.control) != nullptr) {
+        const FormLayout::Box finger = boxOf(layout, e.control, true);
+        json.key("finger")
+            .beginArray()
+            .value(finger.x)
+            .value(finger.y)
+            .value(finger.width)
+            .value(finger.height)
+            .endArray();
+    }
+    if (controlKind(e.control) == ControlKind::Frame) {
+        writeSize(json, "snug", snugSize(layout, e.control, false));
+        writeSize(json, "fingerSnug", snugSize(layout, e.control, true));
     }
     json.endObject();
 }
@@ -145,7 +204,23 @@ std::string json() {
         writeControl(json, e, layout);
     }
     json.endArray();
-    json.key("viewDescription")
+    // The panels' flow: columns of rows of window children, and the gap between them.
+    json.key("columns").beginArray();
+    for (const FormLayout::Column& column : layout.panelColumns()) {
+        json.beginArray();
+        for (const FormLayout::Row& row : column) {
+            json.beginArray();
+            for (const Control c : row) {
+                json.value(controlName(c));
+            }
+            json.endArray();
+        }
+        json.endArray();
+    }
+    json.endArray();
+    json.key("gap")
+        .value(layout[Role::kClearingPanel].x - layout[Role::kDrivePanel].right())
+        .key("viewDescription")
         .value(Form::viewDescription())
         .key("passesPerSecond")
         .value(Chain::kPassesPerSecond)

@@ -5,7 +5,8 @@
 // The form as the page builds its controls from it, as one JSON text: the window at its design
 // size; every control in the form's order (each container before what it holds) with its kind,
 // container, box at the design size, font in points, look, accessible name, place in the Tab
-// order and read-only flag; the taller boxes where a finger is the pointer; the chain view's
+// order and read-only flag; the boxes where a finger is the pointer; a frame's size as the page
+// draws it, snug around what it holds; the panels' flow in columns and rows; the chain view's
 // description; the pace of the run; the page's own messages.
 namespace PageForm {
 

@@ -1,5 +1,5 @@
-// The page's start: the module made, the controls built from its form, the window scaled to
-// the browser's, the run paced; every call into the module guarded.
+// The page's start: the module made, the controls built from its form and laid out at the
+// browser window's size, the run paced; every call into the module guarded.
 'use strict';
 
 ((page) => {
@@ -48,21 +48,16 @@
     page.pacing.wake();
   };
 
-  page.scale = () => Math.min(innerWidth / form.window.width, innerHeight / form.window.height);
   page.pixelScale = () => pixelScale;
 
-  // The window scaled to the browser's, the picture at the screen's own pixels. Zoomed, not
-  // transformed: under a scaling transform the compositor would draw the canvas scaled, which
-  // costs about as much again as showing it 1:1.
+  // The page laid out at the browser window's size, the picture at the screen's own pixels.
   function layOut(first) {
-    const k = page.scale();
-    windowBox.style.zoom = k;
-    windowBox.style.left = Math.max(0, (innerWidth - form.window.width * k) / 2) / k + 'px';
-    pixelScale = k * (window.devicePixelRatio || 1);
-    const [, , viewWidth, viewHeight] = form.controls.find((c) => c.kind === 'View').box;
-    const width = Math.max(1, Math.round(viewWidth * pixelScale));
-    const height = Math.max(1, Math.round(viewHeight * pixelScale));
-    if (!page.picture.resize(width, height) && !first) return;
+    const view = page.layout.update();
+    const scale = window.devicePixelRatio || 1;
+    const width = Math.max(1, Math.round(view.width * scale));
+    const height = Math.max(1, Math.round(view.height * scale));
+    if (!page.picture.resize(width, height) && scale === pixelScale && !first) return;
+    pixelScale = scale;
     page.call(() => page.module.ccall(first ? 'ondix_start' : 'ondix_resize', null,
       ['number', 'number', 'number'], [width, height, pixelScale]));
     page.refresh(true);
@@ -86,10 +81,11 @@
     page.module = module;
     form = JSON.parse(module.ccall('ondix_form', 'string', [], []));
     page.controls.build(form);
+    page.layout.build(form);
     page.controls.connectClicks();
     page.input.connect();
     layOut(true);
-    addEventListener('resize', () => { layOut(false); page.pacing.wake(); });
+    page.layout.watch(() => { layOut(false); page.pacing.wake(); });
     page.pacing.start(form.passesPerSecond);
     // For tests and measurements: the run paced by hand (with #test), the state; the module's
     // memory only for the tests.

@@ -10,7 +10,9 @@
     const span = Math.max(1, range.maximum - range.minimum + range.largeChange);
     const track = bar.querySelector('.track');
     const length = track.clientWidth || (bar.clientWidth - 2 * bar.clientHeight);
-    const thumbLength = Math.max(8, Math.round(length * range.largeChange / span));
+    // A thumb a finger can hold where a finger is the pointer.
+    const least = page.layout.fingers() ? 44 : 8 * page.layout.scale();
+    const thumbLength = Math.min(length, Math.max(least, Math.round(length * range.largeChange / span)));
     const position = range.maximum > range.minimum
       ? (s.value - range.minimum) / (range.maximum - range.minimum) : 0;
     const thumb = bar.querySelector('.thumb');

@@ -7,20 +7,27 @@ from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
 
 
-def browser(width, height, touch=False):
+def browser(width, height, touch=False, real_scale=None):
+    """With `real_scale`: a real window of width x height CSS px at real_scale device px each, touch for mouse."""
     options = webdriver.ChromeOptions()
-    for argument in ['--headless=new', '--no-sandbox', '--disable-gpu', '--disable-quic',
+    real = ['--window-size=%d,%d' % (width, height), '--force-device-scale-factor=%g' % real_scale] if real_scale else []
+    for argument in real + ['--headless=new', '--no-sandbox', '--disable-gpu', '--disable-quic',
                      '--no-first-run', '--disable-background-networking',
                      '--disable-component-update', '--disable-sync', '--hide-scrollbars',
                      '--user-data-dir=' + tempfile.mkdtemp(prefix='ondix-chromium-')]:
         options.add_argument(argument)
     options.binary_location = '/usr/bin/chromium'
     driver = webdriver.Chrome(service=Service('/usr/bin/chromedriver'), options=options)
-    set_scale(driver, width, height, 1)
+    if real_scale:  # what the window's frame takes is added to its size
+        inner, outer = driver.execute_script('return [innerWidth, innerHeight]'), driver.get_window_size()
+        driver.set_window_size(outer['width'] + width - inner[0], outer['height'] + height - inner[1])
+    else:
+        set_scale(driver, width, height, 1)
     if touch:
         # A touch screen as the only pointer: the page sees (pointer: coarse).
         driver.execute_cdp_cmd('Emulation.setTouchEmulationEnabled', {'enabled': True,
                                                                       'maxTouchPoints': 5})
+        driver.execute_cdp_cmd('Emulation.setEmitTouchEventsForMouse', {'enabled': bool(real_scale)})
     return driver
 
 
@@ -31,9 +38,12 @@ def set_scale(driver, width, height, device_scale):
                             'mobile': False})
 
 
-def open_page(driver, site, hash_part=''):
+def open_page(driver, site, hash_part='', wrapper=None):
+    """The page, or a `wrapper` page in `site` with the page in its first frame."""
     driver.get('about:blank')  # a new page, also where only the part after '#' changes
-    driver.get('file://' + site + '/index.html' + hash_part)
+    driver.get('file://' + site + '/' + (wrapper or 'index.html' + hash_part))
+    if wrapper:
+        driver.switch_to.frame(0)
     for _ in range(100):
         if driver.execute_script('return document.body.dataset.ready === "1"'):
             return
