@@ -1,6 +1,7 @@
 #pragma once
 
 #include "instrument/control.h"
+#include "instrument/form.h"
 #include "instrument/input_codes.h"
 #include "instrument/instrument.h"
 #include "picture/user_scale.h"
@@ -113,13 +114,19 @@ public:
         return text;
     }
 
-    // The head, then every control: visible, checked, value, caption.
+    // The head, then every control: visible, checked (an option) or pressed (a switch), value,
+    // caption (of a scroll bar: its value as spoken, its read-out's text).
     static std::string endState(const Instrument& instrument) {
         std::string text = head(instrument.picture(), instrument.state());
         for (int i = 0; i < kControlCount; ++i) {
             const auto control = static_cast<Control>(i);
             const Panels::State& s = instrument.panels()[control];
-            text += controlLine(controlName(control), s.visible, s.checked, s.value, s.caption);
+            const Control shownBy =
+                control == Role::kWindow ? Role::kWindow : Form::entry(control).shownBy;
+            const bool bar = controlKind(control) == ControlKind::ScrollBar;
+            text += controlLine(
+                controlName(control), s.visible, s.checked, s.value,
+                bar && shownBy != Role::kWindow ? instrument.panels().caption(shownBy) : s.caption);
         }
         return text;
     }

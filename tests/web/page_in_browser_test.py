@@ -118,13 +118,14 @@ return controls.map((e) => {
   const hidden = getComputedStyle(holder).display === 'none' || holder.getClientRects().length === 0;
   const caption = kind === 'Frame' ? e.querySelector('.caption').textContent
     : kind === 'Option' ? holder.querySelector('span').textContent
-    : kind === 'TextBox' ? e.value : ['Button', 'Label'].includes(kind) ? e.textContent : '';
+    : kind === 'TextBox' ? e.value : ['Button', 'Label'].includes(kind) ? e.textContent
+    : kind === 'ScrollBar' ? e.getAttribute('aria-valuetext') || '' : '';
   return { name: e.id, kind, depth, caption, points: parseFloat(style.fontSize) * 0.75,
     hidden,
     // Where a hidden control would be shown: its box as styled.
     place: hidden ? ['left', 'top', 'width', 'height'].map((p) => parseInt(getComputedStyle(holder)[p]))
       : [holder.offsetLeft, holder.offsetTop, holder.offsetWidth, holder.offsetHeight],
-    checked: e.type === 'radio' && e.checked,
+    checked: e.type === 'radio' ? e.checked : e.getAttribute('aria-pressed') === 'true',
     back: holder.style.background ? hex(getComputedStyle(holder).backgroundColor) : null,
     indicator: kind === 'Label' && style.borderTopStyle === 'solid',
     centred: kind === 'Label' && style.textAlign === 'center',
@@ -139,6 +140,17 @@ def shown_controls(driver):
     return driver.execute_script(SHOWN)
 
 
+def accessible(driver, name):
+    """What Chromium's accessibility tree holds of the element with that id: its description
+    and its properties (pressed, valuetext, ...) by name."""
+    root = driver.execute_cdp_cmd('DOM.getDocument', {})['root']['nodeId']
+    node = driver.execute_cdp_cmd('DOM.querySelector', {'nodeId': root, 'selector': '#' + name})
+    ax = driver.execute_cdp_cmd('Accessibility.getPartialAXTree',
+                                {'nodeId': node['nodeId'], 'fetchRelatives': False})['nodes'][0]
+    properties = {p['name']: p['value'].get('value') for p in ax.get('properties', [])}
+    return ax.get('description', {}).get('value', ''), properties
+
+
 def control_tree(driver):
     """The page's lines of the golden control tree."""
     title = driver.execute_script('return [document.title, parseFloat(getComputedStyle('
@@ -147,7 +159,7 @@ def control_tree(driver):
     for c in shown_controls(driver):
         x, y, w, h = c['place']
         line = f'{"  " * c["depth"]}{c["name"]} {c["kind"]} "{c["caption"]}" {c["points"]:g}pt {x},{y} {w}x{h}'
-        line += ' hidden' * c['hidden'] + ' checked' * c['checked']
+        line += ' hidden' * c['hidden'] + ' checked' * (c['checked'] and c['kind'] == 'Option')
         line += f' back {c["back"]}' if c['back'] else ''
         line += ' indicator' * c['indicator'] + ' centred' * c['centred']
         line += ' range {}..{} value {}'.format(*c['range']) if c['range'] else ''
@@ -157,6 +169,11 @@ def control_tree(driver):
             line += ' role ' + ROLES.get(element.aria_role, element.aria_role)
             name = element.accessible_name  # blanks collapsed, as a screen reader says them
             line += f' accessible "{name}"' if name and name.split() != c['caption'].split() else ''
+            role = ROLES.get(element.aria_role, element.aria_role)
+            line += ' unnamed' if not name and role != 'text' else ''
+            description, properties = accessible(driver, c['name'])
+            line += f' pressed {properties["pressed"]}' if 'pressed' in properties else ''
+            line += f' described "{description}"' if description and c['kind'] not in ('View', 'ScrollBar') else ''
         lines.append(line + ' readonly' * c['readonly'])
     # The Tab order as the Tab key walks it, once round from the document's start.
     driver.execute_script('document.activeElement.blur()')
