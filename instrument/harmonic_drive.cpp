@@ -26,7 +26,7 @@ HarmonicDrive::HarmonicDrive(ChainState& state, Panels& panels) : state_(state),
     panels.setCaption(Role::kDriveState, controlName(Role::kDriveState));
     panels.setCaption(Role::kHandHint,
                       "Anregung von Hand:" + std::string(18, ' ') +
-                          "Festes Ende mit linker Maustaste, Finger oder Pfeiltasten bewegen");
+                          "Festes Ende ziehen: linke Maustaste, Finger oder ↑ ↓");
     panels.setBack(Role::kHandHint, kIndicatorStartRed);
     panels.setCaption(Role::kModeLabel, "Anregung von Hand");
 }
