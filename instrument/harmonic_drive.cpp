@@ -24,9 +24,8 @@ HarmonicDrive::HarmonicDrive(ChainState& state, Panels& panels) : state_(state),
     panels.setCaption(Role::kPeriodReadout, controlName(Role::kPeriodReadout));
     panels.setCaption(Role::kDriveSwitch, "Harmonisch " + onOffCaption());
     panels.setCaption(Role::kDriveState, controlName(Role::kDriveState));
-    panels.setCaption(Role::kHandHint,
-                      "Anregung von Hand:" + std::string(18, ' ') +
-                          "Festes Ende ziehen: linke Maustaste, Finger oder ↑ ↓");
+    panels.setCaption(Role::kHandHint, "Anregung von Hand:" + std::string(18, ' ') +
+                                           "Festes Ende ziehen: linke Maustaste, Finger oder ↑ ↓");
     panels.setBack(Role::kHandHint, kIndicatorStartRed);
     panels.setCaption(Role::kModeLabel, "Anregung von Hand");
 }

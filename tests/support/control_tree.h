@@ -10,9 +10,8 @@
 #include <QTest>
 #include <QWidget>
 
-// What a widget shows as its caption: a window's title, a frame's title, or the text of a
-// button, label or text box; of a scroll bar, its value as a screen reader hears it (the read-out's
-// text in its accessible description).
+// What a widget shows as its caption: a window's title, a frame's title, the text of a button,
+// label or text box, a scroll bar's value as spoken (its accessible description).
 inline QString captionOf(const QWidget& w) {
     const QVariant title = w.property("title");
     return w.isWindow()                          ? w.windowTitle()
@@ -21,9 +20,7 @@ inline QString captionOf(const QWidget& w) {
                                                  : w.property("text").toString();
 }
 
-// The accessible role as both editions name it. Qt gives a checkable push button, a switch,
-// the role of a check box, the page a button with a pressed state: both are a "button" here,
-// with their pressed state beside it.
+// The accessible role as both editions name it; a switch is a check box to Qt.
 inline QString roleOf(const QWidget& w) {
     const QAccessibleInterface* a = QAccessible::queryAccessibleInterface(const_cast<QWidget*>(&w));
     switch (a != nullptr ? a->role() : QAccessible::NoRole) {
@@ -122,18 +119,12 @@ inline QString controlTree(const QWidget& window) {
             if (!name.isEmpty() && name.simplified() != caption.simplified()) {
                 line += QStringLiteral(" accessible \"%1\"").arg(name);
             }
-            if (name.isEmpty() && roleOf(w) != QStringLiteral("text")) {
-                line += QStringLiteral(" unnamed");
+            line += name.isEmpty() && roleOf(w) != u"text" ? QStringLiteral(" unnamed") : QString();
+            if (kind == ControlKind::Button && a->state().checkable) {
+                line += a->state().checked ? u" pressed true" : u" pressed false";
             }
-            if (a != nullptr && kind == ControlKind::Button && a->state().checkable) {
-                line += a->state().checked ? QStringLiteral(" pressed true")
-                                           : QStringLiteral(" pressed false");
-            }
-            const QString description =
-                a != nullptr ? a->text(QAccessible::Description) : QString();
-            if (!description.isEmpty() && kind != ControlKind::View &&
-                kind != ControlKind::ScrollBar) {
-                line += QStringLiteral(" described \"%1\"").arg(description);
+            if (kind == ControlKind::Button && !a->text(QAccessible::Description).isEmpty()) {
+                line += QStringLiteral(" described \"%1\"").arg(a->text(QAccessible::Description));
             }
         }
         if (const auto* box = qobject_cast<const QLineEdit*>(&w); box && box->isReadOnly()) {

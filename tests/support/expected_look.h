@@ -57,10 +57,7 @@ inline QStringList shownLook(const MainControls& c, const QWidget& window) {
             "Label7" + shown(*c.label(Control::Label7)) + ", Label8" + shown(*c.label(Control::Label8)),
             "Label3" + shown(*c.label(Control::Label3)), "Command8 " + c.button(Control::Command8)->text(),
             QStringLiteral("Option1 checked %1, Option2 %2").arg(c.button(Control::Option1)->isChecked()).arg(c.button(Control::Option2)->isChecked()),
-            "Command6 " + c.button(Control::Command6)->text(), "title " + window.windowTitle(),
-            QStringLiteral("pressed: damping %1 obstacle %2 refraction %3 drive %4 halt %5").arg(c.button(Control::Command9)->isChecked())
-                .arg(c.button(Control::Command4)->isChecked()).arg(c.button(Control::Command3)->isChecked())
-                .arg(c.button(Control::Command7)->isChecked()).arg(c.button(Control::Command11)->isChecked())};
+            "Command6 " + c.button(Control::Command6)->text(), "title " + window.windowTitle()};
     // clang-format on
 }
 
@@ -108,13 +105,6 @@ inline QStringList expectedLook(const ChainState& s, const Operated& operated, Q
                             : "title Zarvel - Pendelkette" + QString(36, ' ')) +
                    creditLine();
     }
-    // The switches are pressed while what they switch is on, from the start.
-    look[15] = QStringLiteral("pressed: damping %1 obstacle %2 refraction %3 drive %4 halt %5")
-                   .arg(damped)
-                   .arg(s.obstacleOn == 1)
-                   .arg(refraction)
-                   .arg(drive)
-                   .arg(halted);
     return look;
 }
 

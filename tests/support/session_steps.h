@@ -121,12 +121,11 @@ public:
         for (int i = 0; i < kControlCount; ++i) {
             const auto control = static_cast<Control>(i);
             const Panels::State& s = instrument.panels()[control];
-            const Control shownBy =
-                control == Role::kWindow ? Role::kWindow : Form::entry(control).shownBy;
-            const bool bar = controlKind(control) == ControlKind::ScrollBar;
-            text += controlLine(
-                controlName(control), s.visible, s.checked, s.value,
-                bar && shownBy != Role::kWindow ? instrument.panels().caption(shownBy) : s.caption);
+            const Control readOut = Form::entry(control).shownBy;
+            const bool spoken =
+                controlKind(control) == ControlKind::ScrollBar && readOut != Role::kWindow;
+            text += controlLine(controlName(control), s.visible, s.checked, s.value,
+                                spoken ? instrument.panels().caption(readOut) : s.caption);
         }
         return text;
     }

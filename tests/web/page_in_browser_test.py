@@ -141,14 +141,11 @@ def shown_controls(driver):
 
 
 def accessible(driver, name):
-    """What Chromium's accessibility tree holds of the element with that id: its description
-    and its properties (pressed, valuetext, ...) by name."""
+    """The element's node in Chromium's accessibility tree: description, properties by name."""
     root = driver.execute_cdp_cmd('DOM.getDocument', {})['root']['nodeId']
-    node = driver.execute_cdp_cmd('DOM.querySelector', {'nodeId': root, 'selector': '#' + name})
-    ax = driver.execute_cdp_cmd('Accessibility.getPartialAXTree',
-                                {'nodeId': node['nodeId'], 'fetchRelatives': False})['nodes'][0]
-    properties = {p['name']: p['value'].get('value') for p in ax.get('properties', [])}
-    return ax.get('description', {}).get('value', ''), properties
+    node = driver.execute_cdp_cmd('DOM.querySelector', {'nodeId': root, 'selector': '#' + name})['nodeId']
+    ax = driver.execute_cdp_cmd('Accessibility.getPartialAXTree', {'nodeId': node, 'fetchRelatives': False})['nodes'][0]
+    return ax.get('description', {}).get('value'), {p['name']: p['value'].get('value') for p in ax.get('properties', [])}
 
 
 def control_tree(driver):
@@ -166,14 +163,14 @@ def control_tree(driver):
         # A hidden control is not among what a screen reader finds.
         if c['kind'] != 'Pointer' and not c['hidden']:
             element = driver.find_element(By.ID, c['name'])
-            line += ' role ' + ROLES.get(element.aria_role, element.aria_role)
+            role = ROLES.get(element.aria_role, element.aria_role)
+            line += ' role ' + role
             name = element.accessible_name  # blanks collapsed, as a screen reader says them
             line += f' accessible "{name}"' if name and name.split() != c['caption'].split() else ''
-            role = ROLES.get(element.aria_role, element.aria_role)
             line += ' unnamed' if not name and role != 'text' else ''
             description, properties = accessible(driver, c['name'])
             line += f' pressed {properties["pressed"]}' if 'pressed' in properties else ''
-            line += f' described "{description}"' if description and c['kind'] not in ('View', 'ScrollBar') else ''
+            line += f' described "{description}"' if description and c['kind'] == 'Button' else ''
         lines.append(line + ' readonly' * c['readonly'])
     # The Tab order as the Tab key walks it, once round from the document's start.
     driver.execute_script('document.activeElement.blur()')
