@@ -72,10 +72,26 @@ constexpr double kTopRowY = -2.8f;
 constexpr Font L = Font::Large;
 constexpr Font N = Font::Normal;
 
+// A control as a screen reader names it, with the control whose text tells its state or value.
+constexpr Entry spoken(Entry e, std::string_view name, Control shownBy = Ondix15) {
+    e.accessibleName = name;
+    e.shownBy = shownBy;
+    return e;
+}
+
+// A button that stays on or off, named for what it switches.
+constexpr Entry toggle(Entry e, std::string_view name, Control indicator = Ondix15) {
+    e = spoken(e, name, indicator);
+    e.toggle = true;
+    return e;
+}
+
 // The three medium options share one shape: an "On/Off" button and a bordered indicator of the
-// option's state beside it.
-constexpr Entry switchButton(Control button, Control frame) {
-    return fixed(button, frame, 120, 240, 1455, 375);
+// option's state beside it. All three captions read alike, so each switch is named for its
+// panel's caption.
+constexpr Entry switchButton(Control button, Control frame, Control indicator,
+                             std::string_view name) {
+    return toggle(fixed(button, frame, 120, 240, 1455, 375), name, indicator);
 }
 constexpr Entry switchIndicator(Control indicator, Control frame) {
     return fixed(indicator, frame, 1680, 240, 615, 375, N, Look::Indicator);
@@ -104,38 +120,41 @@ constexpr std::array kEntries{
     // Four columns beneath the view: the harmonic drive; clearing above clock and speed;
     // damping, refraction and the obstacle; the two buttons above the chain type.
     windowChild(Frame1, 2020, 1000, 980, LeftRule::Given, Ondix15, L),
-    fixed(HScroll1, Frame1, 240, 360, 1935, 375, N, Look::Plain, "Amplitude"),
+    spoken(fixed(HScroll1, Frame1, 240, 360, 1935, 375), "Amplitude", Text2),
     fixed(Label1, Frame1, 240, 720, 1815, 255, L),
     fixed(Text2, Frame1, 2280, 360, 735, 375, N, Look::Plain, "Amplitude"),
-    fixed(HScroll2, Frame1, 240, 960, 1935, 375, N, Look::Plain, "Periode"),
+    spoken(fixed(HScroll2, Frame1, 240, 960, 1935, 375), "Periode", Text3),
     fixed(Label2, Frame1, 240, 1320, 1815, 375, L),
     fixed(Text3, Frame1, 2280, 960, 735, 375, N, Look::Plain, "Periode"),
-    fixed(Command7, Frame1, 240, 1560, 1935, 375, L),
+    toggle(fixed(Command7, Frame1, 240, 1560, 1935, 375, L), "Harmonische Anregung ein oder aus",
+           Text5),
     fixed(Text5, Frame1, 2280, 1560, 735, 375, N, Look::Plain, "Zustand der harmonischen Anregung"),
     fixed(Label13, Frame1, 240, 2040, 2655, 735, N, Look::Indicator),
 
     windowChild(Frame2, 2020, 800, 320, LeftRule::AfterRightOf, Frame3, L),
-    switchButton(Command9, Frame2),
+    switchButton(Command9, Frame2, Label9, "Dämpfung ein oder aus"),
     switchIndicator(Label9, Frame2),
 
     windowChild(Frame3, 2020, 1200, 480, LeftRule::AfterRightOf, Frame1, L),
-    fixed(Command5, Frame3, 360, 360, 1455, 375, L),
-    fixed(Command11, Frame3, 2040, 360, 1335, 375, L),
-    fixed(Command1, Frame3, 360, 840, 1455, 375, L),
-    fixed(Command2, Frame3, 2040, 840, 1335, 375, L),
+    spoken(fixed(Command5, Frame3, 360, 360, 1455, 375, L), "Löschen: Kette und Uhr auf null"),
+    // Pressed while the run is halted, whichever its caption says the next click does.
+    toggle(fixed(Command11, Frame3, 2040, 360, 1335, 375, L), "Lauf anhalten"),
+    spoken(fixed(Command1, Frame3, 360, 840, 1455, 375, L), "Alle Geschwindigkeiten auf null"),
+    spoken(fixed(Command2, Frame3, 2040, 840, 1335, 375, L), "Alle Auslenkungen auf null"),
 
     windowChild(Frame4, 2340, 800, 320, LeftRule::SameLeftAs, Frame2, L),
-    switchButton(Command3, Frame4),
+    switchButton(Command3, Frame4, Label10, "Brechung ein oder aus"),
     switchIndicator(Label10, Frame4),
 
     windowChild(Frame5, 2520, 1200, 480, LeftRule::AfterRightOf, Frame1, L),
     fixed(Text4, Frame5, 480, 360, 1095, 375, L, Look::Plain, "Uhr"),
     fixed(Command8, Frame5, 480, 840, 1095, 375, L),
-    fixed(HScroll3, Frame5, 1680, 360, 1815, 375, N, Look::Plain, "Geschwindigkeit"),
+    fixed(HScroll3, Frame5, 1680, 360, 1815, 375, N, Look::Plain,
+          "Geschwindigkeit des Zeitablaufs"),
     fixed(Label11, Frame5, 1680, 840, 1815, 375, L, Look::Centred),
 
     windowChild(Frame6, 2660, 800, 340, LeftRule::SameLeftAs, Frame2, L),
-    switchButton(Command4, Frame6),
+    switchButton(Command4, Frame6, Label12, "Hindernis ein oder aus"),
     switchIndicator(Label12, Frame6),
 
     // The two option buttons share the frame, so choosing one clears the other.

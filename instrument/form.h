@@ -58,8 +58,16 @@ struct Entry {
     Control leftOf = Control::Ondix15; // with AfterRightOf and SameLeftAs
     Font font = Font::Normal;
     Look look = Look::Plain;
+    // What a screen reader calls the control where its caption does not say what it is for.
     std::string_view accessibleName = {};
-    // Read-outs show what the program writes and take no typing (see Form::entries).
+    // The control whose text tells this one's state or value: a switch's indicator (spoken as the
+    // switch's description) or a scroll bar's read-out (spoken as the bar's value). The window
+    // stands for none.
+    Control shownBy = Control::Ondix15;
+    // A button that stays on or off: its pressed state is its check among the panels.
+    bool toggle = false;
+    // Read-outs show what the program writes; typing into them changes nothing, so they take
+    // none.
     bool readOnly = false;
 };
 

@@ -25,7 +25,7 @@ HarmonicDrive::HarmonicDrive(ChainState& state, Panels& panels) : state_(state),
     panels.setCaption(Role::kDriveSwitch, "Harmonisch " + onOffCaption());
     panels.setCaption(Role::kDriveState, controlName(Role::kDriveState));
     panels.setCaption(Role::kHandHint, "Anregung von Hand:" + std::string(18, ' ') +
-                                           "Linke Maustaste drücken und festes Ende ziehen");
+                                           "Festes Ende ziehen: linke Maustaste, Finger oder ↑ ↓");
     panels.setBack(Role::kHandHint, kIndicatorStartRed);
     panels.setCaption(Role::kModeLabel, "Anregung von Hand");
 }
@@ -34,7 +34,7 @@ void HarmonicDrive::toggle() {
     state_.harmonicOn = toggled(state_.harmonicOn);
     const bool on = state_.harmonicOn == 1;
     panels_.setCaption(Role::kModeLabel, driveModeCaption(on));
-    showSwitch(panels_, Role::kDriveState, on);
+    showSwitch(panels_, Role::kDriveSwitch, Role::kDriveState, on);
     // The hint for the hand shows the opposite: red while the hand moves the end.
     panels_.setBack(Role::kHandHint, indicatorColour(!on));
 }

@@ -14,7 +14,8 @@ Chain::Rgb indicatorColour(bool on) {
     return on ? Chain::Rgb{255, 0, 0} : Chain::Rgb{192, 192, 192};
 }
 
-void showSwitch(Panels& panels, Control indicator, bool on) {
+void showSwitch(Panels& panels, Control toggle, Control indicator, bool on) {
+    panels.setChecked(toggle, on);
     panels.setCaption(indicator, onOffText(on));
     panels.setBack(indicator, indicatorColour(on));
 }

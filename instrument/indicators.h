@@ -17,8 +17,9 @@ Chain::Rgb indicatorColour(bool on);
 // The light red of the damping indicator and of the hint for the hand at start.
 inline constexpr Chain::Rgb kIndicatorStartRed{255, 128, 128};
 
-// What the switches show once they have been used: the text and the colour above.
-void showSwitch(Panels& panels, Control indicator, bool on);
+// What a switch shows once it has been used: pressed or not, and its indicator's text and
+// colour above.
+void showSwitch(Panels& panels, Control toggle, Control indicator, bool on);
 
 // The mode label in the chain view while the run goes: how the left end is moved.
 std::string driveModeCaption(bool harmonicOn);

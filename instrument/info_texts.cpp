@@ -16,7 +16,8 @@ std::vector<std::string_view> torsionChain() {
         std::string_view(
             "Wellen entstehen, wenn man den ersten Massenpunkt periodisch auf und ab bewegt, zum "
             "Beispiel mit der Maus: Mauszeiger dicht neben den ersten Massenpunkt setzen und mit "
-            "gedrückter linker Maustaste in die gewünschte Richtung ziehen."),
+            "gedrückter linker Maustaste ziehen, ebenso mit dem Finger; ist die Kette "
+            "angeklickt, auch mit den Pfeiltasten."),
         // Label3: forces on the masses, damping of the last mass.
         std::string_view(
             "Den ersten Massenpunkt (links) kann man beliebig auf und ab bewegen. Dabei spannt er "
@@ -59,10 +60,11 @@ std::vector<std::string_view> torsionChain() {
         // Label9: dispersion and the measuring tape.
         std::string_view(
             "Die Torsionskette zeigt wenig Dispersion: Wellen, die lang gegen den Kugelabstand "
-            "sind, laufen fast gleich schnell. Das zeigen Messungen der Wellenlänge bei "
-            "verschiedenen Perioden: Mit „Halt/Weiter“ anhalten, den Mauszeiger auf einen "
-            "Wellenberg setzen und mit gedrückter rechter Maustaste zum nächsten ziehen. Ein "
-            "Messband rollt sich aus und zeigt die Wellenlänge in Kugelabständen."),
+            "sind, laufen fast gleich schnell. Das zeigen Messungen bei "
+            "verschiedenen Perioden: Mit „Halt/Weiter“ anhalten und mit gedrückter rechter "
+            "Maustaste von einem Wellenberg zum nächsten ziehen (Finger: erst eine halbe Sekunde "
+            "still halten; Tasten: M, Pfeile, Eingabe). Ein Messband zeigt die Wellenlänge in "
+            "Kugelabständen."),
     };
 }
 

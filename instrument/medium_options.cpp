@@ -11,6 +11,7 @@ MediumOptions::MediumOptions(ChainState& state, Markers& markers, Panels& panels
     : state_(state), markers_(markers), panels_(panels) {
     panels.setCaption(Role::kDampingPanel, "Dämpfung");
     panels.setCaption(Role::kDampingSwitch, onOffCaption());
+    panels.setChecked(Role::kDampingSwitch, true);
     panels.setCaption(Role::kDampingIndicator, onOffText(true));
     panels.setBack(Role::kDampingIndicator, kIndicatorStartRed);
     panels.setCaption(Role::kRefractionPanel, "Brechung");
@@ -41,14 +42,14 @@ void MediumOptions::toggleDamping() {
     s.endMarkG = static_cast<std::int16_t>(eraser.g);
     s.endMarkB = static_cast<std::int16_t>(eraser.b);
     panels_.setCaption(Role::kDampingLabel, on ? "Dämpfung on" : "Dämpfung off");
-    showSwitch(panels_, Role::kDampingIndicator, on);
+    showSwitch(panels_, Role::kDampingSwitch, Role::kDampingIndicator, on);
 }
 
 void MediumOptions::toggleObstacle() {
     state_.obstacleOn = toggled(state_.obstacleOn);
     const bool on = state_.obstacleOn == 1;
     markers_.showObstacle(on);
-    showSwitch(panels_, Role::kObstacleIndicator, on);
+    showSwitch(panels_, Role::kObstacleSwitch, Role::kObstacleIndicator, on);
 }
 
 void MediumOptions::toggleRefraction() {
@@ -67,5 +68,5 @@ void MediumOptions::toggleRefraction() {
     }
     panels_.setVisible(Role::kLightHalfLabel, on);
     panels_.setVisible(Role::kHeavyHalfLabel, on);
-    showSwitch(panels_, Role::kRefractionIndicator, on);
+    showSwitch(panels_, Role::kRefractionSwitch, Role::kRefractionIndicator, on);
 }

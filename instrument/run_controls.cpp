@@ -15,6 +15,7 @@ RunControls::RunControls(ChainState& state, RunLoop& runner, Markers& markers, P
 void RunControls::haltOrContinue() {
     ChainState& s = state_;
     s.halted = toggled(s.halted);
+    panels_.setChecked(Role::kHaltButton, s.halted == 1);
     if (s.halted == 0) {
         panels_.setCaption(Role::kHaltButton, "Halt");
         panels_.setCaption(Role::kModeLabel, driveModeCaption(s.harmonicOn == 1));

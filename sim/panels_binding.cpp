@@ -1,5 +1,6 @@
 #include "sim/panels_binding.h"
 
+#include "instrument/form.h"
 #include "platform/qt_colour.h"
 #include "sim/chain_view.h"
 #include "sim/keyboard_pointer.h"
@@ -45,6 +46,12 @@ void showCaption(QWidget& widget, ControlKind kind, const QString& caption) {
 
 PanelsBinding::PanelsBinding(Panels& panels, ChainView& view) : panels_(panels), view_(view) {
     panels.observe([this](Control control, Panels::Aspect aspect) { show(control, aspect); });
+    told_.fill(Control::Ondix15);
+    for (const Form::Entry& e : Form::entries()) {
+        if (e.shownBy != Control::Ondix15) {
+            told_[static_cast<std::size_t>(e.shownBy)] = e.control;
+        }
+    }
 }
 
 void PanelsBinding::bind(Control control, QWidget& widget) {
@@ -78,6 +85,7 @@ void PanelsBinding::showAll() {
             show(control, Aspect::Back);
         }
         switch (controlKind(control)) {
+        case ControlKind::Button:
         case ControlKind::Option:
             show(control, Aspect::Checked);
             break;
@@ -92,11 +100,16 @@ void PanelsBinding::showAll() {
 }
 
 void PanelsBinding::show(Control control, Panels::Aspect aspect) {
+    const Panels::State& state = panels_[control];
+    const Control told = told_[static_cast<std::size_t>(control)];
+    QWidget* toldWidget = widgets_[static_cast<std::size_t>(told)];
+    if (aspect == Panels::Aspect::Caption && told != Control::Ondix15 && toldWidget != nullptr) {
+        toldWidget->setAccessibleDescription(toQString(state.caption));
+    }
     QWidget* widget = widgets_[static_cast<std::size_t>(control)];
     if (widget == nullptr) {
         return;
     }
-    const Panels::State& state = panels_[control];
     const ControlKind kind = controlKind(control);
     switch (aspect) {
     case Panels::Aspect::Caption:

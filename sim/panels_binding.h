@@ -11,7 +11,10 @@ class QWidget;
 
 // The panels' state (Panels) on the desktop: each control's widget shows what the panels say of
 // it, changed as the handlers change it, and text typed into a box goes back into the panels.
-// A scroll bar's new value reaches the panels through the instrument (Instrument::scroll).
+// A scroll bar's new value reaches the panels through the instrument (Instrument::scroll). A
+// switch's indicator and a scroll bar's read-out (Form::Entry::shownBy) also give their text to
+// the switch's and the bar's accessible description, so a screen reader says the state or the
+// value as the window shows it, not the bar's raw value.
 class PanelsBinding : public QObject {
     Q_OBJECT
 
@@ -32,4 +35,7 @@ private:
     Panels& panels_;
     ChainView& view_;
     std::array<QWidget*, kControlCount> widgets_{};
+    // For each control whose text tells another's state or value, that other one; else the
+    // window.
+    std::array<Control, kControlCount> told_{};
 };

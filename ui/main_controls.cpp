@@ -112,6 +112,7 @@ MainControls MainControls::createIn(QWidget& window, ChainPicture& picture) {
             break;
         case ControlKind::Button:
             widget = new WrappingPushButton(QString(), parent);
+            static_cast<QPushButton*>(widget)->setCheckable(e.toggle);
             break;
         case ControlKind::Label:
             widget = makeLabel(parent, e.look);

@@ -11,6 +11,7 @@ void WrappingPushButton::paintEvent(QPaintEvent* /*event*/) {
     QStyleOptionButton option;
     initStyleOption(&option);
     const QString caption = option.text;
+    option.state &= ~QStyle::State_On;
 
     // The style draws the bevel and the focus frame; the caption is drawn here, since the
     // style's own label never wraps.
@@ -18,7 +19,7 @@ void WrappingPushButton::paintEvent(QPaintEvent* /*event*/) {
     painter.drawControl(QStyle::CE_PushButton, option);
 
     QRect textRect = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
-    if (isDown() || isChecked()) {
+    if (isDown()) {
         textRect.translate(style()->pixelMetric(QStyle::PM_ButtonShiftHorizontal, &option, this),
                            style()->pixelMetric(QStyle::PM_ButtonShiftVertical, &option, this));
     }

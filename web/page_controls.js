@@ -9,6 +9,7 @@
   const viewBox = canvas.parentElement;
   const elements = {}; // by name: the control (the canvas, an option's radio button)
   const holders = {}; // by name: the box that is placed and shown or hidden
+  const toggles = new Set(); // the names of the buttons that stay on or off
   let controls = [];
   let viewName = '';
   let tape = null; // the tape's read-out, whose reading the view's name carries
@@ -85,6 +86,9 @@
       elements[control.name] = e;
       holders[control.name] = holder;
       if (control.accessibleName) e.setAttribute('aria-label', control.accessibleName);
+      // A switch is described by its indicator; a scroll bar's read-out gives its value text.
+      if (control.shownBy && control.kind === 'Button') e.setAttribute('aria-describedby', control.shownBy);
+      if (control.toggle) toggles.add(control.name);
       if (e.tagName !== 'DIV' || control.kind === 'ScrollBar') e.tabIndex = control.tab || -1;
       if (control.kind === 'View') {
         viewName = control.accessibleName;
@@ -132,6 +136,9 @@
       e.querySelector('.caption').textContent = state.caption;
     } else if (!e.classList.contains('pointer') && e.textContent !== state.caption) {
       e.textContent = state.caption;
+    }
+    if (toggles.has(state.name) && e.getAttribute('aria-pressed') !== String(state.checked)) {
+      e.setAttribute('aria-pressed', String(state.checked));
     }
     if (state.viewNameWithReading !== undefined) {
       tape = holder;

@@ -1,5 +1,6 @@
 #include "web/panels_feed.h"
 
+#include "instrument/form.h"
 #include "web/json_text.h"
 #include "web/page_texts.h"
 
@@ -7,8 +8,17 @@
 
 PanelsFeed::PanelsFeed(Panels& panels) : panels_(panels) {
     changed_.fill(true);
+    told_.fill(Role::kWindow);
+    for (const Form::Entry& e : Form::entries()) {
+        if (e.shownBy != Role::kWindow && controlKind(e.control) == ControlKind::ScrollBar) {
+            told_[index(e.shownBy)] = e.control;
+        }
+    }
     panels.observe([this](Control control, Panels::Aspect aspect) {
         changed_[index(control)] = true;
+        if (told_[index(control)] != Role::kWindow) {
+            changed_[index(told_[index(control)])] = true;
+        }
         if (aspect == Panels::Aspect::Place) {
             placed_[index(control)] = true;
         }
@@ -74,6 +84,10 @@ void PanelsFeed::write(JsonText& json, Control control) const {
             .endObject()
             .key("value")
             .value(s.value);
+        const Control shownBy = Form::entry(control).shownBy;
+        if (shownBy != Role::kWindow) {
+            json.key("valueText").value(panels_.caption(shownBy));
+        }
     }
     if (placed_[index(control)]) {
         // A pointer is centred on its point; anything else has its corner there.

@@ -11,8 +11,8 @@ class JsonText;
 
 // The panels' state as the page shows it: told of every change the handlers make, it hands the
 // page each changed control once, as a plain object of what the control shows (caption,
-// visibility, check, back colour, a scroll bar's settings, a place in the chain view in pixels
-// of the design), in one JSON array.
+// visibility, check, back colour, a scroll bar's settings and its value as its read-out shows
+// it, a place in the chain view in pixels of the design), in one JSON array.
 class PanelsFeed {
 public:
     // Watches `panels`, every control counted as changed.
@@ -36,4 +36,6 @@ private:
     std::array<bool, kControlCount> changed_{};
     // Placed by a handler: until then a control stays where the form puts it.
     std::array<bool, kControlCount> placed_{};
+    // For each control whose text is another's value as spoken, that other one; else the window.
+    std::array<Control, kControlCount> told_{};
 };

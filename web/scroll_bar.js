@@ -3,7 +3,8 @@
 'use strict';
 
 ((page) => {
-  // The bar as the panels' state says: range and value (aria-value*), the thumb's size and place.
+  // The bar as the panels' state says: range and value (aria-value*, the value spoken as its
+  // read-out shows it where it has one), the thumb's size and place.
   function show(bar) {
     const s = bar.ondixState;
     const range = s.range;
@@ -21,6 +22,7 @@
     bar.setAttribute('aria-valuemin', range.minimum);
     bar.setAttribute('aria-valuemax', range.maximum);
     bar.setAttribute('aria-valuenow', s.value);
+    if (s.valueText !== undefined) bar.setAttribute('aria-valuetext', s.valueText);
   }
 
   // The bar's parts and their gestures; `commit(value)` hands a new value to its owner.

@@ -10,16 +10,17 @@
 #include <QTest>
 #include <QWidget>
 
-// What a widget shows as its caption: a window's title, a frame's title, or the text of a
-// button, label or text box.
+// What a widget shows as its caption: a window's title, a frame's title, the text of a button,
+// label or text box, a scroll bar's value as spoken (its accessible description).
 inline QString captionOf(const QWidget& w) {
     const QVariant title = w.property("title");
-    return w.isWindow()      ? w.windowTitle()
-           : title.isValid() ? title.toString()
-                             : w.property("text").toString();
+    return w.isWindow()                          ? w.windowTitle()
+           : title.isValid()                     ? title.toString()
+           : qobject_cast<const QScrollBar*>(&w) ? w.accessibleDescription()
+                                                 : w.property("text").toString();
 }
 
-// The accessible role as both editions name it.
+// The accessible role as both editions name it; a switch is a check box to Qt.
 inline QString roleOf(const QWidget& w) {
     const QAccessibleInterface* a = QAccessible::queryAccessibleInterface(const_cast<QWidget*>(&w));
     switch (a != nullptr ? a->role() : QAccessible::NoRole) {
@@ -28,6 +29,7 @@ inline QString roleOf(const QWidget& w) {
     case QAccessible::Grouping:
         return QStringLiteral("group");
     case QAccessible::Button:
+    case QAccessible::CheckBox:
         return QStringLiteral("button");
     case QAccessible::RadioButton:
         return QStringLiteral("radio");
@@ -47,7 +49,8 @@ inline QString roleOf(const QWidget& w) {
 // DOM): name, kind, caption, font size, place within the container, then what differs from a
 // control's defaults (hidden, checked, a back colour the handlers set, a bordered or centred
 // label, a scroll bar's range and value), the accessible role and, where it is not the caption,
-// the accessible name, and a read-only box; last the keyboard focus order. A line for one
+// the accessible name ("unnamed" where a control other than text has none), a switch's pressed
+// state and description, and a read-only box; last the keyboard focus order. A line for one
 // edition only starts with its name ("desktop: ", "page: ").
 inline QString controlTree(const QWidget& window) {
     static const char* const kKinds[] = {"Window",  "View",      "Frame",  "Button", "Label",
@@ -89,7 +92,9 @@ inline QString controlTree(const QWidget& window) {
                            .arg(g.width())
                            .arg(g.height());
         line += w.isHidden() ? QStringLiteral(" hidden") : QString();
-        line += w.property("checked").toBool() ? QStringLiteral(" checked") : QString();
+        line += kind == ControlKind::Option && w.property("checked").toBool()
+                    ? QStringLiteral(" checked")
+                    : QString();
         for (const auto role : {QPalette::Window, QPalette::Base}) {
             if (w.palette().isBrushSet(QPalette::Active, role)) {
                 line += QStringLiteral(" back ") + w.palette().color(role).name();
@@ -113,6 +118,13 @@ inline QString controlTree(const QWidget& window) {
             const QString name = a != nullptr ? a->text(QAccessible::Name) : QString();
             if (!name.isEmpty() && name.simplified() != caption.simplified()) {
                 line += QStringLiteral(" accessible \"%1\"").arg(name);
+            }
+            line += name.isEmpty() && roleOf(w) != u"text" ? QStringLiteral(" unnamed") : QString();
+            if (kind == ControlKind::Button && a->state().checkable) {
+                line += a->state().checked ? u" pressed true" : u" pressed false";
+            }
+            if (kind == ControlKind::Button && !a->text(QAccessible::Description).isEmpty()) {
+                line += QStringLiteral(" described \"%1\"").arg(a->text(QAccessible::Description));
             }
         }
         if (const auto* box = qobject_cast<const QLineEdit*>(&w); box && box->isReadOnly()) {

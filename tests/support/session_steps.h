@@ -1,6 +1,7 @@
 #pragma once
 
 #include "instrument/control.h"
+#include "instrument/form.h"
 #include "instrument/input_codes.h"
 #include "instrument/instrument.h"
 #include "picture/user_scale.h"
@@ -113,13 +114,18 @@ public:
         return text;
     }
 
-    // The head, then every control: visible, checked, value, caption.
+    // The head, then every control: visible, checked (an option) or pressed (a switch), value,
+    // caption (of a scroll bar: its value as spoken, its read-out's text).
     static std::string endState(const Instrument& instrument) {
         std::string text = head(instrument.picture(), instrument.state());
         for (int i = 0; i < kControlCount; ++i) {
             const auto control = static_cast<Control>(i);
             const Panels::State& s = instrument.panels()[control];
-            text += controlLine(controlName(control), s.visible, s.checked, s.value, s.caption);
+            const Control readOut = Form::entry(control).shownBy;
+            const bool spoken =
+                controlKind(control) == ControlKind::ScrollBar && readOut != Role::kWindow;
+            text += controlLine(controlName(control), s.visible, s.checked, s.value,
+                                spoken ? instrument.panels().caption(readOut) : s.caption);
         }
         return text;
     }

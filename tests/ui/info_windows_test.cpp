@@ -69,7 +69,7 @@ QRect textArea(const QLabel& label) {
 // Words of the interface and numbers each paragraph must name, in the order of the blocks.
 const QList<QStringList> kTorsionTerms{
     {"97", "Kugeln", "Federn", "senkrecht", "Schwerkraft", "Torsionskette"},
-    {"ersten Massenpunkt", "Maus", "linker Maustaste"},
+    {"ersten Massenpunkt", "Maus", "linker Maustaste", "Finger", "Pfeiltasten"},
     {"ersten", "rechten Nachbarn", "beiden Nachbarn", "letzte", "Dämpfung On", "Geschwindigkeit"},
     {"harmonisch", "Amplitude", "Periode", "On/Off"},
     {"Löschfunktionen", "Ruhe", "Geschwindigkeiten", "Auslenkungen", "Halt/Weiter"},
@@ -78,7 +78,8 @@ const QList<QStringList> kTorsionTerms{
     {"Brechung", "rechten", "vierfache Masse", "Federn", "gleicher Frequenz", "halbe Wellenlänge",
      "reflektiert"},
     {"Torsionskette", "Dispersion", "lang gegen den Kugelabstand", "Halt/Weiter",
-     "rechter Maustaste", "Messband", "Wellenlänge"},
+     "rechter Maustaste", "Finger", "halbe Sekunde", "M, Pfeile, Eingabe", "Messband",
+     "Wellenlänge"},
 };
 const QList<QStringList> kPendulumTerms{
     {"97", "Fäden", "Federn", "Torsionskette", "Schwerkraft", "Ruhelage"},

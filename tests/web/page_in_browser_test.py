@@ -120,7 +120,8 @@ return controls.map((e) => {
   const hidden = getComputedStyle(holder).display === 'none' || holder.getClientRects().length === 0;
   const caption = kind === 'Frame' ? e.querySelector('.caption').textContent
     : kind === 'Option' ? holder.querySelector('span').textContent
-    : kind === 'TextBox' ? e.value : ['Button', 'Label'].includes(kind) ? e.textContent : '';
+    : kind === 'TextBox' ? e.value : ['Button', 'Label'].includes(kind) ? e.textContent
+    : kind === 'ScrollBar' ? e.getAttribute('aria-valuetext') || '' : '';
   // In the form's units by the panel scale, but a place in the view (its pixels) and a window child's.
   const k = +win.dataset.panelScale;
   const box = hidden ? ['left', 'top', 'width', 'height'].map((p) => parseFloat(getComputedStyle(holder)[p]))
@@ -129,7 +130,7 @@ return controls.map((e) => {
   const place = box.map((v, i) => Math.round(depth === 1 || (inView && i < 2) ? v : v / k));
   return { name: e.id, kind, depth, caption, points: Math.round(parseFloat(style.fontSize) * 0.75 / k * 100) / 100,
     hidden, place,
-    checked: e.type === 'radio' && e.checked,
+    checked: e.type === 'radio' ? e.checked : e.getAttribute('aria-pressed') === 'true',
     back: holder.style.background ? hex(getComputedStyle(holder).backgroundColor) : null,
     indicator: kind === 'Label' && style.borderTopStyle === 'solid',
     centred: kind === 'Label' && style.textAlign === 'center',
@@ -144,6 +145,14 @@ def shown_controls(driver):
     return driver.execute_script(SHOWN)
 
 
+def accessible(driver, name):
+    """The element's node in Chromium's accessibility tree: description, properties by name."""
+    root = driver.execute_cdp_cmd('DOM.getDocument', {})['root']['nodeId']
+    node = driver.execute_cdp_cmd('DOM.querySelector', {'nodeId': root, 'selector': '#' + name})['nodeId']
+    ax = driver.execute_cdp_cmd('Accessibility.getPartialAXTree', {'nodeId': node, 'fetchRelatives': False})['nodes'][0]
+    return ax.get('description', {}).get('value'), {p['name']: p['value'].get('value') for p in ax.get('properties', [])}
+
+
 def control_tree(driver):
     """The page's lines of the golden control tree."""
     title = driver.execute_script('const w = document.getElementById("Ondix15"); return [document.title, '
@@ -152,16 +161,21 @@ def control_tree(driver):
     for c in shown_controls(driver):
         x, y, w, h = c['place']
         line = f'{"  " * c["depth"]}{c["name"]} {c["kind"]} "{c["caption"]}" {c["points"]:g}pt {x},{y} {w}x{h}'
-        line += ' hidden' * c['hidden'] + ' checked' * c['checked']
+        line += ' hidden' * c['hidden'] + ' checked' * (c['checked'] and c['kind'] == 'Option')
         line += f' back {c["back"]}' if c['back'] else ''
         line += ' indicator' * c['indicator'] + ' centred' * c['centred']
         line += ' range {}..{} value {}'.format(*c['range']) if c['range'] else ''
         # A hidden control is not among what a screen reader finds.
         if c['kind'] != 'Pointer' and not c['hidden']:
             element = driver.find_element(By.ID, c['name'])
-            line += ' role ' + ROLES.get(element.aria_role, element.aria_role)
+            role = ROLES.get(element.aria_role, element.aria_role)
+            line += ' role ' + role
             name = element.accessible_name  # blanks collapsed, as a screen reader says them
             line += f' accessible "{name}"' if name and name.split() != c['caption'].split() else ''
+            line += ' unnamed' if not name and role != 'text' else ''
+            description, properties = accessible(driver, c['name'])
+            line += f' pressed {properties["pressed"]}' if 'pressed' in properties else ''
+            line += f' described "{description}"' if description and c['kind'] == 'Button' else ''
         lines.append(line + ' readonly' * c['readonly'])
     # The Tab order as the Tab key walks it, once round from the document's start.
     driver.execute_script('document.activeElement.blur()')
