@@ -184,13 +184,23 @@ constexpr std::array kFocusOrder{Picture1, HScroll1,  HScroll2,  HScroll3, Comma
 // Each entry at the index of its control, built once.
 struct Index {
     std::array<const Entry*, kControlCount> entries{};
+    std::array<Control, kControlCount> showing{};
     Index() {
         entries[static_cast<std::size_t>(Ondix15)] = &kWindow;
+        showing.fill(Ondix15);
         for (const Entry& e : kEntries) {
             entries[static_cast<std::size_t>(e.control)] = &e;
+            if (e.shownBy != Ondix15) {
+                showing[static_cast<std::size_t>(e.shownBy)] = e.control;
+            }
         }
     }
 };
+
+const Index& index() {
+    static const Index built;
+    return built;
+}
 
 } // namespace
 
@@ -199,8 +209,11 @@ std::span<const Entry> entries() {
 }
 
 const Entry& entry(Control control) {
-    static const Index index;
-    return *index.entries[static_cast<std::size_t>(control)];
+    return *index().entries[static_cast<std::size_t>(control)];
+}
+
+Control showing(Control control) {
+    return index().showing[static_cast<std::size_t>(control)];
 }
 
 std::span<const Control> focusOrder() {

@@ -86,6 +86,9 @@ inline constexpr double kDesignDotsPerInch = 96;
 std::span<const Entry> entries();
 // The entry of one control; the window's own is a Window entry over the whole client area.
 const Entry& entry(Control control);
+// The control whose state or value this one's text shows (the reverse of Entry::shownBy); the
+// window where it shows none.
+Control showing(Control control);
 // The keyboard's focus order, from the chain view on.
 std::span<const Control> focusOrder();
 // The chain view's accessible description and tooltip: the keys and fingers it takes.

@@ -46,12 +46,6 @@ void showCaption(QWidget& widget, ControlKind kind, const QString& caption) {
 
 PanelsBinding::PanelsBinding(Panels& panels, ChainView& view) : panels_(panels), view_(view) {
     panels.observe([this](Control control, Panels::Aspect aspect) { show(control, aspect); });
-    told_.fill(Control::Ondix15);
-    for (const Form::Entry& e : Form::entries()) {
-        if (e.shownBy != Control::Ondix15) {
-            told_[static_cast<std::size_t>(e.shownBy)] = e.control;
-        }
-    }
 }
 
 void PanelsBinding::bind(Control control, QWidget& widget) {
@@ -101,10 +95,11 @@ void PanelsBinding::showAll() {
 
 void PanelsBinding::show(Control control, Panels::Aspect aspect) {
     const Panels::State& state = panels_[control];
-    const Control told = told_[static_cast<std::size_t>(control)];
-    QWidget* toldWidget = widgets_[static_cast<std::size_t>(told)];
-    if (aspect == Panels::Aspect::Caption && told != Control::Ondix15 && toldWidget != nullptr) {
-        toldWidget->setAccessibleDescription(toQString(state.caption));
+    // A switch's indicator and a bar's read-out describe the switch and the bar.
+    const Control shown = Form::showing(control);
+    QWidget* told = widgets_[static_cast<std::size_t>(shown)];
+    if (aspect == Panels::Aspect::Caption && shown != Role::kWindow && told != nullptr) {
+        told->setAccessibleDescription(toQString(state.caption));
     }
     QWidget* widget = widgets_[static_cast<std::size_t>(control)];
     if (widget == nullptr) {

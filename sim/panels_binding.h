@@ -35,7 +35,4 @@ private:
     Panels& panels_;
     ChainView& view_;
     std::array<QWidget*, kControlCount> widgets_{};
-    // For each control whose text tells another's state or value, that other one; else the
-    // window.
-    std::array<Control, kControlCount> told_{};
 };

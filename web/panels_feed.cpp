@@ -8,16 +8,12 @@
 
 PanelsFeed::PanelsFeed(Panels& panels) : panels_(panels) {
     changed_.fill(true);
-    told_.fill(Role::kWindow);
-    for (const Form::Entry& e : Form::entries()) {
-        if (e.shownBy != Role::kWindow && controlKind(e.control) == ControlKind::ScrollBar) {
-            told_[index(e.shownBy)] = e.control;
-        }
-    }
     panels.observe([this](Control control, Panels::Aspect aspect) {
         changed_[index(control)] = true;
-        if (told_[index(control)] != Role::kWindow) {
-            changed_[index(told_[index(control)])] = true;
+        // A read-out's new text is its scroll bar's value as spoken.
+        const Control bar = Form::showing(control);
+        if (controlKind(bar) == ControlKind::ScrollBar) {
+            changed_[index(bar)] = true;
         }
         if (aspect == Panels::Aspect::Place) {
             placed_[index(control)] = true;

@@ -36,6 +36,4 @@ private:
     std::array<bool, kControlCount> changed_{};
     // Placed by a handler: until then a control stays where the form puts it.
     std::array<bool, kControlCount> placed_{};
-    // For each control whose text is another's value as spoken, that other one; else the window.
-    std::array<Control, kControlCount> told_{};
 };
