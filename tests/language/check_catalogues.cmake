@@ -1,0 +1,42 @@
+# Extracts the marked German texts of every layer's sources into a template and compares each
+# catalogue with it: a text with no translation fails, named by msgcmp with where it is used.
+file(GLOB_RECURSE sources RELATIVE ${SOURCE_DIR}
+     ${SOURCE_DIR}/language/*.cpp ${SOURCE_DIR}/language/*.h
+     ${SOURCE_DIR}/core/*.cpp ${SOURCE_DIR}/core/*.h
+     ${SOURCE_DIR}/picture/*.cpp ${SOURCE_DIR}/picture/*.h
+     ${SOURCE_DIR}/instrument/*.cpp ${SOURCE_DIR}/instrument/*.h
+     ${SOURCE_DIR}/platform/*.cpp ${SOURCE_DIR}/platform/*.h
+     ${SOURCE_DIR}/sim/*.cpp ${SOURCE_DIR}/sim/*.h
+     ${SOURCE_DIR}/ui/*.cpp ${SOURCE_DIR}/ui/*.h
+     ${SOURCE_DIR}/web/*.cpp ${SOURCE_DIR}/web/*.h
+     ${SOURCE_DIR}/main.cpp)
+list(SORT sources)
+set(template ${WORK_DIR}/ondix15.pot)
+execute_process(
+  COMMAND ${XGETTEXT} --language=C++ --from-code=UTF-8 --keyword=translate
+          --keyword=translateIn:1c,2 --keyword=N_ --add-comments=Translators
+          --output=${template} ${sources}
+  WORKING_DIRECTORY ${SOURCE_DIR} RESULT_VARIABLE result)
+if(NOT result EQUAL 0)
+  message(FATAL_ERROR "xgettext failed")
+endif()
+file(STRINGS ${template} marked REGEX "^msgid ")
+list(LENGTH marked count)
+if(count LESS 2)
+  message(FATAL_ERROR "no marked text found in the sources")
+endif()
+file(GLOB catalogues ${SOURCE_DIR}/language/*.po)
+set(failed FALSE)
+foreach(catalogue IN LISTS catalogues)
+  execute_process(COMMAND ${MSGCMP} ${catalogue} ${template}
+                  RESULT_VARIABLE result ERROR_VARIABLE errors)
+  if(NOT result EQUAL 0)
+    message(SEND_ERROR "${catalogue} lacks translations:\n${errors}")
+    set(failed TRUE)
+  else()
+    message(STATUS "${catalogue}: all ${count} marked texts translated")
+  endif()
+endforeach()
+if(failed)
+  message(FATAL_ERROR "incomplete catalogues")
+endif()
