@@ -1,7 +1,10 @@
 #include "runtime_error.h"
 
+#include "language/language.h"
+
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 namespace {
 
@@ -17,15 +20,27 @@ RunTimeErrorReporter currentReporter = &reportToStandardError;
 RunTimeError runTimeErrorFor(RunTimeErrorCode code) {
     switch (code) {
     case RunTimeErrorCode::InvalidCall:
-        return {code, "Ungültiger Prozeduraufruf oder ungültiges Argument"};
+        return {code, Language::translate("Ungültiger Prozeduraufruf oder ungültiges Argument")};
     case RunTimeErrorCode::Overflow:
-        return {code, "Überlauf"};
+        return {code, Language::translate("Überlauf")};
     case RunTimeErrorCode::SubscriptOutOfRange:
-        return {code, "Index außerhalb des gültigen Bereichs"};
+        return {code, Language::translate("Index außerhalb des gültigen Bereichs")};
     case RunTimeErrorCode::DivisionByZero:
-        return {code, "Division durch Null"};
+        return {code, Language::translate("Division durch Null")};
     }
-    return {code, "Anwendungs- oder objektdefinierter Fehler"};
+    return {code, Language::translate("Anwendungs- oder objektdefinierter Fehler")};
+}
+
+std::string runTimeErrorReport(const RunTimeError& error) {
+    // The number in place of %d; the catalogue keeps it as a C format.
+    const std::string_view form = Language::translate("Laufzeitfehler '%d':\n\n");
+    const std::string number = std::to_string(static_cast<int>(error.code));
+    std::string text(form);
+    const auto at = text.find("%d");
+    if (at != std::string::npos) {
+        text.replace(at, 2, number);
+    }
+    return text + std::string(error.message);
 }
 
 void writeRunTimeError(const RunTimeError& error) {

@@ -1,10 +1,11 @@
 #pragma once
 
 #include <cmath>
+#include <string>
 #include <string_view>
 
 // Run-time errors of the program. It has no error handling of its own: a bad array index or a
-// floating-point fault ends the process loudly, with the error's number and German message.
+// floating-point fault ends the process loudly, with the error's number and message.
 // This part is free of Qt; the window layer installs a reporter that shows a message box.
 
 enum class RunTimeErrorCode : int {
@@ -16,7 +17,7 @@ enum class RunTimeErrorCode : int {
 
 struct RunTimeError {
     RunTimeErrorCode code;
-    std::string_view message; // German, as shown to the user
+    std::string_view message; // in the language in use, as shown to the user
 };
 
 RunTimeError runTimeErrorFor(RunTimeErrorCode code);
@@ -24,6 +25,9 @@ RunTimeError runTimeErrorFor(RunTimeErrorCode code);
 // The reporter shows the error and ends the process. If it returns, the process is aborted.
 using RunTimeErrorReporter = void (*)(const RunTimeError&);
 
+// What a message box shows of an error: "Laufzeitfehler 'N':", a blank line, the message; in the
+// language in use.
+std::string runTimeErrorReport(const RunTimeError& error);
 // Writes "Laufzeitfehler N: message" to standard error, the line every reporter leaves behind.
 void writeRunTimeError(const RunTimeError& error);
 

@@ -5,6 +5,7 @@
 #include "instrument/hand_and_tape.h"
 #include "instrument/input_codes.h"
 #include "instrument/panels.h"
+#include "language/language.h"
 
 #include <algorithm>
 #include <cmath>
@@ -69,12 +70,13 @@ ChainKeys::ChainKeys(const ChainState& state, HandAndTape& hand, Panels& panels)
 }
 
 std::string_view ChainKeys::keyList() {
-    return ("Tastatur: Pfeil auf/ab bewegt das feste Ende (mit Umschalt in größeren Schritten), "
-            "Loslassen lässt es los. M zeigt den Zeiger für das Messband; die Pfeiltasten "
-            "bewegen ihn, Eingabe oder Leertaste legt das Messband an, Pfeil links/rechts rollt "
-            "es in ganzen Einheiten ab (mit Umschalt in Zehnteln), Eingabe oder Escape beendet es. "
-            "Berührung: mit einem Finger das feste Ende ziehen; den Finger eine halbe Sekunde "
-            "still halten und dann ziehen legt das Messband an.");
+    return Language::translate(
+        "Tastatur: Pfeil auf/ab bewegt das feste Ende (mit Umschalt in größeren Schritten), "
+        "Loslassen lässt es los. M zeigt den Zeiger für das Messband; die Pfeiltasten "
+        "bewegen ihn, Eingabe oder Leertaste legt das Messband an, Pfeil links/rechts rollt "
+        "es in ganzen Einheiten ab (mit Umschalt in Zehnteln), Eingabe oder Escape beendet es. "
+        "Berührung: mit einem Finger das feste Ende ziehen; den Finger eine halbe Sekunde "
+        "still halten und dann ziehen legt das Messband an.");
 }
 
 bool ChainKeys::keyPress(Key key, int shift) {

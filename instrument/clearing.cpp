@@ -3,6 +3,7 @@
 #include "core/chain_state.h"
 #include "instrument/markers.h"
 #include "instrument/panels.h"
+#include "language/language.h"
 
 namespace {
 
@@ -16,8 +17,8 @@ void zero(ChainState::Row& row) {
 
 Clearing::Clearing(ChainState& state, Markers& markers, Panels& panels)
     : state_(state), markers_(markers) {
-    panels.setCaption(Role::kClearingPanel, "Löschfunktionen");
-    panels.setCaption(Role::kClearAll, "Löschen");
+    panels.setCaption(Role::kClearingPanel, Language::translate("Löschfunktionen"));
+    panels.setCaption(Role::kClearAll, Language::translate("Löschen"));
     panels.setCaption(Role::kClearVelocities, "v(i) = 0");
     panels.setCaption(Role::kClearDisplacements, "y(i) = 0");
 }

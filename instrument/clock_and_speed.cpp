@@ -4,31 +4,33 @@
 #include "core/chain_state.h"
 #include "core/float_status_check.h"
 #include "instrument/panels.h"
+#include "language/language.h"
 
 #include <string>
 
 ClockAndSpeed::ClockAndSpeed(ChainState& state, Panels& panels) : state_(state), panels_(panels) {
     // The caption's blanks put its two words above the two columns.
     panels.setCaption(Role::kClockPanel,
-                      std::string(16, ' ') + "Uhr" + std::string(21, ' ') + "Zeitablauf");
+                      std::string(16, ' ') + std::string(Language::translate("Uhr")) +
+                          std::string(21, ' ') + std::string(Language::translate("Zeitablauf")));
     panels.setCaption(Role::kClockReadout, "0");
     // Without the leading blank that the switch's later captions have.
-    panels.setCaption(Role::kClockSwitch, "Uhr Start");
+    panels.setCaption(Role::kClockSwitch, Language::translate("Uhr Start"));
     panels.setRange(Role::kSpeedBar,
                     {.minimum = 1, .maximum = 50, .smallChange = 1, .largeChange = 5});
     panels.setValue(Role::kSpeedBar, barValue(Chain::kStartStep, Chain::kStepBarScale));
-    panels.setCaption(Role::kSpeedName, "langsam ---schnell");
+    panels.setCaption(Role::kSpeedName, Language::translate("langsam ---schnell"));
 }
 
 void ClockAndSpeed::toggleClock() {
     ChainState& s = state_;
     s.clockOn = toggled(s.clockOn);
     if (s.clockOn == 1) {
-        panels_.setCaption(Role::kClockSwitch, " Uhr Stopp");
+        panels_.setCaption(Role::kClockSwitch, Language::translate(" Uhr Stopp"));
         s.clockTime = 0;
         s.clockCarry = 0;
     } else {
-        panels_.setCaption(Role::kClockSwitch, " Uhr Start");
+        panels_.setCaption(Role::kClockSwitch, Language::translate(" Uhr Start"));
     }
 }
 

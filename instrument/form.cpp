@@ -1,6 +1,7 @@
 #include "instrument/form.h"
 
 #include "instrument/chain_keys.h"
+#include "language/language.h"
 
 #include <algorithm>
 #include <array>
@@ -107,54 +108,55 @@ constexpr std::array kEntries{
           .top = 2,
           .width = 4000,
           .height = 2000,
-          .accessibleName = "Wellenmaschine"},
+          .accessibleName = N_("Wellenmaschine")},
     inView(Label3, 1, kTopRowY, 1215),
     inView(Label4, 85, kTopRowY, 1215),
     inView(Label5, 85, 2.5f, 1335),
     inView(Label6, 1, 2.4f, 1935),
     inView(Label7, 25, kTopRowY, 615),
     inView(Label8, 75, kTopRowY, 615),
-    fixed(Text1, Picture1, 2400, 120, 735, 375, N, Look::Plain, "Messband"),
+    fixed(Text1, Picture1, 2400, 120, 735, 375, N, Look::Plain, N_("Messband")),
     fixed(KeyboardPointer, Picture1, 0, 0, 315, 315),
 
     // Four columns beneath the view: the harmonic drive; clearing above clock and speed;
     // damping, refraction and the obstacle; the two buttons above the chain type.
     windowChild(Frame1, 2020, 1000, 980, LeftRule::Given, Ondix15, L),
-    spoken(fixed(HScroll1, Frame1, 240, 360, 1935, 375), "Amplitude", Text2),
+    spoken(fixed(HScroll1, Frame1, 240, 360, 1935, 375), N_("Amplitude"), Text2),
     fixed(Label1, Frame1, 240, 720, 1815, 255, L),
-    fixed(Text2, Frame1, 2280, 360, 735, 375, N, Look::Plain, "Amplitude"),
-    spoken(fixed(HScroll2, Frame1, 240, 960, 1935, 375), "Periode", Text3),
+    fixed(Text2, Frame1, 2280, 360, 735, 375, N, Look::Plain, N_("Amplitude")),
+    spoken(fixed(HScroll2, Frame1, 240, 960, 1935, 375), N_("Periode"), Text3),
     fixed(Label2, Frame1, 240, 1320, 1815, 375, L),
-    fixed(Text3, Frame1, 2280, 960, 735, 375, N, Look::Plain, "Periode"),
-    toggle(fixed(Command7, Frame1, 240, 1560, 1935, 375, L), "Harmonische Anregung ein oder aus",
-           Text5),
-    fixed(Text5, Frame1, 2280, 1560, 735, 375, N, Look::Plain, "Zustand der harmonischen Anregung"),
+    fixed(Text3, Frame1, 2280, 960, 735, 375, N, Look::Plain, N_("Periode")),
+    toggle(fixed(Command7, Frame1, 240, 1560, 1935, 375, L),
+           N_("Harmonische Anregung ein oder aus"), Text5),
+    fixed(Text5, Frame1, 2280, 1560, 735, 375, N, Look::Plain,
+          N_("Zustand der harmonischen Anregung")),
     fixed(Label13, Frame1, 240, 2040, 2655, 735, N, Look::Indicator),
 
     windowChild(Frame2, 2020, 800, 320, LeftRule::AfterRightOf, Frame3, L),
-    switchButton(Command9, Frame2, Label9, "Dämpfung ein oder aus"),
+    switchButton(Command9, Frame2, Label9, N_("Dämpfung ein oder aus")),
     switchIndicator(Label9, Frame2),
 
     windowChild(Frame3, 2020, 1200, 480, LeftRule::AfterRightOf, Frame1, L),
-    spoken(fixed(Command5, Frame3, 360, 360, 1455, 375, L), "Löschen: Kette und Uhr auf null"),
+    spoken(fixed(Command5, Frame3, 360, 360, 1455, 375, L), N_("Löschen: Kette und Uhr auf null")),
     // Pressed while the run is halted, whichever its caption says the next click does.
-    toggle(fixed(Command11, Frame3, 2040, 360, 1335, 375, L), "Lauf anhalten"),
-    spoken(fixed(Command1, Frame3, 360, 840, 1455, 375, L), "Alle Geschwindigkeiten auf null"),
-    spoken(fixed(Command2, Frame3, 2040, 840, 1335, 375, L), "Alle Auslenkungen auf null"),
+    toggle(fixed(Command11, Frame3, 2040, 360, 1335, 375, L), N_("Lauf anhalten")),
+    spoken(fixed(Command1, Frame3, 360, 840, 1455, 375, L), N_("Alle Geschwindigkeiten auf null")),
+    spoken(fixed(Command2, Frame3, 2040, 840, 1335, 375, L), N_("Alle Auslenkungen auf null")),
 
     windowChild(Frame4, 2340, 800, 320, LeftRule::SameLeftAs, Frame2, L),
-    switchButton(Command3, Frame4, Label10, "Brechung ein oder aus"),
+    switchButton(Command3, Frame4, Label10, N_("Brechung ein oder aus")),
     switchIndicator(Label10, Frame4),
 
     windowChild(Frame5, 2520, 1200, 480, LeftRule::AfterRightOf, Frame1, L),
-    fixed(Text4, Frame5, 480, 360, 1095, 375, L, Look::Plain, "Uhr"),
+    fixed(Text4, Frame5, 480, 360, 1095, 375, L, Look::Plain, N_("Uhr")),
     fixed(Command8, Frame5, 480, 840, 1095, 375, L),
     fixed(HScroll3, Frame5, 1680, 360, 1815, 375, N, Look::Plain,
-          "Geschwindigkeit des Zeitablaufs"),
+          N_("Geschwindigkeit des Zeitablaufs")),
     fixed(Label11, Frame5, 1680, 840, 1815, 375, L, Look::Centred),
 
     windowChild(Frame6, 2660, 800, 340, LeftRule::SameLeftAs, Frame2, L),
-    switchButton(Command4, Frame6, Label12, "Hindernis ein oder aus"),
+    switchButton(Command4, Frame6, Label12, N_("Hindernis ein oder aus")),
     switchIndicator(Label12, Frame6),
 
     // The two option buttons share the frame, so choosing one clears the other.

@@ -7,6 +7,7 @@
 #include "instrument/markers.h"
 #include "instrument/panels.h"
 #include "instrument/read_out_text.h"
+#include "language/language.h"
 
 #include <cmath>
 #include <limits>
@@ -34,7 +35,7 @@ std::int16_t nearestUnit(float x) {
 
 HandAndTape::HandAndTape(ChainState& state, Markers& markers, Panels& panels)
     : state_(state), markers_(markers), panels_(panels) {
-    panels.setCaption(Role::kFixedEndLabel, "Festes Ende");
+    panels.setCaption(Role::kFixedEndLabel, Language::translate("Festes Ende"));
     panels.setCaption(Role::kTapeReadout, controlName(Role::kTapeReadout));
     panels.setVisible(Role::kTapeReadout, false);
 }

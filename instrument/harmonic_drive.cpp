@@ -6,28 +6,33 @@
 #include "instrument/indicators.h"
 #include "instrument/panels.h"
 #include "instrument/read_out_text.h"
+#include "language/language.h"
 
 #include <string>
 
 HarmonicDrive::HarmonicDrive(ChainState& state, Panels& panels) : state_(state), panels_(panels) {
-    panels.setCaption(Role::kDrivePanel, "Anregung am linken Ende");
+    panels.setCaption(Role::kDrivePanel, Language::translate("Anregung am linken Ende"));
     panels.setRange(Role::kAmplitudeBar,
                     {.minimum = 1, .maximum = 20, .smallChange = 1, .largeChange = 1});
     panels.setValue(Role::kAmplitudeBar,
                     barValue(Chain::kStartAmplitude, Chain::kAmplitudeBarScale));
-    panels.setCaption(Role::kAmplitudeName, "Amplitude");
+    panels.setCaption(Role::kAmplitudeName, Language::translate("Amplitude"));
     panels.setCaption(Role::kAmplitudeReadout, controlName(Role::kAmplitudeReadout));
     panels.setRange(Role::kPeriodBar,
                     {.minimum = 10, .maximum = 1000, .smallChange = 1, .largeChange = 10});
     panels.setValue(Role::kPeriodBar, barValue(Chain::kStartPeriod, Chain::kPeriodBarScale));
-    panels.setCaption(Role::kPeriodName, "Periode");
+    panels.setCaption(Role::kPeriodName, Language::translate("Periode"));
     panels.setCaption(Role::kPeriodReadout, controlName(Role::kPeriodReadout));
-    panels.setCaption(Role::kDriveSwitch, "Harmonisch " + onOffCaption());
+    panels.setCaption(Role::kDriveSwitch,
+                      std::string(Language::translate("Harmonisch ")) + onOffCaption());
     panels.setCaption(Role::kDriveState, controlName(Role::kDriveState));
-    panels.setCaption(Role::kHandHint, "Anregung von Hand:" + std::string(18, ' ') +
-                                           "Festes Ende ziehen: linke Maustaste, Finger oder ↑ ↓");
+    panels.setCaption(Role::kHandHint,
+                      std::string(Language::translate("Anregung von Hand:")) +
+                          std::string(18, ' ') +
+                          std::string(Language::translate(
+                              "Festes Ende ziehen: linke Maustaste, Finger oder ↑ ↓")));
     panels.setBack(Role::kHandHint, kIndicatorStartRed);
-    panels.setCaption(Role::kModeLabel, "Anregung von Hand");
+    panels.setCaption(Role::kModeLabel, Language::translate("Anregung von Hand"));
 }
 
 void HarmonicDrive::toggle() {

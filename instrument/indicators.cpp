@@ -1,6 +1,7 @@
 #include "instrument/indicators.h"
 
 #include "instrument/panels.h"
+#include "language/language.h"
 
 std::string onOffText(bool on) {
     return on ? "On" : "Off";
@@ -21,5 +22,6 @@ void showSwitch(Panels& panels, Control toggle, Control indicator, bool on) {
 }
 
 std::string driveModeCaption(bool harmonicOn) {
-    return harmonicOn ? "Harmonisch bewegt" : "Bewegung mit Maus";
+    return std::string(harmonicOn ? Language::translate("Harmonisch bewegt")
+                                  : Language::translate("Bewegung mit Maus"));
 }

@@ -6,22 +6,23 @@
 #include "instrument/indicators.h"
 #include "instrument/markers.h"
 #include "instrument/panels.h"
+#include "language/language.h"
 
 MediumOptions::MediumOptions(ChainState& state, Markers& markers, Panels& panels)
     : state_(state), markers_(markers), panels_(panels) {
-    panels.setCaption(Role::kDampingPanel, "Dämpfung");
+    panels.setCaption(Role::kDampingPanel, Language::translate("Dämpfung"));
     panels.setCaption(Role::kDampingSwitch, onOffCaption());
     panels.setChecked(Role::kDampingSwitch, true);
     panels.setCaption(Role::kDampingIndicator, onOffText(true));
     panels.setBack(Role::kDampingIndicator, kIndicatorStartRed);
-    panels.setCaption(Role::kRefractionPanel, "Brechung");
+    panels.setCaption(Role::kRefractionPanel, Language::translate("Brechung"));
     panels.setCaption(Role::kRefractionSwitch, onOffCaption());
     panels.setCaption(Role::kRefractionIndicator, onOffText(false));
-    panels.setCaption(Role::kObstaclePanel, "Hindernis");
+    panels.setCaption(Role::kObstaclePanel, Language::translate("Hindernis"));
     panels.setCaption(Role::kObstacleSwitch, onOffCaption());
     panels.setCaption(Role::kObstacleIndicator, onOffText(false));
-    panels.setCaption(Role::kLooseEndLabel, "Loses Ende");
-    panels.setCaption(Role::kDampingLabel, "Dämpfung On");
+    panels.setCaption(Role::kLooseEndLabel, Language::translate("Loses Ende"));
+    panels.setCaption(Role::kDampingLabel, Language::translate("Dämpfung On"));
     panels.setCaption(Role::kLightHalfLabel, "m = 1");
     panels.setVisible(Role::kLightHalfLabel, false);
     panels.setCaption(Role::kHeavyHalfLabel, "m = 4");
@@ -41,7 +42,8 @@ void MediumOptions::toggleDamping() {
     const Chain::Rgb eraser = on ? Chain::kDampingMarker : Chain::kFreeEndEraser;
     s.endMarkG = static_cast<std::int16_t>(eraser.g);
     s.endMarkB = static_cast<std::int16_t>(eraser.b);
-    panels_.setCaption(Role::kDampingLabel, on ? "Dämpfung on" : "Dämpfung off");
+    panels_.setCaption(Role::kDampingLabel, on ? Language::translate("Dämpfung on")
+                                               : Language::translate("Dämpfung off"));
     showSwitch(panels_, Role::kDampingSwitch, Role::kDampingIndicator, on);
 }
 

@@ -5,11 +5,12 @@
 #include "instrument/markers.h"
 #include "instrument/panels.h"
 #include "instrument/run_loop.h"
+#include "language/language.h"
 
 RunControls::RunControls(ChainState& state, RunLoop& runner, Markers& markers, Panels& panels)
     : state_(state), runner_(runner), markers_(markers), panels_(panels) {
-    panels.setCaption(Role::kHaltButton, "Halt");
-    panels.setCaption(Role::kEndButton, "Ende");
+    panels.setCaption(Role::kHaltButton, Language::translate("Halt"));
+    panels.setCaption(Role::kEndButton, Language::translate("Ende"));
 }
 
 void RunControls::haltOrContinue() {
@@ -17,7 +18,7 @@ void RunControls::haltOrContinue() {
     s.halted = toggled(s.halted);
     panels_.setChecked(Role::kHaltButton, s.halted == 1);
     if (s.halted == 0) {
-        panels_.setCaption(Role::kHaltButton, "Halt");
+        panels_.setCaption(Role::kHaltButton, Language::translate("Halt"));
         panels_.setCaption(Role::kModeLabel, driveModeCaption(s.harmonicOn == 1));
         if (runner_.activeLoops() > 0) {
             // The halt was set within the same yield; the loop below has not yet seen it and
@@ -37,8 +38,8 @@ void RunControls::end() {
 }
 
 void RunControls::showHalted() {
-    panels_.setCaption(Role::kHaltButton, "Weiter");
-    panels_.setCaption(Role::kModeLabel, "Halt");
+    panels_.setCaption(Role::kHaltButton, Language::translate("Weiter"));
+    panels_.setCaption(Role::kModeLabel, Language::translateIn("Zustand", "Halt"));
     // The masses of the heavy half may have cut gaps into the boundary.
     if (state_.refractionOn == 1) {
         markers_.showRefraction(true);

@@ -4,30 +4,34 @@
 #include "core/chain_state.h"
 #include "core/version.h"
 #include "instrument/panels.h"
+#include "language/language.h"
 
 namespace {
 
-constexpr const char* kTorsion = "Torsionskette";
-constexpr const char* kPendulum = "Pendelkette";
+constexpr const char* kTorsion = N_("Torsionskette");
+constexpr const char* kPendulum = N_("Pendelkette");
 
 std::string caption(const char* carrier, int blanks) {
-    return std::string("Zarvel - ") + carrier + std::string(blanks, ' ') + ONDIX_CREDIT_LINE;
+    return std::string("Zarvel - ") + std::string(Language::translate(carrier)) +
+           std::string(blanks, ' ') + ONDIX_CREDIT_LINE;
 }
 
 // The information button names the carrier after a few blanks: three at start and for the
 // pendulum chain, four once the torsion chain has been chosen.
 std::string infoCaption(const char* carrier, int blanks) {
-    return std::string(blanks, ' ') + "Info zur " + carrier;
+    const char* text =
+        carrier == kTorsion ? N_("Info zur Torsionskette") : N_("Info zur Pendelkette");
+    return std::string(blanks, ' ') + std::string(Language::translate(text));
 }
 
 } // namespace
 
 WaveCarrier::WaveCarrier(ChainState& state, Panels& panels) : state_(state), panels_(panels) {
     panels.setCaption(Role::kWindow, startTitle());
-    panels.setCaption(Role::kCarrierPanel, "Wellenträger");
-    panels.setCaption(Role::kTorsionOption, kTorsion);
+    panels.setCaption(Role::kCarrierPanel, Language::translate("Wellenträger"));
+    panels.setCaption(Role::kTorsionOption, Language::translate(kTorsion));
     panels.setChecked(Role::kTorsionOption, true);
-    panels.setCaption(Role::kPendulumOption, kPendulum);
+    panels.setCaption(Role::kPendulumOption, Language::translate(kPendulum));
     panels.setCaption(Role::kInfoButton, infoCaption(kTorsion, 3));
 }
 

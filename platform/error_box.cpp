@@ -17,12 +17,8 @@ void showAndEnd(const RunTimeError& error) {
     // process without a second box.
     if (!reporting && qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr) {
         reporting = true;
-        const QString text =
-            QStringLiteral("Laufzeitfehler '%1':\n\n%2")
-                .arg(number)
-                .arg(QString::fromUtf8(error.message.data(),
-                                       static_cast<qsizetype>(error.message.size())));
-        QMessageBox::critical(nullptr, QApplication::applicationName(), text);
+        QMessageBox::critical(nullptr, QApplication::applicationName(),
+                              QString::fromStdString(runTimeErrorReport(error)));
     }
     endProcess(number);
 }

@@ -1,20 +1,72 @@
 #include "platform/toolkit_language.h"
 
+#include "language/language.h"
+
 #include <QCoreApplication>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QTranslator>
 #include <QtDebug>
 
-bool installGermanToolkitTexts() {
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace {
+
+// The code after `--language`, or none; the last one counts.
+std::optional<QString> askedLanguage(const QStringList& arguments) {
+    std::optional<QString> asked;
+    const QString option = QStringLiteral("--language");
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (argument == option) {
+            asked = i + 1 < arguments.size() ? arguments[++i] : QString();
+        } else if (argument.startsWith(option + '=')) {
+            asked = argument.mid(option.size() + 1);
+        }
+    }
+    return asked;
+}
+
+} // namespace
+
+void chooseProgramLanguage(const QStringList& arguments) {
+    // LANGUAGE (a list such as "en_GB:de") as gettext reads it, on every system, then the
+    // desktop's own list.
+    std::vector<std::string> preferred;
+    for (const QString& tag : qEnvironmentVariable("LANGUAGE").split(':', Qt::SkipEmptyParts)) {
+        preferred.push_back(tag.toStdString());
+    }
+    for (const QString& tag : QLocale::system().uiLanguages()) {
+        preferred.push_back(tag.toStdString());
+    }
+    Language::use(Language::firstKnown(preferred));
+    const std::optional<QString> asked = askedLanguage(arguments);
+    if (asked && !Language::use(asked->toStdString())) {
+        std::string known;
+        for (const std::string_view code : Language::codes()) {
+            known += (known.empty() ? "" : ", ") + std::string(code);
+        }
+        const std::string form(Language::translate("Unbekannte Sprache „%s“; bekannt sind: %s\n"));
+        std::fprintf(stderr, form.c_str(), asked->toStdString().c_str(), known.c_str());
+    }
+}
+
+bool installToolkitTexts() {
+    const QString language = QString::fromUtf8(Language::current().data(),
+                                               static_cast<qsizetype>(Language::current().size()));
     const QString directory = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
     // Owned by the application, which keeps using it until it ends.
     auto* translator = new QTranslator(QCoreApplication::instance());
-    if (translator->load(QStringLiteral("qtbase_de"), directory) &&
+    if (translator->load(QStringLiteral("qtbase_") + language, directory) &&
         QCoreApplication::installTranslator(translator)) {
         return true;
     }
-    qWarning().noquote() << "No German translations of the toolkit in" << directory
-                         << "(Debian package qt6-translations-l10n): its menus stay English";
+    qWarning().noquote()
+        << "No" << language << "translations of the toolkit in" << directory
+        << "(Debian package qt6-translations-l10n): its own texts stay as Qt has them";
     delete translator;
     return false;
 }

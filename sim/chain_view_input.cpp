@@ -4,6 +4,7 @@
 #include "instrument/hand_and_tape.h"
 #include "instrument/input_codes.h"
 #include "instrument/instrument.h"
+#include "language/language.h"
 #include "sim/chain_view.h"
 
 #include <QGuiApplication>
@@ -76,9 +77,8 @@ ChainTouch::Point::State stateOf(const QEventPoint& point) {
 
 ChainViewInput::ChainViewInput(ChainView& view, Instrument& instrument, QLineEdit& tapeReadout)
     : view_(view), instrument_(instrument), viewName_(view.accessibleName()),
-      tapeName_(
-          QString::fromUtf8(Form::entry(Role::kTapeReadout).accessibleName.data(),
-                            qsizetype(Form::entry(Role::kTapeReadout).accessibleName.size()))) {
+      tapeName_(QString::fromStdString(
+          std::string(Language::translate(Form::entry(Role::kTapeReadout).accessibleName)))) {
     view.setAttribute(Qt::WA_AcceptTouchEvents);
     view.installEventFilter(this);
     connect(&tapeReadout, &QLineEdit::textChanged, this, &ChainViewInput::readOutChanged);

@@ -2,6 +2,7 @@
 
 #include "instrument/clock_and_speed.h"
 #include "instrument/form.h"
+#include "language/language.h"
 #include "platform/ui_metrics.h"
 #include "sim/chain_view.h"
 #include "sim/keyboard_pointer.h"
@@ -137,7 +138,7 @@ MainControls MainControls::createIn(QWidget& window, ChainPicture& picture) {
         // Set on every control: a child would otherwise inherit the larger font of its panel.
         widget->setFont(UiMetrics::sansSerif(Form::pointsOf(e.font)));
         if (!e.accessibleName.empty()) {
-            widget->setAccessibleName(qText(e.accessibleName));
+            widget->setAccessibleName(qText(Language::translate(e.accessibleName)));
         }
         if (auto* box = qobject_cast<QLineEdit*>(widget)) {
             box->setReadOnly(e.readOnly);

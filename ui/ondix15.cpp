@@ -2,6 +2,7 @@
 
 #include "instrument/form.h"
 #include "instrument/hand_and_tape.h"
+#include "language/language.h"
 #include "platform/focus_mark.h"
 #include "platform/locale_text.h"
 #include "platform/process_end.h"
@@ -15,7 +16,8 @@
 #include <QScrollBar>
 
 Ondix15::Ondix15(ChainRunner::Yield yield, QWidget* parent)
-    : QWidget(parent), instrument_(localeDecimalSeparator()),
+    : QWidget(parent),
+      instrument_(std::string(Language::decimalSeparator(localeDecimalSeparator()))),
       controls_(MainControls::createIn(*this, instrument_.picture())),
       binding_(instrument_.panels(), *controls_.view()),
       runner_(instrument_.state(), *controls_.view(), instrument_.pass(), std::move(yield)) {

@@ -10,8 +10,9 @@
 #include <QTimer>
 
 void prepareApplication() {
+    chooseProgramLanguage(QCoreApplication::arguments());
     installApplicationIdentity();
-    installGermanToolkitTexts();
+    installToolkitTexts();
     UiMetrics::installFontSubstitutes();
     installRunTimeErrorBox();
 }

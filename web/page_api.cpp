@@ -5,6 +5,7 @@
 #include "core/runtime_error.h"
 #include "instrument/info_pages.h"
 #include "instrument/instrument.h"
+#include "language/language.h"
 #include "web/browser_input.h"
 #include "web/canvas_image.h"
 #include "web/json_text.h"
@@ -18,11 +19,12 @@
 #include <emscripten/emscripten.h>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace {
 
 struct Page {
-    Instrument instrument{","};
+    Instrument instrument{std::string(Language::decimalSeparator(","))};
     PanelsFeed feed{instrument.panels()};
     BrowserInput input{instrument};
     CanvasImage image{instrument.picture()};
@@ -100,6 +102,28 @@ EM_JS(void, ondix_put_rect, (const std::uint8_t* bytes, int x, int y, int width,
 
 extern "C" {
 
+// The language, before the form: `asked` where the program has it (the page's address asks
+// with ?lang=), otherwise the first of the browser's `preferred` ones (comma-separated, most
+// preferred first) that it has, German where none is. Returns the code of the one in use.
+EMSCRIPTEN_KEEPALIVE const char* ondix_choose_language(const char* asked, const char* preferred) {
+    std::vector<std::string> tags;
+    std::string tag;
+    for (const char* c = preferred; *c != '\0'; ++c) {
+        if (*c == ',') {
+            tags.push_back(std::move(tag));
+            tag.clear();
+        } else {
+            tag += *c;
+        }
+    }
+    tags.push_back(std::move(tag));
+    if (!Language::use(asked)) {
+        Language::use(Language::firstKnown(tags));
+    }
+    reply = Language::current();
+    return reply.c_str();
+}
+
 EMSCRIPTEN_KEEPALIVE const char* ondix_form() {
     reply = PageForm::json();
     return reply.c_str();
@@ -109,13 +133,13 @@ EMSCRIPTEN_KEEPALIVE const char* ondix_form() {
 EMSCRIPTEN_KEEPALIVE void ondix_start(int width, int height, double scale) {
     setRunTimeErrorReporter([](const RunTimeError& error) {
         writeRunTimeError(error);
-        ondix_show_run_time_error(PageTexts::runTimeErrorText(error).c_str());
+        ondix_show_run_time_error(runTimeErrorReport(error).c_str());
         // Returning aborts the module: the browser unwinds to the page's call as an exception.
     });
     page = new Page;
     page->instrument.onEnd([] {
-        ondix_show_end(std::string(PageTexts::kEnd).c_str(),
-                       std::string(PageTexts::kStartAgain).c_str());
+        ondix_show_end(std::string(Language::translate(PageTexts::kEnd)).c_str(),
+                       std::string(Language::translate(PageTexts::kStartAgain)).c_str());
     });
     page->instrument.resize(width, height, scale);
     page->instrument.start();

@@ -3,6 +3,7 @@
 #include "core/chain_constants.h"
 #include "instrument/form.h"
 #include "instrument/form_layout.h"
+#include "language/language.h"
 #include "web/json_text.h"
 #include "web/page_texts.h"
 
@@ -157,7 +158,7 @@ void writeControl(JsonText& json, const Form::Entry& e, const FormLayout& layout
         .key("look")
         .value(lookName(e.look))
         .key("accessibleName")
-        .value(e.accessibleName)
+        .value(Language::translate(e.accessibleName))
         .key("shownBy")
         .value(e.shownBy == Role::kWindow ? std::string_view() : controlName(e.shownBy))
         .key("toggle")
@@ -229,7 +230,11 @@ std::string json() {
         .key("passesPerSecond")
         .value(Chain::kPassesPerSecond)
         .key("failure")
-        .value(PageTexts::kFailure)
+        .value(Language::translate(PageTexts::kFailure))
+        .key("close")
+        .value(Language::translate(PageTexts::kClose))
+        .key("language")
+        .value(Language::current())
         .endObject();
     return json.text();
 }

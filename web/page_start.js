@@ -79,7 +79,13 @@
     onPictureRect: (...rect) => page.picture.putRect(...rect),
   }).then((module) => {
     page.module = module;
+    // The language: the address's ?lang= where the program has it, else the browser's.
+    const asked = new URLSearchParams(location.search).get('lang') || '';
+    const preferred = (navigator.languages || [navigator.language || '']).join(',');
+    document.documentElement.lang = module.ccall('ondix_choose_language', 'string',
+      ['string', 'string'], [asked, preferred]);
     form = JSON.parse(module.ccall('ondix_form', 'string', [], []));
+    document.getElementById('infoClose').setAttribute('aria-label', form.close);
     page.controls.build(form);
     page.layout.build(form);
     page.controls.connectClicks();

@@ -1,13 +1,9 @@
 #include "web/page_texts.h"
 
 #include "instrument/form.h"
+#include "language/language.h"
 
 namespace PageTexts {
-
-std::string runTimeErrorText(const RunTimeError& error) {
-    return "Laufzeitfehler '" + std::to_string(static_cast<int>(error.code)) + "':\n\n" +
-           std::string(error.message);
-}
 
 std::string pageTitle(std::string_view caption) {
     std::string title;
@@ -29,8 +25,9 @@ std::string pageTitle(std::string_view caption) {
 }
 
 std::string viewNameWithReading(std::string_view reading) {
-    return std::string(Form::entry(Role::kChainView).accessibleName) + ", " +
-           std::string(Form::entry(Role::kTapeReadout).accessibleName) + " " + std::string(reading);
+    return std::string(Language::translate(Form::entry(Role::kChainView).accessibleName)) + ", " +
+           std::string(Language::translate(Form::entry(Role::kTapeReadout).accessibleName)) + " " +
+           std::string(reading);
 }
 
 } // namespace PageTexts

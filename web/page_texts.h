@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/runtime_error.h"
+#include "language/language.h"
 
 #include <string>
 #include <string_view>
@@ -8,16 +9,18 @@
 // What the page says in its own words, and the texts it composes from the instrument's.
 namespace PageTexts {
 
+// Each text in German, the language of the sources; shown through Language::translate.
 // After "Ende": a page cannot close itself; its message offers to start again, with its
 // button or the Escape key.
-inline constexpr std::string_view kEnd =
-    "Die Wellenmaschine ist beendet.\n\nMit „Neu starten“ oder der Esc-Taste beginnt sie von vorn.";
-inline constexpr std::string_view kStartAgain = "Neu starten";
+inline constexpr std::string_view kEnd = N_("Die Wellenmaschine ist beendet.\n\nMit „Neu starten“ "
+                                            "oder der Esc-Taste beginnt sie von vorn.");
+inline constexpr std::string_view kStartAgain = N_("Neu starten");
 // Above the browser's own words, when the module failed in a way the program does not report.
-inline constexpr std::string_view kFailure = "Das Programm wurde wegen eines Fehlers angehalten.";
+inline constexpr std::string_view kFailure =
+    N_("Das Programm wurde wegen eines Fehlers angehalten.");
+// The information window's close button, for a screen reader.
+inline constexpr std::string_view kClose = N_("Schließen");
 
-// A run-time error as the desktop's message box shows it: number, then message.
-std::string runTimeErrorText(const RunTimeError& error);
 // The window's caption as the browser's tab shows it: a tab is narrow, so the caption's runs of
 // blanks, which spread its parts over the title bar, become one dash.
 std::string pageTitle(std::string_view caption);

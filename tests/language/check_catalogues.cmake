@@ -1,5 +1,6 @@
-# Extracts the marked German texts of every layer's sources into a template and compares each
-# catalogue with it: a text with no translation fails, named by msgcmp with where it is used.
+# Extracts the marked German texts of every layer's sources into a template and merges each
+# catalogue with it: a text with no translation fails, named with where it is used.
+cmake_policy(SET CMP0009 NEW)
 file(GLOB_RECURSE sources RELATIVE ${SOURCE_DIR}
      ${SOURCE_DIR}/language/*.cpp ${SOURCE_DIR}/language/*.h
      ${SOURCE_DIR}/core/*.cpp ${SOURCE_DIR}/core/*.h
@@ -28,10 +29,20 @@ endif()
 file(GLOB catalogues ${SOURCE_DIR}/language/*.po)
 set(failed FALSE)
 foreach(catalogue IN LISTS catalogues)
-  execute_process(COMMAND ${MSGCMP} ${catalogue} ${template}
-                  RESULT_VARIABLE result ERROR_VARIABLE errors)
+  get_filename_component(code ${catalogue} NAME_WE)
+  set(merged ${WORK_DIR}/${code}-merged.po)
+  execute_process(COMMAND ${MSGMERGE} --quiet --no-fuzzy-matching --output-file=${merged}
+                          ${catalogue} ${template} RESULT_VARIABLE result)
   if(NOT result EQUAL 0)
-    message(SEND_ERROR "${catalogue} lacks translations:\n${errors}")
+    message(FATAL_ERROR "msgmerge failed on ${catalogue}")
+  endif()
+  execute_process(COMMAND ${MSGATTRIB} --untranslated --no-obsolete ${merged}
+                  OUTPUT_VARIABLE missing RESULT_VARIABLE result)
+  if(NOT result EQUAL 0)
+    message(FATAL_ERROR "msgattrib failed on ${merged}")
+  endif()
+  if(missing MATCHES "msgid \"[^\"]")
+    message(SEND_ERROR "${catalogue} has no translation of:\n${missing}")
     set(failed TRUE)
   else()
     message(STATUS "${catalogue}: all ${count} marked texts translated")

@@ -1,7 +1,9 @@
-// The toolkit's own texts in German: the German translation is installed and in effect, so that
-// the context menus the right mouse button opens on the read-out fields and scroll bars of the
-// main window, and the buttons of its boxes, are German. The translator's wording is Qt's own.
+// The program's language as its arguments choose it, and the toolkit's own texts in it: the
+// German translation is installed and in effect, so that the context menus the right mouse
+// button opens on the read-out fields and scroll bars of the main window, and the buttons of its
+// boxes, are German. The translator's wording is Qt's own.
 
+#include "language/language.h"
 #include "platform/toolkit_language.h"
 
 #include <QAction>
@@ -18,8 +20,26 @@ class TestToolkitLanguage : public QObject {
     Q_OBJECT
 
 private slots:
+    void argumentsChooseTheLanguage() {
+        const QString program = QStringLiteral("ondix15");
+        chooseProgramLanguage({program, QStringLiteral("--language"), QStringLiteral("en")});
+        QCOMPARE(Language::current(), "en");
+        chooseProgramLanguage({program, QStringLiteral("--language=de")});
+        QCOMPARE(Language::current(), "de");
+        // The last one counts; an unknown or missing code leaves the system's choice, which
+        // for this test's environment (LANGUAGE=de) is German.
+        chooseProgramLanguage({program, QStringLiteral("--language=de"),
+                               QStringLiteral("--language"), QStringLiteral("en")});
+        QCOMPARE(Language::current(), "en");
+        for (const char* unknown : {"--language=fr", "--language=", "--language"}) {
+            chooseProgramLanguage({program, QStringLiteral("--language=en"), QString(unknown)});
+            QCOMPARE(Language::current(), "de");
+        }
+    }
+
     void toolkitTextsAreTranslated() {
-        QVERIFY(installGermanToolkitTexts());
+        chooseProgramLanguage({QStringLiteral("ondix15"), QStringLiteral("--language=de")});
+        QVERIFY(installToolkitTexts());
         // Texts every translation of the toolkit carries read as Qt's German translation has
         // them, which differs from their English source.
         QTranslator german;
