@@ -41,7 +41,7 @@ string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
   "to their neighbours by springs and free to move only up and down. Waves are"
   "excited at the left end, by hand with the mouse or by a harmonic drive, and"
   "travel along the chain, where they are reflected, refracted, dispersed and"
-  "absorbed. The user interface is in German.")
+  "absorbed. The user interface is in German and in English.")
 # On Windows: a portable ZIP of the program's folder, and an installer (NSIS, Debian package
 # nsis) with a Start-menu entry, an entry among the installed programs and an uninstaller; its
 # /S switch installs silently, as a school's administrator pushes it to a whole room.

@@ -29,9 +29,10 @@ std::string infoCaption(const char* carrier, int blanks) {
 WaveCarrier::WaveCarrier(ChainState& state, Panels& panels) : state_(state), panels_(panels) {
     panels.setCaption(Role::kWindow, startTitle());
     panels.setCaption(Role::kCarrierPanel, Language::translate("Wellenträger"));
-    panels.setCaption(Role::kTorsionOption, Language::translate(kTorsion));
+    // The options' captions are short where a language's names of the chains are long.
+    panels.setCaption(Role::kTorsionOption, Language::translateIn("Wahl", "Torsionskette"));
     panels.setChecked(Role::kTorsionOption, true);
-    panels.setCaption(Role::kPendulumOption, Language::translate(kPendulum));
+    panels.setCaption(Role::kPendulumOption, Language::translateIn("Wahl", "Pendelkette"));
     panels.setCaption(Role::kInfoButton, infoCaption(kTorsion, 3));
 }
 

@@ -64,9 +64,13 @@ bool installToolkitTexts() {
         QCoreApplication::installTranslator(translator)) {
         return true;
     }
+    delete translator;
+    // Qt's own texts are English; its English catalogue holds nothing to load.
+    if (language == QLatin1String("en")) {
+        return true;
+    }
     qWarning().noquote()
         << "No" << language << "translations of the toolkit in" << directory
         << "(Debian package qt6-translations-l10n): its own texts stay as Qt has them";
-    delete translator;
     return false;
 }

@@ -1,5 +1,5 @@
-# Checks that the Windows version resource carries version 15.00 in one German (Germany)
-# Unicode string table. Reads RC_FILE as written; with WINDRES and WINDOWS_INCLUDE it first
+# Checks that the Windows version resource carries version 15.00 in a German (Germany) and an
+# English (United States) Unicode string table. Reads RC_FILE as written; with WINDRES and WINDOWS_INCLUDE it first
 # compiles the file, reads the compiled resource back as text and checks that instead, where
 # numbers come back in other spellings (0x1 for VFT_APP, 1200 for 0x04B0).
 #
@@ -52,22 +52,23 @@ endforeach()
 expect_match("\nLANGUAGE[ \t]+(LANG_GERMAN|7)[ \t]*,[ \t]*(SUBLANG_GERMAN|1)[ \t]*\n"
              "LANGUAGE LANG_GERMAN, SUBLANG_GERMAN")
 expect_match("\n[ \t]*FILETYPE[ \t]+(VFT_APP|0x0*1|1)[ \t]*\n" "FILETYPE VFT_APP")
-# Exactly one string table, for German (Germany) in the Unicode code page.
+# Two string tables, German (Germany) and English (United States) in the Unicode code page,
+# both named in the translations.
 string(REGEX MATCHALL "BLOCK[ \t]+\"[0-9A-Fa-f]+\"" tables "${rc}")
-if(NOT tables MATCHES "^BLOCK[ \t]+\"040704[bB]0\"$")
-  set(problems "${problems}\n  one string table \"040704B0\" (found: ${tables})")
+if(NOT tables MATCHES "^BLOCK[ \t]+\"040704[bB]0\";BLOCK[ \t]+\"040904[bB]0\"$")
+  set(problems "${problems}\n  string tables \"040704B0\", \"040904B0\" (found: ${tables})")
 endif()
-expect_match("VALUE[ \t]+\"Translation\"[ \t]*,[ \t]*(0x0*407|1031)[ \t]*,[ \t]*(0x0*4[bB]0|1200)"
-             "Translation 0x0407, 0x04B0")
+expect_match("VALUE[ \t]+\"Translation\"[ \t]*,[ \t]*(0x0*407|1031)[ \t]*,[ \t]*(0x0*4[bB]0|1200)[ \t]*,[ \t]*(0x0*409|1033)[ \t]*,[ \t]*(0x0*4[bB]0|1200)"
+             "Translation 0x0407, 0x04B0, 0x0409, 0x04B0")
 
-# A value is a string, explicitly terminated in the source; an empty one does not count, nor
-# does a key given twice, of which Windows would show only one.
+# A value is a string, explicitly terminated in the source, in each table; an empty one does not
+# count, nor does a key given twice in a table, of which Windows would show only one.
 function(expect_value key value)
   expect_match("VALUE[ \t]+\"${key}\"[ \t]*,[ \t]*\"${value}(\\\\0)?\"" "${key} \"${value}\"")
   string(REGEX MATCHALL "VALUE[ \t]+\"${key}\"" keys "${rc}")
   list(LENGTH keys count)
-  if(count GREATER 1)
-    set(problems "${problems}\n  ${key} only once")
+  if(NOT count EQUAL 2)
+    set(problems "${problems}\n  ${key} once in each table")
   endif()
   set(problems "${problems}" PARENT_SCOPE)
 endfunction()

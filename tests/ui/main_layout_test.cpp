@@ -1,6 +1,7 @@
 // The main window's controls and their layout, laid out for screens of several sizes without
 // running the chain.
 
+#include "language/language.h"
 #include "layout_expectations.h"
 #include "platform/ui_metrics.h"
 #include "sim/chain_view.h"
@@ -13,6 +14,9 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QTest>
 #include <QWindow>
@@ -44,6 +48,7 @@ private slots:
 
     void directChildrenFollowTheScreen_data();
     void directChildrenFollowTheScreen();
+    void controlTreeAsWritten_data();
     void controlTreeAsWritten();
     void panelContentsKeepFixedPlaces();
     void visibilityAndColours();
@@ -101,18 +106,49 @@ void TestMainLayout::directChildrenFollowTheScreen() {
     }
 }
 
+void TestMainLayout::controlTreeAsWritten_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("golden");
+    QTest::addRow("German") << QStringLiteral("de") << QStringLiteral("main_controls.expected.txt");
+    QTest::addRow("English") << QStringLiteral("en")
+                             << QStringLiteral("main_controls.en.expected.txt");
+}
+
 void TestMainLayout::controlTreeAsWritten() {
     // Every control's name, kind, caption, font, place, look and settings, and the focus
-    // order, on a screen of 1280 x 1024 after the first pass: one line a control, compared with
-    // the golden text, which the page's DOM must show as well. A caption changed on purpose is
-    // one edit and one reviewed diff of that text (ONDIX_UPDATE_GOLDEN=1 writes it).
+    // order, on a screen of 1280 x 1024 after the first pass, in each language: one line a
+    // control, compared with the golden text, which the page's DOM must show as well. A caption
+    // changed on purpose is one edit and one reviewed diff of that text (ONDIX_UPDATE_GOLDEN=1
+    // writes it).
+    QFETCH(QString, language);
+    QFETCH(QString, golden);
     if (QGuiApplication::primaryScreen()->logicalDotsPerInchX() != 96) {
         QSKIP("the control tree is written for 96 dots per inch");
     }
+    session_.reset();
+    QVERIFY(Language::use(language.toStdString()));
+    const auto german = qScopeGuard([] { Language::use("de"); });
+    init();
     layOutFor(QRect(0, 0, 1280, 1024));
     session_->haltAt = 1;
     window_->instrument().start();
-    checkGolden(controlTree(*window_), QStringLiteral("main_controls.expected.txt"));
+    checkGolden(controlTree(*window_), golden);
+    // Every one-line caption fits its control: options, buttons and labels that do not wrap.
+    for (const QWidget* widget : window_->findChildren<QWidget*>()) {
+        const auto* label = qobject_cast<const QLabel*>(widget);
+        const bool oneLine = qobject_cast<const QRadioButton*>(widget) != nullptr ||
+                             (label != nullptr && !label->wordWrap() && !label->text().isEmpty());
+        if (oneLine && widget->isVisibleTo(window_)) {
+            QVERIFY2(widget->sizeHint().width() <= widget->width() + 1,
+                     qPrintable(widget->objectName()));
+        }
+        if (const auto* button = qobject_cast<const QPushButton*>(widget)) {
+            const int text = button->fontMetrics().horizontalAdvance(button->text());
+            QVERIFY2(text + 4 <= button->width() ||
+                         qobject_cast<const WrappingPushButton*>(widget) != nullptr,
+                     qPrintable(button->objectName()));
+        }
+    }
 }
 
 void TestMainLayout::panelContentsKeepFixedPlaces() {

@@ -7,9 +7,12 @@ from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
 
 
-def browser(width, height, touch=False, real_scale=None):
-    """With `real_scale`: a real window of width x height CSS px at real_scale device px each, touch for mouse."""
+def browser(width, height, touch=False, real_scale=None, language='de-DE'):
+    """With `real_scale`: a real window of width x height CSS px at real_scale device px each, touch for mouse.
+    The browser prefers `language` (German, the program's own, unless a test asks for another)."""
     options = webdriver.ChromeOptions()
+    options.add_argument('--lang=' + language)
+    options.add_experimental_option('prefs', {'intl.accept_languages': language})
     real = ['--window-size=%d,%d' % (width, height), '--force-device-scale-factor=%g' % real_scale] if real_scale else []
     for argument in real + ['--headless=new', '--no-sandbox', '--disable-gpu', '--disable-quic',
                      '--no-first-run', '--disable-background-networking',

@@ -7,13 +7,15 @@
 - after that session, at device scale factors 1 to 2, the canvas holds exactly the picture's
   pixels: what the partial repaints put there is what was drawn;
 - the control tree of the rendered page is the golden one both editions share, in the form's
-  units by the page's panel scale (the window's children but the view where the flow puts them);
+  units by the page's panel scale (the window's children but the view where the flow puts them),
+  in German and, as ?lang=en or an English-preferring browser asks for it, in English;
 - a time step of 0.75 ends the run with the run-time error shown; the page's own pacing runs
   250 passes a second and stops at a halt.
 
 page_in_browser_test.py <site folder> <steps file> <golden tree> <golden session end>"""
 import base64
 import difflib
+import os
 import re
 import sys
 import time
@@ -190,18 +192,37 @@ def control_tree(driver):
 
 
 def control_tree_test(driver):
+    """The golden tree in German, in English as the address asks for it, and in German again
+    where the address asks for a language the program does not have."""
     set_scale(driver, 1276, design_height, 1)
-    open_page(driver, SITE, '#test')
-    driver.execute_script('ondix.runPasses(1)')
-    page = control_tree(driver)
-    golden = [line.removeprefix('page: ') for line in open(GOLDEN, encoding='utf-8').read().splitlines()
-              if line and not line.startswith('desktop: ')]
-    # The window's children beneath the view lie where the page's flow puts them (judged by
-    # page_screens_test): their place is left out on both sides.
-    golden, page = ([re.sub(r'^(  (?!Picture1)\S+ \S+ ".*" [\d.]+pt) \S+ \S+', r'\1 flowed', l) for l in t]
-                    for t in (golden, page))
-    diff = difflib.unified_diff(golden, page, 'golden', 'page', lineterm='', n=0)
-    check(page == golden, 'the control tree differs:\n' + '\n'.join(diff))
+    english = GOLDEN.replace('.expected.txt', '.en.expected.txt')
+    for query, golden_file, language in [('', GOLDEN, 'de'), ('?lang=en', english, 'en'),
+                                         ('?lang=xx&lang=en', GOLDEN, 'de')]:
+        open_page(driver, SITE, query + '#test')
+        check(driver.execute_script('return document.documentElement.lang') == language, query)
+        driver.execute_script('ondix.runPasses(1)')
+        page = control_tree(driver)
+        golden = [line.removeprefix('page: ') for line in open(golden_file, encoding='utf-8').read().splitlines()
+                  if line and not line.startswith('desktop: ')]
+        # The window's children beneath the view lie where the page's flow puts them (judged by
+        # page_screens_test): their place is left out on both sides.
+        golden, page = ([re.sub(r'^(  (?!Picture1)\S+ \S+ ".*" [\d.]+pt) \S+ \S+', r'\1 flowed', l) for l in t]
+                        for t in (golden, page))
+        diff = difflib.unified_diff(golden, page, 'golden', 'page', lineterm='', n=0)
+        check(page == golden, f'the control tree{query} differs:\n' + '\n'.join(diff))
+
+
+def preferred_language_test():
+    """A browser that prefers British English shows the English page, with the decimal point."""
+    driver = browser(1366, 768, language='en-GB,de')
+    try:
+        open_page(driver, SITE, '#test')
+        shown = driver.execute_script('return [document.documentElement.lang, '
+                                      'document.getElementById("Command10").textContent]')
+        check(shown == ['en', 'End'], f'an English-preferring browser shows {shown}')
+        driver.save_screenshot(os.path.join(os.path.dirname(SITE), 'page-english.png'))
+    finally:
+        driver.quit()
 
 
 def fnv1a(data):
@@ -401,4 +422,5 @@ try:
     check(not log, f'browser console errors: {log}')
 finally:
     driver.quit()
+preferred_language_test()
 sys.exit(1 if failures else 0)
