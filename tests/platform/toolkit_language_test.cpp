@@ -35,6 +35,13 @@ private slots:
             chooseProgramLanguage({program, QStringLiteral("--language=en"), QString(unknown)});
             QCOMPARE(Language::current(), "de");
         }
+        // LANGUAGE as gettext reads it: the first it has of the list; the argument before it.
+        qputenv("LANGUAGE", "fr:en_GB:de");
+        chooseProgramLanguage({program});
+        QCOMPARE(Language::current(), "en");
+        chooseProgramLanguage({program, QStringLiteral("--language"), QStringLiteral("de")});
+        QCOMPARE(Language::current(), "de");
+        qputenv("LANGUAGE", "de");
     }
 
     void toolkitTextsAreTranslated() {
