@@ -86,7 +86,7 @@ std::vector<std::string_view> pendulumChain() {
            "bei einer Periode von knapp 20 Zeiteinheiten. Bei größeren Perioden entstehen keine "
            "fortlaufenden Wellen, die Bewegung klingt nach rechts hin ab; nur das Einschalten "
            "schickt anfangs eine kleine Welle durch die Kette (Periode 25: Die Kugeln 50 bis 97 "
-           "schlagen 300 Zeiteinheiten lang noch 0,1 bis 0,14 aus). Erst bei kürzeren Perioden "
+           "schlagen 300 Zeiteinheiten lang noch 0,1 bis 0,15 aus). Erst bei kürzeren Perioden "
            "setzt eine Wellenbewegung ein, die schließlich die ganze Kette als fortlaufende "
            "Sinuswelle ausfüllt; dicht unter der Grenze wird ihre Wellenlänge beliebig groß. "
            "Auch mit „Dämpfung On“ schluckt das rechte Ende nicht jede Wellenlänge ganz: Ein "
