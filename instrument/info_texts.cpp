@@ -41,9 +41,9 @@ std::vector<std::string_view> torsionChain() {
         // Label6: loose and damped right end.
         N_("Das rechte Ende des Wellenträgers ist lose, das linke fest. Bei „Dämpfung Off“ wird "
            "ein Wellenberg an den Enden verschieden reflektiert: Am festen kehrt er als "
-           "Wellental zurück, am losen als Wellenberg. Mit „Dämpfung On“ ist das lose Ende "
-           "gedämpft und wirft (fast) nichts zurück; so kann man fortlaufende Wellen "
-           "untersuchen. Nur bei eingeschalteter Brechung kehrt etwa ein Drittel zurück."),
+           "Wellental zurück, am losen als Wellenberg. Mit „Dämpfung On“ wirft das gedämpfte "
+           "Ende (fast) nichts zurück; so kann man fortlaufende Wellen untersuchen. Nur bei "
+           "eingeschalteter Brechung kehrt etwa ein Drittel der Amplitude zurück."),
         // Label7: obstacle.
         N_("Man kann ein Hindernis in die Kette einbauen: Auf die Kugel in der Mitte wirkt dann "
            "eine zusätzliche Kraft, die proportional zu ihrer Geschwindigkeit ist und stets "
