@@ -4,6 +4,7 @@
 #include "core/chain_state.h"
 #include "core/version.h"
 #include "instrument/info_texts.h"
+#include "language/language.h"
 
 namespace {
 
@@ -33,29 +34,37 @@ constexpr InfoBlock kPendulumBlocks[] = {
     {6000, 3600, 5535, 2535, {192, 255, 192}}, // Label5
 };
 
+// The paragraphs in the language in use.
+std::vector<std::string_view> inLanguage(std::vector<std::string_view> texts) {
+    for (std::string_view& text : texts) {
+        text = Language::translate(text);
+    }
+    return texts;
+}
+
 } // namespace
 
 namespace InfoPages {
 
 InfoPage torsionChain() {
     return {.name = "OndixInfTor",
-            .title = "Informationen zur Torsionszarvel" + std::string(kTorsionCaptionBlanks, ' ') +
-                     ONDIX_CREDIT_LINE,
+            .title = std::string(Language::translate("Informationen zur Torsionszarvel")) +
+                     std::string(kTorsionCaptionBlanks, ' ') + ONDIX_CREDIT_LINE,
             .opensAtScreenCorner = true,
             .width = 11595,
             .height = 8040,
             .blocks = kTorsionBlocks,
-            .texts = InfoTexts::torsionChain()};
+            .texts = inLanguage(InfoTexts::torsionChain())};
 }
 
 InfoPage pendulumChain() {
     return {.name = "OndixInfPen",
-            .title = "Informationen zur Zarvel Typ Pendelkette",
+            .title = std::string(Language::translate("Informationen zur Zarvel Typ Pendelkette")),
             .opensAtScreenCorner = false,
             .width = 11670,
             .height = 7260,
             .blocks = kPendulumBlocks,
-            .texts = InfoTexts::pendulumChain()};
+            .texts = inLanguage(InfoTexts::pendulumChain())};
 }
 
 std::optional<InfoPage> forChain(const ChainState& state) {

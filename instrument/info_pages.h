@@ -10,7 +10,8 @@
 
 // The two information windows as data, for any front end to lay out: each a fixed page of text
 // blocks on white, with nothing to operate. A block has a single-line border and a background
-// colour of its own and holds one paragraph (InfoTexts), wrapped at the block's width. Places
+// colour of its own and holds one paragraph (InfoTexts), wrapped at the block's width. Title and
+// paragraphs are in the language in use when the page is built. Places
 // and sizes are in fixed units (1/1440 inch) from the page's top-left corner.
 struct ChainState;
 

@@ -2,11 +2,13 @@
 // torsion chain's window opens, that both can be open at once, that every paragraph fits its
 // block in the font the program carries (also under font configurations of the test's own:
 // DejaVu alone or the system's fonts, each with every hinting and without antialiasing), and
-// that the windows never hold up the main window or the end of the program.
+// that the windows never hold up the main window or the end of the program. The same for every
+// language the program has: the page shows its texts, and they fit the same blocks.
 
 #include "core/chain_constants.h"
 #include "core/chain_state.h"
 #include "instrument/info_texts.h"
+#include "language/language.h"
 #include "platform/ui_metrics.h"
 #include "support/window_session.h"
 #include "ui/info_button.h"
@@ -17,6 +19,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
@@ -31,6 +34,18 @@ QStringList paragraphs(const std::vector<std::string_view>& texts) {
         list.append(QString::fromUtf8(text.data(), qsizetype(text.size())));
     }
     return list;
+}
+
+// The numbers a paragraph names, with a decimal point, in order of size.
+QStringList numbersIn(const QString& text) {
+    QStringList numbers;
+    static const QRegularExpression number(QStringLiteral("\\d+([.,]\\d+)?"));
+    for (const QRegularExpressionMatch& match : number.globalMatch(text)) {
+        numbers.append(match.captured().replace(',', '.'));
+    }
+    std::sort(numbers.begin(), numbers.end(),
+              [](const QString& a, const QString& b) { return a.toDouble() < b.toDouble(); });
+    return numbers;
 }
 
 QList<QWidget*> windowsNamed(const QString& name) {
@@ -98,12 +113,14 @@ class TestInfoWindows : public QObject {
 
 private slots:
     void initTestCase();
+    void cleanup();
     void fontConfigurationIsInEffect();
     void eachChainTypeOpensItsWindow_data();
     void eachChainTypeOpensItsWindow();
     void secondClickShowsTheSameWindow();
     void torsionWindowOpensAtTheCornerOnlyWhenCreated();
     void bothWindowsOpenAfterSwitchingTheChainType();
+    void everyParagraphFitsItsBlock_data();
     void everyParagraphFitsItsBlock();
     void everyParagraphNamesItsTermsAndNumbers();
     void runContinuesWhileTheButtonOpensAWindow();
@@ -116,6 +133,10 @@ private:
 void TestInfoWindows::initTestCase() {
     // As the program does before its first window.
     UiMetrics::installFontSubstitutes();
+}
+
+void TestInfoWindows::cleanup() {
+    Language::use("de");
 }
 
 void TestInfoWindows::fontConfigurationIsInEffect() {
@@ -243,12 +264,32 @@ void TestInfoWindows::bothWindowsOpenAfterSwitchingTheChainType() {
     QCOMPARE(windowsNamed("OndixInfTor").size() + windowsNamed("OndixInfPen").size(), 2);
 }
 
+void TestInfoWindows::everyParagraphFitsItsBlock_data() {
+    QTest::addColumn<QString>("language");
+    for (const std::string_view code : Language::codes()) {
+        const QString language = QString::fromUtf8(code.data(), qsizetype(code.size()));
+        QTest::newRow(qPrintable(language)) << language;
+    }
+}
+
 void TestInfoWindows::everyParagraphFitsItsBlock() {
+    QFETCH(QString, language);
+    QVERIFY(Language::use(language.toStdString()));
+    const QList<QStringList> german{paragraphs(InfoTexts::torsionChain()),
+                                    paragraphs(InfoTexts::pendulumChain())};
     QStringList cutOff;
     for (const InfoPage& page : {InfoPages::torsionChain(), InfoPages::pendulumChain()}) {
         InfoWindow window(page);
         window.show();
         const QStringList texts = paragraphs(page.texts);
+        // Every paragraph in the language in use, naming the German's numbers.
+        const QStringList& source = german[page.name == "OndixInfTor" ? 0 : 1];
+        QCOMPARE(texts.size(), source.size());
+        for (qsizetype i = 0; i < texts.size(); ++i) {
+            QCOMPARE(texts[i] == source[i], language == "de");
+            QCOMPARE(numbersIn(texts[i]), numbersIn(source[i]));
+        }
+        QCOMPARE(window.windowTitle().startsWith("Informationen"), language == "de");
         const QList<QLabel*> blocks = window.findChildren<QLabel*>();
         QCOMPARE(blocks.size(), texts.size());
         const QRect client = window.rect();
