@@ -6,7 +6,9 @@
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
+    Setup setup = startSetup(QApplication::arguments());
     prepareApplication();
     Ondix15 window{PacedYield()};
+    window.setStartSetup(std::move(setup));
     return runProgram(window);
 }

@@ -7,13 +7,28 @@
 #include "ui/ondix15.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QTimer>
+
+#include <cstdio>
 
 void prepareApplication() {
     installApplicationIdentity();
     installGermanToolkitTexts();
     UiMetrics::installFontSubstitutes();
     installRunTimeErrorBox();
+}
+
+Setup startSetup(const QStringList& arguments) {
+    QCommandLineParser parser;
+    const QCommandLineOption setup(QStringLiteral("setup"),
+                                   QStringLiteral("traeger=pendel&periode=22&daempfung=aus"),
+                                   QStringLiteral("setup"));
+    parser.addOption(setup);
+    if (!parser.parse(arguments)) {
+        std::fprintf(stderr, "%s\n", parser.errorText().toLocal8Bit().constData());
+    }
+    return Setup::parse(parser.value(setup).toStdString());
 }
 
 int runProgram(Ondix15& window) {
