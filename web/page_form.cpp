@@ -230,6 +230,15 @@ std::string json() {
         .value(Chain::kPassesPerSecond)
         .key("failure")
         .value(PageTexts::kFailure)
+        .key("setupLink")
+        .beginObject()
+        .key("button")
+        .value(Language::translate(PageTexts::kSetupLink))
+        .key("copied")
+        .value(Language::translate(PageTexts::kLinkCopied))
+        .key("toCopy")
+        .value(Language::translate(PageTexts::kLinkToCopy))
+        .endObject()
         .endObject();
     return json.text();
 }

@@ -79,11 +79,16 @@
     onPictureRect: (...rect) => page.picture.putRect(...rect),
   }).then((module) => {
     page.module = module;
+    // The setup in the page's address; the language it names, for the choice of the language.
+    page.setupLanguage = module.ccall('ondix_setup', 'string', ['string'], [location.search]);
     form = JSON.parse(module.ccall('ondix_form', 'string', [], []));
     page.controls.build(form);
     page.layout.build(form);
+    page.setup.build(form);
     page.controls.connectClicks();
     page.input.connect();
+    page.call(() => module.ccall('ondix_create', null, [], []));
+    page.setup.showNotes(JSON.parse(module.ccall('ondix_setup_notes', 'string', [], [])));
     layOut(true);
     page.layout.watch(() => { layOut(false); page.pacing.wake(); });
     page.pacing.start(form.passesPerSecond);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/runtime_error.h"
+#include "language/language.h"
 
 #include <string>
 #include <string_view>
@@ -15,6 +16,14 @@ inline constexpr std::string_view kEnd =
 inline constexpr std::string_view kStartAgain = "Neu starten";
 // Above the browser's own words, when the module failed in a way the program does not report.
 inline constexpr std::string_view kFailure = "Das Programm wurde wegen eines Fehlers angehalten.";
+
+// The teacher's link, beneath the panels: its button, and what the page says once the link is in
+// the address, copied or (where the browser refuses) selected in a box beside it for copying.
+inline constexpr std::string_view kSetupLink = N_("Link zu dieser Einstellung");
+inline constexpr std::string_view kLinkCopied =
+    N_("Der Link steht in der Adresszeile und ist kopiert.");
+inline constexpr std::string_view kLinkToCopy =
+    N_("Der Link steht in der Adresszeile und hier zum Kopieren markiert.");
 
 // A run-time error as the desktop's message box shows it: number, then message.
 std::string runTimeErrorText(const RunTimeError& error);
