@@ -2,13 +2,19 @@
 // show them, every malformed part ignored with its note, the rest applied through the
 // instrument's front door; the settings written back into a link reproduce themselves.
 
+#include "core/chain_constants.h"
+#include "instrument/indicators.h"
 #include "instrument/instrument.h"
 #include "instrument/query_text.h"
+#include "instrument/read_out_text.h"
 #include "instrument/setup.h"
 #include "language/language.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstdlib>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -185,4 +191,130 @@ TEST(QueryText, DecodesAndEncodesTheParts) {
     EXPECT_EQ(pairs[2].name + "|" + pairs[2].value, "y|");
     EXPECT_EQ(pairs[3].name + "|" + pairs[3].value, "%zz|%4");
     EXPECT_EQ(QueryText::encoded("de-AT x&ü,1.5"), "de-AT%20x%26%C3%BC,1.5");
+}
+
+namespace {
+
+// A random address of right and wrong parts, each with what it must do: the settings it gives and
+// how many parts must be noted.
+struct RandomAddress {
+    std::string text;
+    std::vector<int> values = std::vector<int>(::Setup::kApplied, -1);
+    std::size_t noted = 0;
+};
+
+RandomAddress randomAddress(std::mt19937& random) {
+    // Each setting's names and its good values, as text and steps.
+    struct Kind {
+        std::vector<const char*> names;
+        std::vector<std::pair<const char*, int>> good;
+        std::vector<const char*> bad; // malformed, between steps or out of range
+    };
+    static const std::vector<Kind> kinds = {
+        {{"traeger", "carrier", "TRAEGER", "tr%C3%A4ger"},
+         {{"torsion", 0}, {"pendel", 1}, {"Pendulum", 1}},
+         {"seil", "", "1", "pendel%00"}},
+        {{"amplitude", "Amplitude"},
+         {{"0.1", 1}, {"2", 20}, {"1,5", 15}, {"+1.30", 13}, {"%201%20", 10}},
+         {"0", "2.1", "1.05", "abc", "1e1", "-1", ",5", "1.", "99999999999999999999", "1..2"}},
+        {{"periode", "period"},
+         {{"1", 10}, {"100", 1000}, {"22,5", 225}, {"007", 70}},
+         {"0.9", "100.1", "22.55", "", "x", "%FF", "2 2"}},
+        {{"anregung", "drive"}, {{"an", 1}, {"aus", 0}, {"on", 1}, {"OFF", 0}}, {"ja", "2"}},
+        {{"daempfung", "damping"}, {{"an", 1}, {"aus", 0}, {"ein", 1}}, {"halb", ""}},
+        {{"hindernis", "obstacle"}, {{"on", 1}, {"off", 0}}, {"yes"}},
+        {{"brechung", "refraction"}, {{"an", 1}, {"aus", 0}}, {"0"}},
+        {{"tempo", "speed"}, {{"1", 1}, {"50", 50}, {"30", 30}}, {"0", "51", "2.5", "schnell"}},
+        {{"uhr", "clock"}, {{"an", 1}, {"off", 0}}, {"start"}},
+        {{"halt", "lauf", "run"}, {{"ja", 1}, {"nein", 0}, {"YES", 1}, {"no", 0}}, {"vielleicht"}},
+    };
+    static const std::vector<const char*> unknown = {"farbe",  "x", "%E2%82",       "a%26b",
+                                                     "trager", "=", "%3Cscript%3E", "lang%00"};
+    const auto pick = [&random](std::size_t n) {
+        return std::uniform_int_distribution<std::size_t>(0, n - 1)(random);
+    };
+    RandomAddress address;
+    std::vector<bool> claimed(::Setup::kApplied, false);
+    const std::size_t parts = pick(9);
+    address.text = pick(2) ? "?" : "";
+    for (std::size_t p = 0; p < parts; ++p) {
+        address.text += p > 0 ? (pick(8) ? "&" : "&&") : "";
+        if (pick(6) == 0) {
+            address.text += std::string(unknown[pick(unknown.size())]) + (pick(2) ? "=1" : "");
+            ++address.noted;
+            continue;
+        }
+        const std::size_t setting = pick(kinds.size());
+        const Kind& kind = kinds[setting];
+        const std::size_t nameIndex = pick(kind.names.size());
+        const bool inverted = setting == ::Setup::kApplied - 1 && nameIndex > 0;
+        address.text += std::string(kind.names[nameIndex]) + "=";
+        if (claimed[setting]) {
+            ++address.noted;
+            address.text += kind.good[0].first;
+        } else if (pick(3) == 0) {
+            ++address.noted;
+            address.text += kind.bad[pick(kind.bad.size())];
+        } else {
+            const auto& [text, value] = kind.good[pick(kind.good.size())];
+            address.text += text;
+            address.values[setting] = inverted ? 1 - value : value;
+        }
+        claimed[setting] = true;
+    }
+    return address;
+}
+
+// What the controls show agrees with the chain state: no read-out, indicator or caption shows a
+// setting that is not in force.
+void expectShownInForce(const Instrument& instrument, const std::string& address) {
+    const ChainState& s = instrument.state();
+    const Panels& p = instrument.panels();
+    EXPECT_EQ(p.caption(Role::kAmplitudeReadout), ReadOutText::ofSingle(s.amplitude, ","))
+        << address;
+    EXPECT_EQ(p.caption(Role::kPeriodReadout),
+              ReadOutText::ofDouble(p.value(Role::kPeriodBar) / Chain::kPeriodBarScale, ","))
+        << address;
+    EXPECT_EQ(s.dt, float(p.value(Role::kSpeedBar) / Chain::kStepBarScale)) << address;
+    EXPECT_EQ(p.caption(Role::kDriveState), onOffText(s.harmonicOn == 1)) << address;
+    EXPECT_EQ(p.caption(Role::kDampingIndicator), onOffText(s.endDamping == Chain::kDampingOn))
+        << address;
+    EXPECT_EQ(p.caption(Role::kObstacleIndicator), onOffText(s.obstacleOn == 1)) << address;
+    EXPECT_EQ(p.caption(Role::kRefractionIndicator), onOffText(s.refractionOn == 1)) << address;
+    EXPECT_EQ(p.caption(Role::kHaltButton), s.halted == 1 ? "Weiter" : "Halt") << address;
+    EXPECT_EQ(p.caption(Role::kClockSwitch).find("Stopp") != std::string::npos, s.clockOn == 1)
+        << address;
+    EXPECT_EQ(p[Role::kPendulumOption].checked, s.selfCoeff == Chain::kPendulumSelfCoeff)
+        << address;
+    EXPECT_NE(p[Role::kPendulumOption].checked, p[Role::kTorsionOption].checked) << address;
+}
+
+} // namespace
+
+// Seeded random addresses (ONDIX_SETUP_SEED replays a run, ONDIX_SETUP_ADDRESSES sets how many):
+// each setting given right applies, each wrong part is noted, and what is shown is in force.
+TEST(Setup, RandomAddressesApplyWhatIsRightAndNoteTheRest) {
+    const char* seedText = std::getenv("ONDIX_SETUP_SEED");
+    const char* countText = std::getenv("ONDIX_SETUP_ADDRESSES");
+    const unsigned seed =
+        seedText ? unsigned(std::strtoul(seedText, nullptr, 10)) : unsigned(std::random_device{}());
+    const int count = countText ? std::atoi(countText) : 10000;
+    std::printf("seed %u (replay with ONDIX_SETUP_SEED=%u), %d addresses\n", seed, seed, count);
+    std::mt19937 random(seed);
+    Instrument reference(",");
+    reference.start();
+    const std::vector<int> start = valuesOf(::Setup::of(reference));
+    for (int i = 0; i < count && !HasFailure(); ++i) {
+        const RandomAddress address = randomAddress(random);
+        ::Setup setup = ::Setup::parse(address.text);
+        Instrument instrument(",");
+        instrument.start(&setup);
+        std::vector<int> expected = address.values;
+        for (std::size_t k = 0; k < expected.size(); ++k) {
+            expected[k] = expected[k] < 0 ? start[k] : expected[k];
+        }
+        EXPECT_EQ(valuesOf(::Setup::of(instrument)), expected) << address.text;
+        EXPECT_EQ(setup.notes().size(), address.noted > 8 ? 9 : address.noted) << address.text;
+        expectShownInForce(instrument, address.text);
+    }
 }
