@@ -13,6 +13,7 @@
 #include "support/session_steps.h"
 
 #include <QApplication>
+#include <QMessageBox>
 
 #include <cstdio>
 #include <fstream>
@@ -40,9 +41,24 @@ int main(int argc, char** argv) {
                                               std::to_string(SessionSteps::kPassesAfterSetup)};
         for (const std::string& line : SessionSteps::of(text(argv[1]))) {
             DesktopReplay replay(passes);
-            replay.session().window->setStartSetup(Setup::parse(line));
+            Ondix15& window = *replay.session().window;
+            window.setStartSetup(Setup::parse(line));
             replay.run();
             shown += SessionSteps::setupBlock(line, replay.endState());
+            // What was ignored is shown beside the window, which it does not block.
+            Setup noted = Setup::parse(line);
+            noted.fitTo(window.instrument());
+            std::string expected;
+            for (const std::string& note : noted.notes()) {
+                expected +=
+                    (expected.empty() ? std::string(Setup::notesHeading()) : "") + "\n" + note;
+            }
+            const auto* box = window.findChild<QMessageBox*>(QStringLiteral("setupNotes"));
+            const std::string notes = box != nullptr ? box->text().toStdString() : "";
+            if (notes != expected || (box != nullptr && (box->isModal() || !box->isVisible()))) {
+                std::cerr << line << ": the notes beside the window read \"" << notes << "\"\n";
+                return 1;
+            }
         }
     } else {
         DesktopReplay replay(SessionSteps::of(text(argv[1])));
