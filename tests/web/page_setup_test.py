@@ -12,6 +12,7 @@ import os
 import random
 import sys
 
+sys.dont_write_bytecode = True  # the page's other tests are imported from the source folder
 from headless_chromium import browser, open_page, set_scale
 from page_in_browser_test import end_state_differences
 from page_random_test import PAGE_SHOWS_MODULE
