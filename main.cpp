@@ -6,7 +6,9 @@
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
-    prepareApplication();
+    StartArguments start = readStartArguments(QApplication::arguments());
+    prepareApplication(start);
     Ondix15 window{PacedYield()};
+    window.setStartSetup(std::move(start.setup));
     return runProgram(window);
 }

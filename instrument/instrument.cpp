@@ -8,6 +8,7 @@
 #include "instrument/markers.h"
 #include "instrument/medium_options.h"
 #include "instrument/run_controls.h"
+#include "instrument/setup.h"
 #include "instrument/wave_carrier.h"
 
 #include <algorithm>
@@ -124,12 +125,15 @@ void Instrument::runIn(RunLoop& loop) {
 
 Instrument::~Instrument() = default;
 
-void Instrument::start() {
+void Instrument::start(Setup* setup) {
     setStartValues(state_);
     handlers_->drive.showStartReadOuts();
     picture_.setPenWidth(Chain::kRestingPen);
     handlers_->markers.showDamping(true);
     handlers_->markers.showMasses();
+    if (setup != nullptr) {
+        setup->applyTo(*this);
+    }
     run_->RunChain();
 }
 

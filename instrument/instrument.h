@@ -24,6 +24,7 @@ class HarmonicDrive;
 class Markers;
 class MediumOptions;
 class RunControls;
+class Setup;
 class WaveCarrier;
 
 // The wave machine, the one thing a front end talks to: it owns the chain state, the chain's
@@ -53,9 +54,10 @@ public:
     // state is halted.
     void runIn(RunLoop& loop);
 
-    // The window's load: the start values, the read-outs, the damping marker, and the run
-    // started. With a loop of the front end's, returns only once the run halts.
-    void start();
+    // The window's load: the start values, the read-outs, the damping marker, `setup`'s
+    // settings where one is given (see Setup::applyTo), and the run started. With a loop of the
+    // front end's, returns only once the run halts.
+    void start(Setup* setup = nullptr);
     // A new size of the picture in pixels, `scale` pixels to a unit of pen width: the view
     // drawn anew with its markers, the marks of the tapes laid since the last clearing and,
     // once started, the masses where they are. A tape's reading stays, and so do its marks.

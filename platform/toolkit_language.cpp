@@ -13,26 +13,8 @@
 #include <string>
 #include <vector>
 
-namespace {
-
-// The code after `--language`, or none; the last one counts.
-std::optional<QString> askedLanguage(const QStringList& arguments) {
-    std::optional<QString> asked;
-    const QString option = QStringLiteral("--language");
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
-        const QString& argument = arguments[i];
-        if (argument == option) {
-            asked = i + 1 < arguments.size() ? arguments[++i] : QString();
-        } else if (argument.startsWith(option + '=')) {
-            asked = argument.mid(option.size() + 1);
-        }
-    }
-    return asked;
-}
-
-} // namespace
-
-void chooseProgramLanguage(const QStringList& arguments) {
+void chooseProgramLanguage(const std::optional<QString>& asked,
+                           const std::optional<std::string>& fromSetup) {
     // LANGUAGE (a list such as "en_GB:de") as gettext reads it, on every system, then the
     // desktop's own list.
     std::vector<std::string> preferred;
@@ -43,7 +25,9 @@ void chooseProgramLanguage(const QStringList& arguments) {
         preferred.push_back(tag.toStdString());
     }
     Language::use(Language::firstKnown(preferred));
-    const std::optional<QString> asked = askedLanguage(arguments);
+    if (fromSetup) {
+        Language::use(*fromSetup); // a code it does not have is the setup's to note
+    }
     if (asked && !Language::use(asked->toStdString())) {
         std::string known;
         for (const std::string_view code : Language::codes()) {

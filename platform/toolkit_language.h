@@ -1,13 +1,17 @@
 #pragma once
 
-#include <QStringList>
+#include <QString>
 
-// Chooses the program's language before its first window: the one `--language CODE` (or
-// `--language=CODE`) among the program's arguments names, where the program has it; otherwise
-// the first of the system's preferred UI languages it has (the desktop's setting, or the
-// LANGUAGE variable), German where none is. A code the program does not have is named on
+#include <optional>
+#include <string>
+
+// Chooses the program's language before its first window: `asked` (the command line's), where
+// the program has it; otherwise the one a starting setup names, where it has it; otherwise the
+// first of the system's preferred UI languages it has (the LANGUAGE variable, then the
+// desktop's setting), German where none is. An asked code the program does not have is named on
 // standard error, in the language chosen, and changes nothing.
-void chooseProgramLanguage(const QStringList& arguments);
+void chooseProgramLanguage(const std::optional<QString>& asked,
+                           const std::optional<std::string>& fromSetup = std::nullopt);
 
 // Makes the toolkit's own texts speak the program's language, like every caption of the
 // program, whatever language the desktop is set to: the context menus of text fields and

@@ -13,7 +13,11 @@
 
 #include <QAbstractButton>
 #include <QCloseEvent>
+#include <QGuiApplication>
+#include <QMessageBox>
 #include <QScrollBar>
+
+#include <cstdio>
 
 Ondix15::Ondix15(ChainRunner::Yield yield, QWidget* parent)
     : QWidget(parent),
@@ -37,6 +41,30 @@ Ondix15::Ondix15(ChainRunner::Yield yield, QWidget* parent)
 
 Ondix15::~Ondix15() = default;
 
+void Ondix15::setStartSetup(Setup setup) {
+    setup_ = std::move(setup);
+    setup_.fitTo(instrument_);
+}
+
+void Ondix15::showSetupNotes() {
+    const std::vector<std::string> notes = setup_.notes();
+    if (notes.empty()) {
+        return;
+    }
+    std::string text(Setup::notesHeading());
+    for (const std::string& note : notes) {
+        text += "\n" + note;
+    }
+    std::fprintf(stderr, "%s\n", text.c_str());
+    // Beside the window, not modal: the run goes on while it is open.
+    auto* box = new QMessageBox(QMessageBox::Information, QGuiApplication::applicationDisplayName(),
+                                QString::fromStdString(text), QMessageBox::Ok, this);
+    box->setObjectName(QStringLiteral("setupNotes"));
+    box->setWindowModality(Qt::NonModal);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->show();
+}
+
 void Ondix15::load() {
     const auto screen = ScreenPlacement::ScreenMetrics::primary();
     MainLayout::layOut(*this, controls_, screen);
@@ -48,9 +76,10 @@ void Ondix15::load() {
     if (instrument_.state().running != 0) {
         endProcess(0);
     }
+    showSetupNotes();
     ChainView& view = *controls_.view();
     view.beginDrawing();
-    instrument_.start();
+    instrument_.start(&setup_);
     view.endDrawing();
 }
 

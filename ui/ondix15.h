@@ -1,6 +1,7 @@
 #pragma once
 
 #include "instrument/instrument.h"
+#include "instrument/setup.h"
 #include "sim/chain_runner.h"
 #include "sim/panels_binding.h"
 #include "ui/info_button.h"
@@ -24,6 +25,10 @@ public:
     explicit Ondix15(ChainRunner::Yield yield, QWidget* parent = nullptr);
     ~Ondix15() override;
 
+    // The settings the instrument starts with (see Setup), given before load; what of them is
+    // ignored is shown at load beside the window, without blocking it, and written to stderr.
+    void setStartSetup(Setup setup);
+
     // Lays the window out and shows it, and starts the instrument, which runs the chain.
     // Returns when the run is halted.
     void load();
@@ -40,6 +45,7 @@ protected:
 
 private:
     void connectControls();
+    void showSetupNotes();
     // A call of the instrument as the controls make it: the view's picture made ready to draw
     // on first, what it drew on the screen afterwards.
     template <typename Call> void drawing(const Call& call);
@@ -50,4 +56,5 @@ private:
     ChainRunner runner_;
     std::unique_ptr<ChainViewInput> chainInput_;
     InfoButton infoButton_;
+    Setup setup_;
 };

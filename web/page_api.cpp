@@ -5,6 +5,7 @@
 #include "core/runtime_error.h"
 #include "instrument/info_pages.h"
 #include "instrument/instrument.h"
+#include "instrument/setup.h"
 #include "language/language.h"
 #include "web/browser_input.h"
 #include "web/canvas_image.h"
@@ -31,6 +32,8 @@ struct Page {
 };
 
 Page* page = nullptr;
+// The setup from the page's address, applied at the start.
+Setup startSetup;
 // The last text handed out; the page reads it before its next call.
 std::string reply;
 
@@ -129,8 +132,16 @@ EMSCRIPTEN_KEEPALIVE const char* ondix_form() {
     return reply.c_str();
 }
 
-// The instrument on a picture of `width` x `height` pixels, `scale` of them to a CSS pixel.
-EMSCRIPTEN_KEEPALIVE void ondix_start(int width, int height, double scale) {
+// The setup the page's address carries (location.search, see Setup); the language it names, for
+// the page to choose before the instrument is made, or "".
+EMSCRIPTEN_KEEPALIVE const char* ondix_setup(const char* query) {
+    startSetup = Setup::parse(query);
+    reply = startSetup.language().value_or("");
+    return reply.c_str();
+}
+
+// The instrument, made once the language is chosen; its start follows once the page is laid out.
+EMSCRIPTEN_KEEPALIVE void ondix_create() {
     setRunTimeErrorReporter([](const RunTimeError& error) {
         writeRunTimeError(error);
         ondix_show_run_time_error(runTimeErrorReport(error).c_str());
@@ -141,8 +152,35 @@ EMSCRIPTEN_KEEPALIVE void ondix_start(int width, int height, double scale) {
         ondix_show_end(std::string(Language::translate(PageTexts::kEnd)).c_str(),
                        std::string(Language::translate(PageTexts::kStartAgain)).c_str());
     });
+    startSetup.fitTo(page->instrument);
+}
+
+// The instrument started with the address's setup, on a picture of `width` x `height` pixels,
+// `scale` of them to a CSS pixel.
+EMSCRIPTEN_KEEPALIVE void ondix_start(int width, int height, double scale) {
     page->instrument.resize(width, height, scale);
-    page->instrument.start();
+    page->instrument.start(&startSetup);
+}
+
+// What of the address's setup is ignored: the heading and one line each, as JSON; no lines where
+// all of it applies.
+EMSCRIPTEN_KEEPALIVE const char* ondix_setup_notes() {
+    JsonText json;
+    json.beginObject().key("heading").value(Setup::notesHeading()).key("lines").beginArray();
+    for (const std::string& line : startSetup.notes()) {
+        json.value(line);
+    }
+    json.endArray().endObject();
+    reply = json.text();
+    return reply.c_str();
+}
+
+// The settings now as the query of a link ("traeger=pendel&periode=22&..."), with the language
+// where the address named one.
+EMSCRIPTEN_KEEPALIVE const char* ondix_setup_link() {
+    reply = Setup::of(page->instrument)
+                .text(startSetup.language() ? Language::current() : std::string_view());
+    return reply.c_str();
 }
 
 EMSCRIPTEN_KEEPALIVE void ondix_resize(int width, int height, double scale) {

@@ -235,6 +235,15 @@ std::string json() {
         .value(Language::translate(PageTexts::kClose))
         .key("language")
         .value(Language::current())
+        .key("setupLink")
+        .beginObject()
+        .key("button")
+        .value(Language::translate(PageTexts::kSetupLink))
+        .key("copied")
+        .value(Language::translate(PageTexts::kLinkCopied))
+        .key("toCopy")
+        .value(Language::translate(PageTexts::kLinkToCopy))
+        .endObject()
         .endObject();
     return json.text();
 }

@@ -12,6 +12,7 @@
   const FULL_HD = [1920, 1080]; // up to this size the panels keep their smallest scale
   const SMALLEST_VIEW = 120; // CSS pixels of the view's height, and a fifth of the window's
   const windowBox = document.getElementById('Ondix15');
+  const setupBar = document.getElementById('setup'); // beneath the window, the teacher's link
   const fingers = matchMedia('(pointer: coarse)');
   const placedAt = {}; // by name: the place a handler gave in the view, in pixels of the design
   let form = null;
@@ -107,7 +108,8 @@
     const rows = rowsOf(width / scale - 2 * gap, gap);
     const panelsHeight = rows.reduce((sum, row) => sum + row.height + gap, gap) * scale;
     const viewTop = viewControl.box[1];
-    let viewHeight = Math.floor(height - viewTop - panelsHeight);
+    const below = setupBar.offsetHeight;
+    let viewHeight = Math.floor(height - below - viewTop - panelsHeight);
     if (viewHeight < Math.max(SMALLEST_VIEW, height / 5)) {
       // Too little room: the view takes most of the window and the page scrolls to the panels.
       viewHeight = Math.floor(Math.min(0.75 * height, width / 2));
@@ -128,7 +130,7 @@
       y += (row.height + gap) * scale;
     }
     windowBox.style.width = px(width);
-    windowBox.style.height = px(Math.max(height, Math.ceil(y)));
+    windowBox.style.height = px(Math.max(height - below, Math.ceil(y)));
     for (const c of form.controls) {
       const holder = page.controls.holder(c.name);
       holder.style.fontSize = c.points * scale + 'pt';
@@ -171,6 +173,12 @@
       if (!first) changed();
       first = false;
     }).observe(rem);
+    // The link's bar beneath the window, as its notes and its box come and go.
+    let barHeight = setupBar.offsetHeight;
+    new ResizeObserver(() => {
+      if (setupBar.offsetHeight !== barHeight) changed();
+      barHeight = setupBar.offsetHeight;
+    }).observe(setupBar);
   }
 
   function build(theForm) {

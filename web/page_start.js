@@ -79,17 +79,21 @@
     onPictureRect: (...rect) => page.picture.putRect(...rect),
   }).then((module) => {
     page.module = module;
-    // The language: the address's ?lang= where the program has it, else the browser's.
-    const asked = new URLSearchParams(location.search).get('lang') || '';
+    // The setup in the page's address; the language it names, for the choice of the language.
+    page.setupLanguage = module.ccall('ondix_setup', 'string', ['string'], [location.search]);
+    // The language: the address's where the program has it, else the browser's.
     const preferred = (navigator.languages || [navigator.language || '']).join(',');
     document.documentElement.lang = module.ccall('ondix_choose_language', 'string',
-      ['string', 'string'], [asked, preferred]);
+      ['string', 'string'], [page.setupLanguage, preferred]);
     form = JSON.parse(module.ccall('ondix_form', 'string', [], []));
     document.getElementById('infoClose').setAttribute('aria-label', form.close);
     page.controls.build(form);
     page.layout.build(form);
+    page.setup.build(form);
     page.controls.connectClicks();
     page.input.connect();
+    page.call(() => module.ccall('ondix_create', null, [], []));
+    page.setup.showNotes(JSON.parse(module.ccall('ondix_setup_notes', 'string', [], [])));
     layOut(true);
     page.layout.watch(() => { layOut(false); page.pacing.wake(); });
     page.pacing.start(form.passesPerSecond);

@@ -21,6 +21,13 @@ inline constexpr std::string_view kFailure =
 // The information window's close button, for a screen reader.
 inline constexpr std::string_view kClose = N_("Schließen");
 
+// The teacher's link, beneath the panels: its button, and what the page says once the link is in
+// the address, copied or (where the browser refuses) selected in a box beside it for copying.
+inline constexpr std::string_view kSetupLink = N_("Link zu dieser Einstellung");
+inline constexpr std::string_view kLinkCopied =
+    N_("Der Link steht in der Adresszeile und ist kopiert.");
+inline constexpr std::string_view kLinkToCopy =
+    N_("Der Link steht in der Adresszeile und hier zum Kopieren markiert.");
 // The window's caption as the browser's tab shows it: a tab is narrow, so the caption's runs of
 // blanks, which spread its parts over the title bar, become one dash.
 std::string pageTitle(std::string_view caption);

@@ -1,7 +1,8 @@
-// The session both editions replay (tests/web/session.steps), played onto the instrument without
-// a toolkit, as the page plays it: it must end in the chain state, picture and controls that the
-// desktop's main window shows after the same steps (tests/web/session.expected, which
-// desktop_session_replay_test holds the desktop to).
+// The session both editions replay (tests/web/session.steps) and the setups they start with
+// (tests/web/setups.table), played onto the instrument without a toolkit, as the page plays
+// them: each must end in the chain state, picture and controls that the desktop's main window
+// shows (tests/web/session.expected and setups.expected, which desktop_session_replay_test and
+// desktop_setups_test hold the desktop to).
 
 #include "instrument/instrument.h"
 #include "session_files.h"
@@ -16,4 +17,18 @@ TEST(SessionReplay, EndsAsTheDesktopWindowShowsIt) {
         session.play(step);
     }
     EXPECT_EQ(SessionSteps::endState(instrument), kSessionExpected);
+}
+
+// Each setup of tests/web/setups.table started with and run on: as the desktop's window ends
+// (tests/web/setups.expected).
+TEST(SessionReplay, SetupsStartAsOnTheDesktop) {
+    std::string shown;
+    for (const std::string& line : SessionSteps::of(kSetupsTable)) {
+        Instrument instrument(",");
+        ::Setup setup = ::Setup::parse(line);
+        SessionSteps session(instrument, &setup);
+        session.play("passes " + std::to_string(SessionSteps::kPassesAfterSetup));
+        shown += SessionSteps::setupBlock(line, SessionSteps::endState(instrument));
+    }
+    EXPECT_EQ(shown, kSetupsExpected);
 }

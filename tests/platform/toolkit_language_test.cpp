@@ -1,7 +1,7 @@
-// The program's language as its arguments choose it, and the toolkit's own texts in it: the
-// German translation is installed and in effect, so that the context menus the right mouse
-// button opens on the read-out fields and scroll bars of the main window, and the buttons of its
-// boxes, are German. The translator's wording is Qt's own.
+// The program's language as the command line, a setup and the system choose it, and the toolkit's
+// own texts in it: the German translation is installed and in effect, so that the context menus the
+// right mouse button opens on the read-out fields and scroll bars of the main window, and the
+// buttons of its boxes, are German. The translator's wording is Qt's own.
 
 #include "language/language.h"
 #include "platform/toolkit_language.h"
@@ -20,32 +20,33 @@ class TestToolkitLanguage : public QObject {
     Q_OBJECT
 
 private slots:
-    void argumentsChooseTheLanguage() {
-        const QString program = QStringLiteral("ondix15");
-        chooseProgramLanguage({program, QStringLiteral("--language"), QStringLiteral("en")});
+    void askedSetupAndSystemChooseTheLanguage() {
+        const auto asked = [](const char* code) { return std::optional<QString>(code); };
+        chooseProgramLanguage(asked("en"));
         QCOMPARE(Language::current(), "en");
-        chooseProgramLanguage({program, QStringLiteral("--language=de")});
+        // The command line before the setup, the setup before the system (LANGUAGE=de here).
+        chooseProgramLanguage(asked("de"), "en");
         QCOMPARE(Language::current(), "de");
-        // The last one counts; an unknown or missing code leaves the system's choice, which
-        // for this test's environment (LANGUAGE=de) is German.
-        chooseProgramLanguage({program, QStringLiteral("--language=de"),
-                               QStringLiteral("--language"), QStringLiteral("en")});
+        chooseProgramLanguage(std::nullopt, "en");
         QCOMPARE(Language::current(), "en");
-        for (const char* unknown : {"--language=fr", "--language=", "--language"}) {
-            chooseProgramLanguage({program, QStringLiteral("--language=en"), QString(unknown)});
+        // A code the program does not have changes nothing: the next in line counts.
+        for (const char* unknown : {"fr", "", "EN"}) {
+            chooseProgramLanguage(asked(unknown), "xx");
             QCOMPARE(Language::current(), "de");
+            chooseProgramLanguage(asked(unknown), "en");
+            QCOMPARE(Language::current(), "en");
         }
-        // LANGUAGE as gettext reads it: the first it has of the list; the argument before it.
+        // LANGUAGE as gettext reads it: the first it has of the list.
         qputenv("LANGUAGE", "fr:en_GB:de");
-        chooseProgramLanguage({program});
+        chooseProgramLanguage(std::nullopt);
         QCOMPARE(Language::current(), "en");
-        chooseProgramLanguage({program, QStringLiteral("--language"), QStringLiteral("de")});
-        QCOMPARE(Language::current(), "de");
         qputenv("LANGUAGE", "de");
+        chooseProgramLanguage(std::nullopt);
+        QCOMPARE(Language::current(), "de");
     }
 
     void toolkitTextsAreTranslated() {
-        chooseProgramLanguage({QStringLiteral("ondix15"), QStringLiteral("--language=de")});
+        chooseProgramLanguage(QStringLiteral("de"));
         QVERIFY(installToolkitTexts());
         // Texts every translation of the toolkit carries read as Qt's German translation has
         // them, which differs from their English source.

@@ -4,6 +4,7 @@
 #include "instrument/form.h"
 #include "instrument/input_codes.h"
 #include "instrument/instrument.h"
+#include "instrument/setup.h"
 #include "picture/user_scale.h"
 #include "support/chain_hashes.h"
 
@@ -52,10 +53,20 @@ public:
         throw std::runtime_error("no control " + std::string(name));
     }
 
-    // The instrument at the table's start: the picture at the session's size, the run started.
-    explicit SessionSteps(Instrument& instrument) : instrument_(instrument) {
+    // The instrument at the table's start: the picture at the session's size, the run started,
+    // with `setup`'s settings where one is given.
+    explicit SessionSteps(Instrument& instrument, Setup* setup = nullptr)
+        : instrument_(instrument) {
         instrument.resize(kWidth, kHeight, 1);
-        instrument.start();
+        instrument.start(setup);
+    }
+
+    // The setups both editions start with (tests/web/setups.table, read with `of`), one a line,
+    // and the passes each start is followed by.
+    static constexpr int kPassesAfterSetup = 200;
+    // A setup's block of setups.expected: its line, then the end state.
+    static std::string setupBlock(const std::string& setup, const std::string& endState) {
+        return "setup " + setup + "\n" + endState;
     }
 
     // One step of the table. A halted run makes no passes, whatever the table asks: the

@@ -17,9 +17,6 @@ import sys
 
 from headless_chromium import browser, open_page, set_scale
 
-SITE = sys.argv[1]
-EVENTS = int(sys.argv[2]) if len(sys.argv) > 2 else 20000
-SEED = int(os.environ.get('ONDIX_RANDOM_SEED', random.randrange(1 << 31)))
 BATCH = 250
 
 # One batch of events from the page's own seeded generator; returns the events sent by kind.
@@ -124,52 +121,62 @@ return wrong;
 '''
 
 FINGER_SIZES = [(1276, 980), (1024, 768), (800, 1280), (1920, 1080), (844, 390), (1366, 768)]
-failures = []
-driver = browser(1276, 980)
-try:
-    print(f'seed {SEED}, {EVENTS} events')
-    generator = random.Random(SEED)
-    open_page(driver, SITE, '#test')
-    driver.get_log('browser')
-    sent = {}
-    done = 0
-    while done < EVENTS:
-        count = min(BATCH, EVENTS - done)
-        for kind, n in driver.execute_script(EVENTS_IN_PAGE, generator.randrange(1 << 31), count).items():
-            sent[kind] = sent.get(kind, 0) + n
-        done += count
-        if generator.random() < 0.3:
-            # A finger through the browser: real touch events, down, moves and up.
-            canvas = driver.execute_script('const r = document.getElementById("Picture1")'
-                                           '.getBoundingClientRect(); return [r.left, r.top, r.width, r.height]')
-            x, y = (canvas[0] + generator.random() * canvas[2], canvas[1] + generator.random() * canvas[3])
-            driver.execute_cdp_cmd('Input.dispatchTouchEvent', {'type': 'touchStart', 'touchPoints': [{'x': x, 'y': y}]})
-            for _ in range(generator.randrange(1, 5)):
-                x, y = x + generator.uniform(-40, 40), y + generator.uniform(-30, 30)
-                driver.execute_cdp_cmd('Input.dispatchTouchEvent', {'type': 'touchMove', 'touchPoints': [{'x': x, 'y': y}]})
-            driver.execute_cdp_cmd('Input.dispatchTouchEvent', {'type': 'touchEnd', 'touchPoints': []})
-            sent['real finger'] = sent.get('real finger', 0) + 1
-        if generator.random() < 0.5:
-            set_scale(driver, *generator.choice(FINGER_SIZES), generator.choice([1, 1.5, 2]))
-            sent['resize'] = sent.get('resize', 0) + 1
-        if done % 1000 == 0 or done == EVENTS:
-            wrong = driver.execute_script(PAGE_SHOWS_MODULE)
-            if wrong:
-                failures.append(f'after {done} events the page shows other than the module: {wrong}')
-            if failures:
-                break
-    stopped = driver.execute_script('return document.getElementById("message").hidden ? "" : '
-                                    'document.getElementById("messageText").textContent')
-    if stopped:
-        failures.append(f'the run stopped with the message {stopped!r}')
-    log = [entry for entry in driver.get_log('browser') if entry['level'] == 'SEVERE']
-    if log:
-        failures.append(f'browser console: {log[:5]}')
-    print('events sent:', ', '.join(f'{k} {n}' for k, n in sorted(sent.items())))
-finally:
-    driver.quit()
-for failure in failures:
-    print('FAIL:', failure)
-if failures:
-    print(f'replay with ONDIX_RANDOM_SEED={SEED}')
-sys.exit(1 if failures else 0)
+
+
+def main():
+    site = sys.argv[1]
+    events = int(sys.argv[2]) if len(sys.argv) > 2 else 20000
+    seed = int(os.environ.get('ONDIX_RANDOM_SEED', random.randrange(1 << 31)))
+    failures = []
+    driver = browser(1276, 980)
+    try:
+        print(f'seed {seed}, {events} events')
+        generator = random.Random(seed)
+        open_page(driver, site, '#test')
+        driver.get_log('browser')
+        sent = {}
+        done = 0
+        while done < events:
+            count = min(BATCH, events - done)
+            for kind, n in driver.execute_script(EVENTS_IN_PAGE, generator.randrange(1 << 31), count).items():
+                sent[kind] = sent.get(kind, 0) + n
+            done += count
+            if generator.random() < 0.3:
+                # A finger through the browser: real touch events, down, moves and up.
+                canvas = driver.execute_script('const r = document.getElementById("Picture1")'
+                                               '.getBoundingClientRect(); return [r.left, r.top, r.width, r.height]')
+                x, y = (canvas[0] + generator.random() * canvas[2], canvas[1] + generator.random() * canvas[3])
+                driver.execute_cdp_cmd('Input.dispatchTouchEvent', {'type': 'touchStart', 'touchPoints': [{'x': x, 'y': y}]})
+                for _ in range(generator.randrange(1, 5)):
+                    x, y = x + generator.uniform(-40, 40), y + generator.uniform(-30, 30)
+                    driver.execute_cdp_cmd('Input.dispatchTouchEvent', {'type': 'touchMove', 'touchPoints': [{'x': x, 'y': y}]})
+                driver.execute_cdp_cmd('Input.dispatchTouchEvent', {'type': 'touchEnd', 'touchPoints': []})
+                sent['real finger'] = sent.get('real finger', 0) + 1
+            if generator.random() < 0.5:
+                set_scale(driver, *generator.choice(FINGER_SIZES), generator.choice([1, 1.5, 2]))
+                sent['resize'] = sent.get('resize', 0) + 1
+            if done % 1000 == 0 or done == events:
+                wrong = driver.execute_script(PAGE_SHOWS_MODULE)
+                if wrong:
+                    failures.append(f'after {done} events the page shows other than the module: {wrong}')
+                if failures:
+                    break
+        stopped = driver.execute_script('return document.getElementById("message").hidden ? "" : '
+                                        'document.getElementById("messageText").textContent')
+        if stopped:
+            failures.append(f'the run stopped with the message {stopped!r}')
+        log = [entry for entry in driver.get_log('browser') if entry['level'] == 'SEVERE']
+        if log:
+            failures.append(f'browser console: {log[:5]}')
+        print('events sent:', ', '.join(f'{k} {n}' for k, n in sorted(sent.items())))
+    finally:
+        driver.quit()
+    for failure in failures:
+        print('FAIL:', failure)
+    if failures:
+        print(f'replay with ONDIX_RANDOM_SEED={seed}')
+    sys.exit(1 if failures else 0)
+
+
+if __name__ == '__main__':
+    main()

@@ -1,0 +1,430 @@
+#include "instrument/setup.h"
+
+#include "core/chain_constants.h"
+#include "instrument/instrument.h"
+#include "instrument/query_text.h"
+#include "instrument/read_out_text.h"
+#include "language/language.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <span>
+
+namespace {
+
+using Setting = Setup::Setting;
+
+// Every name a parameter is known by; the first of each setting is the one a link uses.
+struct Name {
+    std::string_view text;
+    Setting setting;
+    bool inverted = false; // "lauf=ja" is "halt=nein"
+};
+
+constexpr std::array kNames{
+    Name{"traeger", Setting::Carrier},       Name{"träger", Setting::Carrier},
+    Name{"carrier", Setting::Carrier},       Name{"amplitude", Setting::Amplitude},
+    Name{"periode", Setting::Period},        Name{"period", Setting::Period},
+    Name{"anregung", Setting::Drive},        Name{"drive", Setting::Drive},
+    Name{"daempfung", Setting::Damping},     Name{"dämpfung", Setting::Damping},
+    Name{"damping", Setting::Damping},       Name{"hindernis", Setting::Obstacle},
+    Name{"obstacle", Setting::Obstacle},     Name{"brechung", Setting::Refraction},
+    Name{"refraction", Setting::Refraction}, Name{"tempo", Setting::Speed},
+    Name{"speed", Setting::Speed},           Name{"uhr", Setting::Clock},
+    Name{"clock", Setting::Clock},           Name{"halt", Setting::Halt},
+    Name{"lauf", Setting::Halt, true},       Name{"run", Setting::Halt, true},
+    Name{"lang", Setting::Language},         Name{"sprache", Setting::Language},
+    Name{"language", Setting::Language},
+};
+
+// The words a value may be; the first of each value is the one a link uses.
+struct Word {
+    std::string_view text;
+    int value;
+};
+constexpr std::array<Word, 3> kCarrierWords{{{"torsion", 0}, {"pendel", 1}, {"pendulum", 1}}};
+constexpr std::array<Word, 5> kSwitchWords{
+    {{"aus", 0}, {"an", 1}, {"off", 0}, {"on", 1}, {"ein", 1}}};
+constexpr std::array<Word, 4> kYesNoWords{{{"nein", 0}, {"ja", 1}, {"no", 0}, {"yes", 1}}};
+
+// How a setting is given and made: by a word and a click, or by a number and its scroll bar,
+// whose value is the number times `scale`.
+struct Rule {
+    Control control;
+    std::span<const Word> words; // none: a number
+    std::string_view allowed;    // the words, as a note names them
+    double scale = 1;
+};
+
+const Rule& ruleOf(Setting setting) {
+    static const std::array<Rule, Setup::kApplied> rules{{
+        {Role::kPendulumOption, kCarrierWords, N_("torsion oder pendel")},
+        {Role::kAmplitudeBar, {}, {}, Chain::kAmplitudeBarScale},
+        {Role::kPeriodBar, {}, {}, Chain::kPeriodBarScale},
+        {Role::kDriveSwitch, kSwitchWords, N_("an oder aus")},
+        {Role::kDampingSwitch, kSwitchWords, N_("an oder aus")},
+        {Role::kObstacleSwitch, kSwitchWords, N_("an oder aus")},
+        {Role::kRefractionSwitch, kSwitchWords, N_("an oder aus")},
+        // The speed has no read-out: its bar's position, from "langsam" to "schnell".
+        {Role::kSpeedBar, {}, {}, 1},
+        {Role::kClockSwitch, kSwitchWords, N_("an oder aus")},
+        {Role::kHaltButton, kYesNoWords, N_("ja oder nein")},
+    }};
+    return rules[static_cast<std::size_t>(setting)];
+}
+
+std::string_view linkName(Setting setting) {
+    return std::find_if(kNames.begin(), kNames.end(),
+                        [setting](const Name& n) { return n.setting == setting; })
+        ->text;
+}
+
+// What each note says; %1 is the name as given, %2 the value, %3 and %4 what is allowed.
+constexpr std::string_view kUnknownName = N_("„%1“ ist keine Einstellung und wird übergangen.");
+constexpr std::string_view kBadWord = N_("„%1=%2“ wird übergangen: erlaubt ist %3.");
+constexpr std::string_view kNotANumber = N_("„%1=%2“ wird übergangen: „%2“ ist keine Zahl.");
+constexpr std::string_view kBetweenSteps =
+    N_("„%1=%2“ wird übergangen: der Wert geht in Schritten von %3.");
+constexpr std::string_view kOutOfRange =
+    N_("„%1=%2“ wird übergangen: der Wert liegt nicht zwischen %3 und %4.");
+constexpr std::string_view kRepeated =
+    N_("„%1“ ist schon gesetzt; die weitere Angabe wird übergangen.");
+constexpr std::string_view kMore = N_("… und %1 weitere übergangene Angaben.");
+constexpr std::string_view kHeading = N_("Einstellung beim Start:");
+constexpr std::size_t kShownNotes = 8;
+// A name or value quoted in a note is cut after this many characters.
+constexpr std::size_t kQuotedLength = 24;
+
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
+
+std::string_view trimmed(std::string_view text) {
+    while (!text.empty() && isBlank(text.front())) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && isBlank(text.back())) {
+        text.remove_suffix(1);
+    }
+    return text;
+}
+
+std::string lowered(std::string_view text) {
+    std::string out(text);
+    std::transform(out.begin(), out.end(), out.begin(),
+                   [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; });
+    return out;
+}
+
+// Text from an address, fit to be shown: valid UTF-8 without control characters (each fault a
+// replacement character), at most kQuotedLength characters.
+std::string quoted(std::string_view text) {
+    static constexpr std::string_view kReplacement = "\xEF\xBF\xBD";
+    std::string out;
+    std::size_t characters = 0;
+    for (std::size_t i = 0; i < text.size(); ++characters) {
+        if (characters == kQuotedLength) {
+            return out + "…";
+        }
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const std::size_t length = lead < 0x80                   ? 1
+                                   : lead >= 0xC2 && lead < 0xE0 ? 2
+                                   : lead >= 0xE0 && lead < 0xF0 ? 3
+                                   : lead >= 0xF0 && lead < 0xF5 ? 4
+                                                                 : 0;
+        bool valid = length > 0 && i + length <= text.size();
+        std::uint32_t code = length == 1 ? lead : lead & (0x7F >> length);
+        for (std::size_t k = 1; valid && k < length; ++k) {
+            const auto next = static_cast<unsigned char>(text[i + k]);
+            valid = (next & 0xC0) == 0x80;
+            code = (code << 6) | (next & 0x3F);
+        }
+        const std::uint32_t least[] = {0, 0, 0x80, 0x800, 0x10000};
+        valid = valid && code >= least[length] && code <= 0x10FFFF &&
+                (code < 0xD800 || code > 0xDFFF) && code >= 0x20 && (code < 0x7F || code > 0x9F);
+        if (valid) {
+            out.append(text.substr(i, length));
+            i += length;
+        } else {
+            out.append(kReplacement);
+            i += 1;
+        }
+    }
+    return out;
+}
+
+// A number as a read-out writes it, "1,4"; steps are read-out values times a bar's scale.
+struct Number {
+    enum class Kind { Steps, Malformed, BetweenSteps } kind;
+    long long steps = 0;
+};
+
+int decimalsOf(double scale) {
+    return static_cast<int>(std::lround(std::log10(scale)));
+}
+
+// "[-]digits[(.|,)digits]", in steps of 1/scale; beyond a billion steps it is held there.
+Number numberOf(std::string_view text, double scale) {
+    constexpr long long kHeld = 1'000'000'000;
+    const int decimals = decimalsOf(scale);
+    bool negative = false;
+    if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
+        negative = text.front() == '-';
+        text.remove_prefix(1);
+    }
+    const std::size_t separator = text.find_first_of(".,");
+    const std::string_view whole = text.substr(0, separator);
+    const std::string_view fraction =
+        separator == std::string_view::npos ? std::string_view() : text.substr(separator + 1);
+    const auto digits = [](std::string_view s) {
+        return !s.empty() &&
+               std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
+    };
+    if (!digits(whole) || (separator != std::string_view::npos && !digits(fraction))) {
+        return {Number::Kind::Malformed};
+    }
+    long long steps = 0;
+    for (const char c : whole) {
+        steps = std::min(kHeld, steps * 10 + (c - '0'));
+    }
+    for (int d = 0; d < decimals; ++d) {
+        const int digit =
+            d < static_cast<int>(fraction.size()) ? fraction[std::size_t(d)] - '0' : 0;
+        steps = std::min(kHeld, steps * 10 + digit);
+    }
+    const std::string_view rest =
+        fraction.substr(std::min(fraction.size(), static_cast<std::size_t>(decimals)));
+    if (rest.find_first_not_of('0') != std::string_view::npos) {
+        return {Number::Kind::BetweenSteps};
+    }
+    return {Number::Kind::Steps, negative ? -steps : steps};
+}
+
+// Steps as a link writes them: "1.4", "22".
+std::string linkNumber(int steps, double scale) {
+    const int decimals = decimalsOf(scale);
+    int unit = 1;
+    for (int d = 0; d < decimals; ++d) {
+        unit *= 10;
+    }
+    const int size = std::abs(steps);
+    std::string text = (steps < 0 ? "-" : "") + std::to_string(size / unit);
+    std::string fraction = std::to_string(size % unit + unit).substr(1);
+    while (!fraction.empty() && fraction.back() == '0') {
+        fraction.pop_back();
+    }
+    return fraction.empty() ? text : text + "." + fraction;
+}
+
+// A read-out value in the language in use.
+std::string shown(double value) {
+    return ReadOutText::ofDouble(value, Language::decimalSeparator(","));
+}
+
+std::string filled(std::string_view form, std::span<const std::string> parts) {
+    std::string out;
+    for (std::size_t i = 0; i < form.size(); ++i) {
+        const std::size_t which =
+            i + 1 < form.size() && form[i] == '%' ? std::size_t(form[i + 1] - '1') : parts.size();
+        if (which < parts.size()) {
+            out += parts[which];
+            ++i;
+        } else {
+            out += form[i];
+        }
+    }
+    return out;
+}
+
+// Whether the instrument's setting is in force, for a setting made by a word.
+int current(const Instrument& instrument, Setting setting) {
+    const ChainState& s = instrument.state();
+    switch (setting) {
+    case Setting::Carrier:
+        return instrument.panels()[Role::kPendulumOption].checked ? 1 : 0;
+    case Setting::Drive:
+        return s.harmonicOn == 1 ? 1 : 0;
+    case Setting::Damping:
+        return s.endDamping == Chain::kDampingOn ? 1 : 0;
+    case Setting::Obstacle:
+        return s.obstacleOn == 1 ? 1 : 0;
+    case Setting::Refraction:
+        return s.refractionOn == 1 ? 1 : 0;
+    case Setting::Clock:
+        return s.clockOn == 1 ? 1 : 0;
+    case Setting::Halt:
+        return s.halted == 1 ? 1 : 0;
+    default:
+        return instrument.panels().value(ruleOf(setting).control);
+    }
+}
+
+} // namespace
+
+Setup Setup::parse(std::string_view text) {
+    Setup setup;
+    const std::vector<QueryText::Pair> pairs = QueryText::pairs(text);
+    for (std::size_t i = 0; i < pairs.size(); ++i) {
+        setup.take(i, pairs[i].name, pairs[i].value);
+    }
+    return setup;
+}
+
+void Setup::take(std::size_t position, std::string_view name, std::string_view value) {
+    const std::string key = lowered(trimmed(name));
+    const auto* known =
+        std::find_if(kNames.begin(), kNames.end(), [&key](const Name& n) { return n.text == key; });
+    const auto note = [&](std::string_view form, std::string_view allowed = {}, double low = 0,
+                          double high = 0) {
+        notes_.push_back({position, form, quoted(name), quoted(value), allowed, low, high});
+    };
+    if (known == kNames.end()) {
+        return note(kUnknownName);
+    }
+    value = trimmed(value);
+    if (known->setting == Setting::Language) {
+        if (language_) {
+            return note(kRepeated);
+        }
+        const std::string code = lowered(value);
+        const auto codes = Language::codes();
+        if (std::find(codes.begin(), codes.end(), code) == codes.end()) {
+            // The codes the program has, as the note names them ("de, en").
+            static const std::string known = [&codes] {
+                std::string list;
+                for (const std::string_view c : codes) {
+                    list += (list.empty() ? "" : ", ") + std::string(c);
+                }
+                return list;
+            }();
+            return note(kBadWord, known);
+        }
+        language_ = code;
+        return;
+    }
+    const std::size_t i = index(known->setting);
+    if (!givenNames_[i].empty()) {
+        return note(kRepeated);
+    }
+    givenNames_[i] = quoted(name);
+    givenValues_[i] = quoted(value);
+    positions_[i] = position;
+    const Rule& rule = ruleOf(known->setting);
+    if (!rule.words.empty()) {
+        const std::string word = lowered(value);
+        const auto found = std::find_if(rule.words.begin(), rule.words.end(),
+                                        [&word](const Word& w) { return w.text == word; });
+        if (found == rule.words.end()) {
+            return note(kBadWord, rule.allowed);
+        }
+        values_[i] = known->inverted ? 1 - found->value : found->value;
+        return;
+    }
+    const Number number = numberOf(value, rule.scale);
+    if (number.kind == Number::Kind::Malformed) {
+        return note(kNotANumber);
+    }
+    if (number.kind == Number::Kind::BetweenSteps) {
+        return note(kBetweenSteps, {}, 1 / rule.scale);
+    }
+    values_[i] = static_cast<int>(number.steps);
+}
+
+Setup Setup::of(const Instrument& instrument) {
+    Setup setup;
+    for (std::size_t i = 0; i < kApplied; ++i) {
+        setup.values_[i] = current(instrument, static_cast<Setting>(i));
+    }
+    return setup;
+}
+
+void Setup::fitTo(const Instrument& instrument) {
+    for (std::size_t i = 0; i < kApplied; ++i) {
+        const Rule& rule = ruleOf(static_cast<Setting>(i));
+        if (!values_[i] || !rule.words.empty()) {
+            continue;
+        }
+        const Panels::ScrollRange& range = instrument.panels()[rule.control].range;
+        if (*values_[i] < range.minimum || *values_[i] > range.maximum) {
+            notes_.push_back({positions_[i],
+                              kOutOfRange,
+                              givenNames_[i],
+                              givenValues_[i],
+                              {},
+                              range.minimum / rule.scale,
+                              range.maximum / rule.scale});
+            values_[i].reset();
+        }
+    }
+}
+
+void Setup::applyTo(Instrument& instrument) {
+    fitTo(instrument);
+    for (std::size_t i = 0; i < kApplied; ++i) {
+        const auto setting = static_cast<Setting>(i);
+        if (!values_[i]) {
+            continue;
+        }
+        const int wanted = *values_[i];
+        const Rule& rule = ruleOf(setting);
+        if (rule.words.empty()) {
+            instrument.scroll(rule.control, wanted);
+            // The bar is shown where the value put it, as a hand's move leaves it.
+            instrument.panels().setValue(rule.control, instrument.panels().value(rule.control));
+        } else if (current(instrument, setting) != wanted) {
+            // The carrier is chosen by its option; every other setting by its switch.
+            instrument.click(setting == Setting::Carrier && wanted == 0 ? Role::kTorsionOption
+                                                                        : rule.control);
+        }
+    }
+}
+
+std::string Setup::text(std::string_view language) const {
+    std::string out;
+    for (std::size_t i = 0; i < kApplied; ++i) {
+        if (!values_[i]) {
+            continue;
+        }
+        const auto setting = static_cast<Setting>(i);
+        const Rule& rule = ruleOf(setting);
+        const std::string value =
+            rule.words.empty()
+                ? linkNumber(*values_[i], rule.scale)
+                : std::string(
+                      std::find_if(rule.words.begin(), rule.words.end(), [&](const Word& w) {
+                          return w.value == *values_[i];
+                      })->text);
+        out += (out.empty() ? "" : "&") + std::string(linkName(setting)) + "=" + value;
+    }
+    if (!language.empty()) {
+        out += (out.empty() ? "" : "&") + std::string(linkName(Setting::Language)) + "=" +
+               QueryText::encoded(language);
+    }
+    return out;
+}
+
+std::vector<std::string> Setup::notes() const {
+    std::vector<Note> sorted = notes_;
+    std::stable_sort(sorted.begin(), sorted.end(),
+                     [](const Note& a, const Note& b) { return a.position < b.position; });
+    std::vector<std::string> lines;
+    for (const Note& n : sorted) {
+        if (lines.size() == kShownNotes) {
+            const std::string more[] = {std::to_string(sorted.size() - kShownNotes)};
+            lines.push_back(filled(Language::translate(kMore), more));
+            break;
+        }
+        const std::string parts[] = {
+            n.name, n.value,
+            n.allowed.empty() ? shown(n.low) : std::string(Language::translate(n.allowed)),
+            shown(n.high)};
+        lines.push_back(filled(Language::translate(n.form), parts));
+    }
+    return lines;
+}
+
+std::string_view Setup::notesHeading() {
+    return Language::translate(kHeading);
+}
