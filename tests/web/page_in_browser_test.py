@@ -192,12 +192,16 @@ def control_tree(driver):
 
 
 def control_tree_test(driver):
-    """The golden tree in German, in English as the address asks for it, and in German again
-    where the address asks for a language the program does not have."""
+    """The golden tree in German and in English as the address asks for it."""
     set_scale(driver, 1276, design_height, 1)
     english = GOLDEN.replace('.expected.txt', '.en.expected.txt')
-    for query, golden_file, language in [('', GOLDEN, 'de'), ('?lang=en', english, 'en'),
-                                         ('?lang=xx&lang=en', GOLDEN, 'de')]:
+    # A language the program lacks is noted, and the next one asked for counts.
+    for query, shown in [('?lang=xx', ['de', 'Ende']), ('?lang=xx&lang=en', ['en', 'End'])]:
+        open_page(driver, SITE, query + '#test')
+        now = driver.execute_script('return [document.documentElement.lang, '
+                                    'document.getElementById("Command10").textContent]')
+        check(now == shown, f'{query} shows {now}')
+    for query, golden_file, language in [('', GOLDEN, 'de'), ('?lang=en', english, 'en')]:
         open_page(driver, SITE, query + '#test')
         check(driver.execute_script('return document.documentElement.lang') == language, query)
         driver.execute_script('ondix.runPasses(1)')
