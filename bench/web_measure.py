@@ -12,7 +12,8 @@ cpu: the folder's size, the passes a second the module runs, and the processor l
   the cases interleaved run by run; with --before a second site (an older build) is measured
   in the same runs, beside this one.
 trace: where the standing wave's frames go, from Chromium's own trace: busy time per thread and
-  the events that take it, per frame.
+  the events that take it, per frame; then the same for the reference page with the rectangles
+  of the same site (and so for the --before site).
 screenshots: the page at a few sizes, with the wave, the tape and an information page."""
 import argparse
 import collections
@@ -277,13 +278,19 @@ def cpu(args):
         print(f'{name}: standing wave / reference page (medians): {page / ref:.2f}')
 
 
-def trace_events(driver):
+def trace_events(driver, tries=1):
+    """The trace's events since the last call; the trace's data may come late, so with `tries`
+    it is asked for again a few times while nothing came."""
     events = []
-    for entry in driver.get_log('performance'):
-        message = json.loads(entry['message'])['message']
-        if message['method'] == 'Tracing.dataCollected':
-            params = message['params']
-            events += params['value'] if 'value' in params else [params]
+    for attempt in range(tries):
+        for entry in driver.get_log('performance'):
+            message = json.loads(entry['message'])['message']
+            if message['method'] == 'Tracing.dataCollected':
+                params = message['params']
+                events += params['value'] if 'value' in params else [params]
+        if events:
+            break
+        time.sleep(0.5)
     return events
 
 
@@ -360,7 +367,7 @@ def traced(driver, before_measuring):
     frames0, _ = driver.execute_script(FRAMES)
     time.sleep(traced.seconds)
     frames1, _ = driver.execute_script(FRAMES)
-    return trace_events(driver), (frames1 - frames0) / traced.seconds, \
+    return trace_events(driver, tries=6), (frames1 - frames0) / traced.seconds, \
         thread_names(driver.service.process.pid)
 
 
