@@ -6,14 +6,9 @@
   // A frame costs the browser about the same whatever changed, and twice the frames nearly
   // twice the processor time.
   const FRAME_MS = 1000 / 30;
-  // After a frame shown the next display frame is asked for by a timer this long before it is
-  // due: every display frame asked for costs the browser work on three threads, even one that
-  // only waits (at 60 Hz every other one).
-  const ASK_BEFORE_MS = 12;
   let passesPerMs = 0;
   let mostPassesAFrame = 0; // after a stall the run goes on; it does not catch up
   let frameRequest = 0;
-  let timer = 0;
   let lastTime = 0;
   let shownAt = -Infinity; // the time of the last frame shown
   let due = 0;
@@ -25,7 +20,7 @@
   }
 
   function wake() {
-    if (page.stopped || page.testMode || frameRequest || timer || document.hidden || !running()) return;
+    if (page.stopped || page.testMode || frameRequest || document.hidden || !running()) return;
     lastTime = performance.now();
     due = 0;
     frameRequest = requestAnimationFrame(frame);
@@ -48,23 +43,13 @@
     // Halted, or at rest with nothing moving: no further frame until something happens.
     if (!page.stopped && running()
         && page.call(() => M().ccall('ondix_at_rest', 'number', [], [])) === 0) {
-      const wait = shownAt + FRAME_MS - ASK_BEFORE_MS - performance.now();
-      if (wait <= 0) {
-        frameRequest = requestAnimationFrame(frame);
-      } else {
-        timer = setTimeout(() => {
-          timer = 0;
-          frameRequest = requestAnimationFrame(frame);
-        }, wait);
-      }
+      frameRequest = requestAnimationFrame(frame);
     }
   }
 
   function cancel() {
     if (frameRequest) cancelAnimationFrame(frameRequest);
-    if (timer) clearTimeout(timer);
     frameRequest = 0;
-    timer = 0;
   }
 
   function start(passesPerSecond) {
@@ -77,5 +62,5 @@
     wake();
   }
 
-  page.pacing = { start, wake, cancel, framePending: () => frameRequest !== 0 || timer !== 0 };
+  page.pacing = { start, wake, cancel, framePending: () => frameRequest !== 0 };
 })(window.ondixPage = window.ondixPage || {});
