@@ -12,7 +12,8 @@ cpu: the folder's size, the passes a second the module runs, and the processor l
   the cases interleaved run by run; with --before a second site (an older build) is measured
   in the same runs, beside this one.
 trace: where the standing wave's frames go, from Chromium's own trace: busy time per thread and
-  the events that take it, per frame.
+  the events that take it, per frame; then the same for the reference page with the rectangles
+  of the same site (and so for the --before site).
 screenshots: the page at a few sizes, with the wave, the tape and an information page."""
 import argparse
 import collections
@@ -277,13 +278,19 @@ def cpu(args):
         print(f'{name}: standing wave / reference page (medians): {page / ref:.2f}')
 
 
-def trace_events(driver):
+def trace_events(driver, tries=1):
+    """The trace's events since the last call; the trace's data may come late, so with `tries`
+    it is asked for again a few times while nothing came."""
     events = []
-    for entry in driver.get_log('performance'):
-        message = json.loads(entry['message'])['message']
-        if message['method'] == 'Tracing.dataCollected':
-            params = message['params']
-            events += params['value'] if 'value' in params else [params]
+    for attempt in range(tries):
+        for entry in driver.get_log('performance'):
+            message = json.loads(entry['message'])['message']
+            if message['method'] == 'Tracing.dataCollected':
+                params = message['params']
+                events += params['value'] if 'value' in params else [params]
+        if events:
+            break
+        time.sleep(0.5)
     return events
 
 
@@ -352,29 +359,52 @@ def where_frames_go(events, frames, names, top=8):
             print(f'    {t / 1000 / frames:6.3f} ms  {name}')
 
 
-def trace(args):
-    d = real_window(WIDTH, HEIGHT, trace=True)
-    try:
-        open_page(d, args.site)
-        d.execute_script(COUNT_FRAMES)
-        standing_wave(d)
-        trace_events(d)  # what came before the wave stood
-        frames0, _ = d.execute_script(FRAMES)
-        time.sleep(args.seconds)
-        frames1, _ = d.execute_script(FRAMES)
-        events = trace_events(d)
-        names = thread_names(d.service.process.pid)
-    finally:
-        d.quit()
+def traced(driver, before_measuring):
+    """The trace's events over --seconds once `before_measuring` has run, the frames a second
+    meanwhile and the threads' names."""
+    before_measuring()
+    trace_events(driver)  # what came before
+    frames0, _ = driver.execute_script(FRAMES)
+    time.sleep(traced.seconds)
+    frames1, _ = driver.execute_script(FRAMES)
+    return trace_events(driver, tries=6), (frames1 - frames0) / traced.seconds, \
+        thread_names(driver.service.process.pid)
+
+
+def show_trace(title, events, rate, names):
     # The trace may hold less than the whole time (its buffer is bounded): frames are counted
     # at the page's rate over the time the events span.
     stamps = [e['ts'] for e in events if 'ts' in e and e.get('ph') in ('X', 'B', 'E')]
     span = (max(stamps) - min(stamps)) / 1e6
-    rate = (frames1 - frames0) / args.seconds
-    frames = rate * span
-    print(f'{args.site}: standing wave, {rate:.1f} frames/s; {len(events)} trace events '
-          f'over {span:.1f} s ({TRACE_CATEGORIES})')
-    where_frames_go(events, frames, names)
+    print(f'\n{title}: {rate:.1f} frames/s; {len(events)} trace events over {span:.1f} s '
+          f'({TRACE_CATEGORIES})')
+    where_frames_go(events, rate * span, names)
+
+
+def trace(args):
+    """The standing wave's trace for the site (and the --before site), each followed by the
+    reference page's trace with the same site's rectangles."""
+    traced.seconds = args.seconds
+    sites = [('this', args.site)] + ([('before', args.before)] if args.before else [])
+    for name, site in sites:
+        d = real_window(WIDTH, HEIGHT, trace=True)
+        try:
+            open_page(d, site)
+            d.execute_script(COUNT_FRAMES)
+            result = traced(d, lambda: standing_wave(d))
+        finally:
+            d.quit()
+        show_trace(f'{name}: {site}: standing wave', *result)
+        recording, size = record(site)
+        d = real_window(WIDTH, HEIGHT, trace=True)
+        try:
+            d.get('file://' + os.path.join(HERE, 'reference.html'))
+            result = traced(d, lambda: (d.execute_script(
+                'window.reference.start(arguments[0], arguments[1], arguments[2], arguments[3])',
+                size[2:], size[0], size[1], recording), time.sleep(2)))
+        finally:
+            d.quit()
+        show_trace(f'{name}: reference page with its rectangles', *result)
 
 
 def view_point(driver, x, y):
