@@ -131,7 +131,7 @@ return controls.map((e) => {
   const inView = holder.parentElement.classList.contains('view-box');
   const place = box.map((v, i) => Math.round(depth === 1 || (inView && i < 2) ? v : v / k));
   return { name: e.id, kind, depth, caption, points: Math.round(parseFloat(style.fontSize) * 0.75 / k * 100) / 100,
-    hidden, place,
+    hidden, place, disabled: e.disabled === true,
     checked: e.type === 'radio' ? e.checked : e.getAttribute('aria-pressed') === 'true',
     back: holder.style.background ? hex(getComputedStyle(holder).backgroundColor) : null,
     indicator: kind === 'Label' && style.borderTopStyle === 'solid',
@@ -163,7 +163,7 @@ def control_tree(driver):
     for c in shown_controls(driver):
         x, y, w, h = c['place']
         line = f'{"  " * c["depth"]}{c["name"]} {c["kind"]} "{c["caption"]}" {c["points"]:g}pt {x},{y} {w}x{h}'
-        line += ' hidden' * c['hidden'] + ' checked' * (c['checked'] and c['kind'] == 'Option')
+        line += ' hidden' * c['hidden'] + ' disabled' * c['disabled'] + ' checked' * (c['checked'] and c['kind'] == 'Option')
         line += f' back {c["back"]}' if c['back'] else ''
         line += ' indicator' * c['indicator'] + ' centred' * c['centred']
         line += ' range {}..{} value {}'.format(*c['range']) if c['range'] else ''
