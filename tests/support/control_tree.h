@@ -147,9 +147,9 @@ inline QString controlTree(const QWidget& window) {
     text += QStringLiteral("focus:");
     const QWidget* w = &window;
     while ((w = w->nextInFocusChain()) != &window) {
-        // The Tab key visits only what is shown.
+        // The Tab key visits only what is shown and takes input.
         if ((w->focusPolicy() & Qt::TabFocus) != 0 && !w->objectName().isEmpty() &&
-            w->isVisibleTo(&window)) {
+            w->isVisibleTo(&window) && w->isEnabled()) {
             text += u' ' + w->objectName();
         }
     }
