@@ -16,10 +16,10 @@ inline int barValue(double quantity, double scale) {
 }
 
 // What the window shows of every control, free of any toolkit: caption (or text, or title),
-// back colour, visibility, whether it takes input, the check of an option, a scroll bar's range and value, and for the
-// tape's read-out and the keyboard pointer a place in the chain's user units. The handlers
-// change it; a front end shows it, told of each change as it is made, so a handler that runs
-// the chain inside itself has its captions on the screen first.
+// back colour, visibility, whether it takes input, the check of an option, a scroll bar's range and
+// value, and for the tape's read-out and the keyboard pointer a place in the chain's user units.
+// The handlers change it; a front end shows it, told of each change as it is made, so a handler
+// that runs the chain inside itself has its captions on the screen first.
 class Panels {
 public:
     enum class Aspect { Caption, Back, Visible, Enabled, Checked, Range, Value, Place };

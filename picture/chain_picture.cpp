@@ -61,7 +61,8 @@ void ChainPicture::drawBehind(float x, float y, Pixel colour) {
         std::replace(line + begin, line + end, background_, colour);
     });
     if (inside) {
-        changes_.mark({centre.x - scaledPen_ / 2, centre.y - scaledPen_ / 2, scaledPen_, scaledPen_});
+        changes_.mark(
+            {centre.x - scaledPen_ / 2, centre.y - scaledPen_ / 2, scaledPen_, scaledPen_});
     }
 }
 
@@ -130,7 +131,8 @@ void ChainPicture::stamp(UserScale::Point centre, Pixel colour, bool mayBeUnchan
     });
     // A dot drawn again over itself changes nothing the screen has to be told of.
     if (inside && changed) {
-        changes_.mark({centre.x - scaledPen_ / 2, centre.y - scaledPen_ / 2, scaledPen_, scaledPen_});
+        changes_.mark(
+            {centre.x - scaledPen_ / 2, centre.y - scaledPen_ / 2, scaledPen_, scaledPen_});
     }
 }
 
@@ -140,7 +142,8 @@ void ChainPicture::uncover(UserScale::Point centre) {
         std::copy(behind + begin, behind + end, line + begin);
     });
     if (inside) {
-        changes_.mark({centre.x - scaledPen_ / 2, centre.y - scaledPen_ / 2, scaledPen_, scaledPen_});
+        changes_.mark(
+            {centre.x - scaledPen_ / 2, centre.y - scaledPen_ / 2, scaledPen_, scaledPen_});
     }
 }
 

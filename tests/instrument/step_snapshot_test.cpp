@@ -39,7 +39,8 @@ struct Machine {
     // The picture drawn as it is after the passes equals the view drawn anew from scratch.
     bool pictureAsRedrawn() {
         const ChainPicture& p = m.picture();
-        const std::vector<ChainPicture::Pixel> drawn(p.pixels(), p.pixels() + p.width() * p.height());
+        const std::vector<ChainPicture::Pixel> drawn(p.pixels(),
+                                                     p.pixels() + p.width() * p.height());
         m.resize(p.width(), p.height(), p.scale());
         return std::equal(drawn.begin(), drawn.end(), p.pixels());
     }

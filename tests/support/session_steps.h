@@ -162,7 +162,8 @@ private:
         const std::pair<const char*, Key> names[] = {
             {"Up", Key::Up},       {"Down", Key::Down},    {"Left", Key::Left},
             {"Right", Key::Right}, {"Return", Key::Enter}, {"Enter", Key::Enter},
-            {"Space", Key::Space}, {"M", Key::M},          {"Esc", Key::Escape}, {"S", Key::S},
+            {"Space", Key::Space}, {"M", Key::M},          {"Esc", Key::Escape},
+            {"S", Key::S},
         };
         for (const auto& [text, key] : names) {
             if (name == text) {
