@@ -33,7 +33,7 @@ SITE, STEPS, GOLDEN, SESSION = sys.argv[1:5]
 VIEW_TOP = 1  # the chain view's top edge in the page, at the design size
 KEYS = {'Up': Keys.ARROW_UP, 'Down': Keys.ARROW_DOWN, 'Left': Keys.ARROW_LEFT,
         'Right': Keys.ARROW_RIGHT, 'Return': Keys.ENTER, 'Space': Keys.SPACE, 'Esc': Keys.ESCAPE,
-        'M': 'm'}
+        'M': 'm', 'S': 's'}
 failures = []
 
 
