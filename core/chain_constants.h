@@ -26,6 +26,9 @@ inline constexpr float kViewBottom = kViewTop + kViewHeight;
 
 inline constexpr Rgb kBackground{255, 255, 224};
 inline constexpr Rgb kMassColour{0, 0, 0};
+// A snapshot of the chain, behind the moving dots: a quiet blue-grey that black dots stand out
+// against.
+inline constexpr Rgb kSnapshotColour{160, 184, 216};
 
 // Pen widths in pixels: the resting width, restored after every thinner or wider drawing; the
 // width of the heavy half while refraction is on; thin lines of markers and tape.

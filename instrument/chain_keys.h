@@ -24,7 +24,8 @@ struct ChainState;
 class ChainKeys {
 public:
     // The keys that mean something here; a front end passes every other key as Other.
-    enum class Key { Up, Down, Left, Right, Enter, Space, M, Escape, Other };
+    // S is the step's (see TimeStep), taken before these rules.
+    enum class Key { Up, Down, Left, Right, Enter, Space, M, Escape, S, Other };
 
     // Shows and moves the keyboard pointer, a cross over the view, to lay the tape without a
     // mouse.

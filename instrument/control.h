@@ -28,6 +28,8 @@ enum class Control {
     Command9,
     Command10,
     Command11,
+    Command12,
+    Command13,
     Label1,
     Label2,
     Label3,
@@ -41,6 +43,7 @@ enum class Control {
     Label11,
     Label12,
     Label13,
+    Label14,
     Text1,
     Text2,
     Text3,
@@ -107,6 +110,12 @@ inline constexpr Control kClearVelocities = Control::Command1;
 inline constexpr Control kClearDisplacements = Control::Command2;
 // Its caption says what its next click does.
 inline constexpr Control kHaltButton = Control::Command11;
+// One time unit of passes while the run is halted; disabled while it runs.
+inline constexpr Control kStepButton = Control::Command12;
+// Takes a snapshot of the chain, or clears the one shown; pressed while one is shown.
+inline constexpr Control kSnapshotButton = Control::Command13;
+// The clock's reading when the snapshot was taken, in the chain view.
+inline constexpr Control kSnapshotTime = Control::Label14;
 // The clock and the speed.
 inline constexpr Control kClockPanel = Control::Frame5;
 inline constexpr Control kClockReadout = Control::Text4;

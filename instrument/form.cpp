@@ -115,6 +115,8 @@ constexpr std::array kEntries{
     inView(Label6, 1, 2.4f, 1935),
     inView(Label7, 25, kTopRowY, 615),
     inView(Label8, 75, kTopRowY, 615),
+    // The clock's reading at the snapshot, on the bottom row between the mode and the loose end.
+    inView(Label14, 40, 2.4f, 2775),
     fixed(Text1, Picture1, 2400, 120, 735, 375, N, Look::Plain, N_("Messband")),
     fixed(KeyboardPointer, Picture1, 0, 0, 315, 315),
 
@@ -143,6 +145,10 @@ constexpr std::array kEntries{
     toggle(fixed(Command11, Frame3, 2040, 360, 1335, 375, L), N_("Lauf anhalten")),
     spoken(fixed(Command1, Frame3, 360, 840, 1455, 375, L), N_("Alle Geschwindigkeiten auf null")),
     spoken(fixed(Command2, Frame3, 2040, 840, 1335, 375, L), N_("Alle Auslenkungen auf null")),
+    // The step beside "Halt", the snapshot beneath it, in the frame's free third column.
+    spoken(fixed(Command12, Frame3, 3480, 360, 1335, 375, L), N_("Eine Zeiteinheit weiterlaufen")),
+    toggle(fixed(Command13, Frame3, 3480, 840, 1335, 375, L),
+           N_("Momentbild aufnehmen oder löschen")),
 
     windowChild(Frame4, 2340, 800, 320, LeftRule::SameLeftAs, Frame2, L),
     switchButton(Command3, Frame4, Label10, N_("Brechung ein oder aus")),
@@ -178,10 +184,10 @@ constexpr Entry kWindow{.control = Ondix15,
                         .width = 4000,
                         .height = 3000};
 
-constexpr std::array kFocusOrder{Picture1, HScroll1,  HScroll2,  HScroll3, Command1, Command2,
-                                 Command3, Command4,  Command5,  Command6, Command7, Command8,
-                                 Command9, Command10, Command11, Option1,  Option2,  Text2,
-                                 Text3,    Text4,     Text5,     Text1};
+constexpr std::array kFocusOrder{Picture1, HScroll1,  HScroll2,  HScroll3,  Command1,  Command2,
+                                 Command3, Command4,  Command5,  Command6,  Command7,  Command8,
+                                 Command9, Command10, Command11, Command12, Command13, Option1,
+                                 Option2,  Text2,     Text3,     Text4,     Text5,     Text1};
 
 // Each entry at the index of its control, built once.
 struct Index {

@@ -9,6 +9,8 @@
 #include "instrument/medium_options.h"
 #include "instrument/run_controls.h"
 #include "instrument/setup.h"
+#include "instrument/snapshot.h"
+#include "instrument/time_step.h"
 #include "instrument/wave_carrier.h"
 
 #include <algorithm>
@@ -56,11 +58,13 @@ private:
 // Every handler, each constructed with exactly what it touches; in this order because the
 // markers are drawn by the ones after them and the hand is moved by the keys and the fingers.
 struct Instrument::Handlers {
-    Handlers(ChainState& state, ChainPicture& picture, Panels& panels, RunLoop& loop)
+    Handlers(ChainState& state, ChainPicture& picture, Panels& panels, ChainPass& pass,
+             RunLoop& loop)
         : markers(state, picture), drive(state, panels), hand(state, markers, panels),
           keys(state, hand, panels), touch(hand), carrier(state, panels),
           medium(state, markers, panels), clearing(state, markers, panels),
-          run(state, loop, markers, panels), clock(state, panels) {}
+          run(state, loop, markers, panels), clock(state, panels),
+          step(state, pass, picture, panels), snapshot(pass, markers, panels) {}
 
     Markers markers;
     HarmonicDrive drive;
@@ -72,6 +76,8 @@ struct Instrument::Handlers {
     Clearing clearing;
     RunControls run;
     ClockAndSpeed clock;
+    TimeStep step;
+    Snapshot snapshot;
 };
 
 namespace {
@@ -95,7 +101,13 @@ constexpr std::array kActions{
     Action{Role::kClockSwitch, [](Handlers& h) { h.clock.toggleClock(); }},
     Action{Role::kDampingSwitch, [](Handlers& h) { h.medium.toggleDamping(); }},
     Action{Role::kEndButton, [](Handlers& h) { h.run.end(); }},
-    Action{Role::kHaltButton, [](Handlers& h) { h.run.haltOrContinue(); }},
+    Action{Role::kHaltButton,
+           [](Handlers& h) {
+               h.step.forgetCarry();
+               h.run.haltOrContinue();
+           }},
+    Action{Role::kStepButton, [](Handlers& h) { h.step.step(); }},
+    Action{Role::kSnapshotButton, [](Handlers& h) { h.snapshot.takeOrClear(); }},
     Action{Role::kTorsionOption, [](Handlers& h) { h.carrier.chooseTorsionChain(); }},
     Action{Role::kPendulumOption, [](Handlers& h) { h.carrier.choosePendulumChain(); }},
     Action{Role::kAmplitudeBar, [](Handlers& h) { h.drive.amplitudeChanged(); }},
@@ -116,7 +128,7 @@ Instrument::Instrument(std::string decimalSeparator)
       run_(std::make_unique<Run>(*this)) {
     picture_.setBackground(ChainPicture::pixelOf(Chain::kBackground));
     picture_.setForeground(ChainPicture::pixelOf(Chain::kMassColour));
-    handlers_ = std::make_unique<Handlers>(state_, picture_, panels_, *run_);
+    handlers_ = std::make_unique<Handlers>(state_, picture_, panels_, pass_, *run_);
 }
 
 void Instrument::runIn(RunLoop& loop) {
@@ -189,6 +201,11 @@ void Instrument::touch(ChainTouch::Type type, std::span<const ChainTouch::Point>
 }
 
 bool Instrument::keyPress(ChainKeys::Key key, int shift) {
+    // The step's key, whatever the hand and the tape are doing; while the run goes it does
+    // nothing, as its button.
+    if (key == ChainKeys::Key::S) {
+        return handlers_->step.step();
+    }
     return handlers_->keys.keyPress(key, shift);
 }
 

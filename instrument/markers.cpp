@@ -49,7 +49,43 @@ void Markers::redrawView() {
     for (const Tape& tape : tapes_) {
         drawTape(tape);
     }
+    drawSnapshot();
     drawMasses();
+}
+
+void Markers::showSnapshot() {
+    std::array<float, ChainState::kLastMass + 1> shown{};
+    for (int i = 0; i <= ChainState::kLastMass; ++i) {
+        shown[i] = state_.yShown[i];
+    }
+    // A new snapshot replaces the one before: the view drawn anew with it alone.
+    const bool replaces = snapshot_.has_value();
+    snapshot_ = shown;
+    picture_.useBackdrop(true);
+    if (replaces) {
+        redrawView();
+    } else {
+        drawSnapshot();
+    }
+}
+
+void Markers::hideSnapshot() {
+    snapshot_.reset();
+    picture_.useBackdrop(false);
+    redrawView();
+}
+
+void Markers::drawSnapshot() {
+    if (!snapshot_) {
+        return;
+    }
+    const ChainPicture::Pixel colour = ChainPicture::pixelOf(Chain::kSnapshotColour);
+    for (int i = 0; i <= ChainState::kLastMass; ++i) {
+        picture_.setPenWidth(ChainPass::drawnWide(state_, i) ? Chain::kHeavyPen
+                                                             : Chain::kRestingPen);
+        picture_.drawBehind(InputCodes::massX(i), (*snapshot_)[i], colour);
+    }
+    picture_.setPenWidth(Chain::kRestingPen);
 }
 
 void Markers::drawMasses() {

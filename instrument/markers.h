@@ -1,15 +1,19 @@
 #pragma once
 
+#include "core/chain_state.h"
+
+#include <array>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
-struct ChainState;
 class ChainPicture;
 
 // What the chain view shows besides the passes' moving dots: the vertical lines of the active
 // medium options across its whole height (the damped loose end at x = 98, the obstacle at
-// x = 48 and the boundary of the heavy half at x = 47.5), the measuring tapes' tick marks, and
-// the masses where they were last drawn whenever the view is drawn anew. Each drawing leaves
+// x = 48 and the boundary of the heavy half at x = 47.5), the measuring tapes' tick marks, a
+// snapshot of the chain behind the moving dots, and the masses where they were last drawn
+// whenever the view is drawn anew. Each drawing leaves
 // the picture at its resting pen width, which the run loop relies on after its yield.
 class Markers {
 public:
@@ -38,6 +42,13 @@ public:
     // three rows; thin pen, then back to the resting width. Remembered for a new size.
     void showTape(float start, float base, std::int16_t end);
 
+    // A snapshot: the masses where they are drawn now, as dots in a quiet colour on the
+    // picture's backdrop, behind the moving dots, until hidden; a clearing and a new size keep
+    // it. Hiding it draws the view anew without it.
+    void showSnapshot();
+    void hideSnapshot();
+    bool snapshotShown() const { return snapshot_.has_value(); }
+
 private:
     struct Tape {
         float start;
@@ -49,9 +60,11 @@ private:
 
     void drawTape(const Tape& tape);
     void drawMasses();
+    void drawSnapshot();
 
     const ChainState& state_;
     ChainPicture& picture_;
     std::vector<Tape> tapes_;
     bool massesShown_ = false;
+    std::optional<std::array<float, ChainState::kLastMass + 1>> snapshot_;
 };

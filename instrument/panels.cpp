@@ -17,6 +17,11 @@ void Panels::setVisible(Control control, bool visible) {
     changed(control, Aspect::Visible);
 }
 
+void Panels::setEnabled(Control control, bool enabled) {
+    states_[index(control)].enabled = enabled;
+    changed(control, Aspect::Enabled);
+}
+
 void Panels::setChecked(Control control, bool checked) {
     states_[index(control)].checked = checked;
     changed(control, Aspect::Checked);

@@ -16,13 +16,13 @@ inline int barValue(double quantity, double scale) {
 }
 
 // What the window shows of every control, free of any toolkit: caption (or text, or title),
-// back colour, visibility, the check of an option, a scroll bar's range and value, and for the
-// tape's read-out and the keyboard pointer a place in the chain's user units. The handlers
-// change it; a front end shows it, told of each change as it is made, so a handler that runs
-// the chain inside itself has its captions on the screen first.
+// back colour, visibility, whether it takes input, the check of an option, a scroll bar's range and
+// value, and for the tape's read-out and the keyboard pointer a place in the chain's user units.
+// The handlers change it; a front end shows it, told of each change as it is made, so a handler
+// that runs the chain inside itself has its captions on the screen first.
 class Panels {
 public:
-    enum class Aspect { Caption, Back, Visible, Checked, Range, Value, Place };
+    enum class Aspect { Caption, Back, Visible, Enabled, Checked, Range, Value, Place };
 
     struct ScrollRange {
         int minimum = 0;
@@ -35,6 +35,7 @@ public:
         std::string caption;
         std::optional<Chain::Rgb> back; // none: the front end's own colour
         bool visible = true;
+        bool enabled = true; // takes clicks and the focus
         bool checked = false;
         ScrollRange range;
         int value = 0;
@@ -58,6 +59,7 @@ public:
     void setCaption(Control control, std::string_view caption);
     void setBack(Control control, Chain::Rgb colour);
     void setVisible(Control control, bool visible);
+    void setEnabled(Control control, bool enabled);
     void setChecked(Control control, bool checked);
     void setRange(Control control, const ScrollRange& range);
     void setValue(Control control, int value);

@@ -11,12 +11,15 @@ RunControls::RunControls(ChainState& state, RunLoop& runner, Markers& markers, P
     : state_(state), runner_(runner), markers_(markers), panels_(panels) {
     panels.setCaption(Role::kHaltButton, Language::translate("Halt"));
     panels.setCaption(Role::kEndButton, Language::translate("Ende"));
+    // The run goes from the start on.
+    panels.setEnabled(Role::kStepButton, false);
 }
 
 void RunControls::haltOrContinue() {
     ChainState& s = state_;
     s.halted = toggled(s.halted);
     panels_.setChecked(Role::kHaltButton, s.halted == 1);
+    panels_.setEnabled(Role::kStepButton, s.halted == 1);
     if (s.halted == 0) {
         panels_.setCaption(Role::kHaltButton, Language::translate("Halt"));
         panels_.setCaption(Role::kModeLabel, driveModeCaption(s.harmonicOn == 1));

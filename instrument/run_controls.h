@@ -10,8 +10,9 @@ struct ChainState;
 // Halting and continuing the run, and ending the program.
 class RunControls {
 public:
-    // The halt button, whose caption says what its next click does; the mode label in the chain
-    // view, which reads "Halt" while the run stands; the window, which "Ende" unloads, and the
+    // The halt button, whose caption says what its next click does; the step button, which
+    // takes clicks only while the run stands; the mode label in the chain view, which reads
+    // "Halt" while the run stands; the window, which "Ende" unloads, and the
     // end button.
     // Writes the start captions of the two buttons.
     RunControls(ChainState& state, RunLoop& runner, Markers& markers, Panels& panels);

@@ -20,6 +20,9 @@ void ChainPicture::resize(int width, int height, double scale) {
                     resized.begin() + std::ptrdiff_t(y) * width);
     }
     pixels_ = std::move(resized);
+    if (hasBackdrop()) {
+        backdrop_.assign(pixels_.size(), background_);
+    }
     width_ = width;
     height_ = height;
     scale_ = scale;
@@ -30,7 +33,37 @@ void ChainPicture::resize(int width, int height, double scale) {
 void ChainPicture::clear() {
     ++strokes_;
     std::fill(pixels_.begin(), pixels_.end(), background_);
+    std::fill(backdrop_.begin(), backdrop_.end(), background_);
     changes_.mark({0, 0, width_, height_});
+}
+
+void ChainPicture::useBackdrop(bool used) {
+    if (used == hasBackdrop()) {
+        return;
+    }
+    if (used) {
+        backdrop_.assign(pixels_.size(), background_);
+    } else {
+        // Given back, not only emptied: a large view's backdrop is megabytes.
+        std::vector<Pixel>().swap(backdrop_);
+    }
+}
+
+void ChainPicture::drawBehind(float x, float y, Pixel colour) {
+    if (!hasBackdrop()) {
+        return;
+    }
+    ++strokes_;
+    const UserScale::Point centre = toPixel(x, y);
+    const bool inside = eachRow(centre, [&](Pixel* line, int begin, int end, int row) {
+        Pixel* behind = backdrop_.data() + std::ptrdiff_t(row) * width_;
+        std::fill(behind + begin, behind + end, colour);
+        std::replace(line + begin, line + end, background_, colour);
+    });
+    if (inside) {
+        changes_.mark(
+            {centre.x - scaledPen_ / 2, centre.y - scaledPen_ / 2, scaledPen_, scaledPen_});
+    }
 }
 
 void ChainPicture::setPenWidth(int units) {
@@ -66,14 +99,13 @@ const ChainPicture::Disc& ChainPicture::discFor(int diameter) {
     return *disc;
 }
 
-void ChainPicture::stamp(UserScale::Point centre, Pixel colour, bool mayBeUnchanged) {
+template <typename Paint> bool ChainPicture::eachRow(UserScale::Point centre, Paint paint) {
     const Disc& disc = discFor(scaledPen_);
     const int left = centre.x - scaledPen_ / 2;
     const int top = centre.y - scaledPen_ / 2;
     if (left >= width_ || top >= height_ || left + scaledPen_ <= 0 || top + scaledPen_ <= 0) {
-        return;
+        return false;
     }
-    bool changed = !mayBeUnchanged;
     for (int row = 0; row < scaledPen_; ++row) {
         const int y = top + row;
         if (y < 0 || y >= height_) {
@@ -81,19 +113,37 @@ void ChainPicture::stamp(UserScale::Point centre, Pixel colour, bool mayBeUnchan
         }
         const int begin = std::max(0, left + disc[row].begin);
         const int end = std::min(width_, left + disc[row].end);
-        if (begin >= end) {
-            continue;
+        if (begin < end) {
+            paint(pixels_.data() + std::ptrdiff_t(y) * width_, begin, end, y);
         }
-        Pixel* line = pixels_.data() + std::ptrdiff_t(y) * width_;
+    }
+    return true;
+}
+
+void ChainPicture::stamp(UserScale::Point centre, Pixel colour, bool mayBeUnchanged) {
+    bool changed = !mayBeUnchanged;
+    const bool inside = eachRow(centre, [&](Pixel* line, int begin, int end, int) {
         if (!changed) {
             changed =
                 std::any_of(line + begin, line + end, [colour](Pixel p) { return p != colour; });
         }
         std::fill(line + begin, line + end, colour);
-    }
+    });
     // A dot drawn again over itself changes nothing the screen has to be told of.
-    if (changed) {
-        changes_.mark({left, top, scaledPen_, scaledPen_});
+    if (inside && changed) {
+        changes_.mark(
+            {centre.x - scaledPen_ / 2, centre.y - scaledPen_ / 2, scaledPen_, scaledPen_});
+    }
+}
+
+void ChainPicture::uncover(UserScale::Point centre) {
+    const bool inside = eachRow(centre, [&](Pixel* line, int begin, int end, int row) {
+        const Pixel* behind = backdrop_.data() + std::ptrdiff_t(row) * width_;
+        std::copy(behind + begin, behind + end, line + begin);
+    });
+    if (inside) {
+        changes_.mark(
+            {centre.x - scaledPen_ / 2, centre.y - scaledPen_ / 2, scaledPen_, scaledPen_});
     }
 }
 
@@ -102,7 +152,11 @@ void ChainPicture::moveDot(float x, float fromY, float toY, Pixel eraser, Pixel 
     const UserScale::Point to = toPixel(x, toY);
     if (from != to) {
         // A dot that moved changed its pixels; only one drawn over itself is worth the check.
-        stamp(from, eraser, false);
+        if (eraser == background_ && hasBackdrop()) {
+            uncover(from);
+        } else {
+            stamp(from, eraser, false);
+        }
         stamp(to, colour, false);
     } else {
         stamp(to, colour, true);

@@ -43,8 +43,17 @@ public:
     void setForeground(Pixel colour) { foreground_ = colour; }
     Pixel foreground() const { return foreground_; }
 
-    // Fills the whole picture with the background colour.
+    // Fills the whole picture with the background colour, and the backdrop too.
     void clear();
+
+    // The backdrop: what lies behind the moving dots, so that a dot erased in the background
+    // colour uncovers it instead of the plain background (a snapshot of the chain). Kept only
+    // while in use; a new size or a clearing leaves it plain, for its owner to draw anew.
+    void useBackdrop(bool used);
+    bool hasBackdrop() const { return !backdrop_.empty(); }
+    // A dot on the backdrop at the pen width: shown at once where the picture shows background,
+    // behind whatever else is drawn there.
+    void drawBehind(float x, float y, Pixel colour);
 
     // How many times the picture was cleared or had a line drawn on it: a front end that shows
     // the dots once per frame shows what a handler drew at once.
@@ -66,6 +75,9 @@ public:
     void drawLine(float x1, float y1, float x2, float y2, Pixel colour);
     void drawLine(float x1, float y1, float x2, float y2) { drawLine(x1, y1, x2, y2, foreground_); }
 
+    // Counts as a stroke: a handler's moving of dots, which a front end must show at once.
+    void noteStroke() { ++strokes_; }
+
     // The pixels changed since a front end last took them.
     ChangedColumns& changes() { return changes_; }
 
@@ -80,8 +92,14 @@ private:
     const Disc& discFor(int diameter);
     // Marks the dot's square as changed; with `mayBeUnchanged` only if a pixel changed.
     void stamp(UserScale::Point centre, Pixel colour, bool mayBeUnchanged);
+    // The dot's pixels uncovered: the backdrop's at the same places.
+    void uncover(UserScale::Point centre);
+    // Calls paint(rowPixels, begin, end, y) for each row of the dot that lies in the picture;
+    // returns false if none does.
+    template <typename Paint> bool eachRow(UserScale::Point centre, Paint paint);
 
     std::vector<Pixel> pixels_;
+    std::vector<Pixel> backdrop_; // empty while unused
     int width_ = 0;
     int height_ = 0;
     double scale_ = 1;

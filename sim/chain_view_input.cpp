@@ -36,6 +36,8 @@ Key keyOf(const QKeyEvent& event) {
         return Key::M;
     case Qt::Key_Escape:
         return Key::Escape;
+    case Qt::Key_S:
+        return Key::S;
     default:
         return Key::Other;
     }

@@ -75,6 +75,9 @@ void PanelsBinding::showAll() {
         if (controlKind(control) != ControlKind::Window) {
             show(control, Aspect::Visible);
         }
+        if (!state.enabled) {
+            show(control, Aspect::Enabled);
+        }
         if (state.back) {
             show(control, Aspect::Back);
         }
@@ -119,6 +122,9 @@ void PanelsBinding::show(Control control, Panels::Aspect aspect) {
         break;
     case Panels::Aspect::Visible:
         widget->setVisible(state.visible);
+        break;
+    case Panels::Aspect::Enabled:
+        widget->setEnabled(state.enabled);
         break;
     case Panels::Aspect::Checked:
         static_cast<QAbstractButton*>(widget)->setChecked(state.checked);

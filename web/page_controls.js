@@ -119,6 +119,8 @@
     if (!e || e === canvas) return;
     const display = state.visible ? '' : 'none';
     if (holder.style.display !== display) holder.style.display = display;
+    // A button that takes no input now: greyed, out of the Tab order, spoken as unavailable.
+    if (e.tagName === 'BUTTON' && e.disabled !== !state.enabled) e.disabled = !state.enabled;
     if (state.at) page.layout.placeGiven(state.name, state.at);
     if (state.back && holder.dataset.back !== state.back) {
       holder.style.background = state.back;

@@ -75,6 +75,8 @@ constexpr std::array kFingerPlaces{
     FingerPlace{Role::kHandHint, 0, 206, 0, 60},
     FingerPlace{Role::kClearAll, 0, 24, 0, 44},
     FingerPlace{Role::kHaltButton, 0, 24, 0, 44},
+    FingerPlace{Role::kStepButton, 0, 24, 0, 44},
+    FingerPlace{Role::kSnapshotButton, 0, 76, 0, 44},
     FingerPlace{Role::kClockReadout, 0, 24, 0, 44},
     FingerPlace{Role::kSpeedBar, 0, 24, 200, 44},
     FingerPlace{Role::kClearVelocities, 0, 76, 0, 44},

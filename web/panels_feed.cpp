@@ -54,6 +54,8 @@ void PanelsFeed::write(JsonText& json, Control control) const {
         .value(s.caption)
         .key("visible")
         .value(s.visible)
+        .key("enabled")
+        .value(s.enabled)
         .key("checked")
         .value(s.checked)
         .key("back");

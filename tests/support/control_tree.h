@@ -47,10 +47,10 @@ inline QString roleOf(const QWidget& w) {
 // The main window's controls as the form lists them, one line each, indented by their depth in
 // the form, in a text both editions write alike (the page's test writes it from the page's
 // DOM): name, kind, caption, font size, place within the container, then what differs from a
-// control's defaults (hidden, checked, a back colour the handlers set, a bordered or centred
-// label, a scroll bar's range and value), the accessible role and, where it is not the caption,
-// the accessible name ("unnamed" where a control other than text has none), a switch's pressed
-// state and description, and a read-only box; last the keyboard focus order. A line for one
+// control's defaults (hidden, disabled, checked, a back colour the handlers set, a bordered or
+// centred label, a scroll bar's range and value), the accessible role and, where it is not the
+// caption, the accessible name ("unnamed" where a control other than text has none), a switch's
+// pressed state and description, and a read-only box; last the keyboard focus order. A line for one
 // edition only starts with its name ("desktop: ", "page: ").
 inline QString controlTree(const QWidget& window) {
     static const char* const kKinds[] = {"Window",  "View",      "Frame",  "Button", "Label",
@@ -92,6 +92,7 @@ inline QString controlTree(const QWidget& window) {
                            .arg(g.width())
                            .arg(g.height());
         line += w.isHidden() ? QStringLiteral(" hidden") : QString();
+        line += w.isEnabled() ? QString() : QStringLiteral(" disabled");
         line += kind == ControlKind::Option && w.property("checked").toBool()
                     ? QStringLiteral(" checked")
                     : QString();
@@ -146,9 +147,9 @@ inline QString controlTree(const QWidget& window) {
     text += QStringLiteral("focus:");
     const QWidget* w = &window;
     while ((w = w->nextInFocusChain()) != &window) {
-        // The Tab key visits only what is shown.
+        // The Tab key visits only what is shown and takes input.
         if ((w->focusPolicy() & Qt::TabFocus) != 0 && !w->objectName().isEmpty() &&
-            w->isVisibleTo(&window)) {
+            w->isVisibleTo(&window) && w->isEnabled()) {
             text += u' ' + w->objectName();
         }
     }

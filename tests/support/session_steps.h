@@ -174,6 +174,7 @@ private:
             {"Up", Key::Up},       {"Down", Key::Down},    {"Left", Key::Left},
             {"Right", Key::Right}, {"Return", Key::Enter}, {"Enter", Key::Enter},
             {"Space", Key::Space}, {"M", Key::M},          {"Esc", Key::Escape},
+            {"S", Key::S},
         };
         for (const auto& [text, key] : names) {
             if (name == text) {

@@ -32,7 +32,7 @@ from headless_chromium import browser, open_page, set_scale
 VIEW_TOP = 1  # the chain view's top edge in the page, at the design size
 KEYS = {'Up': Keys.ARROW_UP, 'Down': Keys.ARROW_DOWN, 'Left': Keys.ARROW_LEFT,
         'Right': Keys.ARROW_RIGHT, 'Return': Keys.ENTER, 'Space': Keys.SPACE, 'Esc': Keys.ESCAPE,
-        'M': 'm'}
+        'M': 'm', 'S': 's'}
 failures = []
 
 
@@ -130,7 +130,7 @@ return controls.map((e) => {
   const inView = holder.parentElement.classList.contains('view-box');
   const place = box.map((v, i) => Math.round(depth === 1 || (inView && i < 2) ? v : v / k));
   return { name: e.id, kind, depth, caption, points: Math.round(parseFloat(style.fontSize) * 0.75 / k * 100) / 100,
-    hidden, place,
+    hidden, place, disabled: e.disabled === true,
     checked: e.type === 'radio' ? e.checked : e.getAttribute('aria-pressed') === 'true',
     back: holder.style.background ? hex(getComputedStyle(holder).backgroundColor) : null,
     indicator: kind === 'Label' && style.borderTopStyle === 'solid',
@@ -162,7 +162,7 @@ def control_tree(driver):
     for c in shown_controls(driver):
         x, y, w, h = c['place']
         line = f'{"  " * c["depth"]}{c["name"]} {c["kind"]} "{c["caption"]}" {c["points"]:g}pt {x},{y} {w}x{h}'
-        line += ' hidden' * c['hidden'] + ' checked' * (c['checked'] and c['kind'] == 'Option')
+        line += ' hidden' * c['hidden'] + ' disabled' * c['disabled'] + ' checked' * (c['checked'] and c['kind'] == 'Option')
         line += f' back {c["back"]}' if c['back'] else ''
         line += ' indicator' * c['indicator'] + ' centred' * c['centred']
         line += ' range {}..{} value {}'.format(*c['range']) if c['range'] else ''

@@ -1,0 +1,34 @@
+#include "instrument/snapshot.h"
+
+#include "core/chain_constants.h"
+#include "instrument/chain_pass.h"
+#include "instrument/markers.h"
+#include "instrument/panels.h"
+#include "language/language.h"
+
+#include <string>
+
+Snapshot::Snapshot(ChainPass& pass, Markers& markers, Panels& panels)
+    : pass_(pass), markers_(markers), panels_(panels) {
+    panels.setCaption(Role::kSnapshotButton, Language::translate("Momentbild"));
+    panels.setVisible(Role::kSnapshotTime, false);
+    panels.setBack(Role::kSnapshotTime, Chain::kSnapshotColour);
+}
+
+void Snapshot::takeOrClear() {
+    if (markers_.snapshotShown()) {
+        markers_.hideSnapshot();
+        panels_.setChecked(Role::kSnapshotButton, false);
+        panels_.setVisible(Role::kSnapshotTime, false);
+        return;
+    }
+    markers_.showSnapshot();
+    // The clock's reading as the dots show it: the one a frame would show next.
+    pass_.showPendingClock();
+    std::string reading = panels_.caption(Role::kClockReadout);
+    reading.erase(0, reading.find_first_not_of(' '));
+    panels_.setCaption(Role::kSnapshotTime,
+                       std::string(Language::translate("Momentbild bei Uhr")) + ' ' + reading);
+    panels_.setChecked(Role::kSnapshotButton, true);
+    panels_.setVisible(Role::kSnapshotTime, true);
+}
