@@ -145,9 +145,10 @@ constexpr std::array kEntries{
     toggle(fixed(Command11, Frame3, 2040, 360, 1335, 375, L), N_("Lauf anhalten")),
     spoken(fixed(Command1, Frame3, 360, 840, 1455, 375, L), N_("Alle Geschwindigkeiten auf null")),
     spoken(fixed(Command2, Frame3, 2040, 840, 1335, 375, L), N_("Alle Auslenkungen auf null")),
-    // The step beside "Halt", the snapshot beneath it, in the frame's free third column.
-    spoken(fixed(Command12, Frame3, 3480, 360, 1335, 375, L), N_("Eine Zeiteinheit weiterlaufen")),
-    toggle(fixed(Command13, Frame3, 3480, 840, 1335, 375, L),
+    // The step beside "Halt", the snapshot beneath it, in the frame's free third column: narrow
+    // and in the small font, so that they stay inside the frame on a screen 1024 pixels wide.
+    spoken(fixed(Command12, Frame3, 3480, 360, 975, 375, N), N_("Eine Zeiteinheit weiterlaufen")),
+    toggle(fixed(Command13, Frame3, 3480, 840, 975, 375, N),
            N_("Momentbild aufnehmen oder löschen")),
 
     windowChild(Frame4, 2340, 800, 320, LeftRule::SameLeftAs, Frame2, L),
