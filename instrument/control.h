@@ -28,6 +28,7 @@ enum class Control {
     Command9,
     Command10,
     Command11,
+    Command14,
     Label1,
     Label2,
     Label3,
@@ -111,6 +112,8 @@ inline constexpr Control kHaltButton = Control::Command11;
 inline constexpr Control kClockPanel = Control::Frame5;
 inline constexpr Control kClockReadout = Control::Text4;
 inline constexpr Control kClockSwitch = Control::Command8;
+// Opens and closes the time diagram; checked while it is open.
+inline constexpr Control kDiagramButton = Control::Command14;
 // The time step in hundredths.
 inline constexpr Control kSpeedBar = Control::HScroll3;
 inline constexpr Control kSpeedName = Control::Label11;

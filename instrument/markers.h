@@ -1,10 +1,11 @@
 #pragma once
 
+#include "instrument/chain_pass.h"
+
 #include <cstdint>
 #include <vector>
 
 struct ChainState;
-class ChainPicture;
 
 // What the chain view shows besides the passes' moving dots: the vertical lines of the active
 // medium options across its whole height (the damped loose end at x = 98, the obstacle at
@@ -13,7 +14,8 @@ class ChainPicture;
 // the picture at its resting pen width, which the run loop relies on after its yield.
 class Markers {
 public:
-    Markers(const ChainState& state, ChainPicture& picture);
+    // The masses are drawn in `colours` where given, else in the mass colour.
+    Markers(const ChainState& state, ChainPicture& picture, const DotColours* colours = nullptr);
 
     // Draws the markers of the options that are on, after the view has been cleared.
     void restore();
@@ -21,6 +23,8 @@ public:
     // From the window's load on, every clearing and every new size shows the masses: a halted
     // or resting chain, which no pass redraws, never vanishes from the view.
     void showMasses();
+    // One mass drawn anew where it was last drawn, in its colour, once masses are shown.
+    void redrawMass(int i);
 
     // A clearing: the view with the markers of the options that are on and the masses where
     // they were last drawn (`yShown`); the tapes' marks are gone with it.
@@ -53,5 +57,6 @@ private:
     const ChainState& state_;
     ChainPicture& picture_;
     std::vector<Tape> tapes_;
+    const DotColours* colours_;
     bool massesShown_ = false;
 };

@@ -36,6 +36,8 @@ Key keyOf(const QKeyEvent& event) {
         return Key::M;
     case Qt::Key_Escape:
         return Key::Escape;
+    case Qt::Key_D:
+        return Key::D;
     default:
         return Key::Other;
     }

@@ -5,6 +5,7 @@
 #include "sim/panels_binding.h"
 #include "ui/info_button.h"
 #include "ui/main_controls.h"
+#include "ui/time_diagram_window.h"
 
 #include <QWidget>
 
@@ -50,4 +51,5 @@ private:
     ChainRunner runner_;
     std::unique_ptr<ChainViewInput> chainInput_;
     InfoButton infoButton_;
+    TimeDiagramWindow* diagramWindow_; // a child of the window's
 };
