@@ -56,6 +56,7 @@ int TimeDiagram::chooseNearest(float x) {
     // Mass i is drawn at massX(i) = i + 1.
     const double nearest = std::floor(double(x) + 0.5) - InputCodes::massX(0);
     const int mass = static_cast<int>(std::clamp(nearest, 0.0, double(kMasses - 1)));
+    ++layout_;
     ++revision_;
     for (int slot = 0; slot < kMaxChosen; ++slot) {
         if (chosen_[std::size_t(slot)] == mass) {
@@ -120,6 +121,7 @@ void TimeDiagram::record(const ChainState& state) {
     }
     samples_[(first_ + count_) % samples_.size()] = s;
     ++count_;
+    ++recorded_;
     ++revision_;
 }
 
@@ -127,6 +129,8 @@ void TimeDiagram::clear() {
     first_ = 0;
     count_ = 0;
     time_ = 0;
+    recorded_ = 0;
+    ++layout_;
     ++revision_;
 }
 
@@ -134,6 +138,7 @@ void TimeDiagram::setSpan(int units) {
     units = std::clamp(units, kMinSpan, kMaxSpan);
     if (units != span_) {
         span_ = units;
+        ++layout_;
         ++revision_;
     }
 }
@@ -166,29 +171,60 @@ void TimeDiagram::addLabel(std::string text, int x, int y, Label::Align align, C
 }
 
 void TimeDiagram::draw(int width, int height) {
-    raster_.resize(width, height, pixelOf(Chain::kBackground));
-    labels_.clear();
-    left_ = kLeftMargin;
-    top_ = kTopMargin;
-    right_ = std::max(left_ + 1, width - kRightMargin);
-    bottom_ = std::max(top_ + 1, height - kBottomMargin);
     const double tEnd = count_ > 0 ? sample(count_ - 1).t : 0;
-    tStart_ = std::max(0.0, tEnd - span_);
-    drawAxes();
+    // The axis moves on by half its span once the curves reach its right end, so that between
+    // two such moves a drawing adds only the points recorded since the last one.
+    const double half = span_ / 2.0;
+    const double start = tEnd <= span_ ? 0.0 : std::ceil((tEnd - span_) / half) * half;
+    const std::uint64_t fresh = recorded_ - drawnRecorded_;
+    const bool whole = width != raster_.width() || height != raster_.height() || start != tStart_ ||
+                       layout_ != drawnLayout_ || fresh >= count_;
+    if (whole) {
+        if (width != raster_.width() || height != raster_.height()) {
+            raster_.resize(width, height, pixelOf(Chain::kBackground));
+        } else {
+            raster_.fill(pixelOf(Chain::kBackground));
+        }
+        left_ = kLeftMargin;
+        top_ = kTopMargin;
+        right_ = std::max(left_ + 1, width - kRightMargin);
+        bottom_ = std::max(top_ + 1, height - kBottomMargin);
+        tStart_ = start;
+        drawAxes();
+    }
+    // Drawn anew: every point shown, found by halving (the samples rise in time) rather than by
+    // a walk through a recording that may hold forty thousand; else from the last point drawn.
+    std::size_t from = count_ - std::min<std::size_t>(count_, fresh + 1);
+    if (whole) {
+        std::size_t high = count_;
+        from = 0;
+        while (from < high) {
+            const std::size_t middle = from + (high - from) / 2;
+            if (sample(middle).t < tStart_) {
+                from = middle + 1;
+            } else {
+                high = middle;
+            }
+        }
+    }
     for (int slot = 0; slot < kMaxChosen; ++slot) {
-        drawCurve(slot, pixelOf(kColours[std::size_t(slot)]));
+        drawCurve(slot, pixelOf(kColours[std::size_t(slot)]), from);
+    }
+    drawnRecorded_ = recorded_;
+    drawnLayout_ = layout_;
+    if (whole) {
+        layOutLabels();
+    } else {
+        writeLegend();
     }
 }
 
 void TimeDiagram::drawAxes() {
-    using enum Label::Align;
-    const int row = kLabelPixels / 2 + 4;
     // The y axis in the view's units, a grid line at every unit.
     for (int y = -3; y <= 3; ++y) {
         const int at = rowOf(float(y));
         raster_.fillRect(left_, at, right_, at + 1, pixelOf(y == 0 ? kAxisColour : kGridColour));
         raster_.fillRect(left_ - 4, at, left_, at + 1, pixelOf(kAxisColour));
-        addLabel(number(y), left_ - 6, at, Right, kTextColour);
     }
     // The time axis along the bottom, a grid line at every tick.
     const double step = tickStep(span_);
@@ -196,10 +232,22 @@ void TimeDiagram::drawAxes() {
         const int at = columnOf(t);
         raster_.fillRect(at, top_, at + 1, bottom_, pixelOf(kGridColour));
         raster_.fillRect(at, bottom_, at + 1, bottom_ + 4, pixelOf(kAxisColour));
-        addLabel(number(t), at, bottom_ + 4 + row, Centre, kTextColour);
     }
     raster_.fillRect(left_, top_, left_ + 1, bottom_, pixelOf(kAxisColour));
     raster_.fillRect(left_, bottom_, right_, bottom_ + 1, pixelOf(kAxisColour));
+}
+
+void TimeDiagram::layOutLabels() {
+    using enum Label::Align;
+    labels_.clear();
+    const int row = kLabelPixels / 2 + 4;
+    for (int y = -3; y <= 3; ++y) {
+        addLabel(number(y), left_ - 6, rowOf(float(y)), Right, kTextColour);
+    }
+    const double step = tickStep(span_);
+    for (double t = std::ceil(tStart_ / step) * step; t <= tStart_ + span_ + 1e-9; t += step) {
+        addLabel(number(t), columnOf(t), bottom_ + 4 + row, Centre, kTextColour);
+    }
     addLabel(std::string(Language::translate("y")), left_ - 6, row, Right, kTextColour);
     addLabel(std::string(Language::translate("t in Zeiteinheiten")), right_,
              bottom_ + 4 + row + kLabelPixels + 4, Right, kTextColour);
@@ -210,27 +258,64 @@ void TimeDiagram::drawAxes() {
                  left_ + 4, row, Left, kTextColour);
         return;
     }
+    legendPrefix_ = Language::translate("Masse");
     for (int slot = 0; slot < kMaxChosen; ++slot) {
-        if (!chosen_[std::size_t(slot)]) {
+        legend_[std::size_t(slot)] = labels_.size();
+        if (chosen_[std::size_t(slot)]) {
+            addLabel({}, left_ + 4 + slot * (right_ - left_) / 2, row, Left,
+                     kColours[std::size_t(slot)]);
+        }
+    }
+    writeLegend();
+}
+
+void TimeDiagram::writeLegend() {
+    // Each frame writes it, so it is written cheaply: into the texts' own storage, and only
+    // where the hundredths shown changed.
+    for (int slot = 0; slot < kMaxChosen; ++slot) {
+        const std::size_t s = std::size_t(slot);
+        if (!chosen_[s]) {
             continue;
         }
-        std::string text = std::string(Language::translate("Masse")) + ' ' +
-                           std::to_string(*chosen_[std::size_t(slot)] + 1);
-        if (count_ > 0 && !std::isnan(sample(count_ - 1).y[std::size_t(slot)])) {
-            const double y =
-                std::round(double(sample(count_ - 1).y[std::size_t(slot)]) * 100) / 100;
-            text += ": y = " + number(y == 0 ? 0.0 : y);
+        std::optional<long> hundredths;
+        if (count_ > 0 && !std::isnan(sample(count_ - 1).y[s])) {
+            // Clamped, far beyond the view, to what a long holds.
+            hundredths = std::lround(std::clamp(double(sample(count_ - 1).y[s]) * 100, -1e9, 1e9));
         }
-        addLabel(std::move(text), left_ + 4 + slot * (right_ - left_) / 2, row, Left,
-                 kColours[std::size_t(slot)]);
+        std::string& text = labels_[legend_[s]].text;
+        if (!text.empty() && hundredths == legendShown_[s]) {
+            continue;
+        }
+        legendShown_[s] = hundredths;
+        text.assign(legendPrefix_);
+        text += ' ';
+        text += std::to_string(*chosen_[s] + 1);
+        if (hundredths) {
+            // The shortest form, as the read-outs write it: -1,25, 0,5, 2.
+            const long n = *hundredths;
+            text += ": y = ";
+            if (n < 0) {
+                text += '-';
+            }
+            const long whole = std::labs(n) / 100;
+            const long part = std::labs(n) % 100;
+            text += std::to_string(whole);
+            if (part != 0) {
+                text += decimalSeparator_;
+                text += char('0' + part / 10);
+                if (part % 10 != 0) {
+                    text += char('0' + part % 10);
+                }
+            }
+        }
     }
 }
 
-void TimeDiagram::drawCurve(int slot, Pixel colour) {
+void TimeDiagram::drawCurve(int slot, Pixel colour, std::size_t from) {
     bool have = false;
     int lastX = 0;
     int lastY = 0;
-    for (std::size_t i = 0; i < count_; ++i) {
+    for (std::size_t i = from; i < count_; ++i) {
         const Sample& s = sample(i);
         const float y = s.y[std::size_t(slot)];
         if (s.t < tStart_ || std::isnan(y)) {

@@ -80,7 +80,8 @@ public:
     // Counts every change of what the diagram shows, so that a front end draws only anew.
     std::uint64_t revision() const { return revision_; }
 
-    // Draws the diagram at `width` x `height` pixels into raster() and labels().
+    // Draws the diagram at `width` x `height` pixels into raster() and labels(): only the new
+    // points where nothing else changed since the last drawing, else the whole diagram.
     void draw(int width, int height);
     const PlotRaster& raster() const { return raster_; }
     const std::vector<Label>& labels() const { return labels_; }
@@ -94,7 +95,11 @@ public:
 private:
     void forgetSlot(int slot);
     void drawAxes();
-    void drawCurve(int slot, Pixel colour);
+    void layOutLabels();
+    // The legend's texts: each chosen mass and its latest y.
+    void writeLegend();
+    // The curve from sample `from` on.
+    void drawCurve(int slot, Pixel colour, std::size_t from);
     void addLabel(std::string text, int x, int y, Label::Align align, Chain::Rgb colour);
     std::string number(double value) const;
 
@@ -107,9 +112,18 @@ private:
     double time_ = 0;
     int span_ = kStartSpan;
     std::uint64_t revision_ = 0;
+    // What a drawing can add to the last one: the samples recorded since (counted from the last
+    // clearing) while nothing else changed.
+    std::uint64_t recorded_ = 0;
+    std::uint64_t drawnRecorded_ = 0;
+    std::uint64_t layout_ = 0;
+    std::uint64_t drawnLayout_ = ~std::uint64_t(0);
 
     PlotRaster raster_;
     std::vector<Label> labels_;
+    std::array<std::size_t, kMaxChosen> legend_{}; // each slot's legend among the labels
+    std::array<std::optional<long>, kMaxChosen> legendShown_{}; // its y in hundredths
+    std::string_view legendPrefix_;
     int left_ = 0;
     int top_ = 0;
     int right_ = 0;

@@ -121,6 +121,27 @@ TEST(TimeDiagram, HaltFreezesItLoeschenClearsItAndTheChainStateIsTheSameWithoutI
     EXPECT_EQ(with.chosen(0), 11);
 }
 
+TEST(TimeDiagram, DrawingOnlyTheNewPointsGivesTheWholeDrawingAcrossTheAxisMoves) {
+    Machine m;
+    m.instrument.doubleClick(3, 0);
+    m.instrument.diagramSpan(TimeDiagram::kMinSpan);
+    std::vector<double> starts;
+    for (int frame = 0; frame < 60; ++frame) {
+        m.instrument.runPasses(7);
+        m.instrument.diagram().draw(300, 150);
+        if (starts.empty() || starts.back() != m.diagram().timeStart()) {
+            starts.push_back(m.diagram().timeStart());
+        }
+    }
+    EXPECT_EQ(starts, (std::vector<double>{0, 12.5, 25}));
+    TimeDiagram whole = m.diagram();
+    whole.draw(301, 150);
+    whole.draw(300, 150);
+    EXPECT_TRUE(std::equal(whole.raster().pixels(), whole.raster().pixels() + 300 * 150,
+                           m.diagram().raster().pixels()));
+    EXPECT_EQ(whole.labels(), m.diagram().labels());
+}
+
 // The hand holds the end at y = 0.25, so the legend's read-out is exact.
 std::vector<std::string> labelsIn(const char* language) {
     EXPECT_TRUE(Language::use(language));
