@@ -38,7 +38,7 @@ bool BrowserInput::reachesView(std::string_view key) {
 
 ChainKeys::Key BrowserInput::keyOf(std::string_view key) {
     using Key = ChainKeys::Key;
-    static constexpr std::array<std::pair<std::string_view, Key>, 9> kKeys{{
+    static constexpr std::array<std::pair<std::string_view, Key>, 11> kKeys{{
         {"ArrowUp", Key::Up},
         {"ArrowDown", Key::Down},
         {"ArrowLeft", Key::Left},
@@ -48,6 +48,8 @@ ChainKeys::Key BrowserInput::keyOf(std::string_view key) {
         {"m", Key::M},
         {"M", Key::M},
         {"Escape", Key::Escape},
+        {"d", Key::D},
+        {"D", Key::D},
     }};
     for (const auto& [name, code] : kKeys) {
         if (name == key) {

@@ -39,6 +39,7 @@
   page.refresh = (all) => page.call(() => {
     page.controls.showChanges();
     page.picture.show(all);
+    page.diagram.show();
   });
 
   // The student's input: handled, shown, and the run woken.
@@ -89,6 +90,7 @@
     page.controls.build(form);
     page.layout.build(form);
     page.controls.connectClicks();
+    page.diagram.build();
     page.input.connect();
     layOut(true);
     page.layout.watch(() => { layOut(false); page.pacing.wake(); });
