@@ -56,6 +56,11 @@
     const shown = button.getAttribute('aria-pressed') === 'true';
     if (panel.hidden === shown) panel.hidden = !shown;
     if (!shown) return;
+    // As tall as the room below the chain view allows, between 120 and 230 CSS pixels.
+    const free = window.innerHeight - page.picture.canvas.getBoundingClientRect().bottom - 8;
+    const chrome = panel.offsetHeight - canvas.offsetHeight;
+    const tall = Math.round(Math.max(120, Math.min(230, free - chrome))) + 'px';
+    if (canvas.style.height !== tall) canvas.style.height = tall;
     const width = Math.max(1, canvas.clientWidth);
     const height = Math.max(1, canvas.clientHeight);
     const reply = page.module.ccall('ondix_diagram', 'string', ['number', 'number'], [width, height]);
