@@ -6,6 +6,7 @@
 #include "core/chain_physics.h"
 #include "core/chain_state.h"
 #include "instrument/panels.h"
+#include "instrument/time_diagram.h"
 #include "platform/qt_colour.h"
 #include "probes/counting_allocator.h"
 #include "sim/chain_runner.h"
@@ -41,8 +42,9 @@ void BM_IntegratePass(benchmark::State& state) {
 BENCHMARK(BM_IntegratePass);
 
 // A whole pass of the run loop (physics, erasing and drawing every mass, clock time) into a
-// view of 1920 x 700 pixels, with the clock off. Argument: refraction off or on (wider pen from
-// mass 47 on).
+// view of 1920 x 700 pixels, with the clock off. Arguments: refraction off or on (wider pen from
+// mass 47 on); the time diagram: 0 none, 1 two masses recorded, 2 recorded and drawn at
+// 640 x 320 every fourth pass (a frame at 60 Hz of 250 passes a second), with a full recording.
 void BM_DrawPass(benchmark::State& state) {
     ChainState chain = movingChain();
     chain.refractionOn = static_cast<std::int16_t>(state.range(0));
@@ -55,12 +57,27 @@ void BM_DrawPass(benchmark::State& state) {
     }
     Panels panels;
     ChainPass pass(chain, view.picture(), panels);
+    TimeDiagram diagram(",");
+    const auto diagramUse = state.range(1);
+    if (diagramUse > 0) {
+        diagram.chooseNearest(20);
+        diagram.chooseNearest(60);
+        pass.recordInto(diagram);
+        diagram.setSpan(TimeDiagram::kMaxSpan);
+        for (int i = 0; i < 5000; ++i) {
+            diagram.record(chain); // a full span's samples at the step of 0.1
+        }
+    }
+    int passes = 0;
     // The run loop as the program runs it, one pass per iteration: the first pass warms up, then
     // each yield asks for the next iteration and halts the run when there is none.
     std::optional<AllocationCounter> allocations;
     ChainRunner runner(chain, view, pass, [&](const ChainRunner::ShowFrame& /*show*/) {
         if (!allocations) {
             allocations.emplace();
+        }
+        if (diagramUse == 2 && ++passes % 4 == 0) {
+            diagram.draw(640, 320);
         }
         benchmark::ClobberMemory();
         if (!state.KeepRunning()) {
@@ -72,7 +89,7 @@ void BM_DrawPass(benchmark::State& state) {
         static_cast<double>(allocations->count()), benchmark::Counter::kAvgIterations);
     state.SetItemsProcessed(state.iterations());
 }
-BENCHMARK(BM_DrawPass)->ArgName("refraction")->Arg(0)->Arg(1);
+BENCHMARK(BM_DrawPass)->ArgNames({"refraction", "diagram"})->ArgsProduct({{0, 1}, {0, 1, 2}});
 
 } // namespace
 

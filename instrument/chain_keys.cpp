@@ -74,10 +74,11 @@ std::string_view ChainKeys::keyList() {
         "Tastatur: Pfeil auf/ab bewegt das feste Ende (mit Umschalt in größeren Schritten), "
         "Loslassen lässt es los. M zeigt den Zeiger für das Messband; die Pfeiltasten "
         "bewegen ihn, Eingabe oder Leertaste legt das Messband an, Pfeil links/rechts rollt "
-        "es in ganzen Einheiten ab (mit Umschalt in Zehnteln), Eingabe oder Escape beendet es. "
+        "es in ganzen Einheiten ab (mit Umschalt in Zehnteln), Eingabe oder Escape beendet es; "
+        "D wählt die Masse am Zeiger für das Zeitdiagramm. "
         "S läuft im Halt eine Zeiteinheit weiter. "
         "Berührung: mit einem Finger das feste Ende ziehen; den Finger eine halbe Sekunde "
-        "still halten und dann ziehen legt das Messband an.");
+        "still halten und dann ziehen legt das Messband an; Doppeltipp wählt eine Masse.");
 }
 
 bool ChainKeys::keyPress(Key key, int shift) {
@@ -117,6 +118,11 @@ bool ChainKeys::keyPress(Key key, int shift) {
             return true;
         case Key::Escape:
             letGo();
+            return true;
+        case Key::D:
+            if (choose_) {
+                choose_(fromTenths(pointerX_));
+            }
             return true;
         default:
             if (endsTape(key)) {

@@ -2,6 +2,7 @@
 
 #include "instrument/control.h"
 
+#include <functional>
 #include <string_view>
 
 class HandAndTape;
@@ -20,12 +21,12 @@ struct ChainState;
 //   Up/Down as the hand. Enter, Space or M lays the tape there, as a right-button press.
 // - While the tape is laid: Left/Right unroll its end a unit (Shift: a tenth); Enter, Space, M
 //   or Escape end it as the right button's release. Escape before the tape is laid puts the
-//   pointer away.
+//   pointer away. D chooses the mass at the pointer for the time diagram (see onChoose).
 class ChainKeys {
 public:
     // The keys that mean something here; a front end passes every other key as Other.
     // S is the step's (see TimeStep), taken before these rules.
-    enum class Key { Up, Down, Left, Right, Enter, Space, M, Escape, S, Other };
+    enum class Key { Up, Down, Left, Right, Enter, Space, M, Escape, S, D, Other };
 
     // Shows and moves the keyboard pointer, a cross over the view, to lay the tape without a
     // mouse.
@@ -40,6 +41,8 @@ public:
     void keyRelease(Key key, int shift, bool autoRepeat);
     // The view lost the focus: a key released elsewhere never reaches it.
     void focusLost();
+    // What D does with the pointer shown: choose the mass nearest to the pointer's x.
+    void onChoose(std::function<void(float x)> choose) { choose_ = std::move(choose); }
 
 private:
     enum class Mode { Hand, Pointing, Tape };
@@ -64,4 +67,5 @@ private:
     int pointerX_ = 100;
     int pointerY_ = 0;
     int tapeEnd_ = 0;
+    std::function<void(float x)> choose_;
 };

@@ -7,6 +7,7 @@
 #include "instrument/input_codes.h"
 #include "instrument/panels.h"
 #include "instrument/read_out_text.h"
+#include "instrument/time_diagram.h"
 #include "picture/chain_picture.h"
 
 #include <cmath>
@@ -24,7 +25,9 @@ using InputCodes::massX;
 } // namespace
 
 ChainPass::ChainPass(ChainState& state, ChainPicture& picture, Panels& panels)
-    : state_(state), picture_(picture), panels_(panels) {}
+    : state_(state), picture_(picture), panels_(panels) {
+    dotColours_.fill(kMassColour);
+}
 
 void ChainPass::begin() {
     state_.running = 1;
@@ -36,6 +39,9 @@ void ChainPass::run() {
     drawMasses();
     advanceClock(state_);
     picture_.setPenWidth(kRestingPen);
+    if (diagram_ != nullptr) {
+        diagram_->record(state_);
+    }
 }
 
 void ChainPass::drawMasses() {
@@ -45,14 +51,14 @@ void ChainPass::drawMasses() {
         if (drawnWide(s, i)) {
             picture_.setPenWidth(kHeavyPen);
         }
-        picture_.moveDot(massX(i), s.yShown[i], s.y[i], kBackground, kMassColour);
+        picture_.moveDot(massX(i), s.yShown[i], s.y[i], kBackground, dotColours_[std::size_t(i)]);
         s.yShown[i] = s.y[i];
     }
     // The loose end is erased in the colour of the damping marker while damping is on, so the
     // end's dot repairs the marker instead of cutting it.
     const Chain::Rgb endEraser{Chain::kDampingMarker.r, s.endMarkG, s.endMarkB};
     picture_.moveDot(massX(end), s.yShown[end], s.y[end], ChainPicture::pixelOf(endEraser),
-                     kMassColour);
+                     dotColours_[std::size_t(end)]);
     s.yShown[end] = s.y[end];
 }
 

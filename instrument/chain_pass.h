@@ -1,8 +1,15 @@
 #pragma once
 
-class ChainPicture;
+#include "picture/chain_picture.h"
+
+#include <array>
+
 class Panels;
+class TimeDiagram;
 struct ChainState;
+
+// The colour each mass's dot is drawn in.
+using DotColours = std::array<ChainPicture::Pixel, 98>;
 
 // One pass of the chain as every front end runs it: the physics, the 98 dots moved in the
 // picture, the clock time; and the clock's read-out, which a front end brings up to date once
@@ -29,6 +36,14 @@ public:
     // At a frame: the clock's latest value into its read-out, if one is waiting.
     void showPendingClock();
 
+    // Each mass's colour: the mass colour, or a chosen mass's own. Redrawing is the caller's.
+    void setDotColour(int mass, ChainPicture::Pixel colour) {
+        dotColours_[static_cast<std::size_t>(mass)] = colour;
+    }
+    const DotColours& dotColours() const { return dotColours_; }
+    // Told of every pass after it ran; it only reads the state.
+    void recordInto(TimeDiagram& diagram) { diagram_ = &diagram; }
+
     // The masses of the heavy half are drawn with the wider pen while refraction is on.
     static bool drawnWide(const ChainState& state, int i);
 
@@ -42,4 +57,6 @@ private:
     Panels& panels_;
     double pendingClock_ = 0;
     bool clockPending_ = false;
+    DotColours dotColours_{};
+    TimeDiagram* diagram_ = nullptr;
 };

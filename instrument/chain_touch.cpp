@@ -4,6 +4,7 @@
 #include "instrument/input_codes.h"
 #include "picture/user_scale.h"
 
+#include <algorithm>
 #include <cmath>
 
 ChainTouch::ChainTouch(HandAndTape& hand) : hand_(hand) {}
@@ -32,8 +33,17 @@ void ChainTouch::touch(Type type, std::span<const Point> points, std::uint64_t t
         }
         const bool lifted = point.state == Point::State::Released;
         const double moved = std::abs(at.x - start_.x) + std::abs(at.y - start_.y);
+        // A tap: lifted unmoved before the hold time, so a click of the left button.
+        const bool tap = phase_ == Phase::Undecided && lifted && moved <= surface.dragDistance &&
+                         timestamp - startTime_ < InputCodes::kHoldMs;
         if (phase_ == Phase::Undecided && (lifted || moved > surface.dragDistance)) {
             decide(timestamp);
+        }
+        if (tap) {
+            up(at);
+            phase_ = Phase::Finished;
+            tapped(timestamp);
+            continue;
         }
         if (phase_ == Phase::Held) {
             if (lifted) {
@@ -52,6 +62,22 @@ void ChainTouch::touch(Type type, std::span<const Point> points, std::uint64_t t
         phase_ = Phase::None;
         finger_ = -1;
     }
+}
+
+void ChainTouch::tapped(std::uint64_t timestamp) {
+    // Near: within a few drag distances, as a finger lands twice on the same dot.
+    const double near = 4.0 * std::max(surface_.dragDistance, 4);
+    if (tapTime_ && timestamp - *tapTime_ <= InputCodes::kDoubleTapMs &&
+        std::abs(start_.x - tapAt_.x) + std::abs(start_.y - tapAt_.y) <= near) {
+        tapTime_.reset();
+        if (doubleTap_) {
+            doubleTap_(UserScale::toUserX(start_.x, surface_.width),
+                       UserScale::toUserY(start_.y, surface_.height));
+        }
+        return;
+    }
+    tapTime_ = timestamp;
+    tapAt_ = start_;
 }
 
 void ChainTouch::decide(std::uint64_t timestamp) {

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <span>
 
 class HandAndTape;
@@ -11,7 +13,8 @@ class HandAndTape;
 // (InputCodes::kHoldMs) first, it lays the tape (the right button). Lifted without having moved,
 // it is a click of that button. Further fingers are ignored until all are lifted, so at most one
 // of hand and tape is active; lifting the first finger, or a cancelled touch, ends it. The
-// decision is taken from the events' own time stamps, so no timer runs.
+// decision is taken from the events' own time stamps, so no timer runs. Two taps within
+// InputCodes::kDoubleTapMs near one another are a double tap (see onDoubleTap).
 class ChainTouch {
 public:
     enum class Type { Begin, Update, End, Cancel };
@@ -38,6 +41,8 @@ public:
     // A touch event on the view, with its time stamp in milliseconds.
     void touch(Type type, std::span<const Point> points, std::uint64_t timestamp,
                const Surface& surface);
+    // What a double tap does, at its point in user units.
+    void onDoubleTap(std::function<void(float x, float y)> act) { doubleTap_ = std::move(act); }
 
 private:
     enum class Phase { None, Undecided, Held, Finished };
@@ -50,6 +55,7 @@ private:
     void down(Position at);
     void move(Position at);
     void up(Position at);
+    void tapped(std::uint64_t timestamp);
 
     HandAndTape& hand_;
     Phase phase_ = Phase::None;
@@ -59,4 +65,8 @@ private:
     Position last_;
     std::uint64_t startTime_ = 0;
     Surface surface_{0, 0, 0};
+    // The last single tap, while a second may make it a double tap.
+    std::optional<std::uint64_t> tapTime_;
+    Position tapAt_;
+    std::function<void(float x, float y)> doubleTap_;
 };

@@ -30,6 +30,7 @@ enum class Control {
     Command11,
     Command12,
     Command13,
+    Command14,
     Label1,
     Label2,
     Label3,
@@ -120,6 +121,8 @@ inline constexpr Control kSnapshotTime = Control::Label14;
 inline constexpr Control kClockPanel = Control::Frame5;
 inline constexpr Control kClockReadout = Control::Text4;
 inline constexpr Control kClockSwitch = Control::Command8;
+// Opens and closes the time diagram; checked while it is open.
+inline constexpr Control kDiagramButton = Control::Command14;
 // The time step in hundredths.
 inline constexpr Control kSpeedBar = Control::HScroll3;
 inline constexpr Control kSpeedName = Control::Label11;

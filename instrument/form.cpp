@@ -161,6 +161,8 @@ constexpr std::array kEntries{
     fixed(HScroll3, Frame5, 1680, 360, 1815, 375, N, Look::Plain,
           N_("Geschwindigkeit des Zeitablaufs")),
     fixed(Label11, Frame5, 1680, 840, 1815, 375, L, Look::Centred),
+    // In the free room beneath the speed bar's caption; pressed while the diagram is open.
+    toggle(fixed(Command14, Frame5, 1680, 1320, 1815, 375, L), N_("Zeitdiagramm ein oder aus")),
 
     windowChild(Frame6, 2660, 800, 340, LeftRule::SameLeftAs, Frame2, L),
     switchButton(Command4, Frame6, Label12, N_("Hindernis ein oder aus")),
@@ -185,10 +187,10 @@ constexpr Entry kWindow{.control = Ondix15,
                         .width = 4000,
                         .height = 3000};
 
-constexpr std::array kFocusOrder{Picture1, HScroll1,  HScroll2,  HScroll3,  Command1,  Command2,
-                                 Command3, Command4,  Command5,  Command6,  Command7,  Command8,
-                                 Command9, Command10, Command11, Command12, Command13, Option1,
-                                 Option2,  Text2,     Text3,     Text4,     Text5,     Text1};
+constexpr std::array kFocusOrder{
+    Picture1, HScroll1, HScroll2, HScroll3, Command1,  Command2,  Command3,  Command4,  Command5,
+    Command6, Command7, Command8, Command9, Command10, Command11, Command12, Command13, Command14,
+    Option1,  Option2,  Text2,    Text3,    Text4,     Text5,     Text1};
 
 // Each entry at the index of its control, built once.
 struct Index {

@@ -26,11 +26,11 @@ HarmonicDrive::HarmonicDrive(ChainState& state, Panels& panels) : state_(state),
     panels.setCaption(Role::kDriveSwitch,
                       std::string(Language::translate("Harmonisch ")) + onOffCaption());
     panels.setCaption(Role::kDriveState, controlName(Role::kDriveState));
-    panels.setCaption(Role::kHandHint,
-                      std::string(Language::translate("Anregung von Hand:")) +
-                          std::string(18, ' ') +
-                          std::string(Language::translate(
-                              "Festes Ende ziehen: linke Maustaste, Finger oder ↑ ↓")));
+    panels.setCaption(
+        Role::kHandHint,
+        std::string(Language::translate("Anregung von Hand:")) + std::string(18, ' ') +
+            std::string(Language::translate("Ziehen: Maus, Finger, ↑ ↓")) + std::string(18, ' ') +
+            std::string(Language::translate("Doppelklick: Zeitdiagramm")));
     panels.setBack(Role::kHandHint, kIndicatorStartRed);
     panels.setCaption(Role::kModeLabel, Language::translate("Anregung von Hand"));
 }

@@ -27,6 +27,8 @@ constexpr int shiftCode(bool shift, bool ctrl, bool alt) {
 
 // A finger held still this long before it moves lays the tape instead of moving the end.
 inline constexpr std::uint64_t kHoldMs = 500;
+// A second tap within this time of the first, near it, makes a double tap.
+inline constexpr std::uint64_t kDoubleTapMs = 400;
 
 // The x where mass i is drawn: mass 0, the left end, at 1.
 constexpr float massX(int i) {

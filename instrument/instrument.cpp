@@ -3,6 +3,7 @@
 #include "core/chain_constants.h"
 #include "instrument/clearing.h"
 #include "instrument/clock_and_speed.h"
+#include "instrument/diagram_controls.h"
 #include "instrument/hand_and_tape.h"
 #include "instrument/harmonic_drive.h"
 #include "instrument/markers.h"
@@ -59,12 +60,18 @@ private:
 // markers are drawn by the ones after them and the hand is moved by the keys and the fingers.
 struct Instrument::Handlers {
     Handlers(ChainState& state, ChainPicture& picture, Panels& panels, ChainPass& pass,
-             RunLoop& loop)
-        : markers(state, picture), drive(state, panels), hand(state, markers, panels),
-          keys(state, hand, panels), touch(hand), carrier(state, panels),
-          medium(state, markers, panels), clearing(state, markers, panels),
+             RunLoop& loop, TimeDiagram& timeDiagram)
+        : markers(state, picture, &pass.dotColours()), drive(state, panels),
+          hand(state, markers, panels), keys(state, hand, panels), touch(hand),
+          carrier(state, panels), medium(state, markers, panels), clearing(state, markers, panels),
           run(state, loop, markers, panels), clock(state, panels),
-          step(state, pass, picture, panels), snapshot(pass, markers, panels) {}
+          step(state, pass, picture, panels), snapshot(pass, markers, panels),
+          diagram(timeDiagram, pass, markers, panels) {
+        keys.onChoose([this](float x) { diagram.chooseNearest(x); });
+        touch.onDoubleTap([this](float x, float /*y*/) { diagram.chooseNearest(x); });
+    }
+    Handlers(const Handlers&) = delete;
+    Handlers& operator=(const Handlers&) = delete;
 
     Markers markers;
     HarmonicDrive drive;
@@ -78,6 +85,7 @@ struct Instrument::Handlers {
     ClockAndSpeed clock;
     TimeStep step;
     Snapshot snapshot;
+    DiagramControls diagram;
 };
 
 namespace {
@@ -96,7 +104,11 @@ constexpr std::array kActions{
     Action{Role::kClearDisplacements, [](Handlers& h) { h.clearing.clearDisplacements(); }},
     Action{Role::kRefractionSwitch, [](Handlers& h) { h.medium.toggleRefraction(); }},
     Action{Role::kObstacleSwitch, [](Handlers& h) { h.medium.toggleObstacle(); }},
-    Action{Role::kClearAll, [](Handlers& h) { h.clearing.clearAll(); }},
+    Action{Role::kClearAll,
+           [](Handlers& h) {
+               h.clearing.clearAll();
+               h.diagram.cleared();
+           }},
     Action{Role::kDriveSwitch, [](Handlers& h) { h.drive.toggle(); }},
     Action{Role::kClockSwitch, [](Handlers& h) { h.clock.toggleClock(); }},
     Action{Role::kDampingSwitch, [](Handlers& h) { h.medium.toggleDamping(); }},
@@ -113,6 +125,7 @@ constexpr std::array kActions{
     Action{Role::kAmplitudeBar, [](Handlers& h) { h.drive.amplitudeChanged(); }},
     Action{Role::kPeriodBar, [](Handlers& h) { h.drive.periodChanged(); }},
     Action{Role::kSpeedBar, [](Handlers& h) { h.clock.speedChanged(); }},
+    Action{Role::kDiagramButton, [](Handlers& h) { h.diagram.toggleShown(); }},
 };
 
 const Action* actionOf(Control control) {
@@ -125,10 +138,11 @@ const Action* actionOf(Control control) {
 
 Instrument::Instrument(std::string decimalSeparator)
     : panels_(std::move(decimalSeparator)), pass_(state_, picture_, panels_),
-      run_(std::make_unique<Run>(*this)) {
+      diagram_(std::string(panels_.decimalSeparator())), run_(std::make_unique<Run>(*this)) {
     picture_.setBackground(ChainPicture::pixelOf(Chain::kBackground));
     picture_.setForeground(ChainPicture::pixelOf(Chain::kMassColour));
-    handlers_ = std::make_unique<Handlers>(state_, picture_, panels_, pass_, *run_);
+    handlers_ = std::make_unique<Handlers>(state_, picture_, panels_, pass_, *run_, diagram_);
+    pass_.recordInto(diagram_);
 }
 
 void Instrument::runIn(RunLoop& loop) {
@@ -198,6 +212,14 @@ void Instrument::pointer(Pointer kind, int button, int shift, float x, float y) 
 void Instrument::touch(ChainTouch::Type type, std::span<const ChainTouch::Point> points,
                        std::uint64_t timestamp, const ChainTouch::Surface& surface) {
     handlers_->touch.touch(type, points, timestamp, surface);
+}
+
+void Instrument::doubleClick(float x, float /*y*/) {
+    handlers_->diagram.chooseNearest(x);
+}
+
+void Instrument::diagramSpan(int units) {
+    diagram_.setSpan(units);
 }
 
 bool Instrument::keyPress(ChainKeys::Key key, int shift) {

@@ -8,6 +8,7 @@
 #include "instrument/info_pages.h"
 #include "instrument/panels.h"
 #include "instrument/run_loop.h"
+#include "instrument/time_diagram.h"
 #include "picture/chain_picture.h"
 
 #include <cstdint>
@@ -75,10 +76,20 @@ public:
     // Fingers on the chain view, in pixels of a view of `surface`'s size.
     void touch(ChainTouch::Type type, std::span<const ChainTouch::Point> points,
                std::uint64_t timestamp, const ChainTouch::Surface& surface);
+    // A double click of the mouse in the chain view, at a point in user units: chooses the mass
+    // nearest to it for the time diagram, or un-chooses it (see TimeDiagram::chooseNearest).
+    void doubleClick(float x, float y);
     // Keys while the chain view has the focus: true if the key was taken.
     bool keyPress(ChainKeys::Key key, int shift);
     void keyRelease(ChainKeys::Key key, int shift, bool autoRepeat);
     void focusLost();
+
+    // The time diagram's span in time units, from its scroll bar or keys (clamped to its range).
+    void diagramSpan(int units);
+    // The time diagram, shown by a front end while its button is checked: drawn at a size with
+    // TimeDiagram::draw when its revision changed.
+    TimeDiagram& diagram() { return diagram_; }
+    const TimeDiagram& diagram() const { return diagram_; }
 
     // The information page on the chain type in use, as the information button opens it.
     std::optional<InfoPage> infoPage() const;
@@ -116,6 +127,7 @@ private:
     ChainPicture picture_;
     Panels panels_;
     ChainPass pass_;
+    TimeDiagram diagram_;
     std::unique_ptr<Run> run_;
     std::function<void()> end_;
     std::unique_ptr<Handlers> handlers_;

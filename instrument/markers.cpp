@@ -17,8 +17,8 @@ void fullHeightLine(ChainPicture& picture, float x, Chain::Rgb colour) {
 
 } // namespace
 
-Markers::Markers(const ChainState& state, ChainPicture& picture)
-    : state_(state), picture_(picture) {}
+Markers::Markers(const ChainState& state, ChainPicture& picture, const DotColours* colours)
+    : state_(state), picture_(picture), colours_(colours) {}
 
 void Markers::restore() {
     if (state_.endDamping == Chain::kDampingOn) {
@@ -93,13 +93,21 @@ void Markers::drawMasses() {
         return;
     }
     for (int i = 0; i <= ChainState::kLastMass; ++i) {
-        picture_.setPenWidth(ChainPass::drawnWide(state_, i) ? Chain::kHeavyPen
-                                                             : Chain::kRestingPen);
-        // Erased and drawn on the same pixel: the dot is drawn, nothing erased.
-        const float y = state_.yShown[i];
-        picture_.moveDot(InputCodes::massX(i), y, y, ChainPicture::pixelOf(Chain::kMassColour),
-                         ChainPicture::pixelOf(Chain::kMassColour));
+        redrawMass(i);
     }
+}
+
+void Markers::redrawMass(int i) {
+    if (!massesShown_) {
+        return;
+    }
+    picture_.setPenWidth(ChainPass::drawnWide(state_, i) ? Chain::kHeavyPen : Chain::kRestingPen);
+    // Erased and drawn on the same pixel: the dot is drawn, nothing erased.
+    const float y = state_.yShown[i];
+    const ChainPicture::Pixel colour = colours_ != nullptr
+                                           ? (*colours_)[static_cast<std::size_t>(i)]
+                                           : ChainPicture::pixelOf(Chain::kMassColour);
+    picture_.moveDot(InputCodes::massX(i), y, y, colour, colour);
     picture_.setPenWidth(Chain::kRestingPen);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/chain_state.h"
+#include "instrument/chain_pass.h"
 
 #include <array>
 #include <cstdint>
@@ -17,7 +18,8 @@ class ChainPicture;
 // the picture at its resting pen width, which the run loop relies on after its yield.
 class Markers {
 public:
-    Markers(const ChainState& state, ChainPicture& picture);
+    // The masses are drawn in `colours` where given, else in the mass colour.
+    Markers(const ChainState& state, ChainPicture& picture, const DotColours* colours = nullptr);
 
     // Draws the markers of the options that are on, after the view has been cleared.
     void restore();
@@ -25,6 +27,8 @@ public:
     // From the window's load on, every clearing and every new size shows the masses: a halted
     // or resting chain, which no pass redraws, never vanishes from the view.
     void showMasses();
+    // One mass drawn anew where it was last drawn, in its colour, once masses are shown.
+    void redrawMass(int i);
 
     // A clearing: the view with the markers of the options that are on and the masses where
     // they were last drawn (`yShown`); the tapes' marks are gone with it.
@@ -65,6 +69,7 @@ private:
     const ChainState& state_;
     ChainPicture& picture_;
     std::vector<Tape> tapes_;
+    const DotColours* colours_;
     bool massesShown_ = false;
     std::optional<std::array<float, ChainState::kLastMass + 1>> snapshot_;
 };

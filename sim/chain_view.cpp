@@ -205,6 +205,14 @@ void ChainView::mouseMoveEvent(QMouseEvent* event) {
                    toUserY(p.y()));
 }
 
+void ChainView::mouseDoubleClickEvent(QMouseEvent* event) {
+    mousePressEvent(event);
+    if (event->button() == Qt::LeftButton) {
+        const QPointF p = event->position();
+        emit mouseDoubleClick(toUserX(p.x()), toUserY(p.y()));
+    }
+}
+
 void ChainView::mouseReleaseEvent(QMouseEvent* event) {
     const QPointF p = event->position();
     emit mouseUp(buttonCode(event->button()), shiftCode(event->modifiers()), toUserX(p.x()),

@@ -38,6 +38,8 @@ Key keyOf(const QKeyEvent& event) {
         return Key::Escape;
     case Qt::Key_S:
         return Key::S;
+    case Qt::Key_D:
+        return Key::D;
     default:
         return Key::Other;
     }

@@ -24,7 +24,8 @@ Ondix15::Ondix15(ChainRunner::Yield yield, QWidget* parent)
       instrument_(std::string(Language::decimalSeparator(localeDecimalSeparator()))),
       controls_(MainControls::createIn(*this, instrument_.picture())),
       binding_(instrument_.panels(), *controls_.view()),
-      runner_(instrument_.state(), *controls_.view(), instrument_.pass(), std::move(yield)) {
+      runner_(instrument_.state(), *controls_.view(), instrument_.pass(), std::move(yield)),
+      diagramWindow_(new TimeDiagramWindow(instrument_, *this)) {
     instrument_.runIn(runner_);
     // A new size of the view is drawn anew by the instrument, as on the page.
     controls_.view()->setResizer(
@@ -102,6 +103,7 @@ void Ondix15::connectControls() {
                     if (instrument_.click(control) == Instrument::Reply::ShowInformation) {
                         infoButton_.show(instrument_.infoPage());
                     }
+                    diagramWindow_->showIf(instrument_.panels()[Role::kDiagramButton].checked);
                 });
             });
             break;
@@ -124,6 +126,10 @@ void Ondix15::connectControls() {
     connect(&view, &ChainView::mouseDown, this, pointer(Instrument::Pointer::Press));
     connect(&view, &ChainView::mouseMove, this, pointer(Instrument::Pointer::Move));
     connect(&view, &ChainView::mouseUp, this, pointer(Instrument::Pointer::Release));
+    connect(&view, &ChainView::mouseDoubleClick, this,
+            [this](float x, float y) { drawing([&] { instrument_.doubleClick(x, y); }); });
+    connect(diagramWindow_, &TimeDiagramWindow::closedByFrame, this,
+            [this] { instrument_.click(Role::kDiagramButton); });
 
     // The keys and fingers on the view; the focus band is made after the keys' filter, so that
     // it sees the keys they take. The window owns it.

@@ -6,6 +6,7 @@
 #include "sim/panels_binding.h"
 #include "ui/info_button.h"
 #include "ui/main_controls.h"
+#include "ui/time_diagram_window.h"
 
 #include <QWidget>
 
@@ -57,4 +58,5 @@ private:
     std::unique_ptr<ChainViewInput> chainInput_;
     InfoButton infoButton_;
     Setup setup_;
+    TimeDiagramWindow* diagramWindow_; // a child of the window's
 };

@@ -50,6 +50,8 @@ ChainKeys::Key BrowserInput::keyOf(std::string_view key) {
         {"Escape", Key::Escape},
         {"s", Key::S},
         {"S", Key::S},
+        {"d", Key::D},
+        {"D", Key::D},
     }};
     for (const auto& [name, code] : kKeys) {
         if (name == key) {

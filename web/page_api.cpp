@@ -7,6 +7,7 @@
 #include "instrument/instrument.h"
 #include "instrument/setup.h"
 #include "language/language.h"
+#include "picture/user_scale.h"
 #include "web/browser_input.h"
 #include "web/canvas_image.h"
 #include "web/json_text.h"
@@ -14,6 +15,7 @@
 #include "web/page_texts.h"
 #include "web/panels_feed.h"
 
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -29,6 +31,9 @@ struct Page {
     PanelsFeed feed{instrument.panels()};
     BrowserInput input{instrument};
     CanvasImage image{instrument.picture()};
+    // The time diagram's pixels as a canvas takes them, and the revision they show.
+    std::vector<std::uint8_t> diagramBytes;
+    std::uint64_t diagramShown = ~std::uint64_t(0);
 };
 
 Page* page = nullptr;
@@ -83,6 +88,60 @@ std::string infoPageJson(const InfoPage& info) {
             .value(colour)
             .key("text")
             .value(i < info.texts.size() ? info.texts[i] : std::string_view())
+            .endObject();
+    }
+    json.endArray().endObject();
+    return json.text();
+}
+
+// The time diagram at `width` x `height` pixels: its bytes (red, green, blue, alpha), where
+// they lie, its labels and its span, as JSON.
+std::string diagramJson(Page& p, int width, int height) {
+    TimeDiagram& diagram = p.instrument.diagram();
+    diagram.draw(width, height);
+    p.diagramShown = diagram.revision();
+    const PlotRaster& raster = diagram.raster();
+    const std::size_t count = std::size_t(raster.width()) * std::size_t(raster.height());
+    p.diagramBytes.resize(count * 4);
+    for (std::size_t i = 0; i < count; ++i) {
+        const PlotRaster::Pixel px = raster.pixels()[i]; // 0xAARRGGBB
+        p.diagramBytes[i * 4] = static_cast<std::uint8_t>(px >> 16);
+        p.diagramBytes[i * 4 + 1] = static_cast<std::uint8_t>(px >> 8);
+        p.diagramBytes[i * 4 + 2] = static_cast<std::uint8_t>(px);
+        p.diagramBytes[i * 4 + 3] = 0xFF;
+    }
+    static constexpr std::array<std::string_view, 3> kAlign{"left", "center", "right"};
+    JsonText json;
+    json.beginObject()
+        .key("bytes")
+        .value(static_cast<int>(reinterpret_cast<std::uintptr_t>(p.diagramBytes.data())))
+        .key("width")
+        .value(raster.width())
+        .key("height")
+        .value(raster.height())
+        .key("labelPixels")
+        .value(TimeDiagram::kLabelPixels)
+        .key("span")
+        .value(diagram.span())
+        .key("spanCaption")
+        .value(diagram.spanCaption())
+        .key("labels")
+        .beginArray();
+    for (const TimeDiagram::Label& label : diagram.labels()) {
+        char colour[8];
+        std::snprintf(colour, sizeof colour, "#%02x%02x%02x", label.colour.r & 0xFF,
+                      label.colour.g & 0xFF, label.colour.b & 0xFF);
+        json.beginObject()
+            .key("text")
+            .value(label.text)
+            .key("x")
+            .value(label.x)
+            .key("y")
+            .value(label.y)
+            .key("align")
+            .value(kAlign[static_cast<std::size_t>(label.align)])
+            .key("colour")
+            .value(colour)
             .endObject();
     }
     json.endArray().endObject();
@@ -236,6 +295,50 @@ EMSCRIPTEN_KEEPALIVE void ondix_pointer(const char* type, const char* pointerTyp
     page->input.pointer(
         {type, pointerType, id, button, buttons, shift != 0, ctrl != 0, alt != 0, x, y, timeStamp},
         picture.width(), picture.height(), dragDistance);
+}
+
+// A double click of the mouse on the chain view, at a point in pixels of the picture.
+EMSCRIPTEN_KEEPALIVE void ondix_double_click(double x, double y) {
+    const ChainPicture& picture = page->instrument.picture();
+    page->instrument.doubleClick(UserScale::toUserX(x, picture.width()),
+                                 UserScale::toUserY(y, picture.height()));
+}
+
+// The time diagram's texts that do not change: its title, the span's name and range.
+EMSCRIPTEN_KEEPALIVE const char* ondix_diagram_form() {
+    JsonText json;
+    json.beginObject()
+        .key("title")
+        .value(TimeDiagram::title())
+        .key("spanName")
+        .value(Language::translate("Zeitspanne"))
+        .key("close")
+        .value(Language::translate(PageTexts::kClose))
+        .key("minimum")
+        .value(TimeDiagram::kMinSpan)
+        .key("maximum")
+        .value(TimeDiagram::kMaxSpan)
+        .key("step")
+        .value(TimeDiagram::kSpanStep)
+        .endObject();
+    reply = json.text();
+    return reply.c_str();
+}
+
+// The time diagram at `width` x `height` pixels as JSON (see diagramJson), or "" where it shows
+// the same as at the last call of that size.
+EMSCRIPTEN_KEEPALIVE const char* ondix_diagram(int width, int height) {
+    const TimeDiagram& diagram = page->instrument.diagram();
+    reply.clear();
+    if (diagram.revision() != page->diagramShown || diagram.raster().width() != width ||
+        diagram.raster().height() != height) {
+        reply = diagramJson(*page, width, height);
+    }
+    return reply.c_str();
+}
+
+EMSCRIPTEN_KEEPALIVE void ondix_diagram_span(int units) {
+    page->instrument.diagramSpan(units);
 }
 
 EMSCRIPTEN_KEEPALIVE int ondix_key_reaches_view(const char* key) {

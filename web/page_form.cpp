@@ -83,6 +83,7 @@ constexpr std::array kFingerPlaces{
     FingerPlace{Role::kClearDisplacements, 0, 76, 0, 44},
     FingerPlace{Role::kClockSwitch, 0, 76, 0, 44},
     FingerPlace{Role::kSpeedName, 0, 76, 200, 44},
+    FingerPlace{Role::kDiagramButton, 0, 128, 200, 44},
     FingerPlace{Role::kDampingSwitch, 0, 20, 0, 44},
     FingerPlace{Role::kRefractionSwitch, 0, 20, 0, 44},
     FingerPlace{Role::kObstacleSwitch, 0, 20, 0, 44},

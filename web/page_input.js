@@ -7,8 +7,10 @@
   const canvas = page.picture.canvas;
   const DRAG_DISTANCE = 10; // CSS pixels a finger moves before it counts as moved
   let keyedFocus = false;
+  let lastPointerType = 'mouse';
 
   function pointer(event) {
+    lastPointerType = event.pointerType;
     if (event.type === 'pointerdown') {
       canvas.focus({ preventScroll: true });
       canvas.setPointerCapture(event.pointerId);
@@ -46,6 +48,12 @@
       canvas.addEventListener(type, pointer);
     }
     canvas.addEventListener('contextmenu', (event) => event.preventDefault());
+    // A double click of the mouse; a finger's double tap the module finds in its own events.
+    canvas.addEventListener('dblclick', (event) => {
+      if (lastPointerType === 'touch') return;
+      const [x, y] = page.picture.point(event);
+      page.act(() => page.module.ccall('ondix_double_click', null, ['number', 'number'], [x, y]));
+    });
     canvas.addEventListener('keydown', keyDown);
     canvas.addEventListener('keyup', keyUp);
     canvas.addEventListener('focus', () => {

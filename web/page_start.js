@@ -39,6 +39,7 @@
   page.refresh = (all) => page.call(() => {
     page.controls.showChanges();
     page.picture.show(all);
+    page.diagram.show();
   });
 
   // The student's input: handled, shown, and the run woken.
@@ -91,6 +92,7 @@
     page.layout.build(form);
     page.setup.build(form);
     page.controls.connectClicks();
+    page.diagram.build();
     page.input.connect();
     page.call(() => module.ccall('ondix_create', null, [], []));
     page.setup.showNotes(JSON.parse(module.ccall('ondix_setup_notes', 'string', [], [])));

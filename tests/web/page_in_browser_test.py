@@ -414,6 +414,54 @@ def robust_page_test(driver):
     check(not log, f'browser console after the clearings, the tape and "Ende": {log}')
 
 
+# The time diagram's canvas against the module's pixels inside the plot, where no text lies: the
+# pixels that differ, and those of the two curves (blue and green).
+DIAGRAM_IS_MODULE = '''
+const c = document.getElementById('TimeDiagramCanvas');
+const w = c.width, h = c.height;
+const shown = c.getContext('2d').getImageData(0, 0, w, h).data;
+const bytes = new Uint8Array(ondix.module.HEAPU8.buffer, Number(c.dataset.bytes), w * h * 4);
+let wrong = 0, curves = 0;
+for (let y = 28; y < h - 42; ++y) {
+  for (let x = 50; x < w - 20; ++x) {
+    const i = 4 * (y * w + x);
+    wrong += shown[i] !== bytes[i] || shown[i + 1] !== bytes[i + 1] || shown[i + 2] !== bytes[i + 2];
+    curves += bytes[i] === 0 && (bytes[i + 1] === 0 && bytes[i + 2] === 255 || bytes[i + 1] === 150 && bytes[i + 2] === 0);
+  }
+}
+return [wrong, curves];
+'''
+
+
+def time_diagram_test(driver):
+    """The time diagram's panel: a double click chooses mass 20 and the keys M, Right and D mass
+    11; the panel, below the chain view, shows the module's pixels and labels."""
+    open_page(driver, SITE, '#test')
+    view = driver.find_element(By.ID, 'Picture1')
+    width = view.size['width']
+    ActionChains(driver).move_to_element_with_offset(view, round(width * 0.2 - width / 2), 0) \
+        .double_click().perform()
+    ActionChains(driver).send_keys('m' + Keys.ARROW_RIGHT + 'd').perform()
+    driver.find_element(By.ID, 'Command14').click()
+    driver.execute_script('ondix.runPasses(300)')
+    panel = driver.find_element(By.ID, 'TimeDiagram')
+    labels = driver.execute_script(
+        'return JSON.parse(document.getElementById("TimeDiagramCanvas").dataset.labels)')
+    want = ['-3', '-2', '-1', '0', '1', '2', '3', '0', '20', '40', '60', '80', '100', 'y',
+            't in Zeiteinheiten']
+    check(panel.is_displayed() and labels[:15] == want and labels[15].startswith('Masse 20: y = ')
+          and labels[16].startswith('Masse 11: y = '), f'diagram labels {labels}')
+    wrong, curves = driver.execute_script(DIAGRAM_IS_MODULE)
+    check(wrong == 0 and curves > 100, f'diagram canvas: {wrong} pixels differ from the module, {curves} of the curves')
+    top = driver.execute_script('return document.getElementById("TimeDiagram").getBoundingClientRect().top')
+    bottom = driver.execute_script('return document.getElementById("Picture1").getBoundingClientRect().bottom')
+    check(top >= bottom, f'the panel at {top} covers the chain view down to {bottom}')
+    driver.find_element(By.ID, 'TimeDiagramClose').click()
+    check(not panel.is_displayed() and driver.find_element(By.ID, 'Command14').get_attribute('aria-pressed') == 'false',
+          'the panel closed by its button')
+
+
+
 def main():
     global SITE, STEPS, GOLDEN, SESSION, design_height
     SITE, STEPS, GOLDEN, SESSION = sys.argv[1:5]
@@ -446,6 +494,7 @@ def run(driver):
     control_tree_test(driver)
     set_scale(driver, 1276, design_height, 1)
     robust_page_test(driver)
+    time_diagram_test(driver)
     run_time_error_test(driver)
     pacing_test(driver)
     log = [entry for entry in driver.get_log('browser') if entry['level'] == 'SEVERE'

@@ -1,0 +1,344 @@
+#include "instrument/time_diagram.h"
+
+#include "core/chain_state.h"
+#include "instrument/input_codes.h"
+#include "instrument/read_out_text.h"
+#include "language/language.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace {
+
+// The smallest step of the time: the speed bar's lowest value.
+constexpr double kSmallestStep = 0.01;
+constexpr std::size_t kCapacity = std::size_t(TimeDiagram::kMaxSpan / kSmallestStep) + 2;
+
+constexpr Chain::Rgb kAxisColour{0, 0, 0};
+constexpr Chain::Rgb kGridColour{220, 220, 200};
+constexpr Chain::Rgb kTextColour{0, 0, 0};
+
+constexpr PlotRaster::Pixel pixelOf(Chain::Rgb c) {
+    return 0xFF000000u | (static_cast<PlotRaster::Pixel>(c.r) & 0xFFu) << 16 |
+           (static_cast<PlotRaster::Pixel>(c.g) & 0xFFu) << 8 |
+           (static_cast<PlotRaster::Pixel>(c.b) & 0xFFu);
+}
+
+// The margins around the plot, in pixels: a row of legends above, the y labels to the left,
+// the t labels and the axis caption below.
+constexpr int kLeftMargin = 44;
+constexpr int kTopMargin = 24;
+constexpr int kRightMargin = 16;
+constexpr int kBottomMargin = 38;
+constexpr int kCurveThickness = 2;
+
+// The time ticks' step: the smallest of 1, 2, 5 times a power of ten that leaves at most six
+// steps across the span.
+double tickStep(int span) {
+    double power = 1;
+    while (true) {
+        for (const double m : {1.0, 2.0, 5.0}) {
+            if (m * power * 6 >= span) {
+                return m * power;
+            }
+        }
+        power *= 10;
+    }
+}
+
+} // namespace
+
+TimeDiagram::TimeDiagram(std::string decimalSeparator)
+    : decimalSeparator_(std::move(decimalSeparator)), samples_(kCapacity) {}
+
+int TimeDiagram::chooseNearest(float x) {
+    // Mass i is drawn at massX(i) = i + 1.
+    const double nearest = std::floor(double(x) + 0.5) - InputCodes::massX(0);
+    const int mass = static_cast<int>(std::clamp(nearest, 0.0, double(kMasses - 1)));
+    ++layout_;
+    ++revision_;
+    for (int slot = 0; slot < kMaxChosen; ++slot) {
+        if (chosen_[std::size_t(slot)] == mass) {
+            chosen_[std::size_t(slot)].reset();
+            forgetSlot(slot);
+            older_ = 1 - slot;
+            return mass;
+        }
+    }
+    const bool none = !chosen_[0] && !chosen_[1];
+    int slot = older_;
+    if (!chosen_[0] || !chosen_[1]) {
+        slot = chosen_[0] ? 1 : 0;
+    }
+    if (none) {
+        clear();
+    } else {
+        forgetSlot(slot);
+    }
+    chosen_[std::size_t(slot)] = mass;
+    // The other slot, if taken, was chosen before this one.
+    older_ = chosen_[std::size_t(1 - slot)] ? 1 - slot : slot;
+    return mass;
+}
+
+std::optional<Chain::Rgb> TimeDiagram::colourOf(int mass) const {
+    for (int slot = 0; slot < kMaxChosen; ++slot) {
+        if (chosen_[std::size_t(slot)] == mass) {
+            return kColours[std::size_t(slot)];
+        }
+    }
+    return std::nullopt;
+}
+
+void TimeDiagram::forgetSlot(int slot) {
+    for (std::size_t i = 0; i < count_; ++i) {
+        samples_[(first_ + i) % samples_.size()].y[std::size_t(slot)] =
+            std::numeric_limits<float>::quiet_NaN();
+    }
+}
+
+void TimeDiagram::record(const ChainState& state) {
+    if (!chosen_[0] && !chosen_[1]) {
+        return;
+    }
+    double t = time_ + double(state.dt);
+    if (state.clockOn == 1) {
+        t = double(state.clockTime) + double(state.clockCarry);
+        if (count_ > 0 && t < time_) {
+            clear(); // the clock started anew
+        }
+    }
+    time_ = t;
+    Sample s{t, {}};
+    for (std::size_t slot = 0; slot < kMaxChosen; ++slot) {
+        s.y[slot] =
+            chosen_[slot] ? state.y[*chosen_[slot]] : std::numeric_limits<float>::quiet_NaN();
+    }
+    if (count_ == samples_.size()) {
+        first_ = (first_ + 1) % samples_.size();
+        --count_;
+    }
+    samples_[(first_ + count_) % samples_.size()] = s;
+    ++count_;
+    ++recorded_;
+    ++revision_;
+}
+
+void TimeDiagram::clear() {
+    first_ = 0;
+    count_ = 0;
+    time_ = 0;
+    recorded_ = 0;
+    ++layout_;
+    ++revision_;
+}
+
+void TimeDiagram::setSpan(int units) {
+    units = std::clamp(units, kMinSpan, kMaxSpan);
+    if (units != span_) {
+        span_ = units;
+        ++layout_;
+        ++revision_;
+    }
+}
+
+std::string TimeDiagram::spanCaption() const {
+    return std::string(Language::translate("Zeitspanne")) + ": " + std::to_string(span_);
+}
+
+std::string_view TimeDiagram::title() {
+    return Language::translate("Zeitdiagramm");
+}
+
+int TimeDiagram::columnOf(double t) const {
+    const double across = (t - tStart_) / span_ * (right_ - left_);
+    return left_ + static_cast<int>(std::floor(std::clamp(across, -1.0, double(right_ - left_))));
+}
+
+int TimeDiagram::rowOf(float y) const {
+    // As in the chain view: -3 at the top, +3 at the bottom; beyond them, on the edge.
+    const double down = (double(y) - Chain::kViewTop) / Chain::kViewHeight * (bottom_ - top_ - 1);
+    return top_ + static_cast<int>(std::lround(std::clamp(down, 0.0, double(bottom_ - top_ - 1))));
+}
+
+std::string TimeDiagram::number(double value) const {
+    return ReadOutText::ofDouble(value, decimalSeparator_);
+}
+
+void TimeDiagram::addLabel(std::string text, int x, int y, Label::Align align, Chain::Rgb colour) {
+    labels_.push_back({std::move(text), x, y, align, colour});
+}
+
+void TimeDiagram::draw(int width, int height) {
+    const double tEnd = count_ > 0 ? sample(count_ - 1).t : 0;
+    // The axis moves on by half its span once the curves reach its right end, so that between
+    // two such moves a drawing adds only the points recorded since the last one.
+    const double half = span_ / 2.0;
+    const double start = tEnd <= span_ ? 0.0 : std::ceil((tEnd - span_) / half) * half;
+    const std::uint64_t fresh = recorded_ - drawnRecorded_;
+    const bool whole = width != raster_.width() || height != raster_.height() || start != tStart_ ||
+                       layout_ != drawnLayout_ || fresh >= count_;
+    if (whole) {
+        if (width != raster_.width() || height != raster_.height()) {
+            raster_.resize(width, height, pixelOf(Chain::kBackground));
+        } else {
+            raster_.fill(pixelOf(Chain::kBackground));
+        }
+        left_ = kLeftMargin;
+        top_ = kTopMargin;
+        right_ = std::max(left_ + 1, width - kRightMargin);
+        bottom_ = std::max(top_ + 1, height - kBottomMargin);
+        tStart_ = start;
+        drawAxes();
+    }
+    // Drawn anew: every point shown, found by halving (the samples rise in time) rather than by
+    // a walk through a recording that may hold forty thousand; else from the last point drawn.
+    std::size_t from = count_ - std::min<std::size_t>(count_, fresh + 1);
+    if (whole) {
+        std::size_t high = count_;
+        from = 0;
+        while (from < high) {
+            const std::size_t middle = from + (high - from) / 2;
+            if (sample(middle).t < tStart_) {
+                from = middle + 1;
+            } else {
+                high = middle;
+            }
+        }
+    }
+    for (int slot = 0; slot < kMaxChosen; ++slot) {
+        drawCurve(slot, pixelOf(kColours[std::size_t(slot)]), from);
+    }
+    drawnRecorded_ = recorded_;
+    drawnLayout_ = layout_;
+    if (whole) {
+        layOutLabels();
+    } else {
+        writeLegend();
+    }
+}
+
+void TimeDiagram::drawAxes() {
+    // The y axis in the view's units, a grid line at every unit.
+    for (int y = -3; y <= 3; ++y) {
+        const int at = rowOf(float(y));
+        raster_.fillRect(left_, at, right_, at + 1, pixelOf(y == 0 ? kAxisColour : kGridColour));
+        raster_.fillRect(left_ - 4, at, left_, at + 1, pixelOf(kAxisColour));
+    }
+    // The time axis along the bottom, a grid line at every tick.
+    const double step = tickStep(span_);
+    for (double t = std::ceil(tStart_ / step) * step; t <= tStart_ + span_ + 1e-9; t += step) {
+        const int at = columnOf(t);
+        raster_.fillRect(at, top_, at + 1, bottom_, pixelOf(kGridColour));
+        raster_.fillRect(at, bottom_, at + 1, bottom_ + 4, pixelOf(kAxisColour));
+    }
+    raster_.fillRect(left_, top_, left_ + 1, bottom_, pixelOf(kAxisColour));
+    raster_.fillRect(left_, bottom_, right_, bottom_ + 1, pixelOf(kAxisColour));
+}
+
+void TimeDiagram::layOutLabels() {
+    using enum Label::Align;
+    labels_.clear();
+    const int row = kLabelPixels / 2 + 4;
+    for (int y = -3; y <= 3; ++y) {
+        addLabel(number(y), left_ - 6, rowOf(float(y)), Right, kTextColour);
+    }
+    const double step = tickStep(span_);
+    for (double t = std::ceil(tStart_ / step) * step; t <= tStart_ + span_ + 1e-9; t += step) {
+        addLabel(number(t), columnOf(t), bottom_ + 4 + row, Centre, kTextColour);
+    }
+    addLabel(std::string(Language::translate("y")), left_ - 6, row, Right, kTextColour);
+    addLabel(std::string(Language::translate("t in Zeiteinheiten")), right_,
+             bottom_ + 4 + row + kLabelPixels + 4, Right, kTextColour);
+    // The legend: each chosen mass with its latest y, or how to choose one.
+    if (!chosen_[0] && !chosen_[1]) {
+        addLabel(std::string(Language::translate(
+                     "Masse wählen: Doppelklick, Doppeltipp oder D in der Wellenmaschine")),
+                 left_ + 4, row, Left, kTextColour);
+        return;
+    }
+    legendPrefix_ = Language::translate("Masse");
+    for (int slot = 0; slot < kMaxChosen; ++slot) {
+        legend_[std::size_t(slot)] = labels_.size();
+        if (chosen_[std::size_t(slot)]) {
+            addLabel({}, left_ + 4 + slot * (right_ - left_) / 2, row, Left,
+                     kColours[std::size_t(slot)]);
+        }
+    }
+    writeLegend();
+}
+
+void TimeDiagram::writeLegend() {
+    // Each frame writes it, so it is written cheaply: into the texts' own storage, and only
+    // where the hundredths shown changed.
+    for (int slot = 0; slot < kMaxChosen; ++slot) {
+        const std::size_t s = std::size_t(slot);
+        if (!chosen_[s]) {
+            continue;
+        }
+        std::optional<long> hundredths;
+        if (count_ > 0 && !std::isnan(sample(count_ - 1).y[s])) {
+            // Clamped, far beyond the view, to what a long holds.
+            hundredths = std::lround(std::clamp(double(sample(count_ - 1).y[s]) * 100, -1e9, 1e9));
+        }
+        std::string& text = labels_[legend_[s]].text;
+        if (!text.empty() && hundredths == legendShown_[s]) {
+            continue;
+        }
+        legendShown_[s] = hundredths;
+        text.assign(legendPrefix_);
+        text += ' ';
+        text += std::to_string(*chosen_[s] + 1);
+        if (hundredths) {
+            // The shortest form, as the read-outs write it: -1,25, 0,5, 2.
+            const long n = *hundredths;
+            text += ": y = ";
+            if (n < 0) {
+                text += '-';
+            }
+            const long whole = std::labs(n) / 100;
+            const long part = std::labs(n) % 100;
+            text += std::to_string(whole);
+            if (part != 0) {
+                text += decimalSeparator_;
+                text += char('0' + part / 10);
+                if (part % 10 != 0) {
+                    text += char('0' + part % 10);
+                }
+            }
+        }
+    }
+}
+
+void TimeDiagram::drawCurve(int slot, Pixel colour, std::size_t from) {
+    bool have = false;
+    int lastX = 0;
+    int lastY = 0;
+    for (std::size_t i = from; i < count_; ++i) {
+        const Sample& s = sample(i);
+        const float y = s.y[std::size_t(slot)];
+        if (s.t < tStart_ || std::isnan(y)) {
+            have = false;
+            continue;
+        }
+        const int x = columnOf(s.t);
+        const int row = rowOf(y);
+        if (!have || x <= lastX) {
+            raster_.verticalRun(x, have ? lastY : row, row, kCurveThickness, colour);
+        } else {
+            // Across the columns between two samples, the line between them.
+            int from = lastY;
+            for (int c = lastX + 1; c <= x; ++c) {
+                const int r =
+                    lastY +
+                    static_cast<int>(std::lround(double(row - lastY) * (c - lastX) / (x - lastX)));
+                raster_.verticalRun(c, from, r, kCurveThickness, colour);
+                from = r;
+            }
+        }
+        have = true;
+        lastX = x;
+        lastY = row;
+    }
+}

@@ -1,0 +1,132 @@
+#pragma once
+
+#include "core/chain_constants.h"
+#include "picture/plot_raster.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+struct ChainState;
+
+// The time diagram: y over t for one or two chosen masses, free of any toolkit. After each pass
+// it records the chosen masses' y at the pass's time; it draws the last `span` time units into a
+// raster (axes, grid, the curves in the masses' colours) and lays out its texts as labels (a
+// string, a point and an alignment each), which a front end draws with its own font over the
+// raster: the instrument decides every position and every text, the front end only the glyphs.
+//
+// The time is the clock's reading while the clock runs; otherwise the recording's own time,
+// which runs on from the last time recorded (from 0 for a new recording) by each pass's step. A
+// clock started anew (its reading going back) and "Löschen" begin a new recording. Recording
+// only reads the chain state.
+class TimeDiagram {
+public:
+    using Pixel = PlotRaster::Pixel;
+    static constexpr int kMaxChosen = 2;
+    static constexpr int kMasses = 98;
+    // The span of the time axis, in time units, as its scroll bar sets it.
+    static constexpr int kMinSpan = 25;
+    static constexpr int kMaxSpan = 400;
+    static constexpr int kStartSpan = 100;
+    static constexpr int kSpanStep = 25;
+    // Each chosen mass's colour, in the view and in the diagram, by its slot.
+    static constexpr std::array<Chain::Rgb, kMaxChosen> kColours{{{0, 0, 255}, {0, 150, 0}}};
+    // The height in pixels of the labels' text, which the layout leaves room for.
+    static constexpr int kLabelPixels = 12;
+
+    struct Sample {
+        double t;
+        std::array<float, kMaxChosen> y; // NaN where the slot had no mass
+    };
+    struct Label {
+        enum class Align { Left, Centre, Right };
+        std::string text;
+        int x;
+        int y; // the text's vertical centre
+        Align align;
+        Chain::Rgb colour;
+        friend bool operator==(const Label&, const Label&) = default;
+    };
+
+    // Number text uses `decimalSeparator`.
+    explicit TimeDiagram(std::string decimalSeparator);
+
+    // The mass whose dot is nearest to x: chosen into the free slot, or in place of the one
+    // chosen first where both are taken; un-chosen if it was chosen. Returns the mass.
+    int chooseNearest(float x);
+    // The mass in each slot, if any.
+    std::optional<int> chosen(int slot) const { return chosen_[std::size_t(slot)]; }
+    // The colour a mass is drawn in: its slot's colour while it is chosen.
+    std::optional<Chain::Rgb> colourOf(int mass) const;
+
+    // After each pass: the chosen masses' y at the pass's time.
+    void record(const ChainState& state);
+    // A new, empty recording.
+    void clear();
+    std::size_t sampleCount() const { return count_; }
+    // The samples, oldest first.
+    const Sample& sample(std::size_t i) const { return samples_[(first_ + i) % samples_.size()]; }
+
+    // The time axis's span in time units, clamped to kMinSpan..kMaxSpan.
+    void setSpan(int units);
+    int span() const { return span_; }
+    // The span's read-out beside its scroll bar ("Zeitspanne: 100"), and the window's title.
+    std::string spanCaption() const;
+    static std::string_view title();
+
+    // Counts every change of what the diagram shows, so that a front end draws only anew.
+    std::uint64_t revision() const { return revision_; }
+
+    // Draws the diagram at `width` x `height` pixels into raster() and labels(): only the new
+    // points where nothing else changed since the last drawing, else the whole diagram.
+    void draw(int width, int height);
+    const PlotRaster& raster() const { return raster_; }
+    const std::vector<Label>& labels() const { return labels_; }
+
+    // The plot's geometry of the last drawing: the time axis from tStart, the pixel column of a
+    // time and the pixel row of a y within the plot.
+    double timeStart() const { return tStart_; }
+    int columnOf(double t) const;
+    int rowOf(float y) const;
+
+private:
+    void forgetSlot(int slot);
+    void drawAxes();
+    void layOutLabels();
+    // The legend's texts: each chosen mass and its latest y.
+    void writeLegend();
+    // The curve from sample `from` on.
+    void drawCurve(int slot, Pixel colour, std::size_t from);
+    void addLabel(std::string text, int x, int y, Label::Align align, Chain::Rgb colour);
+    std::string number(double value) const;
+
+    std::string decimalSeparator_;
+    std::array<std::optional<int>, kMaxChosen> chosen_{};
+    int older_ = 0; // the slot chosen first, replaced by a third choice
+    std::vector<Sample> samples_;
+    std::size_t first_ = 0;
+    std::size_t count_ = 0;
+    double time_ = 0;
+    int span_ = kStartSpan;
+    std::uint64_t revision_ = 0;
+    // What a drawing can add to the last one: the samples recorded since (counted from the last
+    // clearing) while nothing else changed.
+    std::uint64_t recorded_ = 0;
+    std::uint64_t drawnRecorded_ = 0;
+    std::uint64_t layout_ = 0;
+    std::uint64_t drawnLayout_ = ~std::uint64_t(0);
+
+    PlotRaster raster_;
+    std::vector<Label> labels_;
+    std::array<std::size_t, kMaxChosen> legend_{}; // each slot's legend among the labels
+    std::array<std::optional<long>, kMaxChosen> legendShown_{}; // its y in hundredths
+    std::string_view legendPrefix_;
+    int left_ = 0;
+    int top_ = 0;
+    int right_ = 0;
+    int bottom_ = 0;
+    double tStart_ = 0;
+};

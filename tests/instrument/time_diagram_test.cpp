@@ -1,0 +1,235 @@
+// The time diagram on the instrument, without a window: its points against a recording of the
+// chain state, its labels in each language, halting and clearing, the chain state untouched by
+// it, and choosing masses by mouse, finger and keys.
+#include "instrument/input_codes.h"
+#include "instrument/instrument.h"
+#include "language/language.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Sample = TimeDiagram::Sample;
+
+// A started instrument, paced from outside, the drive on.
+struct Machine {
+    Instrument instrument{std::string(Language::decimalSeparator(","))};
+    Machine() {
+        instrument.resize(400, 200, 1);
+        instrument.start();
+        instrument.click(Role::kDriveSwitch);
+    }
+    const TimeDiagram& diagram() const { return instrument.diagram(); }
+    std::optional<int> chosen(int slot) const { return diagram().chosen(slot); }
+    // Passes one at a time, with what the chain state says after each: its time and the masses'
+    // y.
+    std::vector<Sample> run(int passes, int massA, int massB) {
+        std::vector<Sample> seen;
+        double own =
+            diagram().sampleCount() > 0 ? diagram().sample(diagram().sampleCount() - 1).t : 0.0;
+        for (int i = 0; i < passes; ++i) {
+            EXPECT_EQ(instrument.runPasses(1), 1);
+            const ChainState& s = instrument.state();
+            own = s.clockOn == 1 ? double(s.clockTime) + double(s.clockCarry) : own + double(s.dt);
+            seen.push_back({own, {s.y[massA], s.y[massB]}});
+        }
+        return seen;
+    }
+    std::vector<Sample> lastSamples(std::size_t n) const {
+        std::vector<Sample> out;
+        for (std::size_t i = diagram().sampleCount() - n; i < diagram().sampleCount(); ++i) {
+            out.push_back(diagram().sample(i));
+        }
+        return out;
+    }
+    std::vector<std::string> labelTexts() {
+        instrument.diagram().draw(400, 200);
+        std::vector<std::string> texts;
+        for (const TimeDiagram::Label& label : diagram().labels()) {
+            texts.push_back(label.text);
+        }
+        return texts;
+    }
+};
+
+void expectSame(const std::vector<Sample>& want, const std::vector<Sample>& got) {
+    ASSERT_EQ(want.size(), got.size());
+    for (std::size_t i = 0; i < want.size(); ++i) {
+        EXPECT_EQ(want[i].t, got[i].t) << i;
+        EXPECT_EQ(want[i].y, got[i].y) << i;
+    }
+}
+
+TEST(TimeDiagram, ItsPointsAreTheChosenMassesAtEachPassAcrossSpeedAndClock) {
+    Machine m;
+    m.instrument.doubleClick(5.2f, 0);  // mass 4
+    m.instrument.doubleClick(30.6f, 1); // mass 30
+    ASSERT_EQ(m.chosen(0), 4);
+    ASSERT_EQ(m.chosen(1), 30);
+    const std::vector<Sample> first = m.run(60, 4, 30);
+    expectSame(first, m.lastSamples(60));
+    m.instrument.scroll(Role::kSpeedBar, 37); // a step of 0.37 from the next pass on
+    const std::vector<Sample> faster = m.run(40, 4, 30);
+    expectSame(faster, m.lastSamples(40));
+    // Clock started: the clock's reading, a new recording from its zero.
+    m.instrument.click(Role::kClockSwitch);
+    const std::vector<Sample> clocked = m.run(30, 4, 30);
+    EXPECT_EQ(m.diagram().sampleCount(), 30u);
+    expectSame(clocked, m.lastSamples(30));
+
+    // The drawing: each point at its column and row in its mass's colour.
+    m.instrument.diagram().draw(600, 300);
+    const TimeDiagram& d = m.diagram();
+    for (int slot = 0; slot < 2; ++slot) {
+        const Sample& last = d.sample(d.sampleCount() - 1);
+        EXPECT_EQ(d.raster().pixel(d.columnOf(last.t), d.rowOf(last.y[std::size_t(slot)])),
+                  ChainPicture::pixelOf(TimeDiagram::kColours[std::size_t(slot)]))
+            << slot;
+    }
+}
+
+TEST(TimeDiagram, HaltFreezesItLoeschenClearsItAndTheChainStateIsTheSameWithoutIt) {
+    Machine with;
+    Machine without;
+    with.instrument.doubleClick(12, 0);
+    with.instrument.doubleClick(60, 0);
+    for (int frame = 0; frame < 50; ++frame) {
+        with.instrument.runPasses(7);
+        without.instrument.runPasses(7);
+        with.instrument.diagram().draw(320, 160);
+    }
+    EXPECT_EQ(
+        std::memcmp(&with.instrument.state(), &without.instrument.state(), sizeof(ChainState)), 0);
+
+    with.instrument.click(Role::kHaltButton);
+    with.instrument.diagram().draw(320, 160);
+    const std::vector<PlotRaster::Pixel> frozen(with.diagram().raster().pixels(),
+                                                with.diagram().raster().pixels() + 320 * 160);
+    const std::uint64_t revision = with.diagram().revision();
+    EXPECT_EQ(with.instrument.runPasses(20), 0);
+    with.instrument.diagram().draw(320, 160);
+    EXPECT_EQ(with.diagram().revision(), revision);
+    EXPECT_TRUE(std::equal(frozen.begin(), frozen.end(), with.diagram().raster().pixels()));
+
+    with.instrument.click(Role::kClearAll);
+    EXPECT_EQ(with.diagram().sampleCount(), 0u);
+    EXPECT_EQ(with.chosen(0), 11);
+}
+
+TEST(TimeDiagram, DrawingOnlyTheNewPointsGivesTheWholeDrawingAcrossTheAxisMoves) {
+    Machine m;
+    m.instrument.doubleClick(3, 0);
+    m.instrument.diagramSpan(TimeDiagram::kMinSpan);
+    std::vector<double> starts;
+    for (int frame = 0; frame < 60; ++frame) {
+        m.instrument.runPasses(7);
+        m.instrument.diagram().draw(300, 150);
+        if (starts.empty() || starts.back() != m.diagram().timeStart()) {
+            starts.push_back(m.diagram().timeStart());
+        }
+    }
+    EXPECT_EQ(starts, (std::vector<double>{0, 12.5, 25}));
+    TimeDiagram whole = m.diagram();
+    whole.draw(301, 150);
+    whole.draw(300, 150);
+    EXPECT_TRUE(std::equal(whole.raster().pixels(), whole.raster().pixels() + 300 * 150,
+                           m.diagram().raster().pixels()));
+    EXPECT_EQ(whole.labels(), m.diagram().labels());
+}
+
+// The hand holds the end at y = 0.25, so the legend's read-out is exact.
+std::vector<std::string> labelsIn(const char* language) {
+    EXPECT_TRUE(Language::use(language));
+    Machine m;
+    m.instrument.click(Role::kDriveSwitch);
+    m.instrument.pointer(Instrument::Pointer::Press, InputCodes::kLeftButton, 0, 1, 0);
+    m.instrument.pointer(Instrument::Pointer::Move, InputCodes::kLeftButton, 0, 1, -1.25f);
+    m.instrument.doubleClick(1, 0);
+    const std::vector<std::string> before = m.labelTexts();
+    m.run(10, 0, 0);
+    std::vector<std::string> texts = m.labelTexts();
+    texts.insert(texts.begin(), before.back());
+    Language::use("de");
+    return texts;
+}
+
+TEST(TimeDiagram, AxisLabelsAndLegendInEachLanguage) {
+    const std::vector<std::string> ticks{"-3", "-2", "-1", "0",  "1",  "2",  "3",
+                                         "0",  "20", "40", "60", "80", "100"};
+    std::vector<std::string> german{"Masse 1"};
+    german.insert(german.end(), ticks.begin(), ticks.end());
+    german.insert(german.end(), {"y", "t in Zeiteinheiten", "Masse 1: y = -1,25"});
+    EXPECT_EQ(labelsIn("de"), german);
+    std::vector<std::string> english{"Mass 1"};
+    english.insert(english.end(), ticks.begin(), ticks.end());
+    english.insert(english.end(), {"y", "t in time units", "Mass 1: y = -1.25"});
+    EXPECT_EQ(labelsIn("en"), english);
+
+    Machine m;
+    m.instrument.diagramSpan(1000);
+    EXPECT_EQ(m.diagram().span(), TimeDiagram::kMaxSpan);
+    m.instrument.diagramSpan(25);
+    const std::vector<std::string> texts = m.labelTexts();
+    EXPECT_EQ(std::vector<std::string>(texts.begin() + 7, texts.begin() + 13),
+              (std::vector<std::string>{"0", "5", "10", "15", "20", "25"}));
+    EXPECT_EQ(texts.back(), "Masse wählen: Doppelklick, Doppeltipp oder D in der Wellenmaschine");
+}
+
+TEST(TimeDiagram, MouseFingerAndKeysChooseAThirdReplacesTheOlderASecondUnchooses) {
+    Machine m;
+    m.instrument.click(Role::kHaltButton);
+    const auto dot = [&m](int mass) {
+        const UserScale::Point p = m.instrument.picture().toPixel(
+            InputCodes::massX(mass), m.instrument.state().yShown[mass]);
+        return m.instrument.picture().pixel(p.x, p.y);
+    };
+    const ChainPicture::Pixel black = ChainPicture::pixelOf(Chain::kMassColour);
+    const ChainPicture::Pixel blue = ChainPicture::pixelOf(TimeDiagram::kColours[0]);
+    const ChainPicture::Pixel green = ChainPicture::pixelOf(TimeDiagram::kColours[1]);
+
+    m.instrument.doubleClick(20.4f, -2); // the mouse: mass 19
+    EXPECT_EQ(dot(19), blue);
+
+    // A finger: two taps near one another within the double-tap time, at x = 40 of 100.
+    const ChainTouch::Surface surface{400, 200, 8};
+    auto tap = [&m, &surface](double x, std::uint64_t ms) {
+        using enum ChainTouch::Point::State;
+        const ChainTouch::Point down[]{{1, Pressed, x, 100}};
+        const ChainTouch::Point up[]{{1, Released, x + 2, 101}};
+        m.instrument.touch(ChainTouch::Type::Begin, down, ms, surface);
+        m.instrument.touch(ChainTouch::Type::End, up, ms + 60, surface);
+    };
+    tap(160, 1000);
+    tap(160, 1000 + 60 + InputCodes::kDoubleTapMs + 1); // too late: a single tap again
+    EXPECT_FALSE(m.chosen(1));
+    tap(161, 1600);
+    EXPECT_EQ(m.chosen(1), 39);
+    EXPECT_EQ(dot(39), green);
+
+    // The keys: M shows the pointer at x = 10, Right moves it a unit, D chooses mass 10.
+    EXPECT_TRUE(m.instrument.keyPress(ChainKeys::Key::D, 0) == false);
+    EXPECT_TRUE(m.instrument.keyPress(ChainKeys::Key::M, 0));
+    EXPECT_TRUE(m.instrument.keyPress(ChainKeys::Key::Right, 0));
+    EXPECT_TRUE(m.instrument.keyPress(ChainKeys::Key::D, 0));
+    EXPECT_EQ(m.chosen(0), 10); // in place of the older, mass 19
+    EXPECT_EQ(m.chosen(1), 39);
+    EXPECT_EQ(dot(19), black);
+    EXPECT_EQ(dot(10), blue);
+
+    m.instrument.doubleClick(40, 0); // chosen: un-chosen
+    EXPECT_FALSE(m.chosen(1));
+    EXPECT_EQ(dot(39), black);
+    m.instrument.doubleClick(-50, 0); // beyond the view: the end mass nearest
+    EXPECT_EQ(m.chosen(1), 0);
+
+    EXPECT_FALSE(m.instrument.panels()[Role::kDiagramButton].checked);
+    m.instrument.click(Role::kDiagramButton);
+    EXPECT_TRUE(m.instrument.panels()[Role::kDiagramButton].checked);
+}
+
+} // namespace

@@ -1,0 +1,134 @@
+#include "ui/time_diagram_window.h"
+
+#include "instrument/instrument.h"
+#include "instrument/time_diagram.h"
+#include "language/language.h"
+
+#include <QCloseEvent>
+#include <QImage>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <QTimer>
+
+namespace {
+
+constexpr int kBarHeight = 22;
+constexpr int kRefreshMs = 40;
+
+QString text(std::string_view s) {
+    return QString::fromUtf8(s.data(), qsizetype(s.size()));
+}
+
+} // namespace
+
+TimeDiagramWindow::TimeDiagramWindow(Instrument& instrument, QWidget& mainWindow)
+    : QWidget(&mainWindow, Qt::Tool), instrument_(instrument),
+      span_(new QScrollBar(Qt::Horizontal, this)), timer_(new QTimer(this)) {
+    setObjectName(QStringLiteral("TimeDiagram"));
+    setWindowTitle(text(TimeDiagram::title()));
+    setAccessibleName(text(TimeDiagram::title()));
+    span_->setObjectName(QStringLiteral("TimeDiagramSpan"));
+    span_->setRange(TimeDiagram::kMinSpan, TimeDiagram::kMaxSpan);
+    span_->setSingleStep(TimeDiagram::kSpanStep);
+    span_->setPageStep(TimeDiagram::kSpanStep * 4);
+    span_->setValue(instrument.diagram().span());
+    span_->setAccessibleName(text(Language::translate("Zeitspanne")));
+    connect(span_, &QScrollBar::valueChanged, this, [this](int value) {
+        instrument_.diagramSpan(value);
+        span_->setAccessibleDescription(
+            QString::fromStdString(instrument_.diagram().spanCaption()));
+        refresh();
+    });
+    connect(timer_, &QTimer::timeout, this, &TimeDiagramWindow::refresh);
+    resize(640, 340);
+    // Beside the main window's right edge where the screen has room, else over its view.
+    move(mainWindow.geometry().right() - 660, mainWindow.geometry().top() + 40);
+}
+
+void TimeDiagramWindow::showIf(bool shown) {
+    if (shown == isVisible()) {
+        return;
+    }
+    if (shown) {
+        drawn_ = ~std::uint64_t(0);
+        show();
+        raise();
+        timer_->start(kRefreshMs);
+    } else {
+        timer_->stop();
+        hiding_ = true;
+        hide();
+        hiding_ = false;
+    }
+}
+
+int TimeDiagramWindow::plotHeight() const {
+    return std::max(0, height() - kBarHeight);
+}
+
+void TimeDiagramWindow::refresh() {
+    TimeDiagram& diagram = instrument_.diagram();
+    const int w = width();
+    const int h = plotHeight();
+    if (diagram.revision() == drawn_ && diagram.raster().width() == w &&
+        diagram.raster().height() == h) {
+        return;
+    }
+    diagram.draw(w, h);
+    drawn_ = diagram.revision();
+    update(0, 0, w, h);
+}
+
+void TimeDiagramWindow::paintEvent(QPaintEvent* /*event*/) {
+    const TimeDiagram& diagram = instrument_.diagram();
+    const PlotRaster& raster = diagram.raster();
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().window());
+    // The pixels as they are, wrapped without a copy.
+    const QImage image(reinterpret_cast<const uchar*>(raster.pixels()), raster.width(),
+                       raster.height(), raster.width() * qsizetype(sizeof(PlotRaster::Pixel)),
+                       QImage::Format_RGB32);
+    painter.drawImage(0, 0, image);
+    QFont font = painter.font();
+    font.setPixelSize(TimeDiagram::kLabelPixels);
+    painter.setFont(font);
+    const QFontMetrics metrics(font);
+    for (const TimeDiagram::Label& label : diagram.labels()) {
+        const QString s = QString::fromStdString(label.text);
+        const int width = metrics.horizontalAdvance(s);
+        int x = label.x;
+        if (label.align == TimeDiagram::Label::Align::Centre) {
+            x -= width / 2;
+        } else if (label.align == TimeDiagram::Label::Align::Right) {
+            x -= width;
+        }
+        painter.setPen(QColor(label.colour.r, label.colour.g, label.colour.b));
+        painter.drawText(QRect(x, label.y - metrics.height() / 2, width + 1, metrics.height()),
+                         Qt::AlignLeft | Qt::AlignVCenter, s);
+    }
+}
+
+void TimeDiagramWindow::resizeEvent(QResizeEvent* /*event*/) {
+    span_->setGeometry(0, plotHeight(), width(), kBarHeight);
+    refresh();
+}
+
+void TimeDiagramWindow::closeEvent(QCloseEvent* event) {
+    timer_->stop();
+    event->accept();
+    if (!hiding_) {
+        emit closedByFrame();
+    }
+}
+
+void TimeDiagramWindow::keyPressEvent(QKeyEvent* event) {
+    // Plus and minus widen and narrow the span, as its scroll bar does.
+    if (event->key() == Qt::Key_Plus) {
+        span_->setValue(span_->value() + TimeDiagram::kSpanStep);
+    } else if (event->key() == Qt::Key_Minus) {
+        span_->setValue(span_->value() - TimeDiagram::kSpanStep);
+    } else {
+        QWidget::keyPressEvent(event);
+    }
+}

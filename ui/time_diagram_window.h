@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QWidget>
+
+#include <cstdint>
+
+class Instrument;
+class QScrollBar;
+class QTimer;
+
+// The time diagram on the desktop: a tool window of its own beside the main window, on top of it,
+// not modal. It shows the instrument's drawing of the diagram (TimeDiagram: the raster as it is,
+// its labels in the window's font at the places the diagram gives) and a scroll bar for the
+// span. It draws anew a few dozen times a second, and only when the diagram changed.
+class TimeDiagramWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    // `closed` is called when the student closes the window by its frame.
+    TimeDiagramWindow(Instrument& instrument, QWidget& mainWindow);
+
+    // Shown or hidden as the diagram's button says.
+    void showIf(bool shown);
+
+signals:
+    void closedByFrame();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void refresh();
+    int plotHeight() const;
+
+    Instrument& instrument_;
+    QScrollBar* span_;
+    QTimer* timer_;
+    std::uint64_t drawn_ = ~std::uint64_t(0);
+    bool hiding_ = false;
+};
