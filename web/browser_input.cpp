@@ -38,7 +38,7 @@ bool BrowserInput::reachesView(std::string_view key) {
 
 ChainKeys::Key BrowserInput::keyOf(std::string_view key) {
     using Key = ChainKeys::Key;
-    static constexpr std::array<std::pair<std::string_view, Key>, 11> kKeys{{
+    static constexpr std::array<std::pair<std::string_view, Key>, 13> kKeys{{
         {"ArrowUp", Key::Up},
         {"ArrowDown", Key::Down},
         {"ArrowLeft", Key::Left},
