@@ -1,15 +1,15 @@
 #pragma once
 
+#include "core/chain_state.h"
 #include "picture/chain_picture.h"
 
 #include <array>
 
 class Panels;
 class TimeDiagram;
-struct ChainState;
 
 // The colour each mass's dot is drawn in.
-using DotColours = std::array<ChainPicture::Pixel, 98>;
+using DotColours = std::array<ChainPicture::Pixel, ChainState::kLastMass + 1>;
 
 // One pass of the chain as every front end runs it: the physics, the 98 dots moved in the
 // picture, the clock time; and the clock's read-out, which a front end brings up to date once
