@@ -210,7 +210,8 @@ std::string linkNumber(int steps, double scale) {
         unit *= 10;
     }
     const int size = std::abs(steps);
-    std::string text = (steps < 0 ? "-" : "") + std::to_string(size / unit);
+    std::string text = steps < 0 ? "-" : "";
+    text += std::to_string(size / unit);
     std::string fraction = std::to_string(size % unit + unit).substr(1);
     while (!fraction.empty() && fraction.back() == '0') {
         fraction.pop_back();
@@ -295,7 +296,7 @@ void Setup::take(std::size_t position, std::string_view name, std::string_view v
             static const std::string known = [&codes] {
                 std::string list;
                 for (const std::string_view c : codes) {
-                    list += (list.empty() ? "" : ", ") + std::string(c);
+                    list.append(list.empty() ? "" : ", ").append(c);
                 }
                 return list;
             }();
@@ -396,11 +397,12 @@ std::string Setup::text(std::string_view language) const {
                       std::find_if(rule.words.begin(), rule.words.end(), [&](const Word& w) {
                           return w.value == *values_[i];
                       })->text);
-        out += (out.empty() ? "" : "&") + std::string(linkName(setting)) + "=" + value;
+        out += out.empty() ? "" : "&";
+        out.append(linkName(setting)).append("=").append(value);
     }
     if (!language.empty()) {
-        out += (out.empty() ? "" : "&") + std::string(linkName(Setting::Language)) + "=" +
-               QueryText::encoded(language);
+        out += out.empty() ? "" : "&";
+        out.append(linkName(Setting::Language)).append("=").append(QueryText::encoded(language));
     }
     return out;
 }

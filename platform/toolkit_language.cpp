@@ -31,7 +31,7 @@ void chooseProgramLanguage(const std::optional<QString>& asked,
     if (asked && !Language::use(asked->toStdString())) {
         std::string known;
         for (const std::string_view code : Language::codes()) {
-            known += (known.empty() ? "" : ", ") + std::string(code);
+            known.append(known.empty() ? "" : ", ").append(code);
         }
         const std::string form(Language::translate("Unbekannte Sprache „%s“; bekannt sind: %s\n"));
         std::fprintf(stderr, form.c_str(), asked->toStdString().c_str(), known.c_str());
