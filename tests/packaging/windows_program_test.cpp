@@ -45,10 +45,12 @@ TEST(WindowsProgram, VersionResourceNamesTheProductInGerman) {
     EXPECT_EQ(fixed->dwFileType, DWORD(VFT_APP));
 
     ASSERT_TRUE(VerQueryValueW(info.data(), L"\\VarFileInfo\\Translation", &value, &length));
-    ASSERT_EQ(length, 4u);
+    ASSERT_EQ(length, 8u); // German (Germany), then English (United States), both Unicode
     const auto* translation = static_cast<const WORD*>(value);
-    EXPECT_EQ(translation[0], 0x0407); // German (Germany)
-    EXPECT_EQ(translation[1], 0x04B0); // Unicode
+    EXPECT_EQ(translation[0], 0x0407);
+    EXPECT_EQ(translation[1], 0x04B0);
+    EXPECT_EQ(translation[2], 0x0409);
+    EXPECT_EQ(translation[3], 0x04B0);
 
     EXPECT_EQ(stringValue(info, L"ProductName"), L"Ondix15");
     EXPECT_EQ(stringValue(info, L"ProductVersion"), L"15.00");
