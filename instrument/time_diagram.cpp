@@ -241,7 +241,9 @@ void TimeDiagram::layOutLabels() {
     using enum Label::Align;
     labels_.clear();
     const int row = kLabelPixels / 2 + 4;
-    for (int y = -3; y <= 3; ++y) {
+    // A label at every unit where the rows leave room for them, else at -3, 0 and 3 only.
+    const int yStep = rowOf(1.0F) - rowOf(0.0F) >= kLabelPixels + 2 ? 1 : 3;
+    for (int y = -3; y <= 3; y += yStep) {
         addLabel(number(y), left_ - 6, rowOf(float(y)), Right, kTextColour);
     }
     const double step = tickStep(span_);

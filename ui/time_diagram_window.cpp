@@ -26,6 +26,9 @@ TimeDiagramWindow::TimeDiagramWindow(Instrument& instrument, QWidget& mainWindow
     : QWidget(&mainWindow, Qt::Tool), instrument_(instrument),
       span_(new QScrollBar(Qt::Horizontal, this)), timer_(new QTimer(this)) {
     setObjectName(QStringLiteral("TimeDiagram"));
+    // Opened by its button, it leaves the keyboard where it was: with the chain view, whose
+    // keys move the chain's end and choose the masses the diagram shows.
+    setAttribute(Qt::WA_ShowWithoutActivating);
     setWindowTitle(text(TimeDiagram::title()));
     setAccessibleName(text(TimeDiagram::title()));
     span_->setObjectName(QStringLiteral("TimeDiagramSpan"));

@@ -320,6 +320,8 @@ EMSCRIPTEN_KEEPALIVE const char* ondix_diagram_form() {
         .value(TimeDiagram::kMaxSpan)
         .key("step")
         .value(TimeDiagram::kSpanStep)
+        .key("span")
+        .value(TimeDiagram::kStartSpan)
         .endObject();
     reply = json.text();
     return reply.c_str();
@@ -392,6 +394,30 @@ EMSCRIPTEN_KEEPALIVE const char* ondix_test_memory() {
         .value(picture.width())
         .key("height")
         .value(picture.height())
+        .endObject();
+    reply = json.text();
+    return reply.c_str();
+}
+
+// For the page's tests only: the time diagram's chosen masses (-1 for a free slot) and its
+// samples, oldest first, copied to one place in memory as they lie in the diagram.
+EMSCRIPTEN_KEEPALIVE const char* ondix_test_diagram() {
+    static std::vector<TimeDiagram::Sample> samples;
+    const TimeDiagram& diagram = page->instrument.diagram();
+    samples.clear();
+    for (std::size_t i = 0; i < diagram.sampleCount(); ++i) {
+        samples.push_back(diagram.sample(i));
+    }
+    JsonText json;
+    json.beginObject().key("chosen").beginArray();
+    for (int slot = 0; slot < TimeDiagram::kMaxChosen; ++slot) {
+        json.value(diagram.chosen(slot).value_or(-1));
+    }
+    json.endArray()
+        .key("samples")
+        .value(static_cast<int>(reinterpret_cast<std::uintptr_t>(samples.data())))
+        .key("bytes")
+        .value(static_cast<int>(samples.size() * sizeof(TimeDiagram::Sample)))
         .endObject();
     reply = json.text();
     return reply.c_str();

@@ -1,7 +1,7 @@
-// The time diagram's panel: a floating, non-modal panel at the lower right, over the form and
-// never over the chain view where the window leaves room, shown while the diagram's button is
-// pressed. The module draws the diagram (pixels and the places of its texts); the panel puts
-// the pixels on its canvas and writes the texts there in the page's font.
+// The time diagram's strip: while the diagram's button is pressed, a band across the window
+// between the chain view and the panels, which the layout makes room for by a lower view, so
+// that it covers no control. The module draws the diagram (pixels and the places of its texts);
+// the strip puts the pixels on its canvas and writes the texts there in the page's font.
 'use strict';
 
 ((page) => {
@@ -12,14 +12,15 @@
   let context = null;
   let span = null;
   let button = null;
+  let spanText = null;
+  let open = false; // as the layout last placed it
 
   function build() {
     texts = JSON.parse(page.module.ccall('ondix_diagram_form', 'string', [], []));
     panel = document.createElement('section');
     panel.id = 'TimeDiagram';
     panel.className = 'diagram-panel';
-    panel.setAttribute('role', 'dialog');
-    panel.setAttribute('aria-modal', 'false');
+    panel.setAttribute('role', 'region');
     panel.setAttribute('aria-labelledby', 'TimeDiagramTitle');
     panel.hidden = true;
     const bar = document.createElement('div');
@@ -32,35 +33,56 @@
     close.textContent = '×';
     close.setAttribute('aria-label', texts.close);
     close.addEventListener('click', () => button.click());
-    bar.append(title, close);
+    span = document.createElement('input');
+    span.id = 'TimeDiagramSpan';
+    span.type = 'range';
+    Object.assign(span, { min: texts.minimum, max: texts.maximum, step: texts.step, value: texts.span });
+    span.setAttribute('aria-label', texts.spanName);
+    span.addEventListener('input', () => page.act(() => page.module.ccall('ondix_diagram_span',
+      null, ['number'], [Number(span.value)])));
+    spanText = document.createElement('span');
+    spanText.className = 'span-text';
+    spanText.setAttribute('aria-hidden', 'true');
+    bar.append(title, span, spanText, close);
     canvas = document.createElement('canvas');
     canvas.id = 'TimeDiagramCanvas';
     canvas.setAttribute('role', 'img');
     canvas.setAttribute('aria-label', texts.title);
     context = canvas.getContext('2d', { alpha: false });
-    span = document.createElement('input');
-    span.id = 'TimeDiagramSpan';
-    span.type = 'range';
-    Object.assign(span, { min: texts.minimum, max: texts.maximum, step: texts.step });
-    span.setAttribute('aria-label', texts.spanName);
-    span.addEventListener('input', () => page.call(() => page.module.ccall('ondix_diagram_span',
-      null, ['number'], [Number(span.value)])));
-    panel.append(bar, canvas, span);
+    panel.append(bar, canvas);
     document.body.appendChild(panel);
     button = $('Command14');
   }
 
-  // The diagram's pixels and texts, drawn anew only when the module says they changed.
+  // Whether the strip is asked for: the diagram's button pressed.
+  const wanted = () => Boolean(button) && button.getAttribute('aria-pressed') === 'true';
+
+  // What the strip takes beside its canvas (the title bar, taller on a touch screen, and the
+  // borders) in CSS pixels, measured as it would be shown, so that the layout can give the
+  // canvas its own least height.
+  function barHeight() {
+    const hidden = panel.hidden;
+    panel.hidden = false;
+    const height = panel.offsetHeight - canvas.offsetHeight;
+    panel.hidden = hidden;
+    return height;
+  }
+
+  // The strip's box in the page, in CSS pixels, or null where it is closed (by the layout).
+  function place(box) {
+    open = box !== null;
+    panel.hidden = !open;
+    if (!open) return;
+    const [left, top, width, height] = box;
+    Object.assign(panel.style, { left: left + 'px', top: top + 'px', width: width + 'px', height: height + 'px' });
+  }
+
+  // The diagram's pixels and texts, drawn anew only when the module says they changed; a new
+  // layout first where the button opened or closed the strip.
   function show() {
     if (!panel) return;
-    const shown = button.getAttribute('aria-pressed') === 'true';
-    if (panel.hidden === shown) panel.hidden = !shown;
-    if (!shown) return;
-    // As tall as the room below the chain view allows, between 120 and 230 CSS pixels.
-    const free = window.innerHeight - page.picture.canvas.getBoundingClientRect().bottom - 8;
-    const chrome = panel.offsetHeight - canvas.offsetHeight;
-    const tall = Math.round(Math.max(120, Math.min(230, free - chrome))) + 'px';
-    if (canvas.style.height !== tall) canvas.style.height = tall;
+    if (wanted() !== open) page.relayout();
+    if (!open) return;
     const width = Math.max(1, canvas.clientWidth);
     const height = Math.max(1, canvas.clientHeight);
     const reply = page.module.ccall('ondix_diagram', 'string', ['number', 'number'], [width, height]);
@@ -75,13 +97,20 @@
     for (const label of d.labels) {
       context.fillStyle = label.colour;
       context.textAlign = label.align;
-      context.fillText(label.text, label.x, label.y);
+      // A text running from its place to the right (the legend, the hint) is narrowed to the
+      // canvas rather than cut off on a phone.
+      if (label.align === 'left') {
+        context.fillText(label.text, label.x, label.y, Math.max(1, d.width - label.x - 2));
+      } else {
+        context.fillText(label.text, label.x, label.y);
+      }
     }
     if (Number(span.value) !== d.span) span.value = d.span;
     span.setAttribute('aria-valuetext', d.spanCaption);
+    spanText.textContent = d.spanCaption;
     canvas.dataset.labels = JSON.stringify(d.labels.map((l) => l.text));
     canvas.dataset.bytes = d.bytes;
   }
 
-  page.diagram = { build, show };
+  page.diagram = { build, show, wanted, barHeight, place };
 })(window.ondixPage = window.ondixPage || {});

@@ -11,6 +11,7 @@
   const DEFAULT_FONT = 16; // the browser's default font size, in CSS pixels, unless changed
   const FULL_HD = [1920, 1080]; // up to this size the panels keep their smallest scale
   const SMALLEST_VIEW = 120; // CSS pixels of the view's height, and a fifth of the window's
+  const DIAGRAM = [110, 220]; // CSS pixels of the time diagram's canvas: least, most
   const windowBox = document.getElementById('Ondix15');
   const setupBar = document.getElementById('setup'); // beneath the window, the teacher's link
   const fingers = matchMedia('(pointer: coarse)');
@@ -109,8 +110,19 @@
     const panelsHeight = rows.reduce((sum, row) => sum + row.height + gap, gap) * scale;
     const viewTop = viewControl.box[1];
     const below = setupBar.offsetHeight;
+    const least = Math.max(SMALLEST_VIEW, height / 5);
     let viewHeight = Math.floor(height - below - viewTop - panelsHeight);
-    if (viewHeight < Math.max(SMALLEST_VIEW, height / 5)) {
+    // The time diagram's strip, while it is open, beneath the view and above the panels: its
+    // title bar and a canvas of two fifths of the view's room, less where the view would fall
+    // short, never less than the least.
+    let strip = 0;
+    if (page.diagram.wanted()) {
+      const bar = page.diagram.barHeight();
+      strip = bar + Math.round(Math.max(DIAGRAM[0],
+        Math.min(DIAGRAM[1], 0.4 * viewHeight - bar, viewHeight - least - bar)));
+    }
+    viewHeight -= strip;
+    if (viewHeight < least) {
       // Too little room: the view takes most of the window and the page scrolls to the panels.
       viewHeight = Math.floor(Math.min(0.75 * height, width / 2));
     }
@@ -118,7 +130,9 @@
     windowBox.style.setProperty('--panel', scale);
     windowBox.style.fontSize = form.window.points * scale + 'pt';
     setBox(page.controls.holder(viewControl.name), [0, viewTop, width, viewHeight]);
-    let y = viewTop + viewHeight + gap * scale;
+    const windowTop = windowBox.getBoundingClientRect().top + scrollY;
+    page.diagram.place(strip ? [0, windowTop + viewTop + viewHeight, width, strip] : null);
+    let y = viewTop + viewHeight + strip + gap * scale;
     for (const row of rows) {
       let x = (width - row.width * scale) / 2;
       for (const column of row.columns) {

@@ -96,8 +96,9 @@
     page.input.connect();
     page.call(() => module.ccall('ondix_create', null, [], []));
     page.setup.showNotes(JSON.parse(module.ccall('ondix_setup_notes', 'string', [], [])));
+    page.relayout = () => { layOut(false); page.pacing.wake(); };
     layOut(true);
-    page.layout.watch(() => { layOut(false); page.pacing.wake(); });
+    page.layout.watch(page.relayout);
     page.pacing.start(form.passesPerSecond);
     // For tests and measurements: the run paced by hand (with #test), the state; the module's
     // memory only for the tests.
@@ -112,6 +113,7 @@
         module,
         memory: () => JSON.parse(module.ccall('ondix_test_memory', 'string', [], [])),
         panels: () => JSON.parse(module.ccall('ondix_test_panels', 'string', [], [])),
+        diagram: () => JSON.parse(module.ccall('ondix_test_diagram', 'string', [], [])),
         setStep: (dt) => page.call(() => module.ccall('ondix_set_step', null, ['number'], [dt])),
       });
     }

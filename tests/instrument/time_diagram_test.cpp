@@ -178,6 +178,16 @@ TEST(TimeDiagram, AxisLabelsAndLegendInEachLanguage) {
     EXPECT_EQ(std::vector<std::string>(texts.begin() + 7, texts.begin() + 13),
               (std::vector<std::string>{"0", "5", "10", "15", "20", "25"}));
     EXPECT_EQ(texts.back(), "Masse wählen: Doppelklick, Doppeltipp oder D in der Wellenmaschine");
+
+    // A low strip (a touch screen's): the y labels at -3, 0 and 3 only, so that none overlap.
+    m.instrument.diagram().draw(400, 110);
+    std::vector<std::string> yLabels;
+    for (const TimeDiagram::Label& label : m.diagram().labels()) {
+        if (label.align == TimeDiagram::Label::Align::Right && label.x < 100 && label.text != "y") {
+            yLabels.push_back(label.text);
+        }
+    }
+    EXPECT_EQ(yLabels, (std::vector<std::string>{"-3", "0", "3"}));
 }
 
 TEST(TimeDiagram, MouseFingerAndKeysChooseAThirdReplacesTheOlderASecondUnchooses) {

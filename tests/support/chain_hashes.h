@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/chain_state.h"
+#include "instrument/time_diagram.h"
 #include "picture/chain_picture.h"
 
 #include <cstddef>
@@ -8,8 +9,8 @@
 #include <cstring>
 
 // FNV-1a hashes, for comparing two editions of one session: of the bits of every mass's
-// displacement and velocity, and of a picture's pixels. The page's test computes the same in
-// its own language from the module's memory.
+// displacement and velocity, of a picture's pixels and of the time diagram's samples. The page's
+// test computes the same in its own language from the module's memory.
 class Fnv1a {
 public:
     void add(const void* data, std::size_t size) {
@@ -41,5 +42,15 @@ inline std::uint32_t chainPictureHash(const ChainPicture& picture) {
     Fnv1a hash;
     hash.add(picture.pixels(), std::size_t(picture.width()) * std::size_t(picture.height()) *
                                    sizeof(ChainPicture::Pixel));
+    return hash.value();
+}
+
+// Each sample, oldest first, as it lies in memory: its time (a double), then each slot's y.
+inline std::uint32_t diagramHash(const TimeDiagram& diagram) {
+    static_assert(sizeof(TimeDiagram::Sample) == 16);
+    Fnv1a hash;
+    for (std::size_t i = 0; i < diagram.sampleCount(); ++i) {
+        hash.add(&diagram.sample(i), sizeof(TimeDiagram::Sample));
+    }
     return hash.value();
 }

@@ -46,7 +46,12 @@ public:
     // The picture's size, the hashes of the chain state and the picture, and every control as
     // its widget shows it: visible, checked, value, caption.
     std::string endState() {
-        std::string text = SessionSteps::head(session_.view().picture(), session_.state);
+        const auto* span =
+            session_.window->findChild<QScrollBar*>(QStringLiteral("TimeDiagramSpan"));
+        const TimeDiagram& diagram = session_.window->instrument().diagram();
+        std::string text =
+            SessionSteps::head(session_.view().picture(), session_.state) +
+            SessionSteps::diagramLine(span ? span->value() : diagram.span(), diagram);
         for (int i = 0; i < kControlCount; ++i) {
             const std::string_view name = controlName(static_cast<Control>(i));
             const QWidget* w = widget(name);
@@ -130,6 +135,14 @@ private:
     void act(const std::string& verb, std::istringstream& words) {
         ChainView& view = session_.view();
         if (verb == "focus") {
+            // As a click into the view gives it: the main window active (the platform of the
+            // tests activates every window it shows, the diagram's too), the view focused.
+            if (!session_.window->isActiveWindow()) {
+                session_.window->activateWindow();
+                if (!QTest::qWaitFor([this] { return session_.window->isActiveWindow(); })) {
+                    throw std::runtime_error("the main window did not become active");
+                }
+            }
             view.setFocus(Qt::OtherFocusReason);
         } else if (verb == "key") {
             // Named as in a key sequence: Up, Return, M, Esc.
@@ -150,6 +163,24 @@ private:
                 QTest::mouseMove(&view, path[i]);
             }
             QTest::mouseRelease(&view, button, {}, path.back());
+        } else if (verb == "doubleclick") {
+            // As a mouse delivers it: press, release, the double click in place of the second
+            // press, release.
+            const QPoint at = pointsOf(words).front();
+            QTest::mouseMove(&view, at);
+            QTest::mouseClick(&view, Qt::LeftButton, {}, at);
+            QTest::mouseDClick(&view, Qt::LeftButton, {}, at);
+            QTest::mouseRelease(&view, Qt::LeftButton, {}, at);
+        } else if (verb == "span") {
+            std::string direction;
+            int times = 1;
+            words >> direction >> times;
+            auto* bar = session_.window->findChild<QScrollBar*>(QStringLiteral("TimeDiagramSpan"));
+            const auto part =
+                direction == "up" ? QStyle::SC_ScrollBarAddLine : QStyle::SC_ScrollBarSubLine;
+            for (int i = 0; i < times; ++i) {
+                QTest::mouseClick(bar, Qt::LeftButton, {}, scrollBarPart(*bar, part).center());
+            }
         } else if (verb == "touch") {
             int hold = 0;
             words >> hold;

@@ -21,8 +21,9 @@
 // onto the instrument as calls of its front door, each step as the desktop's widgets turn the
 // same input into calls: points are pixels of a picture of 1276 x 653 at scale 1, a drag starts
 // with a move of no button to its first point (the pointer is brought there), a key is pressed
-// and released, a finger touches, moves after its hold time and lifts. `endState` writes what
-// desktop_session_replay prints at the end of the table.
+// and released, a finger touches, moves after its hold time and lifts, a double click is two
+// presses and releases with the double click between the second press and its release. `endState`
+// writes what desktop_session_replay prints at the end of the table.
 class SessionSteps {
 public:
     using Point = std::pair<int, int>;
@@ -109,6 +110,18 @@ public:
             int hold = 0;
             words >> hold;
             touch(std::uint64_t(hold), pointsOf(words));
+        } else if (verb == "doubleclick") {
+            doubleClick(pointsOf(words).front());
+        } else if (verb == "span") {
+            // The time diagram's span bar, by its arrows or keys.
+            std::string direction;
+            int times = 1;
+            words >> direction >> times;
+            for (int i = 0; i < times; ++i) {
+                const int span = instrument_.diagram().span();
+                instrument_.diagramSpan(direction == "up" ? span + TimeDiagram::kSpanStep
+                                                          : span - TimeDiagram::kSpanStep);
+            }
         } else if (verb != "focus") {
             // The focus is the desktop's; the instrument takes the keys it is given.
             throw std::runtime_error("no step " + verb);
@@ -125,10 +138,25 @@ public:
         return text;
     }
 
+    // The time diagram as its window or panel shows it: the span (as its bar holds it), the
+    // chosen masses ("-" for a free slot), the number of samples and their hash.
+    static std::string diagramLine(int span, const TimeDiagram& diagram) {
+        std::string text = "diagram " + std::to_string(span);
+        for (int slot = 0; slot < TimeDiagram::kMaxChosen; ++slot) {
+            const auto mass = diagram.chosen(slot);
+            text += ' ' + (mass ? std::to_string(*mass) : std::string("-"));
+        }
+        char hash[32];
+        std::snprintf(hash, sizeof hash, " %zu %08x\n", diagram.sampleCount(),
+                      unsigned(diagramHash(diagram)));
+        return text + hash;
+    }
+
     // The head, then every control: visible, checked (an option) or pressed (a switch), value,
     // caption (of a scroll bar: its value as spoken, its read-out's text).
     static std::string endState(const Instrument& instrument) {
-        std::string text = head(instrument.picture(), instrument.state());
+        std::string text = head(instrument.picture(), instrument.state()) +
+                           diagramLine(instrument.diagram().span(), instrument.diagram());
         for (int i = 0; i < kControlCount; ++i) {
             const auto control = static_cast<Control>(i);
             const Panels::State& s = instrument.panels()[control];
@@ -174,7 +202,7 @@ private:
             {"Up", Key::Up},       {"Down", Key::Down},    {"Left", Key::Left},
             {"Right", Key::Right}, {"Return", Key::Enter}, {"Enter", Key::Enter},
             {"Space", Key::Space}, {"M", Key::M},          {"Esc", Key::Escape},
-            {"S", Key::S},
+            {"S", Key::S},         {"D", Key::D},
         };
         for (const auto& [text, key] : names) {
             if (name == text) {
@@ -197,6 +225,17 @@ private:
             pointer(Move, button, path[i]);
         }
         pointer(Release, button, path.back());
+    }
+
+    void doubleClick(Point at) {
+        using enum Instrument::Pointer;
+        pointer(Move, 0, at);
+        pointer(Press, InputCodes::kLeftButton, at);
+        pointer(Release, InputCodes::kLeftButton, at);
+        pointer(Press, InputCodes::kLeftButton, at);
+        instrument_.doubleClick(UserScale::toUserX(at.first, kWidth),
+                                UserScale::toUserY(at.second, kHeight));
+        pointer(Release, InputCodes::kLeftButton, at);
     }
 
     void touch(std::uint64_t hold, const std::vector<Point>& path) {

@@ -11,6 +11,7 @@
 #include "ui/wrapping_push_button.h"
 
 #include <QApplication>
+#include <QFontInfo>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
@@ -45,6 +46,7 @@ class TestMainLayout : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
 
@@ -65,6 +67,11 @@ private:
     Ondix15* window_ = nullptr;
     MainControls controls_;
 };
+
+void TestMainLayout::initTestCase() {
+    // As the program does before its first window.
+    UiMetrics::installFontSubstitutes();
+}
 
 void TestMainLayout::init() {
     session_ = std::make_unique<WindowSession>();
@@ -136,18 +143,30 @@ void TestMainLayout::controlTreeAsWritten() {
     window_->instrument().start();
     checkGolden(controlTree(*window_), golden);
     // Every one-line caption fits its control: options, buttons and labels that do not wrap.
-    // An option's caption is held to what its box leaves beside an indicator and its gap as
-    // Fusion draws them (14 + 6 px), whatever the style: Windows' styles draw a larger
-    // indicator than the form's boxes allow for, in the original German as well.
+    // An option's caption is held to what its box leaves beside the style's indicator and gap,
+    // in the font the program's substitutes give; not where a machine has the bitmap
+    // "MS Sans Serif" itself, which is wider than the boxes were made for.
     for (const QWidget* widget : window_->findChildren<QWidget*>()) {
         if (!widget->isVisibleTo(window_)) {
             continue;
         }
         const auto* label = qobject_cast<const QLabel*>(widget);
-        if (const auto* option = qobject_cast<const QRadioButton*>(widget)) {
-            QVERIFY2(option->fontMetrics().horizontalAdvance(option->text()) + 20 <=
-                         option->width(),
-                     qPrintable(option->objectName()));
+        const auto* option = qobject_cast<const QRadioButton*>(widget);
+        if (option != nullptr &&
+            QFontInfo(option->font()).family() != QStringLiteral("MS Sans Serif")) {
+            const int text = option->fontMetrics().horizontalAdvance(option->text());
+            const QStyle& style = *option->style();
+            const int indicator =
+                style.pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, option) +
+                style.pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, option);
+            QVERIFY2(text + indicator <= option->width(),
+                     qPrintable(QStringLiteral("%1: caption %2 px beside an indicator of %3 px "
+                                               "in a box %4 px wide, font %5")
+                                    .arg(option->objectName())
+                                    .arg(text)
+                                    .arg(indicator)
+                                    .arg(option->width())
+                                    .arg(QFontInfo(option->font()).family())));
         } else if (label != nullptr && !label->wordWrap() && !label->text().isEmpty()) {
             QVERIFY2(label->sizeHint().width() <= label->width() + 1,
                      qPrintable(label->objectName()));

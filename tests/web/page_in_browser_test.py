@@ -32,7 +32,7 @@ from headless_chromium import browser, open_page, set_scale
 VIEW_TOP = 1  # the chain view's top edge in the page, at the design size
 KEYS = {'Up': Keys.ARROW_UP, 'Down': Keys.ARROW_DOWN, 'Left': Keys.ARROW_LEFT,
         'Right': Keys.ARROW_RIGHT, 'Return': Keys.ENTER, 'Space': Keys.SPACE, 'Esc': Keys.ESCAPE,
-        'M': 'm', 'S': 's'}
+        'M': 'm', 'S': 's', 'D': 'd'}
 failures = []
 
 
@@ -85,6 +85,15 @@ def replay_in_page(driver, lines):
                          points(words[2:]))
         elif verb == 'touch':
             pointer_path(driver, interaction.POINTER_TOUCH, 0, points(words[2:]), int(words[1]))
+        elif verb == 'doubleclick':
+            (x, y), = points(words[1:])
+            builder = ActionBuilder(driver, duration=0)
+            builder.pointer_action.move_to_location(x, y + VIEW_TOP).double_click()
+            builder.perform()
+        elif verb == 'span':
+            # The span's range has no arrows: its keys step it as the desktop's arrows do.
+            key = Keys.ARROW_RIGHT if words[1] == 'up' else Keys.ARROW_LEFT
+            driver.find_element(By.ID, 'TimeDiagramSpan').send_keys(key * int(words[2]))
         elif verb == 'focus':
             driver.execute_script('document.getElementById("Picture1").focus()')
         elif verb == 'key':
@@ -246,6 +255,14 @@ const bytes = (address, length) => {
 };
 return [bytes(m.y, 4 * m.masses) + ' ' + bytes(m.v, 4 * m.masses), bytes(m.pixels, 4 * m.width * m.height)];
 '''
+# The time diagram's span as its range holds it, its chosen masses and its samples' bytes.
+DIAGRAM = '''
+const d = ondix.diagram();
+const view = new Uint8Array(ondix.module.HEAPU8.buffer, d.samples, d.bytes);
+let text = '';
+for (let i = 0; i < view.length; i += 0x8000) text += String.fromCharCode(...view.subarray(i, i + 0x8000));
+return [Number(document.getElementById('TimeDiagramSpan').value), d.chosen, d.bytes / 16, btoa(text)];
+'''
 # The canvas's pixels against the picture's in the module's memory (0xAARRGGBB words).
 CANVAS_IS_PICTURE = '''
 const m = ondix.memory();
@@ -270,7 +287,7 @@ def end_state_differences(driver, lines):
     expected, hashes = {}, {}
     for line in lines:
         kind, rest = line.split(' ', 1)
-        if kind in ('size', 'state', 'picture'):
+        if kind in ('size', 'state', 'picture', 'diagram'):
             hashes[kind] = rest
         else:
             name, visible, checked, value, caption = (rest.split(' ', 4) + [''])[:5]
@@ -285,6 +302,11 @@ def end_state_differences(driver, lines):
         found.append(f'chain state {state}, expected {hashes["state"]}')
     if picture != hashes['picture']:
         found.append(f'picture {picture}, expected {hashes["picture"]}')
+    span, chosen, count, samples = driver.execute_script(DIAGRAM)
+    diagram = ' '.join([str(span)] + [str(m) if m >= 0 else '-' for m in chosen]
+                       + [str(count), '%08x' % fnv1a(base64.b64decode(samples))])
+    if diagram != hashes['diagram']:
+        found.append(f'diagram {diagram}, expected {hashes["diagram"]}')
     shown = {c['name']: [int(not c['hidden']), int(c['checked']), int(c['range'][2]) if c['range'] else 0,
                          c['caption']] for c in shown_controls(driver)}
     found += [f'{name}: page shows {shown.get(name)}, expected {want}' for name, want in expected.items()
@@ -300,7 +322,7 @@ def session_test(driver, lines):
     check(expected[0] == 'size 1276 653', 'the session is played at 1276 x 653')
     for problem in found:
         check(False, problem)
-    print(f'session: {len(lines)} steps, chain state {state}, picture {picture}, {len(expected) - 3} controls')
+    print(f'session: {len(lines)} steps, chain state {state}, picture {picture}, {len(expected) - 4} controls')
 
 
 def run_time_error_test(driver):
@@ -416,6 +438,18 @@ def robust_page_test(driver):
 
 # The time diagram's canvas against the module's pixels inside the plot, where no text lies: the
 # pixels that differ, and those of the two curves (blue and green).
+STRIP_COVERS = '''
+const strip = document.getElementById('TimeDiagram').getBoundingClientRect();
+const covered = [];
+for (const e of document.querySelectorAll('[id]')) {
+  const r = e.getBoundingClientRect();
+  const encloses = r.left <= strip.left && r.right >= strip.right && r.top <= strip.top && r.bottom >= strip.bottom;
+  if (e.closest('#TimeDiagram') || encloses || r.width === 0 || r.height === 0) continue;
+  if (r.left < strip.right && r.right > strip.left && r.top < strip.bottom && r.bottom > strip.top) covered.push(e.id);
+}
+return [covered, document.getElementById('TimeDiagramCanvas').clientHeight];
+'''
+
 DIAGRAM_IS_MODULE = '''
 const c = document.getElementById('TimeDiagramCanvas');
 const w = c.width, h = c.height;
@@ -456,6 +490,15 @@ def time_diagram_test(driver):
     top = driver.execute_script('return document.getElementById("TimeDiagram").getBoundingClientRect().top')
     bottom = driver.execute_script('return document.getElementById("Picture1").getBoundingClientRect().bottom')
     check(top >= bottom, f'the panel at {top} covers the chain view down to {bottom}')
+    # The strip covers no control, here and on a small screen, and its canvas keeps its least height.
+    for width, height in [(1276, design_height), (1024, 768)]:
+        set_scale(driver, width, height, 1)
+        time.sleep(0.2)  # the page's resize handler
+        driver.execute_script('ondix.runPasses(1)')
+        covered, canvas_height = driver.execute_script(STRIP_COVERS)
+        check(not covered and canvas_height >= 110,
+              f'{width}x{height}: the strip covers {covered}, its canvas {canvas_height} px high')
+    set_scale(driver, 1276, design_height, 1)
     driver.find_element(By.ID, 'TimeDiagramClose').click()
     check(not panel.is_displayed() and driver.find_element(By.ID, 'Command14').get_attribute('aria-pressed') == 'false',
           'the panel closed by its button')
