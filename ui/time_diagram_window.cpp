@@ -8,8 +8,11 @@
 #include <QImage>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTimer>
+
+#include <algorithm>
 
 namespace {
 
@@ -45,8 +48,22 @@ TimeDiagramWindow::TimeDiagramWindow(Instrument& instrument, QWidget& mainWindow
     });
     connect(timer_, &QTimer::timeout, this, &TimeDiagramWindow::refresh);
     resize(640, 340);
-    // Beside the main window's right edge where the screen has room, else over its view.
-    move(mainWindow.geometry().right() - 660, mainWindow.geometry().top() + 40);
+}
+
+void TimeDiagramWindow::place() {
+    // Over the main window's view, at its right edge and within the screen: placed when first
+    // shown, once the main window has its size (a window manager may place it otherwise).
+    const QRect main = parentWidget()->geometry();
+    QRect box(QPoint(main.right() - width() - 20, main.top() + 40), size());
+    if (const QScreen* screen = parentWidget()->screen()) {
+        const QRect room = screen->availableGeometry();
+        box.moveLeft(
+            std::clamp(box.left(), room.left(), std::max(room.left(), room.right() - width())));
+        box.moveTop(
+            std::clamp(box.top(), room.top(), std::max(room.top(), room.bottom() - height())));
+    }
+    move(box.topLeft());
+    placed_ = true;
 }
 
 void TimeDiagramWindow::showIf(bool shown) {
@@ -55,6 +72,9 @@ void TimeDiagramWindow::showIf(bool shown) {
     }
     if (shown) {
         drawn_ = ~std::uint64_t(0);
+        if (!placed_) {
+            place();
+        }
         show();
         raise();
         timer_->start(kRefreshMs);

@@ -32,6 +32,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void place();
     void refresh();
     int plotHeight() const;
 
@@ -40,4 +41,5 @@ private:
     QTimer* timer_;
     std::uint64_t drawn_ = ~std::uint64_t(0);
     bool hiding_ = false;
+    bool placed_ = false;
 };

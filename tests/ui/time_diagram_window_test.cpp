@@ -9,6 +9,7 @@
 
 #include <QAbstractButton>
 #include <QProcess>
+#include <QScreen>
 #include <QTest>
 
 class TestTimeDiagramWindow : public QObject {
@@ -70,6 +71,14 @@ void TestTimeDiagramWindow::chooseOpenShowAndClose() {
     QVERIFY(window != nullptr && window->isVisible());
     QVERIFY(button->isChecked());
     QVERIFY(QTest::qWaitForWindowExposed(window));
+    // Placed when opened, once the main window has its size: over its right part, on the screen.
+    const QRect room = window->screen()->availableGeometry();
+    QVERIFY2(room.contains(window->frameGeometry()) &&
+                 window->geometry().center().x() > w.geometry().center().x(),
+             qPrintable(QStringLiteral("diagram at %1,%2, main window %3 wide")
+                            .arg(window->x())
+                            .arg(window->y())
+                            .arg(w.width())));
     w.runPasses(400);
     QTRY_COMPARE(diagram.raster().width(), window->width());
     QTRY_VERIFY(diagram.sampleCount() == 400 && diagram.labels().size() > 10);
