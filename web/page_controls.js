@@ -64,6 +64,7 @@
       const holder = element('label', 'option');
       const radio = element('input');
       radio.type = 'radio';
+      radio.name = control.parent; // the group is one Tab stop, the arrow keys move within it
       holder.append(radio, element('span'));
       return [radio, holder];
     }
@@ -173,14 +174,68 @@
           info = page.module.ccall('ondix_click', 'string', ['string'], [control.name]);
         });
         if (!info) return;
-        // At the panels' scale, and scrolled where that is larger than the browser's window.
-        const zoom = page.layout.scale();
-        page.dialogs.showInfo(JSON.parse(info), zoom);
-        Object.assign(document.getElementById('info').style, {
-          maxWidth: (innerWidth - 16) / zoom + 'px', maxHeight: (innerHeight - 16) / zoom + 'px' });
+        page.dialogs.showInfo(JSON.parse(info));
       });
     }
   }
 
-  page.controls = { build, showChanges, nameTheView, connectClicks, holder: (name) => holders[name] };
+  // The time diagram's strip lies between the view and the panels, and so in the Tab order: after
+  // the view and what lies in it. Escape in it closes it, and the focus goes back where it came
+  // from. Its text alternative is spoken as it changes, at most once a second.
+  const SPOKEN_MS = 1000;
+  let strip = null;
+  let cameFrom = null;
+  let summary = null;
+  let spoken = '';
+  let spokenAt = -Infinity;
+  let summaryTimer = 0;
+
+  function connectStrip() {
+    strip = document.getElementById('TimeDiagram');
+    const afterView = Math.max(...controls.filter((c) => c.kind === 'View' || elements[c.parent] === canvas)
+      .map((c) => c.tab));
+    for (const e of strip.querySelectorAll('button, input')) e.tabIndex = afterView;
+    strip.addEventListener('focusin', (event) => {
+      if (event.relatedTarget && !strip.contains(event.relatedTarget)) cameFrom = event.relatedTarget;
+    });
+    strip.addEventListener('keydown', (event) => {
+      if (event.key !== 'Escape' || !closeDiagram()) return;
+      event.preventDefault();
+      (cameFrom && cameFrom.isConnected ? cameFrom : canvas).focus();
+    });
+    summary = element('div', 'spoken-only');
+    summary.id = 'TimeDiagramSummary';
+    summary.setAttribute('aria-live', 'polite');
+    document.body.appendChild(summary);
+    document.getElementById('TimeDiagramCanvas').setAttribute('aria-describedby', summary.id);
+  }
+
+  // The strip closed as its close button does; false where it was not open.
+  function closeDiagram() {
+    if (!strip || !page.diagram.wanted()) return false;
+    document.getElementById('TimeDiagramClose').click();
+    return true;
+  }
+
+  // The diagram in words while its strip is open: a new text at most once a second (a reader
+  // speaks each), the last one also where the run has come to rest since.
+  function describeDiagram() {
+    if (!summary) return;
+    if (!page.diagram.wanted()) {
+      if (spoken) summary.textContent = spoken = '';
+      return;
+    }
+    const wait = spokenAt + SPOKEN_MS - performance.now();
+    if (wait > 0) {
+      if (!summaryTimer) summaryTimer = setTimeout(() => { summaryTimer = 0; page.call(describeDiagram); }, wait);
+      return;
+    }
+    const text = page.module.ccall('ondix_diagram_summary', 'string', [], []);
+    if (text === spoken) return;
+    summary.textContent = spoken = text;
+    spokenAt = performance.now();
+  }
+
+  page.controls = { build, showChanges, nameTheView, connectClicks, connectStrip, closeDiagram,
+    describeDiagram, holder: (name) => holders[name] };
 })(window.ondixPage = window.ondixPage || {});

@@ -35,7 +35,8 @@
       taken = M.ccall('ondix_key_down', 'number', ['string', 'number', 'number', 'number'],
         [event.key, ...modifiers(event)]);
     });
-    if (taken) event.preventDefault();
+    // Escape that the view leaves (no pointer, no tape) closes the time diagram's strip.
+    if (taken || (event.key === 'Escape' && page.controls.closeDiagram())) event.preventDefault();
   }
 
   function keyUp(event) {

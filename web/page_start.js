@@ -40,6 +40,7 @@
     page.controls.showChanges();
     page.picture.show(all);
     page.diagram.show();
+    page.controls.describeDiagram();
   });
 
   // The student's input: handled, shown, and the run woken.
@@ -93,6 +94,7 @@
     page.setup.build(form);
     page.controls.connectClicks();
     page.diagram.build();
+    page.controls.connectStrip();
     page.input.connect();
     page.call(() => module.ccall('ondix_create', null, [], []));
     page.setup.showNotes(JSON.parse(module.ccall('ondix_setup_notes', 'string', [], [])));
