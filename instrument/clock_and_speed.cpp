@@ -4,9 +4,24 @@
 #include "core/chain_state.h"
 #include "core/float_status_check.h"
 #include "instrument/panels.h"
+#include "instrument/read_out_text.h"
 #include "language/language.h"
 
 #include <string>
+
+namespace {
+
+// What the speed bar's value means, as a screen reader speaks it: the time units that pass in a
+// second of the paced run.
+void writeSpeedMeaning(Panels& panels) {
+    const double perSecond =
+        double(panels.value(Role::kSpeedBar)) / Chain::kStepBarScale * Chain::kPassesPerSecond;
+    panels.setCaption(Role::kSpeedBar,
+                      ReadOutText::ofDouble(perSecond, panels.decimalSeparator()) + " " +
+                          std::string(Language::translate("Zeiteinheiten je Sekunde")));
+}
+
+} // namespace
 
 ClockAndSpeed::ClockAndSpeed(ChainState& state, Panels& panels) : state_(state), panels_(panels) {
     // The caption's blanks put its two words above the two columns.
@@ -20,6 +35,7 @@ ClockAndSpeed::ClockAndSpeed(ChainState& state, Panels& panels) : state_(state),
                     {.minimum = 1, .maximum = 50, .smallChange = 1, .largeChange = 5});
     panels.setValue(Role::kSpeedBar, barValue(Chain::kStartStep, Chain::kStepBarScale));
     panels.setCaption(Role::kSpeedName, Language::translate("langsam ---schnell"));
+    writeSpeedMeaning(panels);
 }
 
 void ClockAndSpeed::toggleClock() {
@@ -38,4 +54,5 @@ void ClockAndSpeed::speedChanged() {
     const auto value = static_cast<std::int16_t>(panels_.value(Role::kSpeedBar));
     const FloatStatusCheck check;
     state_.dt = toStored(double(value) / Chain::kStepBarScale);
+    writeSpeedMeaning(panels_);
 }

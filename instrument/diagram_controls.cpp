@@ -27,18 +27,23 @@ void DiagramControls::chooseNearest(float x) {
         before[std::size_t(slot)] = diagram_.chosen(slot);
     }
     diagram_.chooseNearest(x);
-    auto repaint = [this](std::optional<int> mass) {
-        if (!mass) {
-            return;
+    const auto recolour = [this](std::optional<int> mass) {
+        if (mass) {
+            const std::optional<Chain::Rgb> own = diagram_.colourOf(*mass);
+            pass_.setDotColour(*mass, ChainPicture::pixelOf(own ? *own : Chain::kMassColour));
         }
-        const std::optional<Chain::Rgb> own = diagram_.colourOf(*mass);
-        pass_.setDotColour(*mass, ChainPicture::pixelOf(own ? *own : Chain::kMassColour));
-        markers_.redrawMass(*mass);
     };
+    std::array<std::optional<Markers::Mark>, Markers::kMarks> marks{};
     for (int slot = 0; slot < TimeDiagram::kMaxChosen; ++slot) {
-        repaint(before[std::size_t(slot)]);
-        repaint(diagram_.chosen(slot));
+        const std::size_t s = std::size_t(slot);
+        recolour(before[s]);
+        recolour(diagram_.chosen(slot));
+        if (const std::optional<int> mass = diagram_.chosen(slot)) {
+            marks[s] = Markers::Mark{*mass, TimeDiagram::kColours[s]};
+        }
     }
+    // The view drawn anew with the chosen masses' lines and every dot in its colour.
+    markers_.markChosen(marks);
 }
 
 void DiagramControls::cleared() {

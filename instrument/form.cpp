@@ -187,10 +187,18 @@ constexpr Entry kWindow{.control = Ondix15,
                         .width = 4000,
                         .height = 3000};
 
+// Reading order: the chain view and the tape's read-out in it, then the panels frame by frame as
+// the eye reads them, column by column from the left, each frame row by row. The two options
+// are one stop, the arrow keys move between them.
 constexpr std::array kFocusOrder{
-    Picture1, HScroll1, HScroll2, HScroll3, Command1,  Command2,  Command3,  Command4,  Command5,
-    Command6, Command7, Command8, Command9, Command10, Command11, Command12, Command13, Command14,
-    Option1,  Option2,  Text2,    Text3,    Text4,     Text5,     Text1};
+    Picture1, Text1,                                                // the view
+    HScroll1, Text2,     HScroll2,  Text3,     Command7, Text5,     // the harmonic drive
+    Command5, Command11, Command12, Command1,  Command2, Command13, // clearing and halt
+    Text4,    HScroll3,  Command8,  Command14,                      // clock and speed
+    Command9, Command3,  Command4,                                  // damping, refraction, obstacle
+    Command6, Command10, Option1,   Option2}; // information, end, the chain type
+
+static_assert(kFocusOrder.size() == 25, "every control that takes the focus, once");
 
 // Each entry at the index of its control, built once.
 struct Index {

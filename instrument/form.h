@@ -89,7 +89,8 @@ const Entry& entry(Control control);
 // The control whose state or value this one's text shows (the reverse of Entry::shownBy); the
 // window where it shows none.
 Control showing(Control control);
-// The keyboard's focus order, from the chain view on.
+// The keyboard's focus order, in reading order from the chain view on. The options of one frame
+// are one stop of the Tab key, and the arrow keys move between them.
 std::span<const Control> focusOrder();
 // The chain view's accessible description and tooltip: the keys and fingers it takes.
 std::string_view viewDescription();

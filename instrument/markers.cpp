@@ -11,6 +11,9 @@
 
 namespace {
 
+// The chosen masses' dashed lines, thicker than the options' markers so that they read apart.
+constexpr int kChosenMarkPen = 2;
+
 void fullHeightLine(ChainPicture& picture, float x, Chain::Rgb colour) {
     picture.drawLine(x, Chain::kViewTop, x, Chain::kViewBottom, ChainPicture::pixelOf(colour));
 }
@@ -50,7 +53,30 @@ void Markers::redrawView() {
         drawTape(tape);
     }
     drawSnapshot();
+    drawChosen();
     drawMasses();
+}
+
+void Markers::keepBackdrop() {
+    picture_.useBackdrop(snapshot_.has_value() ||
+                         std::any_of(chosen_.begin(), chosen_.end(),
+                                     [](const std::optional<Mark>& m) { return m.has_value(); }));
+}
+
+void Markers::markChosen(const std::array<std::optional<Mark>, kMarks>& marks) {
+    chosen_ = marks;
+    keepBackdrop();
+    redrawView();
+}
+
+void Markers::drawChosen() {
+    picture_.setPenWidth(kChosenMarkPen);
+    for (const std::optional<Mark>& m : chosen_) {
+        if (m) {
+            picture_.drawDashesBehind(InputCodes::massX(m->mass), ChainPicture::pixelOf(m->colour));
+        }
+    }
+    picture_.setPenWidth(Chain::kRestingPen);
 }
 
 void Markers::showSnapshot() {
@@ -61,7 +87,7 @@ void Markers::showSnapshot() {
     // A new snapshot replaces the one before: the view drawn anew with it alone.
     const bool replaces = snapshot_.has_value();
     snapshot_ = shown;
-    picture_.useBackdrop(true);
+    keepBackdrop();
     if (replaces) {
         redrawView();
     } else {
@@ -71,7 +97,7 @@ void Markers::showSnapshot() {
 
 void Markers::hideSnapshot() {
     snapshot_.reset();
-    picture_.useBackdrop(false);
+    keepBackdrop();
     redrawView();
 }
 

@@ -53,6 +53,16 @@ public:
     void hideSnapshot();
     bool snapshotShown() const { return snapshot_.has_value(); }
 
+    // The masses chosen for the time diagram, each marked by a dashed line in its colour down
+    // the view's whole height, behind the moving dots, so that a chosen mass is found from the
+    // back of the room and not only by its dot's colour. The view is drawn anew with them.
+    struct Mark {
+        int mass;
+        Chain::Rgb colour;
+    };
+    static constexpr std::size_t kMarks = 2;
+    void markChosen(const std::array<std::optional<Mark>, kMarks>& marks);
+
 private:
     struct Tape {
         float start;
@@ -65,6 +75,9 @@ private:
     void drawTape(const Tape& tape);
     void drawMasses();
     void drawSnapshot();
+    void drawChosen();
+    // The backdrop is kept while a snapshot or a chosen mass lies on it.
+    void keepBackdrop();
 
     const ChainState& state_;
     ChainPicture& picture_;
@@ -72,4 +85,5 @@ private:
     const DotColours* colours_;
     bool massesShown_ = false;
     std::optional<std::array<float, ChainState::kLastMass + 1>> snapshot_;
+    std::array<std::optional<Mark>, kMarks> chosen_{};
 };

@@ -170,7 +170,7 @@ void TimeDiagram::addLabel(std::string text, int x, int y, Label::Align align, C
     labels_.push_back({std::move(text), x, y, align, colour});
 }
 
-void TimeDiagram::draw(int width, int height) {
+void TimeDiagram::draw(int width, int height, double scale) {
     const double tEnd = count_ > 0 ? sample(count_ - 1).t : 0;
     // The axis moves on by half its span once the curves reach its right end, so that between
     // two such moves a drawing adds only the points recorded since the last one.
@@ -178,17 +178,19 @@ void TimeDiagram::draw(int width, int height) {
     const double start = tEnd <= span_ ? 0.0 : std::ceil((tEnd - span_) / half) * half;
     const std::uint64_t fresh = recorded_ - drawnRecorded_;
     const bool whole = width != raster_.width() || height != raster_.height() || start != tStart_ ||
-                       layout_ != drawnLayout_ || fresh >= count_;
+                       layout_ != drawnLayout_ || fresh >= count_ || scale != scale_;
     if (whole) {
         if (width != raster_.width() || height != raster_.height()) {
             raster_.resize(width, height, pixelOf(Chain::kBackground));
         } else {
             raster_.fill(pixelOf(Chain::kBackground));
         }
-        left_ = kLeftMargin;
-        top_ = kTopMargin;
-        right_ = std::max(left_ + 1, width - kRightMargin);
-        bottom_ = std::max(top_ + 1, height - kBottomMargin);
+        scale_ = scale;
+        labelPixels_ = scaled(kLabelPixels);
+        left_ = scaled(kLeftMargin);
+        top_ = scaled(kTopMargin);
+        right_ = std::max(left_ + 1, width - scaled(kRightMargin));
+        bottom_ = std::max(top_ + 1, height - scaled(kBottomMargin));
         tStart_ = start;
         drawAxes();
     }
@@ -220,55 +222,91 @@ void TimeDiagram::draw(int width, int height) {
 }
 
 void TimeDiagram::drawAxes() {
+    const int line = std::max(1, scaled(1));
+    const int tick = scaled(4);
     // The y axis in the view's units, a grid line at every unit.
     for (int y = -3; y <= 3; ++y) {
         const int at = rowOf(float(y));
-        raster_.fillRect(left_, at, right_, at + 1, pixelOf(y == 0 ? kAxisColour : kGridColour));
-        raster_.fillRect(left_ - 4, at, left_, at + 1, pixelOf(kAxisColour));
+        raster_.fillRect(left_, at, right_, at + line, pixelOf(y == 0 ? kAxisColour : kGridColour));
+        raster_.fillRect(left_ - tick, at, left_, at + line, pixelOf(kAxisColour));
     }
     // The time axis along the bottom, a grid line at every tick.
     const double step = tickStep(span_);
     for (double t = std::ceil(tStart_ / step) * step; t <= tStart_ + span_ + 1e-9; t += step) {
         const int at = columnOf(t);
-        raster_.fillRect(at, top_, at + 1, bottom_, pixelOf(kGridColour));
-        raster_.fillRect(at, bottom_, at + 1, bottom_ + 4, pixelOf(kAxisColour));
+        raster_.fillRect(at, top_, at + line, bottom_, pixelOf(kGridColour));
+        raster_.fillRect(at, bottom_, at + line, bottom_ + tick, pixelOf(kAxisColour));
     }
-    raster_.fillRect(left_, top_, left_ + 1, bottom_, pixelOf(kAxisColour));
-    raster_.fillRect(left_, bottom_, right_, bottom_ + 1, pixelOf(kAxisColour));
+    raster_.fillRect(left_, top_, left_ + line, bottom_, pixelOf(kAxisColour));
+    raster_.fillRect(left_, bottom_, right_, bottom_ + line, pixelOf(kAxisColour));
 }
 
 void TimeDiagram::layOutLabels() {
     using enum Label::Align;
     labels_.clear();
-    const int row = kLabelPixels / 2 + 4;
+    const int row = labelPixels_ / 2 + scaled(4);
     // A label at every unit where the rows leave room for them, else at -3, 0 and 3 only.
-    const int yStep = rowOf(1.0F) - rowOf(0.0F) >= kLabelPixels + 2 ? 1 : 3;
+    const int yStep = rowOf(1.0F) - rowOf(0.0F) >= labelPixels_ + scaled(2) ? 1 : 3;
+    // Up is positive, as a student reads a graph: the row of the view's -3, at the top, reads 3.
     for (int y = -3; y <= 3; y += yStep) {
-        addLabel(number(y), left_ - 6, rowOf(float(y)), Right, kTextColour);
+        addLabel(number(-y), left_ - scaled(6), rowOf(float(y)), Right, kTextColour);
     }
     const double step = tickStep(span_);
     for (double t = std::ceil(tStart_ / step) * step; t <= tStart_ + span_ + 1e-9; t += step) {
-        addLabel(number(t), columnOf(t), bottom_ + 4 + row, Centre, kTextColour);
+        addLabel(number(t), columnOf(t), bottom_ + scaled(4) + row, Centre, kTextColour);
     }
-    addLabel(std::string(Language::translate("y")), left_ - 6, row, Right, kTextColour);
+    addLabel(std::string(Language::translate("y")), left_ - scaled(6), row, Right, kTextColour);
     addLabel(std::string(Language::translate("t in Zeiteinheiten")), right_,
-             bottom_ + 4 + row + kLabelPixels + 4, Right, kTextColour);
+             bottom_ + scaled(4) + row + labelPixels_ + scaled(4), Right, kTextColour);
     // The legend: each chosen mass with its latest y, or how to choose one.
     if (!chosen_[0] && !chosen_[1]) {
-        addLabel(std::string(Language::translate(
-                     "Masse wählen: Doppelklick, Doppeltipp oder D in der Wellenmaschine")),
-                 left_ + 4, row, Left, kTextColour);
+        addLabel(std::string(Language::translate(kChooseHint)), left_ + scaled(4), row, Left,
+                 kTextColour);
         return;
     }
     legendPrefix_ = Language::translate("Masse");
     for (int slot = 0; slot < kMaxChosen; ++slot) {
         legend_[std::size_t(slot)] = labels_.size();
         if (chosen_[std::size_t(slot)]) {
-            addLabel({}, left_ + 4 + slot * (right_ - left_) / 2, row, Left,
+            addLabel({}, left_ + scaled(4) + slot * (right_ - left_) / 2, row, Left,
                      kColours[std::size_t(slot)]);
         }
     }
     writeLegend();
+}
+
+std::optional<long> TimeDiagram::latestHundredths(int slot) const {
+    const float y = count_ > 0 ? sample(count_ - 1).y[std::size_t(slot)] : NAN;
+    if (std::isnan(y)) {
+        return std::nullopt;
+    }
+    // Up positive, clamped far beyond the view to what a long holds.
+    return std::lround(std::clamp(-double(y) * 100, -1e9, 1e9));
+}
+
+void TimeDiagram::appendLegend(std::string& text, int slot, std::optional<long> hundredths) const {
+    text += legendPrefix_;
+    text += ' ';
+    text += std::to_string(*chosen_[std::size_t(slot)] + 1);
+    if (!hundredths) {
+        return;
+    }
+    // The shortest form, as the read-outs write it: -1,25, 0,5, 2.
+    const long n = *hundredths;
+    text += ": y = ";
+    if (n < 0) {
+        text += '-';
+    }
+    const long whole = std::labs(n) / 100;
+    const long part = std::labs(n) % 100;
+    text += std::to_string(whole);
+    if (part != 0) {
+        text += decimalSeparator_;
+        text += char('0' + part / 10);
+        if (part % 10 != 0) {
+            text += char('0' + part % 10);
+        }
+    }
 }
 
 void TimeDiagram::writeLegend() {
@@ -279,38 +317,36 @@ void TimeDiagram::writeLegend() {
         if (!chosen_[s]) {
             continue;
         }
-        std::optional<long> hundredths;
-        if (count_ > 0 && !std::isnan(sample(count_ - 1).y[s])) {
-            // Clamped, far beyond the view, to what a long holds.
-            hundredths = std::lround(std::clamp(double(sample(count_ - 1).y[s]) * 100, -1e9, 1e9));
-        }
+        const std::optional<long> hundredths = latestHundredths(slot);
         std::string& text = labels_[legend_[s]].text;
         if (!text.empty() && hundredths == legendShown_[s]) {
             continue;
         }
         legendShown_[s] = hundredths;
-        text.assign(legendPrefix_);
-        text += ' ';
-        text += std::to_string(*chosen_[s] + 1);
-        if (hundredths) {
-            // The shortest form, as the read-outs write it: -1,25, 0,5, 2.
-            const long n = *hundredths;
-            text += ": y = ";
-            if (n < 0) {
-                text += '-';
+        text.clear();
+        appendLegend(text, slot, hundredths);
+    }
+}
+
+std::string TimeDiagram::summary() {
+    if (!chosen_[0] && !chosen_[1]) {
+        return std::string(Language::translate(kChooseHint));
+    }
+    legendPrefix_ = Language::translate("Masse");
+    std::string text;
+    for (int slot = 0; slot < kMaxChosen; ++slot) {
+        if (chosen_[std::size_t(slot)]) {
+            if (!text.empty()) {
+                text += "; ";
             }
-            const long whole = std::labs(n) / 100;
-            const long part = std::labs(n) % 100;
-            text += std::to_string(whole);
-            if (part != 0) {
-                text += decimalSeparator_;
-                text += char('0' + part / 10);
-                if (part % 10 != 0) {
-                    text += char('0' + part % 10);
-                }
-            }
+            appendLegend(text, slot, latestHundredths(slot));
         }
     }
+    return text;
+}
+
+int TimeDiagram::scaled(int pixels) const {
+    return static_cast<int>(std::lround(pixels * scale_));
 }
 
 void TimeDiagram::drawCurve(int slot, Pixel colour, std::size_t from) {
@@ -327,7 +363,7 @@ void TimeDiagram::drawCurve(int slot, Pixel colour, std::size_t from) {
         const int x = columnOf(s.t);
         const int row = rowOf(y);
         if (!have || x <= lastX) {
-            raster_.verticalRun(x, have ? lastY : row, row, kCurveThickness, colour);
+            raster_.verticalRun(x, have ? lastY : row, row, scaled(kCurveThickness), colour);
         } else {
             // Across the columns between two samples, the line between them.
             int from = lastY;
@@ -335,7 +371,7 @@ void TimeDiagram::drawCurve(int slot, Pixel colour, std::size_t from) {
                 const int r =
                     lastY +
                     static_cast<int>(std::lround(double(row - lastY) * (c - lastX) / (x - lastX)));
-                raster_.verticalRun(c, from, r, kCurveThickness, colour);
+                raster_.verticalRun(c, from, r, scaled(kCurveThickness), colour);
                 from = r;
             }
         }

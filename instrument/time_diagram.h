@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/chain_constants.h"
+#include "language/language.h"
 #include "picture/plot_raster.h"
 
 #include <array>
@@ -36,6 +37,8 @@ public:
     static constexpr std::array<Chain::Rgb, kMaxChosen> kColours{{{0, 0, 255}, {0, 150, 0}}};
     // The height in pixels of the labels' text, which the layout leaves room for.
     static constexpr int kLabelPixels = 12;
+    static constexpr std::string_view kChooseHint =
+        N_("Masse wählen: Doppelklick, Doppeltipp oder D in der Wellenmaschine");
 
     struct Sample {
         double t;
@@ -76,13 +79,20 @@ public:
     // The span's read-out beside its scroll bar ("Zeitspanne: 100"), and the window's title.
     std::string spanCaption() const;
     static std::string_view title();
+    // What the diagram shows in words, for a screen reader: each chosen mass with its latest y,
+    // up positive, as the legend writes it; or how to choose one.
+    std::string summary();
 
     // Counts every change of what the diagram shows, so that a front end draws only anew.
     std::uint64_t revision() const { return revision_; }
 
     // Draws the diagram at `width` x `height` pixels into raster() and labels(): only the new
-    // points where nothing else changed since the last drawing, else the whole diagram.
-    void draw(int width, int height);
+    // points where nothing else changed since the last drawing, else the whole diagram. At a
+    // `scale` (pixels to a pixel of the diagram's design, as on a screen of many pixels or where
+    // the page's panels grow) its margins, lines and labels' text grow with it.
+    void draw(int width, int height, double scale = 1);
+    // The height in pixels of the labels' text of the last drawing.
+    int labelPixels() const { return labelPixels_; }
     const PlotRaster& raster() const { return raster_; }
     const std::vector<Label>& labels() const { return labels_; }
 
@@ -98,10 +108,16 @@ private:
     void layOutLabels();
     // The legend's texts: each chosen mass and its latest y.
     void writeLegend();
+    // The latest y of a slot's mass in hundredths, up positive; none before its first sample.
+    std::optional<long> latestHundredths(int slot) const;
+    // A slot's legend: "Masse 51: y = 1,95".
+    void appendLegend(std::string& text, int slot, std::optional<long> hundredths) const;
     // The curve from sample `from` on.
     void drawCurve(int slot, Pixel colour, std::size_t from);
     void addLabel(std::string text, int x, int y, Label::Align align, Chain::Rgb colour);
     std::string number(double value) const;
+    // Pixels of the design at the drawing's scale.
+    int scaled(int pixels) const;
 
     std::string decimalSeparator_;
     std::array<std::optional<int>, kMaxChosen> chosen_{};
@@ -124,6 +140,8 @@ private:
     std::array<std::size_t, kMaxChosen> legend_{}; // each slot's legend among the labels
     std::array<std::optional<long>, kMaxChosen> legendShown_{}; // its y in hundredths
     std::string_view legendPrefix_;
+    double scale_ = 1;
+    int labelPixels_ = kLabelPixels;
     int left_ = 0;
     int top_ = 0;
     int right_ = 0;

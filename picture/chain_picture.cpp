@@ -66,6 +66,28 @@ void ChainPicture::drawBehind(float x, float y, Pixel colour) {
     }
 }
 
+void ChainPicture::drawDashesBehind(float x, Pixel colour) {
+    if (!hasBackdrop() || width_ <= 0) {
+        return;
+    }
+    ++strokes_;
+    const int left = std::clamp(toPixel(x, 0).x - scaledPen_ / 2, 0, width_ - 1);
+    const int right = std::min(width_, left + scaledPen_);
+    // Dashes of six pixels and gaps of four, scaled with the picture.
+    const int dash = std::max(1, int(std::lround(6 * scale_)));
+    const int period = dash + std::max(1, int(std::lround(4 * scale_)));
+    for (int row = 0; row < height_; ++row) {
+        if (row % period >= dash) {
+            continue;
+        }
+        const std::ptrdiff_t at = std::ptrdiff_t(row) * width_;
+        std::fill(backdrop_.begin() + at + left, backdrop_.begin() + at + right, colour);
+        std::replace(pixels_.begin() + at + left, pixels_.begin() + at + right, background_,
+                     colour);
+    }
+    changes_.mark({left, 0, right - left, height_});
+}
+
 void ChainPicture::setPenWidth(int units) {
     penWidth_ = std::clamp(units, 1, 100);
     scaledPen_ = std::max(1, static_cast<int>(std::lround(penWidth_ * scale_)));

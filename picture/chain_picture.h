@@ -54,6 +54,9 @@ public:
     // A dot on the backdrop at the pen width: shown at once where the picture shows background,
     // behind whatever else is drawn there.
     void drawBehind(float x, float y, Pixel colour);
+    // A dashed vertical line across the whole height on the backdrop, at the pen width and
+    // centred on x: shown where the picture shows background, behind the moving dots.
+    void drawDashesBehind(float x, Pixel colour);
 
     // How many times the picture was cleared or had a line drawn on it: a front end that shows
     // the dots once per frame shows what a handler drew at once.

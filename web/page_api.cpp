@@ -31,9 +31,10 @@ struct Page {
     PanelsFeed feed{instrument.panels()};
     BrowserInput input{instrument};
     CanvasImage image{instrument.picture()};
-    // The time diagram's pixels as a canvas takes them, and the revision they show.
+    // The time diagram's pixels as a canvas takes them, the revision and the scale they show.
     std::vector<std::uint8_t> diagramBytes;
     std::uint64_t diagramShown = ~std::uint64_t(0);
+    double diagramScale = 0;
 };
 
 Page* page = nullptr;
@@ -96,10 +97,11 @@ std::string infoPageJson(const InfoPage& info) {
 
 // The time diagram at `width` x `height` pixels: its bytes (red, green, blue, alpha), where
 // they lie, its labels and its span, as JSON.
-std::string diagramJson(Page& p, int width, int height) {
+std::string diagramJson(Page& p, int width, int height, double scale) {
     TimeDiagram& diagram = p.instrument.diagram();
-    diagram.draw(width, height);
+    diagram.draw(width, height, scale);
     p.diagramShown = diagram.revision();
+    p.diagramScale = scale;
     const PlotRaster& raster = diagram.raster();
     const std::size_t count = std::size_t(raster.width()) * std::size_t(raster.height());
     p.diagramBytes.resize(count * 4);
@@ -120,7 +122,7 @@ std::string diagramJson(Page& p, int width, int height) {
         .key("height")
         .value(raster.height())
         .key("labelPixels")
-        .value(TimeDiagram::kLabelPixels)
+        .value(diagram.labelPixels())
         .key("span")
         .value(diagram.span())
         .key("spanCaption")
@@ -327,15 +329,27 @@ EMSCRIPTEN_KEEPALIVE const char* ondix_diagram_form() {
     return reply.c_str();
 }
 
-// The time diagram at `width` x `height` pixels as JSON (see diagramJson), or "" where it shows
-// the same as at the last call of that size.
-EMSCRIPTEN_KEEPALIVE const char* ondix_diagram(int width, int height) {
+// The time diagram at `width` x `height` pixels and `scale` (see TimeDiagram::draw) as JSON (see
+// diagramJson), or "" where it shows the same as at the last call of that size and scale.
+EMSCRIPTEN_KEEPALIVE const char* ondix_diagram(int width, int height, double scale) {
     const TimeDiagram& diagram = page->instrument.diagram();
     reply.clear();
     if (diagram.revision() != page->diagramShown || diagram.raster().width() != width ||
-        diagram.raster().height() != height) {
-        reply = diagramJson(*page, width, height);
+        diagram.raster().height() != height || scale != page->diagramScale) {
+        reply = diagramJson(*page, width, height, scale);
     }
+    return reply.c_str();
+}
+
+// What the time diagram shows in words, for its text alternative (see TimeDiagram::summary).
+EMSCRIPTEN_KEEPALIVE const char* ondix_diagram_summary() {
+    reply = page->instrument.diagram().summary();
+    return reply.c_str();
+}
+
+// The panels flowed into a room `room` pixels of the design wide (see PageForm::flowJson).
+EMSCRIPTEN_KEEPALIVE const char* ondix_panel_flow(double room, int finger) {
+    reply = PageForm::flowJson(room, finger != 0);
     return reply.c_str();
 }
 

@@ -3,6 +3,7 @@
 #include "core/chain_constants.h"
 #include "instrument/form.h"
 #include "instrument/form_layout.h"
+#include "instrument/panel_flow.h"
 #include "language/language.h"
 #include "web/json_text.h"
 #include "web/page_texts.h"
@@ -248,6 +249,33 @@ std::string json() {
         .value(Language::translate(PageTexts::kLinkToCopy))
         .endObject()
         .endObject();
+    return json.text();
+}
+
+std::string flowJson(double room, bool finger) {
+    const FormLayout layout = FormLayout::design();
+    const auto sizeOf = [&](Control control) -> PanelFlow::Size {
+        if (controlKind(control) == ControlKind::Frame) {
+            const std::array<int, 2> size = snugSize(layout, control, finger);
+            return {double(size[0]), double(size[1])};
+        }
+        return {double(layout[control].width), double(layout[control].height)};
+    };
+    const double gap = layout[Role::kClearingPanel].x - layout[Role::kDrivePanel].right();
+    const PanelFlow flow(layout.panelColumns(), sizeOf, gap, room);
+    JsonText json;
+    json.beginObject().key("width").value(flow.width()).key("height").value(flow.height());
+    json.key("places").beginArray();
+    for (const PanelFlow::Place& p : flow.places()) {
+        json.beginArray()
+            .value(controlName(p.control))
+            .value(p.x)
+            .value(p.y)
+            .value(p.width)
+            .value(p.height)
+            .endArray();
+    }
+    json.endArray().endObject();
     return json.text();
 }
 

@@ -12,4 +12,9 @@ namespace PageForm {
 
 std::string json();
 
+// The panels flowed into a room `room` pixels of the design wide (see PanelFlow), their frames
+// snug around what they hold, with the finger's boxes where `finger`: the flow's width and
+// height and each child's place, as JSON {"width", "height", "places": [[name, x, y, w, h]]}.
+std::string flowJson(double room, bool finger);
+
 } // namespace PageForm

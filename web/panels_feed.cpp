@@ -82,9 +82,12 @@ void PanelsFeed::write(JsonText& json, Control control) const {
             .endObject()
             .key("value")
             .value(s.value);
+        // Spoken as its read-out's text, or where it has none as its own meaning.
         const Control shownBy = Form::entry(control).shownBy;
         if (shownBy != Role::kWindow) {
             json.key("valueText").value(panels_.caption(shownBy));
+        } else if (!s.caption.empty()) {
+            json.key("valueText").value(s.caption);
         }
     }
     if (placed_[index(control)]) {

@@ -154,20 +154,24 @@ std::vector<std::string> labelsIn(const char* language) {
     m.run(10, 0, 0);
     std::vector<std::string> texts = m.labelTexts();
     texts.insert(texts.begin(), before.back());
+    // The text alternative says what the legend says.
+    texts.push_back(m.instrument.diagram().summary());
     Language::use("de");
     return texts;
 }
 
 TEST(TimeDiagram, AxisLabelsAndLegendInEachLanguage) {
-    const std::vector<std::string> ticks{"-3", "-2", "-1", "0",  "1",  "2",  "3",
-                                         "0",  "20", "40", "60", "80", "100"};
+    // Up is positive: the y labels read 3 at the top down to -3, and the lifted end reads 1,25.
+    const std::vector<std::string> ticks{"3", "2",  "1",  "0",  "-1", "-2", "-3",
+                                         "0", "20", "40", "60", "80", "100"};
     std::vector<std::string> german{"Masse 1"};
     german.insert(german.end(), ticks.begin(), ticks.end());
-    german.insert(german.end(), {"y", "t in Zeiteinheiten", "Masse 1: y = -1,25"});
+    german.insert(german.end(),
+                  {"y", "t in Zeiteinheiten", "Masse 1: y = 1,25", "Masse 1: y = 1,25"});
     EXPECT_EQ(labelsIn("de"), german);
     std::vector<std::string> english{"Mass 1"};
     english.insert(english.end(), ticks.begin(), ticks.end());
-    english.insert(english.end(), {"y", "t in time units", "Mass 1: y = -1.25"});
+    english.insert(english.end(), {"y", "t in time units", "Mass 1: y = 1.25", "Mass 1: y = 1.25"});
     EXPECT_EQ(labelsIn("en"), english);
 
     Machine m;
@@ -177,7 +181,17 @@ TEST(TimeDiagram, AxisLabelsAndLegendInEachLanguage) {
     const std::vector<std::string> texts = m.labelTexts();
     EXPECT_EQ(std::vector<std::string>(texts.begin() + 7, texts.begin() + 13),
               (std::vector<std::string>{"0", "5", "10", "15", "20", "25"}));
+    // The span puts them evenly from the time axis's start to its end, and the top y label
+    // above the bottom one.
+    const std::vector<TimeDiagram::Label>& labels = m.diagram().labels();
+    const int across = labels[12].x - labels[7].x;
+    EXPECT_GT(across, 300);
+    for (int i = 1; i < 5; ++i) {
+        EXPECT_NEAR(labels[std::size_t(7 + i)].x - labels[7].x, across * i / 5.0, 1) << i;
+    }
+    EXPECT_LT(labels[0].y, labels[6].y);
     EXPECT_EQ(texts.back(), "Masse wählen: Doppelklick, Doppeltipp oder D in der Wellenmaschine");
+    EXPECT_EQ(m.instrument.diagram().summary(), texts.back());
 
     // A low strip (a touch screen's): the y labels at -3, 0 and 3 only, so that none overlap.
     m.instrument.diagram().draw(400, 110);
@@ -187,7 +201,7 @@ TEST(TimeDiagram, AxisLabelsAndLegendInEachLanguage) {
             yLabels.push_back(label.text);
         }
     }
-    EXPECT_EQ(yLabels, (std::vector<std::string>{"-3", "0", "3"}));
+    EXPECT_EQ(yLabels, (std::vector<std::string>{"3", "0", "-3"}));
 }
 
 TEST(TimeDiagram, MouseFingerAndKeysChooseAThirdReplacesTheOlderASecondUnchooses) {
@@ -198,12 +212,19 @@ TEST(TimeDiagram, MouseFingerAndKeysChooseAThirdReplacesTheOlderASecondUnchooses
             InputCodes::massX(mass), m.instrument.state().yShown[mass]);
         return m.instrument.picture().pixel(p.x, p.y);
     };
+    // A chosen mass's dashed line, at the top of the view far from its dot.
+    const auto mark = [&m](int mass) {
+        const ChainPicture& picture = m.instrument.picture();
+        return picture.pixel(picture.toPixel(InputCodes::massX(mass), 0).x, 1);
+    };
+    const ChainPicture::Pixel plain = m.instrument.picture().background();
     const ChainPicture::Pixel black = ChainPicture::pixelOf(Chain::kMassColour);
     const ChainPicture::Pixel blue = ChainPicture::pixelOf(TimeDiagram::kColours[0]);
     const ChainPicture::Pixel green = ChainPicture::pixelOf(TimeDiagram::kColours[1]);
 
     m.instrument.doubleClick(20.4f, -2); // the mouse: mass 19
     EXPECT_EQ(dot(19), blue);
+    EXPECT_EQ(mark(19), blue);
 
     // A finger: two taps near one another within the double-tap time, at x = 40 of 100.
     const ChainTouch::Surface surface{400, 200, 8};
@@ -230,10 +251,12 @@ TEST(TimeDiagram, MouseFingerAndKeysChooseAThirdReplacesTheOlderASecondUnchooses
     EXPECT_EQ(m.chosen(1), 39);
     EXPECT_EQ(dot(19), black);
     EXPECT_EQ(dot(10), blue);
+    EXPECT_EQ((std::array{mark(19), mark(10), mark(39)}), (std::array{plain, blue, green}));
 
     m.instrument.doubleClick(40, 0); // chosen: un-chosen
     EXPECT_FALSE(m.chosen(1));
     EXPECT_EQ(dot(39), black);
+    EXPECT_EQ(mark(39), plain);
     m.instrument.doubleClick(-50, 0); // beyond the view: the end mass nearest
     EXPECT_EQ(m.chosen(1), 0);
 
