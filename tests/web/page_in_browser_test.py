@@ -32,7 +32,7 @@ from headless_chromium import browser, open_page, set_scale
 VIEW_TOP = 1  # the chain view's top edge in the page, at the design size
 KEYS = {'Up': Keys.ARROW_UP, 'Down': Keys.ARROW_DOWN, 'Left': Keys.ARROW_LEFT,
         'Right': Keys.ARROW_RIGHT, 'Return': Keys.ENTER, 'Space': Keys.SPACE, 'Esc': Keys.ESCAPE,
-        'M': 'm', 'S': 's', 'D': 'd'}
+        'M': 'm', 'S': 's', 'D': 'd', 'Tab': Keys.TAB, 'PageUp': Keys.PAGE_UP, 'PageDown': Keys.PAGE_DOWN}
 failures = []
 
 
@@ -46,7 +46,7 @@ def points(words):
     return [tuple(int(v) for v in word.split(',')) for word in words]
 
 
-def pointer_path(driver, kind, button, path, hold_ms=0):
+def pointer_path(driver, kind, button, path, hold_ms=0, up=True):
     builder = ActionBuilder(driver, mouse=PointerInput(kind, 'finger' if kind == interaction.POINTER_TOUCH else 'mouse'),
                             duration=0)
     action = builder.pointer_action
@@ -56,8 +56,22 @@ def pointer_path(driver, kind, button, path, hold_ms=0):
         action.pause(hold_ms / 1000)
     for x, y in path[1:]:
         action.move_to_location(x, y + VIEW_TOP)
-    action.pointer_up(button=button)
+    if up:
+        action.pointer_up(button=button)
     builder.perform()
+
+
+# The control a user finds by its role and accessible name (or caption), blanks collapsed.
+NAMED = '''
+const [role, name] = arguments;
+const roleOf = (e) => e.getAttribute('role') || { BUTTON: 'button', INPUT: e.type === 'text' ? 'textbox' : e.type }[e.tagName];
+const said = (e) => (e.getAttribute('aria-label') || e.textContent).trim().replace(/\\s+/g, ' ');
+return [...document.querySelectorAll('[id]')].find((e) => roleOf(e) === role && said(e) === name);
+'''
+
+
+def named(driver, role, name):
+    return driver.execute_script(NAMED, role, name)
 
 
 def replay_in_page(driver, lines):
@@ -101,8 +115,22 @@ def replay_in_page(driver, lines):
             if 'shift' in words[2:]:
                 chain.key_down(Keys.SHIFT).send_keys(KEYS[words[1]]).key_up(Keys.SHIFT)
             else:
-                chain.send_keys(KEYS[words[1]])
+                chain.send_keys(KEYS[words[1]] * int((words[2:] or ['1'])[0]))
             chain.perform()
+        # The page's own steps: a key or the left button held down (and let go), a control
+        # pressed or focused by its role and name, a new screen, a wait.
+        elif verb == 'hold':
+            ActionChains(driver).key_down(KEYS[words[1]]).perform()
+        elif verb == 'press':
+            pointer_path(driver, interaction.POINTER_MOUSE, 0, points(words[1:]), up=False)
+        elif verb in ('button', 'scrollbar'):
+            control = named(driver, verb, ' '.join(words[1:]))
+            control.click() if verb == 'button' else driver.execute_script('arguments[0].focus()', control)
+        elif verb == 'screen':
+            set_scale(driver, int(words[1]), int(words[2]), 1)
+            time.sleep(0.2)  # the page's resize handler
+        elif verb == 'wait':
+            time.sleep(float(words[1]))
         else:
             raise RuntimeError('no step ' + verb)
 
@@ -341,21 +369,55 @@ def run_time_error_test(driver):
           'the controls are off after the error')
 
 
+# From now on: the frames the page asks for, and the changes of the diagram's text alternative.
+COUNTED = '''
+window.asked = 0;
+const ask = window.requestAnimationFrame;
+window.requestAnimationFrame = (f) => { window.asked += 1; return ask(f); };
+window.spoken = 0;
+new MutationObserver((changes) => { window.spoken += changes.length; })
+  .observe(document.getElementById('TimeDiagramSummary'), { childList: true, characterData: true, subtree: true });
+'''
+
+
 def pacing_test(driver):
+    """No frames at rest; 250 passes a second, none while halted, none while the tab is hidden
+    and no catching up after it; the diagram spoken at most once a second while it changes."""
     open_page(driver, SITE, '')
-    driver.find_element(By.ID, 'Command8').click()  # clock on: 250 passes of dt 0.1 a second
-    start = time.monotonic()
-    time.sleep(1.0)
-    clock = float(driver.find_element(By.ID, 'Text4').get_attribute('value').replace(',', '.'))
-    elapsed = time.monotonic() - start
-    check(0.6 * 25 * elapsed < clock < 1.2 * 25 * elapsed,
-          f'clock {clock} after {elapsed:.2f} s at 250 passes a second')
-    driver.find_element(By.ID, 'Command11').click()
+    clock = lambda: float(named(driver, 'textbox', 'Uhr').get_attribute('value').replace(',', '.'))  # noqa: E731
+    time.sleep(0.2)
+    driver.execute_script(COUNTED)
+    time.sleep(0.5)
+    check(driver.execute_script('return asked') == 0, 'frames asked for while the chain is at rest')
+    named(driver, 'button', 'Uhr Start').click()  # 250 passes of dt 0.1 a second
+    for hidden in [False, True]:
+        if hidden:  # the tab hidden for a second, then seen again
+            before = clock()
+            driver.execute_cdp_cmd('Page.setWebLifecycleState', {'state': 'frozen'})
+            time.sleep(1.0)
+            driver.execute_cdp_cmd('Page.setWebLifecycleState', {'state': 'active'})
+            check(clock() - before <= 2.5, f'the clock ran on while the tab was hidden: {before} to {clock()}')
+            driver.execute_cdp_cmd('Emulation.setFocusEmulationEnabled', {'enabled': True})
+            driver.execute_cdp_cmd('Page.bringToFront', {})  # seen again
+        start, at_start = time.monotonic(), clock()
+        time.sleep(1.0)
+        ran, elapsed = clock() - at_start, time.monotonic() - start
+        check(0.6 * 25 * elapsed < ran < 1.2 * 25 * elapsed + 2.5,
+              f'clock on by {ran} in {elapsed:.2f} s at 250 passes a second' + ' after a hidden tab' * hidden)
+    named(driver, 'button', 'Zeitdiagramm ein oder aus').click()
+    named(driver, 'button', 'Harmonische Anregung ein oder aus').click()
+    view = driver.find_element(By.ID, 'Picture1')
+    ActionChains(driver).move_to_element_with_offset(view, -view.size['width'] // 4, 0).double_click().perform()
+    driver.execute_script('window.spoken = 0')
+    time.sleep(2.3)
+    check(2 <= driver.execute_script('return spoken') <= 3, f'the diagram spoken {driver.execute_script("return spoken")} '
+          'times in 2.3 s')
+    named(driver, 'button', 'Lauf anhalten').click()
     time.sleep(0.1)
     check(not driver.execute_script('return ondix.framePending()'), 'no frames while halted')
-    halted = driver.find_element(By.ID, 'Text4').get_attribute('value')
+    halted = clock()
     time.sleep(0.3)
-    check(driver.find_element(By.ID, 'Text4').get_attribute('value') == halted, 'clock halted')
+    check(clock() == halted, 'clock halted')
 
 
 # The chain's dots on the canvas: how many of the 98 masses have their centre pixel black on the
@@ -481,7 +543,7 @@ def time_diagram_test(driver):
     panel = driver.find_element(By.ID, 'TimeDiagram')
     labels = driver.execute_script(
         'return JSON.parse(document.getElementById("TimeDiagramCanvas").dataset.labels)')
-    want = ['-3', '-2', '-1', '0', '1', '2', '3', '0', '20', '40', '60', '80', '100', 'y',
+    want = ['3', '2', '1', '0', '-1', '-2', '-3', '0', '20', '40', '60', '80', '100', 'y',  # up is positive
             't in Zeiteinheiten']
     check(panel.is_displayed() and labels[:15] == want and labels[15].startswith('Masse 20: y = ')
           and labels[16].startswith('Masse 11: y = '), f'diagram labels {labels}')
@@ -503,6 +565,77 @@ def time_diagram_test(driver):
     check(not panel.is_displayed() and driver.find_element(By.ID, 'Command14').get_attribute('aria-pressed') == 'false',
           'the panel closed by its button')
 
+
+
+# What the page shows of the hand, the tape, the focus and the windows: the end's dot above the
+# midline (units of y, up positive; none beyond the view), "Festes Ende" hidden while the end is held, the keyboard
+# pointer and the tape's read-out where they show, the focused control's name, the strip and the
+# information window open, the period's read-out, the information page's blocks cut or beyond
+# the window, and whether the teacher's link is reachable.
+SHOWN_NOW = '''
+const $ = (id) => document.getElementById(id);
+const view = $('Picture1'), w = view.width, h = view.height, x0 = Math.round(w / 100) - 1;
+const d = view.getContext('2d').getImageData(x0, 0, 3, h).data;
+let rows = 0, dots = 0;
+for (let i = 0; i < 3 * h; ++i) if (d[4 * i] < 64 && d[4 * i + 1] < 64 && d[4 * i + 2] < 64) { rows += Math.floor(i / 3); dots += 1; }
+const seen = (e) => e.getClientRects().length > 0;
+const inView = (selector) => [...view.parentElement.querySelectorAll(selector)].find(seen);
+const said = (e) => (e.getAttribute('aria-label') || e.textContent || '').trim().replace(/\\s+/g, ' ');
+const info = $('info').getBoundingClientRect();
+return { end: Math.round((h / 2 - rows / dots) / (h / 6) * 10) / 10,
+  held: ![...view.parentElement.querySelectorAll('.label')].some((l) => seen(l) && l.textContent === 'Festes Ende'),
+  pointer: Boolean(inView('.pointer')), tape: (inView('input') || {}).value || null,
+  focus: document.activeElement === document.body ? '' : said(document.activeElement),
+  strip: seen($('TimeDiagram')), info: $('info').open,
+  period: [...document.querySelectorAll('input[aria-label=Periode]')][0].value,
+  infoCut: [...document.querySelectorAll('#infoPage div')].filter((b) => b.scrollHeight > b.clientHeight + 1
+    || b.scrollWidth > b.clientWidth + 1 || b.getBoundingClientRect().right > info.right).length
+    + (info.right > innerWidth || info.left < 0),
+  linkReachable: !$('setupLink').closest('[inert]') && !$('message').contains($('setupLink')) };
+'''
+up = lambda v: v is not None and v >= 0.3  # noqa: E731
+# The view's and the dialogs' own behaviours, each from a new page at the design size: the steps
+# (as in session.steps, and the page's own) and what the page then shows.
+BEHAVIOURS = [
+    ('a left drag moves the end', ['drag left 10,326 10,150', 'passes 1'], {'end': up, 'held': False}),
+    ('the end held by the mouse', ['press 10,326 10,150'], {'held': True}),
+    ('a drag that leaves the view and comes back', ['drag left 10,326 10,900 10,600 10,150', 'passes 1'],
+     {'end': up, 'held': False}),
+    ('a drag let go below the view', ['drag left 10,326 10,150 10,900', 'passes 1'], {'end': None, 'held': False}),
+    ('Space lays and ends the tape', ['focus', 'key M', 'key Space', 'key Right 2', 'key Space'],
+     {'tape': '2', 'pointer': False}),
+    ('the focus lost while the keys hold the end', ['focus', 'hold Up', 'key Tab'], {'held': False, 'focus': 'Amplitude'}),
+    ('the focus lost while the tape is laid', ['focus', 'key M', 'key Space', 'key Right', 'key Tab'],
+     {'tape': '1', 'pointer': False}),
+    ('up is positive: the end lifted, mass 1 chosen by D', ['focus', 'key Up 10', 'passes 40', 'key M', 'key Left 9',
+     'key D', 'key Esc', 'button Zeitdiagramm ein oder aus', 'passes 5', 'wait 1.1'],
+     {'diagram': lambda t: re.fullmatch(r'Masse 1: y = -?\d+(,\d+)?', t) and up(float(t[13:].replace(',', '.')))}),
+    ('PageDown and PageUp on a bar: its large change', ['scrollbar Periode', 'key PageDown 2', 'key PageUp'], {'period': '26'}),
+    ('Escape on the view closes the strip', ['button Zeitdiagramm ein oder aus', 'focus', 'key Esc'],
+     {'strip': False, 'focus': 'Wellenmaschine'}),
+    ('Escape puts the pointer away, the strip stays', ['button Zeitdiagramm ein oder aus', 'focus', 'key M', 'key Esc'],
+     {'strip': True, 'pointer': False}),
+    ('the strip next after the view: Escape in it', ['button Zeitdiagramm ein oder aus', 'focus', 'key Tab', 'key Esc'],
+     {'strip': False, 'focus': 'Wellenmaschine'}),
+    ('Escape closes the information window', ['button Info zur Torsionskette', 'key Esc'],
+     {'info': False, 'focus': 'Info zur Torsionskette'}),
+    ('the information page on a phone', ['screen 412 915', 'button Info zur Torsionskette'], {'info': True, 'infoCut': 0}),
+    ('the end message keeps the focus', ['button Ende', 'key Tab', 'focus'],
+     {'focus': 'Neu starten', 'linkReachable': False}),
+]
+
+
+def behaviours_test(driver):
+    for what, steps, expected in BEHAVIOURS:
+        set_scale(driver, 1276, design_height, 1)
+        open_page(driver, SITE, '#test')
+        replay_in_page(driver, steps)
+        shown = driver.execute_script(SHOWN_NOW)
+        if 'diagram' in expected:  # the diagram's text alternative, as the accessibility tree has it
+            shown['diagram'] = accessible(driver, 'TimeDiagramCanvas')[0] or ''
+        wrong = {k: shown[k] for k, want in expected.items() if not (want(shown[k]) if callable(want) else shown[k] == want)}
+        check(not wrong, f'{what}: the page shows {wrong}')
+        ActionBuilder(driver).clear_actions()  # no key or button left held for the next row
 
 
 def main():
@@ -538,6 +671,7 @@ def run(driver):
     set_scale(driver, 1276, design_height, 1)
     robust_page_test(driver)
     time_diagram_test(driver)
+    behaviours_test(driver)
     run_time_error_test(driver)
     pacing_test(driver)
     log = [entry for entry in driver.get_log('browser') if entry['level'] == 'SEVERE'

@@ -61,17 +61,24 @@ setTimeout(async () => done([location.href, await navigator.clipboard.readText()
 '''
 
 
+COPIED = {'de': 'Der Link steht in der Adresszeile und ist kopiert.', 'en': 'The link is in the address bar and copied.'}
+LANGUAGE = 'return document.documentElement.lang'
+
+
 def link_test(driver, setup):
-    """The link offered after the start and 200 passes, opened again: the same settings."""
+    """The link offered after the start and 200 passes, opened again: the same settings, in the
+    same language (the browser prefers German)."""
     before = driver.execute_script(SETTINGS)
+    language = driver.execute_script(LANGUAGE)
     driver.find_element('id', 'setupLink').click()
     address, copied, shown = driver.execute_async_script(AFTER_THE_COPY)
-    check(address == copied and shown == 'Der Link steht in der Adresszeile und ist kopiert.',
+    check(address == copied and shown == COPIED[language],
           f'{setup}: address {address!r}, copied {copied!r}, said {shown!r}')
     link = address.split('?', 1)[1].split('#')[0]
     open_page(driver, SITE, '?' + link + '#test')
-    check(driver.execute_script(SETTINGS) == before and not notes(driver),
-          f'{setup}: the link {link} opened again shows other settings, or notes {notes(driver)}')
+    check(driver.execute_script(SETTINGS) == before and not notes(driver) and driver.execute_script(LANGUAGE) == language,
+          f'{setup}: the link {link} opened again shows other settings, or notes {notes(driver)}, '
+          f'or {driver.execute_script(LANGUAGE)} for {language}')
     # Where the browser refuses to copy: the link selected in a box beside the button.
     driver.execute_script('navigator.clipboard.writeText = () => Promise.reject(new Error("refused"))')
     driver.find_element('id', 'setupLink').click()
@@ -95,6 +102,10 @@ def setups_test(driver):
             check(False, f'{setup}: {problem}')
         print(f'{setup}: chain state {state}, picture {picture}, {len(notes(driver))} lines of notes')
         link_test(driver, setup)
+    # A page whose address chose English, in a German browser: the link keeps the language.
+    at_design_size(driver, 'lang=en&traeger=pendel')
+    check(driver.execute_script(LANGUAGE) == 'en', 'lang=en shows the English page')
+    link_test(driver, 'lang=en&traeger=pendel')
 
 
 # Parts of random addresses: names in both spellings and cases, unknown ones, right and wrong
