@@ -57,23 +57,33 @@
   // Whether the strip is asked for: the diagram's button pressed.
   const wanted = () => Boolean(button) && button.getAttribute('aria-pressed') === 'true';
 
-  // What the strip takes beside its canvas (the title bar, taller on a touch screen, and the
-  // borders) in CSS pixels, measured as it would be shown, so that the layout can give the
-  // canvas its own least height.
-  function barHeight() {
-    const hidden = panel.hidden;
+  // What the strip takes above its canvas (the title bar, taller on a touch screen, and the
+  // borders) and the least height of the strip for its bar (with `side` a column beside the
+  // canvas), in CSS pixels, measured as it would be shown.
+  function measure(side) {
+    const [hidden, wasSide] = [panel.hidden, panel.classList.contains('side')];
     panel.hidden = false;
-    const height = panel.offsetHeight - canvas.offsetHeight;
+    panel.classList.toggle('side', side);
+    const above = panel.offsetHeight - canvas.offsetHeight;
+    // The column's parts, centred in it: as high as they reach, with the bar's padding.
+    const bar = panel.firstChild;
+    const parts = [...bar.children].map((e) => e.getBoundingClientRect());
+    const column = side ? Math.max(...parts.map((r) => r.bottom)) - Math.min(...parts.map((r) => r.top))
+      + bar.offsetHeight - bar.clientHeight + parseFloat(getComputedStyle(bar).paddingTop) * 2
+      + panel.offsetHeight - panel.clientHeight : 0;
+    panel.classList.toggle('side', wasSide);
     panel.hidden = hidden;
-    return height;
+    return { above, column };
   }
 
-  // The strip's box in the page, in CSS pixels, or null where it is closed (by the layout).
-  function place(box) {
+  // The strip's box in the page, in CSS pixels, or null where it is closed; with `side` its bar
+  // beside the canvas (by the layout).
+  function place(box, side) {
     open = box !== null;
     panel.hidden = !open;
     if (!open) return;
     const [left, top, width, height] = box;
+    panel.classList.toggle('side', side);
     Object.assign(panel.style, { left: left + 'px', top: top + 'px', width: width + 'px', height: height + 'px' });
   }
 
@@ -83,9 +93,13 @@
     if (!panel) return;
     if (wanted() !== open) page.relayout();
     if (!open) return;
-    const width = Math.max(1, canvas.clientWidth);
-    const height = Math.max(1, canvas.clientHeight);
-    const reply = page.module.ccall('ondix_diagram', 'string', ['number', 'number'], [width, height]);
+    // At the screen's own pixels, its margins and labels as large as the panels' text.
+    const ratio = window.devicePixelRatio || 1;
+    const box = canvas.getBoundingClientRect();
+    const width = Math.max(1, Math.round(box.width * ratio));
+    const height = Math.max(1, Math.round(box.height * ratio));
+    const reply = page.module.ccall('ondix_diagram', 'string', ['number', 'number', 'number'],
+      [width, height, ratio * page.layout.grow()]);
     if (!reply) return;
     const d = JSON.parse(reply);
     canvas.width = d.width;
@@ -110,7 +124,8 @@
     spanText.textContent = d.spanCaption;
     canvas.dataset.labels = JSON.stringify(d.labels.map((l) => l.text));
     canvas.dataset.bytes = d.bytes;
+    canvas.dataset.labelPixels = d.labelPixels;
   }
 
-  page.diagram = { build, show, wanted, barHeight, place };
+  page.diagram = { build, show, wanted, measure, place };
 })(window.ondixPage = window.ondixPage || {});

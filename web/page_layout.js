@@ -9,9 +9,9 @@
 ((page) => {
   const SMALLEST_TEXT = 12; // CSS pixels of the smallest caption at the default font size
   const DEFAULT_FONT = 16; // the browser's default font size, in CSS pixels, unless changed
-  const FULL_HD = [1920, 1080]; // up to this size the panels keep their smallest scale
   const SMALLEST_VIEW = 120; // CSS pixels of the view's height, and a fifth of the window's
   const DIAGRAM = [110, 220]; // CSS pixels of the time diagram's canvas: least, most
+  const VIEW_FLOOR = 60; // CSS pixels of the view's height that it keeps beside the open diagram
   const windowBox = document.getElementById('Ondix15');
   const setupBar = document.getElementById('setup'); // beneath the window, the teacher's link
   const fingers = matchMedia('(pointer: coarse)');
@@ -27,62 +27,53 @@
     Object.assign(holder.style, { left: px(left), top: px(top), width: px(width), height: px(height) });
   }
 
-  // The smallest caption at 12 CSS pixels, more where the browser's default font is larger than
-  // 16 pixels (rem), and beyond a full-HD screen growing with it, as that screen scaled up.
-  function panelScale(width, height) {
+  // The least panel scale: the smallest caption at 12 CSS pixels, more where the browser's
+  // default font is larger than 16 pixels (rem).
+  function leastScale() {
     const rem = parseFloat(getComputedStyle(document.documentElement).fontSize) / DEFAULT_FONT;
-    const smallest = Math.min(form.window.points, ...form.controls.map((c) => c.points)) * 4 / 3;
-    return SMALLEST_TEXT / smallest * Math.max(1, rem)
-      * Math.max(1, Math.min(width / FULL_HD[0], height / FULL_HD[1]));
+    return SMALLEST_TEXT / smallestCaption() * Math.max(1, rem);
+  }
+  const smallestCaption = () => Math.min(form.window.points, ...form.controls.map((c) => c.points)) * 4 / 3;
+  // The panel scale to its least at the default font size: what the parts beside the panels (the
+  // link's bar, the time diagram) grow by.
+  const grow = () => scale / (SMALLEST_TEXT / smallestCaption());
+
+  // The panels flowed into a room `room` pixels of the design wide (the module's one rule, as the
+  // desktop flows them): the widest row, the rows' height, each child's place from the room's
+  // left and the first row's top, the rows centred in the room.
+  const flow = (room) => JSON.parse(page.module.ccall('ondix_panel_flow', 'string', ['number', 'number'],
+    [room, fingers.matches ? 1 : 0]));
+
+  // The panel scale now `panel`; what the link's bar beneath the window then takes, as it grows
+  // with the panels.
+  function scaleTo(panel) {
+    scale = panel;
+    document.documentElement.style.setProperty('--grow', grow());
+    return setupBar.offsetHeight;
   }
 
-  // A window child's size and a control's box in its frame, in pixels of the design: a frame as
-  // snug as what it holds, the taller boxes where a finger is the pointer.
-  const childSize = (c) => (c.kind === 'Frame' ? (fingers.matches ? c.fingerSnug : c.snug) : c.box.slice(2));
+  // The panel scale and the panels' flow at the window's size: the least scale, or where there is
+  // room more, so that the panels fill the window's width while the view keeps half its height.
+  // A larger scale leaves a narrower room, which the rows of the least scale still fill: no row
+  // wraps anew. The link's bar beneath the window, as high as it is then (none `beside` the
+  // panels).
+  function panelsAt(width, height, beside) {
+    const gap = form.gap;
+    const least = leastScale();
+    let panels = flow(width / least - 2 * gap);
+    const fill = width / (panels.width + 2 * gap);
+    let below = scaleTo(least);
+    for (let i = 0; i < 2 && fill > least; i++) {
+      const half = (height / 2 - (beside ? 0 : below) - viewControl.box[1]) / (panels.height + 2 * gap);
+      below = scaleTo(Math.max(least, Math.min(fill, half)));
+    }
+    if (scale > least) panels = flow(width / scale - 2 * gap);
+    return { panels, below };
+  }
+
+  // A control's box in its frame, in pixels of the design: the taller box where a finger is the
+  // pointer.
   const boxInFrame = (c) => (fingers.matches && c.finger ? c.finger : c.box);
-
-  // One column's size and its children's places in it, in pixels of the design: its rows one
-  // beneath the other, or with `inLine` all its children side by side.
-  function column(rows, gap, inLine) {
-    const places = [];
-    let [left, top, width, height] = [0, 0, 0, 0];
-    for (const row of rows) {
-      for (const name of row) {
-        const [w, h] = childSize(byName[name]);
-        places.push([name, left, top, w, h]);
-        left += w + gap;
-        height = Math.max(height, h);
-      }
-      width = Math.max(width, left - gap);
-      if (!inLine) [left, top, height] = [0, top + height + gap, 0];
-    }
-    return { width, height: inLine ? height : top - gap, places };
-  }
-
-  // The columns in rows of at most `room` wide, in their order; a column alone in its row lays
-  // its children side by side where they fit, so that the row is lower.
-  function rowsOf(room, gap) {
-    const rows = [];
-    for (const children of form.columns) {
-      const c = column(children, gap, false);
-      const row = rows[rows.length - 1];
-      if (row && row.width + gap + c.width <= room) {
-        row.columns.push(c);
-        row.width += gap + c.width;
-        row.height = Math.max(row.height, c.height);
-        row.alone = null;
-      } else {
-        rows.push({ columns: [c], width: c.width, height: c.height, alone: children });
-      }
-    }
-    for (const row of rows) {
-      const inLine = row.alone && column(row.alone, gap, true);
-      if (inLine && inLine.width <= room && inLine.height < row.height) {
-        Object.assign(row, { columns: [inLine], width: inLine.width, height: inLine.height });
-      }
-    }
-    return rows;
-  }
 
   // A control in the chain view: its size by the panel scale, its place (the form's, or the one
   // a handler gave, both in pixels of the design's view) by the view's own scale, inside the view.
@@ -100,29 +91,62 @@
     setBox(page.controls.holder(c.name), [Math.max(0, left), Math.max(0, top), w, h]);
   }
 
+  // Whether the link's bar fits beside the panels' last row, in the window's bottom-right corner,
+  // so that the window keeps the height it would take beneath: then it lies there.
+  function barBeside(panels, width) {
+    const gap = form.gap;
+    setupBar.classList.add('beside');
+    const [barWidth, barHeight] = [setupBar.offsetWidth, setupBar.offsetHeight];
+    const free = panels.places.every(([, x, y, w, h]) => (x + gap + w) * scale <= width - barWidth
+      || (panels.height + gap - y - h) * scale >= barHeight);
+    setupBar.classList.toggle('beside', free);
+    return free;
+  }
+
+  // The time diagram's strip at a room `room` CSS pixels high that it shares with the view above
+  // it: its bar and a canvas of half the room, less where the view would fall short of `least`,
+  // never less than the plot's least; both grow with the panels. With `side`, the bar is a column
+  // beside the canvas, which the strip is at least as high as.
+  function stripHeight(room, least, side) {
+    const [fewest, most] = DIAGRAM.map((v) => v * grow());
+    const { above, column } = page.diagram.measure(side);
+    return above + Math.round(Math.max(fewest, column - above,
+      Math.min(most, room / 2 - above, room - least - above)));
+  }
+
   // Everything placed at the window's size now; the chain view's size in CSS pixels.
   function update() {
     const width = document.documentElement.clientWidth;
     const height = document.documentElement.clientHeight;
-    scale = panelScale(width, height);
-    const gap = form.gap;
-    const rows = rowsOf(width / scale - 2 * gap, gap);
-    const panelsHeight = rows.reduce((sum, row) => sum + row.height + gap, gap) * scale;
-    const viewTop = viewControl.box[1];
-    const below = setupBar.offsetHeight;
-    const least = Math.max(SMALLEST_VIEW, height / 5);
-    let viewHeight = Math.floor(height - below - viewTop - panelsHeight);
-    // The time diagram's strip, while it is open, beneath the view and above the panels: its
-    // title bar and a canvas of two fifths of the view's room, less where the view would fall
-    // short, never less than the least.
-    let strip = 0;
-    if (page.diagram.wanted()) {
-      const bar = page.diagram.barHeight();
-      strip = bar + Math.round(Math.max(DIAGRAM[0],
-        Math.min(DIAGRAM[1], 0.4 * viewHeight - bar, viewHeight - least - bar)));
+    // The link's bar beside the panels where it fits there, also at the larger scale that the
+    // height it leaves allows.
+    let laid = panelsAt(width, height, false);
+    if (barBeside(laid.panels, width)) {
+      const larger = panelsAt(width, height, true);
+      if (barBeside(larger.panels, width)) laid = larger;
+      else barBeside((laid = panelsAt(width, height, false)).panels, width);
     }
-    viewHeight -= strip;
-    if (viewHeight < least) {
+    const { panels, below } = laid;
+    const gap = form.gap;
+    const viewTop = viewControl.box[1];
+    const beneath = setupBar.classList.contains('beside') ? 0 : below;
+    // The room of the view and the diagram's strip between the window's top and the panels.
+    const room = Math.floor(height - beneath - viewTop - (panels.height + 2 * gap) * scale);
+    const least = Math.max(SMALLEST_VIEW, height / 5);
+    // The strip, while it is open, beneath the view and above the panels. Where the view would
+    // fall short of its least, the strip's bar moves beside its canvas if that leaves more, and
+    // the view gives up height, down to its floor.
+    let strip = 0;
+    let side = false;
+    if (page.diagram.wanted()) {
+      strip = stripHeight(room, least, false);
+      if (room - strip < least && stripHeight(room, least, true) < strip) {
+        side = true;
+        strip = stripHeight(room, least, true);
+      }
+    }
+    let viewHeight = room - strip;
+    if (viewHeight < (strip ? VIEW_FLOOR : least)) {
       // Too little room: the view takes most of the window and the page scrolls to the panels.
       viewHeight = Math.floor(Math.min(0.75 * height, width / 2));
     }
@@ -131,20 +155,15 @@
     windowBox.style.fontSize = form.window.points * scale + 'pt';
     setBox(page.controls.holder(viewControl.name), [0, viewTop, width, viewHeight]);
     const windowTop = windowBox.getBoundingClientRect().top + scrollY;
-    page.diagram.place(strip ? [0, windowTop + viewTop + viewHeight, width, strip] : null);
-    let y = viewTop + viewHeight + strip + gap * scale;
-    for (const row of rows) {
-      let x = (width - row.width * scale) / 2;
-      for (const column of row.columns) {
-        for (const [name, left, top, w, h] of column.places) {
-          setBox(page.controls.holder(name), [x + left * scale, y + top * scale, w * scale, h * scale]);
-        }
-        x += (column.width + gap) * scale;
-      }
-      y += (row.height + gap) * scale;
+    page.diagram.place(strip ? [0, windowTop + viewTop + viewHeight, width, strip] : null, side);
+    const top = viewTop + viewHeight + strip + gap * scale;
+    for (const [name, x, y, w, h] of panels.places) {
+      setBox(page.controls.holder(name), [(x + gap) * scale, top + y * scale, w * scale, h * scale]);
     }
+    const windowHeight = Math.max(height - beneath, Math.ceil(top + (panels.height + gap) * scale));
     windowBox.style.width = px(width);
-    windowBox.style.height = px(Math.max(height - below, Math.ceil(y)));
+    windowBox.style.height = px(windowHeight);
+    if (beneath === 0) setupBar.style.top = px(windowTop + windowHeight - setupBar.offsetHeight);
     for (const c of form.controls) {
       const holder = page.controls.holder(c.name);
       holder.style.fontSize = c.points * scale + 'pt';
@@ -187,11 +206,13 @@
       if (!first) changed();
       first = false;
     }).observe(rem);
-    // The link's bar beneath the window, as its notes and its box come and go.
-    let barHeight = setupBar.offsetHeight;
+    // The link's bar beneath the window or beside the panels, as its notes and its box come and
+    // go.
+    let barSize = '';
     new ResizeObserver(() => {
-      if (setupBar.offsetHeight !== barHeight) changed();
-      barHeight = setupBar.offsetHeight;
+      const size = (setupBar.classList.contains('beside') ? setupBar.offsetWidth : '') + 'x' + setupBar.offsetHeight;
+      if (barSize && size !== barSize) changed();
+      barSize = size;
     }).observe(setupBar);
   }
 
@@ -201,5 +222,5 @@
     viewControl = form.controls.find((c) => c.kind === 'View');
   }
 
-  page.layout = { build, update, placeGiven, watch, scale: () => scale, fingers: () => fingers.matches };
+  page.layout = { build, update, placeGiven, watch, scale: () => scale, fingers: () => fingers.matches, grow };
 })(window.ondixPage = window.ondixPage || {});
