@@ -33,8 +33,7 @@
 
   // `info`: title, width and height, and blocks with box, back colour and text, in CSS pixels.
   // At the panels' scale where its two columns fit the browser's window; else in one column,
-  // each block as high as its text, at least at the design's size. The window scrolls where the
-  // page is higher.
+  // each block as high as its text. The window scrolls where the page is higher.
   function showInfo(info) {
     shownInfo = info;
     const dialog = $('info');
@@ -54,8 +53,7 @@
     for (const block of blocks) {
       const div = document.createElement('div');
       const [left, top, width, height] = block.box;
-      Object.assign(div.style, oneColumn ? { minHeight: height + 'px' }
-        : { left: left + 'px', top: top + 'px', width: width + 'px', height: height + 'px' });
+      if (!oneColumn) Object.assign(div.style, { left: left + 'px', top: top + 'px', width: width + 'px', height: height + 'px' });
       Object.assign(div.style, { background: block.back, fontSize: info.points + 'pt' });
       div.textContent = block.text;
       holder.appendChild(div);
