@@ -195,7 +195,7 @@ def control_tree(driver):
     """The page's lines of the golden control tree."""
     title = driver.execute_script('const w = document.getElementById("Ondix15"); return [document.title, '
                                   'parseFloat(getComputedStyle(w).fontSize) * 0.75 / w.dataset.panelScale]')
-    lines = [f'Ondix15 Window "{title[0]}" {title[1]:g}pt']
+    lines = [f'Ondix15 Window "{title[0]}" {round(title[1], 2):g}pt']  # as the controls' points
     for c in shown_controls(driver):
         x, y, w, h = c['place']
         line = f'{"  " * c["depth"]}{c["name"]} {c["kind"]} "{c["caption"]}" {c["points"]:g}pt {x},{y} {w}x{h}'
