@@ -65,7 +65,7 @@ def pointer_path(driver, kind, button, path, hold_ms=0, up=True):
 NAMED = '''
 const [role, name] = arguments;
 const roleOf = (e) => e.getAttribute('role') || { BUTTON: 'button', INPUT: e.type === 'text' ? 'textbox' : e.type }[e.tagName];
-const said = (e) => (e.getAttribute('aria-label') || e.textContent).trim().replace(/\\s+/g, ' ');
+const said = (e) => (e.getAttribute('aria-label') || (e.labels && e.labels[0] || e).textContent).trim().replace(/\\s+/g, ' ');
 return [...document.querySelectorAll('[id]')].find((e) => roleOf(e) === role && said(e) === name);
 '''
 
@@ -123,7 +123,7 @@ def replay_in_page(driver, lines):
             ActionChains(driver).key_down(KEYS[words[1]]).perform()
         elif verb == 'press':
             pointer_path(driver, interaction.POINTER_MOUSE, 0, points(words[1:]), up=False)
-        elif verb in ('button', 'scrollbar'):
+        elif verb in ('button', 'scrollbar', 'radio'):
             control = named(driver, verb, ' '.join(words[1:]))
             control.click() if verb == 'button' else driver.execute_script('arguments[0].focus()', control)
         elif verb == 'screen':
@@ -564,8 +564,9 @@ def time_diagram_test(driver):
 # What the page shows of the hand, the tape, the focus and the windows: the end's dot above the
 # midline (units of y, up positive; none beyond the view), "Festes Ende" hidden while the end is
 # held, the keyboard pointer and the tape's read-out where they show, the focused control's name,
-# the strip and the information window open, the period's read-out, the information page's blocks
-# cut or beyond the window, and whether the teacher's link is reachable.
+# the strip and the information window open, the period's read-out, the information button's
+# caption (the chain type's), the information page's blocks cut or beyond the window, and whether
+# the teacher's link is reachable.
 SHOWN_NOW = '''
 const $ = (id) => document.getElementById(id);
 const view = $('Picture1'), w = view.width, h = view.height, x0 = Math.round(w / 100) - 1;
@@ -574,12 +575,13 @@ let rows = 0, dots = 0;
 for (let i = 0; i < 3 * h; ++i) if (d[4 * i] < 64 && d[4 * i + 1] < 64 && d[4 * i + 2] < 64) { rows += Math.floor(i / 3); dots += 1; }
 const seen = (e) => e.getClientRects().length > 0;
 const inView = (selector) => [...view.parentElement.querySelectorAll(selector)].filter(seen);
-const said = (e) => (e.getAttribute('aria-label') || e.textContent).trim().replace(/\\s+/g, ' ');
+const said = (e) => (e.getAttribute('aria-label') || (e.labels && e.labels[0] || e).textContent).trim().replace(/\\s+/g, ' ');
 const info = $('info').getBoundingClientRect();
 return { end: Math.round((h / 2 - rows / dots) / (h / 6) * 10) / 10,
   held: !inView('.label').some((l) => l.textContent === 'Festes Ende'), pointer: inView('.pointer').length > 0,
   tape: (inView('input')[0] || {}).value || null, focus: document.activeElement === document.body ? '' : said(document.activeElement),
   strip: seen($('TimeDiagram')), info: $('info').open, period: document.querySelector('input[aria-label=Periode]').value,
+  carrier: [...document.querySelectorAll('#Ondix15 button')].map(said).find((t) => t.startsWith('Info')),
   infoCut: [...document.querySelectorAll('#infoPage div')].filter((b) => b.scrollHeight > b.clientHeight + 1
     || b.scrollWidth > b.clientWidth + 1 || b.getBoundingClientRect().right > info.right).length
     + (info.right > innerWidth || info.left < 0),
@@ -602,6 +604,8 @@ BEHAVIOURS = [
     ('up is positive: the end lifted, mass 1 chosen by D', ['focus', 'key Up 10', 'passes 40', 'key M', 'key Left 9',
      'key D', 'key Esc', 'button Zeitdiagramm ein oder aus', 'passes 5', 'wait 1.1'],
      {'diagram': lambda t: re.fullmatch(r'Masse 1: y = -?\d+(,\d+)?', t) and up(float(t[13:].replace(',', '.')))}),
+    ('an arrow key within the chain type', ['radio Torsionskette', 'key Down'],
+     {'focus': 'Pendelkette', 'carrier': 'Info zur Pendelkette'}),
     ('PageDown and PageUp on a bar: its large change', ['scrollbar Periode', 'key PageDown 2', 'key PageUp'], {'period': '26'}),
     ('Escape on the view closes the strip', ['button Zeitdiagramm ein oder aus', 'focus', 'key Esc'],
      {'strip': False, 'focus': 'Wellenmaschine'}),
