@@ -1,6 +1,7 @@
 #include "instrument/form_layout.h"
 
 #include "instrument/form.h"
+#include "instrument/panel_flow.h"
 #include "picture/user_scale.h"
 
 #include <algorithm>
@@ -20,10 +21,15 @@ int rounded(double value) {
 
 FormLayout::FormLayout(int width, int height, double dotsPerInchX, double dotsPerInchY) {
     boxes_[static_cast<std::size_t>(Role::kWindow)] = {0, 0, width, height};
-    // The window scale, each of Left, Top, Width and Height snapped to whole pixels on its own;
-    // read back, pixels become units again.
+    // Across, the window scale of the client width; down, the panels keep the pixels they have
+    // at the design height on this screen, and the chain view takes what is left (see below).
+    // Each of Left, Top, Width and Height is snapped to whole pixels on its own; read back,
+    // pixels become units again.
+    const int designHeight = rounded(Form::kDesignHeight * dotsPerInchY / Form::kDesignDotsPerInch);
     const auto windowX = [&](double units) { return rounded(units * width / kWindowUnitsX); };
-    const auto windowY = [&](double units) { return rounded(units * height / kWindowUnitsY); };
+    const auto windowY = [&](double units) {
+        return rounded(units * designHeight / kWindowUnitsY);
+    };
     const auto unitsX = [&](int pixels) {
         return width > 0 ? pixels * kWindowUnitsX / width : 0.0;
     };
@@ -56,21 +62,109 @@ FormLayout::FormLayout(int width, int height, double dotsPerInchX, double dotsPe
     for (const Form::Entry& e : Form::entries()) {
         if (e.placement == Form::Placement::Window) {
             placeWindowChild(placeWindowChild, e);
+        } else if (e.placement == Form::Placement::Fixed) {
+            boxes_[static_cast<std::size_t>(e.control)] = {twipsX(e.left), twipsY(e.top),
+                                                           twipsX(e.width), twipsY(e.height)};
         }
     }
+    standPanelsAtTheBottom(width, height);
     for (const Form::Entry& e : Form::entries()) {
-        Box& box = boxes_[static_cast<std::size_t>(e.control)];
-        if (e.placement == Form::Placement::Fixed) {
-            box = {twipsX(e.left), twipsY(e.top), twipsX(e.width), twipsY(e.height)};
-        } else if (e.placement == Form::Placement::InView) {
-            box = {viewX(e.left), viewY(e.top), twipsX(e.width), twipsY(e.height)};
+        if (e.placement == Form::Placement::InView) {
+            // At the view's point, kept inside a view too low for the label there.
+            const Box& view = (*this)[Role::kChainView];
+            const int labelHeight = twipsY(e.height);
+            boxes_[static_cast<std::size_t>(e.control)] = {
+                viewX(e.left), std::max(0, std::min(viewY(e.top), view.height - labelHeight)),
+                twipsX(e.width), labelHeight};
         }
+    }
+}
+
+int FormLayout::contentWidth(Control frame, bool withMargin) const {
+    int left = kMostMargin;
+    int right = 0;
+    for (const Form::Entry& e : Form::entries()) {
+        if (e.parent == frame) {
+            left = std::min(left, (*this)[e.control].x);
+            right = std::max(right, (*this)[e.control].right());
+        }
+    }
+    return withMargin ? right + std::max(kLeastMargin, left) : right + kBorder;
+}
+
+void FormLayout::standPanelsAtTheBottom(int width, int height) {
+    Box& view = boxes_[static_cast<std::size_t>(Role::kChainView)];
+    std::vector<Control> panels;
+    int top = height;
+    for (const Form::Entry& e : Form::entries()) {
+        if (e.placement == Form::Placement::Window && e.control != Role::kChainView) {
+            panels.push_back(e.control);
+            top = std::min(top, (*this)[e.control].y);
+        }
+    }
+    // The gaps of the design: between the view and the panels, and between two columns.
+    const int gapBelowView = top - (view.y + view.height);
+    const int columnGap = (*this)[Role::kClearingPanel].x - (*this)[Role::kDrivePanel].right();
+    const bool fits = std::all_of(panels.begin(), panels.end(), [&](Control c) {
+        return controlKind(c) != ControlKind::Frame || contentWidth(c, false) <= (*this)[c].width;
+    });
+    int panelsHeight = height - top;
+    if (!fits) {
+        // The columns flow into rows across the width, each frame at least as wide as what it
+        // holds, as on the page.
+        const PanelFlow flow(
+            panelColumns(),
+            [&](Control c) -> PanelFlow::Size {
+                const Box& box = (*this)[c];
+                const int w = controlKind(c) == ControlKind::Frame
+                                  ? std::max(box.width, contentWidth(c, true))
+                                  : box.width;
+                return {double(w), double(box.height)};
+            },
+            columnGap, width);
+        for (const PanelFlow::Place& p : flow.places()) {
+            boxes_[static_cast<std::size_t>(p.control)] = {rounded(p.x), rounded(p.y),
+                                                           rounded(p.width), rounded(p.height)};
+        }
+        top = 0;
+        panelsHeight = rounded(flow.height());
+        panelRows_ = flow.rows();
+    } else {
+        // The panels' block keeps its design height from its own top.
+        int bottom = 0;
+        for (const Control c : panels) {
+            bottom = std::max(bottom, (*this)[c].y + (*this)[c].height);
+        }
+        panelsHeight = bottom - top;
+    }
+    // The view from its top down to the panels less the gap, keeping its least height; beneath
+    // that the panels stand at the bottom of the client area.
+    view.height = std::max(height - panelsHeight - gapBelowView - view.y,
+                           rounded(PanelFlow::leastViewHeight(height)));
+    const int shift = view.y + view.height + gapBelowView - top;
+    for (const Control c : panels) {
+        boxes_[static_cast<std::size_t>(c)].y += shift;
     }
 }
 
 FormLayout FormLayout::design() {
     return {Form::kDesignWidth, Form::kDesignHeight, Form::kDesignDotsPerInch,
             Form::kDesignDotsPerInch};
+}
+
+FormLayout::Size FormLayout::leastClientSize(double dotsPerInchX, double dotsPerInchY) {
+    const FormLayout tall(Form::kDesignWidth, Form::kDesignHeight * 2, dotsPerInchX, dotsPerInchY);
+    const Box& view = tall[Role::kChainView];
+    const int panels = tall[Role::kWindow].height - (view.y + view.height);
+    Size least{Form::kDesignWidth, panels + view.y + rounded(PanelFlow::leastViewHeight(0))};
+    constexpr int kStep = 8;
+    for (int width = least.width; width > 0; width -= kStep) {
+        if (FormLayout(width, least.height, dotsPerInchX, dotsPerInchY).panelRows() > 2) {
+            break;
+        }
+        least.width = width;
+    }
+    return least;
 }
 
 std::vector<FormLayout::Column> FormLayout::panelColumns() const {

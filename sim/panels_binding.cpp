@@ -35,8 +35,14 @@ void showCaption(QWidget& widget, ControlKind kind, const QString& caption) {
     case ControlKind::TextBox:
         static_cast<QLineEdit&>(widget).setText(caption);
         break;
-    case ControlKind::View:
     case ControlKind::ScrollBar:
+        // A bar without a read-out of its own is spoken with its meaning, as its caption holds it
+        // ("25 Zeiteinheiten je Sekunde"); a bar with one is described by its read-out.
+        if (!caption.isEmpty()) {
+            widget.setAccessibleDescription(caption);
+        }
+        break;
+    case ControlKind::View:
     case ControlKind::Pointer:
         break;
     }

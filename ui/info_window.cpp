@@ -5,6 +5,7 @@
 #include "platform/ui_metrics.h"
 #include "ui/screen_placement.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 
 namespace {
@@ -58,4 +59,12 @@ InfoWindow::InfoWindow(const InfoPage& design) : QWidget(nullptr) {
 
 void InfoWindow::moveToScreenCorner() {
     move(ScreenPlacement::cornerOf(ScreenPlacement::ScreenMetrics::primary()));
+}
+
+void InfoWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+    } else {
+        QWidget::keyPressEvent(event);
+    }
 }

@@ -6,6 +6,7 @@
 #include "platform/ui_metrics.h"
 #include "sim/chain_view.h"
 #include "sim/keyboard_pointer.h"
+#include "ui/focus_scroll_bar.h"
 #include "ui/opaque_text_box.h"
 #include "ui/wrapping_push_button.h"
 
@@ -75,15 +76,31 @@ QWidget* makeTextBox(QWidget* parent, Control control, bool inView) {
 }
 
 QWidget* makeScrollBar(QWidget* parent) {
-    auto* bar = new QScrollBar(Qt::Horizontal, parent);
+    auto* bar = new FocusScrollBar(parent);
     // The change is reported after an arrow or track click and when a dragged thumb is
     // released, never while the thumb moves.
     bar->setTracking(false);
-    bar->setFocusPolicy(Qt::StrongFocus);
     // No scroll menu of the toolkit's on the right button: while such a menu is open its own
     // loop holds the run, and the chain would stand still until it is closed.
     bar->setContextMenuPolicy(Qt::NoContextMenu);
     return bar;
+}
+
+// The options of a frame are one stop of the Tab key, at the checked one, whichever checked it;
+// the arrow keys move between them (Qt's own rule for exclusive buttons).
+QWidget* makeOption(QWidget* parent) {
+    auto* option = new QRadioButton(parent);
+    QObject::connect(option, &QAbstractButton::toggled, option, [option](bool checked) {
+        if (!checked) {
+            return;
+        }
+        const auto options =
+            option->parentWidget()->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly);
+        for (QRadioButton* other : options) {
+            other->setFocusPolicy(other == option ? Qt::StrongFocus : Qt::ClickFocus);
+        }
+    });
+    return option;
 }
 
 QWidget* makeView(QWidget* parent, ChainPicture& picture) {
@@ -125,7 +142,7 @@ MainControls MainControls::createIn(QWidget& window, ChainPicture& picture) {
             widget = makeScrollBar(parent);
             break;
         case ControlKind::Option:
-            widget = new QRadioButton(parent);
+            widget = makeOption(parent);
             break;
         case ControlKind::Pointer:
             widget = new KeyboardPointer(*c.view());

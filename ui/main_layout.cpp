@@ -12,17 +12,35 @@
 
 namespace MainLayout {
 
+namespace {
+
+FormLayout layoutOf(const QWidget& window) {
+    return {window.width(), window.height(), UiMetrics::logicalDpiX(), UiMetrics::logicalDpiY()};
+}
+
+void place(const MainControls& c, const FormLayout& layout, bool fixedToo) {
+    for (const Form::Entry& e : Form::entries()) {
+        if (fixedToo || e.placement != Form::Placement::Fixed) {
+            const FormLayout::Box& box = layout[e.control];
+            c[e.control]->setGeometry(box.x, box.y, box.width, box.height);
+        }
+    }
+}
+
+} // namespace
+
 void layOut(QWidget& window, const MainControls& c, const ScreenPlacement::ScreenMetrics& screen) {
     using namespace ScreenPlacement;
+    const FormLayout::Size least = FormLayout::leastClientSize(screen.dpiX, screen.dpiY);
+    window.setMinimumSize(least.width, least.height);
     window.move(cornerOf(screen));
     window.resize(clientSizeWithin(outerSize(screen), frameMarginsOf(window)));
     c.view()->setBackgroundColour(toQRgb(Chain::kBackground));
-    const FormLayout layout(window.width(), window.height(), UiMetrics::logicalDpiX(),
-                            UiMetrics::logicalDpiY());
-    for (const Form::Entry& e : Form::entries()) {
-        const FormLayout::Box& box = layout[e.control];
-        c[e.control]->setGeometry(box.x, box.y, box.width, box.height);
-    }
+    place(c, layoutOf(window), true);
+}
+
+void fitTo(QWidget& window, const MainControls& c) {
+    place(c, layoutOf(window), false);
 }
 
 } // namespace MainLayout

@@ -16,6 +16,7 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QScrollBar>
+#include <QShortcut>
 
 #include <cstdio>
 
@@ -130,6 +131,11 @@ void Ondix15::connectControls() {
             [this](float x, float y) { drawing([&] { instrument_.doubleClick(x, y); }); });
     connect(diagramWindow_, &TimeDiagramWindow::closedByFrame, this,
             [this] { instrument_.click(Role::kDiagramButton); });
+    // F6 takes the keyboard to the open diagram's window and back; a tool window's keys reach
+    // the shortcuts of the window it belongs to.
+    auto* toDiagram = new QShortcut(QKeySequence(Qt::Key_F6), this);
+    connect(toDiagram, &QShortcut::activated, diagramWindow_, &TimeDiagramWindow::moveKeyboard);
+    controls_.button(Role::kDiagramButton)->setToolTip(TimeDiagramWindow::keyHint());
 
     // The keys and fingers on the view; the focus band is made after the keys' filter, so that
     // it sees the keys they take. The window owns it.
@@ -137,6 +143,11 @@ void Ondix15::connectControls() {
         std::make_unique<ChainViewInput>(view, instrument_, *controls_.textBox(Role::kTapeReadout));
     auto* focusMark = new FocusMark(view);
     focusMark->setObjectName(QStringLiteral("Picture1Focus"));
+}
+
+void Ondix15::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    MainLayout::fitTo(*this, controls_);
 }
 
 void Ondix15::closeEvent(QCloseEvent* event) {

@@ -43,6 +43,8 @@ protected:
     // Closing the window while the run loop runs ends the program at once; while the run is
     // halted the window closes like any other, and the program ends with its last window.
     void closeEvent(QCloseEvent* event) override;
+    // Every new size of the client area lays the window's children out for it.
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void connectControls();

@@ -3,7 +3,9 @@
 #include "instrument/instrument.h"
 #include "instrument/time_diagram.h"
 #include "language/language.h"
+#include "ui/focus_scroll_bar.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QImage>
 #include <QKeyEvent>
@@ -18,6 +20,8 @@ namespace {
 
 constexpr int kBarHeight = 22;
 constexpr int kRefreshMs = 40;
+// A screen reader hears the diagram's words anew at most this often.
+constexpr int kDescribeMs = 1000;
 
 QString text(std::string_view s) {
     return QString::fromUtf8(s.data(), qsizetype(s.size()));
@@ -26,8 +30,8 @@ QString text(std::string_view s) {
 } // namespace
 
 TimeDiagramWindow::TimeDiagramWindow(Instrument& instrument, QWidget& mainWindow)
-    : QWidget(&mainWindow, Qt::Tool), instrument_(instrument),
-      span_(new QScrollBar(Qt::Horizontal, this)), timer_(new QTimer(this)) {
+    : QWidget(&mainWindow, Qt::Tool), instrument_(instrument), span_(new FocusScrollBar(this)),
+      timer_(new QTimer(this)) {
     setObjectName(QStringLiteral("TimeDiagram"));
     // Opened by its button, it leaves the keyboard where it was: with the chain view, whose
     // keys move the chain's end and choose the masses the diagram shows.
@@ -48,6 +52,21 @@ TimeDiagramWindow::TimeDiagramWindow(Instrument& instrument, QWidget& mainWindow
     });
     connect(timer_, &QTimer::timeout, this, &TimeDiagramWindow::refresh);
     resize(640, 340);
+}
+
+QString TimeDiagramWindow::keyHint() {
+    return text(Language::translate(N_(
+        "F6: zwischen Hauptfenster und Zeitdiagramm wechseln; Escape schließt das Zeitdiagramm")));
+}
+
+void TimeDiagramWindow::moveKeyboard() {
+    if (QApplication::activeWindow() == this) {
+        parentWidget()->activateWindow();
+    } else if (isVisible()) {
+        raise();
+        activateWindow();
+        span_->setFocus(Qt::ShortcutFocusReason);
+    }
 }
 
 void TimeDiagramWindow::place() {
@@ -72,6 +91,7 @@ void TimeDiagramWindow::showIf(bool shown) {
     }
     if (shown) {
         drawn_ = ~std::uint64_t(0);
+        described_.invalidate();
         if (!placed_) {
             place();
         }
@@ -92,6 +112,14 @@ int TimeDiagramWindow::plotHeight() const {
 
 void TimeDiagramWindow::refresh() {
     TimeDiagram& diagram = instrument_.diagram();
+    // Only a changed text is an event for a screen reader.
+    if (!described_.isValid() || described_.elapsed() >= kDescribeMs) {
+        const QString words = QString::fromStdString(diagram.summary());
+        if (words != accessibleDescription()) {
+            setAccessibleDescription(words);
+        }
+        described_.start();
+    }
     const int w = width();
     const int h = plotHeight();
     if (diagram.revision() == drawn_ && diagram.raster().width() == w &&
@@ -151,6 +179,10 @@ void TimeDiagramWindow::keyPressEvent(QKeyEvent* event) {
         span_->setValue(span_->value() + TimeDiagram::kSpanStep);
     } else if (event->key() == Qt::Key_Minus) {
         span_->setValue(span_->value() - TimeDiagram::kSpanStep);
+    } else if (event->key() == Qt::Key_Escape) {
+        // Closed, with the keyboard back in the main window.
+        close();
+        parentWidget()->activateWindow();
     } else {
         QWidget::keyPressEvent(event);
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QWidget>
 
 #include <cstdint>
@@ -11,7 +12,10 @@ class QTimer;
 // The time diagram on the desktop: a tool window of its own beside the main window, on top of it,
 // not modal. It shows the instrument's drawing of the diagram (TimeDiagram: the raster as it is,
 // its labels in the window's font at the places the diagram gives) and a scroll bar for the
-// span. It draws anew a few dozen times a second, and only when the diagram changed.
+// span. It draws anew a few dozen times a second, and only when the diagram changed. For a screen
+// reader the window is described by what the diagram shows in words (TimeDiagram::summary),
+// anew at most once a second. F6 moves the keyboard between it and the main window, where its
+// span bar takes the focus; Escape closes it.
 class TimeDiagramWindow : public QWidget {
     Q_OBJECT
 
@@ -21,6 +25,11 @@ public:
 
     // Shown or hidden as the diagram's button says.
     void showIf(bool shown);
+    // F6, in either window: the keyboard goes from the main window to the span bar, where the
+    // diagram is open, and from the diagram back to the main window.
+    void moveKeyboard();
+    // The keys, as the diagram's button names them in its tooltip.
+    static QString keyHint();
 
 signals:
     void closedByFrame();
@@ -39,6 +48,7 @@ private:
     Instrument& instrument_;
     QScrollBar* span_;
     QTimer* timer_;
+    QElapsedTimer described_;
     std::uint64_t drawn_ = ~std::uint64_t(0);
     bool hiding_ = false;
     bool placed_ = false;

@@ -5,8 +5,10 @@
 // A push button whose caption breaks at blanks onto further lines when it is wider than the
 // button, as the captions of this program's narrow buttons must; a caption that fits stays on
 // one line, centred. Blanks inside the caption, leading ones included, are kept. A switch is
-// checkable, so that a screen reader hears it pressed or not; its check follows the panels
-// alone, not its own clicks, and it looks the same either way (its indicator shows the state).
+// checkable; its check follows the panels alone, not its own clicks. Checked, it looks pressed
+// in, with a band in the highlight colour along its lower edge, under any style and at any
+// scale; a screen reader hears it as a button, pressed or not (not as a check box, which Qt would
+// make of a checkable button).
 class WrappingPushButton : public QPushButton {
     Q_OBJECT
 

@@ -3,6 +3,7 @@
 #include "instrument/form.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,7 +21,8 @@ inline QString captionOf(const QWidget& w) {
                                                  : w.property("text").toString();
 }
 
-// The accessible role as both editions name it; a switch is a check box to Qt.
+// The accessible role as both editions name it: a switch is a button, pressed or not, not a check
+// box.
 inline QString roleOf(const QWidget& w) {
     const QAccessibleInterface* a = QAccessible::queryAccessibleInterface(const_cast<QWidget*>(&w));
     switch (a != nullptr ? a->role() : QAccessible::NoRole) {
@@ -29,7 +31,6 @@ inline QString roleOf(const QWidget& w) {
     case QAccessible::Grouping:
         return QStringLiteral("group");
     case QAccessible::Button:
-    case QAccessible::CheckBox:
         return QStringLiteral("button");
     case QAccessible::RadioButton:
         return QStringLiteral("radio");
@@ -44,15 +45,38 @@ inline QString roleOf(const QWidget& w) {
     }
 }
 
+// The stops the Tab key makes in a shown window, from the chain view round to it again, as the
+// golden text's last line: "focus:" and each stop's name. Each stop is where a real Tab press
+// put the focus.
+inline QString tabStops(QWidget& window) {
+    window.activateWindow();
+    if (!QTest::qWaitForWindowActive(&window)) {
+        return QStringLiteral("focus: the window is not active");
+    }
+    QWidget* first = window.findChild<QWidget*>(QStringLiteral("Picture1"));
+    first->setFocus(Qt::TabFocusReason);
+    QString text = QStringLiteral("focus:");
+    QWidget* at = first;
+    for (int i = 0; i < 2 * kControlCount && at != nullptr; ++i) {
+        text += u' ' + at->objectName();
+        QTest::keyClick(at, Qt::Key_Tab);
+        at = QApplication::focusWidget();
+        if (at == first) {
+            return text;
+        }
+    }
+    return text + QStringLiteral(" ... no way back to the chain view");
+}
+
 // The main window's controls as the form lists them, one line each, indented by their depth in
 // the form, in a text both editions write alike (the page's test writes it from the page's
 // DOM): name, kind, caption, font size, place within the container, then what differs from a
 // control's defaults (hidden, disabled, checked, a back colour the handlers set, a bordered or
 // centred label, a scroll bar's range and value), the accessible role and, where it is not the
 // caption, the accessible name ("unnamed" where a control other than text has none), a switch's
-// pressed state and description, and a read-only box; last the keyboard focus order. A line for one
-// edition only starts with its name ("desktop: ", "page: ").
-inline QString controlTree(const QWidget& window) {
+// pressed state and description, and a read-only box; last the Tab key's stops (see tabStops). A
+// line for one edition only starts with its name ("desktop: ", "page: ").
+inline QString controlTree(QWidget& window) {
     static const char* const kKinds[] = {"Window",  "View",      "Frame",  "Button", "Label",
                                          "TextBox", "ScrollBar", "Option", "Pointer"};
     const auto find = [&](Control control) -> const QWidget* {
@@ -124,7 +148,7 @@ inline QString controlTree(const QWidget& window) {
             if (kind == ControlKind::Button && a->state().checkable) {
                 line += a->state().checked ? u" pressed true" : u" pressed false";
             }
-            if (kind == ControlKind::Button && !a->text(QAccessible::Description).isEmpty()) {
+            if (kind == ControlKind::Button && e.shownBy != Role::kWindow) {
                 line += QStringLiteral(" described \"%1\"").arg(a->text(QAccessible::Description));
             }
         }
@@ -144,16 +168,7 @@ inline QString controlTree(const QWidget& window) {
                                                                      : QString());
         }
     }
-    text += QStringLiteral("focus:");
-    const QWidget* w = &window;
-    while ((w = w->nextInFocusChain()) != &window) {
-        // The Tab key visits only what is shown and takes input.
-        if ((w->focusPolicy() & Qt::TabFocus) != 0 && !w->objectName().isEmpty() &&
-            w->isVisibleTo(&window) && w->isEnabled()) {
-            text += u' ' + w->objectName();
-        }
-    }
-    return text + u'\n';
+    return text + tabStops(window) + u'\n';
 }
 
 // Compares a text with a golden file among the test's resources (":/golden/<name>"), leaving

@@ -2,8 +2,15 @@
 # The real program under a real window manager (openbox) on a virtual X server of each size:
 # the window's outer frame, title bar included, must stand at the screen's top-left corner, as
 # wide as the screen and 96 % as high. Exit 77 (skipped) where no X server can be started.
-# Usage: check_frame_under_wm.sh <program> [WIDTHxHEIGHT ...]
+# With --test, <program> is a test program run on each screen instead, which checks the window
+# itself (EXPECTED_SCREEN_SIZE names the screen); its exit status is the verdict.
+# Usage: check_frame_under_wm.sh [--test] <program> [WIDTHxHEIGHT ...]
 set -uo pipefail
+test_mode=0
+if [[ $1 == --test ]]; then
+  test_mode=1
+  shift
+fi
 program=$1
 shift
 sizes=("${@:-1280x1024}")
@@ -49,6 +56,19 @@ for size in "${sizes[@]}"; do
   openbox >/dev/null 2>&1 &
   pids+=($!)
   sleep 1
+  if ((test_mode)); then
+    if QT_QPA_PLATFORM=xcb EXPECTED_SCREEN_SIZE=$size "$program" >"${TMPDIR:-/tmp}/wm_test_$$.log" 2>&1; then
+      echo "PASS $size: $(tail -n 2 "${TMPDIR:-/tmp}/wm_test_$$.log" | head -n 1)"
+    else
+      echo "FAIL $size:"
+      grep -A 2 'FAIL!' "${TMPDIR:-/tmp}/wm_test_$$.log"
+      failed=1
+    fi
+    rm -f "${TMPDIR:-/tmp}/wm_test_$$.log"
+    cleanup
+    pids=()
+    continue
+  fi
   QT_QPA_PLATFORM=xcb "$program" >/dev/null 2>&1 &
   app=$!
   pids+=("$app")

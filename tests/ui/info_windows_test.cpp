@@ -209,6 +209,9 @@ void TestInfoWindows::eachChainTypeOpensItsWindow() {
                                    UiMetrics::twipsToPixelsY(clientTwips.height())));
     QVERIFY(!window->isModal());
     QCOMPARE(window->parentWidget(), nullptr);
+    // Escape closes it, as its close box does.
+    QTest::keyClick(window, Qt::Key_Escape);
+    QVERIFY(shown(opened) == nullptr);
 }
 
 void TestInfoWindows::secondClickShowsTheSameWindow() {

@@ -128,12 +128,13 @@ void TestKeyboardTouch::focusShowsOutsideTheViewAndKeysNeedIt() {
     send(view, QStringLiteral("M Return Right*2"));
     QVERIFY(pointer->isVisible() && view->accessibleName().endsWith(u"Messband 2"));
     QVERIFY(view->toolTip().contains(u"Messband"));
-    send(view, QStringLiteral("Tab"));
-    QVERIFY(mark->isHidden() && pointer->isHidden() &&
-            w.c.scrollBar(Control::HScroll1)->hasFocus());
-    w.c.textBox(Control::Text1)
-        ->setFocus(Qt::MouseFocusReason); // the last stop; Tab goes round to the view
+    send(view, QStringLiteral("Tab")); // the tape's read-out, then the panels
+    QVERIFY(mark->isHidden() && pointer->isHidden() && w.c.textBox(Control::Text1)->hasFocus());
     send(w.c.textBox(Control::Text1), QStringLiteral("Tab"));
+    QVERIFY(w.c.scrollBar(Control::HScroll1)->hasFocus());
+    w.c.button(Control::Option1)
+        ->setFocus(Qt::MouseFocusReason); // the last stop; Tab goes round to the view
+    send(w.c.button(Control::Option1), QStringLiteral("Tab"));
     QVERIFY(view->hasFocus() && mark->isVisible());
     // The band follows the view when the window is laid out anew, on a larger screen.
     MainLayout::layOut(w, w.c, {QRect(0, 0, 1920, 1080)});

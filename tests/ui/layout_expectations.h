@@ -2,14 +2,16 @@
 
 #include "ui/main_controls.h"
 
+#include <QGroupBox>
 #include <QTest>
 #include <QWidget>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
-// The place of every direct child of the main window at start-up, in window units (the client
-// area is 4000 x 3000), and the check of a laid-out window against it.
+// The place of every direct child of the main window at the design size, in window units (the
+// client area is 4000 x 3000), and the checks of a laid-out window against it.
 namespace LayoutExpectations {
 
 struct NominalPlace {
@@ -37,20 +39,24 @@ inline constexpr std::array<NominalPlace, 10> kDirectChildren{{
 inline constexpr double kTolerancePixels = 2.0;
 
 // Compares each direct child's left, top, right and bottom edge in pixels with the nominal
-// place scaled to the window's client area.
+// place: across, scaled to the client width; down, the panels keep the pixels of the design
+// height (979 at 96 dpi) and stand at the bottom of the client area, and the view, from its
+// top, ends where its design bottom does when moved down with them.
 inline void checkDirectChildren(const QWidget& window) {
     const double sx = window.width() / 4000.0;
-    const double sy = window.height() / 3000.0;
+    const double sy = 979.0 * window.logicalDpiY() / 96 / 3000.0;
+    const double shift = window.height() - 3000 * sy;
     for (const NominalPlace& place : kDirectChildren) {
         const auto* child =
             window.findChild<QWidget*>(QLatin1String(place.name), Qt::FindDirectChildrenOnly);
         QVERIFY2(child != nullptr, place.name);
         const QRect g = child->geometry();
+        const bool view = QLatin1String(place.name) == QLatin1String("Picture1");
         const double edges[4][2] = {
             {double(g.x()), place.left * sx},
-            {double(g.y()), place.top * sy},
+            {double(g.y()), place.top * sy + (view ? 0 : shift)},
             {double(g.x() + g.width()), (place.left + place.width) * sx},
-            {double(g.y() + g.height()), (place.top + place.height) * sy},
+            {double(g.y() + g.height()), (place.top + place.height) * sy + shift},
         };
         for (const auto& [actual, expected] : edges) {
             QVERIFY2(std::abs(actual - expected) <= kTolerancePixels,
@@ -65,6 +71,32 @@ inline void checkDirectChildren(const QWidget& window) {
         }
         QVERIFY2(child->isVisibleTo(&window), place.name);
     }
+}
+
+// Nothing is cut off: every control shown lies inside its container (a frame's inside its
+// border), and so inside the client area; the chain view keeps at least 120 pixels, or a fifth
+// of the client height.
+inline void checkNothingClipped(const QWidget& window) {
+    for (const QWidget* w : window.findChildren<QWidget*>()) {
+        if (w->isWindow() || !w->isVisibleTo(&window) || w->objectName().isEmpty()) {
+            continue;
+        }
+        const QWidget& parent = *w->parentWidget();
+        const int border = qobject_cast<const QGroupBox*>(&parent) != nullptr ? 1 : 0;
+        const QRect room = parent.rect().adjusted(border, border, -border, -border);
+        QVERIFY2(room.contains(w->geometry()),
+                 qPrintable(QStringLiteral("%1 at %2,%3 %4x%5 in %6 of %7x%8")
+                                .arg(w->objectName())
+                                .arg(w->x())
+                                .arg(w->y())
+                                .arg(w->width())
+                                .arg(w->height())
+                                .arg(parent.objectName())
+                                .arg(room.width())
+                                .arg(room.height())));
+    }
+    const QWidget* view = window.findChild<QWidget*>(QStringLiteral("Picture1"));
+    QVERIFY(view->height() >= std::max(120, window.height() / 5));
 }
 
 } // namespace LayoutExpectations

@@ -8,8 +8,12 @@
 #include "ui/time_diagram_window.h"
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QElapsedTimer>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTest>
 
 class TestTimeDiagramWindow : public QObject {
@@ -17,6 +21,7 @@ class TestTimeDiagramWindow : public QObject {
 
 private slots:
     void chooseOpenShowAndClose();
+    void keysReachTheDiagramWhichSaysUpIsPositive();
 };
 
 namespace {
@@ -97,6 +102,60 @@ void TestTimeDiagramWindow::chooseOpenShowAndClose() {
     window->close();
     QVERIFY(!button->isChecked());
     QVERIFY(!window->isVisible());
+}
+
+void TestTimeDiagramWindow::keysReachTheDiagramWhichSaysUpIsPositive() {
+    Window w;
+    ChainView* view = w.c.view();
+    QAbstractButton* button = w.c.button(Role::kDiagramButton);
+    QVERIFY(button->toolTip().startsWith(u"F6"));
+    // Mass 3, near the end the hand moves, at x = 3 of 100.
+    QTest::mouseDClick(view, Qt::LeftButton, {},
+                       QPoint(view->width() * 3 / 100, view->height() / 2));
+    button->click();
+    auto* window = w.findChild<TimeDiagramWindow*>();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    view->setFocus(Qt::TabFocusReason);
+
+    // Up lifts the end (held while the key is down); the diagram's words read the mass above
+    // the rest line, changed at most once a second while its y changes with every pass.
+    for (int i = 0; i < 10; ++i) {
+        QTest::keyPress(view, Qt::Key_Up);
+    }
+    QStringList told;
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < 2500) {
+        w.runPasses(20);
+        QTest::qWait(20);
+        if (told.isEmpty() || told.back() != window->accessibleDescription()) {
+            told.append(window->accessibleDescription());
+        }
+    }
+    QTest::keyRelease(view, Qt::Key_Up);
+    QVERIFY2(told.size() >= 2 && told.size() <= 4, qPrintable(told.join(u'|')));
+    const QString words = window->accessibleDescription();
+    const QRegularExpressionMatch y =
+        QRegularExpression(QStringLiteral("^Masse 3: y = (\\d+(,\\d+)?)$")).match(words);
+    QVERIFY2(y.hasMatch() && y.captured(1).replace(u',', u'.').toDouble() > 0, qPrintable(words));
+
+    // F6 takes the keyboard to the span bar, which shows its focus, and back; Escape closes.
+    auto* span = window->findChild<QScrollBar*>();
+    QTest::keyClick(view, Qt::Key_F6);
+    QTRY_COMPARE(QApplication::focusWidget(), span);
+    const QImage focused = span->grab().toImage();
+    QCOMPARE(focused.pixel(0, span->height() / 2),
+             span->palette().color(QPalette::Highlight).rgb());
+    QTest::keyClick(span, Qt::Key_F6);
+    QTRY_COMPARE(QApplication::focusWidget(), view);
+    QTest::keyClick(view, Qt::Key_F6);
+    QTRY_COMPARE(QApplication::focusWidget(), span);
+    QTest::keyClick(span, Qt::Key_Escape);
+    QVERIFY(!window->isVisible());
+    QVERIFY(!button->isChecked());
+    QTRY_COMPARE(QApplication::focusWidget(), view);
 }
 
 QTEST_MAIN(TestTimeDiagramWindow)
