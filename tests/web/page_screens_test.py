@@ -1,11 +1,10 @@
 #!/usr/bin/python3
-"""The page in real Chromium windows of a school's screens, with the time diagram's strip open and
-closed, judged from the DOM's boxes and styles: controls inside their container and the page, none
-overlapping, captions of 12 CSS px (16 from 1920 x 1080 up) and whole, the link's bar and the diagram's
-labels as large, the panels as wide as the window unless the view is down to half its height, no
-scrolling from 1024 x 600 up, the view's least height, the plot's 110 px, 44 px finger targets, the
-picture and the diagram at the device pixels, also after a resize and after a change of the display's
-scale, at 200 % twice the device pixels. page_screens_test.py <site> <folder for the screenshots>"""
+"""The page in real Chromium windows of a school's screens, the time diagram's strip open and closed,
+judged from the DOM's boxes and styles: controls inside their container and the page, none overlapping,
+captions of 12 CSS px (16 from full HD) and whole, the link and the diagram's labels as large, the panels
+as wide as the window unless the view is at half its height, no scrolling from 1024 x 600 up, the view's
+and the plot's least heights, 44 px finger targets, the picture and the diagram at the device pixels, at
+200 % twice them. page_screens_test.py <site> <folder for the screenshots>"""
 import base64
 import os
 import sys
@@ -14,13 +13,14 @@ import time
 from headless_chromium import browser, open_page, set_scale
 
 SITE, SHOTS = sys.argv[1:3]
-# name: CSS width, height, device pixels to a CSS pixel, a finger as the pointer[, then the window
-# resized to a CSS width and height, or then the display's scale changed to device pixels to a CSS pixel]
+# name: CSS width, height, device pixels to a CSS pixel, a finger as the pointer[, then the window resized
+# to a CSS width and height, or the display's scale changed to device pixels to a CSS pixel; or a setup]
 SCREENS = {'1920x1080': (1920, 1080, 1, 0), '1366x768': (1366, 768, 1, 0), '1024x768': (1024, 768, 1, 0),
            '1024x600': (1024, 600, 1, 0), 'touch-1024x768': (1024, 768, 1, 1), 'touch-1180x820': (1180, 820, 1, 1),
            'touch-800x1280': (800, 1280, 1, 1), 'phone-844x390': (844, 390, 1, 1), 'frame-960x600': (960, 600, 1, 0),
            'zoom200-1366x768': (683, 384, 2, 0), '4k-3840x2160': (3840, 2160, 1, 0), 'low-1366x500': (1366, 500, 1, 0),
-           'resize-1024x768-1920x1080': (1024, 768, 1, 0, (1920, 1080)), 'rescale-1366x768-2': (1366, 768, 1, 0, (2,))}
+           'resize-1024x768-1920x1080': (1024, 768, 1, 0, (1920, 1080)), 'rescale-1366x768-2': (1366, 768, 1, 0, (2,)),
+           'notes-1366x768': (1366, 768, 1, 0, '?farbe=rot&tempo=99')}
 # Boxes in the page as [left, top, right, bottom]; of a plain label, its text's alone (the rest of
 # its box may lie under a neighbour, as on the form).
 MEASURE = '''
@@ -43,7 +43,7 @@ return { window: [innerWidth, innerHeight, document.documentElement.scrollWidth,
     && (e.scrollWidth > e.clientWidth + 1 || e.scrollHeight > e.clientHeight + 1)]),
   targets: [...all('button, .option, .bar .thumb'), ...all('dialog button, #message button, #TimeDiagram :is(button, input), '
     + '#setup button', document)].map((e) => [e.id || e.className, box(e)]),
-  ratio: devicePixelRatio, coarse: matchMedia('(pointer: coarse)').matches, picture: devicePixels(canvas),
+  scale: +win.dataset.panelScale, ratio: devicePixelRatio, coarse: matchMedia('(pointer: coarse)').matches, picture: devicePixels(canvas),
   link: parseFloat(getComputedStyle(document.getElementById('setupLink')).fontSize),
   diagram: all('#TimeDiagramCanvas', document).map((e) => [...devicePixels(e), e.dataset.labelPixels / devicePixelRatio]) };
 '''
@@ -53,7 +53,9 @@ def problems(m, fits, touch, strip):
     width, height, scroll_width, scroll_height = m['window']
     boxes = {h['name']: h['box'] for h in m['holders']}
     inside = lambda a, b: all(a[i] >= b[i] - 0.5 for i in (0, 1)) and all(a[i] <= b[i] + 0.5 for i in (2, 3))
-    overlap = lambda a, b: min(a[2], b[2]) - max(a[0], b[0]) > 0.5 and min(a[3], b[3]) - max(a[1], b[1]) > 0.5
+    # By more than a pixel of the design: on the form a label lies a pixel under the bar above it.
+    by = max(0.5, m['scale'])
+    overlap = lambda a, b: min(a[2], b[2]) - max(a[0], b[0]) > by and min(a[3], b[3]) - max(a[1], b[1]) > by
     found = [f'{h["name"]} {h["box"]} outside {h["container"] or "the page"}' for h in m['holders']
              if not inside(h['box'], boxes.get(h['container'], [0, 0, width, scroll_height]))]
     found += [f'{a["name"]} overlaps {b["name"]}' for i, a in enumerate(m['holders']) for b in m['holders'][i + 1:]
@@ -104,14 +106,14 @@ def visit(name, width, height, ratio, touch, then=()):
     try:
         with open(os.path.join(SHOTS, 'platform.html'), 'w', encoding='utf-8') as f:  # a learning platform
             f.write(f'<p>Lernplattform</p><iframe src="file://{SITE}/index.html" width="{width}" height="{height}">')
-        open_page(driver, SHOTS if framed else SITE, wrapper='platform.html' if framed else None)
+        open_page(driver, SHOTS if framed else SITE, then if isinstance(then, str) else '', 'platform.html' if framed else None)
         strip = 'document.getElementById("Command14").click()'  # the diagram's button
         driver.execute_script(strip)
         if len(then) == 2:  # the window resized with the strip open
             inner, outer = driver.execute_script('return [innerWidth, innerHeight]'), driver.get_window_size()
             driver.set_window_size(outer['width'] + then[0] - inner[0], outer['height'] + then[1] - inner[1])
             width, height = then
-        elif then:  # the display's scale, the window's size as it was
+        elif len(then) == 1:  # the display's scale, the window's size as it was
             set_scale(driver, width, height, then[0])
             ratio = then[0]
         settle(driver, width, height)
