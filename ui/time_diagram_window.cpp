@@ -1,5 +1,6 @@
 #include "ui/time_diagram_window.h"
 
+#include "instrument/control.h"
 #include "instrument/instrument.h"
 #include "instrument/time_diagram.h"
 #include "language/language.h"
@@ -19,6 +20,15 @@
 namespace {
 
 constexpr int kBarHeight = 22;
+// The window's first size, and how high it is at least where the chain view is low: the plot
+// keeps well over 110 pixels. Its frame starts a little below the view's top; a title bar is
+// allowed for, as a window manager puts it on only when the window is shown.
+constexpr int kWidth = 640;
+constexpr int kHeight = 340;
+constexpr int kLeastHeight = 180;
+constexpr int kBelowViewTop = 8;
+constexpr int kTitleBar = 28;
+constexpr int kAboveViewBottom = 8;
 constexpr int kRefreshMs = 40;
 // A screen reader hears the diagram's words anew at most this often.
 constexpr int kDescribeMs = 1000;
@@ -51,7 +61,7 @@ TimeDiagramWindow::TimeDiagramWindow(Instrument& instrument, QWidget& mainWindow
         refresh();
     });
     connect(timer_, &QTimer::timeout, this, &TimeDiagramWindow::refresh);
-    resize(640, 340);
+    resize(kWidth, kHeight);
 }
 
 QString TimeDiagramWindow::keyHint() {
@@ -70,11 +80,19 @@ void TimeDiagramWindow::moveKeyboard() {
 }
 
 void TimeDiagramWindow::place() {
-    // Over the main window's view, at its right edge and within the screen: placed when first
+    // Over the chain view, at its right edge, as high as the view leaves room for (the panels
+    // stay uncovered where the view is high enough), and within the screen: placed when first
     // shown, once the main window has its size (a window manager may place it otherwise).
-    const QRect main = parentWidget()->geometry();
-    QRect box(QPoint(main.right() - width() - 20, main.top() + 40), size());
-    if (const QScreen* screen = parentWidget()->screen()) {
+    const QWidget& main = *parentWidget();
+    const std::string_view viewName = controlName(Role::kChainView);
+    const auto* view = main.findChild<const QWidget*>(
+        QString::fromLatin1(viewName.data(), qsizetype(viewName.size())));
+    const QRect over =
+        view != nullptr ? QRect(view->mapToGlobal(QPoint(0, 0)), view->size()) : main.geometry();
+    resize(width(), std::clamp(over.height() - kBelowViewTop - kTitleBar - kAboveViewBottom,
+                               kLeastHeight, kHeight));
+    QRect box(QPoint(over.right() - width() - 20, over.top() + kBelowViewTop), size());
+    if (const QScreen* screen = main.screen()) {
         const QRect room = screen->availableGeometry();
         box.moveLeft(
             std::clamp(box.left(), room.left(), std::max(room.left(), room.right() - width())));

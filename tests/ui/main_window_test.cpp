@@ -2,6 +2,7 @@
 // the run loop first handles events, and the chain view's colour.
 
 #include "layout_expectations.h"
+#include "platform/ui_metrics.h"
 #include "sim/chain_view.h"
 #include "support/view_bench.h"
 #include "support/window_session.h"
@@ -9,13 +10,47 @@
 #include <QAbstractButton>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QPixmap>
 #include <QScreen>
 #include <QTest>
+
+namespace {
+
+// With ONDIX_SCREENS set, the whole screen (window manager's frames included) is saved there as
+// desktop-<width>x<height>[-diagram][-resized].png, the chain driven for a while first, two
+// masses chosen and the snapshot taken, so that the picture shows the panels at work.
+void saveScreen(WindowSession& s, bool diagram, bool resized) {
+    const QString dir = qEnvironmentVariable("ONDIX_SCREENS");
+    if (dir.isEmpty()) {
+        return;
+    }
+    if (!s.c().button(Role::kDriveSwitch)->isChecked()) {
+        s.c().button(Role::kDriveSwitch)->click();
+        ChainView& view = s.view();
+        for (const double x : {20.0, 60.0}) {
+            QTest::mouseDClick(&view, Qt::LeftButton, {}, view.toPixel(x, 0));
+        }
+        s.runPasses(300);
+        s.c().button(Role::kSnapshotButton)->click();
+        s.runPasses(400);
+    }
+    QTest::qWait(300);
+    QScreen* screen = QGuiApplication::primaryScreen();
+    screen->grabWindow(0).save(QStringLiteral("%1/desktop-%2x%3%4%5.png")
+                                   .arg(dir)
+                                   .arg(screen->geometry().width())
+                                   .arg(screen->geometry().height())
+                                   .arg(diagram ? QStringLiteral("-diagram") : QString())
+                                   .arg(resized ? QStringLiteral("-resized") : QString()));
+}
+
+} // namespace
 
 class TestMainWindow : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase() { UiMetrics::installFontSubstitutes(); } // as the program does
     void testScreenIsTheIntendedOne();
     void readOutsBeforeTheFirstEvents();
     void windowAndChildrenFollowTheScreen();
@@ -78,6 +113,7 @@ void TestMainWindow::windowAndChildrenFollowTheScreen() {
                                             .arg(diagram->frameGeometry().width())
                                             .arg(diagram->frameGeometry().height())));
             }
+            saveScreen(s, open, resized.isValid());
             // Below 1000 pixels the panels' columns may wrap into rows.
             if (window->width() >= 1000) {
                 LayoutExpectations::checkDirectChildren(*window);
