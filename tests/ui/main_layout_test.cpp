@@ -1,6 +1,7 @@
 // The main window's controls and their layout, laid out for screens of several sizes without
 // running the chain.
 
+#include "instrument/form.h"
 #include "language/language.h"
 #include "layout_expectations.h"
 #include "platform/ui_metrics.h"
@@ -21,6 +22,7 @@
 #include <QScopeGuard>
 #include <QScreen>
 #include <QStyle>
+#include <QStyleFactory>
 #include <QTest>
 #include <QWindow>
 
@@ -56,6 +58,8 @@ private slots:
     void controlTreeAsWritten();
     void panelContentsKeepFixedPlaces();
     void visibilityAndColours();
+    void togglesLookPressed_data();
+    void togglesLookPressed();
     void clockReadOutLooksAsAnyTextBox();
     void narrowButtonWrapsItsCaption();
     void shownWindowReturnsToItsCorner();
@@ -231,6 +235,42 @@ void TestMainLayout::visibilityAndColours() {
     const QPoint corner = controls_.label(Control::Label3)->geometry().bottomRight() - QPoint(1, 1);
     QCOMPARE(view.pixel(corner), surface);
     QCOMPARE(controls_.label(Control::Label3)->frameShape(), QFrame::NoFrame);
+}
+
+void TestMainLayout::togglesLookPressed_data() {
+    QTest::addColumn<QString>("style");
+    QTest::addRow("Fusion") << QStringLiteral("Fusion");
+    QTest::addRow("Windows") << QStringLiteral("Windows");
+}
+
+void TestMainLayout::togglesLookPressed() {
+    // Every button that stays on or off shows it: pressed, a band in the highlight colour along
+    // its lower edge, which the released button lacks, whatever the style draws of its bevel.
+    QFETCH(QString, style);
+    const std::unique_ptr<QStyle> look(QStyleFactory::create(style));
+    QVERIFY(look != nullptr);
+    layOutFor(QRect(0, 0, 1280, 1024));
+    int toggles = 0;
+    for (const Form::Entry& e : Form::entries()) {
+        if (!e.toggle) {
+            continue;
+        }
+        QAbstractButton& button = *controls_.button(e.control);
+        button.setStyle(look.get());
+        const bool was = button.isChecked();
+        button.setChecked(false);
+        const QImage released = button.grab().toImage();
+        button.setChecked(true);
+        const QImage pressed = button.grab().toImage();
+        button.setChecked(was);
+        button.setStyle(nullptr);
+        const QPoint band(button.width() / 2, button.height() - 4);
+        const QRgb highlight = button.palette().color(QPalette::Highlight).rgb();
+        QVERIFY2(pressed.pixel(band) == highlight && released.pixel(band) != highlight,
+                 qPrintable(button.objectName()));
+        ++toggles;
+    }
+    QCOMPARE(toggles, 7);
 }
 
 void TestMainLayout::clockReadOutLooksAsAnyTextBox() {
