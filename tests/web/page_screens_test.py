@@ -8,7 +8,6 @@ and the plot's least heights, 44 px finger targets, the picture and the diagram 
 import base64
 import os
 import sys
-import time
 
 from headless_chromium import browser, open_page, set_scale
 
@@ -83,23 +82,6 @@ def problems(m, fits, touch, strip):
     return found + [f'picture {m["picture"]}'] * (m['picture'][:2] != m['picture'][2:])
 
 
-def settle(driver, width, height):
-    for _ in range(50):
-        if driver.execute_script('return [innerWidth, innerHeight]') == [width, height]:
-            break
-        time.sleep(0.05)
-    driver.execute_async_script('requestAnimationFrame(() => requestAnimationFrame(arguments[0]))')
-
-
-def shoot(driver, framed, name):
-    driver.switch_to.default_content()
-    shot = driver.execute_cdp_cmd('Page.captureScreenshot', {'captureBeyondViewport': True})  # the whole page
-    with open(os.path.join(SHOTS, name + '.png'), 'wb') as f:
-        f.write(base64.b64decode(shot['data']))
-    if framed:
-        driver.switch_to.frame(0)
-
-
 def visit(name, width, height, ratio, touch, then=()):
     framed = name.startswith('frame')
     driver = browser(1200 if framed else width, 800 if framed else height, touch, real_scale=ratio)
@@ -116,14 +98,21 @@ def visit(name, width, height, ratio, touch, then=()):
         elif len(then) == 1:  # the display's scale, the window's size as it was
             set_scale(driver, width, height, then[0])
             ratio = then[0]
-        settle(driver, width, height)
+        driver.execute_async_script('const [w, h, done] = arguments; (function wait() { innerWidth === w && innerHeight === h '
+                                    '? requestAnimationFrame(() => requestAnimationFrame(done)) : setTimeout(wait, 50); })();',
+                                    width, height)  # laid out at the new size or scale
         found = []
         fits = not framed and min(width, height) >= 600 and max(width, height) >= 1024
         for shown in (1, 0):
             m = driver.execute_script(MEASURE)
             found += [f'window {m["window"][:2]} at {m["ratio"]}'] * (m['window'][:2] != [width, height] or m['ratio'] != ratio)
             found += [f'{"strip open: " * shown}{p}' for p in problems(m, fits, touch, shown)]
-            shoot(driver, framed, name + '-strip' * shown)
+            driver.switch_to.default_content()
+            shot = driver.execute_cdp_cmd('Page.captureScreenshot', {'captureBeyondViewport': True})  # the whole page
+            with open(os.path.join(SHOTS, name + '-strip' * shown + '.png'), 'wb') as f:
+                f.write(base64.b64decode(shot['data']))
+            if framed:
+                driver.switch_to.frame(0)
             if shown:
                 driver.execute_script(strip)
         if not framed:  # the information page inside the window, and the dialogs' buttons
