@@ -7,7 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <ostream>
+#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -59,7 +61,7 @@ TEST(PanelsLanguage, CaptionsAndReadOutsFollowTheLanguage) {
 
 // How the panels flow into a window's width, as both faces lay them out: four columns of made-up
 // sizes, in one row where they fit, else wrapping, a column alone in its row laid side by side
-// where that is lower; each row centred. The places as worked out by hand.
+// where that is lower; each row centred. The places as worked out by hand, each at its size.
 TEST(PanelFlow, ColumnsFillRowsAndWrapWhereTheWidthRunsOut) {
     using enum Control;
     const std::vector<FormLayout::Column> columns{{{Frame1}},
@@ -67,74 +69,26 @@ TEST(PanelFlow, ColumnsFillRowsAndWrapWhereTheWidthRunsOut) {
                                                   {{Frame2}, {Frame4}, {Frame6}},
                                                   {{Command6, Command10}, {Frame7}}};
     const auto sizeOf = [](Control c) -> PanelFlow::Size {
-        switch (c) {
-        case Frame1:
-            return {300, 300};
-        case Frame3:
-        case Frame5:
-            return {380, 150};
-        case Frame7:
-            return {260, 240};
-        case Command6:
-        case Command10:
-            return {100, 60};
-        default:
-            return {250, 100};
+        const std::map<Control, PanelFlow::Size> sizes{
+            {Frame1, {300, 300}}, {Frame3, {380, 150}},  {Frame5, {380, 150}},
+            {Frame7, {260, 240}}, {Command6, {100, 60}}, {Command10, {100, 60}}};
+        return sizes.contains(c) ? sizes.at(c) : PanelFlow::Size{250, 100};
+    };
+    // Room: width x height / rows, then each child's place in the form's order of columns.
+    const std::vector<std::pair<double, std::string>> table{
+        {1250, "1208x312/1 21,0 327,0 327,156 713,0 713,106 713,212 969,0 1075,0 969,66"},
+        {1000, "942x558/2 29,0 335,0 335,156 721,0 721,106 721,212 264,318 370,318 476,318"},
+        {700, "686x624/2 7,0 313,0 313,156 92,312 92,418 92,524 348,312 454,312 348,378"}};
+    for (const auto& [room, expected] : table) {
+        const PanelFlow flow(columns, sizeOf, 6, room);
+        std::ostringstream seen;
+        seen << flow.width() << 'x' << flow.height() << '/' << flow.rows();
+        for (const PanelFlow::Place& p : flow.places()) {
+            seen << ' ' << p.x << ',' << p.y;
+            EXPECT_EQ((std::array{p.width, p.height}),
+                      (std::array{sizeOf(p.control).width, sizeOf(p.control).height}));
         }
-    };
-    struct Row {
-        double room;
-        double width, height;
-        int rows;
-        std::vector<PanelFlow::Place> places;
-    };
-    const std::vector<Row> table{
-        {1250,
-         1208,
-         312,
-         1,
-         {{Frame1, 21, 0, 300, 300},
-          {Frame3, 327, 0, 380, 150},
-          {Frame5, 327, 156, 380, 150},
-          {Frame2, 713, 0, 250, 100},
-          {Frame4, 713, 106, 250, 100},
-          {Frame6, 713, 212, 250, 100},
-          {Command6, 969, 0, 100, 60},
-          {Command10, 1075, 0, 100, 60},
-          {Frame7, 969, 66, 260, 240}}},
-        {1000,
-         942,
-         558,
-         2,
-         {{Frame1, 29, 0, 300, 300},
-          {Frame3, 335, 0, 380, 150},
-          {Frame5, 335, 156, 380, 150},
-          {Frame2, 721, 0, 250, 100},
-          {Frame4, 721, 106, 250, 100},
-          {Frame6, 721, 212, 250, 100},
-          {Command6, 264, 318, 100, 60},
-          {Command10, 370, 318, 100, 60},
-          {Frame7, 476, 318, 260, 240}}},
-        {700,
-         686,
-         624,
-         2,
-         {{Frame1, 7, 0, 300, 300},
-          {Frame3, 313, 0, 380, 150},
-          {Frame5, 313, 156, 380, 150},
-          {Frame2, 92, 312, 250, 100},
-          {Frame4, 92, 418, 250, 100},
-          {Frame6, 92, 524, 250, 100},
-          {Command6, 348, 312, 100, 60},
-          {Command10, 454, 312, 100, 60},
-          {Frame7, 348, 378, 260, 240}}},
-    };
-    for (const Row& row : table) {
-        const PanelFlow flow(columns, sizeOf, 6, row.room);
-        EXPECT_EQ(flow.places(), row.places) << row.room;
-        EXPECT_EQ((std::array{flow.width(), flow.height(), double(flow.rows())}),
-                  (std::array{row.width, row.height, double(row.rows)}))
-            << row.room;
+        EXPECT_EQ(seen.str(), expected) << room;
     }
     EXPECT_EQ((std::array{PanelFlow::leastViewHeight(500), PanelFlow::leastViewHeight(1000)}),
               (std::array{120.0, 200.0}));
