@@ -47,23 +47,30 @@ inline QString roleOf(const QWidget& w) {
 
 // The stops the Tab key makes in a shown window, from the chain view round to it again, as the
 // golden text's last line: "focus:" and each stop's name. Each stop is where a real Tab press
-// put the focus.
+// put the focus; where Shift+Tab from the view reaches another stop than the last, it is named.
 inline QString tabStops(QWidget& window) {
     window.activateWindow();
     if (!QTest::qWaitForWindowActive(&window)) {
         return QStringLiteral("focus: the window is not active");
     }
     QWidget* first = window.findChild<QWidget*>(QStringLiteral("Picture1"));
+    // Shift+Tab from the view first, before any control has had the focus: it must reach the
+    // last stop, where Tab then goes round.
+    first->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(first, Qt::Key_Tab, Qt::ShiftModifier);
+    const QWidget* last = QApplication::focusWidget();
     first->setFocus(Qt::TabFocusReason);
     QString text = QStringLiteral("focus:");
     QWidget* at = first;
     for (int i = 0; i < 2 * kControlCount && at != nullptr; ++i) {
         text += u' ' + at->objectName();
         QTest::keyClick(at, Qt::Key_Tab);
-        at = QApplication::focusWidget();
-        if (at == first) {
-            return text;
+        if (QApplication::focusWidget() == first) {
+            return at == last ? text
+                              : text + QStringLiteral(" (Shift+Tab from the view: %1)")
+                                           .arg(last != nullptr ? last->objectName() : QString());
         }
+        at = QApplication::focusWidget();
     }
     return text + QStringLiteral(" ... no way back to the chain view");
 }
