@@ -2,6 +2,7 @@
 
 #include "ui/main_controls.h"
 
+#include <QDebug>
 #include <QGroupBox>
 #include <QTest>
 #include <QWidget>
@@ -35,6 +36,14 @@ inline constexpr std::array<NominalPlace, 10> kDirectChildren{{
     {"Frame7", 3060, 2250, 830, 750},
 }};
 
+// "Frame4 QRect(128,470 161x104) in Ondix15 QSize(597, 573)", for a failure's message.
+inline QString where(const QWidget& w) {
+    QString text;
+    QDebug(&text).noquote() << w.objectName() << w.geometry() << "in"
+                            << w.parentWidget()->objectName() << w.parentWidget()->size();
+    return text;
+}
+
 // Each edge may be off by the snapping to whole pixels, accumulated over the read-back rules.
 inline constexpr double kTolerancePixels = 2.0;
 
@@ -59,15 +68,7 @@ inline void checkDirectChildren(const QWidget& window) {
             {double(g.y() + g.height()), (place.top + place.height) * sy + shift},
         };
         for (const auto& [actual, expected] : edges) {
-            QVERIFY2(std::abs(actual - expected) <= kTolerancePixels,
-                     qPrintable(QStringLiteral("%1 at %2,%3 %4x%5 in a client area of %6x%7")
-                                    .arg(QLatin1String(place.name))
-                                    .arg(g.x())
-                                    .arg(g.y())
-                                    .arg(g.width())
-                                    .arg(g.height())
-                                    .arg(window.width())
-                                    .arg(window.height())));
+            QVERIFY2(std::abs(actual - expected) <= kTolerancePixels, qPrintable(where(*child)));
         }
         QVERIFY2(child->isVisibleTo(&window), place.name);
     }
@@ -84,16 +85,7 @@ inline void checkNothingClipped(const QWidget& window) {
         const QWidget& parent = *w->parentWidget();
         const int border = qobject_cast<const QGroupBox*>(&parent) != nullptr ? 1 : 0;
         const QRect room = parent.rect().adjusted(border, border, -border, -border);
-        QVERIFY2(room.contains(w->geometry()),
-                 qPrintable(QStringLiteral("%1 at %2,%3 %4x%5 in %6 of %7x%8")
-                                .arg(w->objectName())
-                                .arg(w->x())
-                                .arg(w->y())
-                                .arg(w->width())
-                                .arg(w->height())
-                                .arg(parent.objectName())
-                                .arg(room.width())
-                                .arg(room.height())));
+        QVERIFY2(room.contains(w->geometry()), qPrintable(where(*w)));
     }
     const QWidget* view = window.findChild<QWidget*>(QStringLiteral("Picture1"));
     QVERIFY(view->height() >= std::max(120, window.height() / 5));

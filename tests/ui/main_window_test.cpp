@@ -17,8 +17,8 @@
 namespace {
 
 // With ONDIX_SCREENS set, the whole screen (window manager's frames included) is saved there as
-// desktop-<width>x<height>[-diagram][-resized].png, the chain driven for a while first, two
-// masses chosen and the snapshot taken, so that the picture shows the panels at work.
+// desktop-<width>x<height>[-diagram][-resized].png, with the chain driven for a while, two masses
+// chosen and the snapshot taken, so that it shows the panels at work.
 void saveScreen(WindowSession& s, bool diagram, bool resized) {
     const QString dir = qEnvironmentVariable("ONDIX_SCREENS");
     if (dir.isEmpty()) {
@@ -26,22 +26,21 @@ void saveScreen(WindowSession& s, bool diagram, bool resized) {
     }
     if (!s.c().button(Role::kDriveSwitch)->isChecked()) {
         s.c().button(Role::kDriveSwitch)->click();
-        ChainView& view = s.view();
         for (const double x : {20.0, 60.0}) {
-            QTest::mouseDClick(&view, Qt::LeftButton, {}, view.toPixel(x, 0));
+            QTest::mouseDClick(&s.view(), Qt::LeftButton, {}, s.view().toPixel(x, 0));
         }
         s.runPasses(300);
         s.c().button(Role::kSnapshotButton)->click();
         s.runPasses(400);
     }
     QTest::qWait(300);
-    QScreen* screen = QGuiApplication::primaryScreen();
-    screen->grabWindow(0).save(QStringLiteral("%1/desktop-%2x%3%4%5.png")
-                                   .arg(dir)
-                                   .arg(screen->geometry().width())
-                                   .arg(screen->geometry().height())
-                                   .arg(diagram ? QStringLiteral("-diagram") : QString())
-                                   .arg(resized ? QStringLiteral("-resized") : QString()));
+    QScreen& screen = *QGuiApplication::primaryScreen();
+    screen.grabWindow(0).save(QStringLiteral("%1/desktop-%2x%3%4%5.png")
+                                  .arg(dir)
+                                  .arg(screen.geometry().width())
+                                  .arg(screen.geometry().height())
+                                  .arg(QLatin1String(diagram ? "-diagram" : ""),
+                                       QLatin1String(resized ? "-resized" : "")));
 }
 
 } // namespace
@@ -106,12 +105,7 @@ void TestMainWindow::windowAndChildrenFollowTheScreen() {
             QCOMPARE(diagram->isVisible(), open);
             if (open) {
                 QVERIFY(QTest::qWaitForWindowExposed(diagram));
-                QTRY_VERIFY2(screen.contains(diagram->frameGeometry()),
-                             qPrintable(QStringLiteral("diagram's frame at %1,%2 %3x%4")
-                                            .arg(diagram->frameGeometry().x())
-                                            .arg(diagram->frameGeometry().y())
-                                            .arg(diagram->frameGeometry().width())
-                                            .arg(diagram->frameGeometry().height())));
+                QTRY_VERIFY(screen.contains(diagram->frameGeometry()));
             }
             saveScreen(s, open, resized.isValid());
             // Below 1000 pixels the panels' columns may wrap into rows.
