@@ -68,10 +68,7 @@ const [role, name] = arguments;
 const roleOf = (e) => e.getAttribute('role') || { BUTTON: 'button', INPUT: e.type === 'text' ? 'textbox' : e.type }[e.tagName];
 return [...document.querySelectorAll('[id]')].find((e) => roleOf(e) === role && said(e) === name);
 '''
-
-
-def named(driver, role, name):
-    return driver.execute_script(NAMED, role, name)
+named = lambda driver, role, name: driver.execute_script(NAMED, role, name)  # noqa: E731
 
 
 def replay_in_page(driver, lines):

@@ -95,8 +95,7 @@ def setups_test(driver):
         at_design_size(driver, setup)
         driver.execute_script('ondix.runPasses(200)')
         found, state, picture = end_state_differences(driver, expected)
-        for problem in found:
-            check(False, f'{setup}: {problem}')
+        check(not found, f'{setup}: ' + '; '.join(found))
         print(f'{setup}: chain state {state}, picture {picture}, {len(notes(driver))} lines of notes')
         link_test(driver, setup)
     # A page whose address chose English, in a German browser: the link keeps the language.
