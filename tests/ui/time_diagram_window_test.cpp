@@ -138,7 +138,7 @@ void TestTimeDiagramWindow::keysReachTheDiagramWhichSaysUpIsPositive() {
     QVERIFY2(told.size() >= 2 && told.size() <= 4, qPrintable(told.join(u'|')));
     const QString words = window->accessibleDescription();
     const QRegularExpressionMatch y =
-        QRegularExpression(QStringLiteral("^Masse 3: y = (\\d+(,\\d+)?)$")).match(words);
+        QRegularExpression(QStringLiteral("^Masse 3: y = (\\d+([.,]\\d+)?)$")).match(words);
     QVERIFY2(y.hasMatch() && y.captured(1).replace(u',', u'.').toDouble() > 0, qPrintable(words));
 
     // F6 takes the keyboard to the span bar, which shows its focus, and back; Escape closes.
