@@ -57,11 +57,14 @@ for size in "${sizes[@]}"; do
   pids+=($!)
   sleep 1
   if ((test_mode)); then
-    if QT_QPA_PLATFORM=xcb EXPECTED_SCREEN_SIZE=$size "$program" >"${TMPDIR:-/tmp}/wm_test_$$.log" 2>&1; then
+    # Leaks are checked where the same test runs offscreen; here the X11 plugin's own
+    # allocations at exit, which the suppressions do not know, would be reported as the test's.
+    if ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" QT_QPA_PLATFORM=xcb \
+      EXPECTED_SCREEN_SIZE=$size "$program" >"${TMPDIR:-/tmp}/wm_test_$$.log" 2>&1; then
       echo "PASS $size: $(tail -n 2 "${TMPDIR:-/tmp}/wm_test_$$.log" | head -n 1)"
     else
       echo "FAIL $size:"
-      grep -A 2 'FAIL!' "${TMPDIR:-/tmp}/wm_test_$$.log"
+      grep -A 2 'FAIL!' "${TMPDIR:-/tmp}/wm_test_$$.log" || tail -n 20 "${TMPDIR:-/tmp}/wm_test_$$.log"
       failed=1
     fi
     rm -f "${TMPDIR:-/tmp}/wm_test_$$.log"
