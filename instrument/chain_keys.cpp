@@ -75,10 +75,10 @@ std::string_view ChainKeys::keyList() {
         "Loslassen lässt es los. M zeigt den Zeiger für das Messband; die Pfeiltasten "
         "bewegen ihn, Eingabe oder Leertaste legt das Messband an, Pfeil links/rechts rollt "
         "es in ganzen Einheiten ab (mit Umschalt in Zehnteln), Eingabe oder Escape beendet es; "
-        "D wählt die Masse am Zeiger für das Zeitdiagramm. "
+        "D wählt die Kugel am Zeiger für das Zeitdiagramm. "
         "S läuft im Halt eine Zeiteinheit weiter. "
         "Berührung: mit einem Finger das feste Ende ziehen; den Finger eine halbe Sekunde "
-        "still halten und dann ziehen legt das Messband an; Doppeltipp wählt eine Masse.");
+        "still halten und dann ziehen legt das Messband an; Doppeltipp wählt eine Kugel.");
 }
 
 bool ChainKeys::keyPress(Key key, int shift) {

@@ -264,7 +264,6 @@ void TimeDiagram::layOutLabels() {
                  kTextColour);
         return;
     }
-    legendPrefix_ = Language::translate("Masse");
     for (int slot = 0; slot < kMaxChosen; ++slot) {
         legend_[std::size_t(slot)] = labels_.size();
         if (chosen_[std::size_t(slot)]) {
@@ -285,9 +284,14 @@ std::optional<long> TimeDiagram::latestHundredths(int slot) const {
 }
 
 void TimeDiagram::appendLegend(std::string& text, int slot, std::optional<long> hundredths) const {
-    text += legendPrefix_;
-    text += ' ';
-    text += std::to_string(*chosen_[std::size_t(slot)] + 1);
+    const int mass = *chosen_[std::size_t(slot)];
+    if (mass == 0) {
+        text += Language::translate("Anfangspunkt");
+    } else {
+        text += Language::translate("Kugel");
+        text += ' ';
+        text += std::to_string(mass);
+    }
     if (!hundredths) {
         return;
     }
@@ -332,7 +336,6 @@ std::string TimeDiagram::summary() {
     if (!chosen_[0] && !chosen_[1]) {
         return std::string(Language::translate(kChooseHint));
     }
-    legendPrefix_ = Language::translate("Masse");
     std::string text;
     for (int slot = 0; slot < kMaxChosen; ++slot) {
         if (chosen_[std::size_t(slot)]) {

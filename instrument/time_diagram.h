@@ -13,8 +13,10 @@
 
 struct ChainState;
 
-// The time diagram: y over t for one or two chosen masses, free of any toolkit. After each pass
-// it records the chosen masses' y at the pass's time; it draws the last `span` time units into a
+// The time diagram: y over t for one or two chosen points of the chain, free of any toolkit. The
+// points are named as the information texts count them: the driven point (index 0) is
+// "Anfangspunkt", the others are "Kugel 1" to "Kugel 97". After each pass it records the chosen
+// points' y at the pass's time; it draws the last `span` time units into a
 // raster (axes, grid, the curves in the masses' colours) and lays out its texts as labels (a
 // string, a point and an alignment each), which a front end draws with its own font over the
 // raster: the instrument decides every position and every text, the front end only the glyphs.
@@ -38,7 +40,7 @@ public:
     // The height in pixels of the labels' text, which the layout leaves room for.
     static constexpr int kLabelPixels = 12;
     static constexpr std::string_view kChooseHint =
-        N_("Masse wählen: Doppelklick, Doppeltipp oder D in der Wellenmaschine");
+        N_("Kugel wählen: Doppelklick, Doppeltipp oder D in der Wellenmaschine");
 
     struct Sample {
         double t;
@@ -110,7 +112,7 @@ private:
     void writeLegend();
     // The latest y of a slot's mass in hundredths, up positive; none before its first sample.
     std::optional<long> latestHundredths(int slot) const;
-    // A slot's legend: "Masse 51: y = 1,95".
+    // A slot's legend: "Kugel 50: y = 1,95", "Anfangspunkt: y = 0,5".
     void appendLegend(std::string& text, int slot, std::optional<long> hundredths) const;
     // The curve from sample `from` on.
     void drawCurve(int slot, Pixel colour, std::size_t from);
@@ -139,7 +141,6 @@ private:
     std::vector<Label> labels_;
     std::array<std::size_t, kMaxChosen> legend_{}; // each slot's legend among the labels
     std::array<std::optional<long>, kMaxChosen> legendShown_{}; // its y in hundredths
-    std::string_view legendPrefix_;
     double scale_ = 1;
     int labelPixels_ = kLabelPixels;
     int left_ = 0;

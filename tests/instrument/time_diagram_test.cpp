@@ -142,7 +142,8 @@ TEST(TimeDiagram, DrawingOnlyTheNewPointsGivesTheWholeDrawingAcrossTheAxisMoves)
     EXPECT_EQ(whole.labels(), m.diagram().labels());
 }
 
-// The hand holds the end at y = 0.25, so the legend's read-out is exact.
+// The hand holds the driven point at y = 1.25 and the wave has not reached ball 50 yet, so the
+// legend's read-outs are exact.
 std::vector<std::string> labelsIn(const char* language) {
     EXPECT_TRUE(Language::use(language));
     Machine m;
@@ -150,10 +151,11 @@ std::vector<std::string> labelsIn(const char* language) {
     m.instrument.pointer(Instrument::Pointer::Press, InputCodes::kLeftButton, 0, 1, 0);
     m.instrument.pointer(Instrument::Pointer::Move, InputCodes::kLeftButton, 0, 1, -1.25f);
     m.instrument.doubleClick(1, 0);
+    m.instrument.doubleClick(51, 0);
     const std::vector<std::string> before = m.labelTexts();
-    m.run(10, 0, 0);
+    m.run(10, 0, 50);
     std::vector<std::string> texts = m.labelTexts();
-    texts.insert(texts.begin(), before.back());
+    texts.insert(texts.begin(), before.end() - 2, before.end());
     // The text alternative says what the legend says.
     texts.push_back(m.instrument.diagram().summary());
     Language::use("de");
@@ -164,14 +166,17 @@ TEST(TimeDiagram, AxisLabelsAndLegendInEachLanguage) {
     // Up is positive: the y labels read 3 at the top down to -3, and the lifted end reads 1,25.
     const std::vector<std::string> ticks{"3", "2",  "1",  "0",  "-1", "-2", "-3",
                                          "0", "20", "40", "60", "80", "100"};
-    std::vector<std::string> german{"Masse 1"};
+    // The driven point by its name, the balls counted from 1 after it, as the information
+    // texts count them.
+    std::vector<std::string> german{"Anfangspunkt", "Kugel 50"};
     german.insert(german.end(), ticks.begin(), ticks.end());
-    german.insert(german.end(),
-                  {"y", "t in Zeiteinheiten", "Masse 1: y = 1,25", "Masse 1: y = 1,25"});
+    german.insert(german.end(), {"y", "t in Zeiteinheiten", "Anfangspunkt: y = 1,25",
+                                 "Kugel 50: y = 0", "Anfangspunkt: y = 1,25; Kugel 50: y = 0"});
     EXPECT_EQ(labelsIn("de"), german);
-    std::vector<std::string> english{"Mass 1"};
+    std::vector<std::string> english{"Driven point", "Ball 50"};
     english.insert(english.end(), ticks.begin(), ticks.end());
-    english.insert(english.end(), {"y", "t in time units", "Mass 1: y = 1.25", "Mass 1: y = 1.25"});
+    english.insert(english.end(), {"y", "t in time units", "Driven point: y = 1.25",
+                                   "Ball 50: y = 0", "Driven point: y = 1.25; Ball 50: y = 0"});
     EXPECT_EQ(labelsIn("en"), english);
 
     Machine m;
@@ -190,7 +195,7 @@ TEST(TimeDiagram, AxisLabelsAndLegendInEachLanguage) {
         EXPECT_NEAR(labels[std::size_t(7 + i)].x - labels[7].x, across * i / 5.0, 1) << i;
     }
     EXPECT_LT(labels[0].y, labels[6].y);
-    EXPECT_EQ(texts.back(), "Masse wählen: Doppelklick, Doppeltipp oder D in der Wellenmaschine");
+    EXPECT_EQ(texts.back(), "Kugel wählen: Doppelklick, Doppeltipp oder D in der Wellenmaschine");
     EXPECT_EQ(m.instrument.diagram().summary(), texts.back());
 
     // A low strip (a touch screen's): the y labels at -3, 0 and 3 only, so that none overlap.

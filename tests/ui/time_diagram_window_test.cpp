@@ -109,7 +109,7 @@ void TestTimeDiagramWindow::keysReachTheDiagramWhichSaysUpIsPositive() {
     ChainView* view = w.c.view();
     QAbstractButton* button = w.c.button(Role::kDiagramButton);
     QVERIFY(button->toolTip().startsWith(u"F6"));
-    // Mass 3, near the end the hand moves, at x = 3 of 100.
+    // Ball 2, near the driven point, at x = 3 of 100.
     QTest::mouseDClick(view, Qt::LeftButton, {},
                        QPoint(view->width() * 3 / 100, view->height() / 2));
     button->click();
@@ -119,7 +119,7 @@ void TestTimeDiagramWindow::keysReachTheDiagramWhichSaysUpIsPositive() {
     QVERIFY(QTest::qWaitForWindowActive(&w));
     view->setFocus(Qt::TabFocusReason);
 
-    // Up lifts the end (held while the key is down); the diagram's words read the mass above
+    // Up lifts the end (held while the key is down); the diagram's words read the ball above
     // the rest line, changed at most once a second while its y changes with every pass.
     for (int i = 0; i < 10; ++i) {
         QTest::keyPress(view, Qt::Key_Up);
@@ -138,7 +138,7 @@ void TestTimeDiagramWindow::keysReachTheDiagramWhichSaysUpIsPositive() {
     QVERIFY2(told.size() >= 2 && told.size() <= 4, qPrintable(told.join(u'|')));
     const QString words = window->accessibleDescription();
     const QRegularExpressionMatch y =
-        QRegularExpression(QStringLiteral("^Masse 3: y = (\\d+([.,]\\d+)?)$")).match(words);
+        QRegularExpression(QStringLiteral("^Kugel 2: y = (\\d+([.,]\\d+)?)$")).match(words);
     QVERIFY2(y.hasMatch() && y.captured(1).replace(u',', u'.').toDouble() > 0, qPrintable(words));
 
     // F6 takes the keyboard to the span bar, which shows its focus, and back; Escape closes.

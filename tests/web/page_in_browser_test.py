@@ -500,8 +500,8 @@ return [wrong, curves];
 
 
 def time_diagram_test(driver):
-    """The time diagram's panel: a double click chooses mass 20 and the keys M, Right and D mass
-    11; the panel, below the chain view, shows the module's pixels and labels."""
+    """The time diagram's panel: a double click chooses ball 19 and the keys M, Right and D ball
+    10; the panel, below the chain view, shows the module's pixels and labels."""
     open_page(driver, SITE, '#test')
     view = driver.find_element(By.ID, 'Picture1')
     width = view.size['width']
@@ -515,8 +515,8 @@ def time_diagram_test(driver):
         'return JSON.parse(document.getElementById("TimeDiagramCanvas").dataset.labels)')
     want = ['3', '2', '1', '0', '-1', '-2', '-3', '0', '20', '40', '60', '80', '100', 'y',  # up is positive
             't in Zeiteinheiten']
-    check(panel.is_displayed() and labels[:15] == want and labels[15].startswith('Masse 20: y = ')
-          and labels[16].startswith('Masse 11: y = '), f'diagram labels {labels}')
+    check(panel.is_displayed() and labels[:15] == want and labels[15].startswith('Kugel 19: y = ')
+          and labels[16].startswith('Kugel 10: y = '), f'diagram labels {labels}')
     wrong, curves = driver.execute_script(DIAGRAM_IS_MODULE)
     check(wrong == 0 and curves > 100, f'diagram canvas: {wrong} pixels differ from the module, {curves} of the curves')
     top, bottom = driver.execute_script('return [document.getElementById("TimeDiagram").getBoundingClientRect().top, '
@@ -568,8 +568,8 @@ BEHAVIOURS = [
     'Space lays and ends the tape | focus; key M; key Space; key Right 2; key Space | tape 2; pointer False',
     'the focus lost while the keys hold the end | focus; hold Up; key Tab | held False; focus Amplitude',
     'the focus lost while the tape is laid | focus; key M; key Space; key Right; key Tab | tape 1; pointer False',
-    'up is positive: the end lifted, mass 1 chosen by D | focus; key Up 10; passes 40; key M; key Left 9; key D; key Esc; '
-    'button Zeitdiagramm ein oder aus; passes 5; wait 1.1 | diagram Masse 1: y up',
+    'up is positive: the end lifted, the driven point chosen by D | focus; key Up 10; passes 40; key M; key Left 9; key D; key Esc; '
+    'button Zeitdiagramm ein oder aus; passes 5; wait 1.1 | diagram Anfangspunkt: y up',
     'an arrow key within the chain type | radio Torsionskette; key Down | focus Pendelkette; carrier Info zur Pendelkette',
     'PageDown and PageUp on a bar: its large change | scrollbar Periode; key PageDown 2; key PageUp | period 26',
     'Escape on the view closes the strip | button Zeitdiagramm ein oder aus; focus; key Esc | strip False; focus Wellenmaschine',
