@@ -65,7 +65,7 @@ struct Instrument::Handlers {
           hand(state, markers, panels), keys(state, hand, panels), touch(hand),
           carrier(state, panels), medium(state, markers, panels), clearing(state, markers, panels),
           run(state, loop, markers, panels), clock(state, panels),
-          step(state, pass, picture, panels), snapshot(pass, markers, panels),
+          step(state, pass, picture, panels), snapshot(state, pass, markers, panels),
           diagram(timeDiagram, pass, markers, panels) {
         keys.onChoose([this](float x) { diagram.chooseNearest(x); });
         touch.onDoubleTap([this](float x, float /*y*/) { diagram.chooseNearest(x); });

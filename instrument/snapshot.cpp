@@ -1,6 +1,7 @@
 #include "instrument/snapshot.h"
 
 #include "core/chain_constants.h"
+#include "core/chain_state.h"
 #include "instrument/chain_pass.h"
 #include "instrument/markers.h"
 #include "instrument/panels.h"
@@ -8,8 +9,8 @@
 
 #include <string>
 
-Snapshot::Snapshot(ChainPass& pass, Markers& markers, Panels& panels)
-    : pass_(pass), markers_(markers), panels_(panels) {
+Snapshot::Snapshot(const ChainState& state, ChainPass& pass, Markers& markers, Panels& panels)
+    : state_(state), pass_(pass), markers_(markers), panels_(panels) {
     panels.setCaption(Role::kSnapshotButton, Language::translate("Momentbild"));
     panels.setVisible(Role::kSnapshotTime, false);
     panels.setBack(Role::kSnapshotTime, Chain::kSnapshotColour);
@@ -23,12 +24,16 @@ void Snapshot::takeOrClear() {
         return;
     }
     markers_.showSnapshot();
-    // The clock's reading as the dots show it: the one a frame would show next.
-    pass_.showPendingClock();
-    std::string reading = panels_.caption(Role::kClockReadout);
-    reading.erase(0, reading.find_first_not_of(' '));
-    panels_.setCaption(Role::kSnapshotTime,
-                       std::string(Language::translate("Momentbild bei Uhr")) + ' ' + reading);
+    if (state_.clockOn == 1) {
+        // The clock's reading as the dots show it: the one a frame would show next.
+        pass_.showPendingClock();
+        std::string reading = panels_.caption(Role::kClockReadout);
+        reading.erase(0, reading.find_first_not_of(' '));
+        panels_.setCaption(Role::kSnapshotTime,
+                           std::string(Language::translate("Momentbild bei Uhr")) + ' ' + reading);
+    } else {
+        panels_.setCaption(Role::kSnapshotTime, Language::translate("Momentbild"));
+    }
     panels_.setChecked(Role::kSnapshotButton, true);
     panels_.setVisible(Role::kSnapshotTime, true);
 }

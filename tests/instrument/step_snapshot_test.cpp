@@ -92,6 +92,11 @@ TEST(Snapshot, StaysBehindTheMovingChainUntilPressedAgain) {
     Machine plain(10, 123, false);
     shot.m.click(Role::kSnapshotButton);
     EXPECT_EQ(shot.m.panels().caption(Role::kSnapshotTime), "Momentbild bei Uhr 12,3");
+    // A stopped clock's reading tells nothing of the moment: the label names only the snapshot.
+    Machine stopped(10, 123, false);
+    stopped.m.click(Role::kClockSwitch);
+    stopped.m.click(Role::kSnapshotButton);
+    EXPECT_EQ(stopped.m.panels().caption(Role::kSnapshotTime), "Momentbild");
     EXPECT_TRUE(shot.m.panels()[Role::kSnapshotTime].visible);
     EXPECT_TRUE(shot.m.panels()[Role::kSnapshotButton].checked);
     shot.m.runPasses(40);
