@@ -10,28 +10,31 @@ namespace {
 
 constexpr int kTorsionCaptionBlanks = 17;
 
-// Two columns. On the torsion chain's page the left column holds, from the top, Label1, Label3,
-// Label2 and Label4, the right column Label5 to Label9.
+// Two columns over a block across both. On the torsion chain's page the left column holds,
+// from the top, Label1, Label3, Label2 and Label4, the right column Label5 to Label9; Label10,
+// on measuring, lies beneath both.
 constexpr InfoBlock kTorsionBlocks[] = {
-    {360, 240, 5415, 1695, {255, 192, 192}},   // Label1
-    {360, 5040, 5415, 1215, {255, 255, 192}},  // Label2
-    {360, 2040, 5415, 2895, {255, 224, 192}},  // Label3
-    {360, 6360, 5415, 1575, {192, 255, 192}},  // Label4
-    {6000, 240, 5415, 1695, {192, 255, 255}},  // Label5
-    {6000, 2040, 5415, 1695, {192, 192, 255}}, // Label6
-    {6000, 3840, 5415, 1095, {255, 192, 255}}, // Label7
-    {6000, 5040, 5415, 975, {192, 255, 192}},  // Label8
-    {6000, 6120, 5415, 1815, {255, 255, 192}}, // Label9
+    {360, 240, 5415, 1935, {255, 192, 192}},   // Label1
+    {360, 5280, 5415, 1215, {255, 255, 192}},  // Label2
+    {360, 2280, 5415, 2895, {255, 224, 192}},  // Label3
+    {360, 6600, 5415, 1335, {192, 255, 192}},  // Label4
+    {6000, 240, 5415, 1335, {192, 255, 255}},  // Label5
+    {6000, 1680, 5415, 1455, {192, 192, 255}}, // Label6
+    {6000, 3240, 5415, 1095, {255, 192, 255}}, // Label7
+    {6000, 4440, 5415, 2175, {192, 255, 192}}, // Label8
+    {6000, 6720, 5415, 1695, {255, 255, 192}}, // Label9
+    {360, 8520, 11055, 1695, {224, 224, 255}}, // Label10
 };
 
 // On the pendulum chain's page the left column holds Label1, Label2 and Label4, the right
-// column Label3 and Label5.
+// column Label3 and Label5; Label6, on measuring, lies beneath both.
 constexpr InfoBlock kPendulumBlocks[] = {
-    {240, 120, 5535, 2415, {192, 255, 255}},   // Label1
-    {240, 2640, 5535, 2415, {255, 192, 192}},  // Label2
-    {6000, 120, 5535, 3375, {255, 255, 192}},  // Label3
-    {240, 5160, 5535, 1935, {255, 224, 192}},  // Label4
-    {6000, 3600, 5535, 2535, {192, 255, 192}}, // Label5
+    {240, 120, 5535, 2655, {192, 255, 255}},   // Label1
+    {240, 2880, 5535, 2175, {255, 192, 192}},  // Label2
+    {6000, 120, 5535, 3735, {255, 255, 192}},  // Label3
+    {240, 5160, 5535, 2415, {255, 224, 192}},  // Label4
+    {6000, 3960, 5535, 2175, {192, 255, 192}}, // Label5
+    {240, 7680, 11295, 1695, {224, 224, 255}}, // Label6
 };
 
 // The paragraphs in the language in use.
@@ -52,7 +55,7 @@ InfoPage torsionChain() {
                      std::string(kTorsionCaptionBlanks, ' ') + ONDIX_CREDIT_LINE,
             .opensAtScreenCorner = true,
             .width = 11595,
-            .height = 8040,
+            .height = 10335,
             .blocks = kTorsionBlocks,
             .texts = inLanguage(InfoTexts::torsionChain())};
 }
@@ -62,7 +65,7 @@ InfoPage pendulumChain() {
             .title = std::string(Language::translate("Informationen zur Zarvel Typ Pendelkette")),
             .opensAtScreenCorner = false,
             .width = 11670,
-            .height = 7260,
+            .height = 9495,
             .blocks = kPendulumBlocks,
             .texts = inLanguage(InfoTexts::pendulumChain())};
 }

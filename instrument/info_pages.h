@@ -41,9 +41,9 @@ inline constexpr Chain::Rgb kPageWhite{255, 255, 255};
 // The size of the text, in points.
 inline constexpr double kTextPoints = 9.75;
 
-// The window on the torsion chain: nine blocks.
+// The window on the torsion chain: ten blocks.
 InfoPage torsionChain();
-// The window on the pendulum chain: five blocks.
+// The window on the pendulum chain: six blocks.
 InfoPage pendulumChain();
 // The page on the chain type in use, as the information button opens it.
 std::optional<InfoPage> forChain(const ChainState& state);

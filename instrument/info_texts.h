@@ -11,10 +11,14 @@
 // and a translation must fit the same block.
 namespace InfoTexts {
 
-// The window on the torsion chain: nine paragraphs.
+// How time passes and how a student measures with the clock, "Schritt", "Momentbild", the time
+// diagram and the tape: the last paragraph of both windows.
+std::string_view measuring();
+
+// The window on the torsion chain: ten paragraphs.
 std::vector<std::string_view> torsionChain();
 
-// The window on the pendulum chain: five paragraphs.
+// The window on the pendulum chain: six paragraphs.
 std::vector<std::string_view> pendulumChain();
 
 } // namespace InfoTexts

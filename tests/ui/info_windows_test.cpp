@@ -82,19 +82,23 @@ QRect textArea(const QLabel& label) {
 }
 
 // Words of the interface and numbers each paragraph must name, in the order of the blocks.
+const QStringList kMeasuringTerms{"Zeiteinheiten je Sekunde", "langsam ---schnell", "Uhr Start",
+                                  "Halt/Weiter", "Schritt", "Momentbild", "Zeitdiagramm",
+                                  "Doppelklick", "Messband", "Geschwindigkeit einer Welle"};
 const QList<QStringList> kTorsionTerms{
     {"97", "Kugeln", "Federn", "senkrecht", "Schwerkraft", "Torsionskette"},
-    {"ersten Massenpunkt", "Maus", "linker Maustaste", "Finger", "Pfeiltasten"},
+    {"Anfangspunkt", "Maus", "linker Maustaste", "Finger", "Pfeiltasten"},
     {"ersten", "rechten Nachbarn", "beiden Nachbarn", "letzte", "Dämpfung On", "Geschwindigkeit"},
     {"harmonisch", "Amplitude", "Periode", "On/Off"},
     {"Löschfunktionen", "Ruhe", "Geschwindigkeiten", "Auslenkungen", "Halt/Weiter"},
-    {"lose", "Dämpfung Off", "Dämpfung On", "reflektiert", "fortlaufende Wellen"},
+    {"lose", "Dämpfung Off", "Dämpfung On", "reflektiert", "fortlaufende Wellen", "Brechung"},
     {"Hindernis", "Mitte", "Geschwindigkeit"},
     {"Brechung", "rechten", "vierfache Masse", "Federn", "gleicher Frequenz", "halbe Wellenlänge",
-     "reflektiert"},
+     "Grenze", "gedämpfte Ende", "Rechts", "links", "Periode 25"},
     {"Torsionskette", "Dispersion", "lang gegen den Kugelabstand", "Halt/Weiter",
      "rechter Maustaste", "Finger", "halbe Sekunde", "M, Pfeile, Eingabe", "Messband",
      "Wellenlänge"},
+    kMeasuringTerms,
 };
 const QList<QStringList> kPendulumTerms{
     {"97", "Fäden", "Federn", "Torsionskette", "Schwerkraft", "Ruhelage"},
@@ -104,6 +108,7 @@ const QList<QStringList> kPendulumTerms{
     {"Torsionskette", "Pendelkette", "obere Grenzfrequenz", "gegenphasig",
      "keine untere Grenzfrequenz", "langsame Anregung", "Wellenlänge hat keine obere Grenze"},
     {"Pendelkette", "Phasengeschwindigkeit", "Gruppengeschwindigkeit", "Kopf der Gruppe"},
+    kMeasuringTerms,
 };
 
 } // namespace
@@ -187,9 +192,9 @@ void TestInfoWindows::eachChainTypeOpensItsWindow_data() {
     QTest::addColumn<QSize>("clientTwips");
     QTest::newRow("torsion") << Chain::kTorsionSelfCoeff << "OndixInfTor"
                              << "Informationen zur Torsionszarvel" + QString(17, ' ')
-                             << QSize(11595, 8040);
+                             << QSize(11595, 10335);
     QTest::newRow("pendulum") << Chain::kPendulumSelfCoeff << "OndixInfPen"
-                              << "Informationen zur Zarvel Typ Pendelkette" << QSize(11670, 7260);
+                              << "Informationen zur Zarvel Typ Pendelkette" << QSize(11670, 9495);
 }
 
 void TestInfoWindows::eachChainTypeOpensItsWindow() {
