@@ -91,4 +91,13 @@ inline void checkNothingClipped(const QWidget& window) {
     QVERIFY(view->height() >= std::max(120, window.height() / 5));
 }
 
+// Both checks; below 1000 pixels the panels' columns may wrap into rows, away from the form's
+// places.
+inline void checkLaidOut(const QWidget& window) {
+    if (window.width() >= 1000) {
+        checkDirectChildren(window);
+    }
+    checkNothingClipped(window);
+}
+
 } // namespace LayoutExpectations

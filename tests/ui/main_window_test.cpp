@@ -26,21 +26,18 @@ void saveScreen(WindowSession& s, bool diagram, bool resized) {
     }
     if (!s.c().button(Role::kDriveSwitch)->isChecked()) {
         s.c().button(Role::kDriveSwitch)->click();
-        for (const double x : {20.0, 60.0}) {
-            QTest::mouseDClick(&s.view(), Qt::LeftButton, {}, s.view().toPixel(x, 0));
-        }
+        QTest::mouseDClick(&s.view(), Qt::LeftButton, {}, s.view().toPixel(20, 0));
+        QTest::mouseDClick(&s.view(), Qt::LeftButton, {}, s.view().toPixel(60, 0));
         s.runPasses(300);
         s.c().button(Role::kSnapshotButton)->click();
         s.runPasses(400);
     }
     QTest::qWait(300);
     QScreen& screen = *QGuiApplication::primaryScreen();
-    screen.grabWindow(0).save(QStringLiteral("%1/desktop-%2x%3%4%5.png")
-                                  .arg(dir)
-                                  .arg(screen.geometry().width())
-                                  .arg(screen.geometry().height())
-                                  .arg(QLatin1String(diagram ? "-diagram" : ""),
-                                       QLatin1String(resized ? "-resized" : "")));
+    const QString name =
+        QStringLiteral("/desktop-%1x%2").arg(screen.size().width()).arg(screen.size().height());
+    screen.grabWindow(0).save(dir + name + (diagram ? "-diagram" : "") +
+                              (resized ? "-resized" : "") + ".png");
 }
 
 } // namespace
@@ -108,11 +105,7 @@ void TestMainWindow::windowAndChildrenFollowTheScreen() {
                 QTRY_VERIFY(screen.contains(diagram->frameGeometry()));
             }
             saveScreen(s, open, resized.isValid());
-            // Below 1000 pixels the panels' columns may wrap into rows.
-            if (window->width() >= 1000) {
-                LayoutExpectations::checkDirectChildren(*window);
-            }
-            LayoutExpectations::checkNothingClipped(*window);
+            LayoutExpectations::checkLaidOut(*window);
         }
     }
 
