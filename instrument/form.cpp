@@ -179,6 +179,17 @@ constexpr std::array kEntries{
 
 static_assert(kEntries.size() == kControlCount - 1, "every control but the window has an entry");
 
+// A box wider in one language than the form has it, so that its caption is never cut.
+struct Widened {
+    Control control;
+    std::string_view language;
+    double width;
+};
+constexpr std::array kWidened{
+    // "Pendulum chain" beside the option's indicator: as wide as the other option's box.
+    Widened{Option2, "en", 2175},
+};
+
 constexpr Entry kWindow{.control = Ondix15,
                         .parent = Ondix15,
                         .placement = Window,
@@ -225,6 +236,15 @@ const Index& index() {
 
 std::span<const Entry> entries() {
     return kEntries;
+}
+
+double width(const Entry& e) {
+    for (const Widened& w : kWidened) {
+        if (w.control == e.control && w.language == Language::current()) {
+            return w.width;
+        }
+    }
+    return e.width;
 }
 
 const Entry& entry(Control control) {

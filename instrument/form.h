@@ -84,6 +84,9 @@ inline constexpr double kDesignDotsPerInch = 96;
 
 // Every control of the window but the window itself, each container before what it holds.
 std::span<const Entry> entries();
+// The width of a control's box in the language in use, in its entry's units: the entry's own,
+// which was made for the German caption, or wider where another language's caption needs it.
+double width(const Entry& e);
 // The entry of one control; the window's own is a Window entry over the whole client area.
 const Entry& entry(Control control);
 // The control whose state or value this one's text shows (the reverse of Entry::shownBy); the

@@ -46,7 +46,7 @@ FormLayout::FormLayout(int width, int height, double dotsPerInchX, double dotsPe
         }
         Box& box = boxes_[index];
         box.height = windowY(e.height);
-        box.width = windowX(e.width);
+        box.width = windowX(Form::width(e));
         box.y = windowY(e.top);
         double left = e.left;
         if (e.leftRule != Form::LeftRule::Given) {
@@ -63,8 +63,8 @@ FormLayout::FormLayout(int width, int height, double dotsPerInchX, double dotsPe
         if (e.placement == Form::Placement::Window) {
             placeWindowChild(placeWindowChild, e);
         } else if (e.placement == Form::Placement::Fixed) {
-            boxes_[static_cast<std::size_t>(e.control)] = {twipsX(e.left), twipsY(e.top),
-                                                           twipsX(e.width), twipsY(e.height)};
+            boxes_[static_cast<std::size_t>(e.control)] = {
+                twipsX(e.left), twipsY(e.top), twipsX(Form::width(e)), twipsY(e.height)};
         }
     }
     standPanelsAtTheBottom(width, height);
@@ -75,7 +75,7 @@ FormLayout::FormLayout(int width, int height, double dotsPerInchX, double dotsPe
             const int labelHeight = twipsY(e.height);
             boxes_[static_cast<std::size_t>(e.control)] = {
                 viewX(e.left), std::max(0, std::min(viewY(e.top), view.height - labelHeight)),
-                twipsX(e.width), labelHeight};
+                twipsX(Form::width(e)), labelHeight};
         }
     }
 }

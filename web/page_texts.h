@@ -28,9 +28,11 @@ inline constexpr std::string_view kLinkCopied =
     N_("Der Link steht in der Adresszeile und ist kopiert.");
 inline constexpr std::string_view kLinkToCopy =
     N_("Der Link steht in der Adresszeile und hier zum Kopieren markiert.");
-// The window's caption as the browser's tab shows it: a tab is narrow, so the caption's runs of
-// blanks, which spread its parts over the title bar, become one dash.
-std::string pageTitle(std::string_view caption);
+// The page's title, as the browser's tab and a screen reader name the page: what the program is,
+// in the language in use, with the version, set once the language is chosen. (The window's
+// caption says only "Zarvel" and the credit line, which tells a tab nothing.)
+inline constexpr std::string_view kTitle = N_("Zarvel – Wellenmaschine · Ondix-Lehrmittel");
+std::string pageTitle();
 // The chain view's accessible name while it has the focus and the tape is laid: the view's
 // name, then the tape's with its reading, so that a screen reader speaks each new reading.
 std::string viewNameWithReading(std::string_view reading);

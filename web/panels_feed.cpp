@@ -101,7 +101,7 @@ void PanelsFeed::write(JsonText& json, Control control) const {
             .endArray();
     }
     if (control == Role::kWindow) {
-        json.key("pageTitle").value(PageTexts::pageTitle(s.caption));
+        json.key("pageTitle").value(PageTexts::pageTitle());
     }
     if (control == Role::kTapeReadout) {
         json.key("viewNameWithReading").value(PageTexts::viewNameWithReading(s.caption));

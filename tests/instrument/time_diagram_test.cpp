@@ -173,10 +173,10 @@ TEST(TimeDiagram, AxisLabelsAndLegendInEachLanguage) {
     german.insert(german.end(), {"y", "t in Zeiteinheiten", "Anfangspunkt: y = 1,25",
                                  "Kugel 50: y = 0", "Anfangspunkt: y = 1,25; Kugel 50: y = 0"});
     EXPECT_EQ(labelsIn("de"), german);
-    std::vector<std::string> english{"Driven point", "Ball 50"};
+    std::vector<std::string> english{"Starting point", "Ball 50"};
     english.insert(english.end(), ticks.begin(), ticks.end());
-    english.insert(english.end(), {"y", "t in time units", "Driven point: y = 1.25",
-                                   "Ball 50: y = 0", "Driven point: y = 1.25; Ball 50: y = 0"});
+    english.insert(english.end(), {"y", "t in time units", "Starting point: y = 1.25",
+                                   "Ball 50: y = 0", "Starting point: y = 1.25; Ball 50: y = 0"});
     EXPECT_EQ(labelsIn("en"), english);
 
     Machine m;
