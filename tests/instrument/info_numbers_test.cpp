@@ -78,26 +78,22 @@ double wavelength(const ChainState& s, double period, int first = 1, int last = 
     return kTwoPi / low;
 }
 
-// The largest swing of balls `first` to `last` over two periods after `settle` time units.
-std::pair<double, double> swings(Instrument& m, double period, int settle, int first, int last) {
-    const double dt = m.state().dt;
-    m.runPasses(static_cast<int>(std::lround(settle / dt)));
+// What comes back among balls first to last, as a share of what goes on, after 800 time units
+// with refraction and the drive at `period`: (largest - smallest) / (largest + smallest) of their
+// swings over two periods.
+double echoes(const std::string& period, int first, int last) {
+    auto m = started("brechung=an&anregung=an&periode=" + period);
+    const double dt = m->state().dt;
+    m->runPasses(static_cast<int>(std::lround(800 / dt)));
     std::vector<double> swing(kLast + 1);
-    for (long n = std::lround(2 * period / dt); n > 0; --n) {
-        m.runPasses(1);
+    for (long n = std::lround(2 * std::stod(period) / dt); n > 0; --n) {
+        m->runPasses(1);
         for (int i = first; i <= last; ++i) {
-            swing[i] = std::max(swing[i], double(std::fabs(m.state().y[i])));
+            swing[i] = std::max(swing[i], double(std::fabs(m->state().y[i])));
         }
     }
     const auto [low, high] = std::minmax_element(swing.begin() + first, swing.begin() + last + 1);
-    return {*low, *high};
-}
-
-// What comes back among balls first to last, as a share of what goes on: (largest - smallest)
-// / (largest + smallest) of their swings.
-double reflected(Instrument& m, double period, int first, int last) {
-    const auto [low, high] = swings(m, period, 800, first, last);
-    return (high - low) / (high + low);
+    return (*high - *low) / (*high + *low);
 }
 
 const ChainState& stateOf(const std::string& setup) {
@@ -174,11 +170,6 @@ double clockAfter(const std::string& setup, bool step) {
         m->runPasses(Chain::kPassesPerSecond);
     }
     return m->state().clockTime;
-}
-
-double echoes(const std::string& period, int first, int last) {
-    auto m = started("brechung=an&anregung=an&periode=" + period);
-    return reflected(*m, std::stod(period), first, last);
 }
 
 struct Quote {
