@@ -47,8 +47,9 @@
     dialog.classList.toggle('one-column', oneColumn);
     Object.assign(holder.style, oneColumn ? { width: '', height: '' }
       : { width: info.width + 'px', height: info.height + 'px' });
-    // Read column by column, each from its top.
-    const blocks = oneColumn ? [...info.blocks].sort((a, b) => a.box[0] - b.box[0] || a.box[1] - b.box[1])
+    // Read column by column, each from its top; a block across both columns after them.
+    const across = (block) => (block.box[2] > info.width / 2 ? 1 : 0);
+    const blocks = oneColumn ? [...info.blocks].sort((a, b) => across(a) - across(b) || a.box[0] - b.box[0] || a.box[1] - b.box[1])
       : info.blocks;
     for (const block of blocks) {
       const div = document.createElement('div');
