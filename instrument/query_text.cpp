@@ -53,6 +53,7 @@ std::vector<Pair> pairs(std::string_view query) {
         Pair pair{.name = decoded(piece.substr(0, equals)), .value = {}};
         if (equals != std::string_view::npos) {
             pair.value = decoded(piece.substr(equals + 1));
+            pair.hasValue = true;
         }
         found.push_back(std::move(pair));
     }

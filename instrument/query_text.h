@@ -10,7 +10,8 @@ namespace QueryText {
 
 struct Pair {
     std::string name;
-    std::string value; // empty where no '=' follows the name
+    std::string value;     // empty where no '=' follows the name
+    bool hasValue = false; // an '=' follows the name
 };
 
 // The pairs in their order; a leading '?' and empty pieces ("a=1&&b=2") are skipped, and a '%'

@@ -39,23 +39,21 @@ constexpr std::array kNames{
     Name{"language", Setting::Language},
 };
 
-// The words a value may be; the first of each value is the one a link uses.
-struct Word {
-    std::string_view text;
-    int value;
-};
-constexpr std::array<Word, 3> kCarrierWords{{{"torsion", 0}, {"pendel", 1}, {"pendulum", 1}}};
-constexpr std::array<Word, 5> kSwitchWords{
-    {{"aus", 0}, {"an", 1}, {"off", 0}, {"on", 1}, {"ein", 1}}};
-constexpr std::array<Word, 4> kYesNoWords{{{"nein", 0}, {"ja", 1}, {"no", 0}, {"yes", 1}}};
+// The words a value may be, in pairs: the word for 0 (off, no, the torsion chain), the word for
+// 1. Every switch and the halt take the same words, in a link as on the command line.
+using Words = std::array<std::string_view, 2>;
+constexpr std::array<Words, 2> kCarrierWords{{{"torsion", "pendel"}, {"torsion", "pendulum"}}};
+constexpr std::array<Words, 6> kSwitchWords{
+    {{"aus", "an"}, {"aus", "ein"}, {"nein", "ja"}, {"off", "on"}, {"no", "yes"}, {"0", "1"}}};
 
 // How a setting is given and made: by a word and a click, or by a number and its scroll bar,
 // whose value is the number times `scale`.
 struct Rule {
     Control control;
-    std::span<const Word> words; // none: a number
-    std::string_view allowed;    // the words, as a note names them
+    std::span<const Words> words;  // none: a number
+    std::string_view allowed = {}; // the words, as a note names them; none: every pair
     double scale = 1;
+    std::size_t linkWords = 0; // the pair a link uses
 };
 
 const Rule& ruleOf(Setting setting) {
@@ -63,14 +61,14 @@ const Rule& ruleOf(Setting setting) {
         {Role::kPendulumOption, kCarrierWords, N_("torsion oder pendel")},
         {Role::kAmplitudeBar, {}, {}, Chain::kAmplitudeBarScale},
         {Role::kPeriodBar, {}, {}, Chain::kPeriodBarScale},
-        {Role::kDriveSwitch, kSwitchWords, N_("an oder aus")},
-        {Role::kDampingSwitch, kSwitchWords, N_("an oder aus")},
-        {Role::kObstacleSwitch, kSwitchWords, N_("an oder aus")},
-        {Role::kRefractionSwitch, kSwitchWords, N_("an oder aus")},
+        {Role::kDriveSwitch, kSwitchWords},
+        {Role::kDampingSwitch, kSwitchWords},
+        {Role::kObstacleSwitch, kSwitchWords},
+        {Role::kRefractionSwitch, kSwitchWords},
         // The speed has no read-out: its bar's position, from "langsam" to "schnell".
         {Role::kSpeedBar, {}, {}, 1},
-        {Role::kClockSwitch, kSwitchWords, N_("an oder aus")},
-        {Role::kHaltButton, kYesNoWords, N_("ja oder nein")},
+        {Role::kClockSwitch, kSwitchWords},
+        {Role::kHaltButton, kSwitchWords, {}, 1, 2},
     }};
     return rules[static_cast<std::size_t>(setting)];
 }
@@ -81,16 +79,21 @@ std::string_view linkName(Setting setting) {
         ->text;
 }
 
-// What each note says; %1 is the name as given, %2 the value, %3 and %4 what is allowed.
+// What each note says; %1 is the part as given, %2 its value, %3 and %4 what is allowed or
+// the part that counts.
 constexpr std::string_view kUnknownName = N_("„%1“ ist keine Einstellung und wird übergangen.");
-constexpr std::string_view kBadWord = N_("„%1=%2“ wird übergangen: erlaubt ist %3.");
-constexpr std::string_view kNotANumber = N_("„%1=%2“ wird übergangen: „%2“ ist keine Zahl.");
+constexpr std::string_view kBadWord = N_("„%1“ wird übergangen: erlaubt ist %3.");
+constexpr std::string_view kNotANumber = N_("„%1“ wird übergangen: „%2“ ist keine Zahl.");
 constexpr std::string_view kBetweenSteps =
-    N_("„%1=%2“ wird übergangen: der Wert geht in Schritten von %3.");
+    N_("„%1“ wird übergangen: der Wert geht in Schritten von %3.");
 constexpr std::string_view kOutOfRange =
-    N_("„%1=%2“ wird übergangen: der Wert liegt nicht zwischen %3 und %4.");
+    N_("„%1“ wird übergangen: der Wert liegt nicht zwischen %3 und %4.");
 constexpr std::string_view kRepeated =
-    N_("„%1“ ist schon gesetzt; die weitere Angabe wird übergangen.");
+    N_("„%1“ wird übergangen: die Einstellung ist schon als „%3“ angegeben.");
+constexpr std::string_view kLanguageLeft = N_("„%1“ wird übergangen: die Sprache wählt „%3“.");
+// The usage's words for a number's range and for the reversed names of the halt.
+constexpr std::string_view kRange = N_("%1 bis %2 in Schritten von %3");
+constexpr std::string_view kReversed = N_("%1 (umgekehrt wie %2)");
 constexpr std::string_view kMore = N_("… und %1 weitere übergangene Angaben.");
 constexpr std::string_view kHeading = N_("Einstellung beim Start:");
 constexpr std::size_t kShownNotes = 8;
@@ -239,6 +242,27 @@ std::string filled(std::string_view form, std::span<const std::string> parts) {
     return out;
 }
 
+// What a value may be, as a note and the usage name it: the rule's words, or every pair
+// ("an/aus, ein/aus, …"), or the program's language codes.
+std::string allowedWords(const Rule& rule) {
+    if (!rule.allowed.empty()) {
+        return std::string(Language::translate(rule.allowed));
+    }
+    std::string list;
+    for (const Words& w : rule.words) {
+        list.append(list.empty() ? "" : ", ").append(w[1]).append("/").append(w[0]);
+    }
+    return list;
+}
+
+std::string languageCodes() {
+    std::string list;
+    for (const std::string_view c : Language::codes()) {
+        list.append(list.empty() ? "" : ", ").append(c);
+    }
+    return list;
+}
+
 // Whether the instrument's setting is in force, for a setting made by a word.
 int current(const Instrument& instrument, Setting setting) {
     const ChainState& s = instrument.state();
@@ -268,69 +292,77 @@ Setup Setup::parse(std::string_view text) {
     Setup setup;
     const std::vector<QueryText::Pair> pairs = QueryText::pairs(text);
     for (std::size_t i = 0; i < pairs.size(); ++i) {
-        setup.take(i, pairs[i].name, pairs[i].value);
+        setup.take(i + 1, pairs[i].name, pairs[i].value, pairs[i].hasValue);
     }
     return setup;
 }
 
-void Setup::take(std::size_t position, std::string_view name, std::string_view value) {
+void Setup::take(std::size_t position, std::string_view name, std::string_view value,
+                 bool hasValue) {
     const std::string key = lowered(trimmed(name));
     const auto* known =
         std::find_if(kNames.begin(), kNames.end(), [&key](const Name& n) { return n.text == key; });
-    const auto note = [&](std::string_view form, std::string_view allowed = {}, double low = 0,
-                          double high = 0) {
-        notes_.push_back({position, form, quoted(name), quoted(value), allowed, low, high});
+    const std::string given = quoted(name) + (hasValue ? "=" + quoted(value) : "");
+    const auto note = [&](std::string_view form, std::string other = {},
+                          std::string_view allowed = {}, double low = 0) {
+        notes_.push_back({position, form, given, quoted(value), allowed, std::move(other), low, 0});
     };
     if (known == kNames.end()) {
         return note(kUnknownName);
     }
-    value = trimmed(value);
+    const std::string word = lowered(trimmed(value));
     if (known->setting == Setting::Language) {
         if (language_) {
-            return note(kRepeated);
+            return note(kRepeated, givenLanguage_);
         }
-        const std::string code = lowered(value);
         const auto codes = Language::codes();
-        if (std::find(codes.begin(), codes.end(), code) == codes.end()) {
-            // The codes the program has, as the note names them ("de, en").
-            static const std::string known = [&codes] {
-                std::string list;
-                for (const std::string_view c : codes) {
-                    list.append(list.empty() ? "" : ", ").append(c);
-                }
-                return list;
-            }();
-            return note(kBadWord, known);
+        if (std::find(codes.begin(), codes.end(), word) == codes.end()) {
+            return note(kBadWord, languageCodes());
         }
-        language_ = code;
+        language_ = word;
+        givenLanguage_ = given;
+        languagePosition_ = position;
         return;
     }
     const std::size_t i = index(known->setting);
-    if (!givenNames_[i].empty()) {
-        return note(kRepeated);
+    if (!givenParts_[i].empty()) {
+        return note(kRepeated, givenParts_[i]);
     }
-    givenNames_[i] = quoted(name);
-    givenValues_[i] = quoted(value);
+    givenParts_[i] = given;
     positions_[i] = position;
     const Rule& rule = ruleOf(known->setting);
     if (!rule.words.empty()) {
-        const std::string word = lowered(value);
-        const auto found = std::find_if(rule.words.begin(), rule.words.end(),
-                                        [&word](const Word& w) { return w.text == word; });
-        if (found == rule.words.end()) {
-            return note(kBadWord, rule.allowed);
+        for (const Words& w : rule.words) {
+            const auto found = std::find(w.begin(), w.end(), word);
+            if (found != w.end()) {
+                const int v = static_cast<int>(found - w.begin());
+                values_[i] = known->inverted ? 1 - v : v;
+                return;
+            }
         }
-        values_[i] = known->inverted ? 1 - found->value : found->value;
-        return;
+        return rule.allowed.empty() ? note(kBadWord, allowedWords(rule))
+                                    : note(kBadWord, {}, rule.allowed);
     }
-    const Number number = numberOf(value, rule.scale);
+    const Number number = numberOf(trimmed(value), rule.scale);
     if (number.kind == Number::Kind::Malformed) {
         return note(kNotANumber);
     }
     if (number.kind == Number::Kind::BetweenSteps) {
-        return note(kBetweenSteps, {}, 1 / rule.scale);
+        return note(kBetweenSteps, {}, {}, 1 / rule.scale);
     }
     values_[i] = static_cast<int>(number.steps);
+}
+
+void Setup::leaveLanguageTo(std::string_view chooser, std::string_view code) {
+    if (language_ && *language_ != code) {
+        notes_.push_back(
+            {languagePosition_, kLanguageLeft, givenLanguage_, {}, {}, quoted(chooser), 0, 0});
+        language_.reset();
+    }
+}
+
+void Setup::addNote(std::string_view form, std::string_view ignored, std::string_view counting) {
+    notes_.push_back({0, form, quoted(ignored), {}, {}, quoted(counting), 0, 0});
 }
 
 Setup Setup::of(const Instrument& instrument) {
@@ -351,8 +383,9 @@ void Setup::fitTo(const Instrument& instrument) {
         if (*values_[i] < range.minimum || *values_[i] > range.maximum) {
             notes_.push_back({positions_[i],
                               kOutOfRange,
-                              givenNames_[i],
-                              givenValues_[i],
+                              givenParts_[i],
+                              {},
+                              {},
                               {},
                               range.minimum / rule.scale,
                               range.maximum / rule.scale});
@@ -393,10 +426,7 @@ std::string Setup::text(std::string_view language) const {
         const std::string value =
             rule.words.empty()
                 ? linkNumber(*values_[i], rule.scale)
-                : std::string(
-                      std::find_if(rule.words.begin(), rule.words.end(), [&](const Word& w) {
-                          return w.value == *values_[i];
-                      })->text);
+                : std::string(rule.words[rule.linkWords][std::size_t(*values_[i] != 0)]);
         out += out.empty() ? "" : "&";
         out.append(linkName(setting)).append("=").append(value);
     }
@@ -418,10 +448,12 @@ std::vector<std::string> Setup::notes() const {
             lines.push_back(filled(Language::translate(kMore), more));
             break;
         }
-        const std::string parts[] = {
-            n.name, n.value,
-            n.allowed.empty() ? shown(n.low) : std::string(Language::translate(n.allowed)),
-            shown(n.high)};
+        const std::string parts[] = {n.given, n.value,
+                                     !n.allowed.empty()
+                                         ? std::string(Language::translate(n.allowed))
+                                     : !n.other.empty() ? n.other
+                                                        : shown(n.low),
+                                     shown(n.high)};
         lines.push_back(filled(Language::translate(n.form), parts));
     }
     return lines;
@@ -429,4 +461,33 @@ std::vector<std::string> Setup::notes() const {
 
 std::string_view Setup::notesHeading() {
     return Language::translate(kHeading);
+}
+
+std::vector<Setup::Help> Setup::help(const Instrument& instrument) {
+    std::vector<Help> lines;
+    const auto names = [](Setting setting, bool inverted) {
+        std::string list;
+        for (const Name& n : kNames) {
+            if (n.setting == setting && n.inverted == inverted) {
+                list.append(list.empty() ? "" : ", ").append(n.text);
+            }
+        }
+        return list;
+    };
+    for (std::size_t i = 0; i < kApplied; ++i) {
+        const auto setting = static_cast<Setting>(i);
+        const Rule& rule = ruleOf(setting);
+        if (!rule.words.empty()) {
+            lines.push_back({names(setting, false), allowedWords(rule)});
+            continue;
+        }
+        const Panels::ScrollRange& range = instrument.panels()[rule.control].range;
+        const std::string parts[] = {shown(range.minimum / rule.scale),
+                                     shown(range.maximum / rule.scale), shown(1 / rule.scale)};
+        lines.push_back({names(setting, false), filled(Language::translate(kRange), parts)});
+    }
+    const std::string reversed[] = {lines.back().values, std::string(linkName(Setting::Halt))};
+    lines.push_back({names(Setting::Halt, true), filled(Language::translate(kReversed), reversed)});
+    lines.push_back({names(Setting::Language, false), languageCodes()});
+    return lines;
 }

@@ -20,6 +20,7 @@
 
 namespace {
 
+#define SWITCH_WORDS "an/aus, ein/aus, ja/nein, on/off, yes/no, 1/0"
 using Setting = ::Setup::Setting;
 using Lines = std::vector<std::string>;
 
@@ -54,6 +55,13 @@ TEST(Setup, ReadsGermanAndEnglishNamesInTheReadOutsUnits) {
                                       "d%C3%A4mpfung=an&hindernis=an&brechung=aus&tempo=050&"
                                       "uhr=aus&lauf=ja&&")),
               (std::vector<int>{0, 20, -1, 1, 1, 1, 0, 50, 0, 0}));
+    // Every switch and the halt take the same words.
+    EXPECT_EQ(valuesOf(::Setup::parse("anregung=ja&daempfung=NEIN&hindernis=1&brechung=yes&"
+                                      "uhr=0&halt=an")),
+              (std::vector<int>{-1, -1, -1, 1, 0, 1, 1, -1, 0, 1}));
+    EXPECT_EQ(valuesOf(::Setup::parse("drive=no&damping=ein&obstacle=aus&refraction=off&"
+                                      "clock=on&run=1")),
+              (std::vector<int>{-1, -1, -1, 0, 1, 0, 0, -1, 1, 0}));
     EXPECT_EQ(::Setup::parse("lang=EN").language(), "en");
     EXPECT_EQ(::Setup::parse("sprache=de&halt=ja").language(), "de");
     EXPECT_FALSE(::Setup::parse("halt=ja").language());
@@ -75,15 +83,15 @@ TEST(Setup, IgnoresEachMalformedPartWithANoteAndKeepsTheRest) {
     const Case cases[] = {
         {"farbe=rot&periode=30",
          {-1, -1, 300, -1, -1, -1, -1, -1, -1, -1},
-         {"„farbe“ ist keine Einstellung und wird übergangen."}},
+         {"„farbe=rot“ ist keine Einstellung und wird übergangen."}},
         {"periode=abc", none, {"„periode=abc“ wird übergangen: „abc“ ist keine Zahl."}},
-        {"periode", none, {"„periode=“ wird übergangen: „“ ist keine Zahl."}},
+        {"periode", none, {"„periode“ wird übergangen: „“ ist keine Zahl."}},
         {"periode=1e3&amplitude=,5&tempo=2.&uhr=",
          none,
          {"„periode=1e3“ wird übergangen: „1e3“ ist keine Zahl.",
           "„amplitude=,5“ wird übergangen: „,5“ ist keine Zahl.",
           "„tempo=2.“ wird übergangen: „2.“ ist keine Zahl.",
-          "„uhr=“ wird übergangen: erlaubt ist an oder aus."}},
+          "„uhr=“ wird übergangen: erlaubt ist " SWITCH_WORDS "."}},
         {"amplitude=1.45&tempo=2,5&periode=22.50",
          {-1, -1, 225, -1, -1, -1, -1, -1, -1, -1},
          {"„amplitude=1.45“ wird übergangen: der Wert geht in Schritten von 0,1.",
@@ -91,7 +99,7 @@ TEST(Setup, IgnoresEachMalformedPartWithANoteAndKeepsTheRest) {
         {"traeger=seil&halt=vielleicht",
          none,
          {"„traeger=seil“ wird übergangen: erlaubt ist torsion oder pendel.",
-          "„halt=vielleicht“ wird übergangen: erlaubt ist ja oder nein."}},
+          "„halt=vielleicht“ wird übergangen: erlaubt ist " SWITCH_WORDS "."}},
         {"periode=2000&amplitude=0&tempo=-3&uhr=an",
          {-1, -1, -1, -1, -1, -1, -1, -1, 1, -1},
          {"„periode=2000“ wird übergangen: der Wert liegt nicht zwischen 1 und 100.",
@@ -101,16 +109,17 @@ TEST(Setup, IgnoresEachMalformedPartWithANoteAndKeepsTheRest) {
          none,
          {"„periode=99999999999999999999999“ wird übergangen: der Wert liegt nicht zwischen 1 "
           "und 100."}},
-        {"periode=22&period=30&lauf=ja&halt=ja&lang=en&sprache=de",
-         {-1, -1, 220, -1, -1, -1, -1, -1, -1, 0},
-         {"„period“ ist schon gesetzt; die weitere Angabe wird übergangen.",
-          "„halt“ ist schon gesetzt; die weitere Angabe wird übergangen.",
-          "„sprache“ ist schon gesetzt; die weitere Angabe wird übergangen."}},
+        // The part ignored is named as given, the one that counts after it.
+        {"periode=22&period=30&halt=ja&Lauf=%20ja&lang=en&sprache=de",
+         {-1, -1, 220, -1, -1, -1, -1, -1, -1, 1},
+         {"„period=30“ wird übergangen: die Einstellung ist schon als „periode=22“ angegeben.",
+          "„Lauf= ja“ wird übergangen: die Einstellung ist schon als „halt=ja“ angegeben.",
+          "„sprache=de“ wird übergangen: die Einstellung ist schon als „lang=en“ angegeben."}},
         // Bytes that are no text, control characters and a name too long to quote whole.
         {"x%FF%01%E2%82=1&%3Cb%3Edies_ist_ein_sehr_langer_name%3C%2Fb%3E=1",
          none,
-         {"„x\uFFFD\uFFFD\uFFFD\uFFFD“ ist keine Einstellung und wird übergangen.",
-          "„<b>dies_ist_ein_sehr_lan…“ ist keine Einstellung und wird übergangen."}},
+         {"„x\uFFFD\uFFFD\uFFFD\uFFFD=1“ ist keine Einstellung und wird übergangen.",
+          "„<b>dies_ist_ein_sehr_lan…=1“ ist keine Einstellung und wird übergangen."}},
         {"a&b&c&d&e&f&g&h&i&j&periode=40",
          {-1, -1, 400, -1, -1, -1, -1, -1, -1, -1},
          {"„a“ ist keine Einstellung und wird übergangen.",
@@ -142,7 +151,7 @@ TEST(Setup, NotesSpeakTheLanguageInUse) {
     EXPECT_EQ(heading, "Setup at the start:");
     EXPECT_EQ(english, (Lines{"“amplitude=1.45” is ignored: the value goes in steps of 0.1.",
                               "“periode=0,5” is ignored: the value is not between 1 and 100.",
-                              "“farbe” is not a setting and is ignored."}));
+                              "“farbe=rot” is not a setting and is ignored."}));
 }
 
 TEST(Setup, AppliedAsAStudentsClicksAndWrittenBackIntoALink) {
@@ -225,13 +234,15 @@ RandomAddress randomAddress(std::mt19937& random) {
         {{"periode", "period"},
          {{"1", 10}, {"100", 1000}, {"22,5", 225}, {"007", 70}},
          {"0.9", "100.1", "22.55", "", "x", "%FF", "2 2"}},
-        {{"anregung", "drive"}, {{"an", 1}, {"aus", 0}, {"on", 1}, {"OFF", 0}}, {"ja", "2"}},
+        {{"anregung", "drive"}, {{"an", 1}, {"aus", 0}, {"ja", 1}, {"OFF", 0}}, {"jein", "2"}},
         {{"daempfung", "damping"}, {{"an", 1}, {"aus", 0}, {"ein", 1}}, {"halb", ""}},
-        {{"hindernis", "obstacle"}, {{"on", 1}, {"off", 0}}, {"yes"}},
-        {{"brechung", "refraction"}, {{"an", 1}, {"aus", 0}}, {"0"}},
+        {{"hindernis", "obstacle"}, {{"on", 1}, {"off", 0}, {"Yes", 1}}, {"yess"}},
+        {{"brechung", "refraction"}, {{"an", 1}, {"aus", 0}, {"0", 0}}, {"null", "00"}},
         {{"tempo", "speed"}, {{"1", 1}, {"50", 50}, {"30", 30}}, {"0", "51", "2.5", "schnell"}},
         {{"uhr", "clock"}, {{"an", 1}, {"off", 0}}, {"start"}},
-        {{"halt", "lauf", "run"}, {{"ja", 1}, {"nein", 0}, {"YES", 1}, {"no", 0}}, {"vielleicht"}},
+        {{"halt", "lauf", "run"},
+         {{"ja", 1}, {"nein", 0}, {"YES", 1}, {"no", 0}, {"an", 1}, {"1", 1}},
+         {"vielleicht"}},
     };
     static const std::vector<const char*> unknown = {"farbe",  "x", "%E2%82",       "a%26b",
                                                      "trager", "=", "%3Cscript%3E", "lang%00"};
