@@ -99,6 +99,9 @@ inline QString controlTree(QWidget& window) {
         }
         return d;
     };
+    const auto when = [](bool holds, const char* word) {
+        return holds ? QString::fromLatin1(word) : QString();
+    };
     // The window's title keeps its run of blanks on the desktop; a browser's title shows none.
     QString text = QStringLiteral("desktop: Ondix15 Window \"%1\" %2pt\n")
                        .arg(window.windowTitle())
@@ -122,19 +125,16 @@ inline QString controlTree(QWidget& window) {
                            .arg(g.y())
                            .arg(g.width())
                            .arg(g.height());
-        line += w.isHidden() ? QStringLiteral(" hidden") : QString();
-        line += w.isEnabled() ? QString() : QStringLiteral(" disabled");
-        line += kind == ControlKind::Option && w.property("checked").toBool()
-                    ? QStringLiteral(" checked")
-                    : QString();
+        line += when(w.isHidden(), " hidden") + when(!w.isEnabled(), " disabled") +
+                when(kind == ControlKind::Option && w.property("checked").toBool(), " checked");
         for (const auto role : {QPalette::Window, QPalette::Base}) {
             if (w.palette().isBrushSet(QPalette::Active, role)) {
                 line += QStringLiteral(" back ") + w.palette().color(role).name();
             }
         }
         if (const auto* l = qobject_cast<const QLabel*>(&w)) {
-            line += l->frameShape() == QFrame::Box ? QStringLiteral(" indicator") : QString();
-            line += (l->alignment() & Qt::AlignHCenter) ? QStringLiteral(" centred") : QString();
+            line += when(l->frameShape() == QFrame::Box, " indicator") +
+                    when((l->alignment() & Qt::AlignHCenter) != 0, " centred");
         }
         if (const auto* s = qobject_cast<const QScrollBar*>(&w)) {
             line += QStringLiteral(" range %1..%2 value %3")
@@ -151,7 +151,7 @@ inline QString controlTree(QWidget& window) {
             if (!name.isEmpty() && name.simplified() != caption.simplified()) {
                 line += QStringLiteral(" accessible \"%1\"").arg(name);
             }
-            line += name.isEmpty() && roleOf(w) != u"text" ? QStringLiteral(" unnamed") : QString();
+            line += when(name.isEmpty() && roleOf(w) != u"text", " unnamed");
             if (kind == ControlKind::Button && a->state().checkable) {
                 line += a->state().checked ? u" pressed true" : u" pressed false";
             }
@@ -159,20 +159,16 @@ inline QString controlTree(QWidget& window) {
                 line += QStringLiteral(" described \"%1\"").arg(a->text(QAccessible::Description));
             }
         }
-        if (const auto* box = qobject_cast<const QLineEdit*>(&w); box && box->isReadOnly()) {
-            line += QStringLiteral(" readonly");
-        }
-        text += line + u'\n';
+        const auto* box = qobject_cast<const QLineEdit*>(&w);
+        text += line + when(box != nullptr && box->isReadOnly(), " readonly") + u'\n';
         if (const auto* s = qobject_cast<const QScrollBar*>(&w)) {
             // How the desktop's bar reports and steps; the page's bar is its own widget.
-            text +=
-                QStringLiteral("desktop: %1 step %2 page %3 tracking %4%5\n")
-                    .arg(w.objectName())
-                    .arg(s->singleStep())
-                    .arg(s->pageStep())
-                    .arg(s->hasTracking())
-                    .arg(s->contextMenuPolicy() == Qt::NoContextMenu ? QStringLiteral(" no menu")
-                                                                     : QString());
+            text += QStringLiteral("desktop: %1 step %2 page %3 tracking %4%5\n")
+                        .arg(w.objectName())
+                        .arg(s->singleStep())
+                        .arg(s->pageStep())
+                        .arg(s->hasTracking())
+                        .arg(when(s->contextMenuPolicy() == Qt::NoContextMenu, " no menu"));
         }
     }
     return text + tabStops(window) + u'\n';

@@ -110,15 +110,13 @@ void TestKeyboardTouch::focusShowsOutsideTheViewAndKeysNeedIt() {
     ChainView* view = w.c.view();
     auto* mark = w.findChild<QWidget*>(QStringLiteral("Picture1Focus"));
     auto* pointer = view->findChild<QWidget*>(QStringLiteral("KeyboardPointer"));
-    w.c.scrollBar(Control::HScroll1)->setFocus(Qt::MouseFocusReason);
+    auto* bar = w.c.scrollBar(Control::HScroll1);
+    bar->setFocus(Qt::MouseFocusReason);
     const QImage before = view->grab().toImage();
-    const int value = w.c.scrollBar(Control::HScroll1)->value();
-    send(w.c.scrollBar(Control::HScroll1),
-         QStringLiteral("Right M")); // the scroll bar's keys, as before
-    QVERIFY(w.c.scrollBar(Control::HScroll1)->value() != value && mark->isHidden() &&
-            pointer->isHidden());
-    send(w.c.scrollBar(Control::HScroll1),
-         QStringLiteral("Shift+Tab")); // back to the view, the first stop
+    const int value = bar->value();
+    send(bar, QStringLiteral("Right M")); // the scroll bar's keys, as before
+    QVERIFY(bar->value() != value && mark->isHidden() && pointer->isHidden());
+    send(bar, QStringLiteral("Shift+Tab")); // back to the view, the first stop
     const QRect g = view->geometry();
     QVERIFY(view->hasFocus() && mark->isVisible() && mark->height() >= 2);
     QCOMPARE(mark->geometry(), QRect(g.left(), g.bottom() + 1, g.width(), mark->height()));
@@ -131,10 +129,10 @@ void TestKeyboardTouch::focusShowsOutsideTheViewAndKeysNeedIt() {
     send(view, QStringLiteral("Tab")); // the tape's read-out, then the panels
     QVERIFY(mark->isHidden() && pointer->isHidden() && w.c.textBox(Control::Text1)->hasFocus());
     send(w.c.textBox(Control::Text1), QStringLiteral("Tab"));
-    QVERIFY(w.c.scrollBar(Control::HScroll1)->hasFocus());
-    w.c.button(Control::Option1)
-        ->setFocus(Qt::MouseFocusReason); // the last stop; Tab goes round to the view
-    send(w.c.button(Control::Option1), QStringLiteral("Tab"));
+    QVERIFY(bar->hasFocus());
+    QWidget* last = w.c.button(Control::Option1); // the last stop; Tab goes round to the view
+    last->setFocus(Qt::MouseFocusReason);
+    send(last, QStringLiteral("Tab"));
     QVERIFY(view->hasFocus() && mark->isVisible());
     // The band follows the view when the window is laid out anew, on a larger screen.
     MainLayout::layOut(w, w.c, {QRect(0, 0, 1920, 1080)});
@@ -142,7 +140,7 @@ void TestKeyboardTouch::focusShowsOutsideTheViewAndKeysNeedIt() {
     QCOMPARE(mark->geometry(),
              QRect(0, view->geometry().bottom() + 1, view->width(), mark->height()));
     // Focus taken by a click shows the band only once a key is pressed in the view.
-    w.c.scrollBar(Control::HScroll1)->setFocus(Qt::TabFocusReason);
+    bar->setFocus(Qt::TabFocusReason);
     QTest::mouseClick(view, Qt::LeftButton, {}, {600, 500});
     QVERIFY(view->hasFocus() && mark->isHidden());
     send(view, QStringLiteral("Left"));

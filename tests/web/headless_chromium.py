@@ -47,8 +47,14 @@ def open_page(driver, site, hash_part='', wrapper=None):
     driver.get('file://' + site + '/' + (wrapper or 'index.html' + hash_part))
     if wrapper:
         driver.switch_to.frame(0)
+    if not started(driver):
+        raise RuntimeError('the page did not start')
+
+
+def started(driver):
+    """Whether the page has started (or started again), within five seconds."""
     for _ in range(100):
         if driver.execute_script('return document.body.dataset.ready === "1"'):
-            return
+            return True
         time.sleep(0.05)
-    raise RuntimeError('the page did not start')
+    return False

@@ -27,7 +27,7 @@ from selenium.webdriver.common.actions.pointer_input import PointerInput
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 
-from headless_chromium import browser, open_page, set_scale
+from headless_chromium import browser, open_page, set_scale, started
 
 VIEW_TOP = 1  # the chain view's top edge in the page, at the design size
 KEYS = {'Up': Keys.ARROW_UP, 'Down': Keys.ARROW_DOWN, 'Left': Keys.ARROW_LEFT,
@@ -71,6 +71,13 @@ return [...document.querySelectorAll('[id]')].find((e) => roleOf(e) === role && 
 named = lambda driver, role, name: driver.execute_script(NAMED, role, name)  # noqa: E731
 
 
+def click_at(driver, x, y, double=False):
+    builder = ActionBuilder(driver, duration=0)
+    action = builder.pointer_action.move_to_location(x, y)
+    action.double_click() if double else action.click()
+    builder.perform()
+
+
 def replay_in_page(driver, lines):
     for line in lines:
         words = line.split()
@@ -87,19 +94,14 @@ def replay_in_page(driver, lines):
             left, top, width, height = driver.execute_script(
                 'const r = document.querySelector(`#${arguments[0]} .track`).getBoundingClientRect();'
                 'return [r.left, r.top, r.width, r.height];', words[1])
-            x = left + 3 if words[2] == 'down' else left + width - 3
-            builder = ActionBuilder(driver, duration=0)
-            builder.pointer_action.move_to_location(int(x), int(top + height / 2)).click()
-            builder.perform()
+            click_at(driver, int(left + 3 if words[2] == 'down' else left + width - 3), int(top + height / 2))
         elif verb in ('drag', 'press'):  # a press: the button held down at the path's end
             pointer_path(driver, interaction.POINTER_MOUSE, 0 if words[1] == 'left' else 2, points(words[2:]), up=verb == 'drag')
         elif verb == 'touch':
             pointer_path(driver, interaction.POINTER_TOUCH, 0, points(words[2:]), int(words[1]))
         elif verb == 'doubleclick':
             (x, y), = points(words[1:])
-            builder = ActionBuilder(driver, duration=0)
-            builder.pointer_action.move_to_location(x, y + VIEW_TOP).double_click()
-            builder.perform()
+            click_at(driver, x, y + VIEW_TOP, double=True)
         elif verb == 'span':
             # The span's range has no arrows: its keys step it as the desktop's arrows do.
             key = Keys.ARROW_RIGHT if words[1] == 'up' else Keys.ARROW_LEFT
@@ -221,19 +223,21 @@ def control_tree(driver):
     return lines + ['focus: ' + ' '.join(focus)]
 
 
+LANGUAGE_SHOWN = 'return [document.documentElement.lang, document.getElementById("Command10").textContent]'
+
+
 def control_tree_test(driver):
-    """The golden tree in German and in English as the address asks for it."""
+    """The golden tree in German and in English as the address asks for it; a language the program
+    lacks is passed over for the next one asked for."""
     set_scale(driver, 1276, design_height, 1)
     english = GOLDEN.replace('.expected.txt', '.en.expected.txt')
-    # A language the program lacks is noted, and the next one asked for counts.
-    for query, shown in [('?lang=xx', ['de', 'Ende']), ('?lang=xx&lang=en', ['en', 'End'])]:
+    for query, shown, golden_file in [('?lang=xx', ['de', 'Ende'], None), ('?lang=xx&lang=en', ['en', 'End'], None),
+                                      ('', ['de', 'Ende'], GOLDEN), ('?lang=en', ['en', 'End'], english)]:
         open_page(driver, SITE, query + '#test')
-        now = driver.execute_script('return [document.documentElement.lang, '
-                                    'document.getElementById("Command10").textContent]')
+        now = driver.execute_script(LANGUAGE_SHOWN)
         check(now == shown, f'{query} shows {now}')
-    for query, golden_file, language in [('', GOLDEN, 'de'), ('?lang=en', english, 'en')]:
-        open_page(driver, SITE, query + '#test')
-        check(driver.execute_script('return document.documentElement.lang') == language, query)
+        if not golden_file:
+            continue
         driver.execute_script('ondix.runPasses(1)')
         page = control_tree(driver)
         golden = [line.removeprefix('page: ') for line in open(golden_file, encoding='utf-8').read().splitlines()
@@ -251,8 +255,7 @@ def preferred_language_test():
     driver = browser(1366, 768, language='en-GB,de')
     try:
         open_page(driver, SITE, '#test')
-        shown = driver.execute_script('return [document.documentElement.lang, '
-                                      'document.getElementById("Command10").textContent]')
+        shown = driver.execute_script(LANGUAGE_SHOWN)
         check(shown == ['en', 'End'], f'an English-preferring browser shows {shown}')
         driver.save_screenshot(os.path.join(os.path.dirname(SITE), 'page-english.png'))
     finally:
@@ -415,31 +418,23 @@ def robust_page_test(driver):
     driver.get_log('browser')
     check(driver.execute_script(CHAIN_ON_CANVAS) == [98, 0, 0],
           f'first frame: {driver.execute_script(CHAIN_ON_CANVAS)} (masses on the midline, black elsewhere, ticks)')
-    pointer_path(driver, interaction.POINTER_MOUSE, 0, [(10, 326), (10, 150), (10, 326)])
-    driver.execute_script('ondix.runPasses(300)')
-    driver.find_element(By.ID, 'Command11').click()  # Halt
+    replay_in_page(driver, ['drag left 10,326 10,150 10,326', 'passes 300', 'click Command11'])  # then Halt
     for clearing in ['Command2', 'Command5']:  # y(i) = 0, Löschen
-        pointer_path(driver, interaction.POINTER_MOUSE, 0, [(10, 326), (10, 100)])
-        driver.execute_script('ondix.runPasses(50)')
-        driver.find_element(By.ID, clearing).click()
+        replay_in_page(driver, ['drag left 10,326 10,100', 'passes 50', 'click ' + clearing])
         check(driver.execute_script(CHAIN_ON_CANVAS) == [98, 0, 0],
               f'{clearing} while halted: {driver.execute_script(CHAIN_ON_CANVAS)}')
     for box, typed in [('Text3', '50'), ('Text4', 'abc')]:
         shown = driver.find_element(By.ID, box).get_attribute('value')
-        driver.find_element(By.ID, box).click()
-        ActionChains(driver).send_keys(typed + Keys.ENTER).perform()
-        check(driver.execute_script('return document.activeElement.id') == box
-              and driver.find_element(By.ID, box).get_attribute('value') == shown,
-              f'{box} focused and unchanged by typing {typed!r}')
+        ActionChains(driver).click(driver.find_element(By.ID, box)).send_keys(typed + Keys.ENTER).perform()
+        now = driver.execute_script('return [document.activeElement.id, document.activeElement.value]')
+        check(now == [box, shown], f'{box} focused and unchanged by typing {typed!r}: {now}')
     # The tape from x = 10 to 30 at y = 1 (design pixels), then a new size of the window.
-    pointer_path(driver, interaction.POINTER_MOUSE, 2, [(128, 435), (250, 435), (383, 435)])
-    reading = driver.find_element(By.ID, 'Text1').get_attribute('value')
-    before = driver.execute_script(CHAIN_ON_CANVAS)[2]
+    replay_in_page(driver, ['drag right 128,435 250,435 383,435'])
+    tape = lambda: [driver.execute_script(CHAIN_ON_CANVAS)[2], driver.find_element(By.ID, 'Text1').is_displayed(),  # noqa: E731
+                    driver.find_element(By.ID, 'Text1').get_attribute('value')]  # its ticks, its read-out
+    before = tape()
     set_scale(driver, 1000, 800, 1.5)
-    after = driver.execute_script(CHAIN_ON_CANVAS)[2]
-    check(before == after == 20 and driver.find_element(By.ID, 'Text1').is_displayed()
-          and driver.find_element(By.ID, 'Text1').get_attribute('value') == reading == '19,9',
-          f'tape through a resize: {before} ticks before, {after} after, reading {reading}')
+    check(before == tape() == [20, True, '19,9'], f'tape through a resize: {before} before, {tape()} after')
     set_scale(driver, 1276, design_height, 1)
     # "Ende", closed by Escape with a mouse, by its button with a finger: each starts again.
     for finger in [False, True]:
@@ -457,11 +452,7 @@ def robust_page_test(driver):
         else:
             ActionChains(driver).send_keys(Keys.ESCAPE).perform()
         time.sleep(0.5)
-        for _ in range(100):
-            if driver.execute_script('return document.body.dataset.ready === "1"'):
-                break
-            time.sleep(0.05)
-        check(driver.execute_script('return document.body.dataset.ready === "1" && ondix.running()')
+        check(started(driver) and driver.execute_script('return ondix.running()')
               and driver.execute_script(CHAIN_ON_CANVAS)[0] == 98, 'started again after "Ende"')
     driver.execute_cdp_cmd('Emulation.setTouchEmulationEnabled', {'enabled': False})
     log = [entry for entry in driver.get_log('browser') if entry['level'] == 'SEVERE']
@@ -479,7 +470,8 @@ for (const e of document.querySelectorAll('[id]')) {
   if (e.closest('#TimeDiagram') || encloses || r.width === 0 || r.height === 0) continue;
   if (r.left < strip.right && r.right > strip.left && r.top < strip.bottom && r.bottom > strip.top) covered.push(e.id);
 }
-return [covered, document.getElementById('TimeDiagramCanvas').clientHeight];
+return [covered, document.getElementById('TimeDiagramCanvas').clientHeight,
+  strip.top - document.getElementById('Picture1').getBoundingClientRect().bottom];
 '''
 
 DIAGRAM_IS_MODULE = '''
@@ -503,13 +495,7 @@ def time_diagram_test(driver):
     """The time diagram's panel: a double click chooses ball 19 and the keys M, Right and D ball
     10; the panel, below the chain view, shows the module's pixels and labels."""
     open_page(driver, SITE, '#test')
-    view = driver.find_element(By.ID, 'Picture1')
-    width = view.size['width']
-    ActionChains(driver).move_to_element_with_offset(view, round(width * 0.2 - width / 2), 0) \
-        .double_click().perform()
-    ActionChains(driver).send_keys('m' + Keys.ARROW_RIGHT + 'd').perform()
-    driver.find_element(By.ID, 'Command14').click()
-    driver.execute_script('ondix.runPasses(300)')
+    replay_in_page(driver, ['doubleclick 255,326', 'key M', 'key Right', 'key D', 'click Command14', 'passes 300'])
     panel = driver.find_element(By.ID, 'TimeDiagram')
     labels = driver.execute_script(
         'return JSON.parse(document.getElementById("TimeDiagramCanvas").dataset.labels)')
@@ -519,17 +505,12 @@ def time_diagram_test(driver):
           and labels[16].startswith('Kugel 10: y = '), f'diagram labels {labels}')
     wrong, curves = driver.execute_script(DIAGRAM_IS_MODULE)
     check(wrong == 0 and curves > 100, f'diagram canvas: {wrong} pixels differ from the module, {curves} of the curves')
-    top, bottom = driver.execute_script('return [document.getElementById("TimeDiagram").getBoundingClientRect().top, '
-                                        'document.getElementById("Picture1").getBoundingClientRect().bottom]')
-    check(top >= bottom, f'the panel at {top} covers the chain view down to {bottom}')
-    # The strip covers no control, here and on a small screen, and its canvas keeps its least height.
+    # The strip below the view, covering no control, here and on a small screen; its canvas keeps its least height.
     for width, height in [(1276, design_height), (1024, 768)]:
-        set_scale(driver, width, height, 1)
-        time.sleep(0.2)  # the page's resize handler
-        driver.execute_script('ondix.runPasses(1)')
-        covered, canvas_height = driver.execute_script(STRIP_COVERS)
-        check(not covered and canvas_height >= 110,
-              f'{width}x{height}: the strip covers {covered}, its canvas {canvas_height} px high')
+        replay_in_page(driver, [f'screen {width} {height}', 'passes 1'])
+        covered, canvas_height, below = driver.execute_script(STRIP_COVERS)
+        check(not covered and canvas_height >= 110 and below >= 0,
+              f'{width}x{height}: the strip covers {covered}, its canvas {canvas_height} px high, {below} px below the view')
     set_scale(driver, 1276, design_height, 1)
     driver.find_element(By.ID, 'TimeDiagramClose').click()
     check(not panel.is_displayed() and driver.find_element(By.ID, 'Command14').get_attribute('aria-pressed') == 'false',
