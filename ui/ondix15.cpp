@@ -4,7 +4,6 @@
 #include "instrument/hand_and_tape.h"
 #include "language/language.h"
 #include "platform/focus_mark.h"
-#include "platform/locale_text.h"
 #include "platform/process_end.h"
 #include "sim/chain_view.h"
 #include "sim/chain_view_input.h"
@@ -22,7 +21,7 @@
 
 Ondix15::Ondix15(ChainRunner::Yield yield, QWidget* parent)
     : QWidget(parent),
-      instrument_(std::string(Language::decimalSeparator(localeDecimalSeparator()))),
+      instrument_(std::string(Language::decimalSeparator(","))),
       controls_(MainControls::createIn(*this, instrument_.picture())),
       binding_(instrument_.panels(), *controls_.view()),
       runner_(instrument_.state(), *controls_.view(), instrument_.pass(), std::move(yield)),

@@ -6,15 +6,24 @@
 #include <QStringList>
 
 #include <optional>
+#include <string_view>
+#include <utility>
+#include <vector>
 
 class Ondix15;
 
 // What the command line asks for: a starting setup with --setup "traeger=pendel&periode=22"
-// (see Setup; an empty one without) and a language with --language de|en. A command line the
-// program cannot read is named on stderr and otherwise ignored.
+// (see Setup; an empty one without), a language with --language de|en, the usage with --help
+// or -h, the name and version with --version. An option given again counts with its last value,
+// and a language of the setup's own that --language overrides is dropped; each with a note among
+// the setup's. Any other argument, and an option without its value, is refused.
 struct StartArguments {
+    enum class Answer { Start, Usage, Version, Refused };
+    Answer answer = Answer::Start;
     Setup setup;
     std::optional<QString> language;
+    // Each refused argument, with its note's German form (%1 for the argument).
+    std::vector<std::pair<std::string_view, QString>> refused;
 };
 StartArguments readStartArguments(const QStringList& arguments);
 
@@ -24,5 +33,13 @@ StartArguments readStartArguments(const QStringList& arguments);
 // box), and the main window's load handler run from inside the application's event loop.
 void prepareApplication(const StartArguments& start = {});
 
+// The command line's answer without a window, in the language prepareApplication chose: the
+// usage or the name and version on standard output, with status 0; each refused argument and
+// the usage on standard error, with status 2. None where the program starts.
+std::optional<int> answerCommandLine(const StartArguments& start);
+
 // Returns when the program ends through its event loop, with the loop's status.
 int runProgram(Ondix15& window);
+
+// The program as its command line in the application asks for it; returns its exit status.
+int startProgram();
