@@ -2,7 +2,7 @@
 // program, its icon, and the read-outs under a German Windows locale.
 
 #include "instrument/read_out_text.h"
-#include "platform/locale_text.h"
+#include "language/language.h"
 
 #include <gtest/gtest.h>
 
@@ -66,11 +66,14 @@ TEST(WindowsProgram, CarriesItsIconForExplorer) {
     FreeLibrary(program);
 }
 
-// Registered with a German locale for Wine; Windows takes the separator from the user's locale.
-TEST(WindowsProgram, ReadOutsTakeTheDecimalCommaOfAGermanLocale) {
+// Registered with a German locale for Wine: the read-outs take the decimal sign of the program's
+// language, not of the user's locale.
+TEST(WindowsProgram, ReadOutsTakeTheDecimalSignOfTheLanguageUnderAGermanLocale) {
     EXPECT_EQ(GetUserDefaultLCID() & 0x3ff, LANG_GERMAN);
-    EXPECT_EQ(ReadOutText::ofSingle(2.5f, localeDecimalSeparator()), "2,5");
-    EXPECT_EQ(ReadOutText::ofDouble(-12.45, localeDecimalSeparator()), "-12,45");
+    ASSERT_TRUE(Language::use("en"));
+    EXPECT_EQ(ReadOutText::ofSingle(2.5f, Language::decimalSeparator(",")), "2.5");
+    Language::use("de");
+    EXPECT_EQ(ReadOutText::ofDouble(-12.45, Language::decimalSeparator(",")), "-12,45");
 }
 
 } // namespace
