@@ -47,7 +47,7 @@ Shown afterSomeClicks(const char* language) {
 TEST(PanelsLanguage, CaptionsAndReadOutsFollowTheLanguage) {
     const std::vector<std::pair<const char*, Shown>> expected{
         {"en",
-         {"1.5", "25.5", "Continue", "Halted", " Stop clock", "   About the pendulum chain",
+         {"1.5", "25.5", "Resume", "Paused", " Stop clock", "   About the pendulum chain",
           "Damping off"}},
         {"de",
          {"1,5", "25,5", "Weiter", "Halt", " Uhr Stopp", "   Info zur Pendelkette",

@@ -1,16 +1,18 @@
 // How the program ends. "Ende" and the window's close box end it with status 0, whether the run
 // loop is going, halted, or going again inside the handler of a continuing click; a run-time
-// error shows its box and ends the process with its number. Each case runs the real main window
-// in a child process; a program that goes on instead leaves the test with a status of 100 or
-// more.
+// error shows its box and ends the process with its number; the command line is answered without
+// a window. Each case runs the real main window in a child process; a program that goes on
+// instead leaves the test with a status of 100 or more.
 
 #include "core/runtime_error.h"
+#include "core/version.h"
 #include "platform/error_box.h"
 #include "sim/chain_runner.h"
 #include "support/program_in_child.h"
 #include "ui/ondix15.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -20,6 +22,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
+#include <string>
+#include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -94,7 +99,110 @@ void closeBox(WindowSession& w) {
     });
 }
 
+// A command line as the test gives it, in an environment ("LANGUAGE=en"); `printed` is what
+// must reach one stream, in order, ending with the last.
+struct CommandLine {
+    const char* environment;
+    std::vector<const char*> arguments;
+    int status;
+    bool toStdout; // else stderr
+    std::vector<std::string> printed;
+};
+
+// The program run as main() runs it with the row's command line; only the row's stream reaches
+// the parent. A window that starts prints its amplitude's read-out after the setup and ends.
+[[noreturn]] void runCommandLine(const CommandLine& row) {
+    putenv(const_cast<char*>(row.environment));
+    const int shown = dup(2);
+    const int other = fileno(std::tmpfile());
+    dup2(row.toStdout ? shown : other, 1);
+    dup2(row.toStdout ? other : shown, 2);
+    std::vector<const char*> arguments{"Ondix15"};
+    arguments.insert(arguments.end(), row.arguments.begin(), row.arguments.end());
+    arguments.push_back(nullptr);
+    int count = static_cast<int>(arguments.size()) - 1;
+    QApplication app(count, const_cast<char**>(arguments.data()));
+    QTimer::singleShot(500, [shown] {
+        const QString name = QString::fromUtf8(controlName(Role::kAmplitudeReadout).data());
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (const auto* readOut = window->findChild<QLineEdit*>(name)) {
+                const std::string line = "read-out: " + readOut->text().toStdString() + "\n";
+                static_cast<void>(write(shown, line.data(), line.size()));
+            }
+        }
+        std::exit(0);
+    });
+    std::exit(startProgram());
+}
+
+// The text holds `parts` in their order and ends with the last.
+MATCHER_P(HoldsInOrder, parts, "") {
+    std::size_t at = 0;
+    for (const std::string& part : parts) {
+        at = arg.find(part, at);
+        if (at == std::string::npos) {
+            return false;
+        }
+        at += part.size();
+    }
+    return at == arg.size();
+}
+
 } // namespace
+
+TEST(ProgramExitDeathTest, TheCommandLineIsAnsweredOrStartsTheWindow) {
+    const std::string usageEnd = "  lang, sprache, language       de, en\n";
+    const CommandLine rows[] = {
+        {"LANGUAGE=de",
+         {"--help"},
+         0,
+         true,
+         {"Aufruf: Ondix15 [Option …]\n\n  --setup EINSTELLUNG",
+          "  uhr, clock                    an/aus, ein/aus, ja/nein, on/off, yes/no, 1/0\n",
+          usageEnd}},
+        {"LANGUAGE=en",
+         {"-h"},
+         0,
+         true,
+         {"Usage: Ondix15 [option …]\n",
+          "  amplitude                     0.1 to 2 in steps of 0.1\n", usageEnd}},
+        {"LANGUAGE=en", {"--language", "de", "--help"}, 0, true, {"Aufruf: Ondix15", usageEnd}},
+        {"LANGUAGE=de", {"--version"}, 0, true, {"Ondix15 " ONDIX_VERSION "\n"}},
+        {"LANGUAGE=de",
+         {"--hepl", "traeger=pendel"},
+         2,
+         false,
+         {"Unbekannte Option „--hepl“.\nUnbekannte Option „traeger=pendel“.\n\nAufruf: Ondix15",
+          usageEnd}},
+        {"LANGUAGE=en",
+         {"--setup"},
+         2,
+         false,
+         {"“--setup” needs a value.\n\nUsage: Ondix15", usageEnd}},
+        // Notes of the command line's before the setup's; the German read-out under a C locale.
+        {"LC_ALL=C",
+         {"--setup", "halt=ja&lauf=ja", "--setup=amplitude=1.5&periode=0,5&lang=en", "--language",
+          "de"},
+         0,
+         false,
+         {"Einstellung beim Start:\n„--setup halt=ja&lauf=ja“ wird übergangen: es gilt die letzte "
+          "Angabe, „--setup=amplitude=1.5&pe…“.\n„periode=0,5“ wird übergangen: der Wert liegt "
+          "nicht zwischen 1 und 100.\n„lang=en“ wird übergangen: die Sprache wählt „--language "
+          "de“.\n",
+          "read-out: 1,5\n"}},
+        {"LC_ALL=de_DE.UTF-8",
+         {"--language", "de", "--language=en", "--setup", "amplitude=1.5"},
+         0,
+         false,
+         {"“--language de” is ignored: the last one given counts, “--language=en”.\n",
+          "read-out: 1.5\n"}},
+    };
+    for (const CommandLine& row : rows) {
+        EXPECT_EXIT(runCommandLine(row), testing::ExitedWithCode(row.status),
+                    HoldsInOrder(row.printed))
+            << row.environment << " " << testing::PrintToString(row.arguments);
+    }
+}
 
 TEST(ProgramExitDeathTest, ClosingTheWindowWhileRunningEndsTheProgram) {
     EXPECT_EXIT(runWindow(20, [](WindowSession& w) { w.window->close(); }),
