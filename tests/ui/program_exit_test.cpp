@@ -123,6 +123,7 @@ struct CommandLine {
     int count = static_cast<int>(arguments.size()) - 1;
     QApplication app(count, const_cast<char**>(arguments.data()));
     QTimer::singleShot(500, [shown] {
+        std::fflush(nullptr); // what the program printed comes first
         const QString name = QString::fromUtf8(controlName(Role::kAmplitudeReadout).data());
         for (QWidget* window : QApplication::topLevelWidgets()) {
             if (const auto* readOut = window->findChild<QLineEdit*>(name)) {
@@ -200,7 +201,9 @@ TEST(ProgramExitDeathTest, TheCommandLineIsAnsweredOrStartsTheWindow) {
     for (const CommandLine& row : rows) {
         EXPECT_EXIT(runCommandLine(row), testing::ExitedWithCode(row.status),
                     HoldsInOrder(row.printed))
-            << row.environment << " " << testing::PrintToString(row.arguments);
+            << row.environment << " "
+            << testing::PrintToString(
+                   std::vector<std::string>(row.arguments.begin(), row.arguments.end()));
     }
 }
 
