@@ -302,7 +302,10 @@ void Setup::take(std::size_t position, std::string_view name, std::string_view v
     const std::string key = lowered(trimmed(name));
     const auto* known =
         std::find_if(kNames.begin(), kNames.end(), [&key](const Name& n) { return n.text == key; });
-    const std::string given = quoted(name) + (hasValue ? "=" + quoted(value) : "");
+    std::string given = quoted(name);
+    if (hasValue) {
+        given.append("=").append(quoted(value));
+    }
     const auto note = [&](std::string_view form, std::string other = {},
                           std::string_view allowed = {}, double low = 0) {
         notes_.push_back({position, form, given, quoted(value), allowed, std::move(other), low, 0});

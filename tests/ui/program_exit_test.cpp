@@ -99,29 +99,33 @@ void closeBox(WindowSession& w) {
     });
 }
 
-// A command line as the test gives it, in an environment ("LANGUAGE=en"); `printed` is what
-// must reach one stream, in order, ending with the last.
+// A command line as a shell runs it, "NAME=value Ondix15 arguments…" (no blanks in them); what
+// its exit status is, and what reaches the stream it names (1 stdout, 2 stderr): the parts in
+// their order, ending with the last.
 struct CommandLine {
-    const char* environment;
-    std::vector<const char*> arguments;
+    const char* command;
     int status;
-    bool toStdout; // else stderr
+    int stream;
     std::vector<std::string> printed;
 };
 
 // The program run as main() runs it with the row's command line; only the row's stream reaches
 // the parent. A window that starts prints its amplitude's read-out after the setup and ends.
 [[noreturn]] void runCommandLine(const CommandLine& row) {
-    putenv(const_cast<char*>(row.environment));
+    QStringList words = QString::fromUtf8(row.command).split(u' ');
+    const QString environment = words.takeFirst();
+    qputenv(environment.section(u'=', 0, 0).toUtf8(), environment.section(u'=', 1).toUtf8());
     const int shown = dup(2);
     const int other = fileno(std::tmpfile());
-    dup2(row.toStdout ? shown : other, 1);
-    dup2(row.toStdout ? other : shown, 2);
-    std::vector<const char*> arguments{"Ondix15"};
-    arguments.insert(arguments.end(), row.arguments.begin(), row.arguments.end());
-    arguments.push_back(nullptr);
-    int count = static_cast<int>(arguments.size()) - 1;
-    QApplication app(count, const_cast<char**>(arguments.data()));
+    dup2(row.stream == 1 ? shown : other, 1);
+    dup2(row.stream == 2 ? shown : other, 2);
+    std::vector<QByteArray> bytes;
+    std::vector<char*> arguments;
+    for (const QString& word : words) {
+        arguments.push_back(bytes.emplace_back(word.toUtf8()).data());
+    }
+    int count = static_cast<int>(arguments.size());
+    QApplication app(count, arguments.data());
     QTimer::singleShot(500, [shown] {
         std::fflush(nullptr); // what the program printed comes first
         const QString name = QString::fromUtf8(controlName(Role::kAmplitudeReadout).data());
@@ -136,7 +140,6 @@ struct CommandLine {
     std::exit(startProgram());
 }
 
-// The text holds `parts` in their order and ends with the last.
 MATCHER_P(HoldsInOrder, parts, "") {
     std::size_t at = 0;
     for (const std::string& part : parts) {
@@ -153,57 +156,32 @@ MATCHER_P(HoldsInOrder, parts, "") {
 
 TEST(ProgramExitDeathTest, TheCommandLineIsAnsweredOrStartsTheWindow) {
     const std::string usageEnd = "  lang, sprache, language       de, en\n";
+    // clang-format off
     const CommandLine rows[] = {
-        {"LANGUAGE=de",
-         {"--help"},
-         0,
-         true,
-         {"Aufruf: Ondix15 [Option …]\n\n  --setup EINSTELLUNG",
-          "  uhr, clock                    an/aus, ein/aus, ja/nein, on/off, yes/no, 1/0\n",
-          usageEnd}},
-        {"LANGUAGE=en",
-         {"-h"},
-         0,
-         true,
-         {"Usage: Ondix15 [option …]\n",
-          "  amplitude                     0.1 to 2 in steps of 0.1\n", usageEnd}},
-        {"LANGUAGE=en", {"--language", "de", "--help"}, 0, true, {"Aufruf: Ondix15", usageEnd}},
-        {"LANGUAGE=de", {"--version"}, 0, true, {"Ondix15 " ONDIX_VERSION "\n"}},
-        {"LANGUAGE=de",
-         {"--hepl", "traeger=pendel"},
-         2,
-         false,
-         {"Unbekannte Option „--hepl“.\nUnbekannte Option „traeger=pendel“.\n\nAufruf: Ondix15",
-          usageEnd}},
-        {"LANGUAGE=en",
-         {"--setup"},
-         2,
-         false,
-         {"“--setup” needs a value.\n\nUsage: Ondix15", usageEnd}},
-        // Notes of the command line's before the setup's; the German read-out under a C locale.
-        {"LC_ALL=C",
-         {"--setup", "halt=ja&lauf=ja", "--setup=amplitude=1.5&periode=0,5&lang=en", "--language",
-          "de"},
-         0,
-         false,
-         {"Einstellung beim Start:\n„--setup halt=ja&lauf=ja“ wird übergangen: es gilt die letzte "
-          "Angabe, „--setup=amplitude=1.5&pe…“.\n„periode=0,5“ wird übergangen: der Wert liegt "
-          "nicht zwischen 1 und 100.\n„lang=en“ wird übergangen: die Sprache wählt „--language "
-          "de“.\n",
-          "read-out: 1,5\n"}},
-        {"LC_ALL=de_DE.UTF-8",
-         {"--language", "de", "--language=en", "--setup", "amplitude=1.5"},
-         0,
-         false,
-         {"“--language de” is ignored: the last one given counts, “--language=en”.\n",
-          "read-out: 1.5\n"}},
+        {"LANGUAGE=de Ondix15 --help", 0, 1, {"Aufruf: Ondix15 [Option …]\n\n  --setup EINSTELLUNG",
+            "  uhr, clock                    an/aus, ein/aus, ja/nein, on/off, yes/no, 1/0\n", usageEnd}},
+        {"LANGUAGE=en Ondix15 -h", 0, 1, {"Usage: Ondix15 [option …]\n",
+            "  amplitude                     0.1 to 2 in steps of 0.1\n", usageEnd}},
+        {"LANGUAGE=en Ondix15 --language de --help", 0, 1, {"Aufruf: Ondix15", usageEnd}},
+        {"LANGUAGE=de Ondix15 --version", 0, 1, {"Ondix15 " ONDIX_VERSION "\n"}},
+        {"LANGUAGE=de Ondix15 --hepl traeger=pendel", 2, 2, {"Unbekannte Option „--hepl“.\n"
+            "Unbekannte Option „traeger=pendel“.\n\nAufruf: Ondix15", usageEnd}},
+        {"LANGUAGE=en Ondix15 --setup", 2, 2, {"“--setup” needs a value.\n\nUsage: Ondix15", usageEnd}},
+        // The command line's notes before the setup's; the German read-out under a C locale.
+        {"LC_ALL=C Ondix15 --setup halt=ja&lauf=ja --setup=amplitude=1.5&periode=0,5&lang=en "
+            "--language de", 0, 2, {"Einstellung beim Start:\n„--setup halt=ja&lauf=ja“ wird "
+            "übergangen: es gilt die letzte Angabe, „--setup=amplitude=1.5&pe…“.\n„periode=0,5“ "
+            "wird übergangen: der Wert liegt nicht zwischen 1 und 100.\n„lang=en“ wird übergangen: "
+            "die Sprache wählt „--language de“.\n", "read-out: 1,5\n"}},
+        {"LC_ALL=de_DE.UTF-8 Ondix15 --language de --language=en --setup amplitude=1.5", 0, 2,
+            {"“--language de” is ignored: the last one given counts, “--language=en”.\n",
+             "read-out: 1.5\n"}},
     };
+    // clang-format on
     for (const CommandLine& row : rows) {
         EXPECT_EXIT(runCommandLine(row), testing::ExitedWithCode(row.status),
                     HoldsInOrder(row.printed))
-            << row.environment << " "
-            << testing::PrintToString(
-                   std::vector<std::string>(row.arguments.begin(), row.arguments.end()));
+            << row.command;
     }
 }
 
