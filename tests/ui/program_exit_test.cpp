@@ -112,27 +112,26 @@ struct CommandLine {
 // The program run as main() runs it with the row's command line; only the row's stream reaches
 // the parent. A window that starts prints its amplitude's read-out after the setup and ends.
 [[noreturn]] void runCommandLine(const CommandLine& row) {
-    QStringList words = QString::fromUtf8(row.command).split(u' ');
-    const QString environment = words.takeFirst();
-    qputenv(environment.section(u'=', 0, 0).toUtf8(), environment.section(u'=', 1).toUtf8());
+    static std::string line = row.command; // its words, each ended by a zero
+    std::vector<char*> words{line.data()};
+    for (char& c : line) {
+        if (c == ' ') {
+            c = '\0';
+            words.push_back(&c + 1);
+        }
+    }
+    putenv(words.front());
     const int shown = dup(2);
     const int other = fileno(std::tmpfile());
     dup2(row.stream == 1 ? shown : other, 1);
     dup2(row.stream == 2 ? shown : other, 2);
-    std::vector<QByteArray> bytes;
-    std::vector<char*> arguments;
-    for (const QString& word : words) {
-        arguments.push_back(bytes.emplace_back(word.toUtf8()).data());
-    }
-    int count = static_cast<int>(arguments.size());
-    QApplication app(count, arguments.data());
-    QTimer::singleShot(500, [shown] {
-        std::fflush(nullptr); // what the program printed comes first
+    int count = static_cast<int>(words.size()) - 1;
+    QApplication app(count, words.data() + 1);
+    QTimer::singleShot(500, [stream = row.stream == 1 ? stdout : stderr] {
         const QString name = QString::fromUtf8(controlName(Role::kAmplitudeReadout).data());
         for (QWidget* window : QApplication::topLevelWidgets()) {
             if (const auto* readOut = window->findChild<QLineEdit*>(name)) {
-                const std::string line = "read-out: " + readOut->text().toStdString() + "\n";
-                static_cast<void>(write(shown, line.data(), line.size()));
+                std::fprintf(stream, "read-out: %s\n", readOut->text().toUtf8().constData());
             }
         }
         std::exit(0);
