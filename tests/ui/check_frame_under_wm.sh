@@ -7,10 +7,7 @@
 # Usage: check_frame_under_wm.sh [--test] <program> [WIDTHxHEIGHT ...]
 set -uo pipefail
 test_mode=0
-if [[ $1 == --test ]]; then
-  test_mode=1
-  shift
-fi
+[[ $1 == --test ]] && test_mode=1 && shift
 program=$1
 shift
 sizes=("${@:-1280x1024}")
@@ -59,18 +56,15 @@ for size in "${sizes[@]}"; do
   if ((test_mode)); then
     # Leaks are checked where the same test runs offscreen; here the X11 plugin's own
     # allocations at exit, which the suppressions do not know, would be reported as the test's.
+    log=${TMPDIR:-/tmp}/wm_test_$$.log
     if ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" QT_QPA_PLATFORM=xcb \
-      EXPECTED_SCREEN_SIZE=$size "$program" >"${TMPDIR:-/tmp}/wm_test_$$.log" 2>&1; then
-      echo "PASS $size: $(tail -n 2 "${TMPDIR:-/tmp}/wm_test_$$.log" | head -n 1)"
+      EXPECTED_SCREEN_SIZE=$size "$program" >"$log" 2>&1; then
+      echo "PASS $size: $(tail -n 2 "$log" | head -n 1)"
     else
-      echo "FAIL $size:"
-      grep -A 2 'FAIL!' "${TMPDIR:-/tmp}/wm_test_$$.log" || tail -n 20 "${TMPDIR:-/tmp}/wm_test_$$.log"
-      failed=1
+      echo "FAIL $size:" && failed=1
+      grep -A 2 'FAIL!' "$log" || tail -n 20 "$log"
     fi
-    rm -f "${TMPDIR:-/tmp}/wm_test_$$.log"
-    cleanup
-    pids=()
-    continue
+    rm -f "$log"; cleanup; pids=(); continue
   fi
   QT_QPA_PLATFORM=xcb "$program" >/dev/null 2>&1 &
   app=$!

@@ -443,14 +443,11 @@ def robust_page_test(driver):
         driver.find_element(By.ID, 'Command10').click()
         message = driver.find_element(By.ID, 'messageText').text
         button = driver.find_element(By.ID, 'messageOk')
-        size = driver.execute_script('const r = arguments[0].getBoundingClientRect(); return [r.width, r.height]', button)
+        size = [button.rect['width'], button.rect['height']]
         check(message.startswith('Die Wellenmaschine ist beendet.') and button.text == 'Neu starten'
               and (not finger or min(size) >= 44), f'end message {message!r}, button {button.text!r} {size}')
         driver.execute_script('document.body.dataset.ready = ""')
-        if finger:
-            button.click()
-        else:
-            ActionChains(driver).send_keys(Keys.ESCAPE).perform()
+        button.click() if finger else ActionChains(driver).send_keys(Keys.ESCAPE).perform()
         time.sleep(0.5)
         check(started(driver) and driver.execute_script('return ondix.running()')
               and driver.execute_script(CHAIN_ON_CANVAS)[0] == 98, 'started again after "Ende"')
