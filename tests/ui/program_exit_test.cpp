@@ -155,10 +155,12 @@ MATCHER_P(HoldsInOrder, parts, "") {
 
 TEST(ProgramExitDeathTest, TheCommandLineIsAnsweredOrStartsTheWindow) {
     const std::string usageEnd = "  lang, sprache, language       de, en\n";
+    const std::string words = "an/aus, ein/aus, ja/nein, on/off, yes/no, 1/0";
     // clang-format off
     const CommandLine rows[] = {
         {"LANGUAGE=de Ondix15 --help", 0, 1, {"Aufruf: Ondix15 [Option …]\n\n  --setup EINSTELLUNG",
-            "  uhr, clock                    an/aus, ein/aus, ja/nein, on/off, yes/no, 1/0\n", usageEnd}},
+            "  uhr, clock                    " + words + "\n  halt                          " + words +
+            "\n  lauf, run                     " + words + " (umgekehrt wie halt)\n" + usageEnd}},
         {"LANGUAGE=en Ondix15 -h", 0, 1, {"Usage: Ondix15 [option …]\n",
             "  amplitude                     0.1 to 2 in steps of 0.1\n", usageEnd}},
         {"LANGUAGE=en Ondix15 --language de --help", 0, 1, {"Aufruf: Ondix15", usageEnd}},
