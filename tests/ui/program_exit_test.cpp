@@ -112,7 +112,7 @@ struct CommandLine {
 // The program run as main() runs it with the row's command line; only the row's stream reaches
 // the parent. A window that starts prints its amplitude's read-out after the setup and ends.
 [[noreturn]] void runCommandLine(const CommandLine& row) {
-    static std::string line = row.command; // its words, each ended by a zero
+    std::string line = row.command; // its words, each ended by a zero
     std::vector<char*> words{line.data()};
     for (char& c : line) {
         if (c == ' ') {
