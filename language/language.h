@@ -26,8 +26,8 @@ std::string_view firstKnown(std::span<const std::string> preferred);
 // in two places but not in another language is told apart by a context.
 std::string_view translate(std::string_view german);
 std::string_view translateIn(std::string_view context, std::string_view german);
-// The read-outs' decimal separator: in German the user's own (`germanSeparator`, as the system's
-// settings give it), in any other language the one its catalogue gives.
+// The read-outs' decimal separator: in German `germanSeparator` (both faces give the comma,
+// whatever the system's locale), in any other language the one its catalogue gives.
 std::string_view decimalSeparator(std::string_view germanSeparator);
 
 } // namespace Language
