@@ -20,8 +20,7 @@
 #include <cstdio>
 
 Ondix15::Ondix15(ChainRunner::Yield yield, QWidget* parent)
-    : QWidget(parent),
-      instrument_(std::string(Language::decimalSeparator(","))),
+    : QWidget(parent), instrument_(std::string(Language::decimalSeparator(","))),
       controls_(MainControls::createIn(*this, instrument_.picture())),
       binding_(instrument_.panels(), *controls_.view()),
       runner_(instrument_.state(), *controls_.view(), instrument_.pass(), std::move(yield)),

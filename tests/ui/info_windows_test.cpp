@@ -82,9 +82,16 @@ QRect textArea(const QLabel& label) {
 }
 
 // Words of the interface and numbers each paragraph must name, in the order of the blocks.
-const QStringList kMeasuringTerms{"Zeiteinheiten je Sekunde", "langsam ---schnell", "Uhr Start",
-                                  "Halt/Weiter", "Schritt", "Momentbild", "Zeitdiagramm",
-                                  "Doppelklick", "Messband", "Geschwindigkeit einer Welle"};
+const QStringList kMeasuringTerms{"Zeiteinheiten je Sekunde",
+                                  "langsam ---schnell",
+                                  "Uhr Start",
+                                  "Halt/Weiter",
+                                  "Schritt",
+                                  "Momentbild",
+                                  "Zeitdiagramm",
+                                  "Doppelklick",
+                                  "Messband",
+                                  "Geschwindigkeit einer Welle"};
 const QList<QStringList> kTorsionTerms{
     {"97", "Kugeln", "Federn", "senkrecht", "Schwerkraft", "Torsionskette"},
     {"Anfangspunkt", "Maus", "linker Maustaste", "Finger", "Pfeiltasten"},
