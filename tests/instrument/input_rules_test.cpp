@@ -1,7 +1,7 @@
-// The rules of the keys and the fingers on the chain view, without a window: the roads the README
-// names that the window's test of keys and fingers (holding, repeats, focus loss, the tape, a
-// drag, a second finger, the hold) does not take, read from the chain state and the panels'
-// state the hand and the tape leave behind.
+// The rules of the keys and the fingers on the chain view, without a window: the roads the
+// teacher's guide (docs/teachers-guide.md) names that the window's test of keys and fingers
+// (holding, repeats, focus loss, the tape, a drag, a second finger, the hold) does not take, read
+// from the chain state and the panels' state the hand and the tape leave behind.
 
 #include "core/chain_state.h"
 #include "instrument/chain_keys.h"
