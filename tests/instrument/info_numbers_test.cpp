@@ -14,7 +14,6 @@
 #include <cmath>
 #include <cstdio>
 #include <functional>
-#include <map>
 #include <memory>
 #include <numbers>
 #include <string>
@@ -97,13 +96,9 @@ double echoes(const std::string& period, int first, int last) {
     return (*high - *low) / (*high + *low);
 }
 
-const ChainState& stateOf(const std::string& setup) {
-    static std::map<std::string, std::unique_ptr<Instrument>> machines;
-    auto& m = machines[setup];
-    if (!m) {
-        m = started(setup);
-    }
-    return m->state();
+// The chain state right after a start with `setup`.
+ChainState stateOf(const std::string& setup) {
+    return started(setup)->state();
 }
 
 // Pendulum chain, period 25: from when to when balls 50 to 97 swing out 0.1 or more, and the
@@ -176,9 +171,9 @@ struct Quote {
 };
 
 TEST(InfoNumbers, EveryQuotedNumberHoldsInTheModel) {
-    const ChainState& start = stateOf("");
-    const ChainState& pendulum = stateOf("traeger=pendel");
-    const ChainState& refraction = stateOf("brechung=an");
+    const ChainState start = stateOf("");
+    const ChainState pendulum = stateOf("traeger=pendel");
+    const ChainState refraction = stateOf("brechung=an");
     const auto heavyToLight = [&](double period) {
         return wavelength(refraction, period, 48, 96) / wavelength(refraction, period, 1, 47);
     };
