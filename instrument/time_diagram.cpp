@@ -332,7 +332,7 @@ void TimeDiagram::writeLegend() {
     }
 }
 
-std::string TimeDiagram::summary() {
+std::string TimeDiagram::summary() const {
     if (!chosen_[0] && !chosen_[1]) {
         return std::string(Language::translate(kChooseHint));
     }

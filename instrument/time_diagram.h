@@ -83,7 +83,7 @@ public:
     static std::string_view title();
     // What the diagram shows in words, for a screen reader: each chosen mass with its latest y,
     // up positive, as the legend writes it; or how to choose one.
-    std::string summary();
+    std::string summary() const;
 
     // Counts every change of what the diagram shows, so that a front end draws only anew.
     std::uint64_t revision() const { return revision_; }
