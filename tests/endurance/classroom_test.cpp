@@ -66,16 +66,16 @@ public:
     Classroom(WindowSession& session, quint64 seed, qint64 events)
         : session_(session), window_(*session.window), c_(session.c()), random_(seed),
           eventsWanted_(events) {
-        buttons_ = {c_.button(Control::Command1), c_.button(Control::Command2),
-                    c_.button(Control::Command3), c_.button(Control::Command4),
-                    c_.button(Control::Command5), c_.button(Control::Command6),
-                    c_.button(Control::Command7), c_.button(Control::Command8),
-                    c_.button(Control::Command9), c_.button(Control::Command11)};
-        bars_ = {c_.scrollBar(Control::HScroll1), c_.scrollBar(Control::HScroll2),
-                 c_.scrollBar(Control::HScroll3)};
-        texts_ = {c_.textBox(Control::Text1), c_.textBox(Control::Text2),
-                  c_.textBox(Control::Text3), c_.textBox(Control::Text4),
-                  c_.textBox(Control::Text5)};
+        buttons_ = {c_.button(Role::kClearVelocities), c_.button(Role::kClearDisplacements),
+                    c_.button(Role::kRefractionSwitch), c_.button(Role::kObstacleSwitch),
+                    c_.button(Role::kClearAll), c_.button(Role::kInfoButton),
+                    c_.button(Role::kDriveSwitch), c_.button(Role::kClockSwitch),
+                    c_.button(Role::kDampingSwitch), c_.button(Role::kHaltButton)};
+        bars_ = {c_.scrollBar(Role::kAmplitudeBar), c_.scrollBar(Role::kPeriodBar),
+                 c_.scrollBar(Role::kSpeedBar)};
+        texts_ = {c_.textBox(Role::kTapeReadout), c_.textBox(Role::kAmplitudeReadout),
+                  c_.textBox(Role::kPeriodReadout), c_.textBox(Role::kClockReadout),
+                  c_.textBox(Role::kDriveState)};
     }
 
     // Called from the run loop's yield after it has handled pending events, and from the
@@ -134,7 +134,7 @@ private:
             clickButton(buttons_[static_cast<std::size_t>(uniform(0, int(buttons_.size()) - 1))]);
             break;
         case 2:
-            click(chance(50) ? c_.button(Control::Option1) : c_.button(Control::Option2));
+            click(chance(50) ? c_.button(Role::kTorsionOption) : c_.button(Role::kPendulumOption));
             break;
         case 3:
         case 4:
@@ -166,26 +166,26 @@ private:
     }
 
     void clickButton(QAbstractButton* button) {
-        const bool clears = button == c_.button(Control::Command2) ||
-                            button == c_.button(Control::Command5) ||
-                            (button == c_.button(Control::Command3) && s().refractionOn == 1);
+        const bool clears = button == c_.button(Role::kClearDisplacements) ||
+                            button == c_.button(Role::kClearAll) ||
+                            (button == c_.button(Role::kRefractionSwitch) && s().refractionOn == 1);
         click(button);
-        if (button == c_.button(Control::Command7)) {
+        if (button == c_.button(Role::kDriveSwitch)) {
             driveIndicatorTyped_ = false;
         }
         // Cleared fields stay zero until the next pass (the hand may still move the end).
-        if (button == c_.button(Control::Command1) || button == c_.button(Control::Command5)) {
+        if (button == c_.button(Role::kClearVelocities) || button == c_.button(Role::kClearAll)) {
             zeroedRows_ << &s().v;
         }
-        if (button == c_.button(Control::Command2) || button == c_.button(Control::Command5)) {
+        if (button == c_.button(Role::kClearDisplacements) || button == c_.button(Role::kClearAll)) {
             zeroedRows_ << &s().y << &s().yShown;
             handMoved_ = false;
         }
-        if (button == c_.button(Control::Command5)) {
+        if (button == c_.button(Role::kClearAll)) {
             zeroedRows_ << &s().accel;
             expectedClock_ = 0;
         }
-        if (button == c_.button(Control::Command8) && s().clockOn == 1) {
+        if (button == c_.button(Role::kClockSwitch) && s().clockOn == 1) {
             expectedClock_ = 0;
         }
         if (clears) {
@@ -197,7 +197,7 @@ private:
     void haltBurst() {
         const int clicks = uniform(1, 6);
         for (int i = 0; i < clicks; ++i) {
-            click(c_.button(Control::Command11));
+            click(c_.button(Role::kHaltButton));
         }
         // The halt draws the refraction boundary again, wherever the heavy dots cut it.
         if (s().halted == 1 && s().refractionOn == 1) {
@@ -324,7 +324,7 @@ private:
 
     void typeInto(QLineEdit& field) {
         // The read-outs are never read back: what is typed stays until the next write.
-        driveIndicatorTyped_ = driveIndicatorTyped_ || &field == c_.textBox(Control::Text5);
+        driveIndicatorTyped_ = driveIndicatorTyped_ || &field == c_.textBox(Role::kDriveState);
         static const char kKeys[] = "0123456789,.-+eE a";
         for (int i = uniform(1, 8); i > 0; --i) {
             QTest::keyClick(&field, kKeys[uniform(0, int(sizeof kKeys) - 2)]);
@@ -357,7 +357,7 @@ private:
         QWidget* info = infoWindow(names[uniform(0, 1)]);
         const int what = uniform(0, 2);
         if (info == nullptr || what == 0) {
-            QTest::mouseClick(c_.button(Control::Command6), Qt::LeftButton);
+            QTest::mouseClick(c_.button(Role::kInfoButton), Qt::LeftButton);
         } else if (what == 1) {
             info->move(uniform(-200, 1500), uniform(-200, 1000));
         } else {
@@ -408,10 +408,10 @@ private:
                          QStringLiteral("selfCoeff %1").arg(st.selfCoeff) + at);
         findings_.expect(st.dt >= 0.01f && st.dt <= 0.5f, QStringLiteral("dt %1").arg(st.dt) + at);
         findings_.expect(st.dt ==
-                             static_cast<float>(c_.scrollBar(Control::HScroll3)->value() / 100.0),
+                             static_cast<float>(c_.scrollBar(Role::kSpeedBar)->value() / 100.0),
                          QStringLiteral("dt does not follow the speed bar") + at);
         findings_.expect(st.amplitude ==
-                             static_cast<float>(c_.scrollBar(Control::HScroll1)->value() / 10.0),
+                             static_cast<float>(c_.scrollBar(Role::kAmplitudeBar)->value() / 10.0),
                          QStringLiteral("amplitude does not follow its bar") + at);
         for (int i = 0; i <= 99; ++i) {
             if (!std::isfinite(st.y[i]) || !std::isfinite(st.v[i])) {
@@ -457,25 +457,25 @@ private:
             // again after the first halt: halt until none runs.
             if (session_.nesting > 0) {
                 if (s().halted == 0) {
-                    QTest::mouseClick(c_.button(Control::Command11), Qt::LeftButton);
+                    QTest::mouseClick(c_.button(Role::kHaltButton), Qt::LeftButton);
                 }
                 return;
             }
             if (s().harmonicOn == 1) {
-                click(c_.button(Control::Command7));
+                click(c_.button(Role::kDriveSwitch));
             }
-            clickButton(c_.button(Control::Command5));
+            clickButton(c_.button(Role::kClearAll));
             finishStage_ = FinishStage::Settle;
             passesAtRest_ = passes_;
             // "Weiter" runs the loop inside this click until the settling stage halts it.
-            QTest::mouseClick(c_.button(Control::Command11), Qt::LeftButton);
+            QTest::mouseClick(c_.button(Role::kHaltButton), Qt::LeftButton);
             done_ = true;
             return;
         case FinishStage::Settle:
             if (passes_ - passesAtRest_ >= 200) {
                 checkAtRest();
                 finishStage_ = FinishStage::Done;
-                QTest::mouseClick(c_.button(Control::Command11), Qt::LeftButton);
+                QTest::mouseClick(c_.button(Role::kHaltButton), Qt::LeftButton);
             }
             return;
         case FinishStage::Done:

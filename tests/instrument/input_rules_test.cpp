@@ -48,13 +48,13 @@ struct Rig {
     }
     // What a student sees and what the next pass takes from the handlers, exactly.
     std::string outcome() const {
-        const Panels::State& pointer = panels[Control::KeyboardPointer];
+        const Panels::State& pointer = panels[Role::kKeyboardPointer];
         char text[200];
         std::snprintf(text, sizeof text,
                       "y0 %.9g origin %.9g,%.9g end %d tape %d \"%s\" pointer %d %.9g",
                       double(state.y[0]), double(state.mouseX), double(state.mouseY),
-                      panels[Control::Label3].visible, panels[Control::Text1].visible,
-                      panels.caption(Control::Text1).c_str(), pointer.visible, double(pointer.x));
+                      panels[Role::kFixedEndLabel].visible, panels[Role::kTapeReadout].visible,
+                      panels.caption(Role::kTapeReadout).c_str(), pointer.visible, double(pointer.x));
         return text;
     }
 };
@@ -84,15 +84,15 @@ TEST(ChainKeys, ThePointerLaysTheTapeAndTheNextStartsWhereItEnded) {
     EXPECT_EQ(r.outcome(), "y0 0 origin 0.300000012,0 end 1 tape 1 \"12,4\" pointer 1 12.7000008");
     r.press(Key::Escape);
     r.press(Key::M);
-    EXPECT_EQ(r.panels[Control::KeyboardPointer].x, 12.7f);
+    EXPECT_EQ(r.panels[Role::kKeyboardPointer].x, 12.7f);
     r.press(Key::Right, 100); // no further than the right edge
-    EXPECT_EQ(r.panels[Control::KeyboardPointer].x, 100.0f);
+    EXPECT_EQ(r.panels[Role::kKeyboardPointer].x, 100.0f);
     r.press(Key::Left, 3); // a tape from 97 unrolls no further than either edge
     r.press(Key::Enter);
     r.press(Key::Right, 5);
-    EXPECT_EQ(r.panels.caption(Control::Text1), "3");
+    EXPECT_EQ(r.panels.caption(Role::kTapeReadout), "3");
     r.press(Key::Left, 200);
-    EXPECT_EQ(r.panels.caption(Control::Text1), "-97");
+    EXPECT_EQ(r.panels.caption(Role::kTapeReadout), "-97");
 }
 
 TEST(ChainTouch, ATapIsAClickACancelLetsGoAndTheHoldTimeCountsInFull) {
@@ -106,7 +106,7 @@ TEST(ChainTouch, ATapIsAClickACancelLetsGoAndTheHoldTimeCountsInFull) {
     r.finger(Update, State::Moved, 10, 100, 1499);
     EXPECT_EQ(r.outcome(), "y0 -2 origin 1,0 end 0 tape 0 \"Text1\" pointer 0 0");
     r.finger(Cancel, State::Stationary, 10, 100, 1700);
-    EXPECT_TRUE(r.panels[Control::Label3].visible);
+    EXPECT_TRUE(r.panels[Role::kFixedEndLabel].visible);
 
     r.finger(Begin, State::Pressed, 100, 400, 2000); // held still, then moved: the tape
     r.finger(Update, State::Moved, 106, 404, 2100);  // still: within the drag distance

@@ -94,7 +94,7 @@ inline QString controlTree(QWidget& window) {
     };
     const auto depth = [](Control control) {
         int d = 0;
-        for (Control c = control; c != Control::Ondix15; c = Form::entry(c).parent) {
+        for (Control c = control; c != Role::kWindow; c = Form::entry(c).parent) {
             ++d;
         }
         return d;

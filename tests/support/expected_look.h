@@ -48,16 +48,16 @@ inline QStringList shownLook(const MainControls& c, const QWidget& window) {
         return w.isVisibleTo(&window) ? QStringLiteral(" shown") : QStringLiteral(" hidden");
     };
     // clang-format off
-    return {"Command11 " + c.button(Control::Command11)->text(), "Label6 " + c.label(Control::Label6)->text(),
-            "Text5 " + c.textBox(Control::Text5)->text(), "Text5" + on(*c.textBox(Control::Text5), QPalette::Base),
-            "Label13" + on(*c.label(Control::Label13)), "Label5 " + c.label(Control::Label5)->text(),
-            "Label9 " + c.label(Control::Label9)->text() + on(*c.label(Control::Label9)),
-            "Label12 " + c.label(Control::Label12)->text() + on(*c.label(Control::Label12)),
-            "Label10 " + c.label(Control::Label10)->text() + on(*c.label(Control::Label10)),
-            "Label7" + shown(*c.label(Control::Label7)) + ", Label8" + shown(*c.label(Control::Label8)),
-            "Label3" + shown(*c.label(Control::Label3)), "Command8 " + c.button(Control::Command8)->text(),
-            QStringLiteral("Option1 checked %1, Option2 %2").arg(c.button(Control::Option1)->isChecked()).arg(c.button(Control::Option2)->isChecked()),
-            "Command6 " + c.button(Control::Command6)->text(), "title " + window.windowTitle()};
+    return {"Command11 " + c.button(Role::kHaltButton)->text(), "Label6 " + c.label(Role::kModeLabel)->text(),
+            "Text5 " + c.textBox(Role::kDriveState)->text(), "Text5" + on(*c.textBox(Role::kDriveState), QPalette::Base),
+            "Label13" + on(*c.label(Role::kHandHint)), "Label5 " + c.label(Role::kDampingLabel)->text(),
+            "Label9 " + c.label(Role::kDampingIndicator)->text() + on(*c.label(Role::kDampingIndicator)),
+            "Label12 " + c.label(Role::kObstacleIndicator)->text() + on(*c.label(Role::kObstacleIndicator)),
+            "Label10 " + c.label(Role::kRefractionIndicator)->text() + on(*c.label(Role::kRefractionIndicator)),
+            "Label7" + shown(*c.label(Role::kLightHalfLabel)) + ", Label8" + shown(*c.label(Role::kHeavyHalfLabel)),
+            "Label3" + shown(*c.label(Role::kFixedEndLabel)), "Command8 " + c.button(Role::kClockSwitch)->text(),
+            QStringLiteral("Option1 checked %1, Option2 %2").arg(c.button(Role::kTorsionOption)->isChecked()).arg(c.button(Role::kPendulumOption)->isChecked()),
+            "Command6 " + c.button(Role::kInfoButton)->text(), "title " + window.windowTitle()};
     // clang-format on
 }
 

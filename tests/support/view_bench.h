@@ -50,7 +50,7 @@ struct ViewBench {
         setStartValues(state);
         view.resize(size);
         view.setBackgroundColour(kViewBackground);
-        binding.bind(Control::Text4, clock);
+        binding.bind(Role::kClockReadout, clock);
     }
 
     ChainState state;

@@ -82,12 +82,12 @@ void TestExcitation::init() {
 
 void TestExcitation::driveStartsUpwardsAndStopsInMidSwing() {
     // The switch's captions and colours are every-control rows of the operator controls' test.
-    c().button(Control::Command7)->click();
+    c().button(Role::kDriveSwitch)->click();
     passes(1);
     QVERIFY(s().y[0] < 0);
     passes(40);
     const float y0 = s().y[0];
-    c().button(Control::Command7)->click();
+    c().button(Role::kDriveSwitch)->click();
     passes(5); // held where it was
     QCOMPARE(s().y[0], y0);
 }
@@ -107,18 +107,18 @@ void TestExcitation::scrollBarReadOuts() {
     QFETCH(int, value);
     QFETCH(QString, text);
     QFETCH(double, quantity);
-    (period ? c().scrollBar(Control::HScroll2) : c().scrollBar(Control::HScroll1))->setValue(value);
-    QCOMPARE((period ? c().textBox(Control::Text3) : c().textBox(Control::Text2))->text(), text);
+    (period ? c().scrollBar(Role::kPeriodBar) : c().scrollBar(Role::kAmplitudeBar))->setValue(value);
+    QCOMPARE((period ? c().textBox(Role::kPeriodReadout) : c().textBox(Role::kAmplitudeReadout))->text(), text);
     const double got = period ? kTwoPi / double(s().omega) : double(s().amplitude);
     QVERIFY(std::abs(got - quantity) < 1e-6 * quantity);
 }
 
 void TestExcitation::draggedThumbWaitsForRelease() {
-    c().scrollBar(Control::HScroll2)->setSliderDown(true);
-    c().scrollBar(Control::HScroll2)->setSliderPosition(500);
-    QCOMPARE(c().textBox(Control::Text3)->text(), QStringLiteral("25"));
-    c().scrollBar(Control::HScroll2)->setSliderDown(false);
-    QCOMPARE(c().textBox(Control::Text3)->text(), QStringLiteral("50"));
+    c().scrollBar(Role::kPeriodBar)->setSliderDown(true);
+    c().scrollBar(Role::kPeriodBar)->setSliderPosition(500);
+    QCOMPARE(c().textBox(Role::kPeriodReadout)->text(), QStringLiteral("25"));
+    c().scrollBar(Role::kPeriodBar)->setSliderDown(false);
+    QCOMPARE(c().textBox(Role::kPeriodReadout)->text(), QStringLiteral("50"));
 }
 
 void TestExcitation::periodChangeKeepsThePhase_data() {
@@ -129,17 +129,17 @@ void TestExcitation::periodChangeKeepsThePhase_data() {
 
 void TestExcitation::periodChangeKeepsThePhase() {
     QFETCH(bool, switchedOff);
-    c().button(Control::Command7)->click();
+    c().button(Role::kDriveSwitch)->click();
     passes(263);
     const double theta = driveArgument(s());
     if (switchedOff) {
-        c().button(Control::Command7)->click();
+        c().button(Role::kDriveSwitch)->click();
         passes(10);
-        c().scrollBar(Control::HScroll2)->setValue(40);
+        c().scrollBar(Role::kPeriodBar)->setValue(40);
     }
-    c().scrollBar(Control::HScroll2)->setValue(100);
+    c().scrollBar(Role::kPeriodBar)->setValue(100);
     if (switchedOff) {
-        c().button(Control::Command7)->click();
+        c().button(Role::kDriveSwitch)->click();
     }
     const float before = s().y[0];
     passes(1);
@@ -151,9 +151,9 @@ void TestExcitation::periodChangeKeepsThePhase() {
 
 void TestExcitation::handDragFromTheLabelBeyondTheView() {
     // Where a student grabs the fixed end: on its label, which hides on the press.
-    press(Qt::LeftButton, centreOf(*c().label(Control::Label3)));
-    QVERIFY(c().label(Control::Label3)->isHidden());
-    const int x = centreOf(*c().label(Control::Label3)).x();
+    press(Qt::LeftButton, centreOf(*c().label(Role::kFixedEndLabel)));
+    QVERIFY(c().label(Role::kFixedEndLabel)->isHidden());
+    const int x = centreOf(*c().label(Role::kFixedEndLabel)).x();
     move({x, -40});
     QVERIFY(s().y[0] < -3);
     move(at(1, 1.5f));
@@ -162,7 +162,7 @@ void TestExcitation::handDragFromTheLabelBeyondTheView() {
     QVERIFY(s().y[0] > 3);
     const float held = s().y[0];
     release(Qt::LeftButton, {x, window_->height() + 40});
-    QVERIFY(c().label(Control::Label3)->isVisible());
+    QVERIFY(c().label(Role::kFixedEndLabel)->isVisible());
     passes(1); // the end stays where it was let go, and the chain takes it up
     QCOMPARE(s().y[0], held);
     QVERIFY(s().y[1] > 0);
@@ -170,24 +170,24 @@ void TestExcitation::handDragFromTheLabelBeyondTheView() {
 
 void TestExcitation::tapeReadOutStaysAndLetsPressesThrough() {
     press(Qt::RightButton,
-          centreOf(*c().label(Control::Label4))); // through the label, "Festes Ende" stays
-    QVERIFY(c().label(Control::Label3)->isVisible() && s().mouseX > 85);
+          centreOf(*c().label(Role::kLooseEndLabel))); // through the label, "Festes Ende" stays
+    QVERIFY(c().label(Role::kFixedEndLabel)->isVisible() && s().mouseX > 85);
     move(at(70, s().mouseY));
-    QVERIFY(c().textBox(Control::Text1)->isVisible() &&
-            c().textBox(Control::Text1)->text().startsWith(QLatin1Char('-')));
+    QVERIFY(c().textBox(Role::kTapeReadout)->isVisible() &&
+            c().textBox(Role::kTapeReadout)->text().startsWith(QLatin1Char('-')));
     const QPoint below{window_->width() / 2, window_->height() + 40};
     move(below);
     release(Qt::RightButton, below);
-    QVERIFY(!c().textBox(Control::Text1)->isHidden()); // until the next move over the view
+    QVERIFY(!c().textBox(Role::kTapeReadout)->isHidden()); // until the next move over the view
     move(at(50, 0.5f));
-    QVERIFY(c().textBox(Control::Text1)->isHidden());
+    QVERIFY(c().textBox(Role::kTapeReadout)->isHidden());
 
     // A press on the read-out beside the pointer goes to the view.
     press(Qt::RightButton, at(40, 0.5f));
     move(at(52, 0.5f));
     release(Qt::RightButton, at(52, 0.5f));
-    press(Qt::MiddleButton, centreOf(*c().textBox(Control::Text1)));
-    release(Qt::MiddleButton, centreOf(*c().textBox(Control::Text1)));
+    press(Qt::MiddleButton, centreOf(*c().textBox(Role::kTapeReadout)));
+    release(Qt::MiddleButton, centreOf(*c().textBox(Role::kTapeReadout)));
     QVERIFY(s().mouseX > 52);
     QCOMPARE(s().y[0], 0.0f);
 }
@@ -195,12 +195,12 @@ void TestExcitation::tapeReadOutStaysAndLetsPressesThrough() {
 void TestExcitation::bothButtonsAndMiddleButton() {
     press(Qt::RightButton, at(20, 1));
     move(at(35, 1));
-    QVERIFY(c().textBox(Control::Text1)->isVisible());
+    QVERIFY(c().textBox(Role::kTapeReadout)->isVisible());
     press(Qt::LeftButton, at(35, 1));
     move(at(40, -2)); // both held: nothing moves, the read-out goes
-    QVERIFY(c().textBox(Control::Text1)->isHidden() && c().label(Control::Label3)->isHidden());
+    QVERIFY(c().textBox(Role::kTapeReadout)->isHidden() && c().label(Role::kFixedEndLabel)->isHidden());
     release(Qt::RightButton, at(40, -2)); // any release shows "Festes Ende" again
-    QVERIFY(c().label(Control::Label3)->isVisible());
+    QVERIFY(c().label(Role::kFixedEndLabel)->isVisible());
     release(Qt::LeftButton, at(40, -2));
     QCOMPARE(s().y[0], 0.0f);
 
@@ -208,10 +208,10 @@ void TestExcitation::bothButtonsAndMiddleButton() {
     move(at(30, 1));
     release(Qt::RightButton, at(30, 1));
     press(Qt::MiddleButton, at(30, 1)); // moves the tape's origin only
-    QVERIFY(c().label(Control::Label3)->isVisible() && c().textBox(Control::Text1)->isVisible());
+    QVERIFY(c().label(Role::kFixedEndLabel)->isVisible() && c().textBox(Role::kTapeReadout)->isVisible());
     QVERIFY(std::abs(s().mouseX - 30) < 0.2f);
     move(at(70, 2));
-    QVERIFY(c().textBox(Control::Text1)->isHidden());
+    QVERIFY(c().textBox(Role::kTapeReadout)->isHidden());
     release(Qt::MiddleButton, at(70, 2));
     QCOMPARE(s().y[0], 0.0f);
 }
@@ -228,7 +228,7 @@ int tapeTicks(ChainView& view) {
 }
 
 void TestExcitation::readOutsTakeNoTypingAndATapeOutlivesAResize() {
-    for (const Control box : {Control::Text2, Control::Text3, Control::Text4, Control::Text5}) {
+    for (const Control box : {Role::kAmplitudeReadout, Role::kPeriodReadout, Role::kClockReadout, Role::kDriveState}) {
         QLineEdit* read = c().textBox(box);
         const QString shown = read->text();
         read->setFocus();
@@ -240,15 +240,15 @@ void TestExcitation::readOutsTakeNoTypingAndATapeOutlivesAResize() {
     press(Qt::RightButton, at(10, 1));
     move(at(30, 1));
     release(Qt::RightButton, at(30, 1));
-    const QString reading = c().textBox(Control::Text1)->text();
+    const QString reading = c().textBox(Role::kTapeReadout)->text();
     ChainView& view = *c().view();
     const int ticks = tapeTicks(view);
     QVERIFY(ticks >= 20);
     view.resize(view.size() * 3 / 4);
     QTRY_COMPARE(view.picture().width(), view.width());
     QCOMPARE(tapeTicks(view), ticks);
-    QVERIFY(c().textBox(Control::Text1)->isVisible());
-    QCOMPARE(c().textBox(Control::Text1)->text(), reading);
+    QVERIFY(c().textBox(Role::kTapeReadout)->isVisible());
+    QCOMPARE(c().textBox(Role::kTapeReadout)->text(), reading);
 }
 
 QTEST_MAIN(TestExcitation)

@@ -370,7 +370,7 @@ void TestInfoWindows::runContinuesWhileTheButtonOpensAWindow() {
     WindowSession s(5);
     s.onPass = [&](int pass) {
         if (pass == 1) {
-            s.c().button(Control::Command6)->click();
+            s.c().button(Role::kInfoButton)->click();
         }
     };
     s.start();
@@ -385,7 +385,7 @@ void TestInfoWindows::programEndsWithItsLastWindow() {
     s.startHalted();
     Ondix15& window = *s.window;
     s.state.selfCoeff = Chain::kPendulumSelfCoeff;
-    window.controls().button(Control::Command6)->click();
+    window.controls().button(Role::kInfoButton)->click();
     QWidget* info = windowsNamed("OndixInfPen").value(0);
     QVERIFY(info != nullptr);
 

@@ -44,7 +44,7 @@ struct Window : Ondix15 {
     ChainState& chain = state();
     Window()
         : Ondix15(
-              [this](const ChainRunner::ShowFrame&) { c.button(Control::Command11)->click(); }) {
+              [this](const ChainRunner::ShowFrame&) { c.button(Role::kHaltButton)->click(); }) {
         load();
         activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(this));
@@ -54,8 +54,8 @@ struct Window : Ondix15 {
     QString outcome() {
         return QString::asprintf(
             "y0 %.9g origin %.9g,%.9g Festes Ende %d read-out %d \"%s\"", double(chain.y[0]),
-            double(chain.mouseX), double(chain.mouseY), c.label(Control::Label3)->isVisible(),
-            c.textBox(Control::Text1)->isVisible(), qPrintable(c.textBox(Control::Text1)->text()));
+            double(chain.mouseX), double(chain.mouseY), c.label(Role::kFixedEndLabel)->isVisible(),
+            c.textBox(Role::kTapeReadout)->isVisible(), qPrintable(c.textBox(Role::kTapeReadout)->text()));
     }
 };
 
@@ -110,7 +110,7 @@ void TestKeyboardTouch::focusShowsOutsideTheViewAndKeysNeedIt() {
     ChainView* view = w.c.view();
     auto* mark = w.findChild<QWidget*>(QStringLiteral("Picture1Focus"));
     auto* pointer = view->findChild<QWidget*>(QStringLiteral("KeyboardPointer"));
-    auto* bar = w.c.scrollBar(Control::HScroll1);
+    auto* bar = w.c.scrollBar(Role::kAmplitudeBar);
     bar->setFocus(Qt::MouseFocusReason);
     const QImage before = view->grab().toImage();
     const int value = bar->value();
@@ -127,10 +127,10 @@ void TestKeyboardTouch::focusShowsOutsideTheViewAndKeysNeedIt() {
     QVERIFY(pointer->isVisible() && view->accessibleName().endsWith(u"Messband 2"));
     QVERIFY(view->toolTip().contains(u"Messband"));
     send(view, QStringLiteral("Tab")); // the tape's read-out, then the panels
-    QVERIFY(mark->isHidden() && pointer->isHidden() && w.c.textBox(Control::Text1)->hasFocus());
-    send(w.c.textBox(Control::Text1), QStringLiteral("Tab"));
+    QVERIFY(mark->isHidden() && pointer->isHidden() && w.c.textBox(Role::kTapeReadout)->hasFocus());
+    send(w.c.textBox(Role::kTapeReadout), QStringLiteral("Tab"));
     QVERIFY(bar->hasFocus());
-    QWidget* last = w.c.button(Control::Option1); // the last stop; Tab goes round to the view
+    QWidget* last = w.c.button(Role::kTorsionOption); // the last stop; Tab goes round to the view
     last->setFocus(Qt::MouseFocusReason);
     send(last, QStringLiteral("Tab"));
     QVERIFY(view->hasFocus() && mark->isVisible());
@@ -161,7 +161,7 @@ void TestKeyboardTouch::fingersAreTheMouse() {
     touch().move(0, {12, 100}).press(1, {500, 500}); // a short touch and drag: the hand
     touch().move(0, {12, 100}).move(1, {700, 20});   // a second finger does nothing
     touch().release(0, {12, 100}).move(1, {700, 20});
-    QVERIFY(byFinger.c.label(Control::Label3)->isVisible()); // let go with the first finger
+    QVERIFY(byFinger.c.label(Role::kFixedEndLabel)->isVisible()); // let go with the first finger
     touch().release(1, {700, 500});
     drag(Qt::LeftButton, {10, 300}, {12, 100});
     QCOMPARE(byFinger.outcome(), byMouse.outcome());

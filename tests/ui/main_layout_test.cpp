@@ -193,10 +193,10 @@ void TestMainLayout::visibilityAndColours() {
     // The red indicators and the hint as drawn, inside their border; the other indicators: a
     // border on the standard surface colour.
     const QRgb surface = window_->palette().color(QPalette::Window).rgb();
-    for (const auto& [label, inside, border] : {std::tuple{Control::Label13, kIndicatorRed, 0},
-                                                {Control::Label9, kIndicatorRed, 0},
-                                                {Control::Label10, surface, 1},
-                                                {Control::Label12, surface, 1}}) {
+    for (const auto& [label, inside, border] : {std::tuple{Role::kHandHint, kIndicatorRed, 0},
+                                                {Role::kDampingIndicator, kIndicatorRed, 0},
+                                                {Role::kRefractionIndicator, surface, 1},
+                                                {Role::kObstacleIndicator, surface, 1}}) {
         const QImage image = controls_.label(label)->grab().toImage();
         const QPoint corner(image.width() - 1, image.height() - 1);
         QCOMPARE(image.pixel(corner - QPoint(2, 2)), inside);
@@ -204,9 +204,9 @@ void TestMainLayout::visibilityAndColours() {
     }
     // The labels in the chain view hide the view's background behind them.
     const QImage view = controls_.view()->grab().toImage();
-    const QPoint corner = controls_.label(Control::Label3)->geometry().bottomRight() - QPoint(1, 1);
+    const QPoint corner = controls_.label(Role::kFixedEndLabel)->geometry().bottomRight() - QPoint(1, 1);
     QCOMPARE(view.pixel(corner), surface);
-    QCOMPARE(controls_.label(Control::Label3)->frameShape(), QFrame::NoFrame);
+    QCOMPARE(controls_.label(Role::kFixedEndLabel)->frameShape(), QFrame::NoFrame);
 }
 
 void TestMainLayout::togglesLookPressed() {
@@ -248,9 +248,9 @@ void TestMainLayout::clockReadOutLooksAsAnyTextBox() {
     layOutFor(QRect(0, 0, 1280, 1024));
     window_->show();
     QVERIFY(QTest::qWaitForWindowExposed(window_));
-    QLineEdit& clock = *controls_.textBox(Control::Text4);
+    QLineEdit& clock = *controls_.textBox(Role::kClockReadout);
     QVERIFY(clock.testAttribute(Qt::WA_OpaquePaintEvent));
-    QLineEdit plain(controls_.frame(Control::Frame5));
+    QLineEdit plain(controls_.frame(Role::kClockPanel));
     plain.setFont(UiMetrics::sansSerif(9.75));
     plain.setGeometry(clock.geometry());
     const QRect area(clock.mapTo(window_, QPoint(0, 0)), clock.size());

@@ -41,7 +41,7 @@ void click(QAbstractButton* button) {
 
 // A harmonic wave that has run far into the heavy half.
 void startWave(WindowSession& s) {
-    s.c().scrollBar(Control::HScroll3)->setValue(50);
+    s.c().scrollBar(Role::kSpeedBar)->setValue(50);
     s.state.harmonicOn = 1;
 }
 
@@ -328,10 +328,10 @@ void TestOperatorControls::markersAndMassesAtOnce() {
     s.onPass = [&](int pass) {
         if (pass == 1) {
             startWave(s);
-            click(c.button(Control::Command4));
-            click(c.button(Control::Command3));
+            click(c.button(Role::kObstacleSwitch));
+            click(c.button(Role::kRefractionSwitch));
         } else if (pass == kClearingPass) {
-            halted ? click(c.button(Control::Command11)) : clear();
+            halted ? click(c.button(Role::kHaltButton)) : clear();
         } else if (pass == kClearingPass + 1) {
             drawnAtNextPass = drawnMasses(s);
             obstacleGapsAtNextPass =
@@ -354,7 +354,7 @@ void TestOperatorControls::markersAndMassesAtOnce() {
         // Nothing moves while the run stands, and the chain stays on the view.
         QTest::qWait(50);
         QCOMPARE(drawnMasses(s), ChainState::kLastMass + 1);
-        click(c.button(Control::Command11));
+        click(c.button(Role::kHaltButton));
     }
     QCOMPARE(s.pass, kClearingPass + 1);
 
@@ -362,8 +362,8 @@ void TestOperatorControls::markersAndMassesAtOnce() {
     QCOMPARE(drawnAtNextPass, ChainState::kLastMass + 1);
     QCOMPARE(obstacleGapsAtNextPass, 0);
     const bool refraction = button != "Command3";
-    QCOMPARE(c.label(Control::Label7)->isVisibleTo(s.window.get()), refraction);
-    QCOMPARE(c.label(Control::Label8)->isVisibleTo(s.window.get()), refraction);
+    QCOMPARE(c.label(Role::kLightHalfLabel)->isVisibleTo(s.window.get()), refraction);
+    QCOMPARE(c.label(Role::kHeavyHalfLabel)->isVisibleTo(s.window.get()), refraction);
 }
 
 void TestOperatorControls::continuedRunEqualsAnUninterruptedOne() {
@@ -373,12 +373,12 @@ void TestOperatorControls::continuedRunEqualsAnUninterruptedOne() {
     // scroll bar's track, the clock.
     const auto change = [](WindowSession& s) {
         const MainControls& c = s.c();
-        click(c.button(Control::Command4));
-        click(c.button(Control::Command3));
-        click(c.button(Control::Command9));
-        click(c.button(Control::Option2));
-        c.scrollBar(Control::HScroll3)->triggerAction(QAbstractSlider::SliderPageStepAdd);
-        click(c.button(Control::Command8));
+        click(c.button(Role::kObstacleSwitch));
+        click(c.button(Role::kRefractionSwitch));
+        click(c.button(Role::kDampingSwitch));
+        click(c.button(Role::kPendulumOption));
+        c.scrollBar(Role::kSpeedBar)->triggerAction(QAbstractSlider::SliderPageStepAdd);
+        click(c.button(Role::kClockSwitch));
     };
 
     WindowSession straight;
@@ -388,7 +388,7 @@ void TestOperatorControls::continuedRunEqualsAnUninterruptedOne() {
         } else if (pass == kChangePass) {
             change(straight);
         } else if (pass == kLastPass) {
-            click(straight.c().button(Control::Command11));
+            click(straight.c().button(Role::kHaltButton));
         }
     };
     straight.start();
@@ -399,11 +399,11 @@ void TestOperatorControls::continuedRunEqualsAnUninterruptedOne() {
         if (pass == 1) {
             halted.state.harmonicOn = 1;
         } else if (pass == kChangePass) {
-            click(halted.c().button(Control::Command11));
+            click(halted.c().button(Role::kHaltButton));
         } else if (pass == kChangePass + 1) {
-            modeAfterContinue = halted.c().label(Control::Label6)->text();
+            modeAfterContinue = halted.c().label(Role::kModeLabel)->text();
         } else if (pass == kLastPass) {
-            click(halted.c().button(Control::Command11));
+            click(halted.c().button(Role::kHaltButton));
         }
     };
     halted.start();
@@ -412,8 +412,8 @@ void TestOperatorControls::continuedRunEqualsAnUninterruptedOne() {
     QTest::qWait(30);
     QCOMPARE(halted.pass, kChangePass);
     // The clock was started while halted: it shows nothing until the run goes on.
-    QCOMPARE(halted.c().textBox(Control::Text4)->text(), QStringLiteral("0"));
-    click(halted.c().button(Control::Command11));
+    QCOMPARE(halted.c().textBox(Role::kClockReadout)->text(), QStringLiteral("0"));
+    click(halted.c().button(Role::kHaltButton));
     QCOMPARE(modeAfterContinue, QStringLiteral("Harmonisch bewegt"));
     QCOMPARE(halted.pass, kLastPass);
     QCOMPARE(halted.deepestNesting, 1);
@@ -423,9 +423,9 @@ void TestOperatorControls::continuedRunEqualsAnUninterruptedOne() {
     // Bit for bit, every value of the chain.
     QVERIFY(std::memcmp(&a, &b, sizeof(ChainState)) == 0);
     QVERIFY(b.y[30] != 0.0f && b.clockTime > 0);
-    QCOMPARE(halted.c().textBox(Control::Text4)->text(),
-             straight.c().textBox(Control::Text4)->text());
-    QVERIFY(halted.c().textBox(Control::Text4)->text() != QStringLiteral("0"));
+    QCOMPARE(halted.c().textBox(Role::kClockReadout)->text(),
+             straight.c().textBox(Role::kClockReadout)->text());
+    QVERIFY(halted.c().textBox(Role::kClockReadout)->text() != QStringLiteral("0"));
     QVERIFY(shownImage(halted.view()) == shownImage(straight.view()));
 }
 
@@ -443,7 +443,7 @@ void TestOperatorControls::queuedHaltAndContinueNeverNestLoops() {
     constexpr int kPassesAfter = 50;
 
     WindowSession s;
-    QAbstractButton* halt = s.c().button(Control::Command11);
+    QAbstractButton* halt = s.c().button(Role::kHaltButton);
     int loopsAfter = -1;
     s.onPass = [&](int pass) {
         if (pass == kClickPass) {
@@ -483,7 +483,7 @@ void TestOperatorControls::queuedHaltAndContinueNeverNestLoops() {
 void TestOperatorControls::speedIsTakenWhenCommitted() {
     WindowSession s;
     s.startHalted();
-    QScrollBar& bar = *s.c().scrollBar(Control::HScroll3);
+    QScrollBar& bar = *s.c().scrollBar(Role::kSpeedBar);
     const float& dt = s.state.dt;
 
     bar.setSliderDown(true);

@@ -77,10 +77,10 @@ void whenHalted(WindowSession& w, Step step) {
 
 // "Halt" or "Weiter", whichever it reads.
 void haltButton(WindowSession& w) {
-    w.c().button(Control::Command11)->click();
+    w.c().button(Role::kHaltButton)->click();
 }
 void end(WindowSession& w) {
-    w.c().button(Control::Command10)->click();
+    w.c().button(Role::kEndButton)->click();
 }
 void closeBox(WindowSession& w) {
     w.window->close();
