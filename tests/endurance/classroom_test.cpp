@@ -66,11 +66,11 @@ public:
     Classroom(WindowSession& session, quint64 seed, qint64 events)
         : session_(session), window_(*session.window), c_(session.c()), random_(seed),
           eventsWanted_(events) {
-        buttons_ = {c_.button(Role::kClearVelocities), c_.button(Role::kClearDisplacements),
+        buttons_ = {c_.button(Role::kClearVelocities),  c_.button(Role::kClearDisplacements),
                     c_.button(Role::kRefractionSwitch), c_.button(Role::kObstacleSwitch),
-                    c_.button(Role::kClearAll), c_.button(Role::kInfoButton),
-                    c_.button(Role::kDriveSwitch), c_.button(Role::kClockSwitch),
-                    c_.button(Role::kDampingSwitch), c_.button(Role::kHaltButton)};
+                    c_.button(Role::kClearAll),         c_.button(Role::kInfoButton),
+                    c_.button(Role::kDriveSwitch),      c_.button(Role::kClockSwitch),
+                    c_.button(Role::kDampingSwitch),    c_.button(Role::kHaltButton)};
         bars_ = {c_.scrollBar(Role::kAmplitudeBar), c_.scrollBar(Role::kPeriodBar),
                  c_.scrollBar(Role::kSpeedBar)};
         texts_ = {c_.textBox(Role::kTapeReadout), c_.textBox(Role::kAmplitudeReadout),
@@ -177,7 +177,8 @@ private:
         if (button == c_.button(Role::kClearVelocities) || button == c_.button(Role::kClearAll)) {
             zeroedRows_ << &s().v;
         }
-        if (button == c_.button(Role::kClearDisplacements) || button == c_.button(Role::kClearAll)) {
+        if (button == c_.button(Role::kClearDisplacements) ||
+            button == c_.button(Role::kClearAll)) {
             zeroedRows_ << &s().y << &s().yShown;
             handMoved_ = false;
         }

@@ -50,11 +50,11 @@ struct Rig {
     std::string outcome() const {
         const Panels::State& pointer = panels[Role::kKeyboardPointer];
         char text[200];
-        std::snprintf(text, sizeof text,
-                      "y0 %.9g origin %.9g,%.9g end %d tape %d \"%s\" pointer %d %.9g",
-                      double(state.y[0]), double(state.mouseX), double(state.mouseY),
-                      panels[Role::kFixedEndLabel].visible, panels[Role::kTapeReadout].visible,
-                      panels.caption(Role::kTapeReadout).c_str(), pointer.visible, double(pointer.x));
+        std::snprintf(
+            text, sizeof text, "y0 %.9g origin %.9g,%.9g end %d tape %d \"%s\" pointer %d %.9g",
+            double(state.y[0]), double(state.mouseX), double(state.mouseY),
+            panels[Role::kFixedEndLabel].visible, panels[Role::kTapeReadout].visible,
+            panels.caption(Role::kTapeReadout).c_str(), pointer.visible, double(pointer.x));
         return text;
     }
 };

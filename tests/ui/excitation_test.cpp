@@ -107,8 +107,11 @@ void TestExcitation::scrollBarReadOuts() {
     QFETCH(int, value);
     QFETCH(QString, text);
     QFETCH(double, quantity);
-    (period ? c().scrollBar(Role::kPeriodBar) : c().scrollBar(Role::kAmplitudeBar))->setValue(value);
-    QCOMPARE((period ? c().textBox(Role::kPeriodReadout) : c().textBox(Role::kAmplitudeReadout))->text(), text);
+    (period ? c().scrollBar(Role::kPeriodBar) : c().scrollBar(Role::kAmplitudeBar))
+        ->setValue(value);
+    QCOMPARE(
+        (period ? c().textBox(Role::kPeriodReadout) : c().textBox(Role::kAmplitudeReadout))->text(),
+        text);
     const double got = period ? kTwoPi / double(s().omega) : double(s().amplitude);
     QVERIFY(std::abs(got - quantity) < 1e-6 * quantity);
 }
@@ -198,7 +201,8 @@ void TestExcitation::bothButtonsAndMiddleButton() {
     QVERIFY(c().textBox(Role::kTapeReadout)->isVisible());
     press(Qt::LeftButton, at(35, 1));
     move(at(40, -2)); // both held: nothing moves, the read-out goes
-    QVERIFY(c().textBox(Role::kTapeReadout)->isHidden() && c().label(Role::kFixedEndLabel)->isHidden());
+    QVERIFY(c().textBox(Role::kTapeReadout)->isHidden() &&
+            c().label(Role::kFixedEndLabel)->isHidden());
     release(Qt::RightButton, at(40, -2)); // any release shows "Festes Ende" again
     QVERIFY(c().label(Role::kFixedEndLabel)->isVisible());
     release(Qt::LeftButton, at(40, -2));
@@ -208,7 +212,8 @@ void TestExcitation::bothButtonsAndMiddleButton() {
     move(at(30, 1));
     release(Qt::RightButton, at(30, 1));
     press(Qt::MiddleButton, at(30, 1)); // moves the tape's origin only
-    QVERIFY(c().label(Role::kFixedEndLabel)->isVisible() && c().textBox(Role::kTapeReadout)->isVisible());
+    QVERIFY(c().label(Role::kFixedEndLabel)->isVisible() &&
+            c().textBox(Role::kTapeReadout)->isVisible());
     QVERIFY(std::abs(s().mouseX - 30) < 0.2f);
     move(at(70, 2));
     QVERIFY(c().textBox(Role::kTapeReadout)->isHidden());
@@ -228,7 +233,8 @@ int tapeTicks(ChainView& view) {
 }
 
 void TestExcitation::readOutsTakeNoTypingAndATapeOutlivesAResize() {
-    for (const Control box : {Role::kAmplitudeReadout, Role::kPeriodReadout, Role::kClockReadout, Role::kDriveState}) {
+    for (const Control box :
+         {Role::kAmplitudeReadout, Role::kPeriodReadout, Role::kClockReadout, Role::kDriveState}) {
         QLineEdit* read = c().textBox(box);
         const QString shown = read->text();
         read->setFocus();

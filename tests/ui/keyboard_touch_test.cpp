@@ -43,8 +43,7 @@ struct Window : Ondix15 {
     const MainControls& c = controls();
     ChainState& chain = state();
     Window()
-        : Ondix15(
-              [this](const ChainRunner::ShowFrame&) { c.button(Role::kHaltButton)->click(); }) {
+        : Ondix15([this](const ChainRunner::ShowFrame&) { c.button(Role::kHaltButton)->click(); }) {
         load();
         activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(this));
@@ -52,10 +51,11 @@ struct Window : Ondix15 {
     }
     // What a student sees and what the next pass takes from the handlers, exactly.
     QString outcome() {
-        return QString::asprintf(
-            "y0 %.9g origin %.9g,%.9g Festes Ende %d read-out %d \"%s\"", double(chain.y[0]),
-            double(chain.mouseX), double(chain.mouseY), c.label(Role::kFixedEndLabel)->isVisible(),
-            c.textBox(Role::kTapeReadout)->isVisible(), qPrintable(c.textBox(Role::kTapeReadout)->text()));
+        return QString::asprintf("y0 %.9g origin %.9g,%.9g Festes Ende %d read-out %d \"%s\"",
+                                 double(chain.y[0]), double(chain.mouseX), double(chain.mouseY),
+                                 c.label(Role::kFixedEndLabel)->isVisible(),
+                                 c.textBox(Role::kTapeReadout)->isVisible(),
+                                 qPrintable(c.textBox(Role::kTapeReadout)->text()));
     }
 };
 

@@ -204,7 +204,8 @@ void TestMainLayout::visibilityAndColours() {
     }
     // The labels in the chain view hide the view's background behind them.
     const QImage view = controls_.view()->grab().toImage();
-    const QPoint corner = controls_.label(Role::kFixedEndLabel)->geometry().bottomRight() - QPoint(1, 1);
+    const QPoint corner =
+        controls_.label(Role::kFixedEndLabel)->geometry().bottomRight() - QPoint(1, 1);
     QCOMPARE(view.pixel(corner), surface);
     QCOMPARE(controls_.label(Role::kFixedEndLabel)->frameShape(), QFrame::NoFrame);
 }

@@ -69,8 +69,10 @@ void TestMainWindow::readOutsBeforeTheFirstEvents() {
     bool visible = false;
     WindowSession s;
     s.onPass = [&](int) {
-        readOuts = {s.c().textBox(Role::kAmplitudeReadout)->text(), s.c().textBox(Role::kPeriodReadout)->text(),
-                    s.c().textBox(Role::kDriveState)->text(), s.c().textBox(Role::kClockReadout)->text()};
+        readOuts = {s.c().textBox(Role::kAmplitudeReadout)->text(),
+                    s.c().textBox(Role::kPeriodReadout)->text(),
+                    s.c().textBox(Role::kDriveState)->text(),
+                    s.c().textBox(Role::kClockReadout)->text()};
         visible = s.window->isVisible();
     };
     s.startHalted();
