@@ -162,7 +162,7 @@ private:
     // A click as the student makes it, noted for what the window must show afterwards.
     void click(QAbstractButton* button) {
         QTest::mouseClick(button, Qt::LeftButton);
-        operated_.note(button->objectName(), s());
+        operated_.note(controlOf(c_, button), s());
     }
 
     void clickButton(QAbstractButton* button) {

@@ -11,6 +11,15 @@
 #include <QTest>
 #include <QWidget>
 
+// The widget of a control in a window, found by the name the form gives it; the window itself
+// for the window's control.
+template <typename Window> Window* findControl(Window& window, Control control) {
+    const std::string_view name = controlName(control);
+    const QString objectName = QString::fromUtf8(name.data(), qsizetype(name.size()));
+    return window.objectName() == objectName ? &window
+                                             : window.template findChild<Window*>(objectName);
+}
+
 // What a widget shows as its caption: a window's title, a frame's title, the text of a button,
 // label or text box, a scroll bar's value as spoken (its accessible description).
 inline QString captionOf(const QWidget& w) {
@@ -53,7 +62,7 @@ inline QString tabStops(QWidget& window) {
     if (!QTest::qWaitForWindowActive(&window)) {
         return QStringLiteral("focus: the window is not active");
     }
-    QWidget* first = window.findChild<QWidget*>(QStringLiteral("Picture1"));
+    QWidget* first = findControl(window, Role::kChainView);
     // Shift+Tab from the view first, before any control has had the focus: it must reach the
     // last stop, where Tab then goes round.
     first->setFocus(Qt::TabFocusReason);
@@ -86,12 +95,6 @@ inline QString tabStops(QWidget& window) {
 inline QString controlTree(QWidget& window) {
     static const char* const kKinds[] = {"Window",  "View",      "Frame",  "Button", "Label",
                                          "TextBox", "ScrollBar", "Option", "Pointer"};
-    const auto find = [&](Control control) -> const QWidget* {
-        const std::string_view name = controlName(control);
-        const QString objectName = QString::fromUtf8(name.data(), qsizetype(name.size()));
-        return window.objectName() == objectName ? &window
-                                                 : window.findChild<const QWidget*>(objectName);
-    };
     const auto depth = [](Control control) {
         int d = 0;
         for (Control c = control; c != Role::kWindow; c = Form::entry(c).parent) {
@@ -103,11 +106,11 @@ inline QString controlTree(QWidget& window) {
         return holds ? QString::fromLatin1(word) : QString();
     };
     // The window's title keeps its run of blanks on the desktop; a browser's title shows none.
-    QString text = QStringLiteral("desktop: Ondix15 Window \"%1\" %2pt\n")
-                       .arg(window.windowTitle())
+    QString text = QStringLiteral("desktop: %1 Window \"%2\" %3pt\n")
+                       .arg(window.objectName(), window.windowTitle())
                        .arg(window.font().pointSizeF());
     for (const Form::Entry& e : Form::entries()) {
-        const QWidget* found = find(e.control);
+        const QWidget* found = findControl(window, e.control);
         if (found == nullptr) {
             text +=
                 QStringLiteral("%1 missing\n").arg(QLatin1String(controlName(e.control).data()));

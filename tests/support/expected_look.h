@@ -12,32 +12,42 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSet>
 #include <QStringList>
 
 #include <algorithm>
 #include <cmath>
 #include <initializer_list>
+#include <set>
 
 // What the main window must show for a chain state, one line per caption, indicator text,
 // indicator colour and visibility, so that a test compares all of them at once and the first
 // line that differs names the control. A control that was never operated keeps its look from
 // start-up, which the layout's own tests check.
 
+// The control a widget of the window stands for.
+inline Control controlOf(const MainControls& c, const QWidget* widget) {
+    for (int i = 0; i < kControlCount; ++i) {
+        if (c[static_cast<Control>(i)] == widget) {
+            return static_cast<Control>(i);
+        }
+    }
+    qFatal("a widget that is no control of the form");
+}
+
 // The controls operated so far, as a student would have operated them.
 struct Operated {
-    QSet<QString> names;
+    std::set<Control> controls;
     bool driveSinceHalt = false; // "Harmonisch On/Off" clicked since the last halt
 
-    void note(const QString& name, const ChainState& after) {
-        names << name;
-        if (name == QLatin1String("Command7")) {
+    void note(Control control, const ChainState& after) {
+        controls.insert(control);
+        if (control == Role::kDriveSwitch) {
             driveSinceHalt = true;
-        } else if (name == QLatin1String("Command11") && after.halted == 1) {
+        } else if (control == Role::kHaltButton && after.halted == 1) {
             driveSinceHalt = false;
         }
     }
-    bool has(const char* name) const { return names.contains(QLatin1String(name)); }
+    bool has(Control control) const { return controls.contains(control); }
 };
 
 inline QStringList shownLook(const MainControls& c, const QWidget& window) {
@@ -48,16 +58,16 @@ inline QStringList shownLook(const MainControls& c, const QWidget& window) {
         return w.isVisibleTo(&window) ? QStringLiteral(" shown") : QStringLiteral(" hidden");
     };
     // clang-format off
-    return {"Command11 " + c.button(Role::kHaltButton)->text(), "Label6 " + c.label(Role::kModeLabel)->text(),
-            "Text5 " + c.textBox(Role::kDriveState)->text(), "Text5" + on(*c.textBox(Role::kDriveState), QPalette::Base),
-            "Label13" + on(*c.label(Role::kHandHint)), "Label5 " + c.label(Role::kDampingLabel)->text(),
-            "Label9 " + c.label(Role::kDampingIndicator)->text() + on(*c.label(Role::kDampingIndicator)),
-            "Label12 " + c.label(Role::kObstacleIndicator)->text() + on(*c.label(Role::kObstacleIndicator)),
-            "Label10 " + c.label(Role::kRefractionIndicator)->text() + on(*c.label(Role::kRefractionIndicator)),
-            "Label7" + shown(*c.label(Role::kLightHalfLabel)) + ", Label8" + shown(*c.label(Role::kHeavyHalfLabel)),
-            "Label3" + shown(*c.label(Role::kFixedEndLabel)), "Command8 " + c.button(Role::kClockSwitch)->text(),
-            QStringLiteral("Option1 checked %1, Option2 %2").arg(c.button(Role::kTorsionOption)->isChecked()).arg(c.button(Role::kPendulumOption)->isChecked()),
-            "Command6 " + c.button(Role::kInfoButton)->text(), "title " + window.windowTitle()};
+    return {"halt " + c.button(Role::kHaltButton)->text(), "mode " + c.label(Role::kModeLabel)->text(),
+            "drive " + c.textBox(Role::kDriveState)->text(), "drive" + on(*c.textBox(Role::kDriveState), QPalette::Base),
+            "hand hint" + on(*c.label(Role::kHandHint)), "damping label " + c.label(Role::kDampingLabel)->text(),
+            "damping " + c.label(Role::kDampingIndicator)->text() + on(*c.label(Role::kDampingIndicator)),
+            "obstacle " + c.label(Role::kObstacleIndicator)->text() + on(*c.label(Role::kObstacleIndicator)),
+            "refraction " + c.label(Role::kRefractionIndicator)->text() + on(*c.label(Role::kRefractionIndicator)),
+            "m = 1" + shown(*c.label(Role::kLightHalfLabel)) + ", m = 4" + shown(*c.label(Role::kHeavyHalfLabel)),
+            "fixed end" + shown(*c.label(Role::kFixedEndLabel)), "clock " + c.button(Role::kClockSwitch)->text(),
+            QStringLiteral("torsion checked %1, pendulum %2").arg(c.button(Role::kTorsionOption)->isChecked()).arg(c.button(Role::kPendulumOption)->isChecked()),
+            "info " + c.button(Role::kInfoButton)->text(), "title " + window.windowTitle()};
     // clang-format on
 }
 
@@ -71,36 +81,35 @@ inline QStringList expectedLook(const ChainState& s, const Operated& operated, Q
     const bool damped = s.endDamping == Chain::kDampingOn;
     const bool refraction = s.refractionOn == 1;
     const bool torsion = s.selfCoeff == Chain::kTorsionSelfCoeff;
-    look[0] = halted ? "Command11 Weiter" : "Command11 Halt";
-    if (operated.has("Command7") || operated.has("Command11")) {
-        look[1] = halted && !operated.driveSinceHalt ? "Label6 Halt"
-                  : drive                            ? "Label6 Harmonisch bewegt"
-                                                     : "Label6 Bewegung mit Maus";
+    look[0] = halted ? "halt Weiter" : "halt Halt";
+    if (operated.has(Role::kDriveSwitch) || operated.has(Role::kHaltButton)) {
+        look[1] = halted && !operated.driveSinceHalt ? "mode Halt"
+                  : drive                            ? "mode Harmonisch bewegt"
+                                                     : "mode Bewegung mit Maus";
     }
-    if (operated.has("Command7")) {
-        look[2] = drive ? "Text5 On" : "Text5 Off";
-        look[3] = "Text5" + (drive ? red : grey);
-        look[4] = "Label13" + (drive ? grey : red);
+    if (operated.has(Role::kDriveSwitch)) {
+        look[2] = drive ? "drive On" : "drive Off";
+        look[3] = "drive" + (drive ? red : grey);
+        look[4] = "hand hint" + (drive ? grey : red);
     }
-    if (operated.has("Command9")) {
-        look[5] = damped ? "Label5 Dämpfung on" : "Label5 Dämpfung off";
-        look[6] = "Label9 " + onOff(damped);
+    if (operated.has(Role::kDampingSwitch)) {
+        look[5] = damped ? "damping label Dämpfung on" : "damping label Dämpfung off";
+        look[6] = "damping " + onOff(damped);
     }
-    if (operated.has("Command4")) {
-        look[7] = "Label12 " + onOff(s.obstacleOn == 1);
+    if (operated.has(Role::kObstacleSwitch)) {
+        look[7] = "obstacle " + onOff(s.obstacleOn == 1);
     }
-    if (operated.has("Command3")) {
-        look[8] = "Label10 " + onOff(refraction);
+    if (operated.has(Role::kRefractionSwitch)) {
+        look[8] = "refraction " + onOff(refraction);
     }
-    look[9] = refraction ? "Label7 shown, Label8 shown" : "Label7 hidden, Label8 hidden";
-    look[10] = "Label3 shown"; // hidden only while the left button drags the end
-    if (operated.has("Command8")) {
-        look[11] = s.clockOn == 1 ? "Command8  Uhr Stopp" : "Command8  Uhr Start";
+    look[9] = refraction ? "m = 1 shown, m = 4 shown" : "m = 1 hidden, m = 4 hidden";
+    look[10] = "fixed end shown"; // hidden only while the left button drags the end
+    if (operated.has(Role::kClockSwitch)) {
+        look[11] = s.clockOn == 1 ? "clock  Uhr Stopp" : "clock  Uhr Start";
     }
-    look[12] = torsion ? "Option1 checked 1, Option2 0" : "Option1 checked 0, Option2 1";
-    if (operated.has("Option1") || operated.has("Option2")) {
-        look[13] =
-            torsion ? "Command6     Info zur Torsionskette" : "Command6    Info zur Pendelkette";
+    look[12] = torsion ? "torsion checked 1, pendulum 0" : "torsion checked 0, pendulum 1";
+    if (operated.has(Role::kTorsionOption) || operated.has(Role::kPendulumOption)) {
+        look[13] = torsion ? "info     Info zur Torsionskette" : "info    Info zur Pendelkette";
         look[14] = (torsion ? "title Zarvel - Torsionskette" + QString(32, ' ')
                             : "title Zarvel - Pendelkette" + QString(36, ' ')) +
                    creditLine();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "support/control_tree.h"
 #include "ui/main_controls.h"
 
 #include <QDebug>
@@ -16,7 +17,7 @@
 namespace LayoutExpectations {
 
 struct NominalPlace {
-    const char* name;
+    Control control;
     double left;
     double top;
     double width;
@@ -24,19 +25,19 @@ struct NominalPlace {
 };
 
 inline constexpr std::array<NominalPlace, 10> kDirectChildren{{
-    {"Picture1", 0, 2, 4000, 2000},
-    {"Frame1", 0, 2020, 1000, 980},
-    {"Frame3", 1020, 2020, 1200, 480},
-    {"Frame5", 1020, 2520, 1200, 480},
-    {"Frame2", 2240, 2020, 800, 320},
-    {"Frame4", 2240, 2340, 800, 320},
-    {"Frame6", 2240, 2660, 800, 340},
-    {"Command6", 3060, 2045, 405, 200},
-    {"Command10", 3485, 2045, 405, 200},
-    {"Frame7", 3060, 2250, 830, 750},
+    {Role::kChainView, 0, 2, 4000, 2000},
+    {Role::kDrivePanel, 0, 2020, 1000, 980},
+    {Role::kClearingPanel, 1020, 2020, 1200, 480},
+    {Role::kClockPanel, 1020, 2520, 1200, 480},
+    {Role::kDampingPanel, 2240, 2020, 800, 320},
+    {Role::kRefractionPanel, 2240, 2340, 800, 320},
+    {Role::kObstaclePanel, 2240, 2660, 800, 340},
+    {Role::kInfoButton, 3060, 2045, 405, 200},
+    {Role::kEndButton, 3485, 2045, 405, 200},
+    {Role::kCarrierPanel, 3060, 2250, 830, 750},
 }};
 
-// "Frame4 QRect(128,470 161x104) in Ondix15 QSize(597, 573)", for a failure's message.
+// The widget's name and place, its container's name and size, for a failure's message.
 inline QString where(const QWidget& w) {
     QString text;
     QDebug(&text).noquote() << w.objectName() << w.geometry() << "in"
@@ -56,11 +57,11 @@ inline void checkDirectChildren(const QWidget& window) {
     const double sy = 979.0 * window.logicalDpiY() / 96 / 3000.0;
     const double shift = window.height() - 3000 * sy;
     for (const NominalPlace& place : kDirectChildren) {
-        const auto* child =
-            window.findChild<QWidget*>(QLatin1String(place.name), Qt::FindDirectChildrenOnly);
-        QVERIFY2(child != nullptr, place.name);
+        const QWidget* child = findControl(window, place.control);
+        const char* name = controlName(place.control).data();
+        QVERIFY2(child != nullptr && child->parentWidget() == &window, name);
         const QRect g = child->geometry();
-        const bool view = QLatin1String(place.name) == QLatin1String("Picture1");
+        const bool view = place.control == Role::kChainView;
         const double edges[4][2] = {
             {double(g.x()), place.left * sx},
             {double(g.y()), place.top * sy + (view ? 0 : shift)},
@@ -70,7 +71,7 @@ inline void checkDirectChildren(const QWidget& window) {
         for (const auto& [actual, expected] : edges) {
             QVERIFY2(std::abs(actual - expected) <= kTolerancePixels, qPrintable(where(*child)));
         }
-        QVERIFY2(child->isVisibleTo(&window), place.name);
+        QVERIFY2(child->isVisibleTo(&window), name);
     }
 }
 
@@ -87,7 +88,7 @@ inline void checkNothingClipped(const QWidget& window) {
         const QRect room = parent.rect().adjusted(border, border, -border, -border);
         QVERIFY2(room.contains(w->geometry()), qPrintable(where(*w)));
     }
-    const QWidget* view = window.findChild<QWidget*>(QStringLiteral("Picture1"));
+    const QWidget* view = findControl(window, Role::kChainView);
     QVERIFY(view->height() >= std::max(120, window.height() / 5));
 }
 

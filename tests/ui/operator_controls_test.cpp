@@ -3,6 +3,7 @@
 // queued halt and continue clicks and the speed's scroll bar.
 
 #include "core/chain_state.h"
+#include "instrument/info_pages.h"
 #include "sim/chain_view.h"
 #include "support/expected_look.h"
 #include "support/scroll_bar_part.h"
@@ -147,41 +148,46 @@ void operate(QWidget* control) {
 // it was just before. Every value the effect does not name must stay as it was, bit for bit.
 struct ControlCase {
     const char* name;
-    QStringList scene;
-    const char* control;
+    std::vector<Control> scene;
+    Control control;
     std::function<void(ChainState&)> effect;
-    QString alsoShown = {}; // a read-out's text or a window that must be shown
+    QString alsoShown = {}; // a read-out's text, or "window" and the name of one that opens
+    Control readout = Role::kWindow; // that read-out
 };
 
-// clang-format off
-const ControlCase kControlCases[] = {
-    {"v(i) = 0", {}, "Command1", [](ChainState& s) { zeroSlots({&s.v}); }},
-    {"y(i) = 0 with every marker", {"Command3", "Command4"}, "Command2", [](ChainState& s) { zeroSlots({&s.y, &s.yShown}); }},
-    {"Löschen with every marker", {"Command3", "Command4"}, "Command5", cleared},
-    {"Löschen, damping off", {"Command9"}, "Command5", cleared},
-    {"damping off", {}, "Command9", [](ChainState& s) { damping(s, false); }},
-    {"damping on again", {"Command9"}, "Command9", [](ChainState& s) { damping(s, true); }},
-    {"obstacle on", {}, "Command4", [](ChainState& s) { s.obstacleOn = 1; }},
-    {"obstacle off", {"Command4"}, "Command4", [](ChainState& s) { s.obstacleOn = 0; }},
-    {"refraction on", {}, "Command3", [](ChainState& s) { refraction(s, true); }},
-    {"refraction off, obstacle on", {"Command3", "Command4"}, "Command3", [](ChainState& s) { refraction(s, false); }},
-    {"halt with refraction on", {"Command3"}, "Command11", [](ChainState& s) { s.halted = 1; }},
-    {"clock started", {}, "Command8", [](ChainState& s) { s.clockOn = 1, s.clockTime = s.clockCarry = 0; }},
-    {"clock stopped", {"Command8"}, "Command8", [](ChainState& s) { s.clockOn = 0; }},
-    {"drive on", {}, "Command7", [](ChainState& s) { s.harmonicOn = 1; }},
-    {"drive off", {"Command7"}, "Command7", [](ChainState& s) { s.harmonicOn = 0; }},
-    {"pendulum chain", {}, "Option2", [](ChainState& s) { s.selfCoeff = 2.1f; }},
-    {"torsion chain again", {"Option2"}, "Option1", [](ChainState& s) { s.selfCoeff = 2; }},
-    {"amplitude up", {}, "HScroll1", [](ChainState& s) { s.amplitude = 1.1f; }, "Text2 1,1"},
-    {"period up, phase kept", {"Command7"}, "HScroll2", [](ChainState& s) {
-         s.drivePhase = float(double(s.omega) * (double(s.driveTime) + double(s.driveCarry)) + double(s.drivePhase));
-         s.driveTime = s.driveCarry = 0;
-         s.omega = float((double(s.pi) + double(s.pi)) / 251 * 10);
-     }, "Text3 25,1"},
-    {"speed up", {}, "HScroll3", [](ChainState& s) { s.dt = 0.11f; }},
-    {"information", {}, "Command6", [](ChainState&) {}, "OndixInfTor shown"},
-};
-// clang-format on
+const std::vector<ControlCase>& controlCases() {
+    using namespace Role;
+    // clang-format off
+    static const std::vector<ControlCase> cases{
+        {"v(i) = 0", {}, kClearVelocities, [](ChainState& s) { zeroSlots({&s.v}); }},
+        {"y(i) = 0 with every marker", {kRefractionSwitch, kObstacleSwitch}, kClearDisplacements, [](ChainState& s) { zeroSlots({&s.y, &s.yShown}); }},
+        {"Löschen with every marker", {kRefractionSwitch, kObstacleSwitch}, kClearAll, cleared},
+        {"Löschen, damping off", {kDampingSwitch}, kClearAll, cleared},
+        {"damping off", {}, kDampingSwitch, [](ChainState& s) { damping(s, false); }},
+        {"damping on again", {kDampingSwitch}, kDampingSwitch, [](ChainState& s) { damping(s, true); }},
+        {"obstacle on", {}, kObstacleSwitch, [](ChainState& s) { s.obstacleOn = 1; }},
+        {"obstacle off", {kObstacleSwitch}, kObstacleSwitch, [](ChainState& s) { s.obstacleOn = 0; }},
+        {"refraction on", {}, kRefractionSwitch, [](ChainState& s) { refraction(s, true); }},
+        {"refraction off, obstacle on", {kRefractionSwitch, kObstacleSwitch}, kRefractionSwitch, [](ChainState& s) { refraction(s, false); }},
+        {"halt with refraction on", {kRefractionSwitch}, kHaltButton, [](ChainState& s) { s.halted = 1; }},
+        {"clock started", {}, kClockSwitch, [](ChainState& s) { s.clockOn = 1, s.clockTime = s.clockCarry = 0; }},
+        {"clock stopped", {kClockSwitch}, kClockSwitch, [](ChainState& s) { s.clockOn = 0; }},
+        {"drive on", {}, kDriveSwitch, [](ChainState& s) { s.harmonicOn = 1; }},
+        {"drive off", {kDriveSwitch}, kDriveSwitch, [](ChainState& s) { s.harmonicOn = 0; }},
+        {"pendulum chain", {}, kPendulumOption, [](ChainState& s) { s.selfCoeff = 2.1f; }},
+        {"torsion chain again", {kPendulumOption}, kTorsionOption, [](ChainState& s) { s.selfCoeff = 2; }},
+        {"amplitude up", {}, kAmplitudeBar, [](ChainState& s) { s.amplitude = 1.1f; }, "1,1", kAmplitudeReadout},
+        {"period up, phase kept", {kDriveSwitch}, kPeriodBar, [](ChainState& s) {
+             s.drivePhase = float(double(s.omega) * (double(s.driveTime) + double(s.driveCarry)) + double(s.drivePhase));
+             s.driveTime = s.driveCarry = 0;
+             s.omega = float((double(s.pi) + double(s.pi)) / 251 * 10);
+         }, "25,1", kPeriodReadout},
+        {"speed up", {}, kSpeedBar, [](ChainState& s) { s.dt = 0.11f; }},
+        {"information", {}, kInfoButton, [](ChainState&) {}, QStringLiteral("window ") + InfoPages::torsionChain().name.data()},
+    };
+    // clang-format on
+    return cases;
+}
 
 // The region of the paint events a widget receives.
 struct PaintedRegion : QObject {
@@ -215,8 +221,8 @@ private slots:
 
 void TestOperatorControls::everyControlDoesWhatItMust_data() {
     QTest::addColumn<int>("index");
-    for (int i = 0; i < int(std::size(kControlCases)); ++i) {
-        QTest::addRow("%s", kControlCases[i].name) << i;
+    for (int i = 0; i < int(controlCases().size()); ++i) {
+        QTest::addRow("%s", controlCases()[i].name) << i;
     }
 }
 
@@ -225,7 +231,7 @@ void TestOperatorControls::everyControlDoesWhatItMust_data() {
 // cleared the view, every pixel of it.
 void TestOperatorControls::everyControlDoesWhatItMust() {
     QFETCH(int, index);
-    const ControlCase& row = kControlCases[index];
+    const ControlCase& row = controlCases()[index];
     constexpr int kActingPass = 60;
     WindowSession s;
     ChainState& state = s.state;
@@ -235,9 +241,9 @@ void TestOperatorControls::everyControlDoesWhatItMust() {
         if (pass == 1) {
             lookAtStart = shownLook(s.c(), *s.window);
             state.y[0] = 1.5f; // the end pulled by hand: a wave to clear
-            for (const QString& name : row.scene) {
-                operate(s.window->findChild<QWidget*>(name));
-                operated.note(name, state);
+            for (const Control control : row.scene) {
+                operate(s.c()[control]);
+                operated.note(control, state);
             }
         }
         if (pass != kActingPass) {
@@ -257,16 +263,17 @@ void TestOperatorControls::everyControlDoesWhatItMust() {
         state.clockCarry = 3e-4f;
         state.driveCarry = -2e-4f;
         state.massFactor[100] = 3;
-        if (row.control == QLatin1String("Command11")) {
+        if (row.control == Role::kHaltButton) {
             // As the dots of the heavy half may do; the halt draws the boundary again.
             s.view().drawLine(47.5f, -3, 47.5f, 3, kViewBackground);
         }
         ChainState expected = state;
         row.effect(expected);
-        operate(s.window->findChild<QWidget*>(row.control));
+        operate(s.c()[row.control]);
         operated.note(row.control, state);
-        const bool clears = QStringList{"Command2", "Command5"}.contains(row.control) ||
-                            (row.control == QLatin1String("Command3") && !state.refractionOn);
+        const bool clears = row.control == Role::kClearDisplacements ||
+                            row.control == Role::kClearAll ||
+                            (row.control == Role::kRefractionSwitch && !state.refractionOn);
         // After a clear only the active markers' colours are left, and the masses' black.
         const auto ifOn = [&](bool on, QRgb colour) { return on ? colour : kViewBackground; };
         const int stray = !clears
@@ -274,13 +281,9 @@ void TestOperatorControls::everyControlDoesWhatItMust() {
                               : strayPixels(s.view(), {kViewBackground, kBlack,
                                                        ifOn(state.endDamping == 2, kDampingRed),
                                                        ifOn(state.obstacleOn, kObstacleMagenta)});
-        const QString name = row.alsoShown.section(' ', 0, 0);
-        QString shown;
-        if (auto* field = s.window->findChild<QLineEdit*>(name); field && !name.isEmpty()) {
-            shown = name + ' ' + field->text();
-        }
+        QString shown = row.readout != Role::kWindow ? s.c().textBox(row.readout)->text() : "";
         for (QWidget* top : QApplication::topLevelWidgets()) {
-            shown += top->objectName() == name && top->isVisible() ? name + " shown" : "";
+            shown += top != s.window.get() && top->isVisible() ? "window " + top->objectName() : "";
         }
         outcome = described(state) + shownLook(s.c(), *s.window) +
                   QStringList{markerFaults(s.view(), state, clears ? &state.yShown : &drawnAt),
@@ -296,23 +299,22 @@ void TestOperatorControls::everyControlDoesWhatItMust() {
 }
 
 void TestOperatorControls::markersAndMassesAtOnce_data() {
-    QTest::addColumn<QString>("button");
+    QTest::addColumn<Control>("button");
     QTest::addColumn<bool>("halted");
-    QTest::addRow("refraction off, running") << "Command3" << false;
-    QTest::addRow("refraction off, halted") << "Command3" << true;
-    QTest::addRow("y(i) = 0, halted") << "Command2" << true;
-    QTest::addRow("Löschen, running") << "Command5" << false;
+    QTest::addRow("refraction off, running") << Role::kRefractionSwitch << false;
+    QTest::addRow("refraction off, halted") << Role::kRefractionSwitch << true;
+    QTest::addRow("y(i) = 0, halted") << Role::kClearDisplacements << true;
+    QTest::addRow("Löschen, running") << Role::kClearAll << false;
 }
 
 void TestOperatorControls::markersAndMassesAtOnce() {
-    QFETCH(QString, button);
+    QFETCH(Control, button);
     QFETCH(bool, halted);
     constexpr int kClearingPass = 150;
 
     WindowSession s;
-    auto* clearing = s.window->findChild<QPushButton*>(button);
-    QVERIFY(clearing != nullptr);
     const MainControls& c = s.c();
+    QAbstractButton* clearing = c.button(button);
     QString atOnce;
     float mass47ErasedAt = 0; // the next pass erases mass 47 there, on the obstacle's line
     int drawnAtNextPass = -1;
@@ -361,7 +363,7 @@ void TestOperatorControls::markersAndMassesAtOnce() {
     QCOMPARE(atOnce, QStringLiteral("stray 0, gaps 0 0 0, masses 98"));
     QCOMPARE(drawnAtNextPass, ChainState::kLastMass + 1);
     QCOMPARE(obstacleGapsAtNextPass, 0);
-    const bool refraction = button != "Command3";
+    const bool refraction = button != Role::kRefractionSwitch;
     QCOMPARE(c.label(Role::kLightHalfLabel)->isVisibleTo(s.window.get()), refraction);
     QCOMPARE(c.label(Role::kHeavyHalfLabel)->isVisibleTo(s.window.get()), refraction);
 }
