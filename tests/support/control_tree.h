@@ -5,6 +5,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QFile>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
@@ -33,25 +34,13 @@ inline QString captionOf(const QWidget& w) {
 // The accessible role as both editions name it: a switch is a button, pressed or not, not a check
 // box.
 inline QString roleOf(const QWidget& w) {
+    static const QHash<QAccessible::Role, QString> kRoles{
+        {QAccessible::Client, "application"},  {QAccessible::Grouping, "group"},
+        {QAccessible::Button, "button"},       {QAccessible::RadioButton, "radio"},
+        {QAccessible::ScrollBar, "scrollbar"}, {QAccessible::EditableText, "textbox"},
+        {QAccessible::StaticText, "text"}};
     const QAccessibleInterface* a = QAccessible::queryAccessibleInterface(const_cast<QWidget*>(&w));
-    switch (a != nullptr ? a->role() : QAccessible::NoRole) {
-    case QAccessible::Client:
-        return QStringLiteral("application");
-    case QAccessible::Grouping:
-        return QStringLiteral("group");
-    case QAccessible::Button:
-        return QStringLiteral("button");
-    case QAccessible::RadioButton:
-        return QStringLiteral("radio");
-    case QAccessible::ScrollBar:
-        return QStringLiteral("scrollbar");
-    case QAccessible::EditableText:
-        return QStringLiteral("textbox");
-    case QAccessible::StaticText:
-        return QStringLiteral("text");
-    default:
-        return QStringLiteral("other");
-    }
+    return kRoles.value(a != nullptr ? a->role() : QAccessible::NoRole, QStringLiteral("other"));
 }
 
 // The stops the Tab key makes in a shown window, from the chain view round to it again, as the
