@@ -63,15 +63,16 @@ TEST(PanelsLanguage, CaptionsAndReadOutsFollowTheLanguage) {
 // sizes, in one row where they fit, else wrapping, a column alone in its row laid side by side
 // where that is lower; each row centred. The places as worked out by hand, each at its size.
 TEST(PanelFlow, ColumnsFillRowsAndWrapWhereTheWidthRunsOut) {
-    using enum Control;
-    const std::vector<FormLayout::Column> columns{{{Frame1}},
-                                                  {{Frame3}, {Frame5}},
-                                                  {{Frame2}, {Frame4}, {Frame6}},
-                                                  {{Command6, Command10}, {Frame7}}};
+    using namespace Role;
+    const std::vector<FormLayout::Column> columns{
+        {{kDrivePanel}},
+        {{kClearingPanel}, {kClockPanel}},
+        {{kDampingPanel}, {kRefractionPanel}, {kObstaclePanel}},
+        {{kInfoButton, kEndButton}, {kCarrierPanel}}};
     const auto sizeOf = [](Control c) -> PanelFlow::Size {
         const std::map<Control, PanelFlow::Size> sizes{
-            {Frame1, {300, 300}}, {Frame3, {380, 150}},  {Frame5, {380, 150}},
-            {Frame7, {260, 240}}, {Command6, {100, 60}}, {Command10, {100, 60}}};
+            {kDrivePanel, {300, 300}},   {kClearingPanel, {380, 150}}, {kClockPanel, {380, 150}},
+            {kCarrierPanel, {260, 240}}, {kInfoButton, {100, 60}},     {kEndButton, {100, 60}}};
         return sizes.contains(c) ? sizes.at(c) : PanelFlow::Size{250, 100};
     };
     // Room: width x height / rows, then each child's place in the form's order of columns.
