@@ -12,6 +12,7 @@
 
 #include "core/chain_constants.h"
 #include "core/chain_state.h"
+#include "instrument/info_pages.h"
 #include "instrument/input_codes.h"
 #include "platform/qt_colour.h"
 #include "sim/chain_runner.h"
@@ -354,7 +355,8 @@ private:
     }
 
     void infoWindows() {
-        const char* names[] = {"OndixInfTor", "OndixInfPen"};
+        const char* names[] = {InfoPages::torsionChain().name.data(),
+                               InfoPages::pendulumChain().name.data()};
         QWidget* info = infoWindow(names[uniform(0, 1)]);
         const int what = uniform(0, 2);
         if (info == nullptr || what == 0) {

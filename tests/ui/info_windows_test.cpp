@@ -48,6 +48,14 @@ QStringList numbersIn(const QString& text) {
     return numbers;
 }
 
+// The two windows by the names the instrument gives them.
+QString torsionWindow() {
+    return QString::fromUtf8(InfoPages::torsionChain().name.data());
+}
+QString pendulumWindow() {
+    return QString::fromUtf8(InfoPages::pendulumChain().name.data());
+}
+
 QList<QWidget*> windowsNamed(const QString& name) {
     QList<QWidget*> found;
     for (QWidget* widget : QApplication::topLevelWidgets()) {
@@ -197,10 +205,10 @@ void TestInfoWindows::eachChainTypeOpensItsWindow_data() {
     QTest::addColumn<QString>("opened");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QSize>("clientTwips");
-    QTest::newRow("torsion") << Chain::kTorsionSelfCoeff << "OndixInfTor"
+    QTest::newRow("torsion") << Chain::kTorsionSelfCoeff << torsionWindow()
                              << "Informationen zur Torsionszarvel" + QString(17, ' ')
                              << QSize(11595, 10335);
-    QTest::newRow("pendulum") << Chain::kPendulumSelfCoeff << "OndixInfPen"
+    QTest::newRow("pendulum") << Chain::kPendulumSelfCoeff << pendulumWindow()
                               << "Informationen zur Zarvel Typ Pendelkette" << QSize(11670, 9495);
 }
 
@@ -213,8 +221,8 @@ void TestInfoWindows::eachChainTypeOpensItsWindow() {
     InfoButton windows;
     windows.show(InfoPages::forChain(state_));
 
-    QCOMPARE(windowsNamed("OndixInfTor").size(), opened == "OndixInfTor" ? 1 : 0);
-    QCOMPARE(windowsNamed("OndixInfPen").size(), opened == "OndixInfPen" ? 1 : 0);
+    QCOMPARE(windowsNamed(torsionWindow()).size(), opened == torsionWindow() ? 1 : 0);
+    QCOMPARE(windowsNamed(pendulumWindow()).size(), opened == pendulumWindow() ? 1 : 0);
     QWidget* window = windowsNamed(opened).value(0);
     QVERIFY(window->windowTitle().startsWith(caption));
     QCOMPARE(window->size(), QSize(UiMetrics::twipsToPixelsX(clientTwips.width()),
@@ -230,36 +238,36 @@ void TestInfoWindows::secondClickShowsTheSameWindow() {
     state_.selfCoeff = Chain::kPendulumSelfCoeff;
     InfoButton windows;
     windows.show(InfoPages::forChain(state_));
-    QWidget* first = shown("OndixInfPen");
+    QWidget* first = shown(pendulumWindow());
     QVERIFY(first != nullptr);
     first->showMinimized();
     windows.show(InfoPages::forChain(state_));
-    QCOMPARE(shown("OndixInfPen"), first);
+    QCOMPARE(shown(pendulumWindow()), first);
     QVERIFY(!first->isMinimized());
-    QCOMPARE(windowsNamed("OndixInfPen").size(), 1);
+    QCOMPARE(windowsNamed(pendulumWindow()).size(), 1);
 }
 
 void TestInfoWindows::torsionWindowOpensAtTheCornerOnlyWhenCreated() {
     state_.selfCoeff = Chain::kTorsionSelfCoeff;
     InfoButton windows;
     windows.show(InfoPages::forChain(state_));
-    QPointer<QWidget> first = shown("OndixInfTor");
+    QPointer<QWidget> first = shown(torsionWindow());
     QTRY_COMPARE(first->frameGeometry().topLeft(), screenCorner());
 
     // Moved by the student, it stays where it is while it is open.
     const QPoint moved = screenCorner() + QPoint(200, 150);
     first->move(moved);
     windows.show(InfoPages::forChain(state_));
-    QCOMPARE(shown("OndixInfTor"), first.data());
+    QCOMPARE(shown(torsionWindow()), first.data());
     QCOMPARE(first->pos(), moved);
 
     // Closed, it is destroyed; the next click creates it afresh at the corner.
     first->close();
-    QCOMPARE(shown("OndixInfTor"), nullptr);
+    QCOMPARE(shown(torsionWindow()), nullptr);
     QTRY_VERIFY(first.isNull());
     windows.show(InfoPages::forChain(state_));
-    QVERIFY(shown("OndixInfTor") != nullptr);
-    QTRY_COMPARE(shown("OndixInfTor")->frameGeometry().topLeft(), screenCorner());
+    QVERIFY(shown(torsionWindow()) != nullptr);
+    QTRY_COMPARE(shown(torsionWindow())->frameGeometry().topLeft(), screenCorner());
 }
 
 void TestInfoWindows::bothWindowsOpenAfterSwitchingTheChainType() {
@@ -268,15 +276,15 @@ void TestInfoWindows::bothWindowsOpenAfterSwitchingTheChainType() {
     windows.show(InfoPages::forChain(state_));
     state_.selfCoeff = Chain::kPendulumSelfCoeff;
     windows.show(InfoPages::forChain(state_));
-    QWidget* torsion = shown("OndixInfTor");
+    QWidget* torsion = shown(torsionWindow());
     QVERIFY(torsion != nullptr);
-    QVERIFY(shown("OndixInfPen") != nullptr);
+    QVERIFY(shown(pendulumWindow()) != nullptr);
 
     // Back to the torsion chain: still the same two windows.
     state_.selfCoeff = Chain::kTorsionSelfCoeff;
     windows.show(InfoPages::forChain(state_));
-    QCOMPARE(shown("OndixInfTor"), torsion);
-    QCOMPARE(windowsNamed("OndixInfTor").size() + windowsNamed("OndixInfPen").size(), 2);
+    QCOMPARE(shown(torsionWindow()), torsion);
+    QCOMPARE(windowsNamed(torsionWindow()).size() + windowsNamed(pendulumWindow()).size(), 2);
 }
 
 void TestInfoWindows::everyParagraphFitsItsBlock_data() {
@@ -298,7 +306,7 @@ void TestInfoWindows::everyParagraphFitsItsBlock() {
         window.show();
         const QStringList texts = paragraphs(page.texts);
         // Every paragraph in the language in use, naming the German's numbers.
-        const QStringList& source = german[page.name == "OndixInfTor" ? 0 : 1];
+        const QStringList& source = german[page.name == InfoPages::torsionChain().name ? 0 : 1];
         QCOMPARE(texts.size(), source.size());
         for (qsizetype i = 0; i < texts.size(); ++i) {
             QCOMPARE(texts[i] == source[i], language == "de");
@@ -375,7 +383,7 @@ void TestInfoWindows::runContinuesWhileTheButtonOpensAWindow() {
     };
     s.start();
     QCOMPARE(s.pass, 5);
-    QCOMPARE(windowsNamed("OndixInfTor").size(), 1);
+    QCOMPARE(windowsNamed(torsionWindow()).size(), 1);
 }
 
 void TestInfoWindows::programEndsWithItsLastWindow() {
@@ -386,7 +394,7 @@ void TestInfoWindows::programEndsWithItsLastWindow() {
     Ondix15& window = *s.window;
     s.state.selfCoeff = Chain::kPendulumSelfCoeff;
     window.controls().button(Role::kInfoButton)->click();
-    QWidget* info = windowsNamed("OndixInfPen").value(0);
+    QWidget* info = windowsNamed(pendulumWindow()).value(0);
     QVERIFY(info != nullptr);
 
     bool runningWithoutMainWindow = false;
