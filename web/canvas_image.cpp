@@ -1,6 +1,7 @@
 #include "web/canvas_image.h"
 
 #include "picture/chain_picture.h"
+#include "web/canvas_pixels.h"
 
 CanvasImage::CanvasImage(ChainPicture& picture) : picture_(picture) {}
 
@@ -24,13 +25,7 @@ void CanvasImage::copy(const PixelRect& rect) {
     const int width = picture_.width();
     for (int row = rect.y; row < rect.y + rect.height; ++row) {
         const ChainPicture::Pixel* from = picture_.pixels() + std::size_t(row) * width + rect.x;
-        std::uint8_t* to = bytes_.data() + (std::size_t(row) * width + rect.x) * 4;
-        for (int column = 0; column < rect.width; ++column, ++from, to += 4) {
-            const ChainPicture::Pixel p = *from; // 0xAARRGGBB
-            to[0] = static_cast<std::uint8_t>(p >> 16);
-            to[1] = static_cast<std::uint8_t>(p >> 8);
-            to[2] = static_cast<std::uint8_t>(p);
-            to[3] = 0xFF;
-        }
+        CanvasPixels::toRgba(from, std::size_t(rect.width),
+                             bytes_.data() + (std::size_t(row) * width + rect.x) * 4);
     }
 }

@@ -8,36 +8,24 @@
 #include "instrument/setup.h"
 #include "language/language.h"
 #include "picture/user_scale.h"
-#include "web/browser_input.h"
-#include "web/canvas_image.h"
+#include "web/canvas_pixels.h"
 #include "web/json_text.h"
+#include "web/page.h"
 #include "web/page_form.h"
 #include "web/page_texts.h"
-#include "web/panels_feed.h"
 
 #include <array>
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
 #include <emscripten/emscripten.h>
 #include <optional>
 #include <string>
 #include <vector>
 
+Page* page = nullptr;
+
 namespace {
 
-struct Page {
-    Instrument instrument{std::string(Language::decimalSeparator(","))};
-    PanelsFeed feed{instrument.panels()};
-    BrowserInput input{instrument};
-    CanvasImage image{instrument.picture()};
-    // The time diagram's pixels as a canvas takes them, the revision and the scale they show.
-    std::vector<std::uint8_t> diagramBytes;
-    std::uint64_t diagramShown = ~std::uint64_t(0);
-    double diagramScale = 0;
-};
-
-Page* page = nullptr;
 // The setup from the page's address, applied at the start.
 Setup startSetup;
 // The last text handed out; the page reads it before its next call.
@@ -74,9 +62,6 @@ std::string infoPageJson(const InfoPage& info) {
         .beginArray();
     for (std::size_t i = 0; i < info.blocks.size(); ++i) {
         const InfoBlock& b = info.blocks[i];
-        char colour[8];
-        std::snprintf(colour, sizeof colour, "#%02x%02x%02x", b.background.r & 0xFF,
-                      b.background.g & 0xFF, b.background.b & 0xFF);
         json.beginObject()
             .key("box")
             .beginArray()
@@ -86,7 +71,7 @@ std::string infoPageJson(const InfoPage& info) {
             .value(cssPixels(b.height))
             .endArray()
             .key("back")
-            .value(colour)
+            .value(CanvasPixels::colourText(b.background))
             .key("text")
             .value(i < info.texts.size() ? info.texts[i] : std::string_view())
             .endObject();
@@ -105,13 +90,7 @@ std::string diagramJson(Page& p, int width, int height, double scale) {
     const PlotRaster& raster = diagram.raster();
     const std::size_t count = std::size_t(raster.width()) * std::size_t(raster.height());
     p.diagramBytes.resize(count * 4);
-    for (std::size_t i = 0; i < count; ++i) {
-        const PlotRaster::Pixel px = raster.pixels()[i]; // 0xAARRGGBB
-        p.diagramBytes[i * 4] = static_cast<std::uint8_t>(px >> 16);
-        p.diagramBytes[i * 4 + 1] = static_cast<std::uint8_t>(px >> 8);
-        p.diagramBytes[i * 4 + 2] = static_cast<std::uint8_t>(px);
-        p.diagramBytes[i * 4 + 3] = 0xFF;
-    }
+    CanvasPixels::toRgba(raster.pixels(), count, p.diagramBytes.data());
     static constexpr std::array<std::string_view, 3> kAlign{"left", "center", "right"};
     JsonText json;
     json.beginObject()
@@ -130,9 +109,6 @@ std::string diagramJson(Page& p, int width, int height, double scale) {
         .key("labels")
         .beginArray();
     for (const TimeDiagram::Label& label : diagram.labels()) {
-        char colour[8];
-        std::snprintf(colour, sizeof colour, "#%02x%02x%02x", label.colour.r & 0xFF,
-                      label.colour.g & 0xFF, label.colour.b & 0xFF);
         json.beginObject()
             .key("text")
             .value(label.text)
@@ -143,7 +119,7 @@ std::string diagramJson(Page& p, int width, int height, double scale) {
             .key("align")
             .value(kAlign[static_cast<std::size_t>(label.align)])
             .key("colour")
-            .value(colour)
+            .value(CanvasPixels::colourText(label.colour))
             .endObject();
     }
     json.endArray().endObject();
@@ -386,65 +362,6 @@ EMSCRIPTEN_KEEPALIVE void ondix_update_image(int all) {
     page->image.update(all != 0, [](const PixelRect& r) {
         ondix_put_rect(page->image.bytes(), r.x, r.y, r.width, r.height);
     });
-}
-
-// For the page's tests only: where the chain's rows and the picture's pixels lie in the
-// module's memory, and a time step the speed bar cannot set (it stops at 0.5), for a run that
-// blows up.
-EMSCRIPTEN_KEEPALIVE const char* ondix_test_memory() {
-    ChainState& state = page->instrument.state();
-    ChainPicture& picture = page->instrument.picture();
-    JsonText json;
-    json.beginObject()
-        .key("y")
-        .value(static_cast<int>(reinterpret_cast<std::uintptr_t>(&state.y[0])))
-        .key("v")
-        .value(static_cast<int>(reinterpret_cast<std::uintptr_t>(&state.v[0])))
-        .key("masses")
-        .value(ChainState::kLastMass + 1)
-        .key("pixels")
-        .value(static_cast<int>(reinterpret_cast<std::uintptr_t>(picture.pixels())))
-        .key("width")
-        .value(picture.width())
-        .key("height")
-        .value(picture.height())
-        .endObject();
-    reply = json.text();
-    return reply.c_str();
-}
-
-// For the page's tests only: the time diagram's chosen masses (-1 for a free slot) and its
-// samples, oldest first, copied to one place in memory as they lie in the diagram.
-EMSCRIPTEN_KEEPALIVE const char* ondix_test_diagram() {
-    static std::vector<TimeDiagram::Sample> samples;
-    const TimeDiagram& diagram = page->instrument.diagram();
-    samples.clear();
-    for (std::size_t i = 0; i < diagram.sampleCount(); ++i) {
-        samples.push_back(diagram.sample(i));
-    }
-    JsonText json;
-    json.beginObject().key("chosen").beginArray();
-    for (int slot = 0; slot < TimeDiagram::kMaxChosen; ++slot) {
-        json.value(diagram.chosen(slot).value_or(-1));
-    }
-    json.endArray()
-        .key("samples")
-        .value(static_cast<int>(reinterpret_cast<std::uintptr_t>(samples.data())))
-        .key("bytes")
-        .value(static_cast<int>(samples.size() * sizeof(TimeDiagram::Sample)))
-        .endObject();
-    reply = json.text();
-    return reply.c_str();
-}
-
-// Every control's state as the module holds it, for the tests to hold the page's controls to.
-EMSCRIPTEN_KEEPALIVE const char* ondix_test_panels() {
-    reply = page->feed.allControls();
-    return reply.c_str();
-}
-
-EMSCRIPTEN_KEEPALIVE void ondix_set_step(float dt) {
-    page->instrument.state().dt = dt;
 }
 
 } // extern "C"

@@ -4,12 +4,14 @@
 'use strict';
 
 ((page) => {
-  const windowBox = document.getElementById('Ondix15');
-  const canvas = document.getElementById('Picture1');
+  const windowBox = document.querySelector('.window');
+  const canvas = page.picture.canvas;
   const viewBox = canvas.parentElement;
   const elements = {}; // by name: the control (the canvas, an option's radio button)
   const holders = {}; // by name: the box that is placed and shown or hidden
   const toggles = new Set(); // the names of the buttons that stay on or off
+  const named = {}; // by the role the form gives a few: their names
+  const checked = {}; // by name: the check as the module last said
   let controls = [];
   let viewName = '';
   let tape = null; // the tape's read-out, whose reading the view's name carries
@@ -42,8 +44,7 @@
       return [button, button];
     }
     case 'Label': {
-      const looks = { Indicator: 'indicator', Centred: 'centred', InViewLabel: 'in-view' };
-      return Array(2).fill(element('div', 'label ' + (looks[control.look] || '')));
+      return Array(2).fill(element('div', 'label ' + control.look));
     }
     case 'TextBox': {
       const box = element('input', 'box');
@@ -54,8 +55,7 @@
     case 'ScrollBar': {
       const bar = element('div', 'bar');
       page.scrollBar.make(bar, (value) => {
-        page.act(() => page.module.ccall('ondix_scroll', null, ['string', 'number'],
-          [control.name, value]));
+        page.act(() => page.api.scroll(control.name, value));
         if (bar.ondixState) page.scrollBar.show(bar);
       });
       return [bar, bar];
@@ -78,9 +78,11 @@
 
   function build(form) {
     const win = form.window;
+    windowBox.id = win.name;
     holders[win.name] = windowBox;
     elements[win.name] = windowBox;
     controls = form.controls;
+    for (const control of [win, ...controls]) if (control.role) named[control.role] = control.name;
     for (const control of controls) {
       const [e, holder] = create(control);
       e.id = control.name;
@@ -91,7 +93,7 @@
       if (control.shownBy && control.kind === 'Button') e.setAttribute('aria-describedby', control.shownBy);
       if (control.toggle) toggles.add(control.name);
       if (e.tagName !== 'DIV' || control.kind === 'ScrollBar') e.tabIndex = control.tab || -1;
-      if (control.kind === 'View') {
+      if (e === canvas) {
         viewName = control.accessibleName;
         continue;
       }
@@ -140,6 +142,7 @@
     } else if (!e.classList.contains('pointer') && e.textContent !== state.caption) {
       e.textContent = state.caption;
     }
+    checked[state.name] = state.checked;
     if (toggles.has(state.name) && e.getAttribute('aria-pressed') !== String(state.checked)) {
       e.setAttribute('aria-pressed', String(state.checked));
     }
@@ -152,10 +155,7 @@
 
   // The controls the handlers changed since the last look.
   function showChanges() {
-    const text = page.module.ccall('ondix_changed_controls', 'string', [], []);
-    if (text === '[]') return; // most frames: nothing changed
-    const changes = JSON.parse(text);
-    for (const state of changes) show(state);
+    for (const state of page.api.changedControls()) show(state);
   }
 
   // While the view has the focus its name carries the tape's reading, for a screen reader.
@@ -169,12 +169,11 @@
     for (const control of controls) {
       if (control.kind !== 'Button' && control.kind !== 'Option') continue;
       elements[control.name].addEventListener('click', () => {
-        let info = '';
+        let info = null;
         page.act(() => {
-          info = page.module.ccall('ondix_click', 'string', ['string'], [control.name]);
+          info = page.api.click(control.name);
         });
-        if (!info) return;
-        page.dialogs.showInfo(JSON.parse(info));
+        if (info) page.dialogs.showInfo(info);
       });
     }
   }
@@ -192,7 +191,7 @@
 
   function connectStrip() {
     strip = document.getElementById('TimeDiagram');
-    const afterView = Math.max(...controls.filter((c) => c.kind === 'View' || elements[c.parent] === canvas)
+    const afterView = Math.max(...controls.filter((c) => elements[c.name] === canvas || elements[c.parent] === canvas)
       .map((c) => c.tab));
     for (const e of strip.querySelectorAll('button, input')) e.tabIndex = afterView;
     strip.addEventListener('focusin', (event) => {
@@ -230,12 +229,17 @@
       if (!summaryTimer) summaryTimer = setTimeout(() => { summaryTimer = 0; page.call(describeDiagram); }, wait);
       return;
     }
-    const text = page.module.ccall('ondix_diagram_summary', 'string', [], []);
+    const text = page.api.diagramSummary();
     if (text === spoken) return;
     summary.textContent = spoken = text;
     spokenAt = performance.now();
   }
 
+  // The control the form gives `role` ('window', 'view', 'diagram'), and whether the module last
+  // said it is checked.
+  const byRole = (role) => elements[named[role]];
+  const isChecked = (role) => checked[named[role]] === true;
+
   page.controls = { build, showChanges, nameTheView, connectClicks, connectStrip, closeDiagram,
-    describeDiagram, holder: (name) => holders[name] };
+    describeDiagram, holder: (name) => holders[name], byRole, isChecked };
 })(window.ondixPage = window.ondixPage || {});

@@ -5,18 +5,16 @@
 'use strict';
 
 ((page) => {
-  const $ = (id) => document.getElementById(id);
   let texts = null; // the title, the span's name and range, as the module gives them
   let panel = null;
   let canvas = null;
   let context = null;
   let span = null;
-  let button = null;
   let spanText = null;
   let open = false; // as the layout last placed it
 
   function build() {
-    texts = JSON.parse(page.module.ccall('ondix_diagram_form', 'string', [], []));
+    texts = page.api.diagramForm();
     panel = document.createElement('section');
     panel.id = 'TimeDiagram';
     panel.className = 'diagram-panel';
@@ -32,14 +30,13 @@
     close.id = 'TimeDiagramClose';
     close.textContent = '×';
     close.setAttribute('aria-label', texts.close);
-    close.addEventListener('click', () => button.click());
+    close.addEventListener('click', () => page.controls.byRole('diagram').click());
     span = document.createElement('input');
     span.id = 'TimeDiagramSpan';
     span.type = 'range';
     Object.assign(span, { min: texts.minimum, max: texts.maximum, step: texts.step, value: texts.span });
     span.setAttribute('aria-label', texts.spanName);
-    span.addEventListener('input', () => page.act(() => page.module.ccall('ondix_diagram_span',
-      null, ['number'], [Number(span.value)])));
+    span.addEventListener('input', () => page.act(() => page.api.diagramSpan(Number(span.value))));
     spanText = document.createElement('span');
     spanText.className = 'span-text';
     spanText.setAttribute('aria-hidden', 'true');
@@ -51,11 +48,10 @@
     context = canvas.getContext('2d', { alpha: false });
     panel.append(bar, canvas);
     document.body.appendChild(panel);
-    button = $('Command14');
   }
 
-  // Whether the strip is asked for: the diagram's button pressed.
-  const wanted = () => Boolean(button) && button.getAttribute('aria-pressed') === 'true';
+  // Whether the strip is asked for: the diagram's button checked, as the module says.
+  const wanted = () => page.controls.isChecked('diagram');
 
   // What the strip takes above its canvas (the title bar, taller on a touch screen, and the
   // borders) and the least height of the strip for its bar (with `side` a column beside the
@@ -98,14 +94,11 @@
     const box = canvas.getBoundingClientRect();
     const width = Math.max(1, Math.round(box.width * ratio));
     const height = Math.max(1, Math.round(box.height * ratio));
-    const reply = page.module.ccall('ondix_diagram', 'string', ['number', 'number', 'number'],
-      [width, height, ratio * page.layout.grow()]);
-    if (!reply) return;
-    const d = JSON.parse(reply);
+    const d = page.api.diagram(width, height, ratio * page.layout.grow());
+    if (!d) return;
     canvas.width = d.width;
     canvas.height = d.height;
-    const bytes = new Uint8ClampedArray(page.module.HEAPU8.buffer, d.bytes, d.width * d.height * 4);
-    context.putImageData(new ImageData(bytes, d.width, d.height), 0, 0);
+    context.putImageData(new ImageData(page.api.bytes(d.bytes, d.width * d.height * 4), d.width, d.height), 0, 0);
     context.font = d.labelPixels + 'px ' + getComputedStyle(panel).fontFamily;
     context.textBaseline = 'middle';
     for (const label of d.labels) {

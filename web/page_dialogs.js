@@ -6,15 +6,16 @@
   const $ = (id) => document.getElementById(id);
   const MARGIN = 16; // CSS pixels of the browser's window left around a dialog
 
+  let texts = null; // the buttons' words, from the form
   let closed = null; // what closing the message does besides hiding it
   let shownInfo = null; // the information page open, laid out again at a new window size
 
-  // The message with one button, `button` its caption where it is not "OK"; the button and
+  // The message with one button, `button` its caption where it is not the form's "OK"; the button and
   // Escape close it and call `onClose`. While it shows, everything else on the page is inert
   // (an information window open beneath it too) and the focus stays on its button.
   function showMessage(text, button, onClose) {
     $('messageText').textContent = text;
-    $('messageOk').textContent = button || 'OK';
+    $('messageOk').textContent = button || texts.ok;
     closed = onClose || null;
     if ($('info').open) {
       $('info').close();
@@ -80,5 +81,10 @@
     if ($('info').open && $('message').hidden) showInfo(shownInfo);
   });
 
-  page.dialogs = { showMessage, showInfo, messageShown: () => !$('message').hidden };
+  function build(form) {
+    texts = form;
+    $('infoClose').setAttribute('aria-label', form.close);
+  }
+
+  page.dialogs = { build, showMessage, showInfo, messageShown: () => !$('message').hidden };
 })(window.ondixPage = window.ondixPage || {});

@@ -37,25 +37,41 @@ std::string_view kindName(ControlKind kind) {
     return "";
 }
 
+// A look by the name of its class in the page's style sheet.
 std::string_view lookName(Form::Look look) {
     switch (look) {
     case Form::Look::Plain:
-        return "Plain";
+        return "plain";
     case Form::Look::Indicator:
-        return "Indicator";
+        return "indicator";
     case Form::Look::Centred:
-        return "Centred";
+        return "centred";
     case Form::Look::InViewLabel:
-        return "InViewLabel";
+        return "in-view";
+    }
+    return "";
+}
+
+// The controls the page's scripts treat apart from their kind, by the role the scripts know
+// them by: the window and the view they lay out, the button that opens the time diagram's strip.
+std::string_view pageRole(Control control) {
+    if (control == Role::kWindow) {
+        return "window";
+    }
+    if (control == Role::kChainView) {
+        return "view";
+    }
+    if (control == Role::kDiagramButton) {
+        return "diagram";
     }
     return "";
 }
 
 // Where a finger is the main pointer (a tablet, a phone), every button, option, scroll bar and
-// box of the panels is 44 pixels of the design high, 48 CSS pixels at the page's smallest panel
-// scale (a scroll bar's thumb 44 inside its borders), and each scroll bar 200 wide, with room for
-// arrows and a thumb of a finger's width; the read-outs move beside the longer bars. A value of 0
-// keeps the form's.
+// box of the panels is a finger's target (PageForm::kFingerTarget, 44) pixels of the design high,
+// 48 CSS pixels at the page's smallest panel scale (a scroll bar's thumb 44 inside its borders),
+// and each scroll bar 200 wide, with room for arrows and a thumb of a finger's width; the read-outs
+// move beside the longer bars. A value of 0 keeps the form's.
 struct FingerPlace {
     Control control;
     int left;
@@ -64,35 +80,36 @@ struct FingerPlace {
     int height;
 };
 
+constexpr int kFinger = PageForm::kFingerTarget;
 constexpr std::array kFingerPlaces{
-    FingerPlace{Role::kAmplitudeBar, 0, 22, 200, 44},
-    FingerPlace{Role::kAmplitudeReadout, 224, 22, 0, 44},
+    FingerPlace{Role::kAmplitudeBar, 0, 22, 200, kFinger},
+    FingerPlace{Role::kAmplitudeReadout, 224, 22, 0, kFinger},
     FingerPlace{Role::kAmplitudeName, 0, 68, 0, 0},
-    FingerPlace{Role::kPeriodBar, 0, 88, 200, 44},
-    FingerPlace{Role::kPeriodReadout, 224, 88, 0, 44},
+    FingerPlace{Role::kPeriodBar, 0, 88, 200, kFinger},
+    FingerPlace{Role::kPeriodReadout, 224, 88, 0, kFinger},
     FingerPlace{Role::kPeriodName, 0, 134, 0, 22},
-    FingerPlace{Role::kDriveSwitch, 0, 158, 200, 44},
-    FingerPlace{Role::kDriveState, 224, 158, 0, 44},
+    FingerPlace{Role::kDriveSwitch, 0, 158, 200, kFinger},
+    FingerPlace{Role::kDriveState, 224, 158, 0, kFinger},
     FingerPlace{Role::kHandHint, 0, 206, 0, 60},
-    FingerPlace{Role::kClearAll, 0, 24, 0, 44},
-    FingerPlace{Role::kHaltButton, 0, 24, 0, 44},
-    FingerPlace{Role::kStepButton, 0, 24, 0, 44},
-    FingerPlace{Role::kSnapshotButton, 0, 76, 0, 44},
-    FingerPlace{Role::kClockReadout, 0, 24, 0, 44},
-    FingerPlace{Role::kSpeedBar, 0, 24, 200, 44},
-    FingerPlace{Role::kClearVelocities, 0, 76, 0, 44},
-    FingerPlace{Role::kClearDisplacements, 0, 76, 0, 44},
-    FingerPlace{Role::kClockSwitch, 0, 76, 0, 44},
-    FingerPlace{Role::kSpeedName, 0, 76, 200, 44},
-    FingerPlace{Role::kDiagramButton, 0, 128, 200, 44},
-    FingerPlace{Role::kDampingSwitch, 0, 20, 0, 44},
-    FingerPlace{Role::kRefractionSwitch, 0, 20, 0, 44},
-    FingerPlace{Role::kObstacleSwitch, 0, 20, 0, 44},
+    FingerPlace{Role::kClearAll, 0, 24, 0, kFinger},
+    FingerPlace{Role::kHaltButton, 0, 24, 0, kFinger},
+    FingerPlace{Role::kStepButton, 0, 24, 0, kFinger},
+    FingerPlace{Role::kSnapshotButton, 0, 76, 0, kFinger},
+    FingerPlace{Role::kClockReadout, 0, 24, 0, kFinger},
+    FingerPlace{Role::kSpeedBar, 0, 24, 200, kFinger},
+    FingerPlace{Role::kClearVelocities, 0, 76, 0, kFinger},
+    FingerPlace{Role::kClearDisplacements, 0, 76, 0, kFinger},
+    FingerPlace{Role::kClockSwitch, 0, 76, 0, kFinger},
+    FingerPlace{Role::kSpeedName, 0, 76, 200, kFinger},
+    FingerPlace{Role::kDiagramButton, 0, 128, 200, kFinger},
+    FingerPlace{Role::kDampingSwitch, 0, 20, 0, kFinger},
+    FingerPlace{Role::kRefractionSwitch, 0, 20, 0, kFinger},
+    FingerPlace{Role::kObstacleSwitch, 0, 20, 0, kFinger},
     FingerPlace{Role::kDampingIndicator, 0, 29, 0, 0},
     FingerPlace{Role::kRefractionIndicator, 0, 29, 0, 0},
     FingerPlace{Role::kObstacleIndicator, 0, 29, 0, 0},
-    FingerPlace{Role::kTorsionOption, 0, 30, 0, 44},
-    FingerPlace{Role::kPendulumOption, 0, 80, 0, 44},
+    FingerPlace{Role::kTorsionOption, 0, 30, 0, kFinger},
+    FingerPlace{Role::kPendulumOption, 0, 80, 0, kFinger},
 };
 
 const FingerPlace* fingerPlace(Control control) {
@@ -171,6 +188,9 @@ void writeControl(JsonText& json, const Form::Entry& e, const FormLayout& layout
         .value(e.readOnly)
         .key("tab")
         .value(tabPosition(e.control));
+    if (const std::string_view role = pageRole(e.control); !role.empty()) {
+        json.key("role").value(role);
+    }
     if (fingerPlace(e.control) != nullptr) {
         const FormLayout::Box finger = boxOf(layout, e.control, true);
         json.key("finger")
@@ -201,6 +221,8 @@ std::string json() {
         .beginObject()
         .key("name")
         .value(controlName(Role::kWindow))
+        .key("role")
+        .value(pageRole(Role::kWindow))
         .key("width")
         .value(Form::kDesignWidth)
         .key("height")
@@ -237,6 +259,10 @@ std::string json() {
         .value(Language::translate(PageTexts::kFailure))
         .key("close")
         .value(Language::translate(PageTexts::kClose))
+        .key("ok")
+        .value(Language::translate(PageTexts::kOk))
+        .key("finger")
+        .value(PageForm::kFingerTarget)
         .key("language")
         .value(Language::current())
         .key("setupLink")

@@ -16,32 +16,23 @@
       canvas.setPointerCapture(event.pointerId);
     }
     const [x, y] = page.picture.point(event);
-    page.act(() => page.module.ccall('ondix_pointer', null,
-      ['string', 'string', 'number', 'number', 'number', 'number', 'number', 'number', 'number',
-        'number', 'number', 'number'],
-      [event.type, event.pointerType, event.pointerId, event.button, event.buttons, event.shiftKey,
-        event.ctrlKey, event.altKey, x, y, event.timeStamp, Math.round(DRAG_DISTANCE * page.pixelScale())]));
+    page.act(() => page.api.pointer(event, x, y, Math.round(DRAG_DISTANCE * page.pixelScale())));
   }
 
-  const modifiers = (event) => [event.shiftKey, event.ctrlKey, event.altKey];
-
   function keyDown(event) {
-    const M = page.module;
-    if (!page.call(() => M.ccall('ondix_key_reaches_view', 'number', ['string'], [event.key]))) return;
+    if (!page.call(() => page.api.keyReachesView(event.key))) return;
     keyedFocus = true;
     canvas.classList.add('keyed');
-    let taken = 0;
+    let taken = false;
     page.act(() => {
-      taken = M.ccall('ondix_key_down', 'number', ['string', 'number', 'number', 'number'],
-        [event.key, ...modifiers(event)]);
+      taken = page.api.keyDown(event);
     });
     // Escape that the view leaves (no pointer, no tape) closes the time diagram's strip.
     if (taken || (event.key === 'Escape' && page.controls.closeDiagram())) event.preventDefault();
   }
 
   function keyUp(event) {
-    page.act(() => page.module.ccall('ondix_key_up', null, ['string', 'number', 'number', 'number'],
-      [event.key, ...modifiers(event)]));
+    page.act(() => page.api.keyUp(event));
   }
 
   function connect() {
@@ -53,7 +44,7 @@
     canvas.addEventListener('dblclick', (event) => {
       if (lastPointerType === 'touch') return;
       const [x, y] = page.picture.point(event);
-      page.act(() => page.module.ccall('ondix_double_click', null, ['number', 'number'], [x, y]));
+      page.act(() => page.api.doubleClick(x, y));
     });
     canvas.addEventListener('keydown', keyDown);
     canvas.addEventListener('keyup', keyUp);
@@ -63,7 +54,7 @@
     });
     canvas.addEventListener('blur', () => {
       canvas.classList.remove('keyed');
-      page.act(() => page.module.ccall('ondix_focus_lost', null, [], []));
+      page.act(page.api.focusLost);
       page.controls.nameTheView();
     });
     // Focus that arrives by the Tab key shows the band at once; by a click, at the first key.

@@ -12,7 +12,7 @@
   const SMALLEST_VIEW = 120; // CSS pixels of the view's height, and a fifth of the window's
   const DIAGRAM = [110, 220]; // CSS pixels of the time diagram's canvas: least, most
   const VIEW_FLOOR = 60; // CSS pixels of the view's height that it keeps beside the open diagram
-  const windowBox = document.getElementById('Ondix15');
+  const windowBox = document.querySelector('.window');
   const setupBar = document.getElementById('setup'); // beneath the window, the teacher's link
   const fingers = matchMedia('(pointer: coarse)');
   const placedAt = {}; // by name: the place a handler gave in the view, in pixels of the design
@@ -41,8 +41,7 @@
   // The panels flowed into a room `room` pixels of the design wide (the module's one rule, as the
   // desktop flows them): the widest row, the rows' height, each child's place from the room's
   // left and the first row's top, the rows centred in the room.
-  const flow = (room) => JSON.parse(page.module.ccall('ondix_panel_flow', 'string', ['number', 'number'],
-    [room, fingers.matches ? 1 : 0]));
+  const flow = (room) => page.api.panelFlow(room, fingers.matches);
 
   // The panel scale now `panel`; what the link's bar beneath the window then takes, as it grows
   // with the panels.
@@ -219,8 +218,9 @@
   function build(theForm) {
     form = theForm;
     byName = Object.fromEntries(form.controls.map((c) => [c.name, c]));
-    viewControl = form.controls.find((c) => c.kind === 'View');
+    viewControl = form.controls.find((c) => c.role === 'view');
   }
 
-  page.layout = { build, update, placeGiven, watch, scale: () => scale, fingers: () => fingers.matches, grow };
+  page.layout = { build, update, placeGiven, watch, scale: () => scale, fingers: () => fingers.matches,
+    finger: () => form.finger, grow };
 })(window.ondixPage = window.ondixPage || {});

@@ -13,10 +13,8 @@
   let shownAt = -Infinity; // the time of the last frame shown
   let due = 0;
 
-  const M = () => page.module;
-
   function running() {
-    return page.call(() => M().ccall('ondix_running', 'number', [], [])) === 1;
+    return page.call(page.api.running) === true;
   }
 
   function wake() {
@@ -38,11 +36,11 @@
     shownAt = time;
     const passes = Math.floor(due);
     due -= passes;
-    page.call(() => M().ccall('ondix_run_passes', 'number', ['number'], [passes]));
+    page.call(() => page.api.runPasses(passes));
     page.refresh(false);
     // Halted, or at rest with nothing moving: no further frame until something happens.
     if (!page.stopped && running()
-        && page.call(() => M().ccall('ondix_at_rest', 'number', [], [])) === 0) {
+        && page.call(page.api.atRest) === false) {
       frameRequest = requestAnimationFrame(frame);
     }
   }

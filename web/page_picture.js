@@ -3,17 +3,16 @@
 'use strict';
 
 ((page) => {
-  const canvas = document.getElementById('Picture1');
+  const canvas = document.querySelector('.view-box canvas');
   const context = canvas.getContext('2d', { alpha: false });
   let image = null;
 
   // The ImageData over the module's bytes at `address`, made anew when they move (a new size,
   // or memory that grew).
   function imageAt(address) {
-    const buffer = page.module.HEAPU8.buffer;
-    if (!image || image.data.buffer !== buffer || image.data.byteOffset !== address
+    if (!image || image.data.buffer !== page.api.memory() || image.data.byteOffset !== address
         || image.width !== canvas.width || image.height !== canvas.height) {
-      image = new ImageData(new Uint8ClampedArray(buffer, address, canvas.width * canvas.height * 4),
+      image = new ImageData(page.api.bytes(address, canvas.width * canvas.height * 4),
         canvas.width, canvas.height);
     }
     return image;
@@ -21,7 +20,7 @@
 
   // The pixels changed since the last call, or with `all` every pixel, onto the canvas.
   function show(all) {
-    page.module.ccall('ondix_update_image', null, ['number'], [all ? 1 : 0]);
+    page.api.updateImage(all);
   }
 
   // Called by the module for each rectangle it copied into its bytes at `address`.

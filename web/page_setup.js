@@ -23,7 +23,7 @@
   }
 
   async function makeLink() {
-    const query = page.call(() => page.module.ccall('ondix_setup_link', 'string', [], []));
+    const query = page.call(page.api.setupLink);
     if (query === undefined) return;
     try {
       history.replaceState(history.state, '', '?' + query + location.hash);

@@ -3,7 +3,8 @@
 'use strict';
 
 ((page) => {
-  const windowBox = document.getElementById('Ondix15');
+  const windowBox = document.querySelector('.window');
+  const api = page.api;
   let form = null;
   let pixelScale = 0; // pixels of the picture to a CSS pixel of the view
   page.stopped = false; // after a run-time error, "Ende" or a failure
@@ -60,12 +61,11 @@
     const height = Math.max(1, Math.round(view.height * scale));
     if (!page.picture.resize(width, height) && scale === pixelScale && !first) return;
     pixelScale = scale;
-    page.call(() => page.module.ccall(first ? 'ondix_start' : 'ondix_resize', null,
-      ['number', 'number', 'number'], [width, height, pixelScale]));
+    page.call(() => api.layOut(first, width, height, pixelScale));
     page.refresh(true);
   }
 
-  createOndix({
+  api.create({
     onRunTimeError(text) {
       stop();
       page.dialogs.showMessage(text);
@@ -79,16 +79,16 @@
     },
     endOfRun,
     onPictureRect: (...rect) => page.picture.putRect(...rect),
-  }).then((module) => {
-    page.module = module;
+  }).then(() => {
     // The setup in the page's address; the language it names, for the choice of the language.
-    page.setupLanguage = module.ccall('ondix_setup', 'string', ['string'], [location.search]);
+    page.setupLanguage = api.setup(location.search);
     // The language: the address's where the program has it, else the browser's.
     const preferred = (navigator.languages || [navigator.language || '']).join(',');
-    document.documentElement.lang = module.ccall('ondix_choose_language', 'string',
-      ['string', 'string'], [page.setupLanguage, preferred]);
-    form = JSON.parse(module.ccall('ondix_form', 'string', [], []));
-    document.getElementById('infoClose').setAttribute('aria-label', form.close);
+    document.documentElement.lang = api.chooseLanguage(page.setupLanguage, preferred);
+    form = api.form();
+    // A finger's target size, for the style sheet and the scroll bars' thumbs.
+    document.documentElement.style.setProperty('--finger', form.finger + 'px');
+    page.dialogs.build(form);
     page.controls.build(form);
     page.layout.build(form);
     page.setup.build(form);
@@ -96,28 +96,24 @@
     page.diagram.build();
     page.controls.connectStrip();
     page.input.connect();
-    page.call(() => module.ccall('ondix_create', null, [], []));
-    page.setup.showNotes(JSON.parse(module.ccall('ondix_setup_notes', 'string', [], [])));
+    page.call(api.createInstrument);
+    page.setup.showNotes(api.setupNotes());
     page.relayout = () => { layOut(false); page.pacing.wake(); };
     layOut(true);
     page.layout.watch(page.relayout);
     page.pacing.start(form.passesPerSecond);
-    // For tests and measurements: the run paced by hand (with #test), the state; the module's
-    // memory only for the tests.
+    // For tests and measurements: the run paced by hand (with #test), the state; the form, and
+    // with the tests' module its memory.
     window.ondix = {
-      runPasses: (n) => { page.call(() => module.ccall('ondix_run_passes', 'number', ['number'], [n])); page.refresh(false); },
+      runPasses: (n) => { page.call(() => api.runPasses(n)); page.refresh(false); },
       pictureSize: () => [page.picture.canvas.width, page.picture.canvas.height],
-      running: () => !page.stopped && module.ccall('ondix_running', 'number', [], []) === 1,
+      running: () => !page.stopped && api.running(),
       framePending: page.pacing.framePending,
     };
-    if (page.testMode) {
-      Object.assign(window.ondix, {
-        module,
-        memory: () => JSON.parse(module.ccall('ondix_test_memory', 'string', [], [])),
-        panels: () => JSON.parse(module.ccall('ondix_test_panels', 'string', [], [])),
-        diagram: () => JSON.parse(module.ccall('ondix_test_diagram', 'string', [], [])),
-        setStep: (dt) => page.call(() => module.ccall('ondix_set_step', null, ['number'], [dt])),
-      });
+    if (page.testMode && api.test.present()) {
+      const { memory, panels, diagram, setStep } = api.test;
+      Object.assign(window.ondix, { form, buffer: api.memory, memory, panels, diagram,
+        setStep: (dt) => page.call(() => setStep(dt)) });
     }
     document.body.dataset.ready = '1';
   });

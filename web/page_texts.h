@@ -20,6 +20,8 @@ inline constexpr std::string_view kFailure =
     N_("Das Programm wurde wegen eines Fehlers angehalten.");
 // The information window's close button, for a screen reader.
 inline constexpr std::string_view kClose = N_("Schließen");
+// The message box's button, where the message names no other.
+inline constexpr std::string_view kOk = N_("OK");
 
 // The teacher's link, beneath the panels: its button, and what the page says once the link is in
 // the address, copied or (where the browser refuses) selected in a box beside it for copying.

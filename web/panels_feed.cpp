@@ -1,10 +1,9 @@
 #include "web/panels_feed.h"
 
 #include "instrument/form.h"
+#include "web/canvas_pixels.h"
 #include "web/json_text.h"
 #include "web/page_texts.h"
-
-#include <cstdio>
 
 PanelsFeed::PanelsFeed(Panels& panels) : panels_(panels) {
     changed_.fill(true);
@@ -60,10 +59,7 @@ void PanelsFeed::write(JsonText& json, Control control) const {
         .value(s.checked)
         .key("back");
     if (s.back) {
-        char colour[8];
-        std::snprintf(colour, sizeof colour, "#%02x%02x%02x", s.back->r & 0xFF, s.back->g & 0xFF,
-                      s.back->b & 0xFF);
-        json.value(colour);
+        json.value(CanvasPixels::colourText(*s.back));
     } else {
         json.null();
     }

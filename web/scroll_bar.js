@@ -12,7 +12,7 @@
     const track = bar.querySelector('.track');
     const length = track.clientWidth || (bar.clientWidth - 2 * bar.clientHeight);
     // A thumb a finger can hold where a finger is the pointer.
-    const least = page.layout.fingers() ? 44 : 8 * page.layout.scale();
+    const least = page.layout.fingers() ? page.layout.finger() : 8 * page.layout.scale();
     const thumbLength = Math.min(length, Math.max(least, Math.round(length * range.largeChange / span)));
     const position = range.maximum > range.minimum
       ? (s.value - range.minimum) / (range.maximum - range.minimum) : 0;

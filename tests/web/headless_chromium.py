@@ -51,6 +51,32 @@ def open_page(driver, site, hash_part='', wrapper=None):
         raise RuntimeError('the page did not start')
 
 
+VIEW = "document.querySelector('[role=application]')"  # the chain view, as a screen reader finds it
+failures = []  # of the checks of the test that runs
+
+
+def check(condition, message):
+    if not condition:
+        failures.append(message)
+        print('FAIL:', message)
+
+
+def console_errors(driver):
+    """The errors in the browser's console since the last look."""
+    return [entry for entry in driver.get_log('browser') if entry['level'] == 'SEVERE']
+
+
+def at_design_size(driver, site, address):
+    """The page in a window as high as puts the chain's picture at 1276 x 653 CSS px beside what the
+    page shows beneath the panels; the window's height."""
+    set_scale(driver, 1276, 980, 1)
+    open_page(driver, site, address)
+    height = 980 + 653 - driver.execute_script(f'return {VIEW}.clientHeight')
+    set_scale(driver, 1276, height, 1)
+    open_page(driver, site, address)
+    return height
+
+
 def started(driver):
     """Whether the page has started (or started again), within five seconds."""
     for _ in range(100):

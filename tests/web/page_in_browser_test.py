@@ -10,9 +10,10 @@
   units by the page's panel scale (the window's children but the view where the flow puts them),
   in German and, as ?lang=en or an English-preferring browser asks for it, in English;
 - a time step of 0.75 ends the run with the run-time error shown; the page's own pacing runs
-  250 passes a second and stops at a halt.
+  250 passes a second and stops at a halt;
+- the tests' own exports (web/page_test_api.cpp) are in the tests' module and not in the site's.
 
-page_in_browser_test.py <site folder> <steps file> <golden tree> <golden session end>"""
+page_in_browser_test.py <site folder> <tests' site folder> <steps file> <golden tree> <golden session end>"""
 import base64
 import difflib
 import os
@@ -27,19 +28,13 @@ from selenium.webdriver.common.actions.pointer_input import PointerInput
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 
-from headless_chromium import browser, open_page, set_scale, started
+from headless_chromium import VIEW, at_design_size, browser, check, console_errors, failures, open_page, set_scale, started
 
 VIEW_TOP = 1  # the chain view's top edge in the page, at the design size
+GERMAN, ENGLISH = ['de', 'Wellenmaschine'], ['en', 'Wave machine']  # the page's language and the view's name
 KEYS = {'Up': Keys.ARROW_UP, 'Down': Keys.ARROW_DOWN, 'Left': Keys.ARROW_LEFT,
         'Right': Keys.ARROW_RIGHT, 'Return': Keys.ENTER, 'Space': Keys.SPACE, 'Esc': Keys.ESCAPE,
         'M': 'm', 'S': 's', 'D': 'd', 'Tab': Keys.TAB, 'PageUp': Keys.PAGE_UP, 'PageDown': Keys.PAGE_DOWN}
-failures = []
-
-
-def check(condition, message):
-    if not condition:
-        failures.append(message)
-        print('FAIL:', message)
 
 
 def points(words):
@@ -107,7 +102,7 @@ def replay_in_page(driver, lines):
             key = Keys.ARROW_RIGHT if words[1] == 'up' else Keys.ARROW_LEFT
             driver.find_element(By.ID, 'TimeDiagramSpan').send_keys(key * int(words[2]))
         elif verb == 'focus':
-            driver.execute_script('document.getElementById("Picture1").focus()')
+            driver.execute_script(VIEW + '.focus()')
         elif verb == 'key':
             chain = ActionChains(driver)
             if 'shift' in words[2:]:
@@ -139,7 +134,7 @@ const kinds = [['CANVAS', null, 'View'], ['DIV', 'frame', 'Frame'], ['BUTTON', n
   ['INPUT', 'radio', 'Option'], ['DIV', 'pointer', 'Pointer']];
 const kindOf = (e) => (kinds.find(([tag, c]) => e.tagName === tag && (!c || e.classList.contains(c)
   || e.type === c)) || [])[2];
-const win = document.getElementById('Ondix15');
+const win = document.querySelector('.window');
 const holderOf = (e) => (e.type === 'radio' || e.tagName === 'CANVAS' ? e.parentElement : e);
 const controls = [...win.querySelectorAll('[id]')].filter((e) => kindOf(e) && !e.closest('.bar .arrow'));
 const byHolder = new Map(controls.map((e) => [holderOf(e), e]));
@@ -188,9 +183,9 @@ def accessible(driver, name):
 
 def control_tree(driver):
     """The page's lines of the golden control tree."""
-    title = driver.execute_script('const w = document.getElementById("Ondix15"); return [document.title, '
+    title = driver.execute_script('const w = document.querySelector(".window"); return [w.id, document.title, '
                                   'parseFloat(getComputedStyle(w).fontSize) * 0.75 / w.dataset.panelScale]')
-    lines = [f'Ondix15 Window "{title[0]}" {round(title[1], 2):g}pt']  # as the controls' points
+    lines = ['{} Window "{}" {:g}pt'.format(*title[:2], round(title[2], 2))]  # as the controls' points
     for c in shown_controls(driver):
         x, y, w, h = c['place']
         line = f'{"  " * c["depth"]}{c["name"]} {c["kind"]} "{c["caption"]}" {c["points"]:g}pt {x},{y} {w}x{h}'
@@ -216,14 +211,14 @@ def control_tree(driver):
     for _ in range(60):
         ActionChains(driver).send_keys(Keys.TAB).perform()
         # The form's controls; the teacher's link beneath the window is not among them.
-        name = driver.execute_script('const e = document.activeElement; return e.closest("#Ondix15") ? e.id : ""')
+        name = driver.execute_script('const e = document.activeElement; return e.closest(".window") ? e.id : ""')
         if name in focus or not name:
             break
         focus.append(name)
     return lines + ['focus: ' + ' '.join(focus)]
 
 
-LANGUAGE_SHOWN = 'return [document.documentElement.lang, document.getElementById("Command10").textContent]'
+LANGUAGE_SHOWN = f'return [document.documentElement.lang, {VIEW}.getAttribute("aria-label")]'
 
 
 def control_tree_test(driver):
@@ -231,8 +226,8 @@ def control_tree_test(driver):
     lacks is passed over for the next one asked for."""
     set_scale(driver, 1276, design_height, 1)
     english = GOLDEN.replace('.expected.txt', '.en.expected.txt')
-    for query, shown, golden_file in [('?lang=xx', ['de', 'Ende'], None), ('?lang=xx&lang=en', ['en', 'End'], None),
-                                      ('', ['de', 'Ende'], GOLDEN), ('?lang=en', ['en', 'End'], english)]:
+    for query, shown, golden_file in [('?lang=xx', GERMAN, None), ('?lang=xx&lang=en', ENGLISH, None),
+                                      ('', GERMAN, GOLDEN), ('?lang=en', ENGLISH, english)]:
         open_page(driver, SITE, query + '#test')
         now = driver.execute_script(LANGUAGE_SHOWN)
         check(now == shown, f'{query} shows {now}')
@@ -244,7 +239,7 @@ def control_tree_test(driver):
                   if line and not line.startswith('desktop: ')]
         # The window's children beneath the view lie where the page's flow puts them (judged by
         # page_screens_test): their place is left out on both sides.
-        golden, page = ([re.sub(r'^(  (?!Picture1)\S+ \S+ ".*" [\d.]+pt) \S+ \S+', r'\1 flowed', l) for l in t]
+        golden, page = ([re.sub(r'^(  \S+ (?!View)\S+ ".*" [\d.]+pt) \S+ \S+', r'\1 flowed', l) for l in t]
                         for t in (golden, page))
         diff = difflib.unified_diff(golden, page, 'golden', 'page', lineterm='', n=0)
         check(page == golden, f'the control tree{query} differs:\n' + '\n'.join(diff))
@@ -256,7 +251,7 @@ def preferred_language_test():
     try:
         open_page(driver, SITE, '#test')
         shown = driver.execute_script(LANGUAGE_SHOWN)
-        check(shown == ['en', 'End'], f'an English-preferring browser shows {shown}')
+        check(shown == ENGLISH, f'an English-preferring browser shows {shown}')
         driver.save_screenshot(os.path.join(os.path.dirname(SITE), 'page-english.png'))
     finally:
         driver.quit()
@@ -273,7 +268,7 @@ def fnv1a(data):
 # and the diagram's span as its range holds it and its chosen masses.
 MEMORY = '''
 const bytes = (address, length) => {
-  const view = new Uint8Array(ondix.module.HEAPU8.buffer, address, length);
+  const view = new Uint8Array(ondix.buffer(), address, length);
   let text = '';
   for (let i = 0; i < length; i += 0x8000) text += String.fromCharCode(...view.subarray(i, i + 0x8000));
   return btoa(text);
@@ -285,9 +280,9 @@ return [bytes(m.y, 4 * m.masses) + ' ' + bytes(m.v, 4 * m.masses), bytes(m.pixel
 # The canvas's pixels against the picture's in the module's memory (0xAARRGGBB words).
 CANVAS_IS_PICTURE = '''
 const m = ondix.memory();
-const canvas = document.getElementById('Picture1');
+const canvas = document.querySelector('[role=application]');
 const shown = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height).data;
-const drawn = new Uint32Array(ondix.module.HEAPU8.buffer, m.pixels, m.width * m.height);
+const drawn = new Uint32Array(ondix.buffer(), m.pixels, m.width * m.height);
 let wrong = 0, first = null;
 for (let i = 0; i < drawn.length; ++i) {
   const p = drawn[i];
@@ -319,9 +314,10 @@ def end_state_differences(driver, lines):
     found = [f'{kind} {now[kind]}, expected {hashes[kind]}' for kind in now if now[kind] != hashes[kind]]
     shown = {c['name']: [int(not c['hidden']), int(c['checked']), int(c['range'][2]) if c['range'] else 0,
                          c['caption']] for c in shown_controls(driver)}
+    window = driver.execute_script('return ondix.form.window.name')  # in the table, not among the shown controls
     found += [f'{name}: page shows {shown.get(name)}, expected {want}' for name, want in expected.items()
-              if name != 'Ondix15' and shown.get(name) != want]
-    if set(shown) | {'Ondix15'} != set(expected):
+              if name != window and shown.get(name) != want]
+    if set(shown) | {window} != set(expected):
         found.append(f'controls: page {sorted(shown)}, expected {sorted(expected)}')
     return found, now['state'], now['picture']
 
@@ -335,18 +331,14 @@ def session_test(driver, lines):
 
 def run_time_error_test(driver):
     open_page(driver, SITE, '#test')
-    driver.find_element(By.ID, 'Command7').click()
-    driver.execute_script('ondix.setStep(0.75)')
-    for _ in range(100):
-        driver.execute_script('ondix.runPasses(100)')
-        if not driver.execute_script('return ondix.running()'):
-            break
+    named(driver, 'button', 'Harmonische Anregung ein oder aus').click()
+    driver.execute_script('ondix.setStep(0.75); for (let i = 0; i < 100 && ondix.running(); ++i) ondix.runPasses(100)')
     message = driver.find_element(By.ID, 'messageText')
-    check(message.is_displayed() and message.text.startswith("Laufzeitfehler '6':")
-          and message.text.endswith('Überlauf'), f'run-time error shown: {message.text!r}')
-    check(not driver.execute_script('return ondix.running()'), 'the run stops at the error')
-    check(driver.find_element(By.ID, 'Command11').get_attribute('disabled') is not None,
-          'the controls are off after the error')
+    # The message shown with its button, the run stopped, the controls off.
+    now = [message.is_displayed(), message.text, driver.find_element(By.ID, 'messageOk').text,
+           driver.execute_script('return ondix.running()'), named(driver, 'button', 'Lauf anhalten').get_attribute('disabled')]
+    check(now[0] and now[1].startswith("Laufzeitfehler '6':") and now[1].endswith('Überlauf') and now[2:] == ['OK', False, 'true'],
+          f'run-time error: shown, message, button, running, halt button disabled: {now}')
 
 
 # From now on: the frames the page asks for, and the changes of the diagram's text alternative.
@@ -397,7 +389,7 @@ def pacing_test(driver):
 # midline, and how many black pixels lie away from it (beyond a dot's reach); and the tape's
 # ticks: the runs of black pixels in the row just above the line y = 1.
 CHAIN_ON_CANVAS = '''
-const c = document.getElementById('Picture1');
+const c = document.querySelector('[role=application]');
 const w = c.width, h = c.height;
 const d = c.getContext('2d').getImageData(0, 0, w, h).data;
 const black = (x, y) => d[4 * (y * w + x)] < 64 && d[4 * (y * w + x) + 1] < 64 && d[4 * (y * w + x) + 2] < 64;
@@ -418,20 +410,21 @@ def robust_page_test(driver):
     driver.get_log('browser')
     check(driver.execute_script(CHAIN_ON_CANVAS) == [98, 0, 0],
           f'first frame: {driver.execute_script(CHAIN_ON_CANVAS)} (masses on the midline, black elsewhere, ticks)')
-    replay_in_page(driver, ['drag left 10,326 10,150 10,326', 'passes 300', 'click Command11'])  # then Halt
-    for clearing in ['Command2', 'Command5']:  # y(i) = 0, Löschen
-        replay_in_page(driver, ['drag left 10,326 10,100', 'passes 50', 'click ' + clearing])
+    replay_in_page(driver, ['drag left 10,326 10,150 10,326', 'passes 300', 'button Lauf anhalten'])  # then Halt
+    for clearing in ['Alle Auslenkungen auf null', 'Löschen: Kette und Uhr auf null']:
+        replay_in_page(driver, ['drag left 10,326 10,100', 'passes 50', 'button ' + clearing])
         check(driver.execute_script(CHAIN_ON_CANVAS) == [98, 0, 0],
               f'{clearing} while halted: {driver.execute_script(CHAIN_ON_CANVAS)}')
-    for box, typed in [('Text3', '50'), ('Text4', 'abc')]:
-        shown = driver.find_element(By.ID, box).get_attribute('value')
-        ActionChains(driver).click(driver.find_element(By.ID, box)).send_keys(typed + Keys.ENTER).perform()
-        now = driver.execute_script('return [document.activeElement.id, document.activeElement.value]')
-        check(now == [box, shown], f'{box} focused and unchanged by typing {typed!r}: {now}')
+    for name, typed in [('Periode', '50'), ('Uhr', 'abc')]:
+        box = named(driver, 'textbox', name)
+        shown = box.get_attribute('value')
+        ActionChains(driver).click(box).send_keys(typed + Keys.ENTER).perform()
+        now = driver.execute_script('return [document.activeElement === arguments[0], document.activeElement.value]', box)
+        check(now == [True, shown], f'{name} focused and unchanged by typing {typed!r}: {now}')
     # The tape from x = 10 to 30 at y = 1 (design pixels), then a new size of the window.
     replay_in_page(driver, ['drag right 128,435 250,435 383,435'])
-    tape = lambda: [driver.execute_script(CHAIN_ON_CANVAS)[2], driver.find_element(By.ID, 'Text1').is_displayed(),  # noqa: E731
-                    driver.find_element(By.ID, 'Text1').get_attribute('value')]  # its ticks, its read-out
+    readout = named(driver, 'textbox', 'Messband')
+    tape = lambda: [driver.execute_script(CHAIN_ON_CANVAS)[2], readout.is_displayed(), readout.get_attribute('value')]  # noqa: E731
     before = tape()
     set_scale(driver, 1000, 800, 1.5)
     check(before == tape() == [20, True, '19,9'], f'tape through a resize: {before} before, {tape()} after')
@@ -440,7 +433,7 @@ def robust_page_test(driver):
     for finger in [False, True]:
         driver.execute_cdp_cmd('Emulation.setTouchEmulationEnabled', {'enabled': finger, 'maxTouchPoints': 5})
         open_page(driver, SITE, '#test')
-        driver.find_element(By.ID, 'Command10').click()
+        named(driver, 'button', 'Ende').click()
         message = driver.find_element(By.ID, 'messageText').text
         button = driver.find_element(By.ID, 'messageOk')
         size = [button.rect['width'], button.rect['height']]
@@ -452,7 +445,7 @@ def robust_page_test(driver):
         check(started(driver) and driver.execute_script('return ondix.running()')
               and driver.execute_script(CHAIN_ON_CANVAS)[0] == 98, 'started again after "Ende"')
     driver.execute_cdp_cmd('Emulation.setTouchEmulationEnabled', {'enabled': False})
-    log = [entry for entry in driver.get_log('browser') if entry['level'] == 'SEVERE']
+    log = console_errors(driver)
     check(not log, f'browser console after the clearings, the tape and "Ende": {log}')
 
 
@@ -468,14 +461,14 @@ for (const e of document.querySelectorAll('[id]')) {
   if (r.left < strip.right && r.right > strip.left && r.top < strip.bottom && r.bottom > strip.top) covered.push(e.id);
 }
 return [covered, document.getElementById('TimeDiagramCanvas').clientHeight,
-  strip.top - document.getElementById('Picture1').getBoundingClientRect().bottom];
+  strip.top - document.querySelector('[role=application]').getBoundingClientRect().bottom];
 '''
 
 DIAGRAM_IS_MODULE = '''
 const c = document.getElementById('TimeDiagramCanvas');
 const w = c.width, h = c.height;
 const shown = c.getContext('2d').getImageData(0, 0, w, h).data;
-const bytes = new Uint8Array(ondix.module.HEAPU8.buffer, Number(c.dataset.bytes), w * h * 4);
+const bytes = new Uint8Array(ondix.buffer(), Number(c.dataset.bytes), w * h * 4);
 let wrong = 0, curves = 0;
 for (let y = 28; y < h - 42; ++y) {
   for (let x = 50; x < w - 20; ++x) {
@@ -492,7 +485,7 @@ def time_diagram_test(driver):
     """The time diagram's panel: a double click chooses ball 19 and the keys M, Right and D ball
     10; the panel, below the chain view, shows the module's pixels and labels."""
     open_page(driver, SITE, '#test')
-    replay_in_page(driver, ['doubleclick 255,326', 'key M', 'key Right', 'key D', 'click Command14', 'passes 300'])
+    replay_in_page(driver, ['doubleclick 255,326', 'key M', 'key Right', 'key D', 'button Zeitdiagramm ein oder aus', 'passes 300'])
     panel = driver.find_element(By.ID, 'TimeDiagram')
     labels = driver.execute_script(
         'return JSON.parse(document.getElementById("TimeDiagramCanvas").dataset.labels)')
@@ -510,7 +503,7 @@ def time_diagram_test(driver):
               f'{width}x{height}: the strip covers {covered}, its canvas {canvas_height} px high, {below} px below the view')
     set_scale(driver, 1276, design_height, 1)
     driver.find_element(By.ID, 'TimeDiagramClose').click()
-    check(not panel.is_displayed() and driver.find_element(By.ID, 'Command14').get_attribute('aria-pressed') == 'false',
+    check(not panel.is_displayed() and named(driver, 'button', 'Zeitdiagramm ein oder aus').get_attribute('aria-pressed') == 'false',
           'the panel closed by its button')
 
 
@@ -521,7 +514,7 @@ def time_diagram_test(driver):
 # cut or beyond the window), linkReachable, diagram (its text alternative in the accessibility tree, y "up" from 0.3).
 SHOWN_NOW = SAID + '''
 const $ = (id) => document.getElementById(id), seen = (e) => e.getClientRects().length > 0;
-const view = $('Picture1'), w = view.width, h = view.height;
+const view = document.querySelector('[role=application]'), w = view.width, h = view.height;
 const d = view.getContext('2d').getImageData(Math.round(w / 100) - 1, 0, 3, h).data; let rows = 0, dots = 0;
 for (let i = 0; i < 3 * h; ++i) if (d[4 * i] < 64 && d[4 * i + 1] < 64 && d[4 * i + 2] < 64) { rows += Math.floor(i / 3); dots += 1; }
 const end = Math.round((h / 2 - rows / dots) / (h / 6) * 10) / 10, info = $('info').getBoundingClientRect();
@@ -530,7 +523,7 @@ return { end: dots ? (end >= 0.3 ? 'up' : end) : null,
   held: !inView('.label').some((l) => l.textContent === 'Festes Ende'), pointer: inView('.pointer').length > 0,
   tape: (inView('input')[0] || {}).value || null, focus: document.activeElement === document.body ? '' : said(document.activeElement),
   strip: seen($('TimeDiagram')), info: $('info').open, period: document.querySelector('input[aria-label=Periode]').value,
-  carrier: [...document.querySelectorAll('#Ondix15 button')].map(said).find((t) => t.startsWith('Info')),
+  carrier: [...document.querySelectorAll('.window button')].map(said).find((t) => t.startsWith('Info')),
   infoCut: [...document.querySelectorAll('#infoPage div')].filter((b) => b.scrollHeight > b.clientHeight + 1
     || b.scrollWidth > b.clientWidth + 1 || b.getBoundingClientRect().right > info.right).length
     + (info.right > innerWidth || info.left < 0),
@@ -575,9 +568,18 @@ def behaviours_test(driver):
     check(found == BEHAVIOURS, 'the view\'s and the dialogs\' behaviours differ:\n' + '\n'.join(diff))
 
 
+def exports_test(site):
+    names = re.findall(r'EMSCRIPTEN_KEEPALIVE [^(]*\b(ondix_\w+)\(', open(os.path.join(
+        os.path.dirname(os.path.abspath(__file__)), '../../web/page_test_api.cpp'), encoding='utf-8').read())
+    site, tests = (open(os.path.join(folder, 'ondix.js'), encoding='utf-8').read() for folder in (site, SITE))
+    check(names and all(n in tests and n not in site for n in names), f'the tests\' exports {names}: in the tests\' '
+          f'module {[n in tests for n in names]}, in the site\'s {[n in site for n in names]}')
+
+
 def main():
     global SITE, STEPS, GOLDEN, SESSION, design_height
-    SITE, STEPS, GOLDEN, SESSION = sys.argv[1:5]
+    SITE, STEPS, GOLDEN, SESSION = sys.argv[2:6]
+    exports_test(sys.argv[1])
     # The window as high as puts the chain view at its design size: the picture 1276 x 653 at scale 1.
     driver = browser(1276, 980)
     try:
@@ -591,8 +593,7 @@ def main():
 def run(driver):
     """Every check of the page, in one browser."""
     global design_height
-    open_page(driver, SITE, '#test')
-    design_height = 980 + 653 - driver.execute_script('return document.getElementById("Picture1").clientHeight')
+    design_height = at_design_size(driver, SITE, '#test')
     steps = [l for l in open(STEPS).read().splitlines() if l.strip() and not l.startswith('#')]
     for scale in [1, 1.25, 1.5, 2]:
         set_scale(driver, 1276, design_height, scale)
@@ -611,8 +612,7 @@ def run(driver):
     behaviours_test(driver)
     run_time_error_test(driver)
     pacing_test(driver)
-    log = [entry for entry in driver.get_log('browser') if entry['level'] == 'SEVERE'
-           and 'Laufzeitfehler' not in entry['message'] and 'abort' not in entry['message']]
+    log = [entry for entry in console_errors(driver) if 'Laufzeitfehler' not in entry['message'] and 'abort' not in entry['message']]
     check(not log, f'browser console errors: {log}')
 
 

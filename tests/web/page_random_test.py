@@ -15,7 +15,7 @@ import os
 import random
 import sys
 
-from headless_chromium import browser, open_page, set_scale
+from headless_chromium import VIEW, browser, check, console_errors, failures, open_page, set_scale
 
 BATCH = 250
 
@@ -28,10 +28,10 @@ const rnd = () => { s = (s + 0x6D2B79F5) >>> 0; let t = s;
   return ((t ^ (t >>> 14)) >>> 0) / 4294967296; };
 const pick = (list) => list[Math.floor(rnd() * list.length)];
 const $ = (id) => document.getElementById(id);
-const canvas = $('Picture1');
-const clickable = [...document.querySelectorAll('#Ondix15 button, #Ondix15 input[type=radio]')]
-  .filter((e) => e.id !== 'Command10');
-const bars = [...document.querySelectorAll('#Ondix15 .bar')];
+const canvas = document.querySelector('[role=application]');
+const clickable = [...document.querySelectorAll('.window button, .window input[type=radio]')]
+  .filter((e) => e.textContent !== 'Ende');
+const bars = [...document.querySelectorAll('.window .bar')];
 const sent = {};
 const point = (spread) => { const r = canvas.getBoundingClientRect();
   return [r.left + (rnd() * (1 + 2 * spread) - spread) * r.width,
@@ -74,7 +74,7 @@ const kinds = {
     'ArrowRight', 'm', 'Enter', ' ', 'Escape', 'a']);
     key(canvas, 'keydown', k); if (rnd() < 0.8) key(canvas, 'keyup', k); },
   blur: () => { if (document.activeElement) document.activeElement.blur(); },
-  info: () => { if ($('info').open) $('infoClose').click(); else $('Command6').click(); },
+  info: () => { if ($('info').open) $('infoClose').click(); else clickable.find((e) => e.textContent.trim().startsWith('Info')).click(); },
   passes: () => ondix.runPasses(1 + Math.floor(rnd() * 40)),
 };
 const weights = { click: 12, arrow: 8, track: 5, thumb: 5, barKey: 5, left: 12, right: 10,
@@ -94,7 +94,7 @@ PAGE_SHOWS_MODULE = r'''
 const wrong = [];
 for (const s of ondix.panels()) {
   const e = document.getElementById(s.name);
-  if (s.name === 'Ondix15') {
+  if (s.name === ondix.form.window.name) {
     if (document.title !== s.pageTitle) wrong.push(['title', document.title, s.pageTitle]);
     continue;
   }
@@ -127,7 +127,6 @@ def main():
     site = sys.argv[1]
     events = int(sys.argv[2]) if len(sys.argv) > 2 else 20000
     seed = int(os.environ.get('ONDIX_RANDOM_SEED', random.randrange(1 << 31)))
-    failures = []
     driver = browser(1276, 980)
     try:
         print(f'seed {seed}, {events} events')
@@ -135,16 +134,12 @@ def main():
         open_page(driver, site, '#test')
         driver.get_log('browser')
         sent = {}
-        done = 0
-        while done < events:
-            count = min(BATCH, events - done)
-            for kind, n in driver.execute_script(EVENTS_IN_PAGE, generator.randrange(1 << 31), count).items():
+        for done in range(BATCH, events + BATCH, BATCH):
+            for kind, n in driver.execute_script(EVENTS_IN_PAGE, generator.randrange(1 << 31), BATCH).items():
                 sent[kind] = sent.get(kind, 0) + n
-            done += count
             if generator.random() < 0.3:
                 # A finger through the browser: real touch events, down, moves and up.
-                canvas = driver.execute_script('const r = document.getElementById("Picture1")'
-                                               '.getBoundingClientRect(); return [r.left, r.top, r.width, r.height]')
+                canvas = driver.execute_script(f'const r = {VIEW}.getBoundingClientRect(); return [r.left, r.top, r.width, r.height]')
                 x, y = (canvas[0] + generator.random() * canvas[2], canvas[1] + generator.random() * canvas[3])
                 driver.execute_cdp_cmd('Input.dispatchTouchEvent', {'type': 'touchStart', 'touchPoints': [{'x': x, 'y': y}]})
                 for _ in range(generator.randrange(1, 5)):
@@ -155,24 +150,19 @@ def main():
             if generator.random() < 0.5:
                 set_scale(driver, *generator.choice(FINGER_SIZES), generator.choice([1, 1.5, 2]))
                 sent['resize'] = sent.get('resize', 0) + 1
-            if done % 1000 == 0 or done == events:
+            if done % 1000 == 0 or done >= events:
                 wrong = driver.execute_script(PAGE_SHOWS_MODULE)
-                if wrong:
-                    failures.append(f'after {done} events the page shows other than the module: {wrong}')
+                check(not wrong, f'after {done} events the page shows other than the module: {wrong}')
                 if failures:
                     break
         stopped = driver.execute_script('return document.getElementById("message").hidden ? "" : '
                                         'document.getElementById("messageText").textContent')
-        if stopped:
-            failures.append(f'the run stopped with the message {stopped!r}')
-        log = [entry for entry in driver.get_log('browser') if entry['level'] == 'SEVERE']
-        if log:
-            failures.append(f'browser console: {log[:5]}')
+        check(not stopped, f'the run stopped with the message {stopped!r}')
+        log = console_errors(driver)
+        check(not log, f'browser console: {log[:5]}')
         print('events sent:', ', '.join(f'{k} {n}' for k, n in sorted(sent.items())))
     finally:
         driver.quit()
-    for failure in failures:
-        print('FAIL:', failure)
     if failures:
         print(f'replay with ONDIX_RANDOM_SEED={seed}')
     sys.exit(1 if failures else 0)

@@ -23,20 +23,20 @@ SCREENS = {'1920x1080': (1920, 1080, 1, 0), '1366x768': (1366, 768, 1, 0), '1024
 # Boxes in the page as [left, top, right, bottom]; of a plain label, its text's alone (the rest of
 # its box may lie under a neighbour, as on the form).
 MEASURE = '''
-const win = document.getElementById('Ondix15');
+const win = document.querySelector('.window');
 const page = (r) => [r.left + scrollX, r.top + scrollY, r.right + scrollX, r.bottom + scrollY];
 const box = (e) => page(e.getBoundingClientRect());
 const seen = (e) => { if (!e.matches('.label:not(.indicator)')) return box(e);
   const range = document.createRange(); range.selectNodeContents(e); return page(range.getBoundingClientRect()); };
 const all = (selector, root = win) => [...root.querySelectorAll(selector)].filter((e) => e.getClientRects().length);
-const canvas = document.getElementById('Picture1');
+const canvas = document.querySelector('[role=application]');
 const devicePixels = (e) => [e.width, e.height, Math.round(e.getBoundingClientRect().width * devicePixelRatio),
   Math.round(e.getBoundingClientRect().height * devicePixelRatio)];
 return { window: [innerWidth, innerHeight, document.documentElement.scrollWidth, document.documentElement.scrollHeight],
   holders: [...all('.frame, .view-box, .label, .box, button:not(.arrow), .bar, .option'),
     ...all('#TimeDiagram, #TimeDiagram :is(span, button, input, canvas), #setup, #setup button', document)].map((e) => ({
-    name: e.id || (e.firstChild || {}).id || e.className, box: box(e), seen: seen(e), container: (e.parentElement.closest('.frame, #TimeDiagram, #setup')
-    || {}).id || (e.parentElement.closest('.view-box') ? 'Picture1' : '') })),
+    name: e.classList.contains('view-box') ? 'view' : e.id || (e.firstChild || {}).id || e.className, box: box(e), seen: seen(e),
+    container: (e.parentElement.closest('.frame, #TimeDiagram, #setup') || {}).id || (e.parentElement.closest('.view-box') ? 'view' : '') })),
   texts: all('.caption, .label, .box, button:not(.arrow), .option span').map((e) => [e.id || e.parentElement.id,
     parseFloat(getComputedStyle(e).fontSize), (e.tagName === 'BUTTON' || getComputedStyle(e).overflow === 'hidden')
     && (e.scrollWidth > e.clientWidth + 1 || e.scrollHeight > e.clientHeight + 1)]),
@@ -58,7 +58,7 @@ def problems(m, fits, touch, strip):
     found = [f'{h["name"]} {h["box"]} outside {h["container"] or "the page"}' for h in m['holders']
              if not inside(h['box'], boxes.get(h['container'], [0, 0, width, scroll_height]))]
     found += [f'{a["name"]} overlaps {b["name"]}' for i, a in enumerate(m['holders']) for b in m['holders'][i + 1:]
-              if a['container'] == b['container'] != 'Picture1' and overlap(a['seen'], b['seen'])]
+              if a['container'] == b['container'] != 'view' and overlap(a['seen'], b['seen'])]
     least = 16 if width >= 1920 and height >= 1080 else 12  # from full HD up, read from the back row
     smallest = min(px for _, px, _ in m['texts'])
     found += [f'{name}: text {px} px' + ' cut off' * cut for name, px, cut in m['texts'] if px < least or cut]
@@ -69,13 +69,13 @@ def problems(m, fits, touch, strip):
     found += [f'link {m["link"]} px beside captions of {smallest}'] * (m['link'] < smallest - 0.5)
     # The view: its least height, or beside the open diagram its floor; the diagram at the screen's
     # pixels, its plot 110 px high at least, its labels as large as the smallest caption.
-    view = boxes['Picture1'][3] - boxes['Picture1'][1]
+    view = boxes['view'][3] - boxes['view'][1]
     found += [f'view {view} px high'] * (view < (60 if strip else max(120, height / 5) - 0.5))
     found += [f'diagram {d}' for d in m['diagram'] if d[:2] != d[2:4] or d[3] < 110 * m['ratio'] - 1
               or not d[4] or d[4] < smallest - 0.5] + [f'diagram shown: {len(m["diagram"])}'] * (len(m['diagram']) != strip)
     # The panels grow until they span the window, or the view is down to half its height, or they
     # lie beneath the fold.
-    panels = [h['box'] for h in m['holders'] if h['container'] == '' and h['name'] not in ('Picture1', 'setup', 'TimeDiagram')]
+    panels = [h['box'] for h in m['holders'] if h['container'] == '' and h['name'] not in ('view', 'setup', 'TimeDiagram')]
     spanned = max(b[2] for b in panels) - min(b[0] for b in panels)
     found += [f'panels {spanned} wide'] * (not strip and spanned < 0.97 * width and view > height / 2 + 2
                                             and scroll_height <= height)
@@ -89,7 +89,7 @@ def visit(name, width, height, ratio, touch, then=()):
         with open(os.path.join(SHOTS, 'platform.html'), 'w', encoding='utf-8') as f:  # a learning platform
             f.write(f'<p>Lernplattform</p><iframe src="file://{SITE}/index.html" width="{width}" height="{height}">')
         open_page(driver, SHOTS if framed else SITE, then if isinstance(then, str) else '', 'platform.html' if framed else None)
-        strip = 'document.getElementById("Command14").click()'  # the diagram's button
+        strip = 'document.querySelector("[aria-label=\'Zeitdiagramm ein oder aus\']").click()'  # the diagram's button
         driver.execute_script(strip)
         if len(then) == 2:  # the window resized with the strip open
             inner, outer = driver.execute_script('return [innerWidth, innerHeight]'), driver.get_window_size()
@@ -116,7 +116,7 @@ def visit(name, width, height, ratio, touch, then=()):
             if shown:
                 driver.execute_script(strip)
         if not framed:  # the information page inside the window, and the dialogs' buttons
-            driver.execute_script('document.getElementById("Command6").click()')
+            driver.execute_script('[...document.querySelectorAll(".window button")].find((b) => b.textContent.trim().startsWith("Info")).click()')
             info = driver.execute_script('return document.getElementById("info").getBoundingClientRect()')
             found += [f'information page {info}'] * (info['right'] > width or info['bottom'] > height)
             driver.execute_script('ondixPage.dialogs.showMessage("-")')

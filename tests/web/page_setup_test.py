@@ -13,34 +13,17 @@ import random
 import sys
 
 sys.dont_write_bytecode = True  # the page's other tests are imported from the source folder
-from headless_chromium import browser, open_page, set_scale
+from headless_chromium import at_design_size, browser, check, console_errors, failures, open_page, set_scale
 from page_in_browser_test import end_state_differences
 from page_random_test import PAGE_SHOWS_MODULE
 
 SITE, TABLE, EXPECTED = sys.argv[1:4]
 ADDRESSES = int(sys.argv[4]) if len(sys.argv) > 4 else 300
 SEED = int(os.environ.get('ONDIX_RANDOM_SEED', random.randrange(1 << 31)))
-failures = []
 
 
-def check(condition, message):
-    if not condition:
-        failures.append(message)
-        print('FAIL:', message)
-
-
-def query(setup):
-    return setup if setup.startswith('?') else '?' + setup
-
-
-def at_design_size(driver, setup):
-    """The page with `setup`, in a window as high as puts the picture at 1276 x 653: the status
-    line beneath the panels is as high as its notes."""
-    set_scale(driver, 1276, 980, 1)
-    open_page(driver, SITE, query(setup) + '#test')
-    height = 980 + 653 - driver.execute_script('return document.getElementById("Picture1").clientHeight')
-    set_scale(driver, 1276, height, 1)
-    open_page(driver, SITE, query(setup) + '#test')
+def query(setup):  # the setup as the page's address carries it, for the tests' page
+    return (setup if setup.startswith('?') else '?' + setup) + '#test'
 
 
 def notes(driver):
@@ -48,9 +31,10 @@ def notes(driver):
                                  '.map((d) => d.textContent)')
 
 
-# The page's language and the module's settings but the clock's reading, which the passes since the start change.
-SETTINGS = '''return [document.documentElement.lang, ...ondix.panels().filter((s) => s.name !== 'Text4')
-  .map((s) => [s.name, s.caption, s.visible, s.checked, s.value])];'''
+# The page's language and the module's settings but the clock's reading (the read-out named "Uhr", "Clock"),
+# which the passes since the start change.
+SETTINGS = '''const lang = document.documentElement.lang, clock = document.querySelector(`input[aria-label=${{ de: 'Uhr', en: 'Clock' }[lang]}]`);
+return [lang, ...ondix.panels().filter((s) => s.name !== clock.id).map((s) => [s.name, s.caption, s.visible, s.checked, s.value])];'''
 
 
 # Once the page has copied: the address, what the clipboard holds and what the page says.
@@ -92,14 +76,14 @@ def setups_test(driver):
     check([b.split('\n', 1)[0] for b in blocks] == table, 'setups.expected has a block for each setup of the table')
     for block in blocks:
         setup, *expected = block.rstrip('\n').split('\n')
-        at_design_size(driver, setup)
+        at_design_size(driver, SITE, query(setup))
         driver.execute_script('ondix.runPasses(200)')
         found, state, picture = end_state_differences(driver, expected)
         check(not found, f'{setup}: ' + '; '.join(found))
         print(f'{setup}: chain state {state}, picture {picture}, {len(notes(driver))} lines of notes')
         link_test(driver, setup)
     # A page whose address chose English, in a German browser: the link keeps the language.
-    at_design_size(driver, 'lang=en&traeger=pendel')
+    at_design_size(driver, SITE, query('lang=en&traeger=pendel'))
     check(driver.execute_script(SETTINGS)[0] == 'en', 'lang=en shows the English page')
     link_test(driver, 'lang=en&traeger=pendel')
 
@@ -147,7 +131,7 @@ def random_test(driver):
         if failures:
             print(f'replay with ONDIX_RANDOM_SEED={SEED}')
             break
-    log = [entry for entry in driver.get_log('browser') if entry['level'] == 'SEVERE']
+    log = console_errors(driver)
     check(not log, f'browser console: {log[:5]}')
 
 
