@@ -90,9 +90,8 @@ Lines inForce(const Instrument& instrument) {
 } // namespace
 
 TEST(Setup, ReadsNamesAndValuesAndIgnoresEachMalformedPartWithANote) {
-    // The values, in the order carrier, amplitude, period, drive, damping, obstacle, refraction,
-    // speed, clock, halt, "-" where the setup leaves it; every switch and the halt take the same
-    // words.
+    // The values of carrier, amplitude, period, drive, damping, obstacle, refraction, speed,
+    // clock and halt ("-": left as it is); every switch and the halt take the same words.
     struct Case {
         const char* text;
         const char* values;

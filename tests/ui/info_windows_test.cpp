@@ -49,12 +49,8 @@ QStringList numbersIn(const QString& text) {
 }
 
 // The two windows by the names the instrument gives them.
-QString torsionWindow() {
-    return QString::fromUtf8(InfoPages::torsionChain().name.data());
-}
-QString pendulumWindow() {
-    return QString::fromUtf8(InfoPages::pendulumChain().name.data());
-}
+const QString kTorsionWindow = QString::fromUtf8(InfoPages::torsionChain().name.data());
+const QString kPendulumWindow = QString::fromUtf8(InfoPages::pendulumChain().name.data());
 
 QList<QWidget*> windowsNamed(const QString& name) {
     QList<QWidget*> found;
@@ -205,10 +201,10 @@ void TestInfoWindows::eachChainTypeOpensItsWindow_data() {
     QTest::addColumn<QString>("opened");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QSize>("clientTwips");
-    QTest::newRow("torsion") << Chain::kTorsionSelfCoeff << torsionWindow()
+    QTest::newRow("torsion") << Chain::kTorsionSelfCoeff << kTorsionWindow
                              << "Informationen zur Torsionszarvel" + QString(17, ' ')
                              << QSize(11595, 10335);
-    QTest::newRow("pendulum") << Chain::kPendulumSelfCoeff << pendulumWindow()
+    QTest::newRow("pendulum") << Chain::kPendulumSelfCoeff << kPendulumWindow
                               << "Informationen zur Zarvel Typ Pendelkette" << QSize(11670, 9495);
 }
 
@@ -221,8 +217,8 @@ void TestInfoWindows::eachChainTypeOpensItsWindow() {
     InfoButton windows;
     windows.show(InfoPages::forChain(state_));
 
-    QCOMPARE(windowsNamed(torsionWindow()).size(), opened == torsionWindow() ? 1 : 0);
-    QCOMPARE(windowsNamed(pendulumWindow()).size(), opened == pendulumWindow() ? 1 : 0);
+    QCOMPARE(windowsNamed(kTorsionWindow).size(), opened == kTorsionWindow ? 1 : 0);
+    QCOMPARE(windowsNamed(kPendulumWindow).size(), opened == kPendulumWindow ? 1 : 0);
     QWidget* window = windowsNamed(opened).value(0);
     QVERIFY(window->windowTitle().startsWith(caption));
     QCOMPARE(window->size(), QSize(UiMetrics::twipsToPixelsX(clientTwips.width()),
@@ -238,36 +234,36 @@ void TestInfoWindows::secondClickShowsTheSameWindow() {
     state_.selfCoeff = Chain::kPendulumSelfCoeff;
     InfoButton windows;
     windows.show(InfoPages::forChain(state_));
-    QWidget* first = shown(pendulumWindow());
+    QWidget* first = shown(kPendulumWindow);
     QVERIFY(first != nullptr);
     first->showMinimized();
     windows.show(InfoPages::forChain(state_));
-    QCOMPARE(shown(pendulumWindow()), first);
+    QCOMPARE(shown(kPendulumWindow), first);
     QVERIFY(!first->isMinimized());
-    QCOMPARE(windowsNamed(pendulumWindow()).size(), 1);
+    QCOMPARE(windowsNamed(kPendulumWindow).size(), 1);
 }
 
 void TestInfoWindows::torsionWindowOpensAtTheCornerOnlyWhenCreated() {
     state_.selfCoeff = Chain::kTorsionSelfCoeff;
     InfoButton windows;
     windows.show(InfoPages::forChain(state_));
-    QPointer<QWidget> first = shown(torsionWindow());
+    QPointer<QWidget> first = shown(kTorsionWindow);
     QTRY_COMPARE(first->frameGeometry().topLeft(), screenCorner());
 
     // Moved by the student, it stays where it is while it is open.
     const QPoint moved = screenCorner() + QPoint(200, 150);
     first->move(moved);
     windows.show(InfoPages::forChain(state_));
-    QCOMPARE(shown(torsionWindow()), first.data());
+    QCOMPARE(shown(kTorsionWindow), first.data());
     QCOMPARE(first->pos(), moved);
 
     // Closed, it is destroyed; the next click creates it afresh at the corner.
     first->close();
-    QCOMPARE(shown(torsionWindow()), nullptr);
+    QCOMPARE(shown(kTorsionWindow), nullptr);
     QTRY_VERIFY(first.isNull());
     windows.show(InfoPages::forChain(state_));
-    QVERIFY(shown(torsionWindow()) != nullptr);
-    QTRY_COMPARE(shown(torsionWindow())->frameGeometry().topLeft(), screenCorner());
+    QVERIFY(shown(kTorsionWindow) != nullptr);
+    QTRY_COMPARE(shown(kTorsionWindow)->frameGeometry().topLeft(), screenCorner());
 }
 
 void TestInfoWindows::bothWindowsOpenAfterSwitchingTheChainType() {
@@ -276,15 +272,15 @@ void TestInfoWindows::bothWindowsOpenAfterSwitchingTheChainType() {
     windows.show(InfoPages::forChain(state_));
     state_.selfCoeff = Chain::kPendulumSelfCoeff;
     windows.show(InfoPages::forChain(state_));
-    QWidget* torsion = shown(torsionWindow());
+    QWidget* torsion = shown(kTorsionWindow);
     QVERIFY(torsion != nullptr);
-    QVERIFY(shown(pendulumWindow()) != nullptr);
+    QVERIFY(shown(kPendulumWindow) != nullptr);
 
     // Back to the torsion chain: still the same two windows.
     state_.selfCoeff = Chain::kTorsionSelfCoeff;
     windows.show(InfoPages::forChain(state_));
-    QCOMPARE(shown(torsionWindow()), torsion);
-    QCOMPARE(windowsNamed(torsionWindow()).size() + windowsNamed(pendulumWindow()).size(), 2);
+    QCOMPARE(shown(kTorsionWindow), torsion);
+    QCOMPARE(windowsNamed(kTorsionWindow).size() + windowsNamed(kPendulumWindow).size(), 2);
 }
 
 void TestInfoWindows::everyParagraphFitsItsBlock_data() {
@@ -383,7 +379,7 @@ void TestInfoWindows::runContinuesWhileTheButtonOpensAWindow() {
     };
     s.start();
     QCOMPARE(s.pass, 5);
-    QCOMPARE(windowsNamed(torsionWindow()).size(), 1);
+    QCOMPARE(windowsNamed(kTorsionWindow).size(), 1);
 }
 
 void TestInfoWindows::programEndsWithItsLastWindow() {
@@ -394,7 +390,7 @@ void TestInfoWindows::programEndsWithItsLastWindow() {
     Ondix15& window = *s.window;
     s.state.selfCoeff = Chain::kPendulumSelfCoeff;
     window.controls().button(Role::kInfoButton)->click();
-    QWidget* info = windowsNamed(pendulumWindow()).value(0);
+    QWidget* info = windowsNamed(kPendulumWindow).value(0);
     QVERIFY(info != nullptr);
 
     bool runningWithoutMainWindow = false;
