@@ -37,8 +37,8 @@ inline constexpr int kHeavyPen = 5;
 inline constexpr int kThinPen = 1;
 
 // The loose end's damping marker runs through the end mass's column. The end mass is erased in
-// the marker's red with the green and blue of endMarkG and endMarkB: the marker's while damped,
-// the background's while free.
+// the marker's colour while damped, so that its dot repairs the marker, and in the marker's red
+// with the background's green and blue while free.
 inline constexpr float kDampingMarkerX = 98;
 inline constexpr Rgb kDampingMarker{255, 128, 128};
 inline constexpr Rgb kFreeEndEraser{kDampingMarker.r, kBackground.g, kBackground.b};
@@ -61,6 +61,10 @@ inline constexpr int kFirstWideMass = 47;
 // The two wave carriers: the coefficient of a mass's own displacement in its force.
 inline constexpr float kTorsionSelfCoeff = 2.0f;
 inline constexpr float kPendulumSelfCoeff = 2.1f;
+
+// The drive's angular frequency is 2 pi over the period, with pi rounded to single precision
+// first (the literal, not <numbers>, which the toolkit's meta-object compiler cannot read).
+inline constexpr float kPi = 3.14159265358979323846f;
 
 // The drive and the time step at start-up. Their scroll bars count tenths of the amplitude and
 // of the period and hundredths of the time step: a bar's value is the quantity times its scale.

@@ -4,10 +4,11 @@
 
 #include <cstdint>
 
-// Everything that describes the simulated chain and every switch of the instrument. One lives
-// beside the main window for the life of the process; the window hands it to the run loop and
-// every handler, which read and write its fields directly, and the loop picks up each change at
-// its next pass.
+// What the pass reads and writes: the simulated chain, the drive and the clock, and the switches
+// that change the physics. The instrument owns one for the life of the process and hands it to
+// its pass and its handlers, which read and write its fields directly; a pass takes up each
+// change at its start. What only the instrument's rooms need (the hand's press point, the
+// colours things are drawn in) lives in those rooms.
 //
 // Masses are numbered 0 to 97: mass 0 is the left end, moved from outside and never
 // integrated; masses 1 to 97 move, and mass 97 is the loose right end. Slots 98 to 100 of the
@@ -32,9 +33,6 @@ struct ChainState {
     float driveTime = 0;
     float omega = 0; // angular frequency of the drive
     float amplitude = 0;
-    float pi = 0;
-    float mouseX = 0;
-    float mouseY = 0;
     float drivePhase = 0;
     // What a long-running time could not hold in single precision: the sum of the steps is
     // clockTime + clockCarry and driveTime + driveCarry (both carries stay 0 while the times are
@@ -47,8 +45,6 @@ struct ChainState {
     std::int16_t refractionOn = 0;
     std::int16_t obstacleOn = 0;
     std::int16_t clockOn = 0;
-    std::int16_t endMarkG = 0; // green and blue of the red that erases the loose end's dot
-    std::int16_t endMarkB = 0;
     std::int16_t running = 0; // 1 once the run loop has been entered; never cleared
 };
 

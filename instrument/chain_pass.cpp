@@ -17,6 +17,8 @@ namespace {
 
 constexpr ChainPicture::Pixel kBackground = ChainPicture::pixelOf(Chain::kBackground);
 constexpr ChainPicture::Pixel kMassColour = ChainPicture::pixelOf(Chain::kMassColour);
+constexpr ChainPicture::Pixel kDampedEndEraser = ChainPicture::pixelOf(Chain::kDampingMarker);
+constexpr ChainPicture::Pixel kFreeEndEraser = ChainPicture::pixelOf(Chain::kFreeEndEraser);
 using Chain::kFirstWideMass;
 using Chain::kHeavyPen;
 using Chain::kRestingPen;
@@ -56,9 +58,9 @@ void ChainPass::drawMasses() {
     }
     // The loose end is erased in the colour of the damping marker while damping is on, so the
     // end's dot repairs the marker instead of cutting it.
-    const Chain::Rgb endEraser{Chain::kDampingMarker.r, s.endMarkG, s.endMarkB};
-    picture_.moveDot(massX(end), s.yShown[end], s.y[end], ChainPicture::pixelOf(endEraser),
-                     dotColours_[std::size_t(end)]);
+    const ChainPicture::Pixel endEraser =
+        s.endDamping == Chain::kDampingOn ? kDampedEndEraser : kFreeEndEraser;
+    picture_.moveDot(massX(end), s.yShown[end], s.y[end], endEraser, dotColours_[std::size_t(end)]);
     s.yShown[end] = s.y[end];
 }
 

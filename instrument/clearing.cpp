@@ -1,8 +1,8 @@
 #include "instrument/clearing.h"
 
 #include "core/chain_state.h"
-#include "instrument/markers.h"
 #include "instrument/panels.h"
+#include "instrument/view_drawing.h"
 #include "language/language.h"
 
 namespace {
@@ -15,8 +15,8 @@ void zero(ChainState::Row& row) {
 
 } // namespace
 
-Clearing::Clearing(ChainState& state, Markers& markers, Panels& panels)
-    : state_(state), markers_(markers) {
+Clearing::Clearing(ChainState& state, ViewDrawing& view, Panels& panels)
+    : state_(state), view_(view) {
     panels.setCaption(Role::kClearingPanel, Language::translate("Löschfunktionen"));
     panels.setCaption(Role::kClearAll, Language::translate("Löschen"));
     panels.setCaption(Role::kClearVelocities, "v(i) = 0");
@@ -31,7 +31,7 @@ void Clearing::clearDisplacements() {
     zero(state_.y);
     // The masses are drawn on the midline of a clean view, where the next pass finds them.
     zero(state_.yShown);
-    markers_.clearView();
+    view_.clearView();
 }
 
 void Clearing::clearAll() {
@@ -45,5 +45,5 @@ void Clearing::clearAll() {
     s.driveTime = 0;
     s.driveCarry = 0;
     s.drivePhase = 0;
-    markers_.clearView();
+    view_.clearView();
 }

@@ -2,18 +2,18 @@
 
 #include "instrument/control.h"
 
-class Markers;
 class Panels;
+class ViewDrawing;
 struct ChainState;
 
-// The clearing functions: the velocities, the displacements, or everything at once. The run
-// loop draws the masses again at its next pass, from wherever the chain then is.
+// The clearing functions: the velocities, the displacements, or everything at once. The next
+// pass draws the masses again at its next pass, from wherever the chain then is.
 class Clearing {
 public:
     // The panel "Löschfunktionen" and its three clearing buttons; the halt button in it is
     // RunControls'.
     // Writes the captions of these controls.
-    Clearing(ChainState& state, Markers& markers, Panels& panels);
+    Clearing(ChainState& state, ViewDrawing& view, Panels& panels);
 
     // "v(i) = 0": the chain keeps its shape and swings on from rest under its springs.
     void clearVelocities();
@@ -25,5 +25,5 @@ public:
 
 private:
     ChainState& state_;
-    Markers& markers_;
+    ViewDrawing& view_;
 };

@@ -13,9 +13,8 @@ namespace {
 
 // What the speed bar's value means, as a screen reader speaks it: the time units that pass in a
 // second of the paced run.
-void writeSpeedMeaning(Panels& panels) {
-    const double perSecond =
-        double(panels.value(Role::kSpeedBar)) / Chain::kStepBarScale * Chain::kPassesPerSecond;
+void writeSpeedMeaning(Panels& panels, int value) {
+    const double perSecond = double(value) / Chain::kStepBarScale * Chain::kPassesPerSecond;
     panels.setCaption(Role::kSpeedBar,
                       ReadOutText::ofDouble(perSecond, panels.decimalSeparator()) + " " +
                           std::string(Language::translate("Zeiteinheiten je Sekunde")));
@@ -33,9 +32,10 @@ ClockAndSpeed::ClockAndSpeed(ChainState& state, Panels& panels) : state_(state),
     panels.setCaption(Role::kClockSwitch, Language::translate("Uhr Start"));
     panels.setRange(Role::kSpeedBar,
                     {.minimum = 1, .maximum = 50, .smallChange = 1, .largeChange = 5});
-    panels.setValue(Role::kSpeedBar, barValue(Chain::kStartStep, Chain::kStepBarScale));
+    const int startValue = barValue(Chain::kStartStep, Chain::kStepBarScale);
+    panels.setValue(Role::kSpeedBar, startValue);
     panels.setCaption(Role::kSpeedName, Language::translate("langsam ---schnell"));
-    writeSpeedMeaning(panels);
+    writeSpeedMeaning(panels, startValue);
 }
 
 void ClockAndSpeed::toggleClock() {
@@ -50,9 +50,10 @@ void ClockAndSpeed::toggleClock() {
     }
 }
 
-void ClockAndSpeed::speedChanged() {
-    const auto value = static_cast<std::int16_t>(panels_.value(Role::kSpeedBar));
+void ClockAndSpeed::setSpeed(int value) {
+    // The bar's value is a 16-bit whole number.
+    const auto hundredths = static_cast<std::int16_t>(value);
     const FloatStatusCheck check;
-    state_.dt = toStored(double(value) / Chain::kStepBarScale);
-    writeSpeedMeaning(panels_);
+    state_.dt = toStored(double(hundredths) / Chain::kStepBarScale);
+    writeSpeedMeaning(panels_, hundredths);
 }

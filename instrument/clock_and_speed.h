@@ -16,9 +16,9 @@ public:
 
     // Starts the clock from zero, or stops it with its last time left in the read-out.
     void toggleClock();
-    // A committed value of the speed scroll bar: after an arrow or track click, or when its
-    // dragged thumb is released. The time step is the value in hundredths.
-    void speedChanged();
+    // The speed scroll bar committed at `value` (after an arrow or track click, or when its
+    // dragged thumb is released): the time step is the value in hundredths.
+    void setSpeed(int value);
 
 private:
     ChainState& state_;

@@ -2,17 +2,17 @@
 
 #include "core/chain_constants.h"
 #include "instrument/chain_pass.h"
-#include "instrument/markers.h"
 #include "instrument/panels.h"
 #include "instrument/time_diagram.h"
+#include "instrument/view_drawing.h"
 #include "language/language.h"
 
 #include <array>
 #include <optional>
 
-DiagramControls::DiagramControls(TimeDiagram& diagram, ChainPass& pass, Markers& markers,
+DiagramControls::DiagramControls(TimeDiagram& diagram, ChainPass& pass, ViewDrawing& view,
                                  Panels& panels)
-    : diagram_(diagram), pass_(pass), markers_(markers), panels_(panels) {
+    : diagram_(diagram), pass_(pass), view_(view), panels_(panels) {
     panels.setCaption(Role::kDiagramButton, Language::translate("Zeitdiagramm"));
     panels.setChecked(Role::kDiagramButton, false);
 }
@@ -33,17 +33,17 @@ void DiagramControls::chooseNearest(float x) {
             pass_.setDotColour(*mass, ChainPicture::pixelOf(own ? *own : Chain::kMassColour));
         }
     };
-    std::array<std::optional<Markers::Mark>, Markers::kMarks> marks{};
+    std::array<std::optional<ViewDrawing::Mark>, ViewDrawing::kMarks> marks{};
     for (int slot = 0; slot < TimeDiagram::kMaxChosen; ++slot) {
         const std::size_t s = std::size_t(slot);
         recolour(before[s]);
         recolour(diagram_.chosen(slot));
         if (const std::optional<int> mass = diagram_.chosen(slot)) {
-            marks[s] = Markers::Mark{*mass, TimeDiagram::kColours[s]};
+            marks[s] = ViewDrawing::Mark{*mass, TimeDiagram::kColours[s]};
         }
     }
     // The view drawn anew with the chosen masses' lines and every dot in its colour.
-    markers_.markChosen(marks);
+    view_.markChosen(marks);
 }
 
 void DiagramControls::cleared() {

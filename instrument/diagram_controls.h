@@ -1,9 +1,9 @@
 #pragma once
 
 class ChainPass;
-class Markers;
 class Panels;
 class TimeDiagram;
+class ViewDrawing;
 
 // The time diagram's controls: its button, which opens and closes the diagram (checked while it
 // is open; a front end shows its window or panel while it is checked), the choice of masses by a
@@ -11,7 +11,7 @@ class TimeDiagram;
 // and a new recording at "Löschen".
 class DiagramControls {
 public:
-    DiagramControls(TimeDiagram& diagram, ChainPass& pass, Markers& markers, Panels& panels);
+    DiagramControls(TimeDiagram& diagram, ChainPass& pass, ViewDrawing& view, Panels& panels);
 
     void toggleShown();
     // Chooses or un-chooses the mass nearest to x (see TimeDiagram::chooseNearest) and draws
@@ -22,6 +22,6 @@ public:
 private:
     TimeDiagram& diagram_;
     ChainPass& pass_;
-    Markers& markers_;
+    ViewDrawing& view_;
     Panels& panels_;
 };

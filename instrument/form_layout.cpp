@@ -1,5 +1,6 @@
 #include "instrument/form_layout.h"
 
+#include "core/twips.h"
 #include "instrument/form.h"
 #include "instrument/panel_flow.h"
 #include "picture/user_scale.h"
@@ -9,7 +10,6 @@
 
 namespace {
 
-constexpr double kTwipsPerInch = 1440;
 constexpr double kWindowUnitsX = 4000;
 constexpr double kWindowUnitsY = 3000;
 
@@ -33,8 +33,8 @@ FormLayout::FormLayout(int width, int height, double dotsPerInchX, double dotsPe
     const auto unitsX = [&](int pixels) {
         return width > 0 ? pixels * kWindowUnitsX / width : 0.0;
     };
-    const auto twipsX = [&](double twips) { return rounded(twips * dotsPerInchX / kTwipsPerInch); };
-    const auto twipsY = [&](double twips) { return rounded(twips * dotsPerInchY / kTwipsPerInch); };
+    const auto twipsX = [&](double twips) { return Twips::toPixels(twips, dotsPerInchX); };
+    const auto twipsY = [&](double twips) { return Twips::toPixels(twips, dotsPerInchY); };
 
     std::array<bool, kControlCount> placed{};
     placed[static_cast<std::size_t>(Role::kWindow)] = true;

@@ -4,9 +4,9 @@
 #include "core/chain_state.h"
 #include "core/float_status_check.h"
 #include "instrument/input_codes.h"
-#include "instrument/markers.h"
 #include "instrument/panels.h"
 #include "instrument/read_out_text.h"
+#include "instrument/tape_marks.h"
 #include "language/language.h"
 
 #include <cmath>
@@ -33,8 +33,8 @@ std::int16_t nearestUnit(float x) {
 
 } // namespace
 
-HandAndTape::HandAndTape(ChainState& state, Markers& markers, Panels& panels)
-    : state_(state), markers_(markers), panels_(panels) {
+HandAndTape::HandAndTape(ChainState& state, TapeMarks& tapes, Panels& panels)
+    : state_(state), tapes_(tapes), panels_(panels) {
     panels.setCaption(Role::kFixedEndLabel, Language::translate("Festes Ende"));
     panels.setCaption(Role::kTapeReadout, controlName(Role::kTapeReadout));
     panels.setVisible(Role::kTapeReadout, false);
@@ -42,18 +42,16 @@ HandAndTape::HandAndTape(ChainState& state, Markers& markers, Panels& panels)
 
 void HandAndTape::press(int button, int /*shift*/, float x, float y) {
     // Every press, whichever button, moves the tape's origin.
-    state_.mouseX = x;
-    state_.mouseY = y;
+    origin_ = {x, y};
     if (button == kLeftButton) {
         panels_.setVisible(Role::kFixedEndLabel, false);
     }
 }
 
 void HandAndTape::move(int button, int /*shift*/, float x, float y) {
-    ChainState& s = state_;
     if (button == kLeftButton) {
         // No offset and no limit: the end follows the pointer also beyond the view's edges.
-        s.y[0] = y;
+        state_.y[0] = y;
     }
     if (button == kRightButton) {
         panels_.setVisible(Role::kTapeReadout, true);
@@ -61,14 +59,14 @@ void HandAndTape::move(int button, int /*shift*/, float x, float y) {
         float distance = 0;
         {
             const FloatStatusCheck check;
-            top = toStored(double(s.mouseY) - kReadOutRise);
+            top = toStored(double(origin_.y) - kReadOutRise);
             // Cut down to the tenth below, also for distances to the left of the press point.
-            distance = toStored(std::floor(10.0 * (double(x) - double(s.mouseX))) / 10.0);
+            distance = toStored(std::floor(10.0 * (double(x) - double(origin_.x))) / 10.0);
         }
         panels_.setPlace(Role::kTapeReadout, x, top);
         panels_.setCaption(Role::kTapeReadout,
                            ReadOutText::ofSingle(distance, panels_.decimalSeparator()));
-        markers_.showTape(s.mouseX, s.mouseY, nearestUnit(x));
+        tapes_.show(origin_.x, origin_.y, nearestUnit(x));
     } else {
         panels_.setVisible(Role::kTapeReadout, false);
     }

@@ -51,19 +51,17 @@ void HarmonicDrive::showStartReadOuts() {
     panels_.setCaption(Role::kDriveState, onOffText(false));
 }
 
-void HarmonicDrive::amplitudeChanged() {
+void HarmonicDrive::setAmplitude(int value) {
     {
         const FloatStatusCheck check;
-        state_.amplitude =
-            toStored(double(panels_.value(Role::kAmplitudeBar)) / Chain::kAmplitudeBarScale);
+        state_.amplitude = toStored(double(value) / Chain::kAmplitudeBarScale);
     }
     panels_.setCaption(Role::kAmplitudeReadout,
                        ReadOutText::ofSingle(state_.amplitude, panels_.decimalSeparator()));
 }
 
-void HarmonicDrive::periodChanged() {
+void HarmonicDrive::setPeriod(int value) {
     ChainState& s = state_;
-    const int value = panels_.value(Role::kPeriodBar);
     {
         const FloatStatusCheck check;
         // The phase reached so far goes into drivePhase before the drive time starts again from 0,
@@ -73,8 +71,8 @@ void HarmonicDrive::periodChanged() {
                                 double(s.drivePhase));
         s.driveTime = 0;
         s.driveCarry = 0;
-        s.omega =
-            toStored(quotient(double(s.pi) + double(s.pi), double(value)) * Chain::kPeriodBarScale);
+        s.omega = toStored(quotient(double(Chain::kPi) + double(Chain::kPi), double(value)) *
+                           Chain::kPeriodBarScale);
     }
     panels_.setCaption(
         Role::kPeriodReadout,

@@ -23,10 +23,10 @@ public:
 
     // "Harmonisch On/Off".
     void toggle();
-    // A committed change of the amplitude's scroll bar.
-    void amplitudeChanged();
-    // A committed change of the period's scroll bar.
-    void periodChanged();
+    // The amplitude's and the period's scroll bars committed at `value`, in tenths (see
+    // Chain::kAmplitudeBarScale and kPeriodBarScale): the drive takes it up with its read-out.
+    void setAmplitude(int value);
+    void setPeriod(int value);
 
 private:
     ChainState& state_;

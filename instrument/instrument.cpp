@@ -6,12 +6,14 @@
 #include "instrument/diagram_controls.h"
 #include "instrument/hand_and_tape.h"
 #include "instrument/harmonic_drive.h"
-#include "instrument/markers.h"
+#include "instrument/medium_markers.h"
 #include "instrument/medium_options.h"
 #include "instrument/run_controls.h"
 #include "instrument/setup.h"
 #include "instrument/snapshot.h"
+#include "instrument/tape_marks.h"
 #include "instrument/time_step.h"
+#include "instrument/view_drawing.h"
 #include "instrument/wave_carrier.h"
 
 #include <algorithm>
@@ -61,19 +63,22 @@ private:
 struct Instrument::Handlers {
     Handlers(ChainState& state, ChainPicture& picture, Panels& panels, ChainPass& pass,
              RunLoop& loop, TimeDiagram& timeDiagram)
-        : markers(state, picture, &pass.dotColours()), drive(state, panels),
-          hand(state, markers, panels), keys(state, hand, panels), touch(hand),
-          carrier(state, panels), medium(state, markers, panels), clearing(state, markers, panels),
-          run(state, loop, markers, panels), clock(state, panels),
-          step(state, pass, picture, panels), snapshot(state, pass, markers, panels),
-          diagram(timeDiagram, pass, markers, panels) {
+        : markers(state, picture), tapes(picture),
+          view(state, picture, markers, tapes, pass.dotColours()), drive(state, panels),
+          hand(state, tapes, panels), keys(state, hand, panels), touch(hand),
+          carrier(state, panels), medium(state, markers, view, panels),
+          clearing(state, view, panels), run(state, loop, markers, panels), clock(state, panels),
+          step(state, pass, picture, panels), snapshot(state, pass, view, panels),
+          diagram(timeDiagram, pass, view, panels) {
         keys.onChoose([this](float x) { diagram.chooseNearest(x); });
         touch.onDoubleTap([this](float x, float /*y*/) { diagram.chooseNearest(x); });
     }
     Handlers(const Handlers&) = delete;
     Handlers& operator=(const Handlers&) = delete;
 
-    Markers markers;
+    MediumMarkers markers;
+    TapeMarks tapes;
+    ViewDrawing view;
     HarmonicDrive drive;
     HandAndTape hand;
     ChainKeys keys;
@@ -92,8 +97,8 @@ namespace {
 
 using Handlers = Instrument::Handlers;
 
-// What each control does: its click, or for a scroll bar its committed change. The
-// information button's window is the front end's to show.
+// What each button and option does when clicked. The information button's window is the front
+// end's to show.
 struct Action {
     Control control;
     void (*act)(Handlers&);
@@ -122,16 +127,26 @@ constexpr std::array kActions{
     Action{Role::kSnapshotButton, [](Handlers& h) { h.snapshot.takeOrClear(); }},
     Action{Role::kTorsionOption, [](Handlers& h) { h.carrier.chooseTorsionChain(); }},
     Action{Role::kPendulumOption, [](Handlers& h) { h.carrier.choosePendulumChain(); }},
-    Action{Role::kAmplitudeBar, [](Handlers& h) { h.drive.amplitudeChanged(); }},
-    Action{Role::kPeriodBar, [](Handlers& h) { h.drive.periodChanged(); }},
-    Action{Role::kSpeedBar, [](Handlers& h) { h.clock.speedChanged(); }},
     Action{Role::kDiagramButton, [](Handlers& h) { h.diagram.toggleShown(); }},
 };
 
-const Action* actionOf(Control control) {
-    const auto* found = std::find_if(kActions.begin(), kActions.end(),
-                                     [control](const Action& a) { return a.control == control; });
-    return found == kActions.end() ? nullptr : found;
+// What each scroll bar does with the value the student committed.
+struct BarAction {
+    Control control;
+    void (*act)(Handlers&, int value);
+};
+
+constexpr std::array kBarActions{
+    BarAction{Role::kAmplitudeBar, [](Handlers& h, int value) { h.drive.setAmplitude(value); }},
+    BarAction{Role::kPeriodBar, [](Handlers& h, int value) { h.drive.setPeriod(value); }},
+    BarAction{Role::kSpeedBar, [](Handlers& h, int value) { h.clock.setSpeed(value); }},
+};
+
+template <typename Table>
+const typename Table::value_type* actionOf(const Table& table, Control control) {
+    const auto* found = std::find_if(table.begin(), table.end(),
+                                     [control](const auto& a) { return a.control == control; });
+    return found == table.end() ? nullptr : found;
 }
 
 } // namespace
@@ -156,7 +171,7 @@ void Instrument::start(Setup* setup) {
     handlers_->drive.showStartReadOuts();
     picture_.setPenWidth(Chain::kRestingPen);
     handlers_->markers.showDamping(true);
-    handlers_->markers.showMasses();
+    handlers_->view.showMasses();
     if (setup != nullptr) {
         setup->applyTo(*this);
     }
@@ -165,7 +180,7 @@ void Instrument::start(Setup* setup) {
 
 void Instrument::resize(int width, int height, double scale) {
     picture_.resize(width, height, scale);
-    handlers_->markers.redrawView();
+    handlers_->view.redrawView();
 }
 
 Instrument::Reply Instrument::click(Control control) {
@@ -176,7 +191,7 @@ Instrument::Reply Instrument::click(Control control) {
     if (kind != ControlKind::Button && kind != ControlKind::Option) {
         return Reply::None;
     }
-    if (const Action* action = actionOf(control)) {
+    if (const Action* action = actionOf(kActions, control)) {
         action->act(*handlers_);
     }
     return Reply::None;
@@ -192,8 +207,8 @@ void Instrument::scroll(Control bar, int value) {
         return;
     }
     panels_.enterValue(bar, value);
-    if (const Action* action = actionOf(bar)) {
-        action->act(*handlers_);
+    if (const BarAction* action = actionOf(kBarActions, bar)) {
+        action->act(*handlers_, value);
     }
 }
 
@@ -241,6 +256,10 @@ void Instrument::focusLost() {
 
 std::optional<InfoPage> Instrument::infoPage() const {
     return InfoPages::forChain(state_);
+}
+
+TapeOrigin Instrument::tapeOrigin() const {
+    return handlers_->hand.origin();
 }
 
 int Instrument::runPasses(int count) {

@@ -22,11 +22,11 @@ class Clearing;
 class ClockAndSpeed;
 class HandAndTape;
 class HarmonicDrive;
-class Markers;
 class MediumOptions;
 class RunControls;
 class Setup;
 class WaveCarrier;
+struct TapeOrigin;
 
 // The wave machine, the one thing a front end talks to: it owns the chain state, the chain's
 // picture, the panels (what every control shows), the pass and every handler, and takes the
@@ -93,6 +93,8 @@ public:
 
     // The information page on the chain type in use, as the information button opens it.
     std::optional<InfoPage> infoPage() const;
+    // Where the last press in the chain view was, which the tape is measured from.
+    TapeOrigin tapeOrigin() const;
 
     // Paced from outside: up to `count` passes, fewer if the run is found halted at the top of
     // a pass; the clock's read-out brought up to date. Returns the number run.

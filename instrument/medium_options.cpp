@@ -4,12 +4,14 @@
 #include "core/chain_state.h"
 #include "core/float_status_check.h"
 #include "instrument/indicators.h"
-#include "instrument/markers.h"
+#include "instrument/medium_markers.h"
 #include "instrument/panels.h"
+#include "instrument/view_drawing.h"
 #include "language/language.h"
 
-MediumOptions::MediumOptions(ChainState& state, Markers& markers, Panels& panels)
-    : state_(state), markers_(markers), panels_(panels) {
+MediumOptions::MediumOptions(ChainState& state, MediumMarkers& markers, ViewDrawing& view,
+                             Panels& panels)
+    : state_(state), markers_(markers), view_(view), panels_(panels) {
     panels.setCaption(Role::kDampingPanel, Language::translate("Dämpfung"));
     panels.setCaption(Role::kDampingSwitch, onOffCaption());
     panels.setChecked(Role::kDampingSwitch, true);
@@ -37,11 +39,6 @@ void MediumOptions::toggleDamping() {
     }
     const bool on = s.endDamping == Chain::kDampingOn;
     markers_.showDamping(on);
-    // The run loop erases the end mass in this colour: the marker's while damped, so the dot
-    // running along the marker repaints it; the background's while free.
-    const Chain::Rgb eraser = on ? Chain::kDampingMarker : Chain::kFreeEndEraser;
-    s.endMarkG = static_cast<std::int16_t>(eraser.g);
-    s.endMarkB = static_cast<std::int16_t>(eraser.b);
     panels_.setCaption(Role::kDampingLabel, on ? Language::translate("Dämpfung on")
                                                : Language::translate("Dämpfung off"));
     showSwitch(panels_, Role::kDampingSwitch, Role::kDampingIndicator, on);
@@ -66,7 +63,7 @@ void MediumOptions::toggleRefraction() {
     if (!on) {
         // The run loop drew the heavy half with a wider pen than the light one; only a clean
         // view, with the masses drawn again at one width, loses those wide dots.
-        markers_.clearView();
+        view_.clearView();
     }
     panels_.setVisible(Role::kLightHalfLabel, on);
     panels_.setVisible(Role::kHeavyHalfLabel, on);

@@ -2,8 +2,9 @@
 
 #include "instrument/control.h"
 
-class Markers;
+class MediumMarkers;
 class Panels;
+class ViewDrawing;
 struct ChainState;
 
 // The three switches of the medium, each an "On/Off" button with an indicator beside it:
@@ -15,7 +16,7 @@ public:
     // In the chain view: the loose end's name and "Dämpfung on/off" beneath it; "m = 1" and
     // "m = 4" over the two halves, while refraction is on.
     // Writes the start captions of these controls: damping on, obstacle and refraction off.
-    MediumOptions(ChainState& state, Markers& markers, Panels& panels);
+    MediumOptions(ChainState& state, MediumMarkers& markers, ViewDrawing& view, Panels& panels);
 
     // Damping, obstacle and refraction: each click switches its option over.
     void toggleDamping();
@@ -24,6 +25,7 @@ public:
 
 private:
     ChainState& state_;
-    Markers& markers_;
+    MediumMarkers& markers_;
+    ViewDrawing& view_;
     Panels& panels_;
 };

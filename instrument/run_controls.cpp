@@ -2,12 +2,12 @@
 
 #include "core/chain_state.h"
 #include "instrument/indicators.h"
-#include "instrument/markers.h"
+#include "instrument/medium_markers.h"
 #include "instrument/panels.h"
 #include "instrument/run_loop.h"
 #include "language/language.h"
 
-RunControls::RunControls(ChainState& state, RunLoop& runner, Markers& markers, Panels& panels)
+RunControls::RunControls(ChainState& state, RunLoop& runner, MediumMarkers& markers, Panels& panels)
     : state_(state), runner_(runner), markers_(markers), panels_(panels) {
     panels.setCaption(Role::kHaltButton, Language::translate("Halt"));
     panels.setCaption(Role::kEndButton, Language::translate("Ende"));

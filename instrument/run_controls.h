@@ -2,7 +2,7 @@
 
 #include "instrument/control.h"
 
-class Markers;
+class MediumMarkers;
 class Panels;
 class RunLoop;
 struct ChainState;
@@ -15,7 +15,7 @@ public:
     // "Halt" while the run stands; the window, which "Ende" unloads, and the
     // end button.
     // Writes the start captions of the two buttons.
-    RunControls(ChainState& state, RunLoop& runner, Markers& markers, Panels& panels);
+    RunControls(ChainState& state, RunLoop& runner, MediumMarkers& markers, Panels& panels);
 
     // "Halt" sets the flag at which the run loop returns at the top of its next pass. "Weiter"
     // continues from exactly the halted state by running the loop inside this handler, which
@@ -34,6 +34,6 @@ private:
 
     ChainState& state_;
     RunLoop& runner_;
-    Markers& markers_;
+    MediumMarkers& markers_;
     Panels& panels_;
 };

@@ -3,27 +3,27 @@
 #include "core/chain_constants.h"
 #include "core/chain_state.h"
 #include "instrument/chain_pass.h"
-#include "instrument/markers.h"
 #include "instrument/panels.h"
+#include "instrument/view_drawing.h"
 #include "language/language.h"
 
 #include <string>
 
-Snapshot::Snapshot(const ChainState& state, ChainPass& pass, Markers& markers, Panels& panels)
-    : state_(state), pass_(pass), markers_(markers), panels_(panels) {
+Snapshot::Snapshot(const ChainState& state, ChainPass& pass, ViewDrawing& view, Panels& panels)
+    : state_(state), pass_(pass), view_(view), panels_(panels) {
     panels.setCaption(Role::kSnapshotButton, Language::translate("Momentbild"));
     panels.setVisible(Role::kSnapshotTime, false);
     panels.setBack(Role::kSnapshotTime, Chain::kSnapshotColour);
 }
 
 void Snapshot::takeOrClear() {
-    if (markers_.snapshotShown()) {
-        markers_.hideSnapshot();
+    if (view_.snapshotShown()) {
+        view_.hideSnapshot();
         panels_.setChecked(Role::kSnapshotButton, false);
         panels_.setVisible(Role::kSnapshotTime, false);
         return;
     }
-    markers_.showSnapshot();
+    view_.showSnapshot();
     if (state_.clockOn == 1) {
         // The clock's reading as the dots show it: the one a frame would show next.
         pass_.showPendingClock();

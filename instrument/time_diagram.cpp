@@ -4,10 +4,12 @@
 #include "instrument/input_codes.h"
 #include "instrument/read_out_text.h"
 #include "language/language.h"
+#include "picture/chain_picture.h"
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <type_traits>
 
 namespace {
 
@@ -19,11 +21,8 @@ constexpr Chain::Rgb kAxisColour{0, 0, 0};
 constexpr Chain::Rgb kGridColour{220, 220, 200};
 constexpr Chain::Rgb kTextColour{0, 0, 0};
 
-constexpr PlotRaster::Pixel pixelOf(Chain::Rgb c) {
-    return 0xFF000000u | (static_cast<PlotRaster::Pixel>(c.r) & 0xFFu) << 16 |
-           (static_cast<PlotRaster::Pixel>(c.g) & 0xFFu) << 8 |
-           (static_cast<PlotRaster::Pixel>(c.b) & 0xFFu);
-}
+// The plot's pixels are in the chain picture's format.
+static_assert(std::is_same_v<PlotRaster::Pixel, ChainPicture::Pixel>);
 
 // The margins around the plot, in pixels: a row of legends above, the y labels to the left,
 // the t labels and the axis caption below.
@@ -181,9 +180,9 @@ void TimeDiagram::draw(int width, int height, double scale) {
                        layout_ != drawnLayout_ || fresh >= count_ || scale != scale_;
     if (whole) {
         if (width != raster_.width() || height != raster_.height()) {
-            raster_.resize(width, height, pixelOf(Chain::kBackground));
+            raster_.resize(width, height, ChainPicture::pixelOf(Chain::kBackground));
         } else {
-            raster_.fill(pixelOf(Chain::kBackground));
+            raster_.fill(ChainPicture::pixelOf(Chain::kBackground));
         }
         scale_ = scale;
         labelPixels_ = scaled(kLabelPixels);
@@ -210,7 +209,7 @@ void TimeDiagram::draw(int width, int height, double scale) {
         }
     }
     for (int slot = 0; slot < kMaxChosen; ++slot) {
-        drawCurve(slot, pixelOf(kColours[std::size_t(slot)]), from);
+        drawCurve(slot, ChainPicture::pixelOf(kColours[std::size_t(slot)]), from);
     }
     drawnRecorded_ = recorded_;
     drawnLayout_ = layout_;
@@ -227,18 +226,20 @@ void TimeDiagram::drawAxes() {
     // The y axis in the view's units, a grid line at every unit.
     for (int y = -3; y <= 3; ++y) {
         const int at = rowOf(float(y));
-        raster_.fillRect(left_, at, right_, at + line, pixelOf(y == 0 ? kAxisColour : kGridColour));
-        raster_.fillRect(left_ - tick, at, left_, at + line, pixelOf(kAxisColour));
+        raster_.fillRect(left_, at, right_, at + line,
+                         ChainPicture::pixelOf(y == 0 ? kAxisColour : kGridColour));
+        raster_.fillRect(left_ - tick, at, left_, at + line, ChainPicture::pixelOf(kAxisColour));
     }
     // The time axis along the bottom, a grid line at every tick.
     const double step = tickStep(span_);
     for (double t = std::ceil(tStart_ / step) * step; t <= tStart_ + span_ + 1e-9; t += step) {
         const int at = columnOf(t);
-        raster_.fillRect(at, top_, at + line, bottom_, pixelOf(kGridColour));
-        raster_.fillRect(at, bottom_, at + line, bottom_ + tick, pixelOf(kAxisColour));
+        raster_.fillRect(at, top_, at + line, bottom_, ChainPicture::pixelOf(kGridColour));
+        raster_.fillRect(at, bottom_, at + line, bottom_ + tick,
+                         ChainPicture::pixelOf(kAxisColour));
     }
-    raster_.fillRect(left_, top_, left_ + line, bottom_, pixelOf(kAxisColour));
-    raster_.fillRect(left_, bottom_, right_, bottom_ + line, pixelOf(kAxisColour));
+    raster_.fillRect(left_, top_, left_ + line, bottom_, ChainPicture::pixelOf(kAxisColour));
+    raster_.fillRect(left_, bottom_, right_, bottom_ + line, ChainPicture::pixelOf(kAxisColour));
 }
 
 void TimeDiagram::layOutLabels() {

@@ -1,10 +1,10 @@
 #include "platform/ui_metrics.h"
 
+#include "core/twips.h"
+
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QScreen>
-
-#include <cmath>
 
 namespace UiMetrics {
 
@@ -29,14 +29,10 @@ double logicalDpiY() {
 }
 
 int twipsToPixelsX(double twips) {
-    return twipsToPixels(twips, logicalDpi(true));
+    return Twips::toPixels(twips, logicalDpi(true));
 }
 int twipsToPixelsY(double twips) {
-    return twipsToPixels(twips, logicalDpi(false));
-}
-
-int twipsToPixels(double twips, double dotsPerInch) {
-    return static_cast<int>(std::lround(twips * dotsPerInch / kTwipsPerInch));
+    return Twips::toPixels(twips, logicalDpi(false));
 }
 
 QFont sansSerif(double pointSize) {

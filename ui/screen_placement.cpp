@@ -1,6 +1,6 @@
 #include "ui/screen_placement.h"
 
-#include "platform/ui_metrics.h"
+#include "core/twips.h"
 
 #include <QEvent>
 #include <QGuiApplication>
@@ -19,8 +19,8 @@ constexpr double kOuterHeightShare = 0.96;
 QPoint cornerOf(const ScreenMetrics& screen) {
     // One fixed unit from the screen's corner, which is less than a pixel at any usual
     // resolution.
-    return screen.geometry.topLeft() + QPoint(UiMetrics::twipsToPixels(1, screen.dpiX),
-                                              UiMetrics::twipsToPixels(1, screen.dpiY));
+    return screen.geometry.topLeft() +
+           QPoint(Twips::toPixels(1, screen.dpiX), Twips::toPixels(1, screen.dpiY));
 }
 
 // The frame the window system puts around the window. The platform window is created for the
@@ -50,10 +50,10 @@ ScreenMetrics ScreenMetrics::primary() {
 
 QSize outerSize(const ScreenMetrics& screen) {
     // The screen's size in fixed units, the height's share of it, and back to pixels.
-    const double widthTwips = screen.geometry.width() * UiMetrics::kTwipsPerInch / screen.dpiX;
-    const double heightTwips = screen.geometry.height() * UiMetrics::kTwipsPerInch / screen.dpiY;
-    return {UiMetrics::twipsToPixels(widthTwips, screen.dpiX),
-            UiMetrics::twipsToPixels(kOuterHeightShare * heightTwips, screen.dpiY)};
+    const double widthTwips = screen.geometry.width() * Twips::kPerInch / screen.dpiX;
+    const double heightTwips = screen.geometry.height() * Twips::kPerInch / screen.dpiY;
+    return {Twips::toPixels(widthTwips, screen.dpiX),
+            Twips::toPixels(kOuterHeightShare * heightTwips, screen.dpiY)};
 }
 
 void placeShownWindow(QWidget& window, const ScreenMetrics& screen) {

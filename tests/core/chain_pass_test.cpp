@@ -269,11 +269,9 @@ TEST(StartValues, AreTheSameWhateverTheStateHeldBefore) {
     ChainState used;
     used.running = 1;
     used.halted = used.harmonicOn = used.refractionOn = used.obstacleOn = used.clockOn = 1;
-    used.endMarkG = 255;
-    used.endMarkB = 224;
     used.dt = used.endDamping = used.selfCoeff = used.clockTime = used.driveTime = 0.5f;
     used.clockCarry = used.driveCarry = 1e-4f;
-    used.omega = used.amplitude = used.pi = used.mouseX = used.mouseY = used.drivePhase = 7;
+    used.omega = used.amplitude = used.drivePhase = 7;
     for (int i = 0; i <= 100; ++i) {
         used.y[i] = used.v[i] = used.accel[i] = used.yShown[i] = used.massFactor[i] = float(i);
     }
@@ -283,6 +281,6 @@ TEST(StartValues, AreTheSameWhateverTheStateHeldBefore) {
     used.running = fresh.running;
     // Without padding, comparing the bytes compares every field.
     static_assert(sizeof(ChainState) ==
-                  5 * sizeof(ChainState::Row) + 13 * sizeof(float) + 8 * sizeof(std::int16_t));
+                  5 * sizeof(ChainState::Row) + 10 * sizeof(float) + 6 * sizeof(std::int16_t));
     EXPECT_EQ(std::memcmp(&used, &fresh, sizeof(ChainState)), 0);
 }

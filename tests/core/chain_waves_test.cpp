@@ -3,6 +3,7 @@
 // drive and the clock over a lesson.
 // None of these is written down in the code; they follow from the equations of motion.
 
+#include "core/chain_constants.h"
 #include "core/chain_physics.h"
 #include "core/chain_state.h"
 #include "core/runtime_error.h"
@@ -31,7 +32,7 @@ ChainState drivenChain(float selfCoeff, float endDamping, double period) {
     s.selfCoeff = selfCoeff;
     s.endDamping = endDamping;
     s.harmonicOn = 1;
-    s.omega = static_cast<float>(2.0 * double(s.pi) / period);
+    s.omega = static_cast<float>(2.0 * double(Chain::kPi) / period);
     return s;
 }
 

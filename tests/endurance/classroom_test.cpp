@@ -395,9 +395,6 @@ private:
         const bool damped = st.endDamping == Chain::kDampingOn;
         findings_.expect(damped || st.endDamping == 0,
                          QStringLiteral("endDamping %1").arg(st.endDamping) + at);
-        findings_.expect(damped ? (st.endMarkG == 128 && st.endMarkB == 128)
-                                : (st.endMarkG == 255 && st.endMarkB == 224),
-                         QStringLiteral("end marker colour does not match the damping") + at);
         for (int i = 0; i <= 99; ++i) {
             const bool heavy = st.refractionOn == 1 && i >= Chain::kFirstHeavyMass;
             if (st.massFactor[i] != (heavy ? Chain::kHeavyMassFactor : Chain::kLightMassFactor)) {

@@ -4,8 +4,9 @@
 #include "core/chain_state.h"
 #include "instrument/hand_and_tape.h"
 #include "instrument/input_codes.h"
-#include "instrument/markers.h"
+#include "instrument/instrument.h"
 #include "instrument/panels.h"
+#include "instrument/tape_marks.h"
 #include "picture/chain_picture.h"
 
 #include <gtest/gtest.h>
@@ -18,6 +19,7 @@ namespace {
 // Top row, bottom row and pixel count of the foreground pixels in a column of the picture.
 struct InkRun {
     int top = 1 << 30, bottom = -1, pixels = 0;
+    friend bool operator==(const InkRun&, const InkRun&) = default;
 };
 
 std::map<int, InkRun> inkByColumn(const ChainPicture& picture) {
@@ -60,8 +62,8 @@ TEST(HandAndTape, TheTapeReadsTheTenthBelowBesideThePointerAndTicksEveryUnit) {
         picture.setBackground(ChainPicture::pixelOf(Chain::kBackground));
         picture.resize(1000, 600, 1);
         Panels panels;
-        Markers markers{state, picture};
-        HandAndTape hand{state, markers, panels};
+        TapeMarks tapes{picture};
+        HandAndTape hand{state, tapes, panels};
         hand.press(InputCodes::kRightButton, 0, row.from, 1);
         hand.move(InputCodes::kRightButton, 0, row.to, 1);
 
@@ -83,6 +85,28 @@ TEST(HandAndTape, TheTapeReadsTheTenthBelowBesideThePointerAndTicksEveryUnit) {
             EXPECT_EQ(run.pixels, run.bottom - run.top + 1); // one pixel wide, unbroken
         }
     }
+}
+
+TEST(HandAndTape, TheTicksOutliveANewSizeAndGoWithAClearing) {
+    Instrument m(",");
+    m.resize(1000, 600, 1);
+    m.start();
+    using Pointer = Instrument::Pointer;
+    for (const Pointer kind : {Pointer::Press, Pointer::Move, Pointer::Release}) {
+        m.pointer(kind, InputCodes::kRightButton, 0, kind == Pointer::Press ? 10.3f : 22.75f, 1);
+    }
+    // The tape's columns, below the chain's dots on the midline.
+    const auto ticks = [&m] {
+        std::map<int, InkRun> ink = inkByColumn(m.picture());
+        std::erase_if(ink, [](const auto& column) { return column.second.top < 350; });
+        return ink;
+    };
+    const std::map<int, InkRun> laid = ticks();
+    ASSERT_EQ(laid.size(), 13U);
+    m.resize(1000, 600, 1);
+    EXPECT_EQ(ticks(), laid);
+    m.click(Role::kClearDisplacements);
+    EXPECT_TRUE(ticks().empty());
 }
 
 } // namespace

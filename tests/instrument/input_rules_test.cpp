@@ -8,8 +8,8 @@
 #include "instrument/chain_touch.h"
 #include "instrument/hand_and_tape.h"
 #include "instrument/input_codes.h"
-#include "instrument/markers.h"
 #include "instrument/panels.h"
+#include "instrument/tape_marks.h"
 #include "picture/chain_picture.h"
 
 #include <gtest/gtest.h>
@@ -32,8 +32,8 @@ struct Rig {
     ChainState state;
     ChainPicture picture;
     Panels panels;
-    Markers markers{state, picture};
-    HandAndTape hand{state, markers, panels};
+    TapeMarks tapes{picture};
+    HandAndTape hand{state, tapes, panels};
     ChainKeys keys{state, hand, panels};
     ChainTouch fingers{hand};
 
@@ -52,7 +52,7 @@ struct Rig {
         char text[200];
         std::snprintf(
             text, sizeof text, "y0 %.9g origin %.9g,%.9g end %d tape %d \"%s\" pointer %d %.9g",
-            double(state.y[0]), double(state.mouseX), double(state.mouseY),
+            double(state.y[0]), double(hand.origin().x), double(hand.origin().y),
             panels[Role::kFixedEndLabel].visible, panels[Role::kTapeReadout].visible,
             panels.caption(Role::kTapeReadout).c_str(), pointer.visible, double(pointer.x));
         return text;

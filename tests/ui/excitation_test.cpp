@@ -1,6 +1,7 @@
 // The left end and the tape: the drive through the real controls of the main window, and the
 // mouse through real window events.
 
+#include "instrument/hand_and_tape.h"
 #include "sim/chain_view.h"
 #include "support/view_bench.h"
 #include "support/window_session.h"
@@ -49,6 +50,7 @@ private slots:
 
 private:
     ChainState& s() { return session_->state; }
+    TapeOrigin origin() const { return session_->window->instrument().tapeOrigin(); }
     const MainControls& c() const { return session_->c(); }
     void passes(int n) { session_->runPasses(n); }
     // Real mouse events, delivered to the window as the window system would.
@@ -174,8 +176,8 @@ void TestExcitation::handDragFromTheLabelBeyondTheView() {
 void TestExcitation::tapeReadOutStaysAndLetsPressesThrough() {
     press(Qt::RightButton,
           centreOf(*c().label(Role::kLooseEndLabel))); // through the label, "Festes Ende" stays
-    QVERIFY(c().label(Role::kFixedEndLabel)->isVisible() && s().mouseX > 85);
-    move(at(70, s().mouseY));
+    QVERIFY(c().label(Role::kFixedEndLabel)->isVisible() && origin().x > 85);
+    move(at(70, origin().y));
     QVERIFY(c().textBox(Role::kTapeReadout)->isVisible() &&
             c().textBox(Role::kTapeReadout)->text().startsWith(QLatin1Char('-')));
     const QPoint below{window_->width() / 2, window_->height() + 40};
@@ -191,7 +193,7 @@ void TestExcitation::tapeReadOutStaysAndLetsPressesThrough() {
     release(Qt::RightButton, at(52, 0.5f));
     press(Qt::MiddleButton, centreOf(*c().textBox(Role::kTapeReadout)));
     release(Qt::MiddleButton, centreOf(*c().textBox(Role::kTapeReadout)));
-    QVERIFY(s().mouseX > 52);
+    QVERIFY(origin().x > 52);
     QCOMPARE(s().y[0], 0.0f);
 }
 
@@ -214,7 +216,7 @@ void TestExcitation::bothButtonsAndMiddleButton() {
     press(Qt::MiddleButton, at(30, 1)); // moves the tape's origin only
     QVERIFY(c().label(Role::kFixedEndLabel)->isVisible() &&
             c().textBox(Role::kTapeReadout)->isVisible());
-    QVERIFY(std::abs(s().mouseX - 30) < 0.2f);
+    QVERIFY(std::abs(origin().x - 30) < 0.2f);
     move(at(70, 2));
     QVERIFY(c().textBox(Role::kTapeReadout)->isHidden());
     release(Qt::MiddleButton, at(70, 2));

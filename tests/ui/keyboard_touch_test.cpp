@@ -2,6 +2,7 @@
 // must do what the mouse does at the same points, and the focus must show outside the view's
 // image. All in the main window.
 
+#include "instrument/hand_and_tape.h"
 #include "instrument/input_codes.h"
 #include "sim/chain_view.h"
 #include "support/view_bench.h"
@@ -51,11 +52,11 @@ struct Window : Ondix15 {
     }
     // What a student sees and what the next pass takes from the handlers, exactly.
     QString outcome() {
-        return QString::asprintf("y0 %.9g origin %.9g,%.9g Festes Ende %d read-out %d \"%s\"",
-                                 double(chain.y[0]), double(chain.mouseX), double(chain.mouseY),
-                                 c.label(Role::kFixedEndLabel)->isVisible(),
-                                 c.textBox(Role::kTapeReadout)->isVisible(),
-                                 qPrintable(c.textBox(Role::kTapeReadout)->text()));
+        return QString::asprintf(
+            "y0 %.9g origin %.9g,%.9g Festes Ende %d read-out %d \"%s\"", double(chain.y[0]),
+            double(instrument().tapeOrigin().x), double(instrument().tapeOrigin().y),
+            c.label(Role::kFixedEndLabel)->isVisible(), c.textBox(Role::kTapeReadout)->isVisible(),
+            qPrintable(c.textBox(Role::kTapeReadout)->text()));
     }
 };
 

@@ -96,13 +96,11 @@ QStringList described(const ChainState& s) {
             lines << QStringLiteral("%1(%2) %3").arg(names[r]).arg(i).arg((*rows[r])[i], 0, 'g', 9);
         }
     }
-    for (float value :
-         {s.dt, s.endDamping, s.selfCoeff, s.clockTime, s.driveTime, s.omega, s.amplitude, s.pi,
-          s.mouseX, s.mouseY, s.drivePhase, s.clockCarry, s.driveCarry}) {
+    for (float value : {s.dt, s.endDamping, s.selfCoeff, s.clockTime, s.driveTime, s.omega,
+                        s.amplitude, s.drivePhase, s.clockCarry, s.driveCarry}) {
         lines << QString::number(double(value), 'g', 9);
     }
-    for (int value : {s.halted, s.harmonicOn, s.refractionOn, s.obstacleOn, s.clockOn, s.endMarkG,
-                      s.endMarkB, s.running}) {
+    for (int value : {s.halted, s.harmonicOn, s.refractionOn, s.obstacleOn, s.clockOn, s.running}) {
         lines << QString::number(value);
     }
     return lines;
@@ -129,8 +127,6 @@ void refraction(ChainState& s, bool on) {
 }
 void damping(ChainState& s, bool on) {
     s.endDamping = on ? 2 : 0;
-    s.endMarkG = on ? 128 : 255; // the loose end is erased in the marker's colour or the view's
-    s.endMarkB = on ? 128 : 224;
 }
 
 // A control operated by a student: a click on a button, on a scroll bar's right arrow.
@@ -180,7 +176,7 @@ const std::vector<ControlCase>& controlCases() {
         {"period up, phase kept", {kDriveSwitch}, kPeriodBar, [](ChainState& s) {
              s.drivePhase = float(double(s.omega) * (double(s.driveTime) + double(s.driveCarry)) + double(s.drivePhase));
              s.driveTime = s.driveCarry = 0;
-             s.omega = float((double(s.pi) + double(s.pi)) / 251 * 10);
+             s.omega = float((double(Chain::kPi) + double(Chain::kPi)) / 251 * 10);
          }, "25,1", kPeriodReadout},
         {"speed up", {}, kSpeedBar, [](ChainState& s) { s.dt = 0.11f; }},
         {"information", {}, kInfoButton, [](ChainState&) {}, QStringLiteral("window ") + InfoPages::torsionChain().name.data()},
