@@ -22,10 +22,6 @@ ADDRESSES = int(sys.argv[4]) if len(sys.argv) > 4 else 300
 SEED = int(os.environ.get('ONDIX_RANDOM_SEED', random.randrange(1 << 31)))
 
 
-def query(setup):  # the setup as the page's address carries it, for the tests' page
-    return (setup if setup.startswith('?') else '?' + setup) + '#test'
-
-
 def notes(driver):
     return driver.execute_script('return [...document.querySelectorAll("#setup [role=status] div")]'
                                  '.map((d) => d.textContent)')
@@ -76,14 +72,14 @@ def setups_test(driver):
     check([b.split('\n', 1)[0] for b in blocks] == table, 'setups.expected has a block for each setup of the table')
     for block in blocks:
         setup, *expected = block.rstrip('\n').split('\n')
-        at_design_size(driver, SITE, query(setup))
+        at_design_size(driver, SITE, '?' + setup.lstrip('?') + '#test')
         driver.execute_script('ondix.runPasses(200)')
         found, state, picture = end_state_differences(driver, expected)
         check(not found, f'{setup}: ' + '; '.join(found))
         print(f'{setup}: chain state {state}, picture {picture}, {len(notes(driver))} lines of notes')
         link_test(driver, setup)
     # A page whose address chose English, in a German browser: the link keeps the language.
-    at_design_size(driver, SITE, query('lang=en&traeger=pendel'))
+    at_design_size(driver, SITE, '?lang=en&traeger=pendel#test')
     check(driver.execute_script(SETTINGS)[0] == 'en', 'lang=en shows the English page')
     link_test(driver, 'lang=en&traeger=pendel')
 
