@@ -212,6 +212,11 @@ void Instrument::scroll(Control bar, int value) {
     }
 }
 
+void Instrument::setBar(Control bar, int value) {
+    scroll(bar, value);
+    panels_.setValue(bar, panels_.value(bar));
+}
+
 void Instrument::pointer(Pointer kind, int button, int shift, float x, float y) {
     HandAndTape& hand = handlers_->hand;
     switch (kind) {

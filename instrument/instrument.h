@@ -70,6 +70,9 @@ public:
     // A new value of a scroll bar, committed by the student: clamped to its range; a value the
     // bar already holds changes nothing, as with a scroll bar.
     void scroll(Control bar, int value);
+    // A scroll bar's value given from outside the bar (a teacher's setup): committed as by
+    // scroll, and the bar shown where the value put it, as a hand's move leaves it.
+    void setBar(Control bar, int value);
     // The mouse or pen in the chain view: button and shift code (see InputCodes), the point in
     // the view's user units.
     void pointer(Pointer kind, int button, int shift, float x, float y);
@@ -116,7 +119,6 @@ public:
     const ChainState& state() const { return state_; }
     ChainPicture& picture() { return picture_; }
     const ChainPicture& picture() const { return picture_; }
-    Panels& panels() { return panels_; }
     const Panels& panels() const { return panels_; }
 
     // Every handler, opaque to the front ends.

@@ -53,8 +53,9 @@ public:
     int value(Control control) const { return (*this)[control].value; }
     std::string_view decimalSeparator() const { return decimalSeparator_; }
 
-    // One front end watches; it is told after each change.
-    void observe(Observer observer) { observer_ = std::move(observer); }
+    // One front end watches; it is told after each change. Watching changes nothing that is
+    // shown, so a front end needs no more than a read-only view to do it.
+    void observe(Observer observer) const { observer_ = std::move(observer); }
 
     void setCaption(Control control, std::string_view caption);
     void setBack(Control control, Chain::Rgb colour);
@@ -65,12 +66,9 @@ public:
     void setValue(Control control, int value);
     void setPlace(Control control, float x, float y);
 
-    // What the student put in by hand, in the front end already: a scroll bar's new value or a
-    // text typed into a box. Nobody is told.
+    // What the student put in by hand, in the front end already: a scroll bar's new value.
+    // Nobody is told.
     void enterValue(Control control, int value) { states_[index(control)].value = value; }
-    void enterCaption(Control control, std::string_view text) {
-        states_[index(control)].caption = text;
-    }
 
 private:
     static std::size_t index(Control control) { return static_cast<std::size_t>(control); }
@@ -82,5 +80,5 @@ private:
 
     std::array<State, kControlCount> states_;
     std::string decimalSeparator_;
-    Observer observer_;
+    mutable Observer observer_;
 };

@@ -407,9 +407,7 @@ void Setup::applyTo(Instrument& instrument) {
         const int wanted = *values_[i];
         const Rule& rule = ruleOf(setting);
         if (rule.words.empty()) {
-            instrument.scroll(rule.control, wanted);
-            // The bar is shown where the value put it, as a hand's move leaves it.
-            instrument.panels().setValue(rule.control, instrument.panels().value(rule.control));
+            instrument.setBar(rule.control, wanted);
         } else if (current(instrument, setting) != wanted) {
             // The carrier is chosen by its option; every other setting by its switch.
             instrument.click(setting == Setting::Carrier && wanted == 0 ? Role::kTorsionOption

@@ -1,7 +1,6 @@
 #include "sim/chain_view_input.h"
 
 #include "instrument/form.h"
-#include "instrument/hand_and_tape.h"
 #include "instrument/input_codes.h"
 #include "instrument/instrument.h"
 #include "language/language.h"

@@ -50,22 +50,12 @@ void showCaption(QWidget& widget, ControlKind kind, const QString& caption) {
 
 } // namespace
 
-PanelsBinding::PanelsBinding(Panels& panels, ChainView& view) : panels_(panels), view_(view) {
+PanelsBinding::PanelsBinding(const Panels& panels, ChainView& view) : panels_(panels), view_(view) {
     panels.observe([this](Control control, Panels::Aspect aspect) { show(control, aspect); });
 }
 
 void PanelsBinding::bind(Control control, QWidget& widget) {
     widgets_[static_cast<std::size_t>(control)] = &widget;
-    switch (controlKind(control)) {
-    case ControlKind::TextBox:
-        connect(static_cast<QLineEdit*>(&widget), &QLineEdit::textEdited, this,
-                [this, control](const QString& text) {
-                    panels_.enterCaption(control, text.toStdString());
-                });
-        break;
-    default:
-        break;
-    }
 }
 
 void PanelsBinding::showAll() {

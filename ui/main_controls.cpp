@@ -1,6 +1,5 @@
 #include "ui/main_controls.h"
 
-#include "instrument/clock_and_speed.h"
 #include "instrument/form.h"
 #include "language/language.h"
 #include "platform/ui_metrics.h"

@@ -37,7 +37,7 @@ public:
     const MainControls& controls() const { return controls_; }
     Instrument& instrument() { return instrument_; }
     ChainState& state() { return instrument_.state(); }
-    Panels& panels() { return instrument_.panels(); }
+    const Panels& panels() const { return instrument_.panels(); }
 
 protected:
     // Closing the window while the run loop runs ends the program at once; while the run is

@@ -5,7 +5,7 @@
 #include "web/json_text.h"
 #include "web/page_texts.h"
 
-PanelsFeed::PanelsFeed(Panels& panels) : panels_(panels) {
+PanelsFeed::PanelsFeed(const Panels& panels) : panels_(panels) {
     changed_.fill(true);
     panels.observe([this](Control control, Panels::Aspect aspect) {
         changed_[index(control)] = true;

@@ -16,7 +16,7 @@ class JsonText;
 class PanelsFeed {
 public:
     // Watches `panels`, every control counted as changed.
-    explicit PanelsFeed(Panels& panels);
+    explicit PanelsFeed(const Panels& panels);
 
     // The controls changed since the last call, each once, and their marks cleared.
     std::string takeChanges();
