@@ -67,8 +67,7 @@ def console_errors(driver):
 
 
 def at_design_size(driver, site, address):
-    """The page in a window as high as puts the chain's picture at 1276 x 653 CSS px beside what the
-    page shows beneath the panels; the window's height."""
+    """The page in a window as high as puts its chain's picture at 1276 x 653 CSS px; the window's height."""
     set_scale(driver, 1276, 980, 1)
     open_page(driver, site, address)
     height = 980 + 653 - driver.execute_script(f'return {VIEW}.clientHeight')

@@ -11,7 +11,8 @@
   in German and, as ?lang=en or an English-preferring browser asks for it, in English;
 - a time step of 0.75 ends the run with the run-time error shown; the page's own pacing runs
   250 passes a second and stops at a halt;
-- the tests' own exports (web/page_test_api.cpp) are in the tests' module and not in the site's.
+- the tests' own exports (web/page_test_api.cpp) are in the tests' module and not in the site's;
+  module_api.js wraps each export, the page's and the tests', once.
 
 page_in_browser_test.py <site folder> <tests' site folder> <steps file> <golden tree> <golden session end>"""
 import base64
@@ -416,8 +417,7 @@ def robust_page_test(driver):
         check(driver.execute_script(CHAIN_ON_CANVAS) == [98, 0, 0],
               f'{clearing} while halted: {driver.execute_script(CHAIN_ON_CANVAS)}')
     for name, typed in [('Periode', '50'), ('Uhr', 'abc')]:
-        box = named(driver, 'textbox', name)
-        shown = box.get_attribute('value')
+        shown = (box := named(driver, 'textbox', name)).get_attribute('value')
         ActionChains(driver).click(box).send_keys(typed + Keys.ENTER).perform()
         now = driver.execute_script('return [document.activeElement === arguments[0], document.activeElement.value]', box)
         check(now == [True, shown], f'{name} focused and unchanged by typing {typed!r}: {now}')
@@ -487,8 +487,7 @@ def time_diagram_test(driver):
     open_page(driver, SITE, '#test')
     replay_in_page(driver, ['doubleclick 255,326', 'key M', 'key Right', 'key D', 'button Zeitdiagramm ein oder aus', 'passes 300'])
     panel = driver.find_element(By.ID, 'TimeDiagram')
-    labels = driver.execute_script(
-        'return JSON.parse(document.getElementById("TimeDiagramCanvas").dataset.labels)')
+    labels = driver.execute_script('return JSON.parse(document.getElementById("TimeDiagramCanvas").dataset.labels)')
     want = ['3', '2', '1', '0', '-1', '-2', '-3', '0', '20', '40', '60', '80', '100', 'y',  # up is positive
             't in Zeiteinheiten']
     check(panel.is_displayed() and labels[:15] == want and labels[15].startswith('Kugel 19: y = ')
@@ -569,11 +568,15 @@ def behaviours_test(driver):
 
 
 def exports_test(site):
-    names = re.findall(r'EMSCRIPTEN_KEEPALIVE [^(]*\b(ondix_\w+)\(', open(os.path.join(
-        os.path.dirname(os.path.abspath(__file__)), '../../web/page_test_api.cpp'), encoding='utf-8').read())
-    site, tests = (open(os.path.join(folder, 'ondix.js'), encoding='utf-8').read() for folder in (site, SITE))
+    source = lambda path: open(os.path.join(os.path.dirname(__file__), '../..', path), encoding='utf-8').read()  # noqa: E731
+    exported = lambda path: re.findall(r'EMSCRIPTEN_KEEPALIVE [^(]*\b(ondix_\w+)\(', source(path))  # noqa: E731
+    names = exported('web/page_test_api.cpp')
+    site, tests = (source(os.path.join(folder, 'ondix.js')) for folder in (site, SITE))  # absolute: the folders'
     check(names and all(n in tests and n not in site for n in names), f'the tests\' exports {names}: in the tests\' '
           f'module {[n in tests for n in names]}, in the site\'s {[n in site for n in names]}')
+    every = sorted(exported('web/page_api.cpp') + names)
+    wrapped = sorted(re.findall(r"'(ondix_\w+)'", source('web/module_api.js')))
+    check(wrapped == every, f'module_api.js wraps not every export once: {sorted(set(every) ^ set(wrapped)) or wrapped}')
 
 
 def main():

@@ -23,8 +23,7 @@ SEED = int(os.environ.get('ONDIX_RANDOM_SEED', random.randrange(1 << 31)))
 
 
 def notes(driver):
-    return driver.execute_script('return [...document.querySelectorAll("#setup [role=status] div")]'
-                                 '.map((d) => d.textContent)')
+    return driver.execute_script('return [...document.querySelectorAll("#setup [role=status] div")].map((d) => d.textContent)')
 
 
 # The page's language and the module's settings but the clock's reading (the read-out named "Uhr", "Clock"),
