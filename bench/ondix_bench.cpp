@@ -5,11 +5,11 @@
 #include "core/chain_constants.h"
 #include "core/chain_physics.h"
 #include "core/chain_state.h"
+#include "instrument/chain_pass.h"
 #include "instrument/panels.h"
 #include "instrument/time_diagram.h"
 #include "platform/qt_colour.h"
 #include "probes/counting_allocator.h"
-#include "sim/chain_runner.h"
 #include "sim/chain_view.h"
 
 #include <QApplication>
@@ -69,10 +69,12 @@ void BM_DrawPass(benchmark::State& state) {
         }
     }
     int passes = 0;
-    // The run loop as the program runs it, one pass per iteration: the first pass warms up, then
-    // each yield asks for the next iteration and halts the run when there is none.
+    // The passes as a frame of the program runs them, one per iteration; the first warms up.
     std::optional<AllocationCounter> allocations;
-    ChainRunner runner(chain, view, pass, [&](const ChainRunner::ShowFrame& /*show*/) {
+    pass.begin();
+    do {
+        view.prepare();
+        pass.step();
         if (!allocations) {
             allocations.emplace();
         }
@@ -80,11 +82,7 @@ void BM_DrawPass(benchmark::State& state) {
             diagram.draw(640, 320);
         }
         benchmark::ClobberMemory();
-        if (!state.KeepRunning()) {
-            chain.halted = 1;
-        }
-    });
-    runner.RunChain();
+    } while (state.KeepRunning());
     state.counters["allocs_per_pass"] = benchmark::Counter(
         static_cast<double>(allocations->count()), benchmark::Counter::kAvgIterations);
     state.SetItemsProcessed(state.iterations());

@@ -3,9 +3,7 @@
 #include "core/chain_constants.h"
 
 void setStartValues(ChainState& s) {
-    const std::int16_t running = s.running;
     s = ChainState{};
-    s.running = running;
 
     s.omega = static_cast<float>((double(Chain::kPi) + double(Chain::kPi)) / Chain::kStartPeriod);
     s.amplitude = static_cast<float>(Chain::kStartAmplitude);

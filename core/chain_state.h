@@ -45,7 +45,8 @@ struct ChainState {
     std::int16_t refractionOn = 0;
     std::int16_t obstacleOn = 0;
     std::int16_t clockOn = 0;
-    std::int16_t running = 0; // 1 once the run loop has been entered; never cleared
+    // Keeps the state free of padding, so that two states compare byte for byte; always 0.
+    std::int16_t unused = 0;
 };
 
 // A switch toggled: 1 minus its value.
@@ -55,5 +56,5 @@ constexpr std::int16_t toggled(std::int16_t flag) {
 
 // Start values of the chain state, whatever it held before: torsion chain, loose end damped,
 // drive with amplitude 1 and period 25 switched off, time step 0.1, every mass factor 1 (slots
-// 0 to 99), everything else at rest and zero. Leaves `running` alone.
+// 0 to 99), everything else at rest and zero.
 void setStartValues(ChainState& state);

@@ -32,7 +32,6 @@ ChainPass::ChainPass(ChainState& state, ChainPicture& picture, Panels& panels)
 }
 
 void ChainPass::begin() {
-    state_.running = 1;
     picture_.setPenWidth(kRestingPen);
 }
 

@@ -18,8 +18,7 @@ class ChainPass {
 public:
     ChainPass(ChainState& state, ChainPicture& picture, Panels& panels);
 
-    // Before the first pass of a run: the run marked as running, the pen at its resting width,
-    // as every pass leaves it.
+    // Before the first pass of a run: the pen at its resting width, as every pass leaves it.
     void begin();
     // The physics, the dots and the clock time of one pass. Allocates nothing.
     void run();

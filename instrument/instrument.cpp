@@ -9,7 +9,6 @@
 #include "instrument/medium_markers.h"
 #include "instrument/medium_options.h"
 #include "instrument/run_controls.h"
-#include "instrument/setup.h"
 #include "instrument/snapshot.h"
 #include "instrument/tape_marks.h"
 #include "instrument/time_step.h"
@@ -18,56 +17,17 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdlib>
-
-// The run as the handlers see it: the front end's loop where it has one; otherwise paced from
-// outside, where "Weiter" only marks the run active, since such a front end may not block.
-class Instrument::Run final : public RunLoop {
-public:
-    explicit Run(Instrument& instrument) : instrument_(instrument) {}
-
-    void RunChain() override {
-        if (loop_ != nullptr) {
-            return loop_->RunChain();
-        }
-        instrument_.pass_.begin();
-        active_ = true;
-    }
-    int activeLoops() const override {
-        return loop_ != nullptr ? loop_->activeLoops() : active_ ? 1 : 0;
-    }
-    [[noreturn]] void endProgram() override {
-        if (loop_ != nullptr) {
-            loop_->endProgram();
-        }
-        active_ = false;
-        if (instrument_.end_) {
-            instrument_.end_();
-        }
-        std::abort();
-    }
-
-    void setLoop(RunLoop& loop) { loop_ = &loop; }
-    bool paced() const { return loop_ == nullptr; }
-    bool active() const { return active_; }
-    void stop() { active_ = false; }
-
-private:
-    Instrument& instrument_;
-    RunLoop* loop_ = nullptr;
-    bool active_ = false;
-};
 
 // Every handler, each constructed with exactly what it touches; in this order because the
 // markers are drawn by the ones after them and the hand is moved by the keys and the fingers.
 struct Instrument::Handlers {
     Handlers(ChainState& state, ChainPicture& picture, Panels& panels, ChainPass& pass,
-             RunLoop& loop, TimeDiagram& timeDiagram)
+             TimeDiagram& timeDiagram)
         : markers(state, picture), tapes(picture),
           view(state, picture, markers, tapes, pass.dotColours()), drive(state, panels),
           hand(state, tapes, panels), keys(state, hand, panels), touch(hand),
           carrier(state, panels), medium(state, markers, view, panels),
-          clearing(state, view, panels), run(state, loop, markers, panels), clock(state, panels),
+          clearing(state, view, panels), run(state, pass, markers, panels), clock(state, panels),
           step(state, pass, picture, panels), snapshot(state, pass, view, panels),
           diagram(timeDiagram, pass, view, panels) {
         keys.onChoose([this](float x) { diagram.chooseNearest(x); });
@@ -153,29 +113,23 @@ const typename Table::value_type* actionOf(const Table& table, Control control) 
 
 Instrument::Instrument(std::string decimalSeparator)
     : panels_(std::move(decimalSeparator)), pass_(state_, picture_, panels_),
-      diagram_(std::string(panels_.decimalSeparator())), run_(std::make_unique<Run>(*this)) {
+      diagram_(std::string(panels_.decimalSeparator())), pace_(Chain::kPassesPerSecond) {
     picture_.setBackground(ChainPicture::pixelOf(Chain::kBackground));
     picture_.setForeground(ChainPicture::pixelOf(Chain::kMassColour));
-    handlers_ = std::make_unique<Handlers>(state_, picture_, panels_, pass_, *run_, diagram_);
+    handlers_ = std::make_unique<Handlers>(state_, picture_, panels_, pass_, diagram_);
     pass_.recordInto(diagram_);
-}
-
-void Instrument::runIn(RunLoop& loop) {
-    run_->setLoop(loop);
 }
 
 Instrument::~Instrument() = default;
 
-void Instrument::start(Setup* setup) {
+void Instrument::start() {
     setStartValues(state_);
     handlers_->drive.showStartReadOuts();
     picture_.setPenWidth(Chain::kRestingPen);
     handlers_->markers.showDamping(true);
     handlers_->view.showMasses();
-    if (setup != nullptr) {
-        setup->applyTo(*this);
-    }
-    run_->RunChain();
+    pass_.begin();
+    started_ = true;
 }
 
 void Instrument::resize(int width, int height, double scale) {
@@ -193,6 +147,9 @@ Instrument::Reply Instrument::click(Control control) {
     }
     if (const Action* action = actionOf(kActions, control)) {
         action->act(*handlers_);
+    }
+    if (handlers_->run.ended() && end_) {
+        end_();
     }
     return Reply::None;
 }
@@ -267,14 +224,18 @@ TapeOrigin Instrument::tapeOrigin() const {
     return handlers_->hand.origin();
 }
 
+int Instrument::runDue(double nowMs) {
+    if (!running() || atRest()) {
+        pace_.restart();
+        return 0;
+    }
+    return runPasses(pace_.due(nowMs));
+}
+
 int Instrument::runPasses(int count) {
     int run = 0;
-    while (run_->paced() && run_->active() && run < count) {
-        // The loop ends at the top of the pass that finds the run halted.
-        if (state_.halted == 1) {
-            run_->stop();
-            break;
-        }
+    // A run found halted at the top of a pass stands until it is continued.
+    while (running() && run < count) {
         pass_.step();
         ++run;
     }
@@ -283,7 +244,7 @@ int Instrument::runPasses(int count) {
 }
 
 bool Instrument::running() const {
-    return run_->activeLoops() > 0;
+    return started_ && state_.halted == 0 && !handlers_->run.ended();
 }
 
 bool Instrument::atRest() const {

@@ -7,7 +7,7 @@
 #include "instrument/control.h"
 #include "instrument/info_pages.h"
 #include "instrument/panels.h"
-#include "instrument/run_loop.h"
+#include "instrument/run_pace.h"
 #include "instrument/time_diagram.h"
 #include "picture/chain_picture.h"
 
@@ -24,7 +24,6 @@ class HandAndTape;
 class HarmonicDrive;
 class MediumOptions;
 class RunControls;
-class Setup;
 class WaveCarrier;
 struct TapeOrigin;
 
@@ -34,10 +33,10 @@ struct TapeOrigin;
 // into these calls and shows what the panels and the picture hold; what each control does is
 // decided here (see click and scroll).
 //
-// The run goes either in a loop of the front end's (`RunLoop`, see runIn: the desktop runs it
-// inside the handler that continues the run, yielding to events after every pass), or, where
-// none is given, paced from outside: the front end asks for the passes due at each display
-// frame (runPasses), and continuing the run only marks it active.
+// The run is paced from outside, the same on every front end: at each display frame the front
+// end has the passes that are due run (runDue), and every input is handled between two such
+// bursts. No call of the instrument waits or runs a loop of its own: continuing the run only
+// marks it active.
 class Instrument {
 public:
     enum class Pointer { Press, Move, Release };
@@ -51,14 +50,9 @@ public:
     Instrument(const Instrument&) = delete;
     Instrument& operator=(const Instrument&) = delete;
 
-    // The front end's own loop, given before start; it runs the passes (see pass) until the
-    // state is halted.
-    void runIn(RunLoop& loop);
-
-    // The window's load: the start values, the read-outs, the damping marker, `setup`'s
-    // settings where one is given (see Setup::applyTo), and the run started. With a loop of the
-    // front end's, returns only once the run halts.
-    void start(Setup* setup = nullptr);
+    // The window's load: the start values, the read-outs, the damping marker, the masses drawn
+    // and the run marked active. A starting setup is applied after it (see StartSequence).
+    void start();
     // A new size of the picture in pixels, `scale` pixels to a unit of pen width: the view
     // drawn anew with its markers, the marks of the tapes laid since the last clearing and,
     // once started, the masses where they are. A tape's reading stays, and so do its marks.
@@ -99,20 +93,20 @@ public:
     // Where the last press in the chain view was, which the tape is measured from.
     TapeOrigin tapeOrigin() const;
 
-    // Paced from outside: up to `count` passes, fewer if the run is found halted at the top of
-    // a pass; the clock's read-out brought up to date. Returns the number run.
+    // At a display frame: the passes due at `nowMs` (a steady clock in milliseconds) at
+    // Chain::kPassesPerSecond, run (see RunPace and runPasses); none while the run stands or
+    // nothing moves, and the schedule starts afresh afterwards. Returns the number run.
+    int runDue(double nowMs);
+    // Up to `count` passes, fewer if the run is found halted at the top of a pass; the clock's
+    // read-out brought up to date. Returns the number run.
     int runPasses(int count);
-    // True while the run is active (not halted).
+    // True while the run is active: started, not halted and not ended.
     bool running() const;
     // True if further passes change nothing that is shown: no drive, no clock, and a chain in
     // which no mass moves and no force acts.
     bool atRest() const;
 
-    // The pass, for a front end's own loop (see RunLoop).
-    ChainPass& pass() { return pass_; }
-
-    // What "Ende" does besides ending the run for good, where the front end gave no loop; it
-    // must not return.
+    // What "Ende" does besides ending the run for good: the front end's end of the program.
     void onEnd(std::function<void()> end) { end_ = std::move(end); }
 
     ChainState& state() { return state_; }
@@ -125,14 +119,13 @@ public:
     struct Handlers;
 
 private:
-    class Run;
-
     ChainState state_;
     ChainPicture picture_;
     Panels panels_;
     ChainPass pass_;
     TimeDiagram diagram_;
-    std::unique_ptr<Run> run_;
+    RunPace pace_;
+    bool started_ = false;
     std::function<void()> end_;
     std::unique_ptr<Handlers> handlers_;
 };

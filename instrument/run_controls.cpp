@@ -1,14 +1,14 @@
 #include "instrument/run_controls.h"
 
 #include "core/chain_state.h"
+#include "instrument/chain_pass.h"
 #include "instrument/indicators.h"
 #include "instrument/medium_markers.h"
 #include "instrument/panels.h"
-#include "instrument/run_loop.h"
 #include "language/language.h"
 
-RunControls::RunControls(ChainState& state, RunLoop& runner, MediumMarkers& markers, Panels& panels)
-    : state_(state), runner_(runner), markers_(markers), panels_(panels) {
+RunControls::RunControls(ChainState& state, ChainPass& pass, MediumMarkers& markers, Panels& panels)
+    : state_(state), pass_(pass), markers_(markers), panels_(panels) {
     panels.setCaption(Role::kHaltButton, Language::translate("Halt"));
     panels.setCaption(Role::kEndButton, Language::translate("Ende"));
     // The run goes from the start on.
@@ -23,21 +23,15 @@ void RunControls::haltOrContinue() {
     if (s.halted == 0) {
         panels_.setCaption(Role::kHaltButton, Language::translate("Halt"));
         panels_.setCaption(Role::kModeLabel, driveModeCaption(s.harmonicOn == 1));
-        if (runner_.activeLoops() > 0) {
-            // The halt was set within the same yield; the loop below has not yet seen it and
-            // carries on at its next pass.
-            return;
-        }
-        runner_.RunChain();
+        pass_.begin();
+        return;
     }
-    if (s.halted == 1) {
-        showHalted();
-    }
+    showHalted();
 }
 
 void RunControls::end() {
     panels_.setVisible(Role::kWindow, false);
-    runner_.endProgram();
+    ended_ = true;
 }
 
 void RunControls::showHalted() {

@@ -2,9 +2,9 @@
 
 #include "instrument/control.h"
 
+class ChainPass;
 class MediumMarkers;
 class Panels;
-class RunLoop;
 struct ChainState;
 
 // Halting and continuing the run, and ending the program.
@@ -12,28 +12,25 @@ class RunControls {
 public:
     // The halt button, whose caption says what its next click does; the step button, which
     // takes clicks only while the run stands; the mode label in the chain view, which reads
-    // "Halt" while the run stands; the window, which "Ende" unloads, and the
-    // end button.
+    // "Halt" while the run stands; the window, which "Ende" unloads, and the end button.
     // Writes the start captions of the two buttons.
-    RunControls(ChainState& state, RunLoop& runner, MediumMarkers& markers, Panels& panels);
+    RunControls(ChainState& state, ChainPass& pass, MediumMarkers& markers, Panels& panels);
 
-    // "Halt" sets the flag at which the run loop returns at the top of its next pass. "Weiter"
-    // continues from exactly the halted state by running the loop inside this handler, which
-    // then returns only after a later halt. A continuing click handled while a loop is still on
-    // the call stack (a halt and a continue in one yield) lets that loop go on instead: loops
-    // never nest, however many clicks queue up.
+    // "Halt" sets the flag that stops the run at the top of its next pass. "Weiter" continues
+    // from exactly the halted state with the next pass due; a halt and a continue before the
+    // next pass leave the run going as if neither had come.
     void haltOrContinue();
 
-    // "Ende": ends the program at once, from inside the run loop's yield or while halted. A
-    // request to quit the application's event loop would never get back out through the
-    // yield of a running loop.
+    // "Ende": the window unloaded and the run ended for good; the front end ends the program.
     void end();
+    bool ended() const { return ended_; }
 
 private:
     void showHalted();
 
     ChainState& state_;
-    RunLoop& runner_;
+    ChainPass& pass_;
     MediumMarkers& markers_;
     Panels& panels_;
+    bool ended_ = false;
 };

@@ -1,6 +1,7 @@
 #include "platform/frame_timer.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QTimerEvent>
 
 #include <algorithm>
@@ -9,13 +10,16 @@
 namespace {
 
 constexpr double kUnknownRate = 60;
-// A timer no longer awaited for this long stops.
-constexpr std::chrono::milliseconds kIdleTime(500);
 
 } // namespace
 
-FrameTimer::FrameTimer(double refreshRate, int maxRate)
-    : interval_(intervalFor(refreshRate, maxRate)) {}
+FrameTimer::FrameTimer(double refreshRate, int maxRate, std::function<void()> tick)
+    : interval_(intervalFor(refreshRate, maxRate)), tick_(std::move(tick)) {}
+
+double FrameTimer::primaryRefreshRate() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen != nullptr ? screen->refreshRate() : 0.0;
+}
 
 std::chrono::milliseconds FrameTimer::intervalFor(double refreshRate, int maxRate) {
     const double rate = std::isfinite(refreshRate) && refreshRate >= 1 ? refreshRate : kUnknownRate;
@@ -23,15 +27,10 @@ std::chrono::milliseconds FrameTimer::intervalFor(double refreshRate, int maxRat
     return std::chrono::milliseconds(std::max(1, static_cast<int>(std::floor(1000.0 / capped))));
 }
 
-void FrameTimer::awaitTick() {
+void FrameTimer::start() {
     if (!timer_.isActive()) {
         timer_.start(static_cast<int>(interval_.count()), Qt::PreciseTimer, this);
     }
-    ticksUnawaited_ = 0;
-    while (ticks_ == ticksSeen_) {
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    }
-    ticksSeen_ = ticks_;
 }
 
 void FrameTimer::timerEvent(QTimerEvent* event) {
@@ -39,8 +38,5 @@ void FrameTimer::timerEvent(QTimerEvent* event) {
         QObject::timerEvent(event);
         return;
     }
-    ++ticks_;
-    if (++ticksUnawaited_ * interval_ > kIdleTime) {
-        timer_.stop();
-    }
+    tick_();
 }

@@ -1,5 +1,7 @@
 #include "platform/toolkit_language.h"
 
+#include "instrument/setup.h"
+#include "instrument/start_sequence.h"
 #include "language/language.h"
 
 #include <QCoreApplication>
@@ -13,8 +15,7 @@
 #include <string>
 #include <vector>
 
-void chooseProgramLanguage(const std::optional<QString>& asked,
-                           const std::optional<std::string>& fromSetup) {
+void chooseProgramLanguage(const std::optional<QString>& asked, const Setup& setup) {
     // LANGUAGE (a list such as "en_GB:de") as gettext reads it, on every system, then the
     // desktop's own list.
     std::vector<std::string> preferred;
@@ -24,18 +25,10 @@ void chooseProgramLanguage(const std::optional<QString>& asked,
     for (const QString& tag : QLocale::system().uiLanguages()) {
         preferred.push_back(tag.toStdString());
     }
-    Language::use(Language::firstKnown(preferred));
-    if (fromSetup) {
-        Language::use(*fromSetup); // a code it does not have is the setup's to note
-    }
-    if (asked && !Language::use(asked->toStdString())) {
-        std::string known;
-        for (const std::string_view code : Language::codes()) {
-            known.append(known.empty() ? "" : ", ").append(code);
-        }
-        const std::string form(Language::translate("Unbekannte Sprache „%s“; bekannt sind: %s\n"));
-        std::fprintf(stderr, form.c_str(), asked->toStdString().c_str(), known.c_str());
-    }
+    const std::optional<std::string> code =
+        asked ? std::optional(asked->toStdString()) : std::nullopt;
+    const std::string refused = StartSequence::chooseLanguage(code, setup, preferred);
+    std::fputs(refused.c_str(), stderr);
 }
 
 bool installToolkitTexts() {

@@ -3,15 +3,15 @@
 #include <QString>
 
 #include <optional>
-#include <string>
 
-// Chooses the program's language before its first window: `asked` (the command line's), where
-// the program has it; otherwise the one a starting setup names, where it has it; otherwise the
-// first of the system's preferred UI languages it has (the LANGUAGE variable, then the
-// desktop's setting), German where none is. An asked code the program does not have is named on
-// standard error, in the language chosen, and changes nothing.
-void chooseProgramLanguage(const std::optional<QString>& asked,
-                           const std::optional<std::string>& fromSetup = std::nullopt);
+class Setup;
+
+// Chooses the program's language before its first window, as every edition does (see
+// StartSequence::chooseLanguage): `asked` (the command line's), the one `setup` names, the
+// system's preferred UI languages (the LANGUAGE variable, then the desktop's setting), German.
+// An asked code the program does not have is named on standard error, in the language chosen,
+// and changes nothing.
+void chooseProgramLanguage(const std::optional<QString>& asked, const Setup& setup);
 
 // Makes the toolkit's own texts speak the program's language, like every caption of the
 // program, whatever language the desktop is set to: the context menus of text fields and

@@ -1,7 +1,8 @@
 #include "ui/ondix15.h"
 
+#include "core/chain_constants.h"
 #include "instrument/form.h"
-#include "instrument/hand_and_tape.h"
+#include "instrument/start_sequence.h"
 #include "language/language.h"
 #include "platform/focus_mark.h"
 #include "platform/process_end.h"
@@ -11,21 +12,22 @@
 #include "ui/screen_placement.h"
 
 #include <QAbstractButton>
-#include <QCloseEvent>
-#include <QGuiApplication>
+#include <QApplication>
 #include <QMessageBox>
 #include <QScrollBar>
 #include <QShortcut>
 
+#include <chrono>
 #include <cstdio>
 
-Ondix15::Ondix15(ChainRunner::Yield yield, QWidget* parent)
+Ondix15::Ondix15(Pacing pacing, QWidget* parent)
     : QWidget(parent), instrument_(std::string(Language::decimalSeparator(","))),
       controls_(MainControls::createIn(*this, instrument_.picture())),
-      binding_(instrument_.panels(), *controls_.view()),
-      runner_(instrument_.state(), *controls_.view(), instrument_.pass(), std::move(yield)),
+      binding_(instrument_.panels(), *controls_.view()), pacing_(pacing),
+      frameTimer_(FrameTimer::primaryRefreshRate(), Chain::kPassesPerSecond, [this] { frame(); }),
       diagramWindow_(new TimeDiagramWindow(instrument_, *this)) {
-    instrument_.runIn(runner_);
+    // "Ende" ends the program at once, whatever windows are open.
+    instrument_.onEnd([] { endProcess(0); });
     // A new size of the view is drawn anew by the instrument, as on the page.
     controls_.view()->setResizer(
         [this](int width, int height, double ratio) { instrument_.resize(width, height, ratio); });
@@ -43,17 +45,16 @@ Ondix15::~Ondix15() = default;
 
 void Ondix15::setStartSetup(Setup setup) {
     setup_ = std::move(setup);
-    setup_.fitTo(instrument_);
+    setupNotes_ = StartSequence::prepare(setup_, instrument_);
 }
 
 void Ondix15::showSetupNotes() {
-    const std::vector<std::string> notes = setup_.notes();
-    if (notes.empty()) {
+    if (setupNotes_.empty()) {
         return;
     }
-    std::string text(Setup::notesHeading());
-    for (const std::string& note : notes) {
-        text += "\n" + note;
+    std::string text;
+    for (const std::string& line : setupNotes_) {
+        text += (text.empty() ? "" : "\n") + line;
     }
     std::fprintf(stderr, "%s\n", text.c_str());
     // Beside the window, not modal: the run goes on while it is open.
@@ -73,14 +74,40 @@ void Ondix15::load() {
     // it only later.
     ScreenPlacement::placeShownWindow(*this, screen);
     ScreenPlacement::keepPlacedWithinFrame(*this, screen);
-    if (instrument_.state().running != 0) {
-        endProcess(0);
-    }
     showSetupNotes();
+    drawing([this] { StartSequence::start(instrument_, setup_); });
+    wakeRun();
+}
+
+int Ondix15::runPasses(int count) {
     ChainView& view = *controls_.view();
-    view.beginDrawing();
-    instrument_.start(&setup_);
-    view.endDrawing();
+    view.prepare();
+    const int run = instrument_.runPasses(count);
+    view.flush();
+    return run;
+}
+
+void Ondix15::frame() {
+    if (!instrument_.running()) {
+        frameTimer_.stop();
+        return;
+    }
+    if (QApplication::activeModalWidget() != nullptr) {
+        return;
+    }
+    const double nowMs = std::chrono::duration<double, std::milli>(
+                             std::chrono::steady_clock::now().time_since_epoch())
+                             .count();
+    ChainView& view = *controls_.view();
+    view.prepare();
+    instrument_.runDue(nowMs);
+    view.flush();
+}
+
+void Ondix15::wakeRun() {
+    if (pacing_ == Pacing::DisplayFrames && instrument_.running()) {
+        frameTimer_.start();
+    }
 }
 
 template <typename Call> void Ondix15::drawing(const Call& call) {
@@ -104,6 +131,7 @@ void Ondix15::connectControls() {
                     }
                     diagramWindow_->showIf(instrument_.panels()[Role::kDiagramButton].checked);
                 });
+                wakeRun();
             });
             break;
         case ControlKind::ScrollBar:
@@ -146,11 +174,4 @@ void Ondix15::connectControls() {
 void Ondix15::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     MainLayout::fitTo(*this, controls_);
-}
-
-void Ondix15::closeEvent(QCloseEvent* event) {
-    if (runner_.activeLoops() > 0) {
-        endProcess(0);
-    }
-    event->accept();
 }

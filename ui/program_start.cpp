@@ -5,7 +5,6 @@
 #include "language/language.h"
 #include "platform/app_identity.h"
 #include "platform/error_box.h"
-#include "platform/paced_yield.h"
 #include "platform/toolkit_language.h"
 #include "platform/ui_metrics.h"
 #include "ui/ondix15.h"
@@ -65,7 +64,7 @@ void print(std::FILE* stream, const QString& text) {
 } // namespace
 
 void prepareApplication(const StartArguments& start) {
-    chooseProgramLanguage(start.language, start.setup.language());
+    chooseProgramLanguage(start.language, start.setup);
     installApplicationIdentity();
     installToolkitTexts();
     UiMetrics::installFontSubstitutes();
@@ -143,8 +142,7 @@ std::optional<int> answerCommandLine(const StartArguments& start) {
 }
 
 int runProgram(Ondix15& window) {
-    // The run loop must start from inside the application's event loop, or quit requests and
-    // the closing of the last window would be lost.
+    // The window loads once the application's event loop runs, which then runs the chain.
     QTimer::singleShot(0, &window, &Ondix15::load);
     return QApplication::exec();
 }
@@ -155,7 +153,7 @@ int startProgram() {
     if (const std::optional<int> status = answerCommandLine(start)) {
         return *status;
     }
-    Ondix15 window{PacedYield()};
+    Ondix15 window;
     window.setStartSetup(std::move(start.setup));
     return runProgram(window);
 }

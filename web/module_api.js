@@ -70,6 +70,12 @@
      * @returns {number}
      */
     runPasses: (count) => call('ondix_run_passes', 'number', ['number'], [count]),
+    /**
+     * The passes due at a display frame, run at the instrument's pace.
+     * @param {number} timeMs the frame's time (performance.now())
+     * @returns {number} the passes run
+     */
+    runDue: (timeMs) => call('ondix_run_due', 'number', ['number'], [timeMs]),
     /** @returns {boolean} whether the run goes on (not halted, not ended) */
     running: () => call('ondix_running', 'number', [], []) === 1,
     /** @returns {boolean} whether nothing moves, so that no frame is due */

@@ -6,6 +6,7 @@
 #include "instrument/info_pages.h"
 #include "instrument/instrument.h"
 #include "instrument/setup.h"
+#include "instrument/start_sequence.h"
 #include "language/language.h"
 #include "picture/user_scale.h"
 #include "web/canvas_pixels.h"
@@ -26,8 +27,9 @@ Page* page = nullptr;
 
 namespace {
 
-// The setup from the page's address, applied at the start.
+// The setup from the page's address, applied at the start, and what of it is ignored.
 Setup startSetup;
+std::vector<std::string> startNotes;
 // The last text handed out; the page reads it before its next call.
 std::string reply;
 
@@ -157,9 +159,9 @@ EMSCRIPTEN_KEEPALIVE const char* ondix_choose_language(const char* asked, const 
         }
     }
     tags.push_back(std::move(tag));
-    if (!Language::use(asked)) {
-        Language::use(Language::firstKnown(tags));
-    }
+    // The address's own language is the setup's, which the page has parsed before.
+    StartSequence::chooseLanguage(
+        *asked != '\0' ? std::optional<std::string_view>(asked) : std::nullopt, startSetup, tags);
     reply = Language::current();
     return reply.c_str();
 }
@@ -189,14 +191,14 @@ EMSCRIPTEN_KEEPALIVE void ondix_create() {
         ondix_show_end(std::string(Language::translate(PageTexts::kEnd)).c_str(),
                        std::string(Language::translate(PageTexts::kStartAgain)).c_str());
     });
-    startSetup.fitTo(page->instrument);
+    startNotes = StartSequence::prepare(startSetup, page->instrument);
 }
 
 // The instrument started with the address's setup, on a picture of `width` x `height` pixels,
 // `scale` of them to a CSS pixel.
 EMSCRIPTEN_KEEPALIVE void ondix_start(int width, int height, double scale) {
     page->instrument.resize(width, height, scale);
-    page->instrument.start(&startSetup);
+    StartSequence::start(page->instrument, startSetup);
 }
 
 // What of the address's setup is ignored: the heading and one line each, as JSON; no lines where
@@ -204,8 +206,8 @@ EMSCRIPTEN_KEEPALIVE void ondix_start(int width, int height, double scale) {
 EMSCRIPTEN_KEEPALIVE const char* ondix_setup_notes() {
     JsonText json;
     json.beginObject().key("heading").value(Setup::notesHeading()).key("lines").beginArray();
-    for (const std::string& line : startSetup.notes()) {
-        json.value(line);
+    for (std::size_t i = 1; i < startNotes.size(); ++i) {
+        json.value(startNotes[i]);
     }
     json.endArray().endObject();
     reply = json.text();
@@ -222,6 +224,11 @@ EMSCRIPTEN_KEEPALIVE const char* ondix_setup_link() {
 
 EMSCRIPTEN_KEEPALIVE void ondix_resize(int width, int height, double scale) {
     page->instrument.resize(width, height, scale);
+}
+
+// The passes due at the page's frame at `timeMs` (performance.now()), run; the number run.
+EMSCRIPTEN_KEEPALIVE int ondix_run_due(double timeMs) {
+    return page->instrument.runDue(timeMs);
 }
 
 EMSCRIPTEN_KEEPALIVE int ondix_run_passes(int count) {

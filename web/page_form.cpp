@@ -1,6 +1,5 @@
 #include "web/page_form.h"
 
-#include "core/chain_constants.h"
 #include "instrument/form.h"
 #include "instrument/form_layout.h"
 #include "instrument/panel_flow.h"
@@ -253,8 +252,6 @@ std::string json() {
         .value(layout[Role::kClearingPanel].x - layout[Role::kDrivePanel].right())
         .key("viewDescription")
         .value(Form::viewDescription())
-        .key("passesPerSecond")
-        .value(Chain::kPassesPerSecond)
         .key("failure")
         .value(Language::translate(PageTexts::kFailure))
         .key("close")

@@ -1,17 +1,14 @@
-// The run's pace: the passes due at each display frame, at most 30 frames a second, none while
-// the run is halted or at rest, none while the tab is hidden and no catching up afterwards.
+// The run's display frames: at most 30 a second, each having the instrument run the passes due
+// at its time (the instrument keeps the pace and its rule for stalls); none while the run is
+// halted or at rest, none while the tab is hidden.
 'use strict';
 
 ((page) => {
   // A frame costs the browser about the same whatever changed, and twice the frames nearly
   // twice the processor time.
   const FRAME_MS = 1000 / 30;
-  let passesPerMs = 0;
-  let mostPassesAFrame = 0; // after a stall the run goes on; it does not catch up
   let frameRequest = 0;
-  let lastTime = 0;
   let shownAt = -Infinity; // the time of the last frame shown
-  let due = 0;
 
   function running() {
     return page.call(page.api.running) === true;
@@ -19,8 +16,6 @@
 
   function wake() {
     if (page.stopped || page.testMode || frameRequest || document.hidden || !running()) return;
-    lastTime = performance.now();
-    due = 0;
     frameRequest = requestAnimationFrame(frame);
   }
 
@@ -31,12 +26,8 @@
       frameRequest = requestAnimationFrame(frame);
       return;
     }
-    due = Math.min(mostPassesAFrame, due + Math.max(0, time - lastTime) * passesPerMs);
-    lastTime = time;
     shownAt = time;
-    const passes = Math.floor(due);
-    due -= passes;
-    page.call(() => page.api.runPasses(passes));
+    page.call(() => page.api.runDue(time));
     page.refresh(false);
     // Halted, or at rest with nothing moving: no further frame until something happens.
     if (!page.stopped && running()
@@ -50,12 +41,10 @@
     frameRequest = 0;
   }
 
-  function start(passesPerSecond) {
-    passesPerMs = passesPerSecond / 1000;
-    mostPassesAFrame = passesPerSecond / 10;
+  function start() {
     document.addEventListener('visibilitychange', () => {
       if (document.hidden) cancel();
-      else wake(); // from the time it is seen again: no catching up
+      else wake(); // the instrument starts its schedule afresh: no catching up
     });
     wake();
   }

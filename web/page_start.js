@@ -101,7 +101,7 @@
     page.relayout = () => { layOut(false); page.pacing.wake(); };
     layOut(true);
     page.layout.watch(page.relayout);
-    page.pacing.start(form.passesPerSecond);
+    page.pacing.start();
     // For tests and measurements: the run paced by hand (with #test), the state; the form, and
     // with the tests' module its memory.
     window.ondix = {

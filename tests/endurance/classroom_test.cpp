@@ -15,7 +15,6 @@
 #include "instrument/info_pages.h"
 #include "instrument/input_codes.h"
 #include "platform/qt_colour.h"
-#include "sim/chain_runner.h"
 #include "sim/chain_view.h"
 #include "support/expected_look.h"
 #include "support/scroll_bar_part.h"
@@ -390,7 +389,7 @@ private:
         auto isSwitch = [](std::int16_t value) { return value == 0 || value == 1; };
         findings_.expect(isSwitch(st.halted) && isSwitch(st.harmonicOn) &&
                              isSwitch(st.refractionOn) && isSwitch(st.obstacleOn) &&
-                             isSwitch(st.clockOn) && st.running == 1,
+                             isSwitch(st.clockOn),
                          QStringLiteral("a switch outside 0 and 1") + at);
         const bool damped = st.endDamping == Chain::kDampingOn;
         findings_.expect(damped || st.endDamping == 0,
@@ -419,9 +418,6 @@ private:
                 break;
             }
         }
-        findings_.expect(session_.nesting <= 1,
-                         QStringLiteral("%1 run loops active").arg(session_.nesting) + at);
-
         findings_.expect(st.clockTime == expectedClock_,
                          QStringLiteral("clockTime not the sum of the steps since its start") + at);
         for (const ChainState::Row* row : zeroedRows_) {
@@ -563,10 +559,11 @@ void TestClassroom::survivesALesson() {
     session.onPass = [&](int) { lesson.countPass(); };
     session.afterEvents = [&](int) { lesson.onTurn(); };
 
-    // While the run is halted no yield comes; the timer goes on with the lesson then.
+    // While the run is halted no pass comes; the timer goes on with the lesson then.
+    bool loaded = false;
     QTimer whileHalted;
     QObject::connect(&whileHalted, &QTimer::timeout, [&] {
-        if (session.nesting == 0 && session.state.running == 1) {
+        if (session.nesting == 0 && loaded) {
             if (lesson.done()) {
                 QApplication::exit(0);
             } else {
@@ -575,7 +572,10 @@ void TestClassroom::survivesALesson() {
         }
     });
     whileHalted.start(0);
-    QTimer::singleShot(0, session.window.get(), &Ondix15::load);
+    QTimer::singleShot(0, session.window.get(), [&] {
+        loaded = true;
+        session.start();
+    });
     QApplication::exec();
     qInstallMessageHandler(previousHandler);
 

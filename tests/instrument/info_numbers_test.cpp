@@ -6,6 +6,7 @@
 #include "instrument/info_texts.h"
 #include "instrument/instrument.h"
 #include "instrument/setup.h"
+#include "instrument/start_sequence.h"
 
 #include <gtest/gtest.h>
 
@@ -28,7 +29,7 @@ std::unique_ptr<Instrument> started(const std::string& setupText) {
     auto m = std::make_unique<Instrument>(",");
     m->resize(1276, 653, 1);
     Setup setup = Setup::parse(setupText);
-    m->start(&setup);
+    StartSequence::start(*m, setup);
     EXPECT_TRUE(setup.notes().empty()) << setupText;
     return m;
 }

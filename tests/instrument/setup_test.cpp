@@ -8,6 +8,7 @@
 #include "instrument/query_text.h"
 #include "instrument/read_out_text.h"
 #include "instrument/setup.h"
+#include "instrument/start_sequence.h"
 #include "language/language.h"
 
 #include <gtest/gtest.h>
@@ -178,7 +179,7 @@ TEST(Setup, AppliedAsAStudentsClicksAndWrittenBackIntoALink) {
     Instrument instrument(",");
     ::Setup setup = ::Setup::parse(text);
     instrument.resize(200, 100, 1);
-    instrument.start(&setup);
+    StartSequence::start(instrument, setup);
     // What the controls show, as after the same clicks and moves by hand.
     EXPECT_EQ(shown(instrument), (Lines{"options 1 0", "amplitude 1,4", "period 22,5", "speed 30",
                                         "drive On", "damping Off", "obstacle On", "refraction On",
@@ -199,7 +200,7 @@ TEST(Setup, AppliedAsAStudentsClicksAndWrittenBackIntoALink) {
     Instrument again(",");
     ::Setup startValues = ::Setup::parse(startText);
     again.resize(200, 100, 1);
-    again.start(&startValues);
+    StartSequence::start(again, startValues);
     EXPECT_EQ(::Setup::of(again).text(), startText);
     EXPECT_EQ(again.panels().caption(Role::kInfoButton),
               reference.panels().caption(Role::kInfoButton));
@@ -308,7 +309,7 @@ TEST(Setup, RandomAddressesApplyWhatIsRightAndNoteTheRest) {
         const RandomAddress address = randomAddress(random, start);
         ::Setup setup = ::Setup::parse(address.text);
         Instrument instrument(",");
-        instrument.start(&setup);
+        StartSequence::start(instrument, setup);
         EXPECT_EQ(valuesOf(::Setup::of(instrument)), address.values) << address.text;
         EXPECT_EQ(setup.notes().size(), address.noted > 8 ? 9 : address.noted) << address.text;
         EXPECT_EQ(shown(instrument), inForce(instrument)) << address.text;

@@ -3,6 +3,7 @@
 // right mouse button opens on the read-out fields and scroll bars of the main window, and the
 // buttons of its boxes, are German. The translator's wording is Qt's own.
 
+#include "instrument/setup.h"
 #include "language/language.h"
 #include "platform/toolkit_language.h"
 
@@ -22,31 +23,34 @@ class TestToolkitLanguage : public QObject {
 private slots:
     void askedSetupAndSystemChooseTheLanguage() {
         const auto asked = [](const char* code) { return std::optional<QString>(code); };
-        chooseProgramLanguage(asked("en"));
+        const auto setup = [](const char* code) {
+            return Setup::parse(code ? std::string("lang=") + code : std::string());
+        };
+        chooseProgramLanguage(asked("en"), setup(nullptr));
         QCOMPARE(Language::current(), "en");
         // The command line before the setup, the setup before the system (LANGUAGE=de here).
-        chooseProgramLanguage(asked("de"), "en");
+        chooseProgramLanguage(asked("de"), setup("en"));
         QCOMPARE(Language::current(), "de");
-        chooseProgramLanguage(std::nullopt, "en");
+        chooseProgramLanguage(std::nullopt, setup("en"));
         QCOMPARE(Language::current(), "en");
         // A code the program does not have changes nothing: the next in line counts.
         for (const char* unknown : {"fr", "", "EN"}) {
-            chooseProgramLanguage(asked(unknown), "xx");
+            chooseProgramLanguage(asked(unknown), setup("xx"));
             QCOMPARE(Language::current(), "de");
-            chooseProgramLanguage(asked(unknown), "en");
+            chooseProgramLanguage(asked(unknown), setup("en"));
             QCOMPARE(Language::current(), "en");
         }
         // LANGUAGE as gettext reads it: the first it has of the list.
         qputenv("LANGUAGE", "fr:en_GB:de");
-        chooseProgramLanguage(std::nullopt);
+        chooseProgramLanguage(std::nullopt, setup(nullptr));
         QCOMPARE(Language::current(), "en");
         qputenv("LANGUAGE", "de");
-        chooseProgramLanguage(std::nullopt);
+        chooseProgramLanguage(std::nullopt, setup(nullptr));
         QCOMPARE(Language::current(), "de");
     }
 
     void toolkitTextsAreTranslated() {
-        chooseProgramLanguage(QStringLiteral("de"));
+        chooseProgramLanguage(QStringLiteral("de"), Setup());
         QVERIFY(installToolkitTexts());
         // Texts every translation of the toolkit carries read as Qt's German translation has
         // them, which differs from their English source.

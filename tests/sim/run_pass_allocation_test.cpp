@@ -1,12 +1,9 @@
-// The run loop as the program runs it, with the real paced yield: its passes, their handling of
-// events and their sleep to the next display frame allocate nothing, not the physics, not the
-// 196 dots a pass draws, not the pen-width changes, not the clock's count. Only the frame's
-// hand-over to the screen, once per wake-up, may allocate.
+// The passes as a display frame runs them allocate nothing: not the physics, not the 196 dots a
+// pass draws, not the pen-width changes, not the clock's count. Only the frame's hand-over to
+// the screen, once per frame, may allocate.
 
 #include "core/chain_state.h"
-#include "platform/paced_yield.h"
 #include "probes/counting_allocator.h"
-#include "sim/chain_runner.h"
 #include "support/view_bench.h"
 
 #include <QTest>
@@ -26,28 +23,25 @@ void TestRunPassAllocations::noneButInTheFramesHandOver() {
     bench.state.harmonicOn = 1;
     bench.state.clockOn = 1;
 
-    PacedYield paced;
     std::optional<AllocationCounter> counter;
     std::size_t inFrames = 0;
     std::size_t outsideFrames = 0;
     int frames = 0;
-    const ChainRunner::ShowFrame* show = nullptr;
-    const ChainRunner::ShowFrame counted = [&] {
-        const std::size_t before = counter ? counter->count() : 0;
-        (*show)();
-        inFrames += counter ? counter->count() - before : 0;
-        ++frames;
-    };
-    bench.onPass = [&](const ChainRunner::ShowFrame& runnersShow) {
-        show = &runnersShow;
-        // The first four passes warm up (the frame timer starts at the first wait); half of the
-        // passes run with refraction on, which draws with the wider pen.
+    bench.onPass = [&](const ViewBench::ShowFrame& show) {
+        // The first four passes warm up; half of the passes run with refraction on, which draws
+        // with the wider pen.
         if (bench.passes == 5) {
             counter.emplace();
             frames = 0;
         }
         bench.state.refractionOn = static_cast<std::int16_t>(bench.passes >= kPasses / 2);
-        paced(counted);
+        // A frame after every fourth pass, as at 60 frames a second.
+        if (bench.passes % 4 == 0) {
+            const std::size_t before = counter ? counter->count() : 0;
+            show();
+            inFrames += counter ? counter->count() - before : 0;
+            ++frames;
+        }
         outsideFrames = counter ? counter->count() - inFrames : 0;
     };
     bench.run(kPasses);

@@ -21,26 +21,44 @@
 #include <vector>
 
 // The session both editions replay (session.steps), with real input events on the real main
-// window between the passes of its own run loop: mouse, keys, touch and scroll-bar parts, as a
+// window between the passes it has the window run: mouse, keys, touch and scroll-bar parts, as a
 // student's would come. `endState` is what the page and the instrument played without a
 // toolkit must end in as well.
 class DesktopReplay {
 public:
     explicit DesktopReplay(std::vector<std::string> steps)
-        : steps_(std::move(steps)), touchScreen_(QTest::createTouchDevice()) {
-        session_.onPass = [this](int) { yielded(); };
-    }
+        : steps_(std::move(steps)), touchScreen_(QTest::createTouchDevice()) {}
 
     // After each step but the passes.
     std::function<void()> afterStep;
 
     WindowSession& session() { return session_; }
 
+    // The window loaded and active, as a student's takes the keyboard; then the table, each of
+    // its passes a frame of one pass with the events handled after it. A halted run makes no
+    // passes, whatever the table asks.
     void run() {
-        // The load handler runs the loop; the table goes on in its yields, and after it halts.
-        fresh_ = true;
-        session_.start();
-        advance(0);
+        session_.window->load();
+        session_.window->activateWindow();
+        QTest::qWaitForWindowActive(session_.window.get());
+        for (const std::string& step : steps_) {
+            std::istringstream words(step);
+            std::string verb;
+            words >> verb;
+            if (verb == "passes") {
+                int count = 0;
+                words >> count;
+                for (int i = 0; i < count && session_.window->runPasses(1) == 1; ++i) {
+                    ++session_.pass;
+                    QCoreApplication::processEvents();
+                }
+                continue;
+            }
+            act(verb, words);
+            if (afterStep) {
+                afterStep();
+            }
+        }
     }
 
     // The picture's size, the hashes of the chain state and the picture, and every control as
@@ -80,56 +98,6 @@ private:
         return objectName == session_.window->objectName()
                    ? session_.window.get()
                    : session_.window->findChild<QWidget*>(objectName);
-    }
-
-    // After each pass of a run loop.
-    void yielded() {
-        if (fresh_) {
-            // The first yield of a loop comes after its first pass, which the table's next
-            // step counts. The first of all: the window takes the keyboard, as a student's does.
-            fresh_ = false;
-            if (!activated_) {
-                session_.window->activateWindow();
-                activated_ = QTest::qWaitForWindowActive(session_.window.get());
-            }
-            advance(1);
-        } else if (--passesLeft_ <= 0) {
-            advance(0);
-        }
-    }
-
-    // Replays the table up to its next passes in a running loop; `run` passes of it are done.
-    void advance(int run) {
-        while (next_ < steps_.size()) {
-            std::istringstream words(steps_[next_++]);
-            std::string verb;
-            words >> verb;
-            if (verb == "passes") {
-                int count = 0;
-                words >> count;
-                // A halted run makes no passes, whatever the table asks.
-                if (session_.nesting > 0 && session_.state.halted == 0 && count > run) {
-                    passesLeft_ = count - run;
-                    return;
-                }
-                run = 0;
-                continue;
-            }
-            if (run > 0) {
-                throw std::runtime_error("a run starts with a pass: passes must follow its start");
-            }
-            // A step outside a loop may start one (Weiter), which replays the table on.
-            fresh_ = session_.nesting == 0;
-            act(verb, words);
-            fresh_ = false;
-            if (afterStep) {
-                afterStep();
-            }
-        }
-        // The table's end: a loop still running halts at the top of its next pass.
-        if (session_.nesting > 0) {
-            session_.state.halted = 1;
-        }
     }
 
     void act(const std::string& verb, std::istringstream& words) {
@@ -222,10 +190,6 @@ private:
     }
 
     std::vector<std::string> steps_;
-    std::size_t next_ = 0;
-    int passesLeft_ = 0;
-    bool fresh_ = false;
-    bool activated_ = false;
     std::unique_ptr<QPointingDevice> touchScreen_;
     WindowSession session_{1 << 30};
 };

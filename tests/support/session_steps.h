@@ -5,6 +5,7 @@
 #include "instrument/input_codes.h"
 #include "instrument/instrument.h"
 #include "instrument/setup.h"
+#include "instrument/start_sequence.h"
 #include "picture/user_scale.h"
 #include "support/chain_hashes.h"
 
@@ -59,7 +60,11 @@ public:
     explicit SessionSteps(Instrument& instrument, Setup* setup = nullptr)
         : instrument_(instrument) {
         instrument.resize(kWidth, kHeight, 1);
-        instrument.start(setup);
+        if (setup != nullptr) {
+            StartSequence::start(instrument, *setup);
+        } else {
+            instrument.start();
+        }
     }
 
     // The setups both editions start with (tests/web/setups.table, read with `of`), one a line,

@@ -2,9 +2,9 @@
 
 #include "core/chain_constants.h"
 #include "core/chain_state.h"
+#include "instrument/chain_pass.h"
 #include "instrument/panels.h"
 #include "platform/qt_colour.h"
-#include "sim/chain_runner.h"
 #include "sim/chain_view.h"
 #include "sim/panels_binding.h"
 
@@ -42,9 +42,9 @@ inline int penWidthNow(ChainView& view) {
 }
 
 // A chain view of the window's proportions on the chain's background, a clock read-out bound to
-// the panels' state and a run loop around a state with its start values, without the window. The
-// loop's yield shows every pass as a frame of its own (or hands the frame to `onPass`) and halts
-// the run once `run` has run its passes.
+// the panels' state and the pass of a state with its start values, without the window or the
+// instrument. Every pass is shown as a frame of its own, as the window shows a frame (or the
+// frame is handed to `onPass`).
 struct ViewBench {
     explicit ViewBench(QSize size = {1000, 600}) {
         setStartValues(state);
@@ -58,22 +58,25 @@ struct ViewBench {
     QLineEdit clock;
     Panels panels;
     PanelsBinding binding{panels, view};
-    std::function<void(const ChainRunner::ShowFrame& show)> onPass;
+    // The chain's changed pixels and the clock's latest value to the screen.
+    using ShowFrame = std::function<void()>;
+    std::function<void(const ShowFrame& show)> onPass;
     int passes = 0;
-    int haltAt = 0;
     ChainPass pass{state, view.picture(), panels};
-    ChainRunner runner{state, view, pass, [this](const ChainRunner::ShowFrame& show) {
-                           ++passes;
-                           onPass ? onPass(show) : show();
-                           if (passes >= haltAt) {
-                               state.halted = 1;
-                           }
-                       }};
+    ShowFrame show = [this] {
+        pass.showPendingClock();
+        view.flush();
+    };
 
-    // The loop run for `n` more passes.
+    // `n` more passes.
     void run(int n) {
-        haltAt = passes + n;
-        state.halted = 0;
-        runner.RunChain();
+        pass.begin();
+        for (int i = 0; i < n; ++i) {
+            view.prepare();
+            pass.step();
+            ++passes;
+            onPass ? onPass(show) : show();
+        }
+        show();
     }
 };

@@ -1,37 +1,62 @@
 #pragma once
 
 #include "core/chain_state.h"
-#include "sim/chain_runner.h"
 #include "ui/ondix15.h"
 
+#include <QAbstractButton>
 #include <QCoreApplication>
 
-#include <algorithm>
 #include <functional>
 #include <memory>
 
-// The real main window, its chain state at hand, with a yield of the test's own in place of the
-// paced one. Each pass the yield counts, lets the test act (`onPass`, before
-// the pending events), shows the frame, handles the pending events like the program's own yield
-// and acts again (`afterEvents`); at the pass `haltAt` it halts the run, so a test that fails to
-// halt still ends. `nesting` is the number of run loops on the call stack while the test acts.
+// The real main window, its chain state at hand, with the test in place of the display frame's
+// timer: the test has the window run its passes one by one (run), as frames would run them. After
+// each pass the test acts (`onPass`), the pending events are handled as the toolkit's loop handles
+// them between frames, and the test acts again (`afterEvents`); at the pass `haltAt` the run's
+// halt flag is set, so a test that fails to halt still ends. A click that continues a standing
+// run has the passes run from it, as the frames would run them. `nesting` is 1 while run goes on.
 struct WindowSession {
-    explicit WindowSession(int haltAfter = 3000) : haltAt(haltAfter) {}
+    explicit WindowSession(int haltAfter = 3000) : haltAt(haltAfter) {
+        QObject::connect(c().button(Role::kHaltButton), &QAbstractButton::clicked, [this] {
+            if (window->instrument().running()) {
+                run();
+            }
+        });
+    }
 
     std::function<void(int pass)> onPass;
     std::function<void(int pass)> afterEvents;
     int haltAt;
     int pass = 0;
     int nesting = 0;
-    int deepestNesting = 0;
-    std::unique_ptr<Ondix15> window =
-        std::make_unique<Ondix15>([this](const ChainRunner::ShowFrame& show) {
+    std::unique_ptr<Ondix15> window = std::make_unique<Ondix15>(Ondix15::Pacing::ByCaller);
+    // The tests reach into the chain state as a probe would, to set up a case or plant a fault.
+    ChainState& state = const_cast<ChainState&>(window->state());
+
+    const MainControls& c() const { return window->controls(); }
+    ChainView& view() const { return *c().view(); }
+
+    // The load handler, then the run until it stands.
+    void start() {
+        window->load();
+        run();
+    }
+    // The load handler with the run halted after its first pass.
+    void startHalted() {
+        haltAt = pass + 1;
+        start();
+    }
+    // The run's passes one by one while it goes and the window is open, until the pass `haltAt`.
+    void run() {
+        if (nesting > 0) {
+            return; // a step inside the run: it goes on by itself
+        }
+        ++nesting;
+        while (pass < haltAt && window->isVisible() && window->runPasses(1) == 1) {
             ++pass;
-            deepestNesting = std::max(deepestNesting, ++nesting);
             if (onPass) {
                 onPass(pass);
             }
-            show();
             QCoreApplication::processEvents();
             if (afterEvents) {
                 afterEvents(pass);
@@ -39,32 +64,14 @@ struct WindowSession {
             if (pass >= haltAt) {
                 state.halted = 1;
             }
-            --nesting;
-        });
-    ChainState& state = window->state();
-
-    const MainControls& c() const { return window->controls(); }
-    ChainView& view() const { return *c().view(); }
-
-    // The load handler, which runs the chain until the run halts.
-    void start() { window->load(); }
-    // The load handler with the run halted after its first pass.
-    void startHalted() {
-        haltAt = pass + 1;
-        start();
+        }
+        --nesting;
     }
-    // `passes` more passes of the chain, run from outside the window as its run loop runs them.
+    // `passes` more passes of the chain, from outside the window's events, the halt flag cleared.
     void runPasses(int passes) {
-        ChainRunner runner(state, view(), window->instrument().pass(),
-                           [this](const ChainRunner::ShowFrame& show) {
-                               ++pass;
-                               show();
-                               if (pass >= haltAt) {
-                                   state.halted = 1;
-                               }
-                           });
-        haltAt = pass + passes;
         state.halted = 0;
-        runner.RunChain();
+        pass += window->runPasses(passes);
+        haltAt = pass;
+        state.halted = 1;
     }
 };

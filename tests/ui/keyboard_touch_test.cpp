@@ -38,14 +38,15 @@ void send(QWidget* to, const QString& keys) {
     }
 }
 
-// The main window, its load handler's run halted after the first pass as the "Halt" button does
-// it, active and with the keyboard focus on the chain view.
+// The main window, its run halted after the first pass as the "Halt" button does it, active and
+// with the keyboard focus on the chain view.
 struct Window : Ondix15 {
     const MainControls& c = controls();
-    ChainState& chain = state();
-    Window()
-        : Ondix15([this](const ChainRunner::ShowFrame&) { c.button(Role::kHaltButton)->click(); }) {
+    const ChainState& chain = state();
+    Window() : Ondix15(Pacing::ByCaller) {
         load();
+        runPasses(1);
+        c.button(Role::kHaltButton)->click();
         activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(this));
         c.view()->setFocus(Qt::TabFocusReason);

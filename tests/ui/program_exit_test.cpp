@@ -1,13 +1,12 @@
-// How the program ends. "Ende" and the window's close box end it with status 0, whether the run
-// loop is going, halted, or going again inside the handler of a continuing click; a run-time
-// error shows its box and ends the process with its number; the command line is answered without
-// a window. Each case runs the real main window in a child process; a program that goes on
-// instead leaves the test with a status of 100 or more.
+// How the program ends. "Ende" ends it at once with status 0, whether the run is going, halted or
+// going again; the window's close box ends its event loop with status 0 (the child reports it as
+// 100 plus the status); a run-time error shows its box and ends the process with its number; the
+// command line is answered without a window. Each case runs the real main window in a child
+// process; a program that goes on instead leaves the test with a status of 99.
 
 #include "core/runtime_error.h"
 #include "core/version.h"
 #include "platform/error_box.h"
-#include "sim/chain_runner.h"
 #include "support/program_in_child.h"
 #include "ui/ondix15.h"
 
@@ -47,13 +46,13 @@ void answerTheBox(QApplication& app) {
     timer->start(20);
 }
 
-// The program as main() runs it, its boxes answered; `onPass` acts from inside the run loop's
-// yield after the pass with the given number, counted over every run.
+// The program as main() runs it, its boxes answered; `onPass` acts between two frames after the
+// pass with the given number, counted over every run.
 [[noreturn]] void runChild(const std::function<void(WindowSession&, int pass)>& onPass) {
     runProgramInChild(answerTheBox, onPass, kPassLimit);
 }
 
-// `during` acts from inside the run loop's yield on the given pass.
+// `during` acts after the given pass.
 [[noreturn]] void runWindow(int onPass, const std::function<void(WindowSession&)>& during) {
     runChild([&](WindowSession& w, int pass) {
         if (pass == onPass) {
@@ -187,8 +186,9 @@ TEST(ProgramExitDeathTest, TheCommandLineIsAnsweredOrStartsTheWindow) {
 }
 
 TEST(ProgramExitDeathTest, ClosingTheWindowWhileRunningEndsTheProgram) {
+    // The run goes on in the event loop, which ends with the last window.
     EXPECT_EXIT(runWindow(20, [](WindowSession& w) { w.window->close(); }),
-                testing::ExitedWithCode(0), "");
+                testing::ExitedWithCode(100), "event loop returned 0");
 }
 
 TEST(ProgramExitDeathTest, ClosingTheWindowWhileHaltedEndsWithTheLastWindow) {

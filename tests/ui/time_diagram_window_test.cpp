@@ -29,19 +29,15 @@ namespace {
 // The main window, its run halted after `passes` passes of each run as "Halt" does it.
 struct Window : Ondix15 {
     const MainControls& c = controls();
-    int passes = 1;
-    int run = 0;
-    Window()
-        : Ondix15([this](const ChainRunner::ShowFrame&) {
-              if (++run == passes) {
-                  c.button(Role::kHaltButton)->click();
-              }
-          }) {
+    Window() : Ondix15(Pacing::ByCaller) {
         load();
+        Ondix15::runPasses(1);
+        c.button(Role::kHaltButton)->click();
     }
+    // "Weiter", `n` passes, "Halt".
     void runPasses(int n) {
-        passes = n;
-        run = 0;
+        c.button(Role::kHaltButton)->click();
+        Ondix15::runPasses(n);
         c.button(Role::kHaltButton)->click();
     }
 };

@@ -1,10 +1,8 @@
-// The run loop with a real chain view and clock read-out, halted by its yield after a given
-// number of passes: the physics it carries, its halt and continue, and the clock's text under
-// German settings.
+// The passes with a real chain view and clock read-out, a frame shown after each: the physics
+// they carry, a run split into frames anywhere, and the clock's text under German settings.
 
 #include "core/chain_physics.h"
 #include "core/chain_state.h"
-#include "sim/chain_runner.h"
 #include "support/view_bench.h"
 
 #include <QLocale>
@@ -23,18 +21,18 @@ QString tenthsText(int n) {
 
 } // namespace
 
-class TestChainRunner : public QObject {
+class TestViewPasses : public QObject {
     Q_OBJECT
 
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); }
     void carriesOnePassOfThePhysicsAndTheClockTime();
-    void haltReturnsAndContinueResumesExactly();
+    void aRunSplitAnywhereEndsTheSame();
     void clockShowsWholeTenthsThoughTheSumFallsShortOfThem();
     void clockOffKeepsItsTextWhileTheTimeRunsOn();
 };
 
-void TestChainRunner::carriesOnePassOfThePhysicsAndTheClockTime() {
+void TestViewPasses::carriesOnePassOfThePhysicsAndTheClockTime() {
     ViewBench bench;
     bench.state.harmonicOn = 1;
     bench.state.obstacleOn = 1;
@@ -46,12 +44,10 @@ void TestChainRunner::carriesOnePassOfThePhysicsAndTheClockTime() {
     }
     // Each mass is drawn where it now is, so the next pass can erase it there.
     expected.yShown = expected.y;
-    expected.halted = 1;
-    expected.running = 1;
     QVERIFY(std::memcmp(&bench.state, &expected, sizeof(ChainState)) == 0);
 }
 
-void TestChainRunner::haltReturnsAndContinueResumesExactly() {
+void TestViewPasses::aRunSplitAnywhereEndsTheSame() {
     ViewBench interrupted;
     ViewBench straight;
     for (ViewBench* b : {&interrupted, &straight}) {
@@ -59,18 +55,13 @@ void TestChainRunner::haltReturnsAndContinueResumesExactly() {
         b->state.obstacleOn = 1;
     }
     interrupted.run(40);
-    QCOMPARE(interrupted.runner.activeLoops(), 0);
-    const float driveTimeAtHalt = interrupted.state.driveTime;
-    // Halted at the top of a pass: nothing more is integrated however often it is asked.
-    interrupted.runner.RunChain();
-    QCOMPARE(interrupted.state.driveTime, driveTimeAtHalt);
     interrupted.run(60);
     straight.run(100);
     QVERIFY(std::memcmp(&interrupted.state, &straight.state, sizeof(ChainState)) == 0);
     QCOMPARE(shownImage(interrupted.view), shownImage(straight.view));
 }
 
-void TestChainRunner::clockShowsWholeTenthsThoughTheSumFallsShortOfThem() {
+void TestViewPasses::clockShowsWholeTenthsThoughTheSumFallsShortOfThem() {
     ViewBench bench;
     bench.state.clockOn = 1;
     for (int n = 1; n <= 300; ++n) {
@@ -90,7 +81,7 @@ void TestChainRunner::clockShowsWholeTenthsThoughTheSumFallsShortOfThem() {
     QCOMPARE(bench.clock.text(), QStringLiteral("  100001"));
 }
 
-void TestChainRunner::clockOffKeepsItsTextWhileTheTimeRunsOn() {
+void TestViewPasses::clockOffKeepsItsTextWhileTheTimeRunsOn() {
     ViewBench bench;
     bench.clock.setText(QStringLiteral("  7"));
     bench.run(5);
@@ -111,5 +102,5 @@ void TestChainRunner::clockOffKeepsItsTextWhileTheTimeRunsOn() {
     QCOMPARE(bench.state.clockTime, 4.75f);
 }
 
-QTEST_MAIN(TestChainRunner)
-#include "chain_runner_test.moc"
+QTEST_MAIN(TestViewPasses)
+#include "view_passes_test.moc"
