@@ -148,6 +148,10 @@ void Ondix15::connectControls() {
     const auto pointer = [this](Instrument::Pointer kind) {
         return [this, kind](int button, int shift, float x, float y) {
             drawing([&] { instrument_.pointer(kind, button, shift, x, y); });
+            // The hand's move on the screen as soon as its pass is due, not a frame later.
+            if (pacing_ == Pacing::DisplayFrames && frameTimer_.isActive()) {
+                frame();
+            }
         };
     };
     connect(&view, &ChainView::mouseDown, this, pointer(Instrument::Pointer::Press));

@@ -38,9 +38,13 @@ public:
     // its passes a frame of one pass with the events handled after it. A halted run makes no
     // passes, whatever the table asks.
     void run() {
+        // The table runs the passes itself: a "Weiter" leaves them to it.
+        ++session_.nesting;
         session_.window->load();
         session_.window->activateWindow();
-        QTest::qWaitForWindowActive(session_.window.get());
+        if (!QTest::qWaitForWindowActive(session_.window.get())) {
+            throw std::runtime_error("the main window did not become active");
+        }
         for (const std::string& step : steps_) {
             std::istringstream words(step);
             std::string verb;
@@ -59,6 +63,7 @@ public:
                 afterStep();
             }
         }
+        --session_.nesting;
     }
 
     // The picture's size, the hashes of the chain state and the picture, and every control as

@@ -18,7 +18,7 @@
 struct WindowSession {
     explicit WindowSession(int haltAfter = 3000) : haltAt(haltAfter) {
         QObject::connect(c().button(Role::kHaltButton), &QAbstractButton::clicked, [this] {
-            if (window->instrument().running()) {
+            if (runOnContinue && window->instrument().running()) {
                 run();
             }
         });
@@ -29,6 +29,9 @@ struct WindowSession {
     int haltAt;
     int pass = 0;
     int nesting = 0;
+    // Whether a continuing click runs the passes from inside it; a test that runs them from its
+    // own event loop, as the frames do, turns it off.
+    bool runOnContinue = true;
     std::unique_ptr<Ondix15> window = std::make_unique<Ondix15>(Ondix15::Pacing::ByCaller);
     // The tests reach into the chain state as a probe would, to set up a case or plant a fault.
     ChainState& state = const_cast<ChainState&>(window->state());

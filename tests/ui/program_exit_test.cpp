@@ -283,8 +283,8 @@ TEST(ProgramExitDeathTest, EndButtonWhileRunningInsideTheContinuingClick) {
     EXPECT_EXIT(continueThen(end), testing::ExitedWithCode(0), "");
 }
 
-TEST(ProgramExitDeathTest, CloseBoxWhileRunningInsideTheContinuingClick) {
-    EXPECT_EXIT(continueThen(closeBox), testing::ExitedWithCode(0), "");
+TEST(ProgramExitDeathTest, CloseBoxWhileRunningAfterAContinue) {
+    EXPECT_EXIT(continueThen(closeBox), testing::ExitedWithCode(100), "event loop returned 0");
 }
 
 TEST(ProgramExitDeathTest, CloseBoxWhileHaltedAfterAContinue) {
