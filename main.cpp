@@ -1,4 +1,4 @@
-#include "ui/program_start.h"
+#include "desktop/window/program_start.h"
 
 #include <QApplication>
 

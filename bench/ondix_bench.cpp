@@ -5,12 +5,12 @@
 #include "core/chain_constants.h"
 #include "core/chain_physics.h"
 #include "core/chain_state.h"
+#include "desktop/platform/qt_colour.h"
+#include "desktop/view/chain_view.h"
 #include "instrument/chain_pass.h"
 #include "instrument/panels.h"
 #include "instrument/time_diagram.h"
-#include "platform/qt_colour.h"
 #include "probes/counting_allocator.h"
-#include "sim/chain_view.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>

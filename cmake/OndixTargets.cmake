@@ -10,12 +10,14 @@ function(ondix_target_defaults target)
 endfunction()
 
 # ondix_folder_include_root(var): an include directory that holds only the current folder, through
-# a link in the build tree, so that its headers are included by folder ("core/chain_state.h").
+# a link in the build tree, so that its headers are included by their path from the top
+# ("core/chain_state.h", "desktop/view/chain_view.h").
 function(ondix_folder_include_root var)
-  get_filename_component(folder ${CMAKE_CURRENT_SOURCE_DIR} NAME)
+  file(RELATIVE_PATH folder ${PROJECT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR})
   set(root ${PROJECT_BINARY_DIR}/layers/${folder})
   if(NOT IS_SYMLINK ${root}/${folder})
-    file(MAKE_DIRECTORY ${root})
+    get_filename_component(parent ${root}/${folder} DIRECTORY)
+    file(MAKE_DIRECTORY ${parent})
     file(CREATE_LINK ${CMAKE_CURRENT_SOURCE_DIR} ${root}/${folder} SYMBOLIC RESULT result)
     if(NOT result EQUAL 0)
       # Without links (some Windows accounts) every folder sees the whole tree.

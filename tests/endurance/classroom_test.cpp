@@ -12,14 +12,14 @@
 
 #include "core/chain_constants.h"
 #include "core/chain_state.h"
+#include "desktop/platform/qt_colour.h"
+#include "desktop/view/chain_view.h"
+#include "desktop/window/ondix15.h"
 #include "instrument/info_pages.h"
 #include "instrument/input_codes.h"
-#include "platform/qt_colour.h"
-#include "sim/chain_view.h"
 #include "support/expected_look.h"
 #include "support/scroll_bar_part.h"
 #include "support/window_session.h"
-#include "ui/ondix15.h"
 
 #include <QApplication>
 #include <QGroupBox>

@@ -6,9 +6,9 @@ file(GLOB_RECURSE sources RELATIVE ${SOURCE_DIR}
      ${SOURCE_DIR}/core/*.cpp ${SOURCE_DIR}/core/*.h
      ${SOURCE_DIR}/picture/*.cpp ${SOURCE_DIR}/picture/*.h
      ${SOURCE_DIR}/instrument/*.cpp ${SOURCE_DIR}/instrument/*.h
-     ${SOURCE_DIR}/platform/*.cpp ${SOURCE_DIR}/platform/*.h
-     ${SOURCE_DIR}/sim/*.cpp ${SOURCE_DIR}/sim/*.h
-     ${SOURCE_DIR}/ui/*.cpp ${SOURCE_DIR}/ui/*.h
+     ${SOURCE_DIR}/desktop/platform/*.cpp ${SOURCE_DIR}/desktop/platform/*.h
+     ${SOURCE_DIR}/desktop/view/*.cpp ${SOURCE_DIR}/desktop/view/*.h
+     ${SOURCE_DIR}/desktop/window/*.cpp ${SOURCE_DIR}/desktop/window/*.h
      ${SOURCE_DIR}/web/*.cpp ${SOURCE_DIR}/web/*.h
      ${SOURCE_DIR}/main.cpp)
 list(SORT sources)

@@ -1,4 +1,4 @@
-#include "platform/app_identity.h"
+#include "desktop/platform/app_identity.h"
 
 #include <QApplication>
 #include <QIcon>

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "desktop/view/chain_view.h"
 #include "instrument/control.h"
-#include "sim/chain_view.h"
 #include "support/control_tree.h"
 #include "support/scroll_bar_part.h"
 #include "support/session_steps.h"

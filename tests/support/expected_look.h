@@ -2,10 +2,10 @@
 
 #include "core/chain_constants.h"
 #include "core/chain_state.h"
-#include "platform/app_identity.h"
-#include "sim/chain_view.h"
+#include "desktop/platform/app_identity.h"
+#include "desktop/view/chain_view.h"
+#include "desktop/window/main_controls.h"
 #include "support/view_bench.h"
-#include "ui/main_controls.h"
 
 #include <QImage>
 #include <QLabel>

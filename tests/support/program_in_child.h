@@ -1,7 +1,7 @@
 #pragma once
 
+#include "desktop/window/program_start.h"
 #include "support/window_session.h"
-#include "ui/program_start.h"
 
 #include <QApplication>
 #include <QTimer>

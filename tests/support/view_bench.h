@@ -2,11 +2,11 @@
 
 #include "core/chain_constants.h"
 #include "core/chain_state.h"
+#include "desktop/platform/qt_colour.h"
+#include "desktop/view/chain_view.h"
+#include "desktop/view/panels_binding.h"
 #include "instrument/chain_pass.h"
 #include "instrument/panels.h"
-#include "platform/qt_colour.h"
-#include "sim/chain_view.h"
-#include "sim/panels_binding.h"
 
 #include <QImage>
 #include <QLineEdit>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/chain_state.h"
-#include "ui/ondix15.h"
+#include "desktop/window/ondix15.h"
 
 #include <QAbstractButton>
 #include <QCoreApplication>

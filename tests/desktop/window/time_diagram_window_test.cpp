@@ -1,0 +1,154 @@
+// The time diagram on the desktop: a double click on the view chooses a mass, the button opens
+// the diagram's window, which shows the instrument's pixels, and closing the window by its frame
+// releases the button. With ONDIX_SCREENS set, the screen is saved there (x11-apps' import).
+
+#include "desktop/view/chain_view.h"
+#include "desktop/window/ondix15.h"
+#include "desktop/window/time_diagram_window.h"
+#include "instrument/input_codes.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTest>
+
+class TestTimeDiagramWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void chooseOpenShowAndClose();
+    void keysReachTheDiagramWhichSaysUpIsPositive();
+};
+
+namespace {
+
+// The main window, its run halted after `passes` passes of each run as "Halt" does it.
+struct Window : Ondix15 {
+    const MainControls& c = controls();
+    Window() : Ondix15(Pacing::ByCaller) {
+        load();
+        Ondix15::runPasses(1);
+        c.button(Role::kHaltButton)->click();
+    }
+    // "Weiter", `n` passes, "Halt".
+    void runPasses(int n) {
+        c.button(Role::kHaltButton)->click();
+        Ondix15::runPasses(n);
+        c.button(Role::kHaltButton)->click();
+    }
+};
+
+void saveScreen(const char* name) {
+    const QString dir = qEnvironmentVariable("ONDIX_SCREENS");
+    if (!dir.isEmpty()) {
+        QTest::qWait(200);
+        QProcess::execute(
+            QStringLiteral("import"),
+            {QStringLiteral("-window"), QStringLiteral("root"), dir + u'/' + QLatin1String(name)});
+    }
+}
+
+} // namespace
+
+void TestTimeDiagramWindow::chooseOpenShowAndClose() {
+    Window w;
+    ChainView* view = w.c.view();
+    const TimeDiagram& diagram = w.instrument().diagram();
+    w.c.button(Role::kDriveSwitch)->click();
+    // Mass 19 is drawn at x = 20 of 100.
+    const QPoint mass19(view->width() * 20 / 100, view->height() / 2);
+    QTest::mouseDClick(view, Qt::LeftButton, {}, mass19);
+    QCOMPARE(diagram.chosen(0), 19);
+    QTest::mouseDClick(view, Qt::LeftButton, {}, QPoint(view->width() * 3 / 100, mass19.y()));
+    QCOMPARE(diagram.chosen(1), 2);
+
+    QAbstractButton* button = w.c.button(Role::kDiagramButton);
+    button->click();
+    auto* window = w.findChild<TimeDiagramWindow*>();
+    QVERIFY(window != nullptr && window->isVisible());
+    QVERIFY(button->isChecked());
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    // Placed when opened, once the main window has its size: over its right part, on the screen.
+    const QRect room = window->screen()->availableGeometry();
+    QVERIFY2(room.contains(window->frameGeometry()) &&
+                 window->geometry().center().x() > w.geometry().center().x(),
+             qPrintable(QStringLiteral("diagram at %1,%2, main window %3 wide")
+                            .arg(window->x())
+                            .arg(window->y())
+                            .arg(w.width())));
+    w.runPasses(400);
+    QTRY_COMPARE(diagram.raster().width(), window->width());
+    QTRY_VERIFY(diagram.sampleCount() == 400 && diagram.labels().size() > 10);
+    QTest::qWait(100);
+    // The window shows the diagram's pixels: the latest points of both curves where the
+    // diagram puts them.
+    const QImage shown = window->grab().toImage();
+    const TimeDiagram::Sample& last = diagram.sample(diagram.sampleCount() - 1);
+    for (std::size_t slot = 0; slot < 2; ++slot) {
+        const Chain::Rgb colour = TimeDiagram::kColours[slot];
+        QCOMPARE(shown.pixel(diagram.columnOf(last.t), diagram.rowOf(last.y[slot])) & 0xFFFFFFu,
+                 QColor(colour.r, colour.g, colour.b).rgb() & 0xFFFFFFu);
+    }
+    saveScreen("desktop-diagram.png");
+
+    window->close();
+    QVERIFY(!button->isChecked());
+    QVERIFY(!window->isVisible());
+}
+
+void TestTimeDiagramWindow::keysReachTheDiagramWhichSaysUpIsPositive() {
+    Window w;
+    ChainView* view = w.c.view();
+    QAbstractButton* button = w.c.button(Role::kDiagramButton);
+    QVERIFY(button->toolTip().startsWith(u"F6"));
+    // Ball 2, near the driven point, at x = 3 of 100.
+    QTest::mouseDClick(view, Qt::LeftButton, {},
+                       QPoint(view->width() * 3 / 100, view->height() / 2));
+    button->click();
+    auto* window = w.findChild<TimeDiagramWindow*>();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    view->setFocus(Qt::TabFocusReason);
+
+    // Up lifts the end (held while the key is down); the diagram's words read the ball above
+    // the rest line, changed at most once a second while its y changes with every pass.
+    for (int i = 0; i < 10; ++i) {
+        QTest::keyPress(view, Qt::Key_Up);
+    }
+    QStringList told;
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < 2500) {
+        w.runPasses(20);
+        QTest::qWait(20);
+        if (told.isEmpty() || told.back() != window->accessibleDescription()) {
+            told.append(window->accessibleDescription());
+        }
+    }
+    QTest::keyRelease(view, Qt::Key_Up);
+    QVERIFY2(told.size() >= 2 && told.size() <= 4, qPrintable(told.join(u'|')));
+    const QString words = window->accessibleDescription();
+    const QRegularExpressionMatch y =
+        QRegularExpression(QStringLiteral("^Kugel 2: y = (\\d+([.,]\\d+)?)$")).match(words);
+    QVERIFY2(y.hasMatch() && y.captured(1).replace(u',', u'.').toDouble() > 0, qPrintable(words));
+
+    // F6 takes the keyboard to the span bar, which shows its focus, and back; Escape closes.
+    auto* span = window->findChild<QScrollBar*>();
+    for (QWidget* to : QList<QWidget*>{span, view, span}) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6);
+        QTRY_COMPARE(QApplication::focusWidget(), to);
+    }
+    QCOMPARE(span->grab().toImage().pixel(0, span->height() / 2),
+             span->palette().color(QPalette::Highlight).rgb());
+    QTest::keyClick(span, Qt::Key_Escape);
+    QVERIFY(!window->isVisible() && !button->isChecked());
+    QTRY_COMPARE(QApplication::focusWidget(), view);
+}
+
+QTEST_MAIN(TestTimeDiagramWindow)
+#include "time_diagram_window_test.moc"
