@@ -40,23 +40,95 @@ inline constexpr int kPanelLines = 14;
 
 inline constexpr std::array kExperiments{
     Experiment{
-        "traeger=torsion&periode=10&amplitude=1&anregung=aus&daempfung=aus&hindernis=aus&"
-        "brechung=aus&puls=an",
+        "traeger=torsion&periode=20&amplitude=1&anregung=aus&daempfung=aus&hindernis=aus&"
+        "brechung=aus&halt=nein&puls=an",
         N_("Reflexion am festen und am losen Ende"),
-        N_("Ein einzelner Wellenberg läuft nach rechts. Verfolgen Sie ihn bis zum rechten "
-           "Ende und wieder zurück bis zum linken Ende."),
-        N_("Das rechte Ende ist lose, das linke fest. Wie kommt der Berg von jedem Ende "
-           "zurück?"),
+        N_("Ein einzelner Wellenberg läuft nach rechts zum losen Ende und von dort zurück zum "
+           "festen linken Ende. Mit „Halt“ und „Schritt“ können Sie ihn verfolgen."),
+        N_("Kommt er vom losen Ende als Berg oder als Tal zurück, und vom festen?"),
         N_("An welchem Ende wird aus dem Berg ein Tal?"),
     },
     Experiment{
         "traeger=torsion&periode=20&amplitude=1&anregung=an&daempfung=an&hindernis=aus&"
-        "brechung=aus",
+        "brechung=aus&halt=nein",
         N_("Fortschreitende Welle und Wellenlänge"),
-        N_("Die Anregung erzeugt eine Welle, die nach rechts läuft. Halten Sie an und messen "
-           "Sie mit dem Maßband von einem Berg zum nächsten."),
-        N_("Alle Massen schwingen gleich, aber jede etwas später als ihre linke Nachbarin."),
+        N_("Die Anregung schickt eine Welle nach rechts; das gedämpfte Ende wirft sie nicht "
+           "zurück. Halten Sie an, wenn sie die Mitte erreicht hat, und messen Sie mit dem "
+           "Maßband (rechte Maustaste) von einem Berg zum nächsten."),
+        N_("Jede Masse schwingt wie die linke Endmasse, nur etwas später."),
         N_("Wie lang ist eine Welle bei der Periode 20?"),
+    },
+    Experiment{
+        "traeger=torsion&periode=77.6&amplitude=0.1&anregung=an&daempfung=aus&hindernis=aus&"
+        "brechung=aus&halt=nein",
+        N_("Stehende Wellen"),
+        N_("Das rechte Ende ist lose und ungedämpft. Warten Sie, bis die Ausschläge groß "
+           "werden. Drücken Sie dann „Löschen“ und versuchen Sie kleinere Perioden."),
+        N_("Bei der Periode 77,6 schaukelt sich die Kette immer weiter auf; einige Stellen, "
+           "die Knoten, bleiben dabei in Ruhe."),
+        N_("Bei welchen Perioden zwischen 40 und 77,6 schaukelt sich die Kette auch auf?"),
+    },
+    Experiment{
+        "traeger=torsion&periode=20&amplitude=1&anregung=an&daempfung=an&hindernis=aus&"
+        "brechung=aus&halt=nein",
+        N_("Die Geschwindigkeit der Welle"),
+        N_("Halten Sie an, wenn die Welle die Mitte erreicht hat, und drücken Sie "
+           "„Momentbild“. Drücken Sie dann zehnmal „Schritt“: das sind 10 Zeiteinheiten."),
+        N_("Die Welle ist gegenüber dem Momentbild weitergelaufen. Messen Sie mit dem "
+           "Maßband, wie weit ein Berg gewandert ist."),
+        N_("Wie viele Längeneinheiten legt die Welle in einer Zeiteinheit zurück?"),
+    },
+    Experiment{
+        "traeger=torsion&periode=20&amplitude=1&anregung=an&daempfung=an&hindernis=aus&"
+        "brechung=an&halt=nein",
+        N_("Brechung"),
+        N_("Rechts der Linie in der Mitte sind die Massen viermal so schwer. Halten Sie an, wenn "
+           "die "
+           "Welle das rechte Ende erreicht hat, und messen Sie die Wellenlänge auf beiden "
+           "Seiten."),
+        N_("In der schweren Hälfte liegen die Berge dichter; ein Teil der Welle wird an der "
+           "Grenze zurückgeworfen."),
+        N_("Wie verhält sich die Wellenlänge in der schweren Hälfte zu der in der leichten?"),
+    },
+    Experiment{
+        "traeger=torsion&periode=20&amplitude=1&anregung=aus&daempfung=an&hindernis=an&"
+        "brechung=aus&halt=nein&puls=an",
+        N_("Das Hindernis"),
+        N_("Ein einzelner Wellenberg läuft auf das Hindernis in der Mitte zu: eine Masse, "
+           "die gebremst wird."),
+        N_("Ein Teil des Berges läuft hinter dem Hindernis weiter, ein Teil kommt zurück. "
+           "Vergleichen Sie die Höhen."),
+        N_("Kommt der zurückgeworfene Teil als Berg oder als Tal zurück?"),
+    },
+    Experiment{
+        "traeger=pendel&periode=20&amplitude=1&anregung=aus&daempfung=an&hindernis=aus&"
+        "brechung=aus&halt=nein&puls=an",
+        N_("Dispersion"),
+        N_("Ein einzelner Wellenberg läuft durch die Pendelkette. Wählen Sie danach die "
+           "Torsionskette und schicken Sie mit „Puls“ einen zweiten Berg."),
+        N_("In der Torsionskette behält der Berg seine Form; in der Pendelkette wird er "
+           "flacher und zieht kleine Wellen hinter sich her."),
+        N_("Laufen in der Pendelkette kurze und lange Wellen gleich schnell?"),
+    },
+    Experiment{
+        "traeger=pendel&periode=15&amplitude=1&anregung=an&daempfung=an&hindernis=aus&"
+        "brechung=aus&halt=nein",
+        N_("Die Grenzperiode der Pendelkette"),
+        N_("Die Anregung schwingt mit der Periode 15. Stellen Sie danach die Perioden 19,5 "
+           "und 22 ein und drücken Sie jedes Mal „Löschen“."),
+        N_("Bei 15 und 19,5 läuft eine Welle bis zum rechten Ende; bei 22 schwingen nur die "
+           "Massen am Anfang."),
+        N_("Ab welcher Periode trägt die Pendelkette keine Welle mehr?"),
+    },
+    Experiment{
+        "traeger=pendel&periode=15&amplitude=1&anregung=aus&daempfung=an&hindernis=aus&"
+        "brechung=aus&halt=nein&zug=4",
+        N_("Phasen- und Gruppengeschwindigkeit"),
+        N_("Ein kurzer Wellenzug aus vier Perioden läuft durch die Pendelkette. Halten Sie "
+           "ab und zu an und messen Sie, wo der Zug beginnt und wo seine Berge sind."),
+        N_("Die Berge entstehen am hinteren Ende des Zuges, laufen durch ihn hindurch nach "
+           "vorn und verschwinden dort."),
+        N_("Was ist schneller: die Berge oder der Zug als Ganzes?"),
     },
 };
 

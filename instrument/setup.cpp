@@ -1,6 +1,7 @@
 #include "instrument/setup.h"
 
 #include "core/chain_constants.h"
+#include "instrument/experiments.h"
 #include "instrument/instrument.h"
 #include "instrument/query_text.h"
 #include "instrument/read_out_text.h"
@@ -291,8 +292,49 @@ int current(const Instrument& instrument, Setting setting) {
 Setup Setup::parse(std::string_view text) {
     Setup setup;
     const std::vector<QueryText::Pair> pairs = QueryText::pairs(text);
+    // A prepared experiment, "versuch=3": its settings count where the link gives none of its own.
+    static constexpr std::string_view kNoExperiment =
+        N_("„%1“ wird übergangen: die Versuche gehen von 1 bis %3.");
+    std::string experimentPart;
+    std::size_t experimentAt = 0;
+    Setup experiment;
     for (std::size_t i = 0; i < pairs.size(); ++i) {
-        setup.take(i + 1, pairs[i].name, pairs[i].value, pairs[i].hasValue);
+        const std::string key = lowered(trimmed(pairs[i].name));
+        if (key != "versuch" && key != "experiment") {
+            setup.take(i + 1, pairs[i].name, pairs[i].value, pairs[i].hasValue);
+            continue;
+        }
+        const std::string given =
+            quoted(pairs[i].name) + (pairs[i].hasValue ? "=" + quoted(pairs[i].value) : "");
+        const Number number = numberOf(trimmed(pairs[i].value), 1);
+        const auto found = number.kind == Number::Kind::Steps
+                               ? Experiments::numbered(static_cast<int>(number.steps))
+                               : std::nullopt;
+        if (!experimentPart.empty() || !found) {
+            setup.notes_.push_back({i + 1,
+                                    experimentPart.empty() ? kNoExperiment : kRepeated,
+                                    given,
+                                    {},
+                                    {},
+                                    experimentPart.empty()
+                                        ? std::to_string(Experiments::kExperiments.size())
+                                        : experimentPart});
+            continue;
+        }
+        experimentPart = given;
+        experimentAt = i + 1;
+        experiment = parse(found->setup);
+    }
+    for (std::size_t i = 0; i < kApplied; ++i) {
+        if (!setup.values_[i] && experiment.values_[i]) {
+            setup.values_[i] = experiment.values_[i];
+            setup.positions_[i] = experimentAt;
+            setup.givenParts_[i] = experimentPart;
+        }
+    }
+    for (Note note : experiment.notes_) {
+        note.position = experimentAt;
+        setup.notes_.push_back(std::move(note));
     }
     return setup;
 }
