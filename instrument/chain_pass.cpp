@@ -4,6 +4,7 @@
 #include "core/chain_physics.h"
 #include "core/chain_state.h"
 #include "instrument/clock_and_speed.h"
+#include "instrument/harmonic_drive.h"
 #include "instrument/input_codes.h"
 #include "instrument/panels.h"
 #include "instrument/read_out_text.h"
@@ -36,6 +37,9 @@ void ChainPass::begin() {
 }
 
 void ChainPass::run() {
+    if (drive_ != nullptr) {
+        drive_->endPulseIfDue();
+    }
     integratePass(state_);
     drawMasses();
     advanceClock(state_);

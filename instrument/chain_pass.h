@@ -5,6 +5,7 @@
 
 #include <array>
 
+class HarmonicDrive;
 class Panels;
 class TimeDiagram;
 
@@ -42,6 +43,8 @@ public:
     const DotColours& dotColours() const { return dotColours_; }
     // Told of every pass after it ran; it only reads the state.
     void recordInto(TimeDiagram& diagram) { diagram_ = &diagram; }
+    // Asked before each pass whether a pulse of the drive ends there.
+    void endPulsesOf(HarmonicDrive& drive) { drive_ = &drive; }
 
     // The masses of the heavy half are drawn with the wider pen while refraction is on.
     static bool drawnWide(const ChainState& state, int i);
@@ -58,4 +61,5 @@ private:
     bool clockPending_ = false;
     DotColours dotColours_{};
     TimeDiagram* diagram_ = nullptr;
+    HarmonicDrive* drive_ = nullptr;
 };

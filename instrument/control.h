@@ -56,9 +56,13 @@ enum class Control {
     Option1,
     Option2,
     KeyboardPointer,
+    // Buttons added after the pointer, so that every list of the controls in this order keeps
+    // the places it had.
+    Command15,
+    Command16,
 };
 
-inline constexpr int kControlCount = static_cast<int>(Control::KeyboardPointer) + 1;
+inline constexpr int kControlCount = static_cast<int>(Control::Command16) + 1;
 
 // Every control by its role, the names the handlers and the front ends use; the form's names
 // stand only here, in the control map and in the form description.
@@ -91,6 +95,8 @@ inline constexpr Control kPeriodBar = Control::HScroll2;
 inline constexpr Control kPeriodName = Control::Label2;
 inline constexpr Control kPeriodReadout = Control::Text3;
 inline constexpr Control kDriveSwitch = Control::Command7;
+// One crest of the drive, half a period from rest to rest; the drive off afterwards.
+inline constexpr Control kPulseButton = Control::Command15;
 inline constexpr Control kDriveState = Control::Text5;
 // Its colour shows whether the hand is in charge.
 inline constexpr Control kHandHint = Control::Label13;
@@ -111,6 +117,8 @@ inline constexpr Control kClearVelocities = Control::Command1;
 inline constexpr Control kClearDisplacements = Control::Command2;
 // Its caption says what its next click does.
 inline constexpr Control kHaltButton = Control::Command11;
+// Every setting as at the start, or as the setup the program was started with set it.
+inline constexpr Control kStartButton = Control::Command16;
 // One time unit of passes while the run is halted; disabled while it runs.
 inline constexpr Control kStepButton = Control::Command12;
 // Takes a snapshot of the chain, or clears the one shown; pressed while one is shown.

@@ -22,6 +22,7 @@ constexpr std::array<ControlEntry, kControlCount> kControls{{
     {"Text3", TextBox},      {"Text4", TextBox},      {"Text5", TextBox},
     {"HScroll1", ScrollBar}, {"HScroll2", ScrollBar}, {"HScroll3", ScrollBar},
     {"Option1", Option},     {"Option2", Option},     {"KeyboardPointer", Pointer},
+    {"Command15", Button},   {"Command16", Button},
 }};
 
 } // namespace

@@ -133,6 +133,10 @@ constexpr std::array kEntries{
            N_("Harmonische Anregung ein oder aus"), Text5),
     fixed(Text5, Frame1, 2280, 1560, 735, 375, N, Look::Plain,
           N_("Zustand der harmonischen Anregung")),
+    // In the frame's free column beside the drive's state, narrow and in the small font, so that
+    // it stays inside the frame on a screen 1024 pixels wide.
+    spoken(fixed(Command15, Frame1, 3120, 1560, 675, 375, N),
+           N_("Einen Wellenberg senden, danach Anregung aus")),
     fixed(Label13, Frame1, 240, 2040, 2655, 735, N, Look::Indicator),
 
     windowChild(Frame2, 2020, 800, 320, LeftRule::AfterRightOf, Frame3, L),
@@ -150,6 +154,9 @@ constexpr std::array kEntries{
     spoken(fixed(Command12, Frame3, 3480, 360, 975, 375, N), N_("Eine Zeiteinheit weiterlaufen")),
     toggle(fixed(Command13, Frame3, 3480, 840, 975, 375, N),
            N_("Momentbild aufnehmen oder löschen")),
+    // In the frame's free third row, beneath the two clearing buttons.
+    spoken(fixed(Command16, Frame3, 360, 1320, 3015, 375, L),
+           N_("Alle Einstellungen wie beim Start")),
 
     windowChild(Frame4, 2340, 800, 320, LeftRule::SameLeftAs, Frame2, L),
     switchButton(Command3, Frame4, Label10, N_("Brechung ein oder aus")),
@@ -202,14 +209,14 @@ constexpr Entry kWindow{.control = Ondix15,
 // the eye reads them, column by column from the left, each frame row by row. The two options
 // are one stop, the arrow keys move between them.
 constexpr std::array kFocusOrder{
-    Picture1, Text1,                                                // the view
-    HScroll1, Text2,     HScroll2,  Text3,     Command7, Text5,     // the harmonic drive
-    Command5, Command11, Command12, Command1,  Command2, Command13, // clearing and halt
-    Text4,    HScroll3,  Command8,  Command14,                      // clock and speed
-    Command9, Command3,  Command4,                                  // damping, refraction, obstacle
+    Picture1, Text1,                                                           // the view
+    HScroll1, Text2,     HScroll2,  Text3,     Command7, Text5,     Command15, // the drive
+    Command5, Command11, Command12, Command1,  Command2, Command13, Command16, // clearing, halt
+    Text4,    HScroll3,  Command8,  Command14,                                 // clock and speed
+    Command9, Command3,  Command4,            // damping, refraction, obstacle
     Command6, Command10, Option1,   Option2}; // information, end, the chain type
 
-static_assert(kFocusOrder.size() == 25, "every control that takes the focus, once");
+static_assert(kFocusOrder.size() == 27, "every control that takes the focus, once");
 
 // Each entry at the index of its control, built once.
 struct Index {

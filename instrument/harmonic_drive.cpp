@@ -8,6 +8,7 @@
 #include "instrument/read_out_text.h"
 #include "language/language.h"
 
+#include <numbers>
 #include <string>
 
 HarmonicDrive::HarmonicDrive(ChainState& state, Panels& panels) : state_(state), panels_(panels) {
@@ -26,6 +27,7 @@ HarmonicDrive::HarmonicDrive(ChainState& state, Panels& panels) : state_(state),
     panels.setCaption(Role::kDriveSwitch,
                       std::string(Language::translate("Harmonisch ")) + onOffCaption());
     panels.setCaption(Role::kDriveState, controlName(Role::kDriveState));
+    panels.setCaption(Role::kPulseButton, Language::translate("Puls"));
     panels.setCaption(
         Role::kHandHint,
         std::string(Language::translate("Anregung von Hand:")) + std::string(18, ' ') +
@@ -36,12 +38,47 @@ HarmonicDrive::HarmonicDrive(ChainState& state, Panels& panels) : state_(state),
 }
 
 void HarmonicDrive::toggle() {
+    pulseHalves_ = 0;
     state_.harmonicOn = toggled(state_.harmonicOn);
     const bool on = state_.harmonicOn == 1;
     panels_.setCaption(Role::kModeLabel, driveModeCaption(on));
     showSwitch(panels_, Role::kDriveSwitch, Role::kDriveState, on);
     // The hint for the hand shows the opposite: red while the hand moves the end.
     panels_.setBack(Role::kHandHint, indicatorColour(!on));
+}
+
+void HarmonicDrive::sendPulse(int halfPeriods) {
+    ChainState& s = state_;
+    s.driveTime = 0;
+    s.driveCarry = 0;
+    s.drivePhase = 0;
+    if (s.harmonicOn != 1) {
+        toggle();
+    }
+    pulseHalves_ = halfPeriods;
+}
+
+void HarmonicDrive::endPulseIfDue() {
+    const ChainState& s = state_;
+    if (pulseHalves_ == 0 || s.harmonicOn != 1) {
+        return;
+    }
+    // The sine's argument this pass reaches, and the pulse's end: the pass nearest to the end
+    // sets the end at rest, whether the float sum of the steps lands just below or above it. The
+    // argument stays continuous through a change of the period, so the end stays where it is.
+    const double step = double(s.omega) * double(s.dt);
+    const double next = (double(s.driveTime) + double(s.driveCarry)) * double(s.omega) +
+                        double(s.drivePhase) + step;
+    if (next < pulseHalves_ * std::numbers::pi - step / 2) {
+        return;
+    }
+    state_.y[0] = 0;
+    // Ended by a step while the run stands, the mode label keeps "Halt".
+    const std::string mode = panels_.caption(Role::kModeLabel);
+    toggle();
+    if (s.halted == 1) {
+        panels_.setCaption(Role::kModeLabel, mode);
+    }
 }
 
 void HarmonicDrive::showStartReadOuts() {

@@ -21,8 +21,15 @@ public:
     // "Off" on the field's own colour.
     void showStartReadOuts();
 
-    // "Harmonisch On/Off".
+    // "Harmonisch On/Off". A pulse under way ends where the end stands, as any drive.
     void toggle();
+    // A pulse of `halfPeriods` half periods at the set amplitude and period: the drive on from
+    // phase 0, so that the end first moves upwards (y(0) = -amplitude * sin(...) < 0) and 1 sends
+    // one crest, 2n a train of n whole periods. At the pass that reaches the pulse's last half
+    // period the end is set to rest, y(0) = 0, and the drive goes off (see endPulseIfDue).
+    void sendPulse(int halfPeriods);
+    // Before each pass, ahead of the drive law: ends a pulse whose end this pass reaches.
+    void endPulseIfDue();
     // The amplitude's and the period's scroll bars committed at `value`, in tenths (see
     // Chain::kAmplitudeBarScale and kPeriodBarScale): the drive takes it up with its read-out.
     void setAmplitude(int value);
@@ -31,4 +38,5 @@ public:
 private:
     ChainState& state_;
     Panels& panels_;
+    int pulseHalves_ = 0; // 0: no pulse under way
 };

@@ -14,6 +14,7 @@
 #include "instrument/time_step.h"
 #include "instrument/view_drawing.h"
 #include "instrument/wave_carrier.h"
+#include "language/language.h"
 
 #include <algorithm>
 #include <array>
@@ -75,6 +76,7 @@ constexpr std::array kActions{
                h.diagram.cleared();
            }},
     Action{Role::kDriveSwitch, [](Handlers& h) { h.drive.toggle(); }},
+    Action{Role::kPulseButton, [](Handlers& h) { h.drive.sendPulse(1); }},
     Action{Role::kClockSwitch, [](Handlers& h) { h.clock.toggleClock(); }},
     Action{Role::kDampingSwitch, [](Handlers& h) { h.medium.toggleDamping(); }},
     Action{Role::kEndButton, [](Handlers& h) { h.run.end(); }},
@@ -118,6 +120,8 @@ Instrument::Instrument(std::string decimalSeparator)
     picture_.setForeground(ChainPicture::pixelOf(Chain::kMassColour));
     handlers_ = std::make_unique<Handlers>(state_, picture_, panels_, pass_, diagram_);
     pass_.recordInto(diagram_);
+    pass_.endPulsesOf(handlers_->drive);
+    panels_.setCaption(Role::kStartButton, Language::translate("Zurück zum Start"));
 }
 
 Instrument::~Instrument() = default;
@@ -130,6 +134,23 @@ void Instrument::start() {
     handlers_->view.showMasses();
     pass_.begin();
     started_ = true;
+    startSetup_ = Setup::of(*this);
+}
+
+void Instrument::applyStartSetup(Setup& setup) {
+    setup.applyTo(*this);
+    startSetup_.takeFrom(setup);
+}
+
+void Instrument::backToStart() {
+    handlers_->clearing.clearAll();
+    handlers_->diagram.cleared();
+    Setup start = startSetup_;
+    start.applyTo(*this);
+}
+
+void Instrument::sendTrain(int periods) {
+    handlers_->drive.sendPulse(2 * periods);
 }
 
 void Instrument::resize(int width, int height, double scale) {
@@ -140,6 +161,10 @@ void Instrument::resize(int width, int height, double scale) {
 Instrument::Reply Instrument::click(Control control) {
     if (control == Role::kInfoButton) {
         return Reply::ShowInformation;
+    }
+    if (control == Role::kStartButton) {
+        backToStart();
+        return Reply::None;
     }
     const ControlKind kind = controlKind(control);
     if (kind != ControlKind::Button && kind != ControlKind::Option) {

@@ -8,6 +8,7 @@
 #include "instrument/info_pages.h"
 #include "instrument/panels.h"
 #include "instrument/run_pace.h"
+#include "instrument/setup.h"
 #include "instrument/time_diagram.h"
 #include "picture/chain_picture.h"
 
@@ -53,6 +54,9 @@ public:
     // The window's load: the start values, the read-outs, the damping marker, the masses drawn
     // and the run marked active. A starting setup is applied after it (see StartSequence).
     void start();
+    // After start: `setup` applied, and kept as what "Zurück zum Start" returns to, over the
+    // start values.
+    void applyStartSetup(Setup& setup);
     // A new size of the picture in pixels, `scale` pixels to a unit of pen width: the view
     // drawn anew with its markers, the marks of the tapes laid since the last clearing and,
     // once started, the masses where they are. A tape's reading stays, and so do its marks.
@@ -80,6 +84,10 @@ public:
     bool keyPress(ChainKeys::Key key, int shift);
     void keyRelease(ChainKeys::Key key, int shift, bool autoRepeat);
     void focusLost();
+
+    // A train of `periods` whole periods of the drive, from rest to rest (see
+    // HarmonicDrive::sendPulse); the pulse button sends half a period.
+    void sendTrain(int periods);
 
     // The time diagram's span in time units, from its scroll bar or keys (clamped to its range).
     void diagramSpan(int units);
@@ -119,6 +127,9 @@ public:
     struct Handlers;
 
 private:
+    // "Zurück zum Start": the chain cleared as by "Löschen", every setting as at the start.
+    void backToStart();
+
     ChainState state_;
     ChainPicture picture_;
     Panels panels_;
@@ -126,6 +137,7 @@ private:
     TimeDiagram diagram_;
     RunPace pace_;
     bool started_ = false;
+    Setup startSetup_;
     std::function<void()> end_;
     std::unique_ptr<Handlers> handlers_;
 };

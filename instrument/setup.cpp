@@ -25,18 +25,34 @@ struct Name {
 };
 
 constexpr std::array kNames{
-    Name{"traeger", Setting::Carrier},       Name{"träger", Setting::Carrier},
-    Name{"carrier", Setting::Carrier},       Name{"amplitude", Setting::Amplitude},
-    Name{"periode", Setting::Period},        Name{"period", Setting::Period},
-    Name{"anregung", Setting::Drive},        Name{"drive", Setting::Drive},
-    Name{"daempfung", Setting::Damping},     Name{"dämpfung", Setting::Damping},
-    Name{"damping", Setting::Damping},       Name{"hindernis", Setting::Obstacle},
-    Name{"obstacle", Setting::Obstacle},     Name{"brechung", Setting::Refraction},
-    Name{"refraction", Setting::Refraction}, Name{"tempo", Setting::Speed},
-    Name{"speed", Setting::Speed},           Name{"uhr", Setting::Clock},
-    Name{"clock", Setting::Clock},           Name{"halt", Setting::Halt},
-    Name{"lauf", Setting::Halt, true},       Name{"run", Setting::Halt, true},
-    Name{"lang", Setting::Language},         Name{"sprache", Setting::Language},
+    Name{"traeger", Setting::Carrier},
+    Name{"träger", Setting::Carrier},
+    Name{"carrier", Setting::Carrier},
+    Name{"amplitude", Setting::Amplitude},
+    Name{"periode", Setting::Period},
+    Name{"period", Setting::Period},
+    Name{"anregung", Setting::Drive},
+    Name{"drive", Setting::Drive},
+    Name{"daempfung", Setting::Damping},
+    Name{"dämpfung", Setting::Damping},
+    Name{"damping", Setting::Damping},
+    Name{"hindernis", Setting::Obstacle},
+    Name{"obstacle", Setting::Obstacle},
+    Name{"brechung", Setting::Refraction},
+    Name{"refraction", Setting::Refraction},
+    Name{"tempo", Setting::Speed},
+    Name{"speed", Setting::Speed},
+    Name{"uhr", Setting::Clock},
+    Name{"clock", Setting::Clock},
+    Name{"halt", Setting::Halt},
+    Name{"lauf", Setting::Halt, true},
+    Name{"run", Setting::Halt, true},
+    Name{"puls", Setting::Pulse},
+    Name{"pulse", Setting::Pulse},
+    Name{"zug", Setting::Train},
+    Name{"train", Setting::Train},
+    Name{"lang", Setting::Language},
+    Name{"sprache", Setting::Language},
     Name{"language", Setting::Language},
 };
 
@@ -55,6 +71,9 @@ struct Rule {
     std::string_view allowed = {}; // the words, as a note names them; none: every pair
     double scale = 1;
     std::size_t linkWords = 0; // the pair a link uses
+    // A number's range where no scroll bar holds it; else the bar's.
+    int low = 0;
+    int high = 0;
 };
 
 const Rule& ruleOf(Setting setting) {
@@ -70,8 +89,21 @@ const Rule& ruleOf(Setting setting) {
         {Role::kSpeedBar, {}, {}, 1},
         {Role::kClockSwitch, kSwitchWords},
         {Role::kHaltButton, kSwitchWords, {}, 1, 2},
+        // Sent once, after every setting: one crest, or a train of whole periods.
+        {Role::kPulseButton, kSwitchWords},
+        {Role::kPulseButton, {}, {}, 1, 0, 1, 10},
     }};
     return rules[static_cast<std::size_t>(setting)];
+}
+
+// Sent rather than set: nothing of the instrument's state tells them.
+bool isSent(Setting setting) {
+    return setting == Setting::Pulse || setting == Setting::Train;
+}
+
+Panels::ScrollRange rangeOf(const Rule& rule, const Instrument& instrument) {
+    return rule.high > 0 ? Panels::ScrollRange{.minimum = rule.low, .maximum = rule.high}
+                         : instrument.panels()[rule.control].range;
 }
 
 std::string_view linkName(Setting setting) {
@@ -413,9 +445,19 @@ void Setup::addNote(std::string_view form, std::string_view ignored, std::string
 Setup Setup::of(const Instrument& instrument) {
     Setup setup;
     for (std::size_t i = 0; i < kApplied; ++i) {
-        setup.values_[i] = current(instrument, static_cast<Setting>(i));
+        if (!isSent(static_cast<Setting>(i))) {
+            setup.values_[i] = current(instrument, static_cast<Setting>(i));
+        }
     }
     return setup;
+}
+
+void Setup::takeFrom(const Setup& given) {
+    for (std::size_t i = 0; i < kApplied; ++i) {
+        if (given.values_[i]) {
+            values_[i] = given.values_[i];
+        }
+    }
 }
 
 void Setup::fitTo(const Instrument& instrument) {
@@ -424,7 +466,7 @@ void Setup::fitTo(const Instrument& instrument) {
         if (!values_[i] || !rule.words.empty()) {
             continue;
         }
-        const Panels::ScrollRange& range = instrument.panels()[rule.control].range;
+        const Panels::ScrollRange range = rangeOf(rule, instrument);
         if (*values_[i] < range.minimum || *values_[i] > range.maximum) {
             notes_.push_back({positions_[i],
                               kOutOfRange,
@@ -448,7 +490,13 @@ void Setup::applyTo(Instrument& instrument) {
         }
         const int wanted = *values_[i];
         const Rule& rule = ruleOf(setting);
-        if (rule.words.empty()) {
+        if (setting == Setting::Train) {
+            instrument.sendTrain(wanted);
+        } else if (setting == Setting::Pulse) {
+            if (wanted == 1) {
+                instrument.click(rule.control);
+            }
+        } else if (rule.words.empty()) {
             instrument.setBar(rule.control, wanted);
         } else if (current(instrument, setting) != wanted) {
             // The carrier is chosen by its option; every other setting by its switch.
@@ -520,17 +568,22 @@ std::vector<Setup::Help> Setup::help(const Instrument& instrument) {
     for (std::size_t i = 0; i < kApplied; ++i) {
         const auto setting = static_cast<Setting>(i);
         const Rule& rule = ruleOf(setting);
+        if (setting == Setting::Pulse) {
+            // The reversed names of the halt beneath its own.
+            const std::string reversed[] = {lines.back().values,
+                                            std::string(linkName(Setting::Halt))};
+            lines.push_back(
+                {names(Setting::Halt, true), filled(Language::translate(kReversed), reversed)});
+        }
         if (!rule.words.empty()) {
             lines.push_back({names(setting, false), allowedWords(rule)});
             continue;
         }
-        const Panels::ScrollRange& range = instrument.panels()[rule.control].range;
+        const Panels::ScrollRange range = rangeOf(rule, instrument);
         const std::string parts[] = {shown(range.minimum / rule.scale),
                                      shown(range.maximum / rule.scale), shown(1 / rule.scale)};
         lines.push_back({names(setting, false), filled(Language::translate(kRange), parts)});
     }
-    const std::string reversed[] = {lines.back().values, std::string(linkName(Setting::Halt))};
-    lines.push_back({names(Setting::Halt, true), filled(Language::translate(kReversed), reversed)});
     lines.push_back({names(Setting::Language, false), languageCodes()});
     return lines;
 }

@@ -14,7 +14,8 @@ class Instrument;
 // name; its value is given in the units its control's read-out shows (period 22 is the read-out
 // 22, with a decimal point or comma), as a word (every switch and the halt take an/aus, ein/aus,
 // ja/nein, on/off, yes/no and 1/0; the carrier torsion, pendel/pendulum) or, for the speed, as
-// the scroll bar's position from 1 to 50.
+// the scroll bar's position from 1 to 50. Two parameters are sent rather than set, after every
+// setting: "puls=an" sends one crest of the drive, "zug=3" a train of 3 whole periods (1 to 10).
 //
 // Unknown names, malformed values, values out of a control's range and names given again are
 // each ignored with a note that quotes the part as given; the rest applies. Applying a setup is
@@ -36,14 +37,19 @@ public:
         Speed,
         Clock,
         Halt,
+        Pulse,
+        Train,
         Language
     };
     static constexpr std::size_t kApplied = static_cast<std::size_t>(Setting::Language);
 
     // The setup a query text gives ("?a=b&c=d", percent-encoded, '+' for a blank); never fails.
     static Setup parse(std::string_view text);
-    // The instrument's settings now, every one of them; the language is not the instrument's.
+    // The instrument's settings now, every one of them; the language is not the instrument's,
+    // nor are a pulse and a train, which are sent rather than set.
     static Setup of(const Instrument& instrument);
+    // Every setting `given` makes, in place of this one's.
+    void takeFrom(const Setup& given);
 
     // Every number held to its control's range on the instrument's panels: one outside is left
     // out, with a note. A front end calls it to have every note before the start; applyTo does

@@ -37,5 +37,5 @@ std::vector<std::string> StartSequence::prepare(Setup& setup, const Instrument& 
 
 void StartSequence::start(Instrument& instrument, Setup& setup) {
     instrument.start();
-    setup.applyTo(instrument);
+    instrument.applyStartSetup(setup);
 }

@@ -7,6 +7,7 @@
 #include "picture/chain_picture.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <limits>
 #include <type_traits>
@@ -144,6 +145,45 @@ void TimeDiagram::setSpan(int units) {
 
 std::string TimeDiagram::spanCaption() const {
     return std::string(Language::translate("Zeitspanne")) + ": " + std::to_string(span_);
+}
+
+std::string TimeDiagram::csv() const {
+    const std::string_view point = Language::decimalSeparator(",");
+    const char separator = point == "," ? ';' : ',';
+    const auto write = [&](std::string& out, auto value) {
+        char text[64];
+        const auto written =
+            std::to_chars(text, text + sizeof text, value, std::chars_format::fixed);
+        for (const char* c = text; c != written.ptr; ++c) {
+            out.append(*c == '.' ? point : std::string_view(c, 1));
+        }
+    };
+    std::string out(Language::translate("t in Zeiteinheiten"));
+    for (int slot = 0; slot < kMaxChosen; ++slot) {
+        if (const auto mass = chosen_[std::size_t(slot)]) {
+            out += separator;
+            out += mass == 0
+                       ? std::string(Language::translate("Anfangspunkt"))
+                       : std::string(Language::translate("Kugel")) + ' ' + std::to_string(*mass);
+            out += Language::translate(": y in Längeneinheiten (oben positiv)");
+        }
+    }
+    out += "\r\n";
+    for (std::size_t i = 0; i < count_; ++i) {
+        const Sample& s = sample(i);
+        write(out, s.t);
+        for (int slot = 0; slot < kMaxChosen; ++slot) {
+            const float y = s.y[std::size_t(slot)];
+            if (chosen_[std::size_t(slot)]) {
+                out += separator;
+                if (!std::isnan(y)) {
+                    write(out, 0.0F - y); // 0 - 0 is 0, not -0
+                }
+            }
+        }
+        out += "\r\n";
+    }
+    return out;
 }
 
 std::string_view TimeDiagram::title() {

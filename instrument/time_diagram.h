@@ -75,6 +75,13 @@ public:
     // The samples, oldest first.
     const Sample& sample(std::size_t i) const { return samples_[(first_ + i) % samples_.size()]; }
 
+    // The samples as comma-separated values for a spreadsheet, in the language in use: a header
+    // naming the columns and their units, then a row per sample: the time, then each chosen
+    // mass's y, up positive as the diagram draws it (empty before the mass was chosen). German
+    // writes the decimal comma and separates by semicolons, other languages the point and
+    // commas. Every number is the shortest text that reads back as the value recorded.
+    std::string csv() const;
+
     // The time axis's span in time units, clamped to kMinSpan..kMaxSpan.
     void setSpan(int units);
     int span() const { return span_; }

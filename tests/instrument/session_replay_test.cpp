@@ -16,7 +16,7 @@ TEST(SessionReplay, EndsAsTheDesktopWindowShowsIt) {
     for (const std::string& step : SessionSteps::of(kSessionSteps)) {
         session.play(step);
     }
-    EXPECT_EQ(SessionSteps::endState(instrument), kSessionExpected);
+    EXPECT_EQ(session.shown(), kSessionExpected);
 }
 
 // Each setup of tests/web/setups.table started with and run on: as the desktop's window ends

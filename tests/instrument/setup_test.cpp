@@ -13,6 +13,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <random>
@@ -34,7 +36,7 @@ std::vector<int> valuesOf(const ::Setup& setup) {
     return values;
 }
 
-// The values as one line, "-" where the setup leaves a setting: "1 - 220 - 0 - - - - -".
+// The values as one line, "-" where the setup leaves a setting: "1 - 220 - 0 - - - - - - -".
 std::string listed(const std::vector<int>& values) {
     std::string line;
     for (const int value : values) {
@@ -45,7 +47,7 @@ std::string listed(const std::vector<int>& values) {
     }
     return line;
 }
-constexpr const char* kNone = "- - - - - - - - - -";
+constexpr const char* kNone = "- - - - - - - - - - - -";
 
 // The setup held to the ranges of a fresh instrument, as a front end has it before the start.
 ::Setup fitted(std::string_view text) {
@@ -95,7 +97,8 @@ Lines inForce(const Instrument& instrument) {
 
 TEST(Setup, ReadsNamesAndValuesAndIgnoresEachMalformedPartWithANote) {
     // The values of carrier, amplitude, period, drive, damping, obstacle, refraction, speed,
-    // clock and halt ("-": left as it is); every switch and the halt take the same words.
+    // clock, halt, pulse and train ("-": left as it is); every switch, the halt and the pulse
+    // take the same words.
     struct Case {
         const char* text;
         const char* values;
@@ -104,13 +107,13 @@ TEST(Setup, ReadsNamesAndValuesAndIgnoresEachMalformedPartWithANote) {
     };
     // clang-format off
     const Case cases[] = {
-        {"?traeger=pendel&periode=22&daempfung=aus", "1 - 220 - 0 - - - - -", {}},
+        {"?traeger=pendel&periode=22&daempfung=aus", "1 - 220 - 0 - - - - - - -", {}},
         {"Carrier=Pendulum&amplitude=1,4&period=22.5&drive=JA&damping=1&obstacle=nein&refraction=yes&speed=+30&clock=ein&run=aus",
-         "1 14 225 1 1 0 1 30 1 1", {}},
+         "1 14 225 1 1 0 1 30 1 1 - -", {}},
         {"tr%C3%A4ger=torsion&amplitude=%202.0%20&anregung=on&d%C3%A4mpfung=an&hindernis=yes&brechung=0&tempo=050&uhr=off&lauf=ja&&",
-         "0 20 - 1 1 1 0 50 0 0", {}},
-        {"amplitude=0.1&periode=100&tempo=1", "- 1 1000 - - - - 1 - -", {}}, // the ends of the ranges
-        {"farbe=rot&periode=30", "- - 300 - - - - - - -", {"„farbe=rot“ ist keine Einstellung und wird übergangen."}},
+         "0 20 - 1 1 1 0 50 0 0 - -", {}},
+        {"amplitude=0.1&periode=100&tempo=1", "- 1 1000 - - - - 1 - - - -", {}}, // the ends of the ranges
+        {"farbe=rot&periode=30", "- - 300 - - - - - - - - -", {"„farbe=rot“ ist keine Einstellung und wird übergangen."}},
         {"periode=abc", kNone, {"„periode=abc“ wird übergangen: „abc“ ist keine Zahl."}},
         {"periode", kNone, {"„periode“ wird übergangen: „“ ist keine Zahl."}},
         {"periode=1e3&amplitude=,5&tempo=2.&uhr=", kNone,
@@ -118,20 +121,20 @@ TEST(Setup, ReadsNamesAndValuesAndIgnoresEachMalformedPartWithANote) {
           "„amplitude=,5“ wird übergangen: „,5“ ist keine Zahl.",
           "„tempo=2.“ wird übergangen: „2.“ ist keine Zahl.",
           "„uhr=“ wird übergangen: erlaubt ist " SWITCH_WORDS "."}},
-        {"amplitude=1.45&tempo=2,5&periode=22.50", "- - 225 - - - - - - -",
+        {"amplitude=1.45&tempo=2,5&periode=22.50", "- - 225 - - - - - - - - -",
          {"„amplitude=1.45“ wird übergangen: der Wert geht in Schritten von 0,1.",
           "„tempo=2,5“ wird übergangen: der Wert geht in Schritten von 1."}},
         {"traeger=seil&halt=vielleicht", kNone,
          {"„traeger=seil“ wird übergangen: erlaubt ist torsion oder pendel.",
           "„halt=vielleicht“ wird übergangen: erlaubt ist " SWITCH_WORDS "."}},
-        {"periode=2000&amplitude=0&tempo=-3&uhr=an", "- - - - - - - - 1 -",
+        {"periode=2000&amplitude=0&tempo=-3&uhr=an", "- - - - - - - - 1 - - -",
          {"„periode=2000“ wird übergangen: der Wert liegt nicht zwischen 1 und 100.",
           "„amplitude=0“ wird übergangen: der Wert liegt nicht zwischen 0,1 und 2.",
           "„tempo=-3“ wird übergangen: der Wert liegt nicht zwischen 1 und 50."}},
         {"periode=99999999999999999999999", kNone,
          {"„periode=99999999999999999999999“ wird übergangen: der Wert liegt nicht zwischen 1 und 100."}},
         // The part ignored is named as given, the one that counts after it.
-        {"periode=22&period=30&halt=ja&Lauf=%20ja&lang=en&sprache=de", "- - 220 - - - - - - 1",
+        {"periode=22&period=30&halt=ja&Lauf=%20ja&lang=en&sprache=de", "- - 220 - - - - - - 1 - -",
          {"„period=30“ wird übergangen: die Einstellung ist schon als „periode=22“ angegeben.",
           "„Lauf= ja“ wird übergangen: die Einstellung ist schon als „halt=ja“ angegeben.",
           "„sprache=de“ wird übergangen: die Einstellung ist schon als „lang=en“ angegeben."}, "en"},
@@ -140,7 +143,7 @@ TEST(Setup, ReadsNamesAndValuesAndIgnoresEachMalformedPartWithANote) {
          {"„x\uFFFD\uFFFD\uFFFD\uFFFD=1“ ist keine Einstellung und wird übergangen.",
           "„<b>dies_ist_ein_sehr_lan…=1“ ist keine Einstellung und wird übergangen."}},
         // Eight notes, and how many more.
-        {"a&b&c&d&e&f&g&h&i&j&periode=40", "- - 400 - - - - - - -",
+        {"a&b&c&d&e&f&g&h&i&j&periode=40", "- - 400 - - - - - - - - -",
          {"„a“ ist keine Einstellung und wird übergangen.", "„b“ ist keine Einstellung und wird übergangen.",
           "„c“ ist keine Einstellung und wird übergangen.", "„d“ ist keine Einstellung und wird übergangen.",
           "„e“ ist keine Einstellung und wird übergangen.", "„f“ ist keine Einstellung und wird übergangen.",
@@ -150,8 +153,13 @@ TEST(Setup, ReadsNamesAndValuesAndIgnoresEachMalformedPartWithANote) {
         {"?", kNone, {}},
         {"%", kNone, {"„%“ ist keine Einstellung und wird übergangen."}},
         {"lang=EN", kNone, {}, "en"},
-        {"sprache=de&halt=ja", "- - - - - - - - - 1", {}, "de"},
-        {"lang=en&halt=nein&periode=22", "- - 220 - - - - - - 0", {}, "en"},
+        {"sprache=de&halt=ja", "- - - - - - - - - 1 - -", {}, "de"},
+        {"lang=en&halt=nein&periode=22", "- - 220 - - - - - - 0 - -", {}, "en"},
+        {"puls=an&zug=10", "- - - - - - - - - - 1 10", {}},
+        {"pulse=nein&train=11&zug=2,5", "- - - - - - - - - - 0 -",
+         {"„train=11“ wird übergangen: der Wert liegt nicht zwischen 1 und 10.",
+          "„zug=2,5“ wird übergangen: die Einstellung ist schon als „train=11“ angegeben."}},
+        {"zug=0,5", kNone, {"„zug=0,5“ wird übergangen: der Wert geht in Schritten von 1."}},
         // A language the program does not have is noted; the next one given counts.
         {"lang=fr&sprache=en", kNone, {"„lang=fr“ wird übergangen: erlaubt ist de, en."}, "en"},
     };
@@ -208,6 +216,97 @@ TEST(Setup, AppliedAsAStudentsClicksAndWrittenBackIntoALink) {
     EXPECT_EQ(again.panels().caption(Role::kInfoButton),
               reference.panels().caption(Role::kInfoButton));
     EXPECT_EQ(again.panels().caption(Role::kPeriodReadout), "25");
+}
+
+// A pulse sent at the start, through the front door as a link sends it: the end's path from rest
+// to rest, one pass at a time. Upwards is negative y: a crest keeps y(0) <= 0, a train of n
+// periods changes its sign 2n - 1 times; at the pass that reaches the end, y(0) is exactly 0 and
+// the drive off, as its switch shows, and it stays so.
+TEST(Setup, PulseAndTrainRunFromRestToRestAndSwitchTheDriveOff) {
+    struct Case {
+        const char* text;
+        int passes;    // to the pass that sets the end at rest
+        int crossings; // sign changes of y(0) on the way
+        bool crest;    // never below the rest line
+    };
+    const Case cases[] = {
+        {"puls=an", 125, 0, true},
+        {"pulse=on&amplitude=2&periode=10&tempo=30", 17, 0, true}, // 5 time units by 0.3
+        {"zug=1", 250, 1, false},
+        {"train=3&periode=2,5", 75, 5, false},
+        // Sent while the drive runs, the pulse starts from phase 0 all the same.
+        {"anregung=an&puls=ja", 125, 0, true},
+    };
+    for (const Case& c : cases) {
+        Instrument instrument(",");
+        ::Setup setup = ::Setup::parse(c.text);
+        StartSequence::start(instrument, setup);
+        const ChainState& s = instrument.state();
+        const float amplitude = s.amplitude;
+        int pass = 0;
+        int crossings = 0;
+        float peak = 0;
+        float last = 0;
+        while (s.harmonicOn == 1 && pass < 10000) {
+            instrument.runPasses(1);
+            ++pass;
+            crossings += (last < 0 && s.y[0] > 0) || (last > 0 && s.y[0] < 0);
+            EXPECT_TRUE(!c.crest || s.y[0] <= 0) << c.text << " pass " << pass;
+            EXPECT_TRUE(s.harmonicOn == 0 || s.y[0] != 0) << c.text << " pass " << pass;
+            last = s.y[0] != 0 ? s.y[0] : last;
+            peak = std::max(peak, std::abs(s.y[0]));
+        }
+        EXPECT_EQ(pass, c.passes) << c.text;
+        EXPECT_EQ(crossings, c.crossings) << c.text;
+        EXPECT_NEAR(peak, amplitude, amplitude * 0.01) << c.text;
+        EXPECT_EQ(instrument.panels().caption(Role::kDriveState), "Off") << c.text;
+        instrument.runPasses(50);
+        EXPECT_EQ(s.y[0], 0.0f) << c.text;
+        EXPECT_EQ(s.harmonicOn, 0) << c.text;
+    }
+    // The switch by hand ends a pulse where the end stands, as it ends the drive.
+    Instrument byHand(",");
+    byHand.start();
+    byHand.click(Role::kPulseButton);
+    byHand.runPasses(60);
+    byHand.click(Role::kDriveSwitch);
+    const float held = byHand.state().y[0];
+    byHand.runPasses(100);
+    EXPECT_LT(held, -0.9f);
+    EXPECT_EQ(byHand.state().y[0], held);
+}
+
+// "Zurück zum Start" after every setting was changed by hand: the chain cleared and every setting
+// as at the start, or as the setup the program was started with left it.
+TEST(Setup, BackToStartReturnsEverySettingToTheStartOrItsSetup) {
+    for (const char* text :
+         {"", "traeger=pendel&amplitude=1.4&periode=22.5&anregung=an&"
+              "daempfung=aus&hindernis=an&brechung=an&tempo=30&uhr=an&halt=ja"}) {
+        Instrument instrument(",");
+        ::Setup setup = ::Setup::parse(text);
+        StartSequence::start(instrument, setup);
+        const std::string started = ::Setup::of(instrument).text();
+        for (const Control c : {Role::kTorsionOption, Role::kPendulumOption, Role::kDriveSwitch,
+                                Role::kDampingSwitch, Role::kObstacleSwitch,
+                                Role::kRefractionSwitch, Role::kClockSwitch, Role::kHaltButton}) {
+            if (!instrument.panels()[c].checked) {
+                instrument.click(c);
+            }
+        }
+        instrument.scroll(Role::kAmplitudeBar, 20);
+        instrument.scroll(Role::kPeriodBar, 100);
+        instrument.scroll(Role::kSpeedBar, 50);
+        instrument.runPasses(100);
+        ASSERT_NE(::Setup::of(instrument).text(), started) << text;
+        instrument.click(Role::kStartButton);
+        EXPECT_EQ(::Setup::of(instrument).text(), started) << text;
+        EXPECT_EQ(shown(instrument), inForce(instrument)) << text;
+        const ChainState& s = instrument.state();
+        for (int i = 0; i <= ChainState::kLastMass; ++i) {
+            ASSERT_TRUE(s.y[i] == 0 && s.v[i] == 0) << text << " mass " << i;
+        }
+        EXPECT_EQ(s.clockTime, 0.0f) << text;
+    }
 }
 
 TEST(QueryText, DecodesAndEncodesTheParts) {
@@ -275,7 +374,7 @@ RandomAddress randomAddress(std::mt19937& random, const std::vector<int>& start)
         const std::size_t setting = pick(kinds.size());
         const Kind& kind = kinds[setting];
         const std::size_t nameIndex = pick(kind.names.size());
-        const bool inverted = setting == ::Setup::kApplied - 1 && nameIndex > 0;
+        const bool inverted = setting == std::size_t(Setting::Halt) && nameIndex > 0;
         address.text += std::string(kind.names[nameIndex]) + "=";
         if (claimed[setting]) {
             ++address.noted;

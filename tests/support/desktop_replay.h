@@ -58,6 +58,10 @@ public:
                 }
                 continue;
             }
+            if (verb == "check") {
+                checked_ += endState();
+                continue;
+            }
             act(verb, words);
             if (afterStep) {
                 afterStep();
@@ -66,6 +70,8 @@ public:
         --session_.nesting;
     }
 
+    // The end states at the table's "check" steps, then the one at its end.
+    std::string shown() { return checked_ + endState(); }
     // The picture's size, the hashes of the chain state and the picture, and every control as
     // its widget shows it: visible, checked, value, caption.
     std::string endState() {
@@ -90,6 +96,8 @@ public:
     }
 
 private:
+    std::string checked_;
+
     static std::vector<QPoint> pointsOf(std::istringstream& words) {
         std::vector<QPoint> points;
         for (const auto& [x, y] : SessionSteps::pointsOf(words)) {

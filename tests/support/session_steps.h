@@ -24,7 +24,7 @@
 // with a move of no button to its first point (the pointer is brought there), a key is pressed
 // and released, a finger touches, moves after its hold time and lifts, a double click is two
 // presses and releases with the double click between the second press and its release. `endState`
-// writes what desktop_session_replay prints at the end of the table.
+// writes what desktop_session_replay prints at a "check" step and at the end of the table.
 class SessionSteps {
 public:
     using Point = std::pair<int, int>;
@@ -127,11 +127,17 @@ public:
                 instrument_.diagramSpan(direction == "up" ? span + TimeDiagram::kSpanStep
                                                           : span - TimeDiagram::kSpanStep);
             }
+        } else if (verb == "check") {
+            // The end state so far, one block of session.expected before the table goes on.
+            checked_ += endState(instrument_);
         } else if (verb != "focus") {
             // The focus is the desktop's; the instrument takes the keys it is given.
             throw std::runtime_error("no step " + verb);
         }
     }
+
+    // The end states at the table's checks, then the one at its end.
+    std::string shown() const { return checked_ + endState(instrument_); }
 
     // The picture's size and the hashes of the chain state and the picture, the end state's
     // first lines.
@@ -194,6 +200,8 @@ public:
     }
 
 private:
+    std::string checked_;
+
     static Control control(std::istringstream& words) {
         std::string name;
         words >> name;

@@ -63,7 +63,7 @@ int main(int argc, char** argv) {
     } else {
         DesktopReplay replay(SessionSteps::of(text(argv[1])));
         replay.run();
-        shown = replay.endState();
+        shown = replay.shown();
     }
     std::fputs(shown.c_str(), stdout);
     if (argc < 3) {

@@ -104,6 +104,8 @@ def replay_in_page(driver, lines):
             driver.find_element(By.ID, 'TimeDiagramSpan').send_keys(key * int(words[2]))
         elif verb == 'focus':
             driver.execute_script(VIEW + '.focus()')
+        elif verb == 'check':  # the end state so far, against its block of session.expected
+            checks.append(end_state_differences(driver, session_blocks()[len(checks)])[0])
         elif verb == 'key':
             chain = ActionChains(driver)
             if 'shift' in words[2:]:
@@ -323,9 +325,22 @@ def end_state_differences(driver, lines):
     return found, now['state'], now['picture']
 
 
+checks = []  # the differences at each check step of the session played last
+
+
+def session_blocks():
+    """session.expected's end states: one for each check step of the session, then its end."""
+    blocks = []
+    for line in open(SESSION, encoding='utf-8').read().splitlines():
+        blocks += [[]] if line.startswith('size ') else []
+        blocks[-1].append(line)
+    return blocks
+
+
 def session_test(driver, lines):
-    expected = open(SESSION, encoding='utf-8').read().splitlines()
+    expected = session_blocks()[-1]
     found, state, picture = end_state_differences(driver, expected)
+    found = [f for differences in checks for f in differences] + found
     check(expected[0] == 'size 1276 653' and not found, 'the session is played at 1276 x 653: ' + '; '.join(found))
     print(f'session: {len(lines)} steps, chain state {state}, picture {picture}, {len(expected) - 4} controls')
 
@@ -601,6 +616,7 @@ def run(driver):
     for scale in [1, 1.25, 1.5, 2]:
         set_scale(driver, 1276, design_height, scale)
         open_page(driver, SITE, '#test')
+        checks.clear()
         replay_in_page(driver, steps)
         width, height, drawn_width, drawn_height, wrong, first = driver.execute_script(CANVAS_IS_PICTURE)
         check((width, height, wrong) == (drawn_width, drawn_height, 0),
