@@ -12,7 +12,9 @@ std::optional<Experiments::Experiment> Experiments::numbered(int number) {
 }
 
 void Experiments::apply(Instrument& instrument, const Experiment& experiment) {
-    // Chosen in the middle of another experiment, it starts from a chain at rest, as from a link.
+    // Chosen in the middle of another experiment, it starts from a chain at rest, as from a
+    // link, and "Zurück zum Start" returns to it.
     instrument.click(Role::kClearAll);
-    Setup::parse(experiment.setup).applyTo(instrument);
+    Setup setup = Setup::parse(experiment.setup);
+    instrument.applyStartSetup(setup);
 }

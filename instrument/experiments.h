@@ -134,7 +134,8 @@ inline constexpr std::array kExperiments{
 
 // The experiment with `number` (counted from 1), or none.
 std::optional<Experiment> numbered(int number);
-// Applies the experiment's setup to a started instrument, as a link's setup is applied.
+// Applies the experiment's setup to a started instrument on a chain at rest, as a link's setup
+// is applied, and keeps it as the start "Zurück zum Start" returns to.
 void apply(Instrument& instrument, const Experiment& experiment);
 
 } // namespace Experiments
