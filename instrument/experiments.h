@@ -15,13 +15,15 @@ class Instrument;
 // in a panel of kPanelWidth by at most kPanelLines lines of the form's normal font.
 //
 // An experiment is reached from a link as "versuch=3" or "experiment=3", or chosen from the list;
-// either way its setup is applied as a link's is. Its numbers count from 1 in the order below.
+// either way its setup is applied as a link's is; settings the link names besides count over the
+// experiment's. Its numbers count from 1 in the order below.
 //
 // To add an experiment, copy an entry of kExperiments, change its setup text (try it as a link
 // first: "?traeger=pendel&periode=15" shows a note for every part it cannot take), its title and
-// its three texts, and add the English of each text to language/en.po. Every setup names every
-// setting its experiment relies on, so that choosing it in the middle of another one gives the
-// same start.
+// its three texts, and add the English of each text to language/en.po; then give it a row in the
+// experiments' test with the figure its instruction promises, measured on the model. Every setup
+// names every setting its experiment relies on, so that choosing it in the middle of another one
+// gives the same start.
 namespace Experiments {
 
 struct Experiment {
@@ -36,7 +38,7 @@ struct Experiment {
 // form's normal font (see Form::kNormalPoints), the three parts each starting on a line of its
 // own.
 inline constexpr int kPanelWidth = 4200;
-inline constexpr int kPanelLines = 14;
+inline constexpr int kPanelLines = 10;
 
 inline constexpr std::array kExperiments{
     Experiment{
