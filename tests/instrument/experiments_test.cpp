@@ -75,9 +75,10 @@ double seen(Started& s, Seen what, double units, int first, int last) {
         s.m.click(Role::kStepButton);
     }
     const auto [low, high] = std::minmax_element(h.begin() + first, h.begin() + last + 1);
-    return what == Seen::Highest      ? *high
-           : what == Seen::Lowest     ? *low
-           : what == Seen::Wavelength ? (ups.back() - ups.front()) / double(ups.size() - 1)
+    return what == Seen::Highest  ? *high
+           : what == Seen::Lowest ? *low
+           : what == Seen::Wavelength
+               ? (ups.size() < 2 ? 0 : (ups.back() - ups.front()) / double(ups.size() - 1))
            : what == Seen::Swing      ? swing
            : what == Seen::CrestSpeed ? (crest(s.h(), int(at) + 1, int(at) + 10) - at) / 4
                                       : (centre(s.h()) - middle) / 4;
