@@ -60,9 +60,12 @@ enum class Control {
     // the places it had.
     Command15,
     Command16,
+    Command17,
+    Command18,
+    Command19,
 };
 
-inline constexpr int kControlCount = static_cast<int>(Control::Command16) + 1;
+inline constexpr int kControlCount = static_cast<int>(Control::Command19) + 1;
 
 // Every control by its role, the names the handlers and the front ends use; the form's names
 // stand only here, in the control map and in the form description.
@@ -119,6 +122,10 @@ inline constexpr Control kClearDisplacements = Control::Command2;
 inline constexpr Control kHaltButton = Control::Command11;
 // Every setting as at the start, or as the setup the program was started with set it.
 inline constexpr Control kStartButton = Control::Command16;
+// The view, with the time diagram where it is open, saved as an image file.
+inline constexpr Control kSaveImageButton = Control::Command18;
+// The time diagram's samples saved as a table for a spreadsheet.
+inline constexpr Control kSaveSamplesButton = Control::Command19;
 // One time unit of passes while the run is halted; disabled while it runs.
 inline constexpr Control kStepButton = Control::Command12;
 // Takes a snapshot of the chain, or clears the one shown; pressed while one is shown.
@@ -131,6 +138,8 @@ inline constexpr Control kClockReadout = Control::Text4;
 inline constexpr Control kClockSwitch = Control::Command8;
 // Opens and closes the time diagram; checked while it is open.
 inline constexpr Control kDiagramButton = Control::Command14;
+// Opens the list of prepared experiments.
+inline constexpr Control kExperimentsButton = Control::Command17;
 // The time step in hundredths.
 inline constexpr Control kSpeedBar = Control::HScroll3;
 inline constexpr Control kSpeedName = Control::Label11;

@@ -22,7 +22,8 @@ constexpr std::array<ControlEntry, kControlCount> kControls{{
     {"Text3", TextBox},      {"Text4", TextBox},      {"Text5", TextBox},
     {"HScroll1", ScrollBar}, {"HScroll2", ScrollBar}, {"HScroll3", ScrollBar},
     {"Option1", Option},     {"Option2", Option},     {"KeyboardPointer", Pointer},
-    {"Command15", Button},   {"Command16", Button},
+    {"Command15", Button},   {"Command16", Button},   {"Command17", Button},
+    {"Command18", Button},   {"Command19", Button},
 }};
 
 } // namespace

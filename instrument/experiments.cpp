@@ -1,9 +1,5 @@
 #include "instrument/experiments.h"
 
-#include "instrument/control.h"
-#include "instrument/instrument.h"
-#include "instrument/setup.h"
-
 std::optional<Experiments::Experiment> Experiments::numbered(int number) {
     if (number < 1 || number > static_cast<int>(kExperiments.size())) {
         return std::nullopt;
@@ -11,10 +7,9 @@ std::optional<Experiments::Experiment> Experiments::numbered(int number) {
     return kExperiments[static_cast<std::size_t>(number - 1)];
 }
 
-void Experiments::apply(Instrument& instrument, const Experiment& experiment) {
-    // Chosen in the middle of another experiment, it starts from a chain at rest, as from a
-    // link, and "Zurück zum Start" returns to it.
-    instrument.click(Role::kClearAll);
-    Setup setup = Setup::parse(experiment.setup);
-    instrument.applyStartSetup(setup);
+Experiments::Instruction Experiments::instructionOf(const Experiment& experiment) {
+    return {std::string(Language::translate(experiment.title)),
+            std::string(Language::translate(experiment.task)) + "\n\n" +
+                std::string(Language::translate(experiment.watch)) + "\n\n" +
+                std::string(Language::translate(experiment.question))};
 }

@@ -4,9 +4,8 @@
 
 #include <array>
 #include <optional>
+#include <string>
 #include <string_view>
-
-class Instrument;
 
 // The prepared experiments a teacher hands out: each is a setup of the wave machine (the text a
 // link carries, see Setup) with a title and an instruction in three parts: what to do, what to
@@ -134,10 +133,14 @@ inline constexpr std::array kExperiments{
     },
 };
 
+// What the instruction panel shows, in the language in use: the title, and the task, what to
+// look for and the question as paragraphs of their own.
+struct Instruction {
+    std::string title;
+    std::string text;
+};
+Instruction instructionOf(const Experiment& experiment);
+
 // The experiment with `number` (counted from 1), or none.
 std::optional<Experiment> numbered(int number);
-// Applies the experiment's setup to a started instrument on a chain at rest, as a link's setup
-// is applied, and keeps it as the start "Zurück zum Start" returns to.
-void apply(Instrument& instrument, const Experiment& experiment);
-
 } // namespace Experiments

@@ -154,9 +154,14 @@ constexpr std::array kEntries{
     spoken(fixed(Command12, Frame3, 3480, 360, 975, 375, N), N_("Eine Zeiteinheit weiterlaufen")),
     toggle(fixed(Command13, Frame3, 3480, 840, 975, 375, N),
            N_("Momentbild aufnehmen oder löschen")),
-    // In the frame's free third row, beneath the two clearing buttons.
-    spoken(fixed(Command16, Frame3, 360, 1320, 3015, 375, L),
+    // In the frame's free third row: back to the start beneath the clearing buttons, then what
+    // is taken home, the image beneath "y(i) = 0" and the samples beneath the snapshot.
+    spoken(fixed(Command16, Frame3, 360, 1320, 1455, 375, N),
            N_("Alle Einstellungen wie beim Start")),
+    spoken(fixed(Command18, Frame3, 2040, 1320, 1335, 375, N),
+           N_("Die Wellenmaschine als Bild speichern")),
+    spoken(fixed(Command19, Frame3, 3480, 1320, 975, 375, N),
+           N_("Die Messwerte des Zeitdiagramms als Tabelle speichern")),
 
     windowChild(Frame4, 2340, 800, 320, LeftRule::SameLeftAs, Frame2, L),
     switchButton(Command3, Frame4, Label10, N_("Brechung ein oder aus")),
@@ -168,6 +173,8 @@ constexpr std::array kEntries{
     fixed(HScroll3, Frame5, 1680, 360, 1815, 375, N, Look::Plain,
           N_("Geschwindigkeit des Zeitablaufs")),
     fixed(Label11, Frame5, 1680, 840, 1815, 375, L, Look::Centred),
+    // In the free room beneath the clock's switch.
+    spoken(fixed(Command17, Frame5, 480, 1320, 1095, 375, L), N_("Vorbereitete Versuche")),
     // In the free room beneath the speed bar's caption; pressed while the diagram is open.
     toggle(fixed(Command14, Frame5, 1680, 1320, 1815, 375, L), N_("Zeitdiagramm ein oder aus")),
 
@@ -209,14 +216,16 @@ constexpr Entry kWindow{.control = Ondix15,
 // the eye reads them, column by column from the left, each frame row by row. The two options
 // are one stop, the arrow keys move between them.
 constexpr std::array kFocusOrder{
-    Picture1, Text1,                                                           // the view
-    HScroll1, Text2,     HScroll2,  Text3,     Command7, Text5,     Command15, // the drive
-    Command5, Command11, Command12, Command1,  Command2, Command13, Command16, // clearing, halt
-    Text4,    HScroll3,  Command8,  Command14,                                 // clock and speed
-    Command9, Command3,  Command4,            // damping, refraction, obstacle
-    Command6, Command10, Option1,   Option2}; // information, end, the chain type
+    Picture1,  Text1,                                                 // the view
+    HScroll1,  Text2,     HScroll2,  Text3,     Command7,  Text5,     // the harmonic drive
+    Command15,                                                        // and its pulse
+    Command5,  Command11, Command12, Command1,  Command2,  Command13, // clearing and halt,
+    Command16, Command18, Command19,                                  // start, image, samples
+    Text4,     HScroll3,  Command8,  Command17, Command14,            // clock, experiments, speed
+    Command9,  Command3,  Command4,            // damping, refraction, obstacle
+    Command6,  Command10, Option1,   Option2}; // information, end, the chain type
 
-static_assert(kFocusOrder.size() == 27, "every control that takes the focus, once");
+static_assert(kFocusOrder.size() == 30, "every control that takes the focus, once");
 
 // Each entry at the index of its control, built once.
 struct Index {

@@ -122,6 +122,9 @@ Instrument::Instrument(std::string decimalSeparator)
     pass_.recordInto(diagram_);
     pass_.endPulsesOf(handlers_->drive);
     panels_.setCaption(Role::kStartButton, Language::translate("Zurück zum Start"));
+    panels_.setCaption(Role::kExperimentsButton, Language::translate("Versuche"));
+    panels_.setCaption(Role::kSaveImageButton, Language::translate("Bild speichern"));
+    panels_.setCaption(Role::kSaveSamplesButton, Language::translate("Messwerte"));
 }
 
 Instrument::~Instrument() = default;
@@ -149,6 +152,36 @@ void Instrument::backToStart() {
     start.applyTo(*this);
 }
 
+std::vector<std::string> Instrument::experimentTitles() {
+    std::vector<std::string> titles;
+    for (const Experiments::Experiment& e : Experiments::kExperiments) {
+        titles.emplace_back(Language::translate(e.title));
+    }
+    return titles;
+}
+
+bool Instrument::chooseExperiment(int number) {
+    const std::optional<Experiments::Experiment> chosen = Experiments::numbered(number);
+    if (!chosen) {
+        return false;
+    }
+    // Chosen in the middle of another experiment, it starts from a chain at rest, as from a
+    // link, and "Zurück zum Start" returns to it.
+    click(Role::kClearAll);
+    Setup setup = Setup::parse(chosen->setup);
+    applyStartSetup(setup);
+    experiment_ = number;
+    return true;
+}
+
+std::optional<Experiments::Instruction> Instrument::instruction() const {
+    const std::optional<Experiments::Experiment> shown = Experiments::numbered(experiment_);
+    if (!shown) {
+        return std::nullopt;
+    }
+    return Experiments::instructionOf(*shown);
+}
+
 void Instrument::sendTrain(int periods) {
     handlers_->drive.sendPulse(2 * periods);
 }
@@ -165,6 +198,15 @@ Instrument::Reply Instrument::click(Control control) {
     if (control == Role::kStartButton) {
         backToStart();
         return Reply::None;
+    }
+    if (control == Role::kExperimentsButton) {
+        return Reply::ShowExperiments;
+    }
+    if (control == Role::kSaveImageButton) {
+        return Reply::SaveImage;
+    }
+    if (control == Role::kSaveSamplesButton) {
+        return Reply::SaveSamples;
     }
     const ControlKind kind = controlKind(control);
     if (kind != ControlKind::Button && kind != ControlKind::Option) {

@@ -5,6 +5,7 @@
 #include "instrument/chain_pass.h"
 #include "instrument/chain_touch.h"
 #include "instrument/control.h"
+#include "instrument/experiments.h"
 #include "instrument/info_pages.h"
 #include "instrument/panels.h"
 #include "instrument/run_pace.h"
@@ -42,7 +43,9 @@ class Instrument {
 public:
     enum class Pointer { Press, Move, Release };
     // What a click asks of the front end beyond what the instrument did itself.
-    enum class Reply { None, ShowInformation };
+    // The list of experiments and the files to save are the front end's to show and to write
+    // (see experimentTitles, chooseExperiment, SavedFiles).
+    enum class Reply { None, ShowInformation, ShowExperiments, SaveImage, SaveSamples };
 
     // Read-outs use `decimalSeparator`.
     explicit Instrument(std::string decimalSeparator);
@@ -84,6 +87,17 @@ public:
     bool keyPress(ChainKeys::Key key, int shift);
     void keyRelease(ChainKeys::Key key, int shift, bool autoRepeat);
     void focusLost();
+
+    // The prepared experiments' titles, in their order and the language in use, for the list
+    // that "Versuche" opens.
+    static std::vector<std::string> experimentTitles();
+    // Experiment `number` (from 1, see Experiments) started from a chain at rest, as its link
+    // would start it, and kept as what "Zurück zum Start" returns to; its instruction shown until
+    // it is closed. A number out of range changes nothing and returns false.
+    bool chooseExperiment(int number);
+    // The instruction of the experiment chosen last, in the language in use, while shown.
+    std::optional<Experiments::Instruction> instruction() const;
+    void closeInstruction() { experiment_ = 0; }
 
     // A train of `periods` whole periods of the drive, from rest to rest (see
     // HarmonicDrive::sendPulse); the pulse button sends half a period.
@@ -138,6 +152,7 @@ private:
     RunPace pace_;
     bool started_ = false;
     Setup startSetup_;
+    int experiment_ = 0;
     std::function<void()> end_;
     std::unique_ptr<Handlers> handlers_;
 };

@@ -162,7 +162,9 @@ TEST(Experiments, ALinkNamesOneItsOwnSettingsCountOverItAndAChoiceStartsItAfresh
     // "Zurück zum Start".
     Started chosen("versuch=8"), linked("versuch=1");
     chosen.run(50);
-    Experiments::apply(chosen.m, *Experiments::numbered(1));
+    EXPECT_FALSE(chosen.m.chooseExperiment(10));
+    ASSERT_TRUE(chosen.m.chooseExperiment(1));
+    EXPECT_EQ(chosen.m.instruction()->title, "Reflexion am festen und am losen Ende");
     linked.run(150);
     for (const bool again : {false, true}) {
         chosen.run(150);
