@@ -60,9 +60,9 @@ public:
             }
             if (verb == "check") {
                 checked_ += endState();
-                continue;
+            } else {
+                act(verb, words);
             }
-            act(verb, words);
             if (afterStep) {
                 afterStep();
             }

@@ -159,7 +159,8 @@ TEST(ProgramExitDeathTest, TheCommandLineIsAnsweredOrStartsTheWindow) {
     const CommandLine rows[] = {
         {"LANGUAGE=de Ondix15 --help", 0, 1, {"Aufruf: Ondix15 [Option …]\n\n  --setup EINSTELLUNG",
             "  uhr, clock                    " + words + "\n  halt                          " + words +
-            "\n  lauf, run                     " + words + " (umgekehrt wie halt)\n" + usageEnd}},
+            "\n  lauf, run                     " + words + " (umgekehrt wie halt)\n  puls, pulse                   " +
+            words + "\n  zug, train                    1 bis 10 in Schritten von 1\n" + usageEnd}},
         {"LANGUAGE=en Ondix15 -h", 0, 1, {"Usage: Ondix15 [option …]\n",
             "  amplitude                     0.1 to 2 in steps of 0.1\n", usageEnd}},
         {"LANGUAGE=en Ondix15 --language de --help", 0, 1, {"Aufruf: Ondix15", usageEnd}},
