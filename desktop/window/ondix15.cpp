@@ -5,6 +5,8 @@
 #include "desktop/platform/process_end.h"
 #include "desktop/view/chain_view.h"
 #include "desktop/view/chain_view_input.h"
+#include "desktop/window/file_saving.h"
+#include "desktop/window/instruction_panel.h"
 #include "desktop/window/main_layout.h"
 #include "desktop/window/screen_placement.h"
 #include "instrument/form.h"
@@ -13,7 +15,10 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QIODevice>
+#include <QMenu>
 #include <QMessageBox>
+#include <QPainter>
 #include <QScrollBar>
 #include <QShortcut>
 
@@ -25,7 +30,8 @@ Ondix15::Ondix15(Pacing pacing, QWidget* parent)
       controls_(MainControls::createIn(*this, instrument_.picture())),
       binding_(instrument_.panels(), *controls_.view()), pacing_(pacing),
       frameTimer_(FrameTimer::primaryRefreshRate(), Chain::kPassesPerSecond, [this] { frame(); }),
-      diagramWindow_(new TimeDiagramWindow(instrument_, *this)) {
+      diagramWindow_(new TimeDiagramWindow(instrument_, *this)),
+      instructionPanel_(new InstructionPanel(*this)), experimentsMenu_(new QMenu(this)) {
     // "Ende" ends the program at once, whatever windows are open.
     instrument_.onEnd([] { endProcess(0); });
     // A new size of the view is drawn anew by the instrument, as on the page.
@@ -125,13 +131,13 @@ void Ondix15::connectControls() {
         case ControlKind::Option:
             // Options report clicks only: the handlers' own setting of the check raises none.
             connect(controls_.button(control), &QAbstractButton::clicked, this, [this, control] {
+                Instrument::Reply reply = Instrument::Reply::None;
                 drawing([&] {
-                    if (instrument_.click(control) == Instrument::Reply::ShowInformation) {
-                        infoButton_.show(instrument_.infoPage());
-                    }
+                    reply = instrument_.click(control);
                     diagramWindow_->showIf(instrument_.panels()[Role::kDiagramButton].checked);
                 });
                 wakeRun();
+                answer(reply);
             });
             break;
         case ControlKind::ScrollBar:
@@ -167,12 +173,103 @@ void Ondix15::connectControls() {
     connect(toDiagram, &QShortcut::activated, diagramWindow_, &TimeDiagramWindow::moveKeyboard);
     controls_.button(Role::kDiagramButton)->setToolTip(TimeDiagramWindow::keyHint());
 
+    experimentsMenu_->setObjectName(QStringLiteral("Experiments"));
+    const std::vector<std::string> titles = Instrument::experimentTitles();
+    for (std::size_t i = 0; i < titles.size(); ++i) {
+        // Numbered, the number a key that chooses it.
+        const int number = int(i) + 1;
+        const QString title = QString::fromStdString(titles[i]).replace('&', QStringLiteral("&&"));
+        const QString caption = number < 10 ? QStringLiteral("&%1  %2").arg(number).arg(title)
+                                            : QStringLiteral("%1  %2").arg(number).arg(title);
+        experimentsMenu_->addAction(caption, this, [this, number] { chooseExperiment(number); });
+    }
+    connect(instructionPanel_, &InstructionPanel::closed, this,
+            [this] { instrument_.closeInstruction(); });
+
     // The keys and fingers on the view; the focus band is made after the keys' filter, so that
     // it sees the keys they take. The window owns it.
     chainInput_ =
         std::make_unique<ChainViewInput>(view, instrument_, *controls_.textBox(Role::kTapeReadout));
     auto* focusMark = new FocusMark(view);
     focusMark->setObjectName(QStringLiteral("Picture1Focus"));
+}
+
+void Ondix15::answer(Instrument::Reply reply) {
+    switch (reply) {
+    case Instrument::Reply::ShowInformation:
+        infoButton_.show(instrument_.infoPage());
+        break;
+    case Instrument::Reply::ShowExperiments:
+        showExperiments();
+        break;
+    case Instrument::Reply::SaveImage:
+        if (const QString path = FileSaving::choosePath(*this, SavedFiles::Kind::Image);
+            !path.isEmpty()) {
+            saveImageTo(path);
+        }
+        break;
+    case Instrument::Reply::SaveSamples:
+        if (const QString path = FileSaving::choosePath(*this, SavedFiles::Kind::Samples);
+            !path.isEmpty()) {
+            saveSamplesTo(path);
+        }
+        break;
+    case Instrument::Reply::None:
+        break;
+    }
+}
+
+void Ondix15::showExperiments() {
+    // Under the button, as a menu drops from its bar; the keyboard is in the list.
+    const QWidget& button = *controls_[Role::kExperimentsButton];
+    experimentsMenu_->popup(button.mapToGlobal(QPoint(0, button.height())));
+    if (!experimentsMenu_->actions().isEmpty()) {
+        experimentsMenu_->setActiveAction(experimentsMenu_->actions().first());
+    }
+}
+
+void Ondix15::chooseExperiment(int number) {
+    drawing([&] { instrument_.chooseExperiment(number); });
+    diagramWindow_->showIf(instrument_.panels()[Role::kDiagramButton].checked);
+    wakeRun();
+    if (const auto instruction = instrument_.instruction()) {
+        instructionPanel_->showInstruction(*instruction);
+    }
+}
+
+QImage Ondix15::viewImage() const {
+    // In device pixels, the view's children (its labels) as they are shown.
+    ChainView& view = *controls_.view();
+    const qreal ratio = view.devicePixelRatioF();
+    QImage chain(view.size() * ratio, QImage::Format_RGB32);
+    chain.setDevicePixelRatio(ratio);
+    view.render(&chain, {}, {}, QWidget::DrawChildren);
+    chain.setDevicePixelRatio(1);
+    if (!diagramWindow_->isVisible()) {
+        return chain;
+    }
+    QImage plot = diagramWindow_->plotImage();
+    plot.setDevicePixelRatio(1);
+    QImage both(std::max(chain.width(), plot.width()), chain.height() + plot.height(),
+                QImage::Format_RGB32);
+    both.fill(Qt::white);
+    QPainter painter(&both);
+    painter.drawImage(0, 0, chain);
+    painter.drawImage(0, chain.height(), plot);
+    return both;
+}
+
+bool Ondix15::saveImageTo(const QString& path) {
+    const QImage image = viewImage();
+    return FileSaving::writeTo(*this, path,
+                               [&](QIODevice& file) { return image.save(&file, "PNG"); });
+}
+
+bool Ondix15::saveSamplesTo(const QString& path) {
+    const std::string csv = instrument_.diagram().csv();
+    return FileSaving::writeTo(*this, path, [&](QIODevice& file) {
+        return file.write(csv.data(), qint64(csv.size())) == qint64(csv.size());
+    });
 }
 
 void Ondix15::resizeEvent(QResizeEvent* event) {

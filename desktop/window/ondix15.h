@@ -8,11 +8,14 @@
 #include "instrument/instrument.h"
 #include "instrument/setup.h"
 
+#include <QImage>
 #include <QWidget>
 
 #include <memory>
 
 class ChainViewInput;
+class InstructionPanel;
+class QMenu;
 
 // The main window: the desktop's face of the instrument. Its controls are built from the form
 // description; each widget's event becomes one call of the instrument, and each widget shows
@@ -41,6 +44,15 @@ public:
     // at a display frame; the number run.
     int runPasses(int count);
 
+    // The view as "Bild speichern" saves it: the chain view's pixels, with the time diagram's
+    // drawing beneath them, at its left, while the diagram's window is open.
+    QImage viewImage() const;
+    // The files the save buttons write, at `path` without a dialog: the view as a PNG image and
+    // the time diagram's samples as a CSV table in UTF-8. Where a file cannot be written, a
+    // message over the window says so and nothing else changes. True if written.
+    bool saveImageTo(const QString& path);
+    bool saveSamplesTo(const QString& path);
+
     const MainControls& controls() const { return controls_; }
     Instrument& instrument() { return instrument_; }
     const Instrument& instrument() const { return instrument_; }
@@ -62,6 +74,11 @@ private:
     // A call of the instrument as the controls make it: the view's picture made ready to draw
     // on first, what it drew on the screen afterwards.
     template <typename Call> void drawing(const Call& call);
+    // What a click's reply asks of the window besides the instrument's own doing.
+    void answer(Instrument::Reply reply);
+    // The list of experiments under their button; a choice starts it and shows its instruction.
+    void showExperiments();
+    void chooseExperiment(int number);
 
     Instrument instrument_;
     MainControls controls_;
@@ -72,5 +89,7 @@ private:
     InfoButton infoButton_;
     Setup setup_;
     std::vector<std::string> setupNotes_;
-    TimeDiagramWindow* diagramWindow_; // a child of the window's
+    TimeDiagramWindow* diagramWindow_;   // a child of the window's
+    InstructionPanel* instructionPanel_; // a child of the window's
+    QMenu* experimentsMenu_;             // a child of the window's
 };

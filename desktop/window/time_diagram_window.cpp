@@ -69,6 +69,15 @@ QString TimeDiagramWindow::keyHint() {
         "F6: zwischen Hauptfenster und Zeitdiagramm wechseln; Escape schließt das Zeitdiagramm")));
 }
 
+QImage TimeDiagramWindow::plotImage() {
+    refresh();
+    const qreal ratio = devicePixelRatioF();
+    QImage image(QSize(width(), plotHeight()) * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    render(&image, {}, QRegion(0, 0, width(), plotHeight()), QWidget::DrawWindowBackground);
+    return image;
+}
+
 void TimeDiagramWindow::moveKeyboard() {
     if (QApplication::activeWindow() == this) {
         parentWidget()->activateWindow();

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "instrument/experiments.h"
+
+#include <QWidget>
+
+class QLabel;
+class QPushButton;
+
+// The instruction of the experiment chosen last: a tool window of the main window's, on top of
+// it and not modal, with the title, the text wrapped at the panel's width (see
+// Experiments::kPanelWidth) and a close button. It stands over the chain view's lower part,
+// between the view's labels at the top and at the bottom, and left of the view's middle, so that
+// it covers no control and leaves the time diagram's place at the right free. Closing it (the
+// button, Escape or its frame) reports `closed`; a new instruction replaces the text shown.
+class InstructionPanel : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit InstructionPanel(QWidget& mainWindow);
+
+    // Shows `instruction` in front, with the keyboard on its close button.
+    void showInstruction(const Experiments::Instruction& instruction);
+
+signals:
+    void closed();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void place();
+
+    QLabel* title_;
+    QLabel* text_;
+    QPushButton* close_;
+};
