@@ -10,6 +10,9 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -29,6 +32,7 @@ QString text(std::string_view s) {
 
 InstructionPanel::InstructionPanel(QWidget& mainWindow)
     : QWidget(&mainWindow, Qt::Tool), title_(new QLabel(this)), text_(new QLabel(this)),
+      scroll_(new QScrollArea(this)),
       close_(new QPushButton(text(Language::translate(N_("Schließen"))), this)) {
     setObjectName(QStringLiteral("Instruction"));
     setFont(UiMetrics::sansSerif(Form::kNormalPoints));
@@ -41,13 +45,19 @@ InstructionPanel::InstructionPanel(QWidget& mainWindow)
         label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     }
     text_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    scroll_->setWidget(text_);
+    scroll_->setWidgetResizable(true);
+    scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll_->setBackgroundRole(QPalette::Window);
+    const int width = UiMetrics::twipsToPixelsX(Experiments::kPanelWidth);
+    scroll_->setFixedWidth(width);
+    title_->setFixedWidth(width);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(title_);
-    layout->addWidget(text_, 1);
+    layout->addWidget(scroll_);
     layout->addWidget(close_, 0, Qt::AlignRight);
     layout->setSizeConstraint(QLayout::SetFixedSize);
-    text_->setFixedWidth(UiMetrics::twipsToPixelsX(Experiments::kPanelWidth));
-    title_->setFixedWidth(text_->width());
     connect(close_, &QPushButton::clicked, this, &QWidget::close);
 }
 
@@ -57,17 +67,17 @@ void InstructionPanel::showInstruction(const Experiments::Instruction& instructi
     setAccessibleName(title);
     title_->setText(title);
     text_->setText(text(instruction.text));
-    adjustSize();
-    place();
+    scroll_->verticalScrollBar()->setValue(0);
+    fitAndPlace();
     show();
     // The window system may have placed the new window elsewhere.
-    place();
+    fitAndPlace();
     raise();
     activateWindow();
     close_->setFocus(Qt::OtherFocusReason);
 }
 
-void InstructionPanel::place() {
+void InstructionPanel::fitAndPlace() {
     // Over the chain view: above the labels in its lower half, below those in its upper half,
     // its right edge left of the view's middle where there is room.
     const QWidget& main = *parentWidget();
@@ -93,6 +103,17 @@ void InstructionPanel::place() {
     }
     // A window's place is its frame's; a title bar not yet put on is allowed for.
     const int above = std::max(kTitleBar, geometry().y() - frameGeometry().y());
+    // The whole text where it fits, as much of it as fits otherwise.
+    const QMargins margins = layout()->contentsMargins();
+    const int others = margins.top() + margins.bottom() + 2 * layout()->spacing() +
+                       title_->heightForWidth(title_->width()) + close_->sizeHint().height();
+    const int room = bottom - top - 2 * kGap - above - others;
+    const int whole = text_->heightForWidth(scroll_->width());
+    const int bar = whole > room ? style()->pixelMetric(QStyle::PM_ScrollBarExtent) : 0;
+    scroll_->setFixedHeight(
+        std::max(fontMetrics().lineSpacing(),
+                 std::min(room, text_->heightForWidth(scroll_->width() - bar))));
+    adjustSize();
     const QPoint origin = view->mapToGlobal(QPoint(0, 0));
     const int left = std::max(kGap, view->width() / 2 - width() - 4 * kGap);
     const int frameTop = std::max(top + kGap, bottom - kGap - height() - above);

@@ -6,12 +6,14 @@
 
 class QLabel;
 class QPushButton;
+class QScrollArea;
 
 // The instruction of the experiment chosen last: a tool window of the main window's, on top of
 // it and not modal, with the title, the text wrapped at the panel's width (see
 // Experiments::kPanelWidth) and a close button. It stands over the chain view's lower part,
 // between the view's labels at the top and at the bottom, and left of the view's middle, so that
-// it covers no control and leaves the time diagram's place at the right free. Closing it (the
+// it covers no control and leaves the time diagram's place at the right free; where the view is
+// too low for the whole text, the text scrolls. Closing it (the
 // button, Escape or its frame) reports `closed`; a new instruction replaces the text shown.
 class InstructionPanel : public QWidget {
     Q_OBJECT
@@ -30,9 +32,11 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void place();
+    // Its height for the room over the view, and its place there.
+    void fitAndPlace();
 
     QLabel* title_;
     QLabel* text_;
+    QScrollArea* scroll_;
     QPushButton* close_;
 };

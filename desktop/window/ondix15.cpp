@@ -19,6 +19,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPainter>
+#include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
 
@@ -220,9 +221,17 @@ void Ondix15::answer(Instrument::Reply reply) {
 }
 
 void Ondix15::showExperiments() {
-    // Under the button, as a menu drops from its bar; the keyboard is in the list.
+    // Under the button, as a menu drops from its bar, or above it where the screen ends below;
+    // the keyboard is in the list.
     const QWidget& button = *controls_[Role::kExperimentsButton];
-    experimentsMenu_->popup(button.mapToGlobal(QPoint(0, button.height())));
+    const QRect at(button.mapToGlobal(QPoint(0, 0)), button.size());
+    const int height = experimentsMenu_->sizeHint().height();
+    QPoint where(at.left(), at.bottom() + 1);
+    if (const QScreen* screen = button.screen();
+        screen != nullptr && where.y() + height > screen->availableGeometry().bottom() + 1) {
+        where.setY(at.top() - height);
+    }
+    experimentsMenu_->popup(where);
     if (!experimentsMenu_->actions().isEmpty()) {
         experimentsMenu_->setActiveAction(experimentsMenu_->actions().first());
     }

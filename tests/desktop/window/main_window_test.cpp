@@ -1,15 +1,19 @@
 // The real start-up of the main window on the test's screen: the layout, the read-outs before
-// the run loop first handles events, and the chain view's colour.
+// the run loop first handles events, and the chain view's colour; the list of experiments and
+// the instruction panel, which covers no control.
 
 #include "desktop/platform/ui_metrics.h"
 #include "desktop/view/chain_view.h"
+#include "instrument/form.h"
 #include "layout_expectations.h"
 #include "support/view_bench.h"
 #include "support/window_session.h"
 
 #include <QAbstractButton>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPixmap>
 #include <QScreen>
 #include <QTest>
@@ -17,9 +21,9 @@
 namespace {
 
 // With ONDIX_SCREENS set, the whole screen (window manager's frames included) is saved there as
-// desktop-<width>x<height>[-diagram][-resized].png, with the chain driven for a while, two masses
-// chosen and the snapshot taken, so that it shows the panels at work.
-void saveScreen(WindowSession& s, bool diagram, bool resized) {
+// desktop-<width>x<height>[-diagram][-resized][-menu|-instruction].png, with the chain driven for a
+// while, two masses chosen and the snapshot taken, so that it shows the panels at work.
+void saveScreen(WindowSession& s, bool diagram, bool resized, const char* shown = "") {
     const QString dir = qEnvironmentVariable("ONDIX_SCREENS");
     if (dir.isEmpty()) {
         return;
@@ -37,7 +41,7 @@ void saveScreen(WindowSession& s, bool diagram, bool resized) {
     const QString name =
         QStringLiteral("/desktop-%1x%2").arg(screen.size().width()).arg(screen.size().height());
     screen.grabWindow(0).save(dir + name + (diagram ? "-diagram" : "") +
-                              (resized ? "-resized" : "") + ".png");
+                              (resized ? "-resized" : "") + shown + ".png");
 }
 
 } // namespace
@@ -50,6 +54,7 @@ private slots:
     void testScreenIsTheIntendedOne();
     void readOutsBeforeTheFirstEvents();
     void windowAndChildrenFollowTheScreen();
+    void experimentsListAndInstruction();
 };
 
 void TestMainWindow::testScreenIsTheIntendedOne() {
@@ -113,6 +118,72 @@ void TestMainWindow::windowAndChildrenFollowTheScreen() {
 
     ChainView& view = s.view();
     QCOMPARE(shownImage(view).pixel(view.toPixel(50, -1.5)), kViewBackground);
+}
+
+void TestMainWindow::experimentsListAndInstruction() {
+    // "Versuche" drops the numbered titles under it; a choice by its number's key or by the
+    // mouse shows the instruction over the chain view, clear of every control (the tape's
+    // read-out and the keyboard's pointer follow the pointer) and on the screen; a new choice
+    // replaces it, Escape closes it.
+    WindowSession s;
+    s.startHalted();
+    Ondix15* window = s.window.get();
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    QAbstractButton& button = *s.c().button(Role::kExperimentsButton);
+    auto* menu = window->findChild<QMenu*>();
+    auto* panel = window->findChild<QWidget*>(QStringLiteral("Instruction"));
+    QStringList expected;
+    const std::vector<std::string> titles = Instrument::experimentTitles();
+    for (std::size_t i = 0; i < titles.size(); ++i) {
+        expected << QStringLiteral("%1  %2").arg(i + 1).arg(QString::fromStdString(titles[i]));
+    }
+    for (const int number : {3, 9}) {
+        QTest::mouseClick(&button, Qt::LeftButton);
+        QTRY_VERIFY(menu->isVisible());
+        QStringList listed;
+        for (const QAction* action : menu->actions()) {
+            listed << action->text().remove(u'&');
+        }
+        QCOMPARE(listed, expected);
+        // Under the button, or above it where the screen ends below.
+        const QRect at(button.mapToGlobal(QPoint(0, 0)), button.size());
+        QVERIFY(menu->y() == at.bottom() + 1 || menu->geometry().bottom() + 1 == at.top());
+        QCOMPARE(menu->x(), at.left());
+        saveScreen(s, false, false, "-menu");
+        if (number == 3) {
+            QTest::keyClick(menu, Qt::Key_0 + number);
+        } else {
+            QTest::mouseClick(menu, Qt::LeftButton, {},
+                              menu->actionGeometry(menu->actions()[number - 1]).center());
+        }
+        QTRY_VERIFY(!menu->isVisible() && panel->isVisible());
+        const auto instruction = s.window->instrument().instruction();
+        QVERIFY(instruction.has_value());
+        QCOMPARE(instruction->title,
+                 Experiments::instructionOf(*Experiments::numbered(number)).title);
+        QStringList shown;
+        for (const QLabel* label : panel->findChildren<QLabel*>()) {
+            shown << label->text();
+        }
+        QCOMPARE(shown, (QStringList{QString::fromStdString(instruction->title),
+                                     QString::fromStdString(instruction->text)}));
+        QTRY_VERIFY(screen.contains(panel->frameGeometry()));
+        const QRect over = panel->frameGeometry();
+        QVERIFY(QRect(s.view().mapToGlobal(QPoint(0, 0)), s.view().size()).contains(over));
+        for (const Form::Entry& e : Form::entries()) {
+            const QWidget* control = s.c()[e.control];
+            if (e.control == Role::kChainView || e.control == Role::kTapeReadout ||
+                controlKind(e.control) == ControlKind::Pointer) {
+                continue;
+            }
+            const QRect at(control->mapToGlobal(QPoint(0, 0)), control->size());
+            QVERIFY2(!at.intersects(over), controlName(e.control).data());
+        }
+        saveScreen(s, false, false, "-instruction");
+    }
+    QTest::keyClick(panel, Qt::Key_Escape);
+    QVERIFY(!panel->isVisible());
+    QVERIFY(!s.window->instrument().instruction());
 }
 
 QTEST_MAIN(TestMainWindow)

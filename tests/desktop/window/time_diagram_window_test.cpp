@@ -1,19 +1,26 @@
 // The time diagram on the desktop: a double click on the view chooses a mass, the button opens
 // the diagram's window, which shows the instrument's pixels, and closing the window by its frame
-// releases the button. With ONDIX_SCREENS set, the screen is saved there (x11-apps' import).
+// releases the button; the view saved with the diagram beneath it, the samples saved as a table,
+// and a file that cannot be written. With ONDIX_SCREENS set, the screen is saved there (x11-apps'
+// import).
 
 #include "desktop/view/chain_view.h"
 #include "desktop/window/ondix15.h"
 #include "desktop/window/time_diagram_window.h"
 #include "instrument/input_codes.h"
+#include "instrument/saved_files.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QMessageBox>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QTest>
 
 class TestTimeDiagramWindow : public QObject {
@@ -22,6 +29,8 @@ class TestTimeDiagramWindow : public QObject {
 private slots:
     void chooseOpenShowAndClose();
     void keysReachTheDiagramWhichSaysUpIsPositive();
+    void savesTheViewAndTheSamples();
+    void fileNotWrittenChangesNothing();
 };
 
 namespace {
@@ -50,6 +59,35 @@ void saveScreen(const char* name) {
             QStringLiteral("import"),
             {QStringLiteral("-window"), QStringLiteral("root"), dir + u'/' + QLatin1String(name)});
     }
+}
+
+QImage rgb(const QImage& image) {
+    return image.convertToFormat(QImage::Format_RGB32);
+}
+
+QList<float> yOf(const ChainState& state) {
+    QList<float> y;
+    for (int i = 0; i <= 100; ++i) {
+        y << state.y[i];
+    }
+    return y;
+}
+
+QByteArray contentsOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(not read)");
+}
+
+// A window with masses 19 and 2 chosen for the diagram, its window open, 120 passes recorded.
+void recordTwoMasses(Window& w) {
+    ChainView* view = w.c.view();
+    w.c.button(Role::kDriveSwitch)->click();
+    for (int x : {20, 3}) {
+        QTest::mouseDClick(view, Qt::LeftButton, {}, view->toPixel(x, 0));
+    }
+    w.c.button(Role::kDiagramButton)->click();
+    QVERIFY(QTest::qWaitForWindowExposed(w.findChild<TimeDiagramWindow*>()));
+    w.runPasses(120);
 }
 
 } // namespace
@@ -148,6 +186,84 @@ void TestTimeDiagramWindow::keysReachTheDiagramWhichSaysUpIsPositive() {
     QTest::keyClick(span, Qt::Key_Escape);
     QVERIFY(!window->isVisible() && !button->isChecked());
     QTRY_COMPARE(QApplication::focusWidget(), view);
+}
+
+void TestTimeDiagramWindow::savesTheViewAndTheSamples() {
+    Window w;
+    recordTwoMasses(w);
+    auto* window = w.findChild<TimeDiagramWindow*>();
+    const TimeDiagram& diagram = w.instrument().diagram();
+    QTemporaryDir dir;
+    const QString table = dir.filePath(QStringLiteral("samples.csv"));
+    QVERIFY(w.saveSamplesTo(table));
+    const QByteArray csv = contentsOf(table);
+    QCOMPARE(csv, QByteArray::fromStdString(diagram.csv()));
+    // One row a sample after the header: the time and each mass's y, up positive.
+    const QStringList rows =
+        QString::fromUtf8(csv).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    QCOMPARE(rows.size(), qsizetype(diagram.sampleCount()) + 1);
+    for (std::size_t i = 0; i < diagram.sampleCount(); ++i) {
+        const QStringList cells = QString(rows[qsizetype(i) + 1]).replace(u',', u'.').split(u';');
+        const TimeDiagram::Sample& sample = diagram.sample(i);
+        QCOMPARE(cells.size(), 3);
+        QCOMPARE(cells[0].toDouble(), sample.t);
+        QCOMPARE(cells[1].toFloat(), -sample.y[0]);
+        QCOMPARE(cells[2].toFloat(), -sample.y[1]);
+    }
+
+    // The view's pixels, the diagram's drawing beneath them while its window is open.
+    const QImage view = rgb(w.c.view()->grab().toImage());
+    QTest::qWait(100); // the diagram's window draws the passes at its next refresh
+    const QImage plot =
+        rgb(window->grab(QRect(0, 0, window->width(), diagram.raster().height())).toImage());
+    const QString picture = dir.filePath(QStringLiteral("view.png"));
+    for (const bool open : {true, false}) {
+        window->showIf(open);
+        QVERIFY(w.saveImageTo(picture));
+        const QImage saved = rgb(QImage(picture, "PNG"));
+        QCOMPARE(saved.size(),
+                 open ? QSize(std::max(view.width(), plot.width()), view.height() + plot.height())
+                      : view.size());
+        QCOMPARE(saved.copy(QRect(QPoint(0, 0), view.size())), view);
+        if (open) {
+            QCOMPARE(saved.copy(QRect(QPoint(0, view.height()), plot.size())), plot);
+        }
+    }
+}
+
+void TestTimeDiagramWindow::fileNotWrittenChangesNothing() {
+    // A folder that does not exist, and a folder in place of a file: the message names the path
+    // and the reason; the files there, the chain and the diagram stay as they were.
+    Window w;
+    recordTwoMasses(w);
+    QTemporaryDir dir;
+    const QString kept = dir.filePath(QStringLiteral("kept.csv"));
+    QVERIFY(w.saveSamplesTo(kept));
+    const QByteArray csv = contentsOf(kept);
+    const QImage view = w.c.view()->grab().toImage();
+    const QList<float> y = yOf(w.state());
+    const QStringList files = QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    using Save = bool (Ondix15::*)(const QString&);
+    for (const auto& [path, save] :
+         {std::pair<QString, Save>{dir.filePath(QStringLiteral("no/x.png")), &Ondix15::saveImageTo},
+          {dir.path(), &Ondix15::saveSamplesTo},
+          {dir.filePath(QStringLiteral("no/x.csv")), &Ondix15::saveSamplesTo}}) {
+        QVERIFY(!(w.*save)(path));
+        auto* box = w.findChild<QMessageBox*>(QStringLiteral("notWritten"));
+        QVERIFY(box != nullptr && box->isVisible());
+        const QStringList message = box->text().split(u'\n');
+        QCOMPARE(message.size(), 2);
+        QCOMPARE(message[0],
+                 QString::fromStdString(SavedFiles::notWritten(path.toStdString(), "")));
+        QVERIFY(!message[1].isEmpty());
+        box->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), files);
+        QCOMPARE(contentsOf(kept), csv);
+        QCOMPARE(w.instrument().diagram().csv(), csv.toStdString());
+        QCOMPARE(yOf(w.state()), y);
+        QCOMPARE(w.c.view()->grab().toImage(), view);
+    }
 }
 
 QTEST_MAIN(TestTimeDiagramWindow)
