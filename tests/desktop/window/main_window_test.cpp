@@ -121,37 +121,33 @@ void TestMainWindow::windowAndChildrenFollowTheScreen() {
 }
 
 void TestMainWindow::experimentsListAndInstruction() {
-    // "Versuche" drops the numbered titles under it; a choice by its number's key or by the
-    // mouse shows the instruction over the chain view, clear of every control (the tape's
-    // read-out and the keyboard's pointer follow the pointer) and on the screen; a new choice
-    // replaces it, Escape closes it.
+    // "Versuche" drops the numbered titles beneath it (above where the screen ends); a choice by
+    // its number's key or by the mouse shows its instruction over the chain view, clear of every
+    // control (the tape's read-out and the keyboard's pointer follow the pointer) and on the
+    // screen; a new choice replaces it, Escape closes it.
     WindowSession s;
     s.startHalted();
-    Ondix15* window = s.window.get();
-    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     QAbstractButton& button = *s.c().button(Role::kExperimentsButton);
-    auto* menu = window->findChild<QMenu*>();
-    auto* panel = window->findChild<QWidget*>(QStringLiteral("Instruction"));
-    QStringList expected;
-    const std::vector<std::string> titles = Instrument::experimentTitles();
-    for (std::size_t i = 0; i < titles.size(); ++i) {
-        expected << QStringLiteral("%1  %2").arg(i + 1).arg(QString::fromStdString(titles[i]));
+    const QRect at(button.mapToGlobal(QPoint(0, 0)), button.size());
+    auto* menu = s.window->findChild<QMenu*>();
+    auto* panel = s.window->findChild<QWidget*>(QStringLiteral("Instruction"));
+    QStringList titles;
+    for (const std::string& title : Instrument::experimentTitles()) {
+        titles << QStringLiteral("&%1  %2").arg(titles.size() + 1).arg(title.c_str());
     }
     for (const int number : {3, 9}) {
         QTest::mouseClick(&button, Qt::LeftButton);
         QTRY_VERIFY(menu->isVisible());
         QStringList listed;
         for (const QAction* action : menu->actions()) {
-            listed << action->text().remove(u'&');
+            listed << action->text();
         }
-        QCOMPARE(listed, expected);
-        // Under the button, or above it where the screen ends below.
-        const QRect at(button.mapToGlobal(QPoint(0, 0)), button.size());
+        QCOMPARE(listed, titles);
         QVERIFY(menu->y() == at.bottom() + 1 || menu->geometry().bottom() + 1 == at.top());
         QCOMPARE(menu->x(), at.left());
         saveScreen(s, false, false, "-menu");
         if (number == 3) {
-            QTest::keyClick(menu, Qt::Key_0 + number);
+            QTest::keyClick(menu, Qt::Key_3);
         } else {
             QTest::mouseClick(menu, Qt::LeftButton, {},
                               menu->actionGeometry(menu->actions()[number - 1]).center());
@@ -165,25 +161,21 @@ void TestMainWindow::experimentsListAndInstruction() {
         for (const QLabel* label : panel->findChildren<QLabel*>()) {
             shown << label->text();
         }
-        QCOMPARE(shown, (QStringList{QString::fromStdString(instruction->title),
-                                     QString::fromStdString(instruction->text)}));
-        QTRY_VERIFY(screen.contains(panel->frameGeometry()));
+        QCOMPARE(shown, (QStringList{instruction->title.c_str(), instruction->text.c_str()}));
         const QRect over = panel->frameGeometry();
+        QTRY_VERIFY(QGuiApplication::primaryScreen()->availableGeometry().contains(over));
         QVERIFY(QRect(s.view().mapToGlobal(QPoint(0, 0)), s.view().size()).contains(over));
         for (const Form::Entry& e : Form::entries()) {
-            const QWidget* control = s.c()[e.control];
-            if (e.control == Role::kChainView || e.control == Role::kTapeReadout ||
-                controlKind(e.control) == ControlKind::Pointer) {
-                continue;
-            }
-            const QRect at(control->mapToGlobal(QPoint(0, 0)), control->size());
-            QVERIFY2(!at.intersects(over), controlName(e.control).data());
+            const QWidget& control = *s.c()[e.control];
+            QVERIFY2(e.control == Role::kChainView || e.control == Role::kTapeReadout ||
+                         controlKind(e.control) == ControlKind::Pointer ||
+                         !QRect(control.mapToGlobal(QPoint(0, 0)), control.size()).intersects(over),
+                     controlName(e.control).data());
         }
         saveScreen(s, false, false, "-instruction");
     }
     QTest::keyClick(panel, Qt::Key_Escape);
-    QVERIFY(!panel->isVisible());
-    QVERIFY(!s.window->instrument().instruction());
+    QVERIFY(!panel->isVisible() && !s.window->instrument().instruction());
 }
 
 QTEST_MAIN(TestMainWindow)
