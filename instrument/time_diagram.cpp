@@ -9,6 +9,9 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <limits>
 #include <type_traits>
 
@@ -150,12 +153,29 @@ std::string TimeDiagram::spanCaption() const {
 std::string TimeDiagram::csv() const {
     const std::string_view point = Language::decimalSeparator(",");
     const char separator = point == "," ? ';' : ',';
+    // The fewest significant digits that read back as `value` (the browser's C++ library has no
+    // floating-point std::to_chars), written without an exponent. The C library writes and reads
+    // with the same decimal point, whatever the locale, which is written as the language's.
     const auto write = [&](std::string& out, auto value) {
-        char text[64];
-        const auto written =
-            std::to_chars(text, text + sizeof text, value, std::chars_format::fixed);
-        for (const char* c = text; c != written.ptr; ++c) {
-            out.append(*c == '.' ? point : std::string_view(c, 1));
+        using Value = decltype(value);
+        char text[128];
+        int digits = 0;
+        std::snprintf(text, sizeof text, "%.*e", digits, double(value));
+        const auto readsBack = [&] {
+            if constexpr (std::is_same_v<Value, float>) {
+                return std::strtof(text, nullptr) == value;
+            } else {
+                return std::strtod(text, nullptr) == value;
+            }
+        };
+        while (!readsBack() && digits < std::numeric_limits<Value>::max_digits10) {
+            std::snprintf(text, sizeof text, "%.*e", ++digits, double(value));
+        }
+        const int exponent = std::atoi(std::strchr(text, 'e') + 1);
+        const int length =
+            std::snprintf(text, sizeof text, "%.*f", std::max(0, digits - exponent), double(value));
+        for (const char* c = text; c != text + std::min<int>(length, sizeof text - 1); ++c) {
+            out.append(*c == '-' || (*c >= '0' && *c <= '9') ? std::string_view(c, 1) : point);
         }
     };
     std::string out(Language::translate("t in Zeiteinheiten"));

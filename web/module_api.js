@@ -82,14 +82,36 @@
     atRest: () => call('ondix_at_rest', 'number', [], []) === 1,
 
     /**
-     * A click on a button or option.
+     * A click on the button or option with this id.
      * @param {string} name the control's id
-     * @returns {object|null} the information page to show, if the click opened one
+     * @returns {{reply: string, page: (object|undefined)}} what the page is to do besides:
+     *   'none', 'information' (the `page` to show), 'experiments', 'saveImage' or 'saveSamples'
      */
-    click: (name) => {
-      const info = text('ondix_click', ['string'], [name]);
-      return info ? JSON.parse(info) : null;
+    click: (name) => json('ondix_click', ['string'], [name]),
+    /** @returns {{heading: string, close: string, titles: string[]}} the list of experiments */
+    experiments: () => json('ondix_experiments'),
+    /**
+     * Experiment `number` started as its link would start it.
+     * @param {number} number counted from 1
+     * @returns {boolean} whether there is one
+     */
+    chooseExperiment: (number) => call('ondix_choose_experiment', 'number', ['number'], [number]) === 1,
+    /** @returns {{title: string, paragraphs: string[]}|null} the instruction shown, if one is */
+    instruction: () => {
+      const shown = text('ondix_instruction');
+      return shown ? JSON.parse(shown) : null;
     },
+    /** The instruction closed. */
+    closeInstruction: () => call('ondix_close_instruction', null, [], []),
+    /** @returns {string} the time diagram's samples as CSV text */
+    samplesCsv: () => text('ondix_samples_csv'),
+    /**
+     * The name a saved file is offered under, and the message where it could not be written.
+     * @param {boolean} samples the diagram's samples rather than the view's image
+     * @param {string} reason what went wrong, or ''
+     * @returns {{name: string, notWritten: string}}
+     */
+    savedFile: (samples, reason) => json('ondix_saved_file', ['number', 'string'], [flag(samples), reason]),
     /**
      * A scroll bar's new value, committed by the student.
      * @param {string} name the bar's id

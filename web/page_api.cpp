@@ -5,6 +5,7 @@
 #include "core/runtime_error.h"
 #include "instrument/info_pages.h"
 #include "instrument/instrument.h"
+#include "instrument/saved_files.h"
 #include "instrument/setup.h"
 #include "instrument/start_sequence.h"
 #include "language/language.h"
@@ -15,6 +16,7 @@
 #include "web/page_form.h"
 #include "web/page_texts.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdint>
@@ -243,7 +245,8 @@ EMSCRIPTEN_KEEPALIVE int ondix_at_rest() {
     return page->instrument.atRest() ? 1 : 0;
 }
 
-// A click on the control with this id; the information page to show as JSON, or "".
+// A click on the control with this id; what the page is to do besides, as JSON: "reply" names
+// it ("none", "information" with its "page", "experiments", "saveImage", "saveSamples").
 EMSCRIPTEN_KEEPALIVE const char* ondix_click(const char* name) {
     const Control control = controlNamed(name);
     reply.clear();
@@ -255,11 +258,96 @@ EMSCRIPTEN_KEEPALIVE const char* ondix_click(const char* name) {
             }
         }
     }
-    if (page->instrument.click(control) == Instrument::Reply::ShowInformation) {
-        if (const std::optional<InfoPage> info = page->instrument.infoPage()) {
-            reply = infoPageJson(*info);
+    std::string_view asked = "none";
+    std::string info;
+    switch (page->instrument.click(control)) {
+    case Instrument::Reply::ShowInformation:
+        if (const std::optional<InfoPage> shown = page->instrument.infoPage()) {
+            asked = "information";
+            info = infoPageJson(*shown);
         }
+        break;
+    case Instrument::Reply::ShowExperiments:
+        asked = "experiments";
+        break;
+    case Instrument::Reply::SaveImage:
+        asked = "saveImage";
+        break;
+    case Instrument::Reply::SaveSamples:
+        asked = "saveSamples";
+        break;
+    case Instrument::Reply::None:
+        break;
     }
+    reply = "{\"reply\":\"" + std::string(asked) + "\"" +
+            (info.empty() ? "" : ",\"page\":" + info) + "}";
+    return reply.c_str();
+}
+
+// The list of prepared experiments: its heading (the caption of the button that opens it), the
+// close button's name and the titles in their order, as JSON.
+EMSCRIPTEN_KEEPALIVE const char* ondix_experiments() {
+    JsonText json;
+    json.beginObject()
+        .key("heading")
+        .value(page->instrument.panels().caption(Role::kExperimentsButton))
+        .key("close")
+        .value(Language::translate(PageTexts::kClose))
+        .key("titles")
+        .beginArray();
+    for (const std::string& title : Instrument::experimentTitles()) {
+        json.value(title);
+    }
+    json.endArray().endObject();
+    reply = json.text();
+    return reply.c_str();
+}
+
+// Experiment `number` (from 1) started as its link would start it; 0 where there is none.
+EMSCRIPTEN_KEEPALIVE int ondix_choose_experiment(int number) {
+    return page->instrument.chooseExperiment(number) ? 1 : 0;
+}
+
+// The instruction shown as JSON (title, paragraphs), or "" where none is.
+EMSCRIPTEN_KEEPALIVE const char* ondix_instruction() {
+    reply.clear();
+    if (const std::optional<Experiments::Instruction> shown = page->instrument.instruction()) {
+        JsonText json;
+        json.beginObject().key("title").value(shown->title).key("paragraphs").beginArray();
+        for (std::size_t at = 0; at <= shown->text.size();) {
+            const std::size_t end = std::min(shown->text.find("\n\n", at), shown->text.size());
+            json.value(std::string_view(shown->text).substr(at, end - at));
+            at = end + 2;
+        }
+        json.endArray().endObject();
+        reply = json.text();
+    }
+    return reply.c_str();
+}
+
+EMSCRIPTEN_KEEPALIVE void ondix_close_instruction() {
+    page->instrument.closeInstruction();
+}
+
+// The time diagram's samples as a table (see TimeDiagram::csv).
+EMSCRIPTEN_KEEPALIVE const char* ondix_samples_csv() {
+    reply = page->instrument.diagram().csv();
+    return reply.c_str();
+}
+
+// The names offered for the saved view (`samples` 0) and the diagram's samples (1), and the
+// message where one of them could not be written, as JSON.
+EMSCRIPTEN_KEEPALIVE const char* ondix_saved_file(int samples, const char* reason) {
+    const std::string name =
+        SavedFiles::nameOf(samples != 0 ? SavedFiles::Kind::Samples : SavedFiles::Kind::Image);
+    JsonText json;
+    json.beginObject()
+        .key("name")
+        .value(name)
+        .key("notWritten")
+        .value(SavedFiles::notWritten(name, reason))
+        .endObject();
+    reply = json.text();
     return reply.c_str();
 }
 

@@ -164,16 +164,25 @@
     canvas.setAttribute('aria-label', reading ? readingName : viewName);
   }
 
-  // The buttons and options, each click through the module; a page to show comes back.
+  // What the page does where the module asks more of it after a click.
+  const answers = {
+    information: (asked) => page.dialogs.showInfo(asked.page),
+    experiments: () => page.experiments.showList(),
+    saveImage: () => page.saving.image(),
+    saveSamples: () => page.saving.samples(),
+  };
+
+  // The buttons and options, each click through the module, and what it asks of the page.
   function connectClicks() {
     for (const control of controls) {
       if (control.kind !== 'Button' && control.kind !== 'Option') continue;
       elements[control.name].addEventListener('click', () => {
-        let info = null;
+        let asked = null;
         page.act(() => {
-          info = page.api.click(control.name);
+          asked = page.api.click(control.name);
         });
-        if (info) page.dialogs.showInfo(info);
+        if (asked && answers[asked.reply]) answers[asked.reply](asked);
+        page.experiments.sync();
       });
     }
   }

@@ -129,9 +129,16 @@
     const gap = form.gap;
     const viewTop = viewControl.box[1];
     const beneath = setupBar.classList.contains('beside') ? 0 : below;
-    // The room of the view and the diagram's strip between the window's top and the panels.
-    const room = Math.floor(height - beneath - viewTop - (panels.height + 2 * gap) * scale);
+    // The room of the view and the diagram's strip between the window's top and the panels, less
+    // the instruction's strip beneath them while one is shown.
+    const free = Math.floor(height - beneath - viewTop - (panels.height + 2 * gap) * scale);
     const least = Math.max(SMALLEST_VIEW, height / 5);
+    // Where the view would fall short of its least, the instruction's title moves beside its text
+    // if that leaves more, and the view gives up height, down to its floor.
+    const noteSide = free - page.experiments.height(width, false) < least
+      && page.experiments.height(width, true) < page.experiments.height(width, false);
+    const note = page.experiments.height(width, noteSide);
+    const room = free - note;
     // The strip, while it is open, beneath the view and above the panels. Where the view would
     // fall short of its least, the strip's bar moves beside its canvas if that leaves more, and
     // the view gives up height, down to its floor.
@@ -145,7 +152,7 @@
       }
     }
     let viewHeight = room - strip;
-    if (viewHeight < (strip ? VIEW_FLOOR : least)) {
+    if (viewHeight < (strip || note ? VIEW_FLOOR : least)) {
       // Too little room: the view takes most of the window and the page scrolls to the panels.
       viewHeight = Math.floor(Math.min(0.75 * height, width / 2));
     }
@@ -155,7 +162,8 @@
     setBox(page.controls.holder(viewControl.name), [0, viewTop, width, viewHeight]);
     const windowTop = windowBox.getBoundingClientRect().top + scrollY;
     page.diagram.place(strip ? [0, windowTop + viewTop + viewHeight, width, strip] : null, side);
-    const top = viewTop + viewHeight + strip + gap * scale;
+    page.experiments.place(note ? [0, windowTop + viewTop + viewHeight + strip, width, note] : null, noteSide);
+    const top = viewTop + viewHeight + strip + note + gap * scale;
     for (const [name, x, y, w, h] of panels.places) {
       setBox(page.controls.holder(name), [(x + gap) * scale, top + y * scale, w * scale, h * scale]);
     }

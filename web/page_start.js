@@ -94,12 +94,14 @@
     page.setup.build(form);
     page.controls.connectClicks();
     page.diagram.build();
+    page.experiments.build();
     page.controls.connectStrip();
     page.input.connect();
     page.call(api.createInstrument);
     page.setup.showNotes(api.setupNotes());
     page.relayout = () => { layOut(false); page.pacing.wake(); };
     layOut(true);
+    page.experiments.sync(); // an experiment the address names
     page.layout.watch(page.relayout);
     page.pacing.start();
     // For tests and measurements: the run paced by hand (with #test), the state; the form, and

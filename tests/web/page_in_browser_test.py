@@ -521,6 +521,110 @@ def time_diagram_test(driver):
           'the panel closed by its button')
 
 
+# The prepared experiments and the saved files. The page's downloads are captured as it hands them
+# to the browser: each Blob and the name offered, and none leaves the page.
+TITLES = ['Reflexion am festen und am losen Ende', 'Fortschreitende Welle und Wellenlänge', 'Stehende Wellen',
+          'Die Geschwindigkeit der Welle', 'Brechung', 'Das Hindernis', 'Dispersion',
+          'Die Grenzperiode der Pendelkette', 'Phasen- und Gruppengeschwindigkeit']
+CAPTURE = '''
+window.saved = { blobs: [], names: [] };
+const make = URL.createObjectURL;
+URL.createObjectURL = (blob) => { saved.blobs.push(blob); return make.call(URL, blob); };
+HTMLAnchorElement.prototype.click = function () { saved.names.push(this.download); };
+'''
+# The list as shown: each title's accessible name and whether a finger's target, the focused control; the instruction's
+# strip: its title and parts; whether the page scrolls, the controls beyond the window, the values a user reads.
+EXPERIMENTS_SHOWN = SAID + '''
+const $ = (id) => document.getElementById(id), seen = (e) => e.getClientRects().length > 0;
+const list = document.querySelector('dialog[open]'), panel = $('Instruction');
+return { list: list ? [...list.querySelectorAll('li button')].map((b) => [said(b), b.offsetHeight >= 44]) : null,
+  focus: said(document.activeElement), panel: seen(panel) ? [said($('InstructionTitle')), panel.querySelectorAll('p').length] : null,
+  scrolls: document.documentElement.scrollHeight > innerHeight || document.documentElement.scrollWidth > innerWidth,
+  beyond: [...document.querySelectorAll('.window [id]')].filter(seen).filter((e) => e.getBoundingClientRect().bottom > innerHeight + 0.5).length,
+  values: ['Amplitude', 'Periode'].map((n) => document.querySelector(`input[aria-label=${n}]`).value)
+    .concat([...document.querySelectorAll('input[type=radio]:checked')].map(said)) };
+'''
+# The CSV read back against the diagram's samples in memory (16 bytes each: t, then two y): its type, name, header,
+# rows, and the cells that are not German numbers or differ from the sample (y up positive).
+CSV_IS_SAMPLES = '''
+const done = arguments[arguments.length - 1], blob = saved.blobs.at(-1);
+blob.text().then((text) => {
+  const d = ondix.diagram(), memory = new DataView(ondix.buffer(), d.samples, d.bytes);
+  const [header, ...rows] = text.split('\\r\\n').slice(0, -1);
+  let wrong = rows.length === d.bytes / 16 ? 0 : 1000000;
+  rows.forEach((row, i) => row.split(';').forEach((cell, c) => {
+    const stored = c === 0 ? memory.getFloat64(16 * i, true) : Math.fround(-memory.getFloat32(16 * i + 4 + 4 * c, true));
+    const value = c === 0 ? Number(cell.replace(',', '.')) : Math.fround(Number(cell.replace(',', '.')));
+    wrong += Number.isNaN(stored) ? cell !== '' : !/^-?\\d+(,\\d+)?$/.test(cell) || value !== stored;
+  }));
+  done([blob.type, saved.names.at(-1), header, rows.length, wrong]);
+});
+'''
+# The PNG decoded against the view's canvas and the diagram's beneath it: its type, name, size and the pixels that differ.
+PNG_IS_SHOWN = '''
+const done = arguments[arguments.length - 1];
+const made = () => new Promise((ready) => (function wait() { saved.names.length > 1 ? ready(saved.blobs.at(-1)) : setTimeout(wait, 20); })());
+made().then((blob) => createImageBitmap(blob, { colorSpaceConversion: 'none', premultiplyAlpha: 'none' }).then((bitmap) => {
+  const c = new OffscreenCanvas(bitmap.width, bitmap.height).getContext('2d');
+  c.drawImage(bitmap, 0, 0);
+  const png = c.getImageData(0, 0, bitmap.width, bitmap.height).data;
+  let top = 0, wrong = 0;
+  for (const part of [document.querySelector('[role=application]'), document.getElementById('TimeDiagramCanvas')]) {
+    const shown = part.getContext('2d').getImageData(0, 0, part.width, part.height).data;
+    for (let i = 0; i < shown.length; i += 4) {
+      const at = 4 * ((top + Math.floor(i / 4 / part.width)) * bitmap.width + (i / 4) % part.width);
+      wrong += [0, 1, 2].some((k) => png[at + k] !== shown[i + k]);
+    }
+    top += part.height;
+  }
+  done([blob.type, saved.names.at(-1), bitmap.width, bitmap.height - top, wrong]);
+})).catch((error) => done(String(error)));
+'''
+
+
+def experiments_and_saving_test(driver):
+    """At 1024 x 768 by touch: the list of experiments, a choice by the keys and by a finger, the instruction's strip
+    covering no control and nothing beyond the window, closed by Escape and by its button; at the design size the
+    diagram's samples as CSV and the view with the diagram as PNG, as the page shows them; a PNG that cannot be made
+    shows the message and changes nothing."""
+    driver.execute_cdp_cmd('Emulation.setTouchEmulationEnabled', {'enabled': True, 'maxTouchPoints': 5})
+    set_scale(driver, 1024, 768, 1)
+    open_page(driver, SITE, '#test')
+    shown = lambda: driver.execute_script(EXPERIMENTS_SHOWN)  # noqa: E731
+    replay_in_page(driver, ['button Vorbereitete Versuche'])
+    now = shown()
+    check(now['list'] == [[t, True] for t in TITLES] and now['focus'] == TITLES[0], f'the list of experiments: {now}')
+    replay_in_page(driver, ['key Down', 'key Down', 'key Return'])
+    covered, _, below = driver.execute_script(STRIP_COVERS.replace("'TimeDiagram'", "'Instruction'").replace('#TimeDiagram', '#Instruction'))
+    now = shown()
+    check(now['panel'] == ['Stehende Wellen', 3] and now['values'] == ['0,1', '77,6', 'Torsionskette'] and now['focus'] == 'Stehende Wellen'
+          and not covered and below >= 0 and not now['scrolls'] and not now['beyond'], f'experiment 3 by the keys: {now}, covers {covered}')
+    replay_in_page(driver, ['key Esc'])
+    now = shown()
+    check(now['panel'] is None and now['focus'] == 'Vorbereitete Versuche', f'Escape in the instruction: {now}')
+    replay_in_page(driver, ['button Vorbereitete Versuche', 'button Brechung', 'button Vorbereitete Versuche', 'button Dispersion'])
+    check(shown()['panel'] == ['Dispersion', 3], f'a new choice replaces the instruction: {shown()}')
+    driver.find_element(By.ID, 'InstructionClose').click()
+    check(shown()['panel'] is None and shown()['values'][2] == 'Pendelkette', f'closed by its button: {shown()}')
+    driver.execute_cdp_cmd('Emulation.setTouchEmulationEnabled', {'enabled': False})
+    set_scale(driver, 1276, design_height, 1)
+    open_page(driver, SITE, '#test')
+    driver.execute_script(CAPTURE)
+    replay_in_page(driver, ['doubleclick 255,326', 'button Zeitdiagramm ein oder aus', 'passes 300', 'button Die Messwerte des Zeitdiagramms als Tabelle speichern'])
+    found = driver.execute_async_script(CSV_IS_SAMPLES)
+    check(found == ['text/csv;charset=utf-8', 'Zeitdiagramm.csv', 't in Zeiteinheiten;Kugel 19: y in Längeneinheiten (oben positiv)', 300, 0],
+          f'the samples saved: {found}')
+    replay_in_page(driver, ['button Die Wellenmaschine als Bild speichern'])
+    found = driver.execute_async_script(PNG_IS_SHOWN)
+    check(found == ['image/png', 'Wellenmaschine.png', 1276, 0, 0], f'the view and the diagram saved: {found}')
+    before = driver.execute_script('HTMLCanvasElement.prototype.toBlob = (done) => done(null); return [ondix.panels(), saved.blobs.length]')
+    replay_in_page(driver, ['button Die Wellenmaschine als Bild speichern'])
+    message = driver.find_element(By.ID, 'messageText').text
+    check(message == 'Die Datei „Wellenmaschine.png“ konnte nicht gespeichert werden.'
+          and driver.execute_script('return [ondix.panels(), saved.blobs.length]') == before, f'a PNG not made: "{message}"')
+    driver.find_element(By.ID, 'messageOk').click()
+
+
 
 # What the page shows: end (its dot above the midline in units of y, "up" from 0.3; None beyond the view), held
 # ("Festes Ende" hidden), pointer and tape (the keyboard pointer, the tape's read-out), focus (the focused control's
@@ -628,6 +732,7 @@ def run(driver):
     set_scale(driver, 1276, design_height, 1)
     robust_page_test(driver)
     time_diagram_test(driver)
+    experiments_and_saving_test(driver)
     behaviours_test(driver)
     run_time_error_test(driver)
     pacing_test(driver)
