@@ -94,10 +94,10 @@
     page.setup.build(form);
     page.controls.connectClicks();
     page.diagram.build();
-    page.experiments.build();
     page.controls.connectStrip();
     page.input.connect();
     page.call(api.createInstrument);
+    page.experiments.build(); // its list's heading is the button's caption, which the instrument sets
     page.setup.showNotes(api.setupNotes());
     page.relayout = () => { layOut(false); page.pacing.wake(); };
     layOut(true);

@@ -532,12 +532,12 @@ const make = URL.createObjectURL;
 URL.createObjectURL = (blob) => { saved.blobs.push(blob); return make.call(URL, blob); };
 HTMLAnchorElement.prototype.click = function () { saved.names.push(this.download); };
 '''
-# The list as shown: each title's accessible name and whether a finger's target, the focused control; the instruction's
+# The list as shown: its heading, each title's accessible name and whether a finger's target, the focused control; the instruction's
 # strip: its title and parts; whether the page scrolls, the controls beyond the window, the values a user reads.
 EXPERIMENTS_SHOWN = SAID + '''
 const $ = (id) => document.getElementById(id), seen = (e) => e.getClientRects().length > 0;
 const list = document.querySelector('dialog[open]'), panel = $('Instruction');
-return { list: list ? [...list.querySelectorAll('li button')].map((b) => [said(b), b.offsetHeight >= 44]) : null,
+return { list: list ? [said($('ExperimentsTitle')), ...[...list.querySelectorAll('li button')].map((b) => [said(b), b.offsetHeight >= 44])] : null,
   focus: said(document.activeElement), panel: seen(panel) ? [said($('InstructionTitle')), panel.querySelectorAll('p').length] : null,
   scrolls: document.documentElement.scrollHeight > innerHeight || document.documentElement.scrollWidth > innerWidth,
   beyond: [...document.querySelectorAll('.window [id]')].filter(seen).filter((e) => e.getBoundingClientRect().bottom > innerHeight + 0.5).length,
@@ -545,7 +545,7 @@ return { list: list ? [...list.querySelectorAll('li button')].map((b) => [said(b
     .concat([...document.querySelectorAll('input[type=radio]:checked')].map(said)) };
 '''
 # The CSV read back against the diagram's samples in memory (16 bytes each: t, then two y): its type, name, header,
-# rows, and the cells that are not German numbers or differ from the sample (y up positive).
+# rows, the cells that are not German numbers or differ from the sample (y up positive), whether most rows have y not 0.
 CSV_IS_SAMPLES = '''
 const done = arguments[arguments.length - 1], blob = saved.blobs.at(-1);
 blob.text().then((text) => {
@@ -557,7 +557,7 @@ blob.text().then((text) => {
     const value = c === 0 ? Number(cell.replace(',', '.')) : Math.fround(Number(cell.replace(',', '.')));
     wrong += Number.isNaN(stored) ? cell !== '' : !/^-?\\d+(,\\d+)?$/.test(cell) || value !== stored;
   }));
-  done([blob.type, saved.names.at(-1), header, rows.length, wrong]);
+  done([blob.type, saved.names.at(-1), header, rows.length, wrong, rows.filter((r) => !/;-?0$/.test(r)).length > 200]);
 });
 '''
 # The PNG decoded against the view's canvas and the diagram's beneath it: its type, name, size and the pixels that differ.
@@ -593,7 +593,7 @@ def experiments_and_saving_test(driver):
     shown = lambda: driver.execute_script(EXPERIMENTS_SHOWN)  # noqa: E731
     replay_in_page(driver, ['button Vorbereitete Versuche'])
     now = shown()
-    check(now['list'] == [[t, True] for t in TITLES] and now['focus'] == TITLES[0], f'the list of experiments: {now}')
+    check(now['list'] == ['Versuche'] + [[t, True] for t in TITLES] and now['focus'] == TITLES[0], f'the list of experiments: {now}')
     replay_in_page(driver, ['key Down', 'key Down', 'key Return'])
     covered, _, below = driver.execute_script(STRIP_COVERS.replace("'TimeDiagram'", "'Instruction'").replace('#TimeDiagram', '#Instruction'))
     now = shown()
@@ -610,9 +610,10 @@ def experiments_and_saving_test(driver):
     set_scale(driver, 1276, design_height, 1)
     open_page(driver, SITE, '#test')
     driver.execute_script(CAPTURE)
-    replay_in_page(driver, ['doubleclick 255,326', 'button Zeitdiagramm ein oder aus', 'passes 300', 'button Die Messwerte des Zeitdiagramms als Tabelle speichern'])
+    replay_in_page(driver, ['button Vorbereitete Versuche', 'button Fortschreitende Welle und Wellenlänge', 'key Esc', 'doubleclick 26,326',
+                            'button Zeitdiagramm ein oder aus', 'passes 300', 'button Die Messwerte des Zeitdiagramms als Tabelle speichern'])
     found = driver.execute_async_script(CSV_IS_SAMPLES)
-    check(found == ['text/csv;charset=utf-8', 'Zeitdiagramm.csv', 't in Zeiteinheiten;Kugel 19: y in Längeneinheiten (oben positiv)', 300, 0],
+    check(found == ['text/csv;charset=utf-8', 'Zeitdiagramm.csv', 't in Zeiteinheiten;Kugel 1: y in Längeneinheiten (oben positiv)', 300, 0, True],
           f'the samples saved: {found}')
     replay_in_page(driver, ['button Die Wellenmaschine als Bild speichern'])
     found = driver.execute_async_script(PNG_IS_SHOWN)
