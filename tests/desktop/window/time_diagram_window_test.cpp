@@ -29,7 +29,6 @@ class TestTimeDiagramWindow : public QObject {
 private slots:
     void chooseOpenShowAndClose();
     void keysReachTheDiagramWhichSaysUpIsPositive();
-    void savesTheViewAndTheSamples();
 };
 
 namespace {
@@ -108,9 +107,78 @@ void TestTimeDiagramWindow::chooseOpenShowAndClose() {
     }
     saveScreen("desktop-diagram.png");
 
+    // Saved: the samples as a table, the view as an image; closed; files that cannot be written.
+    w.runPasses(20);
+    QTemporaryDir dir;
+    const QString table = dir.filePath(QStringLiteral("samples.csv"));
+    QVERIFY(w.saveSamplesTo(table));
+    const QByteArray csv = contentsOf(table);
+    QCOMPARE(csv, QByteArray::fromStdString(diagram.csv()));
+    // A row a sample after the header: the time and each mass's y, up positive; three cells.
+    QList<QList<double>> read;
+    QList<QList<double>> samples;
+    for (QString row :
+         QString::fromUtf8(csv).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts).mid(1)) {
+        const QStringList c = row.replace(u',', u'.').split(u';');
+        read << QList<double>{c[0].toDouble(), c.value(1).toFloat(), c.value(2).toFloat(),
+                              double(c.size())};
+    }
+    for (std::size_t i = 0; i < diagram.sampleCount(); ++i) {
+        const TimeDiagram::Sample& s = diagram.sample(i);
+        samples << QList<double>{s.t, 0.0F - s.y[0], 0.0F - s.y[1], 3};
+    }
+    QVERIFY(read == samples); // exactly: QCOMPARE takes doubles as equal within a fuzz
+
+    // The view's pixels with the diagram's drawing beneath them, saved before the window draws
+    // the latest passes; without it once the window is closed.
+    QVERIFY(w.saveImageTo(dir.filePath(QStringLiteral("1.png"))));
+    QTest::qWait(100);
+    const QImage plot = window->grab(QRect(0, 0, window->width(), diagram.raster().height()))
+                            .toImage()
+                            .convertToFormat(QImage::Format_RGB32);
     window->close();
     QVERIFY(!button->isChecked());
     QVERIFY(!window->isVisible());
+    QVERIFY(w.saveImageTo(dir.filePath(QStringLiteral("0.png"))));
+    const QImage chain = view->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    for (const bool open : {true, false}) {
+        const QImage saved = QImage(dir.filePath(QStringLiteral("%1.png").arg(int(open))), "PNG")
+                                 .convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(saved.size(),
+                 open ? QSize(std::max(chain.width(), plot.width()), chain.height() + plot.height())
+                      : chain.size());
+        QCOMPARE(saved.copy(QRect(QPoint(0, 0), chain.size())), chain);
+        if (open) {
+            QCOMPARE(saved.copy(QRect(QPoint(0, chain.height()), plot.size())), plot);
+        }
+    }
+
+    // A folder that does not exist, a folder in place of a file: the message names the path and
+    // the reason; the files there, the chain and the diagram stay as they were.
+    const auto unchanged = [&] {
+        QStringList now = QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+        for (int i = 0; i <= 100; ++i) {
+            now << QString::number(w.state().y[i]);
+        }
+        return std::tuple(now, contentsOf(table), diagram.csv(), view->grab().toImage());
+    };
+    const auto before = unchanged();
+    using Save = bool (Ondix15::*)(const QString&);
+    for (const auto& [path, save] :
+         {std::pair<QString, Save>{dir.filePath("no/x.png"), &Ondix15::saveImageTo},
+          {dir.path(), &Ondix15::saveSamplesTo},
+          {dir.filePath("no/x.csv"), &Ondix15::saveSamplesTo}}) {
+        QVERIFY(!(w.*save)(path));
+        auto* box = w.findChild<QMessageBox*>(QStringLiteral("notWritten"));
+        QVERIFY(box != nullptr && box->isVisible());
+        const QString named =
+            QString::fromStdString(SavedFiles::notWritten(path.toStdString(), "")) + u'\n';
+        QVERIFY2(box->text().startsWith(named) && box->text().size() > named.size() &&
+                     box->text().count(u'\n') == 1,
+                 qPrintable(box->text()));
+        delete box;
+        QVERIFY(unchanged() == before);
+    }
 }
 
 void TestTimeDiagramWindow::keysReachTheDiagramWhichSaysUpIsPositive() {
@@ -161,89 +229,6 @@ void TestTimeDiagramWindow::keysReachTheDiagramWhichSaysUpIsPositive() {
     QTest::keyClick(span, Qt::Key_Escape);
     QVERIFY(!window->isVisible() && !button->isChecked());
     QTRY_COMPARE(QApplication::focusWidget(), view);
-}
-
-void TestTimeDiagramWindow::savesTheViewAndTheSamples() {
-    // Masses 19 and 2 chosen, the diagram open, 120 passes recorded.
-    Window w;
-    ChainView* view = w.c.view();
-    w.c.button(Role::kDriveSwitch)->click();
-    for (int x : {20, 3}) {
-        QTest::mouseDClick(view, Qt::LeftButton, {}, view->toPixel(x, 0));
-    }
-    w.c.button(Role::kDiagramButton)->click();
-    auto* window = w.findChild<TimeDiagramWindow*>();
-    QVERIFY(QTest::qWaitForWindowExposed(window));
-    w.runPasses(120);
-    const TimeDiagram& diagram = w.instrument().diagram();
-    QTemporaryDir dir;
-    const QString table = dir.filePath(QStringLiteral("samples.csv"));
-    QVERIFY(w.saveSamplesTo(table));
-    const QByteArray csv = contentsOf(table);
-    QCOMPARE(csv, QByteArray::fromStdString(diagram.csv()));
-    // A row a sample after the header: the time and each mass's y, up positive; three cells.
-    QList<QList<double>> read;
-    QList<QList<double>> samples;
-    for (QString row :
-         QString::fromUtf8(csv).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts).mid(1)) {
-        const QStringList c = row.replace(u',', u'.').split(u';');
-        read << QList<double>{c[0].toDouble(), c.value(1).toFloat(), c.value(2).toFloat(),
-                              double(c.size())};
-    }
-    for (std::size_t i = 0; i < diagram.sampleCount(); ++i) {
-        const TimeDiagram::Sample& s = diagram.sample(i);
-        samples << QList<double>{s.t, 0.0F - s.y[0], 0.0F - s.y[1], 3};
-    }
-    QVERIFY(read == samples); // exactly: QCOMPARE takes doubles as equal within a fuzz
-
-    // The view's pixels, the diagram's drawing beneath them while its window is open, saved
-    // before the window draws the latest passes.
-    QVERIFY(w.saveImageTo(dir.filePath(QStringLiteral("1.png"))));
-    QTest::qWait(100);
-    const QImage plot = window->grab(QRect(0, 0, window->width(), diagram.raster().height()))
-                            .toImage()
-                            .convertToFormat(QImage::Format_RGB32);
-    window->showIf(false);
-    QVERIFY(w.saveImageTo(dir.filePath(QStringLiteral("0.png"))));
-    const QImage shown = view->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    for (const bool open : {true, false}) {
-        const QImage saved = QImage(dir.filePath(QStringLiteral("%1.png").arg(int(open))), "PNG")
-                                 .convertToFormat(QImage::Format_RGB32);
-        QCOMPARE(saved.size(),
-                 open ? QSize(std::max(shown.width(), plot.width()), shown.height() + plot.height())
-                      : shown.size());
-        QCOMPARE(saved.copy(QRect(QPoint(0, 0), shown.size())), shown);
-        if (open) {
-            QCOMPARE(saved.copy(QRect(QPoint(0, shown.height()), plot.size())), plot);
-        }
-    }
-
-    // A folder that does not exist, a folder in place of a file: the message names the path and
-    // the reason; the files there, the chain and the diagram stay as they were.
-    const auto unchanged = [&] {
-        QStringList now = QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
-        for (int i = 0; i <= 100; ++i) {
-            now << QString::number(w.state().y[i]);
-        }
-        return std::tuple(now, contentsOf(table), diagram.csv(), view->grab().toImage());
-    };
-    const auto before = unchanged();
-    using Save = bool (Ondix15::*)(const QString&);
-    for (const auto& [path, save] :
-         {std::pair<QString, Save>{dir.filePath("no/x.png"), &Ondix15::saveImageTo},
-          {dir.path(), &Ondix15::saveSamplesTo},
-          {dir.filePath("no/x.csv"), &Ondix15::saveSamplesTo}}) {
-        QVERIFY(!(w.*save)(path));
-        auto* box = w.findChild<QMessageBox*>(QStringLiteral("notWritten"));
-        QVERIFY(box != nullptr && box->isVisible());
-        const QString named =
-            QString::fromStdString(SavedFiles::notWritten(path.toStdString(), "")) + u'\n';
-        QVERIFY2(box->text().startsWith(named) && box->text().size() > named.size() &&
-                     box->text().count(u'\n') == 1,
-                 qPrintable(box->text()));
-        delete box;
-        QVERIFY(unchanged() == before);
-    }
 }
 
 QTEST_MAIN(TestTimeDiagramWindow)
