@@ -143,6 +143,10 @@ void Instrument::start() {
 void Instrument::applyStartSetup(Setup& setup) {
     setup.applyTo(*this);
     startSetup_.takeFrom(setup);
+    // A link that names an experiment shows its instruction, as choosing it does.
+    if (setup.experiment() != 0) {
+        experiment_ = setup.experiment();
+    }
 }
 
 void Instrument::backToStart() {

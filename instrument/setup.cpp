@@ -356,6 +356,7 @@ Setup Setup::parse(std::string_view text) {
         experimentPart = given;
         experimentAt = i + 1;
         experiment = parse(found->setup);
+        setup.experiment_ = static_cast<int>(number.steps);
     }
     for (std::size_t i = 0; i < kApplied; ++i) {
         if (!setup.values_[i] && experiment.values_[i]) {

@@ -68,6 +68,8 @@ public:
     std::optional<int> value(Setting setting) const { return values_[index(setting)]; }
     // The language's code as given ("en"), for the front ends to choose; none where not given.
     const std::optional<std::string>& language() const { return language_; }
+    // The prepared experiment the setup names ("versuch=3"), counted from 1; 0 where none.
+    int experiment() const { return experiment_; }
 
     // Leaves the language to `chooser` ("--language en", as given), which asks for `code`: a
     // language of the setup's own other than it is dropped, with a note that names both.
@@ -112,6 +114,7 @@ private:
     // Each setting's part as given, for a note made when it is applied or given again.
     std::array<std::string, kApplied> givenParts_{};
     std::optional<std::string> language_;
+    int experiment_ = 0;
     std::string givenLanguage_;
     std::size_t languagePosition_ = 0;
     std::vector<Note> notes_;

@@ -164,7 +164,9 @@ TEST(Experiments, ALinkNamesOneItsOwnSettingsCountOverItAndAChoiceStartsItAfresh
     chosen.run(50);
     EXPECT_FALSE(chosen.m.chooseExperiment(10));
     ASSERT_TRUE(chosen.m.chooseExperiment(1));
-    EXPECT_EQ(chosen.m.instruction()->title, "Reflexion am festen und am losen Ende");
+    for (const Started* shown : {&chosen, &linked}) { // chosen or named by the link
+        EXPECT_EQ(shown->m.instruction()->title, "Reflexion am festen und am losen Ende");
+    }
     linked.run(150);
     for (const bool again : {false, true}) {
         chosen.run(150);
