@@ -128,7 +128,6 @@ void TestMainWindow::experimentsListAndInstruction() {
     WindowSession s;
     s.startHalted();
     QAbstractButton& button = *s.c().button(Role::kExperimentsButton);
-    const QRect at(button.mapToGlobal(QPoint(0, 0)), button.size());
     auto* menu = s.window->findChild<QMenu*>();
     auto* panel = s.window->findChild<QWidget*>(QStringLiteral("Instruction"));
     QStringList titles;
@@ -143,6 +142,7 @@ void TestMainWindow::experimentsListAndInstruction() {
             listed << action->text();
         }
         QCOMPARE(listed, titles);
+        const QRect at(button.mapToGlobal(QPoint(0, 0)), button.size());
         QVERIFY(menu->y() == at.bottom() + 1 || menu->geometry().bottom() + 1 == at.top());
         QCOMPARE(menu->x(), at.left());
         saveScreen(s, false, false, "-menu");
@@ -162,8 +162,11 @@ void TestMainWindow::experimentsListAndInstruction() {
             shown << label->text();
         }
         QCOMPARE(shown, (QStringList{instruction->title.c_str(), instruction->text.c_str()}));
+        // Where the window manager put it, once it is framed and on the screen.
+        QTRY_VERIFY(
+            QGuiApplication::primaryScreen()->availableGeometry().contains(panel->frameGeometry()));
+        QTest::qWait(50);
         const QRect over = panel->frameGeometry();
-        QTRY_VERIFY(QGuiApplication::primaryScreen()->availableGeometry().contains(over));
         QVERIFY(QRect(s.view().mapToGlobal(QPoint(0, 0)), s.view().size()).contains(over));
         for (const Form::Entry& e : Form::entries()) {
             const QWidget& control = *s.c()[e.control];
