@@ -102,7 +102,8 @@ void InstructionPanel::fitAndPlace() {
         }
     }
     // A window's place is its frame's; a title bar not yet put on is allowed for.
-    const int above = std::max(kTitleBar, geometry().y() - frameGeometry().y());
+    placedAbove_ = geometry().y() - frameGeometry().y();
+    const int above = placedAbove_ > 0 ? placedAbove_ : kTitleBar;
     // The whole text where it fits, as much of it as fits otherwise.
     const QMargins margins = layout()->contentsMargins();
     const int others = margins.top() + margins.bottom() + 2 * layout()->spacing() +
@@ -118,6 +119,15 @@ void InstructionPanel::fitAndPlace() {
     const int left = std::max(kGap, view->width() / 2 - width() - 4 * kGap);
     const int frameTop = std::max(top + kGap, bottom - kGap - height() - above);
     move(origin + QPoint(left, frameTop));
+}
+
+void InstructionPanel::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    // Only for a frame other than the one placed with: a move by the student stays.
+    const int above = geometry().y() - frameGeometry().y();
+    if (isVisible() && above > 0 && above != placedAbove_) {
+        fitAndPlace();
+    }
 }
 
 void InstructionPanel::keyPressEvent(QKeyEvent* event) {

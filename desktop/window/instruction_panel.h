@@ -30,6 +30,8 @@ signals:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    // A window manager frames the window only once it is shown: placed again for the frame.
+    void moveEvent(QMoveEvent* event) override;
 
 private:
     // Its height for the room over the view, and its place there.
@@ -39,4 +41,5 @@ private:
     QLabel* text_;
     QScrollArea* scroll_;
     QPushButton* close_;
+    int placedAbove_ = -1; // the frame above the window when it was placed
 };
