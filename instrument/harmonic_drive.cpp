@@ -52,6 +52,10 @@ void HarmonicDrive::sendPulse(int halfPeriods) {
     s.driveTime = 0;
     s.driveCarry = 0;
     s.drivePhase = 0;
+    // A pulse from a drive that stood leaves the mode label as it found it: a link opened
+    // again shows the same controls as the one that sent the pulse.
+    const bool standing = s.harmonicOn != 1 && s.halted != 1;
+    modeBeforePulse_ = standing ? panels_.caption(Role::kModeLabel) : std::string();
     if (s.harmonicOn != 1) {
         toggle();
     }
@@ -74,9 +78,9 @@ void HarmonicDrive::endPulseIfDue() {
     }
     state_.y[0] = 0;
     // Ended by a step while the run stands, the mode label keeps "Halt".
-    const std::string mode = panels_.caption(Role::kModeLabel);
+    const std::string mode = s.halted == 1 ? panels_.caption(Role::kModeLabel) : modeBeforePulse_;
     toggle();
-    if (s.halted == 1) {
+    if (!mode.empty()) {
         panels_.setCaption(Role::kModeLabel, mode);
     }
 }

@@ -2,6 +2,8 @@
 
 #include "instrument/control.h"
 
+#include <string>
+
 class Panels;
 struct ChainState;
 
@@ -39,4 +41,6 @@ private:
     ChainState& state_;
     Panels& panels_;
     int pulseHalves_ = 0; // 0: no pulse under way
+    // The mode label before a pulse switched the drive on, shown again when it ends.
+    std::string modeBeforePulse_;
 };
