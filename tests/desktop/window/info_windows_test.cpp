@@ -381,10 +381,8 @@ private slots:
             });
         });
         // Should the program not end, this ends the wait with another code.
-        QTimer giveUp;
-        giveUp.setSingleShot(true);
-        connect(&giveUp, &QTimer::timeout, qApp, []() { QCoreApplication::exit(2); });
-        giveUp.start(5000);
+        const QObject giveUp; // the wait's end, gone with the test
+        QTimer::singleShot(5000, &giveUp, [] { QCoreApplication::exit(2); });
         QCOMPARE(QApplication::exec(), 0);
         QVERIFY(runningWithoutMainWindow);
     }
