@@ -56,7 +56,7 @@ void BM_DrawPass(benchmark::State& state) {
         return;
     }
     Panels panels;
-    ChainPass pass(chain, view.picture(), panels);
+    ChainPass pass(chain, view.canvas(), panels);
     TimeDiagram diagram(",");
     const auto diagramUse = state.range(1);
     if (diagramUse > 0) {
