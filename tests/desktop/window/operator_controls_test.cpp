@@ -30,22 +30,6 @@ constexpr QRgb kDampingRed = qRgb(255, 128, 128);
 constexpr QRgb kObstacleMagenta = qRgb(255, 0, 255);
 constexpr QRgb kBlack = qRgb(0, 0, 0);
 
-// QCOMPARE takes floats as equal within a relative 1e-5; as doubles, one float step is a
-// difference.
-double exactly(float value) {
-    return value;
-}
-
-void click(QAbstractButton* button) {
-    QTest::mouseClick(button, Qt::LeftButton);
-}
-
-// A harmonic wave that has run far into the heavy half.
-void startWave(WindowSession& s) {
-    s.c().scrollBar(Role::kSpeedBar)->setValue(50);
-    s.state.harmonicOn = 1;
-}
-
 // Pixels of the view in none of the given colours.
 int strayPixels(ChainView& view, std::initializer_list<QRgb> allowed) {
     const QImage image = shownImage(view);
@@ -304,11 +288,13 @@ private slots:
         };
         s.onPass = [&](int pass) {
             if (pass == 1) {
-                startWave(s);
-                click(c.button(Role::kObstacleSwitch));
-                click(c.button(Role::kRefractionSwitch));
+                // A harmonic wave that has run far into the heavy half.
+                s.c().scrollBar(Role::kSpeedBar)->setValue(50);
+                s.state.harmonicOn = 1;
+                operate(c.button(Role::kObstacleSwitch));
+                operate(c.button(Role::kRefractionSwitch));
             } else if (pass == kClearingPass) {
-                click(halted ? c.button(Role::kHaltButton) : clearing);
+                operate(halted ? c.button(Role::kHaltButton) : clearing);
                 if (!halted) {
                     look();
                 }
@@ -326,7 +312,7 @@ private slots:
             {
                 // The cleared view goes to the screen at once, though no pass runs.
                 const PaintedRegion painted(s.view());
-                click(clearing);
+                operate(clearing);
                 QTest::qWait(50);
                 QCOMPARE(painted.region.boundingRect(), s.view().rect());
             }
@@ -334,7 +320,7 @@ private slots:
             // Nothing moves while the run stands, and the chain stays on the view.
             QTest::qWait(50);
             QCOMPARE(drawnMasses(s), ChainState::kLastMass + 1);
-            click(c.button(Role::kHaltButton));
+            operate(c.button(Role::kHaltButton));
         }
         QCOMPARE(s.pass, kClearingPass + 1);
 
@@ -355,10 +341,10 @@ private slots:
             const MainControls& c = s.c();
             for (const Control control : {Role::kObstacleSwitch, Role::kRefractionSwitch,
                                           Role::kDampingSwitch, Role::kPendulumOption}) {
-                click(c.button(control));
+                operate(c.button(control));
             }
             c.scrollBar(Role::kSpeedBar)->triggerAction(QAbstractSlider::SliderPageStepAdd);
-            click(c.button(Role::kClockSwitch));
+            operate(c.button(Role::kClockSwitch));
         };
         // Both driven from the first pass and halted at the last; at the change the one run is
         // changed as it goes, the other halted (and changed while it stands).
@@ -374,7 +360,7 @@ private slots:
                 } else if (pass == kChangePass + 1 && s == &halted) {
                     modeAfterContinue = s->c().label(Role::kModeLabel)->text();
                 } else if (pass == kChangePass || pass == kLastPass) {
-                    click(s->c().button(Role::kHaltButton));
+                    operate(s->c().button(Role::kHaltButton));
                 }
             };
         }
@@ -386,7 +372,7 @@ private slots:
         QCOMPARE(halted.pass, kChangePass);
         // The clock was started while halted: it shows nothing until the run goes on.
         QCOMPARE(halted.c().textBox(Role::kClockReadout)->text(), QStringLiteral("0"));
-        click(halted.c().button(Role::kHaltButton));
+        operate(halted.c().button(Role::kHaltButton));
         QCOMPARE(modeAfterContinue, QStringLiteral("Harmonisch bewegt"));
         QCOMPARE(halted.pass, kLastPass);
 
@@ -432,7 +418,7 @@ private slots:
                 }
             } else if (pass == kClickPass + kPassesAfter) {
                 loopsAfter = s.nesting;
-                click(halt);
+                operate(halt);
             }
         };
         s.start();
@@ -444,7 +430,7 @@ private slots:
             QCOMPARE(s.pass, kClickPass);
             QCOMPARE(halt->text(), QStringLiteral("Weiter"));
             // The program still answers: a continue runs on.
-            click(halt);
+            operate(halt);
             QCOMPARE(s.pass, kClickPass + kPassesAfter);
         }
         QCOMPARE(halt->text(), QStringLiteral("Weiter"));
@@ -458,15 +444,16 @@ private slots:
 
         bar.setSliderDown(true);
         bar.setSliderPosition(40);
-        QCOMPARE(exactly(dt), exactly(0.1f));
+        // As doubles, one float step is a difference (QCOMPARE takes floats as equal within 1e-5).
+        QCOMPARE(double(dt), double(0.1f));
         bar.setSliderDown(false);
-        QCOMPARE(exactly(dt), exactly(0.4f));
+        QCOMPARE(double(dt), double(0.4f));
 
         for (const auto& [action, taken] : {std::pair{QAbstractSlider::SliderSingleStepSub, 0.39f},
                                             {QAbstractSlider::SliderToMinimum, 0.01f},
                                             {QAbstractSlider::SliderToMaximum, 0.5f}}) {
             bar.triggerAction(action);
-            QCOMPARE(exactly(dt), exactly(taken));
+            QCOMPARE(double(dt), double(taken));
         }
     }
 };
