@@ -92,10 +92,8 @@ private slots:
     void controlTreeAsWritten_data() {
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("golden");
-        QTest::addRow("German") << QStringLiteral("de")
-                                << QStringLiteral("main_controls.expected.txt");
-        QTest::addRow("English") << QStringLiteral("en")
-                                 << QStringLiteral("main_controls.en.expected.txt");
+        QTest::addRow("German") << QString("de") << QString("main_controls.expected.txt");
+        QTest::addRow("English") << QString("en") << QString("main_controls.en.expected.txt");
     }
 
     void controlTreeAsWritten() {
