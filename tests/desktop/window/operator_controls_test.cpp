@@ -32,15 +32,11 @@ constexpr QRgb kBlack = qRgb(0, 0, 0);
 
 // Pixels of the view in none of the given colours.
 int strayPixels(ChainView& view, std::initializer_list<QRgb> allowed) {
-    const QImage image = shownImage(view);
-    int stray = 0;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            const QRgb pixel = image.pixel(x, y);
-            stray += std::find(allowed.begin(), allowed.end(), pixel) == allowed.end() ? 1 : 0;
-        }
-    }
-    return stray;
+    const QImage image = shownImage(view); // 0xffRRGGBB, row after row
+    const auto* pixels = reinterpret_cast<const QRgb*>(image.constBits());
+    return int(std::count_if(pixels, pixels + image.width() * image.height(), [&](QRgb pixel) {
+        return std::find(allowed.begin(), allowed.end(), pixel) == allowed.end();
+    }));
 }
 
 // Masses drawn in black where they are.
