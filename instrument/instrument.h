@@ -12,6 +12,7 @@
 #include "instrument/setup.h"
 #include "instrument/time_diagram.h"
 #include "picture/chain_picture.h"
+#include "picture/shown_picture.h"
 
 #include <cstdint>
 #include <functional>
@@ -19,6 +20,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <vector>
 
 class Clearing;
 class ClockAndSpeed;
@@ -39,7 +41,11 @@ struct TapeOrigin;
 // end has the passes that are due run (runDue), and every input is handled between two such
 // bursts. No call of the instrument waits or runs a loop of its own: continuing the run only
 // marks it active.
-class Instrument {
+//
+// A front end shows the picture through ShownPicture and no further: it reads the pixels and
+// takes the changed rectangles, and a new size goes through resize. The state and the picture
+// are read only to it.
+class Instrument final : public ShownPicture {
 public:
     enum class Pointer { Press, Move, Release };
     // What a click asks of the front end beyond what the instrument did itself.
@@ -63,7 +69,7 @@ public:
     // A new size of the picture in pixels, `scale` pixels to a unit of pen width: the view
     // drawn anew with its markers, the marks of the tapes laid since the last clearing and,
     // once started, the masses where they are. A tape's reading stays, and so do its marks.
-    void resize(int width, int height, double scale);
+    void resize(int width, int height, double scale) override;
 
     // A click on a button or an option. The information button's page is the front end's to
     // show (see infoPage).
@@ -131,14 +137,16 @@ public:
     // What "Ende" does besides ending the run for good: the front end's end of the program.
     void onEnd(std::function<void()> end) { end_ = std::move(end); }
 
-    ChainState& state() { return state_; }
     const ChainState& state() const { return state_; }
-    ChainPicture& picture() { return picture_; }
-    const ChainPicture& picture() const { return picture_; }
+    const ChainPicture& picture() const override { return picture_; }
+    // The rectangles of pixels drawn since the front end last took them, for the screen.
+    const std::vector<PixelRect>& takeChanges() override { return picture_.changes().take(); }
     const Panels& panels() const { return panels_; }
 
     // Every handler, opaque to the front ends.
     struct Handlers;
+    // For tests and the test module only, never a front end: see below.
+    struct TestProbe;
 
 private:
     // "Zurück zum Start": the chain cleared as by "Löschen", every setting as at the start.
@@ -155,4 +163,11 @@ private:
     int experiment_ = 0;
     std::function<void()> end_;
     std::unique_ptr<Handlers> handlers_;
+};
+
+// The state and the picture to write, for a test's case that no input reaches (a time step
+// below the speed bar's range, a fault planted, a stroke a handler must draw over).
+struct Instrument::TestProbe {
+    static ChainState& state(Instrument& instrument) { return instrument.state_; }
+    static ChainPicture& picture(Instrument& instrument) { return instrument.picture_; }
 };

@@ -77,21 +77,22 @@ const std::vector<PixelRect>& ChangedColumns::take() {
     return taken_;
 }
 
-const std::vector<PixelRect>& ChangedColumns::mergedColumns(const std::vector<PixelRect>& region) {
+const std::vector<PixelRect>& ChangedColumns::mergeColumns(const std::vector<PixelRect>& region,
+                                                           std::vector<PixelRect>& merged) {
     // The region comes in rows of rectangles; a mass's strokes of one frame lie in one column
     // of them.
-    merged_.clear();
+    merged.clear();
     for (const PixelRect& rect : region) {
-        const auto reach = std::min<std::ptrdiff_t>(kMergeReach, std::ssize(merged_));
-        const auto searched = merged_.rbegin() + reach;
-        auto above = std::find_if(merged_.rbegin(), searched, [&](const PixelRect& r) {
+        const auto reach = std::min<std::ptrdiff_t>(kMergeReach, std::ssize(merged));
+        const auto searched = merged.rbegin() + reach;
+        auto above = std::find_if(merged.rbegin(), searched, [&](const PixelRect& r) {
             return r.bottom() + 1 == rect.y && r.x == rect.x && r.width == rect.width;
         });
         if (above != searched) {
             above->height = rect.bottom() + 1 - above->y;
         } else {
-            merged_.push_back(rect);
+            merged.push_back(rect);
         }
     }
-    return merged_;
+    return merged;
 }

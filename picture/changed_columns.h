@@ -38,7 +38,12 @@ public:
     // The rectangles of a region to paint, in the rows-then-columns order a region keeps them,
     // those that continue one another down a column merged into one: the cost of a paint is
     // mostly per rectangle, not per pixel. Valid until the next call.
-    const std::vector<PixelRect>& mergedColumns(const std::vector<PixelRect>& region);
+    const std::vector<PixelRect>& mergedColumns(const std::vector<PixelRect>& region) {
+        return mergeColumns(region, merged_);
+    }
+    // The same into `merged`, for one who shows the changes and keeps no marks.
+    static const std::vector<PixelRect>& mergeColumns(const std::vector<PixelRect>& region,
+                                                      std::vector<PixelRect>& merged);
 
     static constexpr int kBandHeight = 16;
 

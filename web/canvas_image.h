@@ -5,14 +5,15 @@
 #include <cstdint>
 #include <vector>
 
-class ChainPicture;
+class ShownPicture;
 
 // The chain's picture as a canvas takes it: bytes red, green, blue, alpha per pixel (an
 // ImageData over this memory), brought up to date rectangle by rectangle from the picture's
-// changed pixels, so that only those go to the canvas.
+// changed pixels, so that only those go to the canvas. The picture is only read, through its
+// door (the instrument's).
 class CanvasImage {
 public:
-    explicit CanvasImage(ChainPicture& picture);
+    explicit CanvasImage(ShownPicture& shown);
 
     // The bytes, width x height x 4, valid until the picture's size changes.
     std::uint8_t* bytes() { return bytes_.data(); }
@@ -25,9 +26,10 @@ private:
     const std::vector<PixelRect>& changedRects(bool all);
     void copy(const PixelRect& rect);
 
-    ChainPicture& picture_;
+    ShownPicture& shown_;
     std::vector<std::uint8_t> bytes_;
     std::vector<PixelRect> whole_;
+    std::vector<PixelRect> merged_;
 };
 
 template <typename Put> void CanvasImage::update(bool all, Put&& put) {

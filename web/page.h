@@ -14,7 +14,7 @@ struct Page {
     Instrument instrument{std::string(Language::decimalSeparator(","))};
     PanelsFeed feed{instrument.panels()};
     BrowserInput input{instrument};
-    CanvasImage image{instrument.picture()};
+    CanvasImage image{instrument};
     // The time diagram's pixels as a canvas takes them, the revision and the scale they show.
     std::vector<std::uint8_t> diagramBytes;
     std::uint64_t diagramShown = ~std::uint64_t(0);

@@ -75,7 +75,7 @@ EMSCRIPTEN_KEEPALIVE const char* ondix_test_panels() {
 }
 
 EMSCRIPTEN_KEEPALIVE void ondix_set_step(float dt) {
-    page->instrument.state().dt = dt;
+    Instrument::TestProbe::state(page->instrument).dt = dt;
 }
 
 } // extern "C"

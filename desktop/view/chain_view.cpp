@@ -34,11 +34,14 @@ int shiftCode(Qt::KeyboardModifiers modifiers) {
 } // namespace
 
 ChainView::ChainView(QWidget* parent)
-    : QWidget(parent), ownPicture_(std::make_unique<ChainPicture>()), picture_(*ownPicture_) {
+    : QWidget(parent), own_(std::make_unique<OwnPicture>()), shown_(*own_), canvas_(&own_->drawn) {
     setUp();
+    // The picture's colours are the view's own, until a test sets them.
+    canvas_->setBackground(qRgb(255, 255, 255));
+    canvas_->setForeground(palette().color(QPalette::WindowText).rgb());
 }
 
-ChainView::ChainView(ChainPicture& picture, QWidget* parent) : QWidget(parent), picture_(picture) {
+ChainView::ChainView(ShownPicture& shown, QWidget* parent) : QWidget(parent), shown_(shown) {
     setUp();
 }
 
@@ -47,35 +50,35 @@ void ChainView::setUp() {
     setAttribute(Qt::WA_NoSystemBackground);
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
-    picture_.setBackground(qRgb(255, 255, 255));
-    picture_.setForeground(foregroundColour());
+}
+
+ChainPicture& ChainView::canvas() {
+    if (canvas_ == nullptr) {
+        qFatal("ChainView: drawing into a picture the view only shows");
+    }
+    return *canvas_;
 }
 
 void ChainView::setBackgroundColour(QRgb colour) {
-    // Like a picture box, a new background colour clears the view.
-    picture_.setBackground(colour);
+    canvas().setBackground(colour);
     clear();
 }
 
-QRgb ChainView::foregroundColour() const {
-    return palette().color(QPalette::WindowText).rgb();
-}
-
 void ChainView::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::PaletteChange) {
-        picture_.setForeground(foregroundColour());
+    if (event->type() == QEvent::PaletteChange && own_) {
+        own_->drawn.setForeground(palette().color(QPalette::WindowText).rgb());
     }
     QWidget::changeEvent(event);
 }
 
 void ChainView::clear() {
     syncImageScale();
-    picture_.clear();
+    canvas().clear();
     flush();
 }
 
 void ChainView::setPenWidth(int pixels) {
-    picture_.setPenWidth(pixels);
+    canvas().setPenWidth(pixels);
 }
 
 QPoint ChainView::toPixel(double x, double y) const {
@@ -84,7 +87,7 @@ QPoint ChainView::toPixel(double x, double y) const {
 }
 
 QPoint ChainView::toDevicePixel(double x, double y) const {
-    const UserScale::Point p = picture_.toPixel(x, y);
+    const UserScale::Point p = picture().toPixel(x, y);
     return {p.x, p.y};
 }
 
@@ -98,12 +101,12 @@ float ChainView::toUserY(double pixelY) const {
 
 void ChainView::moveDot(float x, float fromY, float toY, QRgb eraser, QRgb colour) {
     prepare();
-    picture_.moveDot(x, fromY, toY, eraser, colour);
+    canvas().moveDot(x, fromY, toY, eraser, colour);
 }
 
 void ChainView::drawLine(float x1, float y1, float x2, float y2, QRgb colour) {
     prepare();
-    picture_.drawLine(x1, y1, x2, y2, colour);
+    canvas().drawLine(x1, y1, x2, y2, colour);
     flush();
 }
 
@@ -113,7 +116,7 @@ void ChainView::drawLine(float x1, float y1, float x2, float y2) {
 
 void ChainView::flush() {
     syncImageScale();
-    const std::vector<PixelRect>& changed = picture_.changes().take();
+    const std::vector<PixelRect>& changed = shown_.takeChanges();
     if (!changed.empty()) {
         QRegion region;
         if (ratio_ == 1) {
@@ -143,7 +146,7 @@ void ChainView::paintEvent(QPaintEvent* event) {
     for (const QRect& r : event->region()) {
         painted_.push_back({r.x(), r.y(), r.width(), r.height()});
     }
-    for (const PixelRect& merged : picture_.changes().mergedColumns(painted_)) {
+    for (const PixelRect& merged : ChangedColumns::mergeColumns(painted_, merged_)) {
         const QRect rect(merged.x, merged.y, merged.width, merged.height);
         if (ratio_ == 1) {
             painter.drawImage(rect, image_, rect);
@@ -155,8 +158,10 @@ void ChainView::paintEvent(QPaintEvent* event) {
             const int top = static_cast<int>(std::floor(rect.y() * ratio_));
             const int right = std::min(image_.width(), deviceCeil(rect.right() + 1, ratio_));
             const int bottom = std::min(image_.height(), deviceCeil(rect.bottom() + 1, ratio_));
-            painter.drawImage(QPointF(left / ratio_, top / ratio_), image_,
-                              QRect(left, top, right - left, bottom - top));
+            const int width = right - left;
+            const int height = bottom - top;
+            painter.drawImage(QRectF(left / ratio_, top / ratio_, width / ratio_, height / ratio_),
+                              image_, QRectF(left, top, width, height));
         }
     }
 }
@@ -171,25 +176,25 @@ void ChainView::resizeImage() {
     // Every device pixel the view covers, the last one too where its edge falls inside it.
     const int width = deviceCeil(this->width(), ratio);
     const int height = deviceCeil(this->height(), ratio);
-    if (resizer_) {
-        resizer_(width, height, ratio);
-    } else if (ratio == ratio_ || image_.isNull()) {
-        picture_.resize(width, height, ratio);
+    if (!own_ || ratio == ratio_ || image_.isNull()) {
+        shown_.resize(width, height, ratio);
     } else {
-        // On a screen of another scale the old picture is drawn again at the new one.
-        const QImage old = image_.copy();
-        picture_.resize(width, height, ratio);
-        picture_.clear();
-        image_ = QImage(reinterpret_cast<uchar*>(picture_.pixels()), width, height,
-                        width * qsizetype(sizeof(ChainPicture::Pixel)), QImage::Format_RGB32);
-        image_.setDevicePixelRatio(ratio);
-        QPainter painter(&image_);
+        // On a screen of another scale the view's own picture is drawn again at the new one.
+        QImage old = image_.copy();
+        old.setDevicePixelRatio(ratio_);
+        ChainPicture& own = own_->drawn;
+        own.resize(width, height, ratio);
+        own.clear();
+        QImage image(reinterpret_cast<uchar*>(own.pixels()), width, height,
+                     width * qsizetype(sizeof(ChainPicture::Pixel)), QImage::Format_RGB32);
+        image.setDevicePixelRatio(ratio);
+        QPainter painter(&image);
         painter.drawImage(QPointF(0, 0), old);
     }
     ratio_ = ratio;
-    image_ = QImage(reinterpret_cast<uchar*>(picture_.pixels()), width, height,
+    // Read only: the view never writes into the picture it shows.
+    image_ = QImage(reinterpret_cast<const uchar*>(picture().pixels()), width, height,
                     width * qsizetype(sizeof(ChainPicture::Pixel)), QImage::Format_RGB32);
-    image_.setDevicePixelRatio(ratio_);
     logicalSize_ = size();
 }
 

@@ -1,12 +1,12 @@
 #pragma once
 
 #include "picture/chain_picture.h"
+#include "picture/shown_picture.h"
 
 #include <QImage>
 #include <QRect>
 #include <QWidget>
 
-#include <functional>
 #include <memory>
 #include <vector>
 
@@ -14,19 +14,20 @@
 // as they are, wrapped in an image without a copy, and reports the mouse in the picture's user
 // scale. The picture is kept in device pixels, pen widths in logical pixels times the screen's
 // scale, so the view is as sharp as the rest of the window; it is kept while a window passes
-// over the view.
+// over the view. The view only reads the picture it shows: the instrument's comes through its
+// door (ShownPicture), changes and sizing included.
 class ChainView : public QWidget {
     Q_OBJECT
 
 public:
-    // Shows `picture`, which outlives the view.
-    explicit ChainView(ChainPicture& picture, QWidget* parent = nullptr);
-    // Shows a picture of its own.
+    // Shows `shown`, which outlives the view and makes its picture the view's size.
+    explicit ChainView(ShownPicture& shown, QWidget* parent = nullptr);
+    // Shows a picture of its own, which the drawing calls below draw into.
     explicit ChainView(QWidget* parent = nullptr);
 
-    // The picture, at the view's size in device pixels (see prepare). The handlers and the run
-    // loop draw into it; flush brings what they drew to the screen.
-    ChainPicture& picture() { return picture_; }
+    // The picture shown, at the view's size in device pixels (see prepare); flush brings what
+    // was drawn into it to the screen.
+    const ChainPicture& picture() const { return shown_.picture(); }
 
     // A widget resized while hidden hears of it only when shown: the picture follows the
     // view's size before anything is drawn into it. The screen's scale is asked for only once a
@@ -37,18 +38,18 @@ public:
         }
     }
 
-    // Who makes the picture a new size (device pixels, device pixels to a logical one) and
-    // draws it anew: the instrument, where the view shows one. Without it the picture keeps
-    // what it holds, on a screen of another scale drawn again at the new one.
-    void setResizer(std::function<void(int width, int height, double ratio)> resizer) {
-        resizer_ = std::move(resizer);
-    }
+    // The colour of lines that have none of their own, as the picture shown draws them.
+    QRgb foregroundColour() const { return picture().foreground(); }
 
+    // For the tests, the probes and the benchmarks: the picture the drawing calls draw into,
+    // the view's own unless a test hands over the one it shows (drawInto). A view of the
+    // instrument's picture has none of its own.
+    ChainPicture& canvas();
+    void drawInto(ChainPicture& picture) { canvas_ = &picture; }
+    // A new background colour clears the picture, as a picture box's does.
     void setBackgroundColour(QRgb colour);
-    QRgb foregroundColour() const;
-
-    // Drawing into the picture, in user coordinates, for the tests and the probes: each prepares
-    // the picture first, and clearing and lines request the screen update at once.
+    // In user coordinates: each prepares the picture first, and clearing and lines request the
+    // screen update at once.
     void clear();
     void setPenWidth(int pixels);
     void moveDot(float x, float fromY, float toY, QRgb eraser, QRgb colour);
@@ -71,10 +72,10 @@ public:
     // drawing that is not the run loop's.
     void beginDrawing() {
         prepare();
-        strokesBefore_ = picture_.strokes();
+        strokesBefore_ = picture().strokes();
     }
     void endDrawing() {
-        if (picture_.strokes() != strokesBefore_) {
+        if (picture().strokes() != strokesBefore_) {
             flush();
         }
     }
@@ -98,6 +99,16 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    // A picture of the view's own, shown through the same door as the instrument's.
+    struct OwnPicture final : ShownPicture {
+        const ChainPicture& picture() const override { return drawn; }
+        const std::vector<PixelRect>& takeChanges() override { return drawn.changes().take(); }
+        void resize(int width, int height, double scale) override {
+            drawn.resize(width, height, scale);
+        }
+        ChainPicture drawn;
+    };
+
     void syncImageScale() {
         if (ratio_ != devicePixelRatioF()) {
             resizeImage();
@@ -109,16 +120,18 @@ private:
     void resizeImage();
     void setUp();
 
-    std::unique_ptr<ChainPicture> ownPicture_;
-    ChainPicture& picture_;
-    // The picture's pixels as an image, without a copy; made again when the picture's size
-    // changes.
+    std::unique_ptr<OwnPicture> own_;
+    ShownPicture& shown_;
+    ChainPicture* canvas_ = nullptr;
+    // The picture's pixels as an image, read only and without a copy, one pixel to a device
+    // pixel; made again when the picture's size changes.
     QImage image_;
-    std::function<void(int, int, double)> resizer_;
     QSize logicalSize_{0, 0}; // the widget's size the picture was made for
     qreal ratio_ = 1;         // device pixels per logical pixel
     std::uint64_t strokesBefore_ = 0;
-    // The rectangles handed to the screen and painted, as the toolkit takes them.
+    // The rectangles handed to the screen and painted, as the toolkit takes them, and the
+    // painted ones merged down columns.
     std::vector<QRect> flushed_;
     std::vector<PixelRect> painted_;
+    std::vector<PixelRect> merged_;
 };

@@ -17,8 +17,6 @@
 
 namespace {
 
-constexpr QRgb kViewDesignBackground = qRgb(255, 255, 192);
-
 QString qText(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
@@ -102,9 +100,8 @@ QWidget* makeOption(QWidget* parent) {
     return option;
 }
 
-QWidget* makeView(QWidget* parent, ChainPicture& picture) {
+QWidget* makeView(QWidget* parent, ShownPicture& picture) {
     auto* view = new ChainView(picture, parent);
-    view->setBackgroundColour(kViewDesignBackground);
     const QString keys = qText(Form::viewDescription());
     view->setToolTip(keys);
     view->setAccessibleDescription(keys);
@@ -113,7 +110,7 @@ QWidget* makeView(QWidget* parent, ChainPicture& picture) {
 
 } // namespace
 
-MainControls MainControls::createIn(QWidget& window, ChainPicture& picture) {
+MainControls MainControls::createIn(QWidget& window, ShownPicture& picture) {
     window.setFont(UiMetrics::sansSerif(Form::kNormalPoints));
     MainControls c;
     c.widgets_[index(Role::kWindow)] = &window;

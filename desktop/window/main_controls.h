@@ -4,7 +4,6 @@
 
 #include <array>
 
-class ChainPicture;
 class ChainView;
 class QAbstractButton;
 class QGroupBox;
@@ -12,6 +11,7 @@ class QLabel;
 class QLineEdit;
 class QScrollBar;
 class QWidget;
+class ShownPicture;
 
 // The controls of the main window as widgets, built from the form description (see Form): one
 // widget of the control's kind for each entry, named by its control, with its font, look,
@@ -21,8 +21,9 @@ class QWidget;
 // go on the screen is MainLayout's.
 class MainControls {
 public:
-    // Gives the window its font and creates every control in it; the chain view shows `picture`.
-    static MainControls createIn(QWidget& window, ChainPicture& picture);
+    // Gives the window its font and creates every control in it; the chain view shows `picture`
+    // (the instrument's).
+    static MainControls createIn(QWidget& window, ShownPicture& picture);
 
     // The widget of a control, by its kind.
     QWidget* operator[](Control control) const { return widgets_[index(control)]; }

@@ -1,9 +1,6 @@
 #include "desktop/window/main_layout.h"
 
-#include "core/chain_constants.h"
-#include "desktop/platform/qt_colour.h"
 #include "desktop/platform/ui_metrics.h"
-#include "desktop/view/chain_view.h"
 #include "desktop/window/screen_placement.h"
 #include "instrument/form.h"
 #include "instrument/form_layout.h"
@@ -35,7 +32,6 @@ void layOut(QWidget& window, const MainControls& c, const ScreenPlacement::Scree
     window.setMinimumSize(least.width, least.height);
     window.move(cornerOf(screen));
     window.resize(clientSizeWithin(outerSize(screen), frameMarginsOf(window)));
-    c.view()->setBackgroundColour(toQRgb(Chain::kBackground));
     place(c, layoutOf(window), true);
 }
 

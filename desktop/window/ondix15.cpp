@@ -28,16 +28,13 @@
 
 Ondix15::Ondix15(Pacing pacing, QWidget* parent)
     : QWidget(parent), instrument_(std::string(Language::decimalSeparator(","))),
-      controls_(MainControls::createIn(*this, instrument_.picture())),
+      controls_(MainControls::createIn(*this, instrument_)),
       binding_(instrument_.panels(), *controls_.view()), pacing_(pacing),
       frameTimer_(FrameTimer::primaryRefreshRate(), Chain::kPassesPerSecond, [this] { frame(); }),
       diagramWindow_(new TimeDiagramWindow(instrument_, *this)),
       instructionPanel_(new InstructionPanel(*this)), experimentsMenu_(new QMenu(this)) {
     // "Ende" ends the program at once, whatever windows are open.
     instrument_.onEnd([] { endProcess(0); });
-    // A new size of the view is drawn anew by the instrument, as on the page.
-    controls_.view()->setResizer(
-        [this](int width, int height, double ratio) { instrument_.resize(width, height, ratio); });
     setObjectName(QLatin1String(controlName(Role::kWindow).data()));
     // Every control shows the panels' state, from the handlers' start captions on.
     for (int i = 0; i < kControlCount; ++i) {

@@ -167,8 +167,7 @@ struct Quote {
     bool pendulumPage;
     std::string_view phrase; // as the German page has it
     std::function<double()> measure;
-    double low; // what the phrase's wording allows
-    double high;
+    double low, high; // what the phrase's wording allows
 };
 
 TEST(InfoNumbers, EveryQuotedNumberHoldsInTheModel) {
@@ -183,8 +182,7 @@ TEST(InfoNumbers, EveryQuotedNumberHoldsInTheModel) {
     };
     const auto weak = farSwingAtPeriod25("1");
     const auto strong = farSwingAtPeriod25("2");
-    constexpr bool T = false;
-    constexpr bool P = true;
+    constexpr bool T = false, P = true;
     const std::vector<Quote> quotes{
         {T, "97 Massenpunkte", [] { return kLast; }, 97, 97},
         {P, "97 Massenpunkte", [] { return kLast; }, 97, 97},

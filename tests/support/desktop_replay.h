@@ -4,6 +4,7 @@
 #include "instrument/control.h"
 #include "support/control_tree.h"
 #include "support/scroll_bar_part.h"
+#include "support/session_step.h"
 #include "support/session_steps.h"
 #include "support/window_session.h"
 
@@ -15,7 +16,6 @@
 
 #include <functional>
 #include <memory>
-#include <sstream>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -45,23 +45,19 @@ public:
         if (!QTest::qWaitForWindowActive(session_.window.get())) {
             throw std::runtime_error("the main window did not become active");
         }
-        for (const std::string& step : steps_) {
-            std::istringstream words(step);
-            std::string verb;
-            words >> verb;
-            if (verb == "passes") {
-                int count = 0;
-                words >> count;
-                for (int i = 0; i < count && session_.window->runPasses(1) == 1; ++i) {
+        for (const std::string& line : steps_) {
+            const SessionStep step(line);
+            if (step.verb == "passes") {
+                for (int i = 0; i < step.number && session_.window->runPasses(1) == 1; ++i) {
                     ++session_.pass;
                     QCoreApplication::processEvents();
                 }
                 continue;
             }
-            if (verb == "check") {
+            if (step.verb == "check") {
                 checked_ += endState();
             } else {
-                act(verb, words);
+                act(step);
             }
             if (afterStep) {
                 afterStep();
@@ -98,14 +94,6 @@ public:
 private:
     std::string checked_;
 
-    static std::vector<QPoint> pointsOf(std::istringstream& words) {
-        std::vector<QPoint> points;
-        for (const auto& [x, y] : SessionSteps::pointsOf(words)) {
-            points.emplace_back(x, y);
-        }
-        return points;
-    }
-
     QWidget* widget(std::string_view name) const {
         const QString objectName = QString::fromUtf8(name.data(), qsizetype(name.size()));
         return objectName == session_.window->objectName()
@@ -113,8 +101,13 @@ private:
                    : session_.window->findChild<QWidget*>(objectName);
     }
 
-    void act(const std::string& verb, std::istringstream& words) {
+    void act(const SessionStep& step) {
+        const std::string& verb = step.verb;
         ChainView& view = session_.view();
+        std::vector<QPoint> path;
+        for (const auto& [x, y] : step.points) {
+            path.emplace_back(x, y);
+        }
         if (verb == "focus") {
             // As a click into the view gives it: the main window active (the platform of the
             // tests activates every window it shows, the diagram's too), the view focused.
@@ -126,18 +119,11 @@ private:
             }
             view.setFocus(Qt::OtherFocusReason);
         } else if (verb == "key") {
-            // Named as in a key sequence: Up, Return, M, Esc.
-            std::string name;
-            std::string shift;
-            words >> name >> shift;
-            const Qt::Key key = QKeySequence(QString::fromStdString(name))[0].key();
+            const Qt::Key key = QKeySequence(QString::fromStdString(step.name))[0].key();
             QTest::keyClick(QApplication::focusWidget(), key,
-                            shift == "shift" ? Qt::ShiftModifier : Qt::NoModifier);
+                            step.option == "shift" ? Qt::ShiftModifier : Qt::NoModifier);
         } else if (verb == "drag") {
-            std::string which;
-            words >> which;
-            const Qt::MouseButton button = which == "left" ? Qt::LeftButton : Qt::RightButton;
-            const std::vector<QPoint> path = pointsOf(words);
+            const Qt::MouseButton button = step.option == "left" ? Qt::LeftButton : Qt::RightButton;
             QTest::mouseMove(&view, path.front());
             QTest::mousePress(&view, button, {}, path.front());
             for (std::size_t i = 1; i < path.size(); ++i) {
@@ -147,52 +133,41 @@ private:
         } else if (verb == "doubleclick") {
             // As a mouse delivers it: press, release, the double click in place of the second
             // press, release.
-            const QPoint at = pointsOf(words).front();
+            const QPoint at = path.front();
             QTest::mouseMove(&view, at);
             QTest::mouseClick(&view, Qt::LeftButton, {}, at);
             QTest::mouseDClick(&view, Qt::LeftButton, {}, at);
             QTest::mouseRelease(&view, Qt::LeftButton, {}, at);
         } else if (verb == "span") {
-            std::string direction;
-            int times = 1;
-            words >> direction >> times;
             auto* bar = session_.window->findChild<QScrollBar*>(QStringLiteral("TimeDiagramSpan"));
             const auto part =
-                direction == "up" ? QStyle::SC_ScrollBarAddLine : QStyle::SC_ScrollBarSubLine;
-            for (int i = 0; i < times; ++i) {
+                step.option == "up" ? QStyle::SC_ScrollBarAddLine : QStyle::SC_ScrollBarSubLine;
+            for (int i = 0; i < step.number; ++i) {
                 QTest::mouseClick(bar, Qt::LeftButton, {}, scrollBarPart(*bar, part).center());
             }
         } else if (verb == "touch") {
-            int hold = 0;
-            words >> hold;
-            const std::vector<QPoint> path = pointsOf(words);
             QTest::touchEvent(&view, touchScreen_.get()).press(0, path.front());
             // The hold is decided from the events' time stamps.
-            QTest::qWait(hold);
+            QTest::qWait(step.number);
             for (std::size_t i = 1; i < path.size(); ++i) {
                 QTest::touchEvent(&view, touchScreen_.get()).move(0, path[i]);
             }
             QTest::touchEvent(&view, touchScreen_.get()).release(0, path.back());
         } else {
-            std::string name;
-            words >> name;
-            QWidget* control = widget(name);
+            QWidget* control = widget(step.name);
             if (control == nullptr) {
-                throw std::runtime_error("no control " + name);
+                throw std::runtime_error("no control " + step.name);
             }
             if (verb == "click") {
                 QTest::mouseClick(control, Qt::LeftButton, {}, control->rect().center());
             } else if (verb == "arrow" || verb == "track") {
-                std::string direction;
-                int times = 1;
-                words >> direction >> times;
                 const auto& bar = *qobject_cast<QScrollBar*>(control);
-                const bool up = direction == "up";
+                const bool up = step.option == "up";
                 const QStyle::SubControl part =
                     verb == "arrow"
                         ? (up ? QStyle::SC_ScrollBarAddLine : QStyle::SC_ScrollBarSubLine)
                         : (up ? QStyle::SC_ScrollBarAddPage : QStyle::SC_ScrollBarSubPage);
-                for (int i = 0; i < times; ++i) {
+                for (int i = 0; i < step.number; ++i) {
                     QTest::mouseClick(control, Qt::LeftButton, {},
                                       scrollBarPart(bar, part).center());
                 }

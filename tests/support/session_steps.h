@@ -8,6 +8,7 @@
 #include "instrument/start_sequence.h"
 #include "picture/user_scale.h"
 #include "support/chain_hashes.h"
+#include "support/session_step.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -27,7 +28,7 @@
 // writes what desktop_session_replay prints at a "check" step and at the end of the table.
 class SessionSteps {
 public:
-    using Point = std::pair<int, int>;
+    using Point = SessionStep::Point;
 
     static constexpr int kWidth = 1276;
     static constexpr int kHeight = 653;
@@ -77,55 +78,39 @@ public:
 
     // One step of the table. A halted run makes no passes, whatever the table asks: the
     // instrument's runPasses finds it halted, as the desktop's loop does.
-    void play(const std::string& step) {
-        std::istringstream words(step);
-        std::string verb;
-        words >> verb;
+    void play(const std::string& line) {
+        const SessionStep step(line);
+        const std::string& verb = step.verb;
         if (verb == "passes") {
-            int count = 0;
-            words >> count;
-            instrument_.runPasses(count);
+            instrument_.runPasses(step.number);
         } else if (verb == "click") {
-            instrument_.click(control(words));
+            instrument_.click(controlNamed(step.name));
         } else if (verb == "arrow" || verb == "track") {
-            const Control bar = control(words);
-            std::string direction;
-            int times = 1;
-            words >> direction >> times;
+            const Control bar = controlNamed(step.name);
             const Panels::ScrollRange& range = instrument_.panels()[bar].range;
             const int change = verb == "arrow" ? range.smallChange : range.largeChange;
-            for (int i = 0; i < times; ++i) {
+            for (int i = 0; i < step.number; ++i) {
                 const int value = instrument_.panels().value(bar);
-                instrument_.scroll(bar, direction == "up" ? value + change : value - change);
+                instrument_.scroll(bar, step.option == "up" ? value + change : value - change);
             }
         } else if (verb == "drag") {
-            std::string which;
-            words >> which;
-            drag(which == "left" ? InputCodes::kLeftButton : InputCodes::kRightButton,
-                 pointsOf(words));
+            drag(step.option == "left" ? InputCodes::kLeftButton : InputCodes::kRightButton,
+                 step.points);
         } else if (verb == "key") {
-            std::string name;
-            std::string shift;
-            words >> name >> shift;
-            const ChainKeys::Key key = keyNamed(name);
-            const int code = shift == "shift" ? InputCodes::kShift : 0;
+            const ChainKeys::Key key = keyNamed(step.name);
+            const int code = step.option == "shift" ? InputCodes::kShift : 0;
             instrument_.keyPress(key, code);
             instrument_.keyRelease(key, code, false);
         } else if (verb == "touch") {
-            int hold = 0;
-            words >> hold;
-            touch(std::uint64_t(hold), pointsOf(words));
+            touch(std::uint64_t(step.number), step.points);
         } else if (verb == "doubleclick") {
-            doubleClick(pointsOf(words).front());
+            doubleClick(step.points.front());
         } else if (verb == "span") {
             // The time diagram's span bar, by its arrows or keys.
-            std::string direction;
-            int times = 1;
-            words >> direction >> times;
-            for (int i = 0; i < times; ++i) {
+            for (int i = 0; i < step.number; ++i) {
                 const int span = instrument_.diagram().span();
-                instrument_.diagramSpan(direction == "up" ? span + TimeDiagram::kSpanStep
-                                                          : span - TimeDiagram::kSpanStep);
+                instrument_.diagramSpan(step.option == "up" ? span + TimeDiagram::kSpanStep
+                                                            : span - TimeDiagram::kSpanStep);
             }
         } else if (verb == "check") {
             // The end state so far, one block of session.expected before the table goes on.
@@ -188,25 +173,8 @@ public:
                '\n';
     }
 
-    // The points of a drag or a touch, in pixels.
-    static std::vector<Point> pointsOf(std::istringstream& words) {
-        std::vector<Point> points;
-        for (std::string word; words >> word;) {
-            const auto comma = word.find(',');
-            points.emplace_back(std::stoi(word.substr(0, comma)),
-                                std::stoi(word.substr(comma + 1)));
-        }
-        return points;
-    }
-
 private:
     std::string checked_;
-
-    static Control control(std::istringstream& words) {
-        std::string name;
-        words >> name;
-        return controlNamed(name);
-    }
 
     // Named as in a key sequence.
     static ChainKeys::Key keyNamed(const std::string& name) {

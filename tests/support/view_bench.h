@@ -62,7 +62,7 @@ struct ViewBench {
     using ShowFrame = std::function<void()>;
     std::function<void(const ShowFrame& show)> onPass;
     int passes = 0;
-    ChainPass pass{state, view.picture(), panels};
+    ChainPass pass{state, view.canvas(), panels};
     ShowFrame show = [this] {
         pass.showPendingClock();
         view.flush();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/chain_state.h"
+#include "desktop/view/chain_view.h"
 #include "desktop/window/ondix15.h"
 
 #include <QAbstractButton>
@@ -17,6 +18,8 @@
 // run has the passes run from it, as the frames would run them. `nesting` is 1 while run goes on.
 struct WindowSession {
     explicit WindowSession(int haltAfter = 3000) : haltAt(haltAfter) {
+        // A test draws into the picture the view shows, as a handler would, to plant a stroke.
+        view().drawInto(Instrument::TestProbe::picture(window->instrument()));
         QObject::connect(c().button(Role::kHaltButton), &QAbstractButton::clicked, [this] {
             if (runOnContinue && window->instrument().running()) {
                 run();
@@ -34,7 +37,7 @@ struct WindowSession {
     bool runOnContinue = true;
     std::unique_ptr<Ondix15> window = std::make_unique<Ondix15>(Ondix15::Pacing::ByCaller);
     // The tests reach into the chain state as a probe would, to set up a case or plant a fault.
-    ChainState& state = const_cast<ChainState&>(window->state());
+    ChainState& state = Instrument::TestProbe::state(window->instrument());
 
     const MainControls& c() const { return window->controls(); }
     ChainView& view() const { return *c().view(); }

@@ -33,6 +33,7 @@ from headless_chromium import VIEW, at_design_size, browser, check, console_erro
 
 VIEW_TOP = 1  # the chain view's top edge in the page, at the design size
 GERMAN, ENGLISH = ['de', 'Wellenmaschine'], ['en', 'Wave machine']  # the page's language and the view's name
+LANGUAGE_SHOWN = f'return [document.documentElement.lang, {VIEW}.getAttribute("aria-label")]'
 KEYS = {'Up': Keys.ARROW_UP, 'Down': Keys.ARROW_DOWN, 'Left': Keys.ARROW_LEFT,
         'Right': Keys.ARROW_RIGHT, 'Return': Keys.ENTER, 'Space': Keys.SPACE, 'Esc': Keys.ESCAPE,
         'M': 'm', 'S': 's', 'D': 'd', 'Tab': Keys.TAB, 'PageUp': Keys.PAGE_UP, 'PageDown': Keys.PAGE_DOWN}
@@ -172,10 +173,6 @@ return controls.map((e) => {
 ROLES = {'generic': 'text', 'none': 'text', 'StaticText': 'text', 'radiogroup': 'group'}
 
 
-def shown_controls(driver):
-    return driver.execute_script(SHOWN)
-
-
 def accessible(driver, name):
     """The element's node in Chromium's accessibility tree: description, properties by name."""
     root = driver.execute_cdp_cmd('DOM.getDocument', {})['root']['nodeId']
@@ -189,7 +186,7 @@ def control_tree(driver):
     title = driver.execute_script('const w = document.querySelector(".window"); return [w.id, document.title, '
                                   'parseFloat(getComputedStyle(w).fontSize) * 0.75 / w.dataset.panelScale]')
     lines = ['{} Window "{}" {:g}pt'.format(*title[:2], round(title[2], 2))]  # as the controls' points
-    for c in shown_controls(driver):
+    for c in driver.execute_script(SHOWN):
         x, y, w, h = c['place']
         line = f'{"  " * c["depth"]}{c["name"]} {c["kind"]} "{c["caption"]}" {c["points"]:g}pt {x},{y} {w}x{h}'
         line += ' hidden' * c['hidden'] + ' disabled' * c['disabled'] + ' checked' * (c['checked'] and c['kind'] == 'Option')
@@ -219,9 +216,6 @@ def control_tree(driver):
             break
         focus.append(name)
     return lines + ['focus: ' + ' '.join(focus)]
-
-
-LANGUAGE_SHOWN = f'return [document.documentElement.lang, {VIEW}.getAttribute("aria-label")]'
 
 
 def control_tree_test(driver):
@@ -316,7 +310,7 @@ def end_state_differences(driver, lines):
                                + [str(count), '%08x' % fnv1a(base64.b64decode(samples))])}
     found = [f'{kind} {now[kind]}, expected {hashes[kind]}' for kind in now if now[kind] != hashes[kind]]
     shown = {c['name']: [int(not c['hidden']), int(c['checked']), int(c['range'][2]) if c['range'] else 0,
-                         c['caption']] for c in shown_controls(driver)}
+                         c['caption']] for c in driver.execute_script(SHOWN)}
     window = driver.execute_script('return ondix.form.window.name')  # in the table, not among the shown controls
     found += [f'{name}: page shows {shown.get(name)}, expected {want}' for name, want in expected.items()
               if name != window and shown.get(name) != want]
@@ -478,7 +472,6 @@ for (const e of document.querySelectorAll('[id]')) {
 return [covered, document.getElementById('TimeDiagramCanvas').clientHeight,
   strip.top - document.querySelector('[role=application]').getBoundingClientRect().bottom];
 '''
-
 DIAGRAM_IS_MODULE = '''
 const c = document.getElementById('TimeDiagramCanvas');
 const w = c.width, h = c.height;
@@ -624,7 +617,6 @@ def experiments_and_saving_test(driver):
     check(message == 'Die Datei „Wellenmaschine.png“ konnte nicht gespeichert werden.'
           and driver.execute_script('return [ondix.panels(), saved.blobs.length]') == before, f'a PNG not made: "{message}"')
     driver.find_element(By.ID, 'messageOk').click()
-
 
 
 # What the page shows: end (its dot above the midline in units of y, "up" from 0.3; None beyond the view), held

@@ -30,16 +30,12 @@ def notes(driver):
 # which the passes since the start change.
 SETTINGS = '''const lang = document.documentElement.lang, clock = document.querySelector(`input[aria-label=${{ de: 'Uhr', en: 'Clock' }[lang]}]`);
 return [lang, ...ondix.panels().filter((s) => s.name !== clock.id).map((s) => [s.name, s.caption, s.visible, s.checked, s.value])];'''
-
-
 # Once the page has copied: the address, what the clipboard holds and what the page says.
 AFTER_THE_COPY = '''
 const done = arguments[arguments.length - 1];
 setTimeout(async () => done([location.href, await navigator.clipboard.readText(),
   document.getElementById('setupNotes').textContent]), 200);
 '''
-
-
 COPIED = {'de': 'Der Link steht in der Adresszeile und ist kopiert.', 'en': 'The link is in the address bar and copied.'}
 
 
@@ -91,8 +87,6 @@ NAMES = ['traeger', 'Carrier', 'amplitude', 'periode', 'PERIOD', 'anregung', 'dr
 VALUES = ['pendel', 'torsion', 'pendulum', 'an', 'aus', 'on', 'off', 'ja', 'nein', 'yes', 'no', 'en', 'de', 'xx',
           '0', '1', '2', '10', '22', '22,5', '22.5', '0.1', '1.45', '50', '51', '100', '1000', '-3', '+7', '1e3',
           '', ',', '..', '%', '%2', '%E2%82%AC', '%C3', '%0A%0D', '%3Cscript%3Ealert(1)%3C/script%3E', 'x' * 300]
-
-
 # The notes' heading in each language the address may choose.
 HEADINGS = {'de': 'Einstellung beim Start:', 'en': 'Setup at the start:'}
 

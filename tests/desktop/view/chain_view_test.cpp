@@ -8,6 +8,7 @@
 
 #include <QLineEdit>
 #include <QLocale>
+#include <QPalette>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -40,6 +41,7 @@ class TestChainView : public QObject {
 
 private slots:
     void startUpAndFirstPass();
+    void theWindowShowsTheInstrumentsColoursUnderAnyPalette();
     void displacementMapsToHeight_data();
     void displacementMapsToHeight();
     void endMassErasesInMarkerColour_data();
@@ -80,6 +82,20 @@ void TestChainView::startUpAndFirstPass() {
     }
     // Each dot is a disc of 4 pixels: 12 pixels per mass.
     QCOMPARE(countPixels(image, kBlack), 98 * 12);
+}
+
+// The window's view shows the instrument's picture as it is: light text on a dark window changes
+// none of its colours, the refraction's boundary is black too.
+void TestChainView::theWindowShowsTheInstrumentsColoursUnderAnyPalette() {
+    WindowSession s;
+    QPalette dark;
+    dark.setColor(QPalette::WindowText, Qt::white);
+    dark.setColor(QPalette::Window, Qt::black);
+    s.window->setPalette(dark);
+    s.startHalted();
+    QTest::mouseClick(s.c().button(Role::kRefractionSwitch), Qt::LeftButton);
+    QCOMPARE(pixelAt(s.view(), 47.5, -2), kBlack);
+    QCOMPARE(pixelAt(s.view(), 50, -2), kViewBackground);
 }
 
 void TestChainView::displacementMapsToHeight_data() {
