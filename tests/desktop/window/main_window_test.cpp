@@ -127,6 +127,10 @@ void TestMainWindow::experimentsListAndInstruction() {
     // screen; a new choice replaces it, Escape closes it.
     WindowSession s;
     s.startHalted();
+    // Once the window manager has framed the main window at the screen's corner.
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    QTRY_COMPARE(s.window->frameGeometry(),
+                 QRect(screen.topLeft(), QSize(screen.width(), qRound(0.96 * screen.height()))));
     QAbstractButton& button = *s.c().button(Role::kExperimentsButton);
     auto* menu = s.window->findChild<QMenu*>();
     auto* panel = s.window->findChild<QWidget*>(QStringLiteral("Instruction"));
