@@ -138,6 +138,14 @@ constexpr std::array kEntries{
     spoken(fixed(Command15, Frame1, 3120, 1560, 675, 375, N),
            N_("Einen Wellenberg senden, danach Anregung aus")),
     fixed(Label13, Frame1, 240, 2040, 2655, 735, N, Look::Indicator),
+    // In the frame's free room beneath the hint, in the small font: back to the start, then what
+    // is taken home, the view as an image and the time diagram's samples.
+    spoken(fixed(Command16, Frame1, 240, 2880, 1455, 375, N),
+           N_("Alle Einstellungen wie beim Start")),
+    spoken(fixed(Command18, Frame1, 1800, 2880, 855, 375, N),
+           N_("Die Wellenmaschine als Bild speichern")),
+    spoken(fixed(Command19, Frame1, 2760, 2880, 1035, 375, N),
+           N_("Die Messwerte des Zeitdiagramms als Tabelle speichern")),
 
     windowChild(Frame2, 2020, 800, 320, LeftRule::AfterRightOf, Frame3, L),
     switchButton(Command9, Frame2, Label9, N_("Dämpfung ein oder aus")),
@@ -154,14 +162,6 @@ constexpr std::array kEntries{
     spoken(fixed(Command12, Frame3, 3480, 360, 975, 375, N), N_("Eine Zeiteinheit weiterlaufen")),
     toggle(fixed(Command13, Frame3, 3480, 840, 975, 375, N),
            N_("Momentbild aufnehmen oder löschen")),
-    // In the frame's free third row: back to the start beneath the clearing buttons, then what
-    // is taken home, the image beneath "y(i) = 0" and the samples beneath the snapshot.
-    spoken(fixed(Command16, Frame3, 360, 1320, 1455, 375, N),
-           N_("Alle Einstellungen wie beim Start")),
-    spoken(fixed(Command18, Frame3, 2040, 1320, 1335, 375, N),
-           N_("Die Wellenmaschine als Bild speichern")),
-    spoken(fixed(Command19, Frame3, 3480, 1320, 975, 375, N),
-           N_("Die Messwerte des Zeitdiagramms als Tabelle speichern")),
 
     windowChild(Frame4, 2340, 800, 320, LeftRule::SameLeftAs, Frame2, L),
     switchButton(Command3, Frame4, Label10, N_("Brechung ein oder aus")),
@@ -217,10 +217,9 @@ constexpr Entry kWindow{.control = Ondix15,
 // are one stop, the arrow keys move between them.
 constexpr std::array kFocusOrder{
     Picture1,  Text1,                                                 // the view
-    HScroll1,  Text2,     HScroll2,  Text3,     Command7,  Text5,     // the harmonic drive
-    Command15,                                                        // and its pulse
-    Command5,  Command11, Command12, Command1,  Command2,  Command13, // clearing and halt,
-    Command16, Command18, Command19,                                  // start, image, samples
+    HScroll1,  Text2,     HScroll2,  Text3,     Command7,  Text5,     // the harmonic drive,
+    Command15, Command16, Command18, Command19,                       // pulse, start, saving
+    Command5,  Command11, Command12, Command1,  Command2,  Command13, // clearing and halt
     Text4,     HScroll3,  Command8,  Command17, Command14,            // clock, experiments, speed
     Command9,  Command3,  Command4,            // damping, refraction, obstacle
     Command6,  Command10, Option1,   Option2}; // information, end, the chain type

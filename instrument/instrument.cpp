@@ -123,7 +123,7 @@ Instrument::Instrument(std::string decimalSeparator)
     pass_.endPulsesOf(handlers_->drive);
     panels_.setCaption(Role::kStartButton, Language::translate("Zurück zum Start"));
     panels_.setCaption(Role::kExperimentsButton, Language::translate("Versuche"));
-    panels_.setCaption(Role::kSaveImageButton, Language::translate("Bild speichern"));
+    panels_.setCaption(Role::kSaveImageButton, Language::translate("Bild"));
     panels_.setCaption(Role::kSaveSamplesButton, Language::translate("Messwerte"));
 }
 

@@ -44,7 +44,7 @@ public:
     // at a display frame; the number run.
     int runPasses(int count);
 
-    // The view as "Bild speichern" saves it: the chain view's pixels, with the time diagram's
+    // The view as "Bild" saves it: the chain view's pixels, with the time diagram's
     // drawing beneath them, at its left, while the diagram's window is open.
     QImage viewImage() const;
     // The files the save buttons write, at `path` without a dialog: the view as a PNG image and
