@@ -336,8 +336,11 @@ Setup Setup::parse(std::string_view text) {
             setup.take(i + 1, pairs[i].name, pairs[i].value, pairs[i].hasValue);
             continue;
         }
-        const std::string given =
-            quoted(pairs[i].name) + (pairs[i].hasValue ? "=" + quoted(pairs[i].value) : "");
+        std::string given = quoted(pairs[i].name);
+        if (pairs[i].hasValue) {
+            given += '=';
+            given += quoted(pairs[i].value);
+        }
         const Number number = numberOf(trimmed(pairs[i].value), 1);
         const auto found = number.kind == Number::Kind::Steps
                                ? Experiments::numbered(static_cast<int>(number.steps))

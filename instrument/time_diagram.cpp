@@ -178,7 +178,9 @@ std::string TimeDiagram::csv() const {
             out.append(*c == '-' || (*c >= '0' && *c <= '9') ? std::string_view(c, 1) : point);
         }
     };
-    std::string out(Language::translate("t in Zeiteinheiten"));
+    // The byte order mark tells a spreadsheet the text is UTF-8 ("Längeneinheiten").
+    std::string out = "\xEF\xBB\xBF";
+    out += Language::translate("t in Zeiteinheiten");
     for (int slot = 0; slot < kMaxChosen; ++slot) {
         if (const auto mass = chosen_[std::size_t(slot)]) {
             out += separator;

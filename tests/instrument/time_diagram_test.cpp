@@ -218,14 +218,16 @@ TEST(TimeDiagram, ItsCsvReadsBackAsItsSamplesInEachLanguage) {
     m.run(25, 4, 30);
     const TimeDiagram& d = m.diagram();
     for (const auto& [language, header, separator, point] :
-         {std::tuple{"de",
-                     "t in Zeiteinheiten;Kugel 4: y in Längeneinheiten (oben positiv);Kugel "
-                     "30: y in Längeneinheiten (oben positiv)\r",
-                     ';', ','},
-          std::tuple{"en",
-                     "t in time units,Ball 4: y in length units (up positive),Ball 30: y in "
-                     "length units (up positive)\r",
-                     ',', '.'}}) {
+         {std::tuple{
+              "de",
+              "\xEF\xBB\xBFt in Zeiteinheiten;Kugel 4: y in Längeneinheiten (oben positiv);Kugel "
+              "30: y in Längeneinheiten (oben positiv)\r",
+              ';', ','},
+          std::tuple{
+              "en",
+              "\xEF\xBB\xBFt in time units,Ball 4: y in length units (up positive),Ball 30: y in "
+              "length units (up positive)\r",
+              ',', '.'}}) {
         ASSERT_TRUE(Language::use(language));
         std::istringstream lines(d.csv());
         Language::use("de");
