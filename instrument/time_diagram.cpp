@@ -193,7 +193,9 @@ std::string TimeDiagram::csv() const {
     out += "\r\n";
     for (std::size_t i = 0; i < count_; ++i) {
         const Sample& s = sample(i);
-        write(out, s.t);
+        // The time as the clock counts it, in single precision: "12,3", not the double sum's
+        // "12,300000190734863".
+        write(out, float(s.t));
         for (int slot = 0; slot < kMaxChosen; ++slot) {
             const float y = s.y[std::size_t(slot)];
             if (chosen_[std::size_t(slot)]) {

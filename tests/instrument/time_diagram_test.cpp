@@ -242,7 +242,7 @@ TEST(TimeDiagram, ItsCsvReadsBackAsItsSamplesInEachLanguage) {
             std::replace(line.begin(), line.end(), point, '.');
             char* at = line.data();
             const Sample& s = d.sample(i);
-            EXPECT_EQ(std::strtod(at, &at), s.t) << line;
+            EXPECT_EQ(std::strtof(at, &at), float(s.t)) << line;
             ASSERT_EQ(*at++, separator) << line;
             EXPECT_EQ(std::strtof(at, &at), -s.y[0]) << line;
             ASSERT_EQ(*at++, separator) << line;

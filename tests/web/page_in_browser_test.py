@@ -546,8 +546,8 @@ blob.text().then((text) => {
   const [header, ...rows] = text.split('\\r\\n').slice(0, -1);
   let wrong = rows.length === d.bytes / 16 ? 0 : 1000000;
   rows.forEach((row, i) => row.split(';').forEach((cell, c) => {
-    const stored = c === 0 ? memory.getFloat64(16 * i, true) : Math.fround(-memory.getFloat32(16 * i + 4 + 4 * c, true));
-    const value = c === 0 ? Number(cell.replace(',', '.')) : Math.fround(Number(cell.replace(',', '.')));
+    const stored = Math.fround(c === 0 ? memory.getFloat64(16 * i, true) : -memory.getFloat32(16 * i + 4 + 4 * c, true));
+    const value = Math.fround(Number(cell.replace(',', '.')));
     wrong += Number.isNaN(stored) ? cell !== '' : !/^-?\\d+(,\\d+)?$/.test(cell) || value !== stored;
   }));
   done([blob.type, saved.names.at(-1), header, rows.length, wrong, rows.filter((r) => !/;-?0$/.test(r)).length > 200]);

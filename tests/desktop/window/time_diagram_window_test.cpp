@@ -120,12 +120,12 @@ void TestTimeDiagramWindow::chooseOpenShowAndClose() {
     for (QString row :
          QString::fromUtf8(csv).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts).mid(1)) {
         const QStringList c = row.replace(u',', u'.').split(u';');
-        read << QList<double>{c[0].toDouble(), c.value(1).toFloat(), c.value(2).toFloat(),
+        read << QList<double>{c[0].toFloat(), c.value(1).toFloat(), c.value(2).toFloat(),
                               double(c.size())};
     }
     for (std::size_t i = 0; i < diagram.sampleCount(); ++i) {
         const TimeDiagram::Sample& s = diagram.sample(i);
-        samples << QList<double>{s.t, 0.0F - s.y[0], 0.0F - s.y[1], 3};
+        samples << QList<double>{float(s.t), 0.0F - s.y[0], 0.0F - s.y[1], 3};
     }
     QVERIFY(read == samples); // exactly: QCOMPARE takes doubles as equal within a fuzz
 
