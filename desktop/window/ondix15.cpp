@@ -81,6 +81,8 @@ void Ondix15::load() {
     showSetupNotes();
     drawing([this] { StartSequence::start(instrument_, setup_); });
     wakeRun();
+    // A setup that names an experiment shows its instruction, as choosing it does.
+    showInstruction();
 }
 
 int Ondix15::runPasses(int count) {
@@ -238,6 +240,10 @@ void Ondix15::chooseExperiment(int number) {
     drawing([&] { instrument_.chooseExperiment(number); });
     diagramWindow_->showIf(instrument_.panels()[Role::kDiagramButton].checked);
     wakeRun();
+    showInstruction();
+}
+
+void Ondix15::showInstruction() {
     if (const auto instruction = instrument_.instruction()) {
         instructionPanel_->showInstruction(*instruction);
     }

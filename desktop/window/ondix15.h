@@ -79,6 +79,8 @@ private:
     // The list of experiments under their button; a choice starts it and shows its instruction.
     void showExperiments();
     void chooseExperiment(int number);
+    // The instrument's instruction, where one is shown, in its panel.
+    void showInstruction();
 
     Instrument instrument_;
     MainControls controls_;
