@@ -64,6 +64,7 @@
     panel.tabIndex = -1;
     panel.hidden = true;
     panel.append(titleBar('Instruction', close), element('div', 'instruction-text'));
+    panel.lastChild.addEventListener('scroll', markMore);
     panel.addEventListener('keydown', (event) => {
       if (event.key !== 'Escape') return;
       event.preventDefault();
@@ -114,18 +115,30 @@
     page.relayout();
   }
 
-  // The strip's height at `width` CSS pixels, with `side` its title beside its text; 0 while no
-  // instruction is shown.
+  // The strip's height at `width` CSS pixels, with `side` its title beside its text, and the least
+  // it may be cut to, its text then scrolling inside it: its title bar and three lines of the text.
+  // Both 0 while no instruction is shown.
   function height(width, side) {
-    if (!shown) return 0;
+    if (!shown) return [0, 0];
     const [hidden, wasSide] = [panel.hidden, panel.classList.contains('side')];
     panel.hidden = false;
     panel.classList.toggle('side', side);
     Object.assign(panel.style, { width: width + 'px', height: '' });
-    const h = panel.offsetHeight;
+    const [bar, text] = panel.children;
+    const padding = (e) => parseFloat(getComputedStyle(e).paddingTop) + parseFloat(getComputedStyle(e).paddingBottom);
+    const lines = Math.min(text.offsetHeight, Math.ceil(3 * parseFloat(getComputedStyle(text).lineHeight) + padding(text)));
+    const title = padding(bar) + Math.max(...[...bar.children].map((c) => c.offsetHeight)); // the bar stretches beside the text
+    const edges = panel.offsetHeight - panel.clientHeight;
+    const sizes = [Math.ceil(panel.getBoundingClientRect().height), edges + (side ? Math.max(title, lines) : title + lines)];
     panel.classList.toggle('side', wasSide);
     panel.hidden = hidden;
-    return h;
+    return sizes;
+  }
+
+  // Whether more of the text lies below what its strip shows: the strip's foot then fades.
+  function markMore() {
+    const text = panel.lastChild;
+    text.classList.toggle('more', text.scrollTop + text.clientHeight < text.scrollHeight - 1);
   }
 
   // The strip's box in the page, in CSS pixels, or null while it is closed; with `side` its title
@@ -136,6 +149,7 @@
     panel.classList.toggle('side', side);
     const [left, top, width, boxHeight] = box;
     Object.assign(panel.style, { left: left + 'px', top: top + 'px', width: width + 'px', height: boxHeight + 'px' });
+    markMore();
   }
 
   page.experiments = { build, showList, sync, height, place };

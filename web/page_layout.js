@@ -135,9 +135,9 @@
     const least = Math.max(SMALLEST_VIEW, height / 5);
     // Where the view would fall short of its least, the instruction's title moves beside its text
     // if that leaves more, and the view gives up height, down to its floor.
-    const noteSide = free - page.experiments.height(width, false) < least
-      && page.experiments.height(width, true) < page.experiments.height(width, false);
-    const note = page.experiments.height(width, noteSide);
+    const [atop, beside] = [page.experiments.height(width, false), page.experiments.height(width, true)];
+    const noteSide = free - atop[0] < least && beside[0] < atop[0];
+    let [note, noteLeast] = noteSide ? beside : atop;
     const room = free - note;
     // The strip, while it is open, beneath the view and above the panels. Where the view would
     // fall short of its least, the strip's bar moves beside its canvas if that leaves more, and
@@ -152,6 +152,12 @@
       }
     }
     let viewHeight = room - strip;
+    if (note && viewHeight < VIEW_FLOOR && note - noteLeast >= VIEW_FLOOR - viewHeight) {
+      // Still short of the floor: the instruction gives up height, down to its least, and its
+      // text scrolls inside it.
+      note -= VIEW_FLOOR - viewHeight;
+      viewHeight = VIEW_FLOOR;
+    }
     if (viewHeight < (strip || note ? VIEW_FLOOR : least)) {
       // Too little room: the view takes most of the window and the page scrolls to the panels.
       viewHeight = Math.floor(Math.min(0.75 * height, width / 2));
