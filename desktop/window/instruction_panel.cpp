@@ -1,7 +1,6 @@
 #include "desktop/window/instruction_panel.h"
 
 #include "desktop/platform/ui_metrics.h"
-#include "instrument/control.h"
 #include "instrument/form.h"
 #include "language/language.h"
 
@@ -30,9 +29,9 @@ QString text(std::string_view s) {
 
 } // namespace
 
-InstructionPanel::InstructionPanel(QWidget& mainWindow)
-    : QWidget(&mainWindow, Qt::Tool), title_(new QLabel(this)), text_(new QLabel(this)),
-      scroll_(new QScrollArea(this)),
+InstructionPanel::InstructionPanel(QWidget& mainWindow, const QWidget& view)
+    : QWidget(&mainWindow, Qt::Tool), view_(view), title_(new QLabel(this)),
+      text_(new QLabel(this)), scroll_(new QScrollArea(this)),
       close_(new QPushButton(text(Language::translate(N_("Schließen"))), this)) {
     setObjectName(QStringLiteral("Instruction"));
     setFont(UiMetrics::sansSerif(Form::kNormalPoints));
@@ -80,22 +79,15 @@ void InstructionPanel::showInstruction(const Experiments::Instruction& instructi
 void InstructionPanel::fitAndPlace() {
     // Over the chain view: above the labels in its lower half, below those in its upper half,
     // its right edge left of the view's middle where there is room.
-    const QWidget& main = *parentWidget();
-    const std::string_view viewName = controlName(Role::kChainView);
-    const auto* view = main.findChild<const QWidget*>(
-        QString::fromLatin1(viewName.data(), qsizetype(viewName.size())));
-    if (view == nullptr) {
-        return;
-    }
     int top = 0;
-    int bottom = view->height();
-    for (const QWidget* child : view->findChildren<const QWidget*>(Qt::FindDirectChildrenOnly)) {
+    int bottom = view_.height();
+    for (const QWidget* child : view_.findChildren<const QWidget*>(Qt::FindDirectChildrenOnly)) {
         // Labels only: the tape's read-out and the keyboard's pointer follow the pointer.
         if (qobject_cast<const QLabel*>(child) == nullptr) {
             continue;
         }
         const QRect at = child->geometry();
-        if (at.center().y() > view->height() / 2) {
+        if (at.center().y() > view_.height() / 2) {
             bottom = std::min(bottom, at.top());
         } else {
             top = std::max(top, at.bottom() + 1);
@@ -115,8 +107,8 @@ void InstructionPanel::fitAndPlace() {
         std::max(fontMetrics().lineSpacing(),
                  std::min(room, text_->heightForWidth(scroll_->width() - bar))));
     adjustSize();
-    const QPoint origin = view->mapToGlobal(QPoint(0, 0));
-    const int left = std::max(kGap, view->width() / 2 - width() - 4 * kGap);
+    const QPoint origin = view_.mapToGlobal(QPoint(0, 0));
+    const int left = std::max(kGap, view_.width() / 2 - width() - 4 * kGap);
     const int frameTop = std::max(top + kGap, bottom - kGap - height() - above);
     move(origin + QPoint(left, frameTop));
 }

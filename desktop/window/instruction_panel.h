@@ -19,7 +19,8 @@ class InstructionPanel : public QWidget {
     Q_OBJECT
 
 public:
-    explicit InstructionPanel(QWidget& mainWindow);
+    // Over `view`, the main window's chain view.
+    InstructionPanel(QWidget& mainWindow, const QWidget& view);
 
     // Shows `instruction` in front, with the keyboard on its close button.
     void showInstruction(const Experiments::Instruction& instruction);
@@ -37,6 +38,7 @@ private:
     // Its height for the room over the view, and its place there.
     void fitAndPlace();
 
+    const QWidget& view_;
     QLabel* title_;
     QLabel* text_;
     QScrollArea* scroll_;

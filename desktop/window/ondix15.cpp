@@ -18,6 +18,7 @@
 #include <QIODevice>
 #include <QMenu>
 #include <QMessageBox>
+#include <QMoveEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QScrollBar>
@@ -31,8 +32,9 @@ Ondix15::Ondix15(Pacing pacing, QWidget* parent)
       controls_(MainControls::createIn(*this, instrument_)),
       binding_(instrument_.panels(), *controls_.view()), pacing_(pacing),
       frameTimer_(FrameTimer::primaryRefreshRate(), Chain::kPassesPerSecond, [this] { frame(); }),
-      diagramWindow_(new TimeDiagramWindow(instrument_, *this)),
-      instructionPanel_(new InstructionPanel(*this)), experimentsMenu_(new QMenu(this)) {
+      diagramWindow_(new TimeDiagramWindow(instrument_, *this, *controls_.view())),
+      instructionPanel_(new InstructionPanel(*this, *controls_.view())),
+      experimentsMenu_(new QMenu(this)) {
     // "Ende" ends the program at once, whatever windows are open.
     instrument_.onEnd([] { endProcess(0); });
     setObjectName(QLatin1String(controlName(Role::kWindow).data()));
@@ -246,6 +248,16 @@ void Ondix15::chooseExperiment(int number) {
 void Ondix15::showInstruction() {
     if (const auto instruction = instrument_.instruction()) {
         instructionPanel_->showInstruction(*instruction);
+    }
+}
+
+void Ondix15::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    const QPoint by = event->pos() - event->oldPos();
+    for (QWidget* tool : std::initializer_list<QWidget*>{diagramWindow_, instructionPanel_}) {
+        if (tool->isVisible()) {
+            tool->move(tool->pos() + by);
+        }
     }
 }
 

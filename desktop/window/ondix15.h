@@ -62,6 +62,9 @@ public:
 protected:
     // Every new size of the client area lays the window's children out for it.
     void resizeEvent(QResizeEvent* event) override;
+    // The open tool windows, the diagram and the instruction, go with the window where it is
+    // moved, so that they stay where they were over its chain view.
+    void moveEvent(QMoveEvent* event) override;
 
 private:
     void connectControls();

@@ -1,7 +1,6 @@
 #include "desktop/window/time_diagram_window.h"
 
 #include "desktop/window/focus_scroll_bar.h"
-#include "instrument/control.h"
 #include "instrument/instrument.h"
 #include "instrument/time_diagram.h"
 #include "language/language.h"
@@ -39,9 +38,10 @@ QString text(std::string_view s) {
 
 } // namespace
 
-TimeDiagramWindow::TimeDiagramWindow(Instrument& instrument, QWidget& mainWindow)
-    : QWidget(&mainWindow, Qt::Tool), instrument_(instrument), span_(new FocusScrollBar(this)),
-      timer_(new QTimer(this)) {
+TimeDiagramWindow::TimeDiagramWindow(Instrument& instrument, QWidget& mainWindow,
+                                     const QWidget& view)
+    : QWidget(&mainWindow, Qt::Tool), instrument_(instrument), view_(view),
+      span_(new FocusScrollBar(this)), timer_(new QTimer(this)) {
     setObjectName(QStringLiteral("TimeDiagram"));
     // Opened by its button, it leaves the keyboard where it was: with the chain view, whose
     // keys move the chain's end and choose the masses the diagram shows.
@@ -92,16 +92,11 @@ void TimeDiagramWindow::place() {
     // Over the chain view, at its right edge, as high as the view leaves room for (the panels
     // stay uncovered where the view is high enough), and within the screen: placed when first
     // shown, once the main window has its size (a window manager may place it otherwise).
-    const QWidget& main = *parentWidget();
-    const std::string_view viewName = controlName(Role::kChainView);
-    const auto* view = main.findChild<const QWidget*>(
-        QString::fromLatin1(viewName.data(), qsizetype(viewName.size())));
-    const QRect over =
-        view != nullptr ? QRect(view->mapToGlobal(QPoint(0, 0)), view->size()) : main.geometry();
+    const QRect over(view_.mapToGlobal(QPoint(0, 0)), view_.size());
     resize(width(), std::clamp(over.height() - kBelowViewTop - kTitleBar - kAboveViewBottom,
                                kLeastHeight, kHeight));
     QRect box(QPoint(over.right() - width() - 20, over.top() + kBelowViewTop), size());
-    if (const QScreen* screen = main.screen()) {
+    if (const QScreen* screen = view_.screen()) {
         const QRect room = screen->availableGeometry();
         box.moveLeft(
             std::clamp(box.left(), room.left(), std::max(room.left(), room.right() - width())));

@@ -22,7 +22,7 @@ class TimeDiagramWindow : public QWidget {
 
 public:
     // `closed` is called when the student closes the window by its frame.
-    TimeDiagramWindow(Instrument& instrument, QWidget& mainWindow);
+    TimeDiagramWindow(Instrument& instrument, QWidget& mainWindow, const QWidget& view);
 
     // Shown or hidden as the diagram's button says.
     void showIf(bool shown);
@@ -49,6 +49,7 @@ private:
     int plotHeight() const;
 
     Instrument& instrument_;
+    const QWidget& view_; // the main window's chain view, which the window is placed over
     QScrollBar* span_;
     QTimer* timer_;
     QElapsedTimer described_;

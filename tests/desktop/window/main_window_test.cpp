@@ -121,11 +121,13 @@ void TestMainWindow::windowAndChildrenFollowTheScreen() {
 }
 
 void TestMainWindow::experimentsListAndInstruction() {
-    // "Versuche" drops the numbered titles beneath it (above where the screen ends); a choice by
-    // its number's key or by the mouse shows its instruction over the chain view, clear of every
-    // control (the tape's read-out and the keyboard's pointer follow the pointer) and on the
-    // screen; a new choice replaces it, Escape closes it.
+    // A setup that names an experiment shows its instruction from the start. "Versuche" drops the
+    // numbered titles beneath it (above where the screen ends); a choice by its number's key or
+    // by the mouse shows its instruction over the chain view, clear of every control (the tape's
+    // read-out and the keyboard's pointer follow the pointer) and on the screen; a new choice
+    // replaces it, it goes with the window where that is moved, Escape closes it.
     WindowSession s;
+    s.window->setStartSetup(Setup::parse("versuch=2"));
     s.startHalted();
     // Once the window manager has framed the main window at the screen's corner.
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
@@ -138,6 +140,9 @@ void TestMainWindow::experimentsListAndInstruction() {
     for (const std::string& title : Instrument::experimentTitles()) {
         titles << QStringLiteral("&%1  %2").arg(titles.size() + 1).arg(title.c_str());
     }
+    const auto shownTitle = [&] { return panel->findChild<QLabel*>()->text().toStdString(); };
+    QTRY_VERIFY(panel->isVisible());
+    QCOMPARE(shownTitle(), Experiments::instructionOf(*Experiments::numbered(2)).title);
     for (const int number : {3, 9}) {
         QTest::mouseClick(&button, Qt::LeftButton);
         QTRY_VERIFY(menu->isVisible());
@@ -181,6 +186,14 @@ void TestMainWindow::experimentsListAndInstruction() {
         }
         saveScreen(s, false, false, "-instruction");
     }
+    s.c().button(Role::kDiagramButton)->click();
+    auto* diagram = s.window->findChild<QWidget*>(QStringLiteral("TimeDiagram"));
+    QVERIFY(QTest::qWaitForWindowExposed(diagram));
+    QTest::qWait(50);
+    const QPoint by(-30, 20);
+    const QList<QPoint> at{panel->pos() + by, diagram->pos() + by};
+    s.window->move(s.window->pos() + by);
+    QTRY_COMPARE((QList<QPoint>{panel->pos(), diagram->pos()}), at);
     QTest::keyClick(panel, Qt::Key_Escape);
     QVERIFY(!panel->isVisible() && !s.window->instrument().instruction());
 }
