@@ -93,12 +93,11 @@ int linesOf(const Experiments::Experiment& e) {
     int lines = 0;
     for (const std::string_view part : {e.task, e.watch, e.question}) {
         std::istringstream words{std::string(Language::translate(part))};
-        std::size_t used = width;
-        for (std::string word; words >> word;) {
+        std::size_t used = width;                // the part's first word begins a line
+        for (std::string word; words >> word;) { // its length in characters, not UTF-8's bytes
             const auto length = std::size_t(
                 std::count_if(word.begin(), word.end(), [](char c) { return (c & 0xC0) != 0x80; }));
-            lines += used + 1 + length > width;
-            used = used + 1 + length > width ? length : used + 1 + length;
+            used = used + 1 + length > width ? (++lines, length) : used + 1 + length;
         }
     }
     return lines;
@@ -138,8 +137,7 @@ TEST(Experiments, EachFromItsLinkFitsItsPanelAndShowsWhatItPromises) {
     }
     EXPECT_EQ(observed.size(), Experiments::kExperiments.size());
     for (int number = 1; number <= int(Experiments::kExperiments.size()); ++number) {
-        EXPECT_EQ(Started("experiment=" + std::to_string(number)).notes,
-                  std::vector<std::string>{});
+        EXPECT_TRUE(Started("experiment=" + std::to_string(number)).notes.empty()) << number;
         for (const std::string_view code : Language::codes()) {
             Language::use(code);
             EXPECT_LE(linesOf(*Experiments::numbered(number)), Experiments::kPanelLines) << code;
@@ -164,9 +162,8 @@ TEST(Experiments, ALinkNamesOneItsOwnSettingsCountOverItAndAChoiceStartsItAfresh
     chosen.run(50);
     EXPECT_FALSE(chosen.m.chooseExperiment(10));
     ASSERT_TRUE(chosen.m.chooseExperiment(1));
-    for (const Started* shown : {&chosen, &linked}) { // chosen or named by the link
-        EXPECT_EQ(shown->m.instruction()->title, "Reflexion am festen und am losen Ende");
-    }
+    EXPECT_EQ(chosen.m.instruction()->title, "Reflexion am festen und am losen Ende");
+    EXPECT_EQ(linked.m.instruction()->title, chosen.m.instruction()->title); // named by the link
     linked.run(150);
     for (const bool again : {false, true}) {
         chosen.run(150);

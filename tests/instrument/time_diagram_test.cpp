@@ -92,8 +92,7 @@ TEST(TimeDiagram, ItsPointsAreTheChosenMassesAtEachPassAcrossSpeedAndClock) {
 }
 
 TEST(TimeDiagram, HaltFreezesItLoeschenClearsItAndTheChainStateIsTheSameWithoutIt) {
-    Machine with;
-    Machine without;
+    Machine with, without;
     with.instrument.doubleClick(12, 0);
     with.instrument.doubleClick(60, 0);
     for (int frame = 0; frame < 50; ++frame) {
@@ -140,9 +139,9 @@ TEST(TimeDiagram, DrawingOnlyTheNewPointsGivesTheWholeDrawingAcrossTheAxisMoves)
     EXPECT_EQ(whole.labels(), m.diagram().labels());
 }
 
-// The hand holds the driven point at y = 1.25 and the wave has not reached ball 50 yet, so the
-// legend's read-outs are exact.
-std::vector<std::string> labelsIn(const char* language) {
+// The labels, each ended by "|": the hand holds the driven point at y = 1.25 and the wave has
+// not reached ball 50 yet, so the legend's read-outs are exact.
+std::string labelsIn(const char* language) {
     EXPECT_TRUE(Language::use(language));
     Machine m;
     m.instrument.click(Role::kDriveSwitch);
@@ -152,30 +151,27 @@ std::vector<std::string> labelsIn(const char* language) {
     m.instrument.doubleClick(51, 0);
     const std::vector<std::string> before = m.labelTexts();
     m.run(10, 0, 50);
-    std::vector<std::string> texts = m.labelTexts();
-    texts.insert(texts.begin(), before.end() - 2, before.end());
-    // The text alternative says what the legend says.
-    texts.push_back(m.instrument.diagram().summary());
+    // The legend before, the labels after, and the text alternative, which says what the
+    // legend says.
+    std::string texts = before[before.size() - 2] + "|" + before.back() + "|";
+    for (const std::string& text : m.labelTexts()) {
+        texts += text + "|";
+    }
+    texts += m.instrument.diagram().summary() + "|";
     Language::use("de");
     return texts;
 }
 
 TEST(TimeDiagram, AxisLabelsAndLegendInEachLanguage) {
     // Up is positive: the y labels read 3 at the top down to -3, and the lifted end reads 1,25.
-    const std::vector<std::string> ticks{"3", "2",  "1",  "0",  "-1", "-2", "-3",
-                                         "0", "20", "40", "60", "80", "100"};
     // The driven point by its name, the balls counted from 1 after it, as the information
     // texts count them.
-    std::vector<std::string> german{"Anfangspunkt", "Kugel 50"};
-    german.insert(german.end(), ticks.begin(), ticks.end());
-    german.insert(german.end(), {"y", "t in Zeiteinheiten", "Anfangspunkt: y = 1,25",
-                                 "Kugel 50: y = 0", "Anfangspunkt: y = 1,25; Kugel 50: y = 0"});
-    EXPECT_EQ(labelsIn("de"), german);
-    std::vector<std::string> english{"Starting point", "Ball 50"};
-    english.insert(english.end(), ticks.begin(), ticks.end());
-    english.insert(english.end(), {"y", "t in time units", "Starting point: y = 1.25",
-                                   "Ball 50: y = 0", "Starting point: y = 1.25; Ball 50: y = 0"});
-    EXPECT_EQ(labelsIn("en"), english);
+    EXPECT_EQ(labelsIn("de"), "Anfangspunkt|Kugel 50|3|2|1|0|-1|-2|-3|0|20|40|60|80|100|y|"
+                              "t in Zeiteinheiten|Anfangspunkt: y = 1,25|Kugel 50: y = 0|"
+                              "Anfangspunkt: y = 1,25; Kugel 50: y = 0|");
+    EXPECT_EQ(labelsIn("en"), "Starting point|Ball 50|3|2|1|0|-1|-2|-3|0|20|40|60|80|100|y|"
+                              "t in time units|Starting point: y = 1.25|Ball 50: y = 0|"
+                              "Starting point: y = 1.25; Ball 50: y = 0|");
 
     Machine m;
     m.instrument.diagramSpan(1000);
@@ -217,23 +213,18 @@ TEST(TimeDiagram, ItsCsvReadsBackAsItsSamplesInEachLanguage) {
     m.instrument.doubleClick(30.6f, 1); // mass 30, from the 21st sample on
     m.run(25, 4, 30);
     const TimeDiagram& d = m.diagram();
-    for (const auto& [language, header, separator, point] :
-         {std::tuple{
-              "de",
-              "\xEF\xBB\xBFt in Zeiteinheiten;Kugel 4: y in Längeneinheiten (oben positiv);Kugel "
-              "30: y in Längeneinheiten (oben positiv)\r",
-              ';', ','},
-          std::tuple{
-              "en",
-              "\xEF\xBB\xBFt in time units,Ball 4: y in length units (up positive),Ball 30: y in "
-              "length units (up positive)\r",
-              ',', '.'}}) {
+    const float empty = -std::numeric_limits<float>::infinity();
+    // clang-format off
+    for (const auto& [language, header, separator, point] : {
+             std::tuple{"de", "t in Zeiteinheiten;Kugel 4: y in Längeneinheiten (oben positiv);Kugel 30: y in Längeneinheiten (oben positiv)", ';', ','},
+             std::tuple{"en", "t in time units,Ball 4: y in length units (up positive),Ball 30: y in length units (up positive)", ',', '.'}}) {
+        // clang-format on
         ASSERT_TRUE(Language::use(language));
         std::istringstream lines(d.csv());
         Language::use("de");
         std::string line;
         std::getline(lines, line);
-        EXPECT_EQ(line, header);
+        EXPECT_EQ(line, "\xEF\xBB\xBF" + std::string(header) + "\r");
         std::size_t i = 0;
         for (; std::getline(lines, line) && i < d.sampleCount(); ++i) {
             ASSERT_EQ(line.find_first_not_of(std::string("-0123456789\r") + separator + point),
@@ -246,9 +237,7 @@ TEST(TimeDiagram, ItsCsvReadsBackAsItsSamplesInEachLanguage) {
             ASSERT_EQ(*at++, separator) << line;
             EXPECT_EQ(std::strtof(at, &at), -s.y[0]) << line;
             ASSERT_EQ(*at++, separator) << line;
-            EXPECT_EQ(*at == '\r' ? -std::numeric_limits<float>::infinity() : std::strtof(at, &at),
-                      i < 20 ? -std::numeric_limits<float>::infinity() : -s.y[1])
-                << line;
+            EXPECT_EQ(*at == '\r' ? empty : std::strtof(at, &at), i < 20 ? empty : -s.y[1]) << line;
             EXPECT_EQ(std::string(at), "\r") << line;
         }
         EXPECT_EQ(i, d.sampleCount());
@@ -275,8 +264,7 @@ TEST(TimeDiagram, MouseFingerAndKeysChooseAThirdReplacesTheOlderASecondUnchooses
     const ChainPicture::Pixel green = ChainPicture::pixelOf(TimeDiagram::kColours[1]);
 
     m.instrument.doubleClick(20.4f, -2); // the mouse: mass 19
-    EXPECT_EQ(dot(19), blue);
-    EXPECT_EQ(mark(19), blue);
+    EXPECT_EQ((std::array{dot(19), mark(19)}), (std::array{blue, blue}));
 
     // A finger: two taps near one another within the double-tap time, at x = 40 of 100.
     const ChainTouch::Surface surface{400, 200, 8};
@@ -301,14 +289,12 @@ TEST(TimeDiagram, MouseFingerAndKeysChooseAThirdReplacesTheOlderASecondUnchooses
     EXPECT_TRUE(m.instrument.keyPress(ChainKeys::Key::D, 0));
     EXPECT_EQ(m.chosen(0), 10); // in place of the older, mass 19
     EXPECT_EQ(m.chosen(1), 39);
-    EXPECT_EQ(dot(19), black);
-    EXPECT_EQ(dot(10), blue);
-    EXPECT_EQ((std::array{mark(19), mark(10), mark(39)}), (std::array{plain, blue, green}));
+    EXPECT_EQ((std::array{dot(19), dot(10), mark(19), mark(10), mark(39)}),
+              (std::array{black, blue, plain, blue, green}));
 
     m.instrument.doubleClick(40, 0); // chosen: un-chosen
     EXPECT_FALSE(m.chosen(1));
-    EXPECT_EQ(dot(39), black);
-    EXPECT_EQ(mark(39), plain);
+    EXPECT_EQ((std::array{dot(39), mark(39)}), (std::array{black, plain}));
     m.instrument.doubleClick(-50, 0); // beyond the view: the end mass nearest
     EXPECT_EQ(m.chosen(1), 0);
 
