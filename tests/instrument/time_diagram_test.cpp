@@ -225,11 +225,10 @@ TEST(TimeDiagram, ItsCsvReadsBackAsItsSamplesInEachLanguage) {
         std::string line;
         std::getline(lines, line);
         EXPECT_EQ(line, "\xEF\xBB\xBF" + std::string(header) + "\r");
+        const std::string signs = std::string("-0123456789\r") + separator + point;
         std::size_t i = 0;
         for (; std::getline(lines, line) && i < d.sampleCount(); ++i) {
-            ASSERT_EQ(line.find_first_not_of(std::string("-0123456789\r") + separator + point),
-                      std::string::npos)
-                << line;
+            ASSERT_EQ(line.find_first_not_of(signs), std::string::npos) << line;
             std::replace(line.begin(), line.end(), point, '.');
             char* at = line.data();
             const Sample& s = d.sample(i);

@@ -54,11 +54,7 @@ public:
                 }
                 continue;
             }
-            if (step.verb == "check") {
-                checked_ += endState();
-            } else {
-                act(step);
-            }
+            act(step);
             if (afterStep) {
                 afterStep();
             }
@@ -108,7 +104,9 @@ private:
         for (const auto& [x, y] : step.points) {
             path.emplace_back(x, y);
         }
-        if (verb == "focus") {
+        if (verb == "check") {
+            checked_ += endState();
+        } else if (verb == "focus") {
             // As a click into the view gives it: the main window active (the platform of the
             // tests activates every window it shows, the diagram's too), the view focused.
             if (!session_.window->isActiveWindow()) {
