@@ -84,12 +84,11 @@ double seen(Started& s, Seen what, double units, int first, int last) {
                                       : (centre(s.h()) - middle) / 4;
 }
 
-// The instruction's lines at the panel's width, a character at most kCharTwips wide: the form's
+// The instruction's lines at the panel's width, a character at most 90 twips wide: the form's
 // normal font (8.25 pt MS Sans Serif) averages 5 pixels a character at 96 dots an inch, 75
 // twips; 90 leaves room for a line of wide letters.
-constexpr std::size_t kCharTwips = 90;
 int linesOf(const Experiments::Experiment& e) {
-    constexpr std::size_t width = Experiments::kPanelWidth / kCharTwips;
+    constexpr std::size_t width = Experiments::kPanelWidth / 90;
     int lines = 0;
     for (const std::string_view part : {e.task, e.watch, e.question}) {
         std::istringstream words{std::string(Language::translate(part))};

@@ -151,8 +151,7 @@ std::string labelsIn(const char* language) {
     m.instrument.doubleClick(51, 0);
     const std::vector<std::string> before = m.labelTexts();
     m.run(10, 0, 50);
-    // The legend before, the labels after, and the text alternative, which says what the
-    // legend says.
+    // The legend before, the labels after, the text alternative saying what the legend says.
     std::string texts = before[before.size() - 2] + "|" + before.back() + "|";
     for (const std::string& text : m.labelTexts()) {
         texts += text + "|";

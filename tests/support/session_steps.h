@@ -81,6 +81,7 @@ public:
     void play(const std::string& line) {
         const SessionStep step(line);
         const std::string& verb = step.verb;
+        const int sign = step.option == "up" ? 1 : -1; // of a scroll bar's change
         if (verb == "passes") {
             instrument_.runPasses(step.number);
         } else if (verb == "click") {
@@ -90,8 +91,7 @@ public:
             const Panels::ScrollRange& range = instrument_.panels()[bar].range;
             const int change = verb == "arrow" ? range.smallChange : range.largeChange;
             for (int i = 0; i < step.number; ++i) {
-                const int value = instrument_.panels().value(bar);
-                instrument_.scroll(bar, step.option == "up" ? value + change : value - change);
+                instrument_.scroll(bar, instrument_.panels().value(bar) + sign * change);
             }
         } else if (verb == "drag") {
             drag(step.option == "left" ? InputCodes::kLeftButton : InputCodes::kRightButton,
@@ -108,9 +108,8 @@ public:
         } else if (verb == "span") {
             // The time diagram's span bar, by its arrows or keys.
             for (int i = 0; i < step.number; ++i) {
-                const int span = instrument_.diagram().span();
-                instrument_.diagramSpan(step.option == "up" ? span + TimeDiagram::kSpanStep
-                                                            : span - TimeDiagram::kSpanStep);
+                instrument_.diagramSpan(instrument_.diagram().span() +
+                                        sign * TimeDiagram::kSpanStep);
             }
         } else if (verb == "check") {
             // The end state so far, one block of session.expected before the table goes on.
