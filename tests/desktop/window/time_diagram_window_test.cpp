@@ -23,6 +23,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <array>
+
 class TestTimeDiagramWindow : public QObject {
     Q_OBJECT
 
@@ -115,19 +117,18 @@ void TestTimeDiagramWindow::chooseOpenShowAndClose() {
     const QByteArray csv = contentsOf(table);
     QCOMPARE(csv, QByteArray::fromStdString(diagram.csv()));
     // A row a sample after the header: the time and each mass's y, up positive; three cells.
-    QList<QList<double>> read;
-    QList<QList<double>> samples;
-    for (QString row :
-         QString::fromUtf8(csv).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts).mid(1)) {
-        const QStringList c = row.replace(u',', u'.').split(u';');
-        read << QList<double>{c[0].toFloat(), c.value(1).toFloat(), c.value(2).toFloat(),
-                              double(c.size())};
-    }
+    // Compared exactly: QCOMPARE takes floats as equal within a fuzz.
+    const QStringList rows = QString::fromUtf8(csv)
+                                 .replace(u',', u'.')
+                                 .split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    QCOMPARE(std::size_t(rows.size()), diagram.sampleCount() + 1);
     for (std::size_t i = 0; i < diagram.sampleCount(); ++i) {
+        const QStringList c = rows[qsizetype(i) + 1].split(u';');
         const TimeDiagram::Sample& s = diagram.sample(i);
-        samples << QList<double>{float(s.t), 0.0F - s.y[0], 0.0F - s.y[1], 3};
+        QVERIFY2(c.size() == 3 && (std::array{c[0].toFloat(), c[1].toFloat(), c[2].toFloat()}) ==
+                                      (std::array{float(s.t), -s.y[0], -s.y[1]}),
+                 qPrintable(rows[qsizetype(i) + 1]));
     }
-    QVERIFY(read == samples); // exactly: QCOMPARE takes doubles as equal within a fuzz
 
     // The view's pixels with the diagram's drawing beneath them, saved before the window draws
     // the latest passes; without it once the window is closed.
