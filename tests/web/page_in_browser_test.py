@@ -324,11 +324,7 @@ checks = []  # the differences at each check step of the session played last
 
 def session_blocks():
     """session.expected's end states: one for each check step of the session, then its end."""
-    blocks = []
-    for line in open(SESSION, encoding='utf-8').read().splitlines():
-        blocks += [[]] if line.startswith('size ') else []
-        blocks[-1].append(line)
-    return blocks
+    return [block.splitlines() for block in re.split(r'^(?=size )', open(SESSION, encoding='utf-8').read(), flags=re.M) if block]
 
 
 def session_test(driver, lines):
@@ -461,16 +457,17 @@ def robust_page_test(driver):
 # The time diagram's canvas against the module's pixels inside the plot, where no text lies: the
 # pixels that differ, and those of the two curves (blue and green).
 STRIP_COVERS = '''
-const strip = document.getElementById('TimeDiagram').getBoundingClientRect();
-const covered = [];
-for (const e of document.querySelectorAll('[id]')) {
-  const r = e.getBoundingClientRect();
-  const encloses = r.left <= strip.left && r.right >= strip.right && r.top <= strip.top && r.bottom >= strip.bottom;
-  if (e.closest('#TimeDiagram') || encloses || r.width === 0 || r.height === 0) continue;
-  if (r.left < strip.right && r.right > strip.left && r.top < strip.bottom && r.bottom > strip.top) covered.push(e.id);
-}
-return [covered, document.getElementById('TimeDiagramCanvas').clientHeight,
-  strip.top - document.querySelector('[role=application]').getBoundingClientRect().bottom];
+const covers = (id) => {
+  const strip = document.getElementById(id).getBoundingClientRect(), covered = [];
+  for (const e of document.querySelectorAll('[id]')) {
+    const r = e.getBoundingClientRect();
+    const encloses = r.left <= strip.left && r.right >= strip.right && r.top <= strip.top && r.bottom >= strip.bottom;
+    if (e.closest('#' + id) || encloses || r.width === 0 || r.height === 0) continue;
+    if (r.left < strip.right && r.right > strip.left && r.top < strip.bottom && r.bottom > strip.top) covered.push(e.id);
+  }
+  return [covered, document.getElementById('TimeDiagramCanvas').clientHeight,
+    strip.top - document.querySelector('[role=application]').getBoundingClientRect().bottom];
+};
 '''
 DIAGRAM_IS_MODULE = '''
 const c = document.getElementById('TimeDiagramCanvas');
@@ -505,7 +502,7 @@ def time_diagram_test(driver):
     # The strip below the view, covering no control, here and on a small screen; its canvas keeps its least height.
     for width, height in [(1276, design_height), (1024, 768)]:
         replay_in_page(driver, [f'screen {width} {height}', 'passes 1'])
-        covered, canvas_height, below = driver.execute_script(STRIP_COVERS)
+        covered, canvas_height, below = driver.execute_script(STRIP_COVERS + 'return covers("TimeDiagram")')
         check(not covered and canvas_height >= 110 and below >= 0,
               f'{width}x{height}: the strip covers {covered}, its canvas {canvas_height} px high, {below} px below the view')
     set_scale(driver, 1276, design_height, 1)
@@ -520,23 +517,39 @@ TITLES = ['Reflexion am festen und am losen Ende', 'Fortschreitende Welle und We
           'Die Geschwindigkeit der Welle', 'Brechung', 'Das Hindernis', 'Dispersion',
           'Die Grenzperiode der Pendelkette', 'Phasen- und Gruppengeschwindigkeit']
 CAPTURE = '''
-window.saved = { blobs: [], names: [] };
-const make = URL.createObjectURL;
+window.saved = { blobs: [], names: [] }, window.make = URL.createObjectURL;
 URL.createObjectURL = (blob) => { saved.blobs.push(blob); return make.call(URL, blob); };
 HTMLAnchorElement.prototype.click = function () { saved.names.push(this.download); };
 '''
-# The list as shown: its heading, each title's accessible name and whether a finger's target, the focused control; the instruction's
-# strip: its title and parts; whether the page scrolls, the controls beyond the window, the values a user reads.
-EXPERIMENTS_SHOWN = SAID + '''
+# The list as shown: its heading, each title's accessible name and whether a finger's target, the focused control; the
+# instruction's strip: its title, parts, the controls it covers, whether below the view, whether its foot fades, whether its
+# text scrolled to the end lies inside it; whether the page scrolls, the controls beyond the window, values, options chosen.
+EXPERIMENTS_SHOWN = SAID + STRIP_COVERS + '''
 const $ = (id) => document.getElementById(id), seen = (e) => e.getClientRects().length > 0;
-const list = document.querySelector('dialog[open]'), panel = $('Instruction');
+const list = document.querySelector('dialog[open]'), panel = $('Instruction'), text = panel.lastChild;
 return { list: list ? [said($('ExperimentsTitle')), ...[...list.querySelectorAll('li button')].map((b) => [said(b), b.offsetHeight >= 44])] : null,
-  focus: said(document.activeElement), panel: seen(panel) ? [said($('InstructionTitle')), panel.querySelectorAll('p').length] : null,
-  scrolls: document.documentElement.scrollHeight > innerHeight || document.documentElement.scrollWidth > innerWidth,
-  beyond: [...document.querySelectorAll('.window [id]')].filter(seen).filter((e) => e.getBoundingClientRect().bottom > innerHeight + 0.5).length,
-  values: ['Amplitude', 'Periode'].map((n) => document.querySelector(`input[aria-label=${n}]`).value)
-    .concat([...document.querySelectorAll('input[type=radio]:checked')].map(said)) };
+  focus: said(document.activeElement), panel: seen(panel) ? [said($('InstructionTitle')), panel.querySelectorAll('p').length,
+    covers('Instruction')[0], covers('Instruction')[2] >= 0, text.classList.contains('more'),
+    (text.scrollTop = text.scrollHeight, text.lastChild.getBoundingClientRect().bottom <= panel.getBoundingClientRect().bottom)] : null,
+  room: [document.documentElement.scrollHeight > innerHeight || document.documentElement.scrollWidth > innerWidth,
+    [...document.querySelectorAll('.window [id]')].filter(seen).filter((e) => e.getBoundingClientRect().bottom > innerHeight + 0.5).length],
+  values: ['Amplitude', 'Periode'].map((n) => document.querySelector(`input[aria-label=${n}]`).value),
+  chosen: [...document.querySelectorAll('input[type=radio]:checked')].map(said) };
 '''
+# At 1024 x 768 by touch: steps and what EXPERIMENTS_SHOWN then returns; beside the open diagram the text scrolls.
+EXPERIMENTS = [
+    ('the list', 'button Vorbereitete Versuche', {'list': ['Versuche'] + [[t, True] for t in TITLES], 'focus': TITLES[0]}),
+    ('the third by the keys', 'key Down; key Down; key Return', {'panel': ['Stehende Wellen', 3, [], True, False, True],
+     'values': ['0,1', '77,6'], 'chosen': ['Torsionskette'], 'focus': 'Stehende Wellen', 'room': [False, 0]}),
+    ('Escape in the instruction', 'key Esc', {'panel': None, 'focus': 'Vorbereitete Versuche'}),
+    ('beside the open diagram', 'button Zeitdiagramm ein oder aus; button Vorbereitete Versuche; button Brechung',
+     {'panel': ['Brechung', 3, [], True, True, True], 'room': [False, 0]}),
+    ('a new choice replaces the instruction', 'button Vorbereitete Versuche; button Dispersion',
+     {'panel': ['Dispersion', 3, [], True, False, True], 'room': [False, 0]}),
+    ('closed by its button', 'click InstructionClose', {'panel': None, 'chosen': ['Pendelkette']}),
+]
+
+
 # The CSV read back against the diagram's samples in memory (16 bytes each: t, then two y): its type, name, header,
 # rows, the cells that are not German numbers or differ from the sample (y up positive), whether most rows have y not 0.
 CSV_IS_SAMPLES = '''
@@ -547,27 +560,22 @@ blob.text().then((text) => {
   let wrong = rows.length === d.bytes / 16 ? 0 : 1000000;
   rows.forEach((row, i) => row.split(';').forEach((cell, c) => {
     const stored = Math.fround(c === 0 ? memory.getFloat64(16 * i, true) : -memory.getFloat32(16 * i + 4 + 4 * c, true));
-    const value = Math.fround(Number(cell.replace(',', '.')));
-    wrong += Number.isNaN(stored) ? cell !== '' : !/^-?\\d+(,\\d+)?$/.test(cell) || value !== stored;
+    wrong += Number.isNaN(stored) ? cell !== '' : !/^-?\\d+(,\\d+)?$/.test(cell) || Math.fround(Number(cell.replace(',', '.'))) !== stored;
   }));
   done([blob.type, saved.names.at(-1), header, rows.length, wrong, rows.filter((r) => !/;-?0$/.test(r)).length > 200]);
 });
 '''
-# The PNG decoded against the view's canvas and the diagram's beneath it: its type, name, size and the pixels that differ.
+# The PNG decoded against the view's canvas and the diagram's beneath it: its type, name, size and the colours that differ.
 PNG_IS_SHOWN = '''
 const done = arguments[arguments.length - 1];
 const made = () => new Promise((ready) => (function wait() { saved.names.length > 1 ? ready(saved.blobs.at(-1)) : setTimeout(wait, 20); })());
 made().then((blob) => createImageBitmap(blob, { colorSpaceConversion: 'none', premultiplyAlpha: 'none' }).then((bitmap) => {
-  const c = new OffscreenCanvas(bitmap.width, bitmap.height).getContext('2d');
-  c.drawImage(bitmap, 0, 0);
-  const png = c.getImageData(0, 0, bitmap.width, bitmap.height).data;
-  let top = 0, wrong = 0;
+  const png = new OffscreenCanvas(bitmap.width, bitmap.height).getContext('2d');
+  png.drawImage(bitmap, 0, 0);
+  let top = 0, wrong = 0; // the colour values that differ, part by part
   for (const part of [document.querySelector('[role=application]'), document.getElementById('TimeDiagramCanvas')]) {
-    const shown = part.getContext('2d').getImageData(0, 0, part.width, part.height).data;
-    for (let i = 0; i < shown.length; i += 4) {
-      const at = 4 * ((top + Math.floor(i / 4 / part.width)) * bitmap.width + (i / 4) % part.width);
-      wrong += [0, 1, 2].some((k) => png[at + k] !== shown[i + k]);
-    }
+    const [shown, saved] = [part.getContext('2d'), png].map((c) => c.getImageData(0, c === png ? top : 0, part.width, part.height).data);
+    wrong += shown.filter((v, i) => i % 4 < 3 && v !== saved[i]).length;
     top += part.height;
   }
   done([blob.type, saved.names.at(-1), bitmap.width, bitmap.height - top, wrong]);
@@ -576,47 +584,31 @@ made().then((blob) => createImageBitmap(blob, { colorSpaceConversion: 'none', pr
 
 
 def experiments_and_saving_test(driver):
-    """At 1024 x 768 by touch: the list of experiments, a choice by the keys and by a finger, the instruction's strip
-    covering no control and nothing beyond the window, closed by Escape and by its button; at the design size the
-    diagram's samples as CSV and the view with the diagram as PNG, as the page shows them; a PNG that cannot be made
-    shows the message and changes nothing."""
-    driver.execute_cdp_cmd('Emulation.setTouchEmulationEnabled', {'enabled': True, 'maxTouchPoints': 5})
-    set_scale(driver, 1024, 768, 1)
-    open_page(driver, SITE, '#test')
-    shown = lambda: driver.execute_script(EXPERIMENTS_SHOWN)  # noqa: E731
-    replay_in_page(driver, ['button Vorbereitete Versuche'])
-    now = shown()
-    check(now['list'] == ['Versuche'] + [[t, True] for t in TITLES] and now['focus'] == TITLES[0], f'the list of experiments: {now}')
-    replay_in_page(driver, ['key Down', 'key Down', 'key Return'])
-    covered, _, below = driver.execute_script(STRIP_COVERS.replace("'TimeDiagram'", "'Instruction'").replace('#TimeDiagram', '#Instruction'))
-    now = shown()
-    check(now['panel'] == ['Stehende Wellen', 3] and now['values'] == ['0,1', '77,6', 'Torsionskette'] and now['focus'] == 'Stehende Wellen'
-          and not covered and below >= 0 and not now['scrolls'] and not now['beyond'], f'experiment 3 by the keys: {now}, covers {covered}')
-    replay_in_page(driver, ['key Esc'])
-    now = shown()
-    check(now['panel'] is None and now['focus'] == 'Vorbereitete Versuche', f'Escape in the instruction: {now}')
-    replay_in_page(driver, ['button Vorbereitete Versuche', 'button Brechung', 'button Vorbereitete Versuche', 'button Dispersion'])
-    check(shown()['panel'] == ['Dispersion', 3], f'a new choice replaces the instruction: {shown()}')
-    driver.find_element(By.ID, 'InstructionClose').click()
-    check(shown()['panel'] is None and shown()['values'][2] == 'Pendelkette', f'closed by its button: {shown()}')
-    driver.execute_cdp_cmd('Emulation.setTouchEmulationEnabled', {'enabled': False})
-    set_scale(driver, 1276, design_height, 1)
+    """At the design size the diagram's samples as CSV and the view with the diagram as PNG, as the page shows them; a
+    PNG that cannot be made shows the message and changes nothing. Then EXPERIMENTS at 1024 x 768 by touch."""
     open_page(driver, SITE, '#test')
     driver.execute_script(CAPTURE)
     replay_in_page(driver, ['button Vorbereitete Versuche', 'button Fortschreitende Welle und Wellenlänge', 'key Esc', 'doubleclick 26,326',
                             'button Zeitdiagramm ein oder aus', 'passes 300', 'button Die Messwerte des Zeitdiagramms als Tabelle speichern'])
-    found = driver.execute_async_script(CSV_IS_SAMPLES)
-    check(found == ['text/csv;charset=utf-8', 'Zeitdiagramm.csv', 't in Zeiteinheiten;Kugel 1: y in Längeneinheiten (oben positiv)', 300, 0, True],
-          f'the samples saved: {found}')
+    found = [driver.execute_async_script(CSV_IS_SAMPLES)]
     replay_in_page(driver, ['button Die Wellenmaschine als Bild speichern'])
-    found = driver.execute_async_script(PNG_IS_SHOWN)
-    check(found == ['image/png', 'Wellenmaschine.png', 1276, 0, 0], f'the view and the diagram saved: {found}')
+    found.append(driver.execute_async_script(PNG_IS_SHOWN))
+    check(found == [['text/csv;charset=utf-8', 'Zeitdiagramm.csv', 't in Zeiteinheiten;Kugel 1: y in Längeneinheiten (oben positiv)', 300, 0,
+                     True], ['image/png', 'Wellenmaschine.png', 1276, 0, 0]], f'the samples and the view saved: {found}')
     before = driver.execute_script('HTMLCanvasElement.prototype.toBlob = (done) => done(null); return [ondix.panels(), saved.blobs.length]')
     replay_in_page(driver, ['button Die Wellenmaschine als Bild speichern'])
     message = driver.find_element(By.ID, 'messageText').text
     check(message == 'Die Datei „Wellenmaschine.png“ konnte nicht gespeichert werden.'
           and driver.execute_script('return [ondix.panels(), saved.blobs.length]') == before, f'a PNG not made: "{message}"')
     driver.find_element(By.ID, 'messageOk').click()
+    driver.execute_cdp_cmd('Emulation.setTouchEmulationEnabled', {'enabled': True, 'maxTouchPoints': 5})
+    set_scale(driver, 1024, 768, 1)
+    open_page(driver, SITE, '#test')
+    for what, steps, want in EXPERIMENTS:
+        replay_in_page(driver, steps.split('; '))
+        now = driver.execute_script(EXPERIMENTS_SHOWN)
+        check({k: now[k] for k in want} == want, f'{what}: {now}')
+    driver.execute_cdp_cmd('Emulation.setTouchEmulationEnabled', {'enabled': False})
 
 
 # What the page shows: end (its dot above the midline in units of y, "up" from 0.3; None beyond the view), held

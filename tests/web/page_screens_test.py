@@ -19,8 +19,8 @@ SCREENS = {'1920x1080': (1920, 1080, 1, 0), '1366x768': (1366, 768, 1, 0), '1024
            'touch-800x1280': (800, 1280, 1, 1), 'phone-844x390': (844, 390, 1, 1), 'frame-960x600': (960, 600, 1, 0),
            'zoom200-1366x768': (683, 384, 2, 0), '4k-3840x2160': (3840, 2160, 1, 0), 'low-1366x500': (1366, 500, 1, 0),
            'resize-1024x768-1920x1080': (1024, 768, 1, 0, (1920, 1080)), 'rescale-1366x768-2': (1366, 768, 1, 0, (2,)),
-           'notes-1366x768': (1366, 768, 1, 0, '?farbe=rot&tempo=99'), 'experiment-touch-1024x768': (1024, 768, 1, 1),
-           'experiment-1366x768': (1366, 768, 1, 0)}  # with an experiment's instruction shown
+           'notes-1366x768': (1366, 768, 1, 0, '?farbe=rot&tempo=99'), 'experiment-touch-1024x768': (1024, 768, 1, 1, '?versuch=3'),
+           'experiment-1366x768': (1366, 768, 1, 0, '?versuch=3')}  # with the third experiment's instruction shown
 # Boxes in the page as [left, top, right, bottom]; of a plain label, its text's alone (the rest of
 # its box may lie under a neighbour, as on the form).
 MEASURE = '''
@@ -90,8 +90,6 @@ def visit(name, width, height, ratio, touch, then=()):
         with open(os.path.join(SHOTS, 'platform.html'), 'w', encoding='utf-8') as f:  # a learning platform
             f.write(f'<p>Lernplattform</p><iframe src="file://{SITE}/index.html" width="{width}" height="{height}">')
         open_page(driver, SHOTS if framed else SITE, then if isinstance(then, str) else '', 'platform.html' if framed else None)
-        if name.startswith('experiment'):  # the third, chosen from the list
-            driver.execute_script('[...document.querySelectorAll(".window button")].find((b) => b.textContent === "Versuche").click(); document.querySelectorAll("dialog li button")[2].click()')
         strip = 'document.querySelector("[aria-label=\'Zeitdiagramm ein oder aus\']").click()'  # the diagram's button
         driver.execute_script(strip)
         if len(then) == 2:  # the window resized with the strip open
