@@ -93,7 +93,9 @@ void InstructionPanel::fitAndPlace() {
             top = std::max(top, at.bottom() + 1);
         }
     }
-    // A window's place is its frame's; a title bar not yet put on is allowed for.
+    // A window's place is its frame's. Where the frame is not known yet, the toolkit places the
+    // client area there and a window manager puts its title bar on above it later: the client
+    // area goes a title bar's height lower, so that the frame keeps clear of the view's labels.
     placedAbove_ = geometry().y() - frameGeometry().y();
     const int above = placedAbove_ > 0 ? placedAbove_ : kTitleBar;
     // The whole text where it fits, as much of it as fits otherwise.
@@ -110,7 +112,7 @@ void InstructionPanel::fitAndPlace() {
     const QPoint origin = view_.mapToGlobal(QPoint(0, 0));
     const int left = std::max(kGap, view_.width() / 2 - width() - 4 * kGap);
     const int frameTop = std::max(top + kGap, bottom - kGap - height() - above);
-    move(origin + QPoint(left, frameTop));
+    move(origin + QPoint(left, frameTop + (placedAbove_ > 0 ? 0 : above)));
 }
 
 void InstructionPanel::moveEvent(QMoveEvent* event) {
