@@ -40,7 +40,10 @@ std::vector<int> valuesOf(const ::Setup& setup) {
 std::string listed(const std::vector<int>& values) {
     std::string line;
     for (const int value : values) {
-        line += (line.empty() ? "" : " ") + (value < 0 ? std::string("-") : std::to_string(value));
+        if (!line.empty()) {
+            line += ' ';
+        }
+        line += value < 0 ? std::string("-") : std::to_string(value);
     }
     return line;
 }
