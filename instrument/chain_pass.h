@@ -35,6 +35,8 @@ public:
     void keepClock();
     // At a frame: the clock's latest value into its read-out, if one is waiting.
     void showPendingClock();
+    // A clock value that waits for its frame, dropped: the clock has been set back.
+    void forgetClock() { clockPending_ = false; }
 
     // Each mass's colour: the mass colour, or a chosen mass's own. Redrawing is the caller's.
     void setDotColour(int mass, ChainPicture::Pixel colour) {

@@ -33,6 +33,9 @@ public:
 
     TapeOrigin origin() const { return origin_; }
 
+    // The tape measured again from the view's corner, as at the start.
+    void forgetOrigin() { origin_ = {}; }
+
 private:
     ChainState& state_;
     TapeMarks& tapes_;

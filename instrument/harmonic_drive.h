@@ -32,6 +32,12 @@ public:
     void sendPulse(int halfPeriods);
     // Before each pass, ahead of the drive law: ends a pulse whose end this pass reaches.
     void endPulseIfDue();
+    // A pulse or train under way forgotten, where the end and the drive stand: a new setup
+    // starts without one (see Instrument::startAfresh).
+    void forgetPulse() {
+        pulseHalves_ = 0;
+        modeBeforePulse_.clear();
+    }
     // The amplitude's and the period's scroll bars committed at `value`, in tenths (see
     // Chain::kAmplitudeBarScale and kPeriodBarScale): the drive takes it up with its read-out.
     void setAmplitude(int value);

@@ -137,11 +137,14 @@ void Instrument::start() {
     handlers_->view.showMasses();
     pass_.begin();
     started_ = true;
-    startSetup_ = Setup::of(*this);
+    freshSetup_ = Setup::of(*this);
+    startSetup_ = freshSetup_;
+    startLook_ = panels_.look();
 }
 
 void Instrument::applyStartSetup(Setup& setup) {
     setup.applyTo(*this);
+    startSetup_ = freshSetup_;
     startSetup_.takeFrom(setup);
     // A link that names an experiment shows its instruction, as choosing it does.
     if (setup.experiment() != 0) {
@@ -150,10 +153,34 @@ void Instrument::applyStartSetup(Setup& setup) {
 }
 
 void Instrument::backToStart() {
-    handlers_->clearing.clearAll();
-    handlers_->diagram.cleared();
+    startAfresh();
     Setup start = startSetup_;
     start.applyTo(*this);
+}
+
+namespace {
+
+// What a new setup leaves as the student had it: the snapshot and the diagram's button.
+bool keptAfresh(Control control) {
+    return control == Role::kSnapshotButton || control == Role::kSnapshotTime ||
+           control == Role::kDiagramButton;
+}
+
+} // namespace
+
+void Instrument::startAfresh() {
+    Handlers& h = *handlers_;
+    h.keys.focusLost();
+    h.drive.forgetPulse();
+    h.hand.forgetOrigin();
+    h.step.forgetCarry();
+    setStartValues(state_);
+    pass_.forgetClock();
+    pass_.begin();
+    pace_.restart();
+    panels_.show(startLook_, keptAfresh);
+    h.clearing.clearAll();
+    h.diagram.cleared();
 }
 
 std::vector<std::string> Instrument::experimentTitles() {
@@ -169,9 +196,9 @@ bool Instrument::chooseExperiment(int number) {
     if (!chosen) {
         return false;
     }
-    // Chosen in the middle of another experiment, it starts from a chain at rest, as from a
-    // link, and "Zurück zum Start" returns to it.
-    click(Role::kClearAll);
+    // Chosen in the middle of another experiment, it starts as from its link, and "Zurück zum
+    // Start" returns to it.
+    startAfresh();
     Setup setup = Setup::parse(chosen->setup);
     applyStartSetup(setup);
     experiment_ = number;

@@ -64,7 +64,7 @@ public:
     // and the run marked active. A starting setup is applied after it (see StartSequence).
     void start();
     // After start: `setup` applied, and kept as what "Zurück zum Start" returns to, over the
-    // start values.
+    // start values (not over the settings of an earlier start setup).
     void applyStartSetup(Setup& setup);
     // A new size of the picture in pixels, `scale` pixels to a unit of pen width: the view
     // drawn anew with its markers, the marks of the tapes laid since the last clearing and,
@@ -149,8 +149,14 @@ public:
     struct TestProbe;
 
 private:
-    // "Zurück zum Start": the chain cleared as by "Löschen", every setting as at the start.
+    // "Zurück zum Start": the start's setup applied afresh (see startAfresh).
     void backToStart();
+    // Before a setup is applied in the middle of a lesson (an experiment, "Zurück zum Start"):
+    // everything as the window's load left it, so that the setup gives what it gives from a
+    // fresh start, whatever came before: the chain at rest, every control's look, no pulse or
+    // train under way, no tape, the clock at 0, the diagram's record empty. Kept on purpose:
+    // the snapshot, the masses chosen for the diagram and whether the diagram is shown.
+    void startAfresh();
 
     ChainState state_;
     ChainPicture picture_;
@@ -159,7 +165,9 @@ private:
     TimeDiagram diagram_;
     RunPace pace_;
     bool started_ = false;
+    Setup freshSetup_; // every setting as the load leaves it
     Setup startSetup_;
+    Panels::Look startLook_;
     int experiment_ = 0;
     std::function<void()> end_;
     std::unique_ptr<Handlers> handlers_;

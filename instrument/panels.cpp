@@ -43,3 +43,33 @@ void Panels::setPlace(Control control, float x, float y) {
     state.y = y;
     changed(control, Aspect::Place);
 }
+
+void Panels::show(const Look& look, bool (*kept)(Control)) {
+    for (int i = 0; i < kControlCount; ++i) {
+        const auto control = static_cast<Control>(i);
+        if (kept(control)) {
+            continue;
+        }
+        State& now = states_[index(control)];
+        const State& shown = look[index(control)];
+        const auto take = [&](auto State::*field, Aspect aspect) {
+            if (now.*field != shown.*field) {
+                now.*field = shown.*field;
+                changed(control, aspect);
+            }
+        };
+        // Hidden before its caption changes, so that a read-out put away is not read out.
+        take(&State::visible, Aspect::Visible);
+        take(&State::caption, Aspect::Caption);
+        take(&State::back, Aspect::Back);
+        take(&State::enabled, Aspect::Enabled);
+        take(&State::checked, Aspect::Checked);
+        take(&State::range, Aspect::Range);
+        take(&State::value, Aspect::Value);
+        if (now.x != shown.x || now.y != shown.y) {
+            now.x = shown.x;
+            now.y = shown.y;
+            changed(control, Aspect::Place);
+        }
+    }
+}

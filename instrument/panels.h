@@ -29,6 +29,7 @@ public:
         int maximum = 0;
         int smallChange = 1;
         int largeChange = 1;
+        bool operator==(const ScrollRange&) const = default;
     };
 
     struct State {
@@ -65,6 +66,13 @@ public:
     void setRange(Control control, const ScrollRange& range);
     void setValue(Control control, int value);
     void setPlace(Control control, float x, float y);
+
+    // Everything every control shows, as one value.
+    using Look = std::array<State, kControlCount>;
+    const Look& look() const { return states_; }
+    // Every control but those `kept` shown as `look` has it; the watcher told of each aspect
+    // that changes, as by the setters.
+    void show(const Look& look, bool (*kept)(Control));
 
     // What the student put in by hand, in the front end already: a scroll bar's new value.
     // Nobody is told.

@@ -405,33 +405,41 @@ void Setup::take(std::size_t position, std::string_view name, std::string_view v
         languagePosition_ = position;
         return;
     }
+    // A value refused here does not count as given: a later valid one for the same setting
+    // is taken.
+    const Rule& rule = ruleOf(known->setting);
+    int taken = 0;
+    if (!rule.words.empty()) {
+        const auto in = [&word](const Words& w) {
+            return std::find(w.begin(), w.end(), word) != w.end();
+        };
+        const auto words = std::find_if(rule.words.begin(), rule.words.end(), in);
+        if (words == rule.words.end()) {
+            return rule.allowed.empty() ? note(kBadWord, allowedWords(rule))
+                                        : note(kBadWord, {}, rule.allowed);
+        }
+        const int v =
+            static_cast<int>(std::find(words->begin(), words->end(), word) - words->begin());
+        taken = known->inverted ? 1 - v : v;
+    } else {
+        const Number number = numberOf(trimmed(value), rule.scale);
+        if (number.kind == Number::Kind::Malformed) {
+            return note(kNotANumber);
+        }
+        if (number.kind == Number::Kind::BetweenSteps) {
+            return note(kBetweenSteps, {}, {}, 1 / rule.scale);
+        }
+        taken = static_cast<int>(number.steps);
+    }
     const std::size_t i = index(known->setting);
-    if (!givenParts_[i].empty()) {
+    if (values_[i]) {
+        // Kept in case the first turns out beyond its control's range (see fitTo).
+        later_.push_back({i, notes_.size(), taken});
         return note(kRepeated, givenParts_[i]);
     }
     givenParts_[i] = given;
     positions_[i] = position;
-    const Rule& rule = ruleOf(known->setting);
-    if (!rule.words.empty()) {
-        for (const Words& w : rule.words) {
-            const auto found = std::find(w.begin(), w.end(), word);
-            if (found != w.end()) {
-                const int v = static_cast<int>(found - w.begin());
-                values_[i] = known->inverted ? 1 - v : v;
-                return;
-            }
-        }
-        return rule.allowed.empty() ? note(kBadWord, allowedWords(rule))
-                                    : note(kBadWord, {}, rule.allowed);
-    }
-    const Number number = numberOf(trimmed(value), rule.scale);
-    if (number.kind == Number::Kind::Malformed) {
-        return note(kNotANumber);
-    }
-    if (number.kind == Number::Kind::BetweenSteps) {
-        return note(kBetweenSteps, {}, {}, 1 / rule.scale);
-    }
-    values_[i] = static_cast<int>(number.steps);
+    values_[i] = taken;
 }
 
 void Setup::leaveLanguageTo(std::string_view chooser, std::string_view code) {
@@ -471,16 +479,39 @@ void Setup::fitTo(const Instrument& instrument) {
             continue;
         }
         const Panels::ScrollRange range = rangeOf(rule, instrument);
-        if (*values_[i] < range.minimum || *values_[i] > range.maximum) {
-            notes_.push_back({positions_[i],
-                              kOutOfRange,
-                              givenParts_[i],
-                              {},
-                              {},
-                              {},
-                              range.minimum / rule.scale,
-                              range.maximum / rule.scale});
-            values_[i].reset();
+        const auto outside = [&range](int v) { return v < range.minimum || v > range.maximum; };
+        if (!outside(*values_[i])) {
+            continue;
+        }
+        const auto outOfRange = [&](std::size_t position, const std::string& given) {
+            return Note{position,
+                        kOutOfRange,
+                        given,
+                        {},
+                        {},
+                        {},
+                        range.minimum / rule.scale,
+                        range.maximum / rule.scale};
+        };
+        notes_.push_back(outOfRange(positions_[i], givenParts_[i]));
+        values_[i].reset();
+        // The first later value within the range counts in its place; the ones after it are
+        // noted as repeating it, those beyond the range as beyond it.
+        for (const Later& later : later_) {
+            Note& note = notes_[later.note];
+            if (later.setting != i) {
+                continue;
+            }
+            if (outside(later.value)) {
+                note = outOfRange(note.position, note.given);
+            } else if (!values_[i]) {
+                values_[i] = later.value;
+                positions_[i] = note.position;
+                givenParts_[i] = note.given;
+                note.form = {};
+            } else {
+                note.other = givenParts_[i];
+            }
         }
     }
 }
@@ -537,6 +568,7 @@ std::vector<std::string> Setup::notes() const {
     std::stable_sort(sorted.begin(), sorted.end(),
                      [](const Note& a, const Note& b) { return a.position < b.position; });
     std::vector<std::string> lines;
+    std::erase_if(sorted, [](const Note& n) { return n.form.empty(); });
     for (const Note& n : sorted) {
         if (lines.size() == kShownNotes) {
             const std::string more[] = {std::to_string(sorted.size() - kShownNotes)};
@@ -588,6 +620,9 @@ std::vector<Setup::Help> Setup::help(const Instrument& instrument) {
                                      shown(range.maximum / rule.scale), shown(1 / rule.scale)};
         lines.push_back({names(setting, false), filled(Language::translate(kRange), parts)});
     }
+    // The prepared experiments, by number.
+    const std::string experiments[] = {"1", std::to_string(Experiments::kExperiments.size()), "1"};
+    lines.push_back({"versuch, experiment", filled(Language::translate(kRange), experiments)});
     lines.push_back({names(Setting::Language, false), languageCodes()});
     return lines;
 }

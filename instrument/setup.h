@@ -118,4 +118,11 @@ private:
     std::string givenLanguage_;
     std::size_t languagePosition_ = 0;
     std::vector<Note> notes_;
+    // A value given again for a setting that had one, with the note that refuses it.
+    struct Later {
+        std::size_t setting;
+        std::size_t note;
+        int value;
+    };
+    std::vector<Later> later_;
 };

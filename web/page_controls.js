@@ -125,9 +125,11 @@
     // A button that takes no input now: greyed, out of the Tab order, spoken as unavailable.
     if (e.tagName === 'BUTTON' && e.disabled !== !state.enabled) e.disabled = !state.enabled;
     if (state.at) page.layout.placeGiven(state.name, state.at);
-    if (state.back && holder.dataset.back !== state.back) {
-      holder.style.background = state.back;
-      holder.dataset.back = state.back;
+    // No colour of its own: the page's, as at the start.
+    const back = state.back || '';
+    if ((holder.dataset.back || '') !== back) {
+      holder.style.background = back;
+      holder.dataset.back = back;
     }
     if (state.range) {
       e.ondixState = state;

@@ -81,7 +81,8 @@ ChainTouch::Point::State stateOf(const QEventPoint& point) {
 ChainViewInput::ChainViewInput(ChainView& view, Instrument& instrument, QLineEdit& tapeReadout)
     : view_(view), instrument_(instrument), viewName_(view.accessibleName()),
       tapeName_(QString::fromStdString(
-          std::string(Language::translate(Form::entry(Role::kTapeReadout).accessibleName)))) {
+          std::string(Language::translate(Form::entry(Role::kTapeReadout).accessibleName)))),
+      tapeReadout_(tapeReadout) {
     view.setAttribute(Qt::WA_AcceptTouchEvents);
     view.installEventFilter(this);
     connect(&tapeReadout, &QLineEdit::textChanged, this, &ChainViewInput::readOutChanged);
@@ -146,7 +147,10 @@ void ChainViewInput::touch(const QTouchEvent& event) {
 
 void ChainViewInput::readOutChanged(const QString& text) {
     // The view has the focus, so a screen reader speaks its name when it changes.
+    // A read-out put away (a new setup) takes its reading out of the name.
     if (view_.hasFocus()) {
-        view_.setAccessibleName(viewName_ + QStringLiteral(", ") + tapeName_ + u' ' + text);
+        view_.setAccessibleName(tapeReadout_.isHidden()
+                                    ? viewName_
+                                    : viewName_ + QStringLiteral(", ") + tapeName_ + u' ' + text);
     }
 }

@@ -37,5 +37,6 @@ private:
     Instrument& instrument_;
     QString viewName_;
     QString tapeName_; // the tape read-out's accessible name
+    const QLineEdit& tapeReadout_;
     std::vector<ChainTouch::Point> points_;
 };

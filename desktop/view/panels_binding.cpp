@@ -6,6 +6,7 @@
 #include "instrument/form.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -109,13 +110,17 @@ void PanelsBinding::show(Control control, Panels::Aspect aspect) {
     case Panels::Aspect::Caption:
         showCaption(*widget, kind, toQString(state.caption));
         break;
-    case Panels::Aspect::Back:
-        if (state.back) {
-            // A label shows its back colour in the Window role, a text box in its field's.
-            setBackColour(*widget, toQRgb(*state.back),
-                          kind == ControlKind::TextBox ? QPalette::Base : QPalette::Window);
-        }
+    case Panels::Aspect::Back: {
+        // A label shows its back colour in the Window role, a text box in its field's; without
+        // one of its own (the look at the start) it takes the toolkit's.
+        const QPalette::ColorRole role =
+            kind == ControlKind::TextBox ? QPalette::Base : QPalette::Window;
+        setBackColour(*widget,
+                      state.back ? toQRgb(*state.back)
+                                 : QApplication::palette(widget).color(role).rgb(),
+                      role);
         break;
+    }
     case Panels::Aspect::Visible:
         widget->setVisible(state.visible);
         break;
@@ -137,7 +142,10 @@ void PanelsBinding::show(Control control, Panels::Aspect aspect) {
         break;
     case Panels::Aspect::Place:
         if (kind == ControlKind::Pointer) {
-            static_cast<KeyboardPointer*>(widget)->showAt(state.x, state.y);
+            // A hidden pointer put back to its start stays hidden.
+            if (state.visible) {
+                static_cast<KeyboardPointer*>(widget)->showAt(state.x, state.y);
+            }
         } else {
             widget->move(view_.toPixel(state.x, state.y));
         }

@@ -10,6 +10,7 @@
 #include "language/language.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QTimer>
 
 #include <algorithm>
@@ -139,6 +140,20 @@ std::optional<int> answerCommandLine(const StartArguments& start) {
     }
     print(stderr, u'\n' + usage());
     return 2;
+}
+
+std::optional<int> answerWithoutWindow(int& argc, char** argv) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    }
+    const StartArguments start = readStartArguments(arguments);
+    if (start.answer == StartArguments::Answer::Start) {
+        return std::nullopt;
+    }
+    const QCoreApplication application(argc, argv);
+    chooseProgramLanguage(start.language, start.setup);
+    return answerCommandLine(start);
 }
 
 int runProgram(Ondix15& window) {

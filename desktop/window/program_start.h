@@ -38,6 +38,11 @@ void prepareApplication(const StartArguments& start = {});
 // the usage on standard error, with status 2. None where the program starts.
 std::optional<int> answerCommandLine(const StartArguments& start);
 
+// The command line read from `argv` before any application exists, and answered where it asks
+// for no window (see answerCommandLine), with only a core application for the language: so it
+// is answered without a display. None where the program starts.
+std::optional<int> answerWithoutWindow(int& argc, char** argv);
+
 // Returns when the program ends through its event loop, with the loop's status.
 int runProgram(Ondix15& window);
 

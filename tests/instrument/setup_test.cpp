@@ -114,6 +114,17 @@ TEST(Setup, ReadsNamesAndValuesAndIgnoresEachMalformedPartWithANote) {
         {"amplitude=0.1&periode=100&tempo=1", "- 1 1000 - - - - 1 - - - -", {}}, // the ends of the ranges
         {"farbe=rot&periode=30", "- - 300 - - - - - - - - -", {"„farbe=rot“ ist keine Einstellung und wird übergangen."}},
         {"periode=abc", kNone, {"„periode=abc“ wird übergangen: „abc“ ist keine Zahl."}},
+        // A value refused does not count as given: a later one for the setting is taken.
+        {"periode=abc&periode=50&traeger=seil&traeger=pendel&periode=2000&periode=40", "1 - 500 - - - - - - - - -",
+         {"„periode=abc“ wird übergangen: „abc“ ist keine Zahl.",
+          "„traeger=seil“ wird übergangen: erlaubt ist torsion oder pendel.",
+          "„periode=2000“ wird übergangen: die Einstellung ist schon als „periode=50“ angegeben.",
+          "„periode=40“ wird übergangen: die Einstellung ist schon als „periode=50“ angegeben."}},
+        {"periode=2000&periode=abc&periode=3000&periode=30&periode=40", "- - 300 - - - - - - - - -",
+         {"„periode=2000“ wird übergangen: der Wert liegt nicht zwischen 1 und 100.",
+          "„periode=abc“ wird übergangen: „abc“ ist keine Zahl.",
+          "„periode=3000“ wird übergangen: der Wert liegt nicht zwischen 1 und 100.",
+          "„periode=40“ wird übergangen: die Einstellung ist schon als „periode=30“ angegeben."}},
         {"periode", kNone, {"„periode“ wird übergangen: „“ ist keine Zahl."}},
         {"periode=1e3&amplitude=,5&tempo=2.&uhr=", kNone,
          {"„periode=1e3“ wird übergangen: „1e3“ ist keine Zahl.",
@@ -157,7 +168,7 @@ TEST(Setup, ReadsNamesAndValuesAndIgnoresEachMalformedPartWithANote) {
         {"puls=an&zug=10", "- - - - - - - - - - 1 10", {}},
         {"pulse=nein&train=11&zug=2,5", "- - - - - - - - - - 0 -",
          {"„train=11“ wird übergangen: der Wert liegt nicht zwischen 1 und 10.",
-          "„zug=2,5“ wird übergangen: die Einstellung ist schon als „train=11“ angegeben."}},
+          "„zug=2,5“ wird übergangen: der Wert geht in Schritten von 1."}},
         {"zug=0,5", kNone, {"„zug=0,5“ wird übergangen: der Wert geht in Schritten von 1."}},
         // A language the program does not have is noted; the next one given counts.
         {"lang=fr&sprache=en", kNone, {"„lang=fr“ wird übergangen: erlaubt ist de, en."}, "en"},
@@ -347,14 +358,15 @@ RandomAddress randomAddress(std::mt19937& random, const std::vector<int>& start)
             ++address.noted;
             address.text += kind.good[0].first;
         } else if (pick(3) == 0) {
+            // Refused, it does not count as given: a later good value still counts.
             ++address.noted;
             address.text += kind.bad[pick(kind.bad.size())];
         } else {
             const auto& [text, value] = kind.good[pick(kind.good.size())];
             address.text += text;
             address.values[setting] = inverted ? 1 - value : value;
+            claimed[setting] = true;
         }
-        claimed[setting] = true;
     }
     return address;
 }

@@ -109,7 +109,8 @@ struct CommandLine {
 };
 
 // The program run as main() runs it with the row's command line; only the row's stream reaches
-// the parent. A window that starts prints its amplitude's read-out after the setup and ends.
+// the parent. The answer comes without a display; a window that starts (given the display back)
+// prints its amplitude's read-out after the setup and ends.
 [[noreturn]] void runCommandLine(const CommandLine& row) {
     std::string line = row.command; // its words, each ended by a zero
     std::vector<char*> words{line.data()};
@@ -125,6 +126,14 @@ struct CommandLine {
     dup2(row.stream == 1 ? shown : other, 1);
     dup2(row.stream == 2 ? shown : other, 2);
     int count = static_cast<int>(words.size()) - 1;
+    const QByteArray display = qgetenv("DISPLAY"), platform = qgetenv("QT_QPA_PLATFORM");
+    qunsetenv("DISPLAY");
+    qunsetenv("QT_QPA_PLATFORM");
+    if (const std::optional<int> status = answerWithoutWindow(count, words.data() + 1)) {
+        std::exit(*status);
+    }
+    qputenv("DISPLAY", display);
+    qputenv("QT_QPA_PLATFORM", platform);
     QApplication app(count, words.data() + 1);
     QTimer::singleShot(500, [stream = row.stream == 1 ? stdout : stderr] {
         const QString name = QString::fromUtf8(controlName(Role::kAmplitudeReadout).data());
@@ -160,7 +169,8 @@ TEST(ProgramExitDeathTest, TheCommandLineIsAnsweredOrStartsTheWindow) {
         {"LANGUAGE=de Ondix15 --help", 0, 1, {"Aufruf: Ondix15 [Option …]\n\n  --setup EINSTELLUNG",
             "  uhr, clock                    " + words + "\n  halt                          " + words +
             "\n  lauf, run                     " + words + " (umgekehrt wie halt)\n  puls, pulse                   " +
-            words + "\n  zug, train                    1 bis 10 in Schritten von 1\n" + usageEnd}},
+            words + "\n  zug, train                    1 bis 10 in Schritten von 1\n"
+            "  versuch, experiment           1 bis 9 in Schritten von 1\n" + usageEnd}},
         {"LANGUAGE=en Ondix15 -h", 0, 1, {"Usage: Ondix15 [option …]\n",
             "  amplitude                     0.1 to 2 in steps of 0.1\n", usageEnd}},
         {"LANGUAGE=en Ondix15 --language de --help", 0, 1, {"Aufruf: Ondix15", usageEnd}},
@@ -174,6 +184,11 @@ TEST(ProgramExitDeathTest, TheCommandLineIsAnsweredOrStartsTheWindow) {
             "übergangen: es gilt die letzte Angabe, „--setup=amplitude=1.5&pe…“.\n„periode=0,5“ "
             "wird übergangen: der Wert liegt nicht zwischen 1 und 100.\n„lang=en“ wird übergangen: "
             "die Sprache wählt „--language de“.\n", "read-out: 1,5\n"}},
+        // A value refused does not count as given: the next valid one does.
+        {"LANGUAGE=de Ondix15 --setup amplitude=abc&amplitude=5&amplitude=1.5&amplitude=1", 0, 2,
+            {"„amplitude=abc“ wird übergangen: „abc“ ist keine Zahl.\n„amplitude=5“ wird "
+             "übergangen: der Wert liegt nicht zwischen 0,1 und 2.\n„amplitude=1“ wird übergangen: "
+             "die Einstellung ist schon als „amplitude=1.5“ angegeben.\n", "read-out: 1,5\n"}},
         {"LC_ALL=de_DE.UTF-8 Ondix15 --language de --language=en --setup amplitude=1.5", 0, 2,
             {"“--language de” is ignored: the last one given counts, “--language=en”.\n",
              "read-out: 1.5\n"}},
