@@ -11,7 +11,8 @@
 #include <numbers>
 #include <string>
 
-HarmonicDrive::HarmonicDrive(ChainState& state, Panels& panels) : state_(state), panels_(panels) {
+HarmonicDrive::HarmonicDrive(ChainState& state, Panels& panels, const InputCodes::Device& device)
+    : state_(state), panels_(panels), device_(device) {
     panels.setCaption(Role::kDrivePanel, Language::translate("Anregung am linken Ende"));
     panels.setRange(Role::kAmplitudeBar,
                     {.minimum = 1, .maximum = 20, .smallChange = 1, .largeChange = 1});
@@ -41,7 +42,7 @@ void HarmonicDrive::toggle() {
     pulseHalves_ = 0;
     state_.harmonicOn = toggled(state_.harmonicOn);
     const bool on = state_.harmonicOn == 1;
-    panels_.setCaption(Role::kModeLabel, driveModeCaption(on));
+    panels_.setCaption(Role::kModeLabel, driveModeCaption(on, device_));
     showSwitch(panels_, Role::kDriveSwitch, Role::kDriveState, on);
     // The hint for the hand shows the opposite: red while the hand moves the end.
     panels_.setBack(Role::kHandHint, indicatorColour(!on));

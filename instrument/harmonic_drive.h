@@ -1,6 +1,7 @@
 #pragma once
 
 #include "instrument/control.h"
+#include "instrument/input_codes.h"
 
 #include <string>
 
@@ -17,7 +18,7 @@ public:
     // the switch with its state, the hint for the hand, whose colour shows whether the hand is in
     // charge; and the mode label in the chain view.
     // Writes the start captions of these controls and the scroll bars' settings.
-    HarmonicDrive(ChainState& state, Panels& panels);
+    HarmonicDrive(ChainState& state, Panels& panels, const InputCodes::Device& device);
 
     // The read-outs at start-up: the amplitude and the period as they start, and the drive
     // "Off" on the field's own colour.
@@ -46,7 +47,8 @@ public:
 private:
     ChainState& state_;
     Panels& panels_;
-    int pulseHalves_ = 0; // 0: no pulse under way
+    const InputCodes::Device& device_; // the instrument's, as its front end reports it
+    int pulseHalves_ = 0;              // 0: no pulse under way
     // The mode label before a pulse switched the drive on, shown again when it ends.
     std::string modeBeforePulse_;
 };

@@ -21,7 +21,9 @@ void showSwitch(Panels& panels, Control toggle, Control indicator, bool on) {
     panels.setBack(indicator, indicatorColour(on));
 }
 
-std::string driveModeCaption(bool harmonicOn) {
+std::string driveModeCaption(bool harmonicOn, InputCodes::Device device) {
     return std::string(harmonicOn ? Language::translate("Harmonisch bewegt")
-                                  : Language::translate("Bewegung mit Maus"));
+                       : device == InputCodes::Device::Touch
+                           ? Language::translate("Bewegung mit dem Finger")
+                           : Language::translate("Bewegung mit Maus"));
 }

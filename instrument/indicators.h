@@ -2,6 +2,7 @@
 
 #include "core/chain_constants.h"
 #include "instrument/control.h"
+#include "instrument/input_codes.h"
 
 #include <string>
 
@@ -21,5 +22,6 @@ inline constexpr Chain::Rgb kIndicatorStartRed{255, 128, 128};
 // colour above.
 void showSwitch(Panels& panels, Control toggle, Control indicator, bool on);
 
-// The mode label in the chain view while the run goes: how the left end is moved.
-std::string driveModeCaption(bool harmonicOn);
+// The mode label in the chain view while the run goes: how the left end is moved, by the hand
+// of `device` where the drive is off.
+std::string driveModeCaption(bool harmonicOn, InputCodes::Device device);

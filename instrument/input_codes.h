@@ -25,6 +25,10 @@ constexpr int shiftCode(bool shift, bool ctrl, bool alt) {
     return (shift ? kShift : 0) + (ctrl ? kCtrl : 0) + (alt ? kAlt : 0);
 }
 
+// The input a screen is worked with, as its front end reports it: a mouse (with the keys beside
+// it) or a finger on a touch screen. Texts that say how to do something name its way.
+enum class Device { Mouse, Touch };
+
 // A finger held still this long before it moves lays the tape instead of moving the end.
 inline constexpr std::uint64_t kHoldMs = 500;
 // A second tap within this time of the first, near it, makes a double tap.

@@ -6,6 +6,7 @@
 #include "instrument/diagram_controls.h"
 #include "instrument/hand_and_tape.h"
 #include "instrument/harmonic_drive.h"
+#include "instrument/indicators.h"
 #include "instrument/medium_markers.h"
 #include "instrument/medium_options.h"
 #include "instrument/run_controls.h"
@@ -23,14 +24,14 @@
 // markers are drawn by the ones after them and the hand is moved by the keys and the fingers.
 struct Instrument::Handlers {
     Handlers(ChainState& state, ChainPicture& picture, Panels& panels, ChainPass& pass,
-             TimeDiagram& timeDiagram)
+             TimeDiagram& timeDiagram, const InputCodes::Device& device)
         : markers(state, picture), tapes(picture),
-          view(state, picture, markers, tapes, pass.dotColours()), drive(state, panels),
+          view(state, picture, markers, tapes, pass.dotColours()), drive(state, panels, device),
           hand(state, tapes, panels), keys(state, hand, panels), touch(hand),
           carrier(state, panels), medium(state, markers, view, panels),
-          clearing(state, view, panels), run(state, pass, markers, panels), clock(state, panels),
-          step(state, pass, picture, panels), snapshot(state, pass, view, panels),
-          diagram(timeDiagram, pass, view, panels) {
+          clearing(state, view, panels), run(state, pass, markers, panels, device),
+          clock(state, panels), step(state, pass, picture, panels),
+          snapshot(state, pass, view, panels), diagram(timeDiagram, pass, view, panels) {
         keys.onChoose([this](float x) { diagram.chooseNearest(x); });
         touch.onDoubleTap([this](float x, float /*y*/) { diagram.chooseNearest(x); });
     }
@@ -118,7 +119,7 @@ Instrument::Instrument(std::string decimalSeparator)
       diagram_(std::string(panels_.decimalSeparator())), pace_(Chain::kPassesPerSecond) {
     picture_.setBackground(ChainPicture::pixelOf(Chain::kBackground));
     picture_.setForeground(ChainPicture::pixelOf(Chain::kMassColour));
-    handlers_ = std::make_unique<Handlers>(state_, picture_, panels_, pass_, diagram_);
+    handlers_ = std::make_unique<Handlers>(state_, picture_, panels_, pass_, diagram_, device_);
     pass_.recordInto(diagram_);
     pass_.endPulsesOf(handlers_->drive);
     panels_.setCaption(Role::kStartButton, Language::translate("Zurück zum Start"));
@@ -210,7 +211,16 @@ std::optional<Experiments::Instruction> Instrument::instruction() const {
     if (!shown) {
         return std::nullopt;
     }
-    return Experiments::instructionOf(*shown);
+    return Experiments::instructionOf(*shown, device_);
+}
+
+void Instrument::useDevice(InputCodes::Device device) {
+    // The mode label names the hand of the device from now on, at once where it names one.
+    const std::string before = driveModeCaption(false, device_);
+    device_ = device;
+    if (panels_.caption(Role::kModeLabel) == before) {
+        panels_.setCaption(Role::kModeLabel, driveModeCaption(false, device_));
+    }
 }
 
 void Instrument::sendTrain(int periods) {

@@ -101,6 +101,9 @@ public:
     // would start it, and kept as what "Zurück zum Start" returns to; its instruction shown until
     // it is closed. A number out of range changes nothing and returns false.
     bool chooseExperiment(int number);
+    // The screen's input as the front end knows it: the instruction and the mode label name its
+    // way of moving the end and laying the tape. A mouse until told otherwise.
+    void useDevice(InputCodes::Device device);
     // The instruction of the experiment chosen last, in the language in use, while shown.
     std::optional<Experiments::Instruction> instruction() const;
     void closeInstruction() { experiment_ = 0; }
@@ -169,6 +172,7 @@ private:
     Setup startSetup_;
     Panels::Look startLook_;
     int experiment_ = 0;
+    InputCodes::Device device_ = InputCodes::Device::Mouse;
     std::function<void()> end_;
     std::unique_ptr<Handlers> handlers_;
 };

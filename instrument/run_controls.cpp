@@ -7,8 +7,9 @@
 #include "instrument/panels.h"
 #include "language/language.h"
 
-RunControls::RunControls(ChainState& state, ChainPass& pass, MediumMarkers& markers, Panels& panels)
-    : state_(state), pass_(pass), markers_(markers), panels_(panels) {
+RunControls::RunControls(ChainState& state, ChainPass& pass, MediumMarkers& markers, Panels& panels,
+                         const InputCodes::Device& device)
+    : state_(state), pass_(pass), markers_(markers), panels_(panels), device_(device) {
     panels.setCaption(Role::kHaltButton, Language::translate("Halt"));
     panels.setCaption(Role::kEndButton, Language::translate("Ende"));
     // The run goes from the start on.
@@ -22,7 +23,7 @@ void RunControls::haltOrContinue() {
     panels_.setEnabled(Role::kStepButton, s.halted == 1);
     if (s.halted == 0) {
         panels_.setCaption(Role::kHaltButton, Language::translate("Halt"));
-        panels_.setCaption(Role::kModeLabel, driveModeCaption(s.harmonicOn == 1));
+        panels_.setCaption(Role::kModeLabel, driveModeCaption(s.harmonicOn == 1, device_));
         pass_.begin();
         return;
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "instrument/control.h"
+#include "instrument/input_codes.h"
 
 class ChainPass;
 class MediumMarkers;
@@ -14,7 +15,8 @@ public:
     // takes clicks only while the run stands; the mode label in the chain view, which reads
     // "Halt" while the run stands; the window, which "Ende" unloads, and the end button.
     // Writes the start captions of the two buttons.
-    RunControls(ChainState& state, ChainPass& pass, MediumMarkers& markers, Panels& panels);
+    RunControls(ChainState& state, ChainPass& pass, MediumMarkers& markers, Panels& panels,
+                const InputCodes::Device& device);
 
     // "Halt" sets the flag that stops the run at the top of its next pass. "Weiter" continues
     // from exactly the halted state with the next pass due; a halt and a continue before the
@@ -32,5 +34,6 @@ private:
     ChainPass& pass_;
     MediumMarkers& markers_;
     Panels& panels_;
+    const InputCodes::Device& device_; // the instrument's, as its front end reports it
     bool ended_ = false;
 };

@@ -96,6 +96,11 @@
      * @returns {boolean} whether there is one
      */
     chooseExperiment: (number) => call('ondix_choose_experiment', 'number', ['number'], [number]) === 1,
+    /**
+     * The screen's input: a finger where `touch`, else a mouse.
+     * @param {boolean} touch
+     */
+    useTouch: (touch) => call('ondix_use_touch', null, ['number'], [touch ? 1 : 0]),
     /** @returns {{title: string, paragraphs: string[]}|null} the instruction shown, if one is */
     instruction: () => {
       const shown = text('ondix_instruction');

@@ -303,6 +303,11 @@ EMSCRIPTEN_KEEPALIVE const char* ondix_experiments() {
     return reply.c_str();
 }
 
+// The screen's input as the page sees it: 1 for a finger (a coarse pointer), 0 for a mouse.
+EMSCRIPTEN_KEEPALIVE void ondix_use_touch(int touch) {
+    page->instrument.useDevice(touch != 0 ? InputCodes::Device::Touch : InputCodes::Device::Mouse);
+}
+
 // Experiment `number` (from 1) started as its link would start it; 0 where there is none.
 EMSCRIPTEN_KEEPALIVE int ondix_choose_experiment(int number) {
     return page->instrument.chooseExperiment(number) ? 1 : 0;

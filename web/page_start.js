@@ -61,6 +61,8 @@
     const height = Math.max(1, Math.round(view.height * scale));
     if (!page.picture.resize(width, height) && scale === pixelScale && !first) return;
     pixelScale = scale;
+    // The instruction and the view's label name the finger on a touch screen.
+    page.call(() => api.useTouch(page.layout.fingers()));
     page.call(() => api.layOut(first, width, height, pixelScale));
     page.refresh(true);
   }

@@ -539,13 +539,13 @@ return { list: list ? [said($('ExperimentsTitle')), ...[...list.querySelectorAll
 # At 1024 x 768 by touch: steps and what EXPERIMENTS_SHOWN then returns; beside the open diagram the text scrolls.
 EXPERIMENTS = [
     ('the list', 'button Vorbereitete Versuche', {'list': ['Versuche'] + [[t, True] for t in TITLES], 'focus': TITLES[0]}),
-    ('the third by the keys', 'key Down; key Down; key Return', {'panel': ['Stehende Wellen', 3, [], True, False, True],
+    ('the third by the keys', 'key Down; key Down; key Return', {'panel': ['Stehende Wellen', 4, [], True, False, True],
      'values': ['0,1', '77,6'], 'chosen': ['Torsionskette'], 'focus': 'Stehende Wellen', 'room': [False, 0]}),
     ('Escape in the instruction', 'key Esc', {'panel': None, 'focus': 'Vorbereitete Versuche'}),
     ('beside the open diagram', 'button Zeitdiagramm ein oder aus; button Vorbereitete Versuche; button Brechung',
-     {'panel': ['Brechung', 3, [], True, True, True], 'room': [False, 0]}),
+     {'panel': ['Brechung', 4, [], True, True, True], 'room': [False, 0]}),
     ('a new choice replaces the instruction', 'button Vorbereitete Versuche; button Dispersion',
-     {'panel': ['Dispersion', 3, [], True, False, True], 'room': [False, 0]}),
+     {'panel': ['Dispersion', 4, [], True, False, True], 'room': [False, 0]}),
     ('closed by its button', 'click InstructionClose', {'panel': None, 'chosen': ['Pendelkette']}),
 ]
 

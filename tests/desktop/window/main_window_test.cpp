@@ -148,7 +148,9 @@ void TestMainWindow::experimentsListAndInstruction() {
             shown << label->text();
         }
         return held &&
-               held->title == Experiments::instructionOf(*Experiments::numbered(number)).title &&
+               held->title == Experiments::instructionOf(*Experiments::numbered(number),
+                                                         InputCodes::Device::Mouse)
+                                  .title &&
                shown == QStringList{held->title.c_str(), held->text.c_str()};
     };
     QTRY_VERIFY(panel->isVisible() && showsInstructionOf(2));
