@@ -203,6 +203,7 @@ ChainPicture Instrument::viewAt(int width, int height) {
     picture_.setBackground(shown.background());
     picture_.setForeground(shown.foreground());
     picture_.resize(width, height, 1);
+    picture_.useBackdrop(shown.hasBackdrop()); // the snapshot's and the chosen masses' lines
     handlers_->view.redrawView();
     ChainPicture drawn = std::move(picture_);
     picture_ = std::move(shown);

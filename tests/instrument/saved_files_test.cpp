@@ -1,10 +1,12 @@
 // The saved files as the instrument makes them, the same for every face: the samples' table
 // against its expected text, the names offered, and the picture "Bild" saves.
 #include "instrument/form_layout.h"
+#include "instrument/input_codes.h"
 #include "instrument/instrument.h"
 #include "instrument/saved_files.h"
 #include "instrument/saved_image.h"
 #include "language/language.h"
+#include "picture/user_scale.h"
 
 #include <gtest/gtest.h>
 
@@ -129,6 +131,10 @@ TEST(SavedFiles, TheImageIsTheViewAtTheDesignSizeWithItsLabelsAndTheDiagramBenea
             }
         }
         EXPECT_EQ(differ, 0);
+        // Ball 8's dashed line at the top, far from its dot, as the view marks a chosen ball.
+        EXPECT_EQ(image.raster().pixel(
+                      UserScale::toPixel(InputCodes::massX(8), 0, view.width, view.height).x, 1),
+                  ChainPicture::pixelOf(TimeDiagram::kColours[0]));
         if (open) {
             TimeDiagram diagram = m.instrument.diagram();
             diagram.draw(view.width, SavedImage::kDiagramHeight);
