@@ -71,12 +71,15 @@ bool ChainPass::drawnWide(const ChainState& state, int i) {
     return state.refractionOn == 1 && i >= kFirstWideMass;
 }
 
-double ChainPass::clockValue() const {
+long long ChainPass::clockHundredths(double time) {
     // Cut down to hundredths; the added 0.05 hundredth lets a time that accumulated to just
-    // below a mark (2.9999993 after 30 steps of 0.1) show that mark. The carry holds the
-    // hundredths a long-running clock time has no places for.
-    const double time = double(state_.clockTime) + double(state_.clockCarry);
-    return std::floor(time * 100.0 + 0.05) / 100.0;
+    // below a mark (2.9999993 after 30 steps of 0.1) show that mark.
+    return static_cast<long long>(std::floor(time * 100.0 + 0.05));
+}
+
+double ChainPass::clockValue() const {
+    // The carry holds the hundredths a long-running clock time has no places for.
+    return double(clockHundredths(double(state_.clockTime) + double(state_.clockCarry))) / 100.0;
 }
 
 void ChainPass::showClock(double shown) {

@@ -50,6 +50,8 @@ public:
 
     // The masses of the heavy half are drawn with the wider pen while refraction is on.
     static bool drawnWide(const ChainState& state, int i);
+    // A time as the clock shows it: in whole hundredths, the steps' smallest, cut down.
+    static long long clockHundredths(double time);
 
 private:
     void drawMasses();

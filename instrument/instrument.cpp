@@ -232,6 +232,21 @@ void Instrument::resize(int width, int height, double scale) {
     handlers_->view.redrawView();
 }
 
+ChainPicture Instrument::viewAt(int width, int height) {
+    // The handlers draw into picture_: a fresh picture stands in for the shown one while they
+    // draw, and the shown one comes back moved, its pixels at the address a front end reads.
+    ChainPicture shown = std::move(picture_);
+    picture_ = ChainPicture();
+    picture_.setBackground(shown.background());
+    picture_.setForeground(shown.foreground());
+    picture_.resize(width, height, 1);
+    picture_.useBackdrop(shown.hasBackdrop()); // the snapshot's and the chosen masses' lines
+    handlers_->view.redrawView();
+    ChainPicture drawn = std::move(picture_);
+    picture_ = std::move(shown);
+    return drawn;
+}
+
 Instrument::Reply Instrument::click(Control control) {
     if (control == Role::kInfoButton) {
         return Reply::ShowInformation;

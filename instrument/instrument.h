@@ -142,6 +142,10 @@ public:
 
     const ChainState& state() const { return state_; }
     const ChainPicture& picture() const override { return picture_; }
+    // The view drawn anew at `width` x `height` pixels, one pixel to a unit of pen width, as a
+    // new size would draw it (markers, tapes, snapshot, chosen masses, the masses where they
+    // are shown); the picture shown keeps its pixels, its size and its changes.
+    ChainPicture viewAt(int width, int height);
     // The rectangles of pixels drawn since the front end last took them, for the screen.
     const std::vector<PixelRect>& takeChanges() override { return picture_.changes().take(); }
     const Panels& panels() const { return panels_; }

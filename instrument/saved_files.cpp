@@ -20,6 +20,14 @@ std::string SavedFiles::nameOf(Kind kind) {
            (kind == Kind::Image ? ".png" : ".csv");
 }
 
+std::string SavedFiles::nameOf(Kind kind, const std::tm& now) {
+    std::string name = nameOf(kind);
+    char stamp[64];
+    const std::size_t length = std::strftime(stamp, sizeof stamp, " %Y-%m-%d %H-%M-%S", &now);
+    name.insert(name.rfind('.'), stamp, length);
+    return name;
+}
+
 std::string SavedFiles::filterOf(Kind kind) {
     return std::string(kind == Kind::Image ? Language::translate("PNG-Bild")
                                            : Language::translate("CSV-Tabelle")) +

@@ -1,17 +1,16 @@
 #include "instrument/time_diagram.h"
 
 #include "core/chain_state.h"
+#include "instrument/chain_pass.h"
 #include "instrument/input_codes.h"
 #include "instrument/read_out_text.h"
 #include "language/language.h"
 #include "picture/chain_picture.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <limits>
 #include <type_traits>
 
@@ -153,32 +152,38 @@ std::string TimeDiagram::spanCaption() const {
 std::string TimeDiagram::csv() const {
     const std::string_view point = Language::decimalSeparator(",");
     const char separator = point == "," ? ';' : ',';
-    // The fewest significant digits that read back as `value` (the browser's C++ library has no
-    // floating-point std::to_chars), written without an exponent. The C library writes and reads
-    // with the same decimal point, whatever the locale, which is written as the language's.
-    const auto write = [&](std::string& out, auto value) {
-        using Value = decltype(value);
-        char text[128];
-        int digits = 0;
-        std::snprintf(text, sizeof text, "%.*e", digits, double(value));
-        const auto readsBack = [&] {
-            if constexpr (std::is_same_v<Value, float>) {
-                return std::strtof(text, nullptr) == value;
-            } else {
-                return std::strtod(text, nullptr) == value;
-            }
-        };
-        while (!readsBack() && digits < std::numeric_limits<Value>::max_digits10) {
-            std::snprintf(text, sizeof text, "%.*e", ++digits, double(value));
+    // The time at the clock's resolution, as its read-out shows it: "621,6", not the float sum's
+    // "621,60004".
+    const auto writeTime = [&](std::string& out, double t) {
+        const long long hundredths = ChainPass::clockHundredths(t);
+        if (hundredths < 0) {
+            out += '-';
         }
-        const int exponent = std::atoi(std::strchr(text, 'e') + 1);
-        const int length =
-            std::snprintf(text, sizeof text, "%.*f", std::max(0, digits - exponent), double(value));
-        for (const char* c = text; c != text + std::min<int>(length, sizeof text - 1); ++c) {
-            out.append(*c == '-' || (*c >= '0' && *c <= '9') ? std::string_view(c, 1) : point);
+        const unsigned long long n = hundredths < 0 ? 0ULL - hundredths : hundredths;
+        out += std::to_string(n / 100);
+        if (const unsigned long long part = n % 100; part != 0) {
+            out += point;
+            out += char('0' + part / 10);
+            if (part % 10 != 0) {
+                out += char('0' + part % 10);
+            }
         }
     };
-    // The byte order mark tells a spreadsheet the text is UTF-8 ("Längeneinheiten").
+    // y in fixed notation to a ten-thousandth of a ball spacing, every row alike, without a
+    // minus on a value that rounds to zero. The C library writes the point whatever the locale;
+    // it is written as the language's.
+    const auto writeY = [&](std::string& out, float y) {
+        char text[64];
+        const int length = std::snprintf(text, sizeof text, "%.4f", double(y));
+        std::string_view cell(text, std::size_t(std::clamp(length, 0, int(sizeof text) - 1)));
+        if (cell.find_first_of("123456789") == std::string_view::npos && cell.starts_with('-')) {
+            cell.remove_prefix(1);
+        }
+        for (const char c : cell) {
+            out.append(c == '.' ? point : std::string_view(&c, 1));
+        }
+    };
+    // The byte order mark tells a spreadsheet the text is UTF-8 ("Kugelabständen").
     std::string out = "\xEF\xBB\xBF";
     out += Language::translate("t in Zeiteinheiten");
     for (int slot = 0; slot < kMaxChosen; ++slot) {
@@ -187,21 +192,19 @@ std::string TimeDiagram::csv() const {
             out += mass == 0
                        ? std::string(Language::translate("Anfangspunkt"))
                        : std::string(Language::translate("Kugel")) + ' ' + std::to_string(*mass);
-            out += Language::translate(": y in Längeneinheiten (oben positiv)");
+            out += Language::translate(N_(": y in Kugelabständen (oben positiv)"));
         }
     }
     out += "\r\n";
     for (std::size_t i = 0; i < count_; ++i) {
         const Sample& s = sample(i);
-        // The time as the clock counts it, in single precision: "12,3", not the double sum's
-        // "12,300000190734863".
-        write(out, float(s.t));
+        writeTime(out, s.t);
         for (int slot = 0; slot < kMaxChosen; ++slot) {
             const float y = s.y[std::size_t(slot)];
             if (chosen_[std::size_t(slot)]) {
                 out += separator;
                 if (!std::isnan(y)) {
-                    write(out, 0.0F - y); // 0 - 0 is 0, not -0
+                    writeY(out, -y); // up positive
                 }
             }
         }

@@ -79,9 +79,10 @@ public:
     // naming the columns and their units, then a row per sample: the time, then each chosen
     // mass's y, up positive as the diagram draws it (empty before the mass was chosen). German
     // writes the decimal comma and separates by semicolons, other languages the point and
-    // commas. Every number is the shortest text that reads back as the value recorded, the time in
-    // single precision as the clock counts it. The text begins with UTF-8's byte order mark, which
-    // spreadsheets take as its encoding.
+    // commas. The time is written as the clock shows it (in hundredths, "0,9"), y in fixed
+    // notation with four decimals ("0,0000", never a minus zero or an exponent). The text begins
+    // with UTF-8's byte order mark, which spreadsheets take as its encoding: every face saves
+    // these bytes as they are.
     std::string csv() const;
 
     // The time axis's span in time units, clamped to kMinSpan..kMaxSpan.

@@ -29,3 +29,13 @@ void PlotRaster::verticalRun(int x, int y0, int y1, int thickness, Pixel colour)
     }
     fillRect(x, y0, x + thickness, y1 + 1, colour);
 }
+
+void PlotRaster::put(int x, int y, const Pixel* pixels, int width, int height) {
+    const int x0 = std::max(x, 0);
+    const int x1 = std::min(x + width, width_);
+    for (int row = std::max(y, 0); row < std::min(y + height, height_) && x0 < x1; ++row) {
+        std::copy(pixels + std::size_t(row - y) * std::size_t(width) + (x0 - x),
+                  pixels + std::size_t(row - y) * std::size_t(width) + (x1 - x),
+                  pixels_.data() + std::size_t(row) * std::size_t(width_) + x0);
+    }
+}

@@ -19,6 +19,9 @@ public:
     // A vertical run from y0 to y1 inclusive (either way round) in column x, `thickness` pixels
     // wide to the right.
     void verticalRun(int x, int y0, int y1, int thickness, Pixel colour);
+    // Another raster's pixels (`width` x `height`, rows one after the other) with their top-left
+    // corner at (x, y), clipped to this one.
+    void put(int x, int y, const Pixel* pixels, int width, int height);
 
     int width() const { return width_; }
     int height() const { return height_; }

@@ -108,8 +108,18 @@
     },
     /** The instruction closed. */
     closeInstruction: () => call('ondix_close_instruction', null, [], []),
-    /** @returns {string} the time diagram's samples as CSV text */
-    samplesCsv: () => text('ondix_samples_csv'),
+    /** @returns {Uint8Array} the time diagram's samples as CSV, its bytes as the module wrote them (a copy) */
+    samplesCsv: () => {
+      const made = json('ondix_samples_csv');
+      return module.HEAPU8.slice(made.bytes, made.bytes + made.length);
+    },
+    /**
+     * The picture "Bild" saves: its pixels (valid until the module's next call) and the texts to
+     * write over them.
+     * @returns {{bytes: number, width: number, height: number, texts: {text: string, x: number,
+     *   y: number, align: string, colour: string, pixels: number}[]}}
+     */
+    savedImage: () => json('ondix_saved_image'),
     /**
      * The name a saved file is offered under, and the message where it could not be written.
      * @param {boolean} samples the diagram's samples rather than the view's image

@@ -19,6 +19,9 @@ struct Page {
     std::vector<std::uint8_t> diagramBytes;
     std::uint64_t diagramShown = ~std::uint64_t(0);
     double diagramScale = 0;
+    // The file last made for saving: the image's pixels as a canvas takes them, or the CSV's
+    // bytes; kept until the next file is made.
+    std::vector<std::uint8_t> savedBytes;
 };
 
 extern Page* page;

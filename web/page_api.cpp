@@ -6,6 +6,7 @@
 #include "instrument/info_pages.h"
 #include "instrument/instrument.h"
 #include "instrument/saved_files.h"
+#include "instrument/saved_image.h"
 #include "instrument/setup.h"
 #include "instrument/start_sequence.h"
 #include "language/language.h"
@@ -84,6 +85,35 @@ std::string infoPageJson(const InfoPage& info) {
     return json.text();
 }
 
+// A label's text, place, alignment and colour as the members of an object left open.
+JsonText& labelJson(JsonText& json, const TimeDiagram::Label& label) {
+    static constexpr std::array<std::string_view, 3> kAlign{"left", "center", "right"};
+    return json.beginObject()
+        .key("text")
+        .value(label.text)
+        .key("x")
+        .value(label.x)
+        .key("y")
+        .value(label.y)
+        .key("align")
+        .value(kAlign[static_cast<std::size_t>(label.align)])
+        .key("colour")
+        .value(CanvasPixels::colourText(label.colour));
+}
+
+// Bytes of the module's memory as JSON: where they lie and how many.
+const std::string& bytesJson(const std::uint8_t* bytes, std::size_t length) {
+    JsonText json;
+    json.beginObject()
+        .key("bytes")
+        .value(static_cast<int>(reinterpret_cast<std::uintptr_t>(bytes)))
+        .key("length")
+        .value(static_cast<int>(length))
+        .endObject();
+    reply = json.text();
+    return reply;
+}
+
 // The time diagram at `width` x `height` pixels: its bytes (red, green, blue, alpha), where
 // they lie, its labels and its span, as JSON.
 std::string diagramJson(Page& p, int width, int height, double scale) {
@@ -95,7 +125,6 @@ std::string diagramJson(Page& p, int width, int height, double scale) {
     const std::size_t count = std::size_t(raster.width()) * std::size_t(raster.height());
     p.diagramBytes.resize(count * 4);
     CanvasPixels::toRgba(raster.pixels(), count, p.diagramBytes.data());
-    static constexpr std::array<std::string_view, 3> kAlign{"left", "center", "right"};
     JsonText json;
     json.beginObject()
         .key("bytes")
@@ -113,18 +142,7 @@ std::string diagramJson(Page& p, int width, int height, double scale) {
         .key("labels")
         .beginArray();
     for (const TimeDiagram::Label& label : diagram.labels()) {
-        json.beginObject()
-            .key("text")
-            .value(label.text)
-            .key("x")
-            .value(label.x)
-            .key("y")
-            .value(label.y)
-            .key("align")
-            .value(kAlign[static_cast<std::size_t>(label.align)])
-            .key("colour")
-            .value(CanvasPixels::colourText(label.colour))
-            .endObject();
+        labelJson(json, label).endObject();
     }
     json.endArray().endObject();
     return json.text();
@@ -334,9 +352,39 @@ EMSCRIPTEN_KEEPALIVE void ondix_close_instruction() {
     page->instrument.closeInstruction();
 }
 
-// The time diagram's samples as a table (see TimeDiagram::csv).
+// The time diagram's samples as a table (see TimeDiagram::csv): where its bytes lie and how
+// many, as JSON. Handed over as bytes, not as a string, which the browser's decoding would
+// strip of its byte order mark.
 EMSCRIPTEN_KEEPALIVE const char* ondix_samples_csv() {
-    reply = page->instrument.diagram().csv();
+    const std::string csv = page->instrument.diagram().csv();
+    page->savedBytes.assign(csv.begin(), csv.end());
+    return bytesJson(page->savedBytes.data(), page->savedBytes.size()).c_str();
+}
+
+// The picture "Bild" saves (see SavedImage), as JSON: where its pixels lie as a canvas takes
+// them, its size, and the texts to write over them, each with its place, alignment, colour and
+// font size in pixels.
+EMSCRIPTEN_KEEPALIVE const char* ondix_saved_image() {
+    const SavedImage saved(page->instrument);
+    const PlotRaster& raster = saved.raster();
+    const std::size_t count = std::size_t(raster.width()) * std::size_t(raster.height());
+    page->savedBytes.resize(count * 4);
+    CanvasPixels::toRgba(raster.pixels(), count, page->savedBytes.data());
+    JsonText json;
+    json.beginObject()
+        .key("bytes")
+        .value(static_cast<int>(reinterpret_cast<std::uintptr_t>(page->savedBytes.data())))
+        .key("width")
+        .value(raster.width())
+        .key("height")
+        .value(raster.height())
+        .key("texts")
+        .beginArray();
+    for (const SavedImage::Text& text : saved.texts()) {
+        labelJson(json, text.label).key("pixels").value(text.pixels).endObject();
+    }
+    json.endArray().endObject();
+    reply = json.text();
     return reply.c_str();
 }
 

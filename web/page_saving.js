@@ -1,6 +1,6 @@
-// Saving, as downloads under the names the module gives: the view as a PNG image (the chain
-// view's canvas, the time diagram's beneath it while its strip is open) and the diagram's samples
-// as a CSV table. A file that cannot be made shows the module's message, and nothing else changes.
+// Saving, as downloads under the names the module gives: the view as a PNG image (the module's
+// picture, see picture below) and the diagram's samples as a CSV table, its bytes as the module
+// wrote them. A file that cannot be made shows the module's message, and nothing else changes.
 'use strict';
 
 ((page) => {
@@ -31,24 +31,31 @@
     }
   }
 
-  // The view's pixels, and the diagram's beneath them while it is open, as the screen has them.
+  // The picture the module composes (the view at the window's design size with its labels, the
+  // diagram beneath it while open), its texts written in the page's font.
   function picture() {
-    const view = page.picture.canvas;
-    const diagram = page.diagram.wanted() ? document.getElementById('TimeDiagramCanvas') : null;
-    const both = document.createElement('canvas');
-    both.width = Math.max(view.width, diagram ? diagram.width : 0);
-    both.height = view.height + (diagram ? diagram.height : 0);
-    const context = both.getContext('2d', { alpha: false });
-    context.fillStyle = '#fff';
-    context.fillRect(0, 0, both.width, both.height);
-    context.drawImage(view, 0, 0);
-    if (diagram) context.drawImage(diagram, 0, view.height);
-    return new Promise((done) => both.toBlob(done, 'image/png'));
+    const image = page.call(page.api.savedImage);
+    if (!image) return null;
+    const canvas = document.createElement('canvas');
+    canvas.width = image.width;
+    canvas.height = image.height;
+    const context = canvas.getContext('2d', { alpha: false });
+    const pixels = page.api.bytes(image.bytes, image.width * image.height * 4);
+    context.putImageData(new ImageData(pixels, image.width, image.height), 0, 0);
+    const family = getComputedStyle(document.body).fontFamily;
+    context.textBaseline = 'middle';
+    for (const text of image.texts) {
+      context.font = text.pixels + 'px ' + family;
+      context.fillStyle = text.colour;
+      context.textAlign = text.align;
+      context.fillText(text.text, text.x, text.y);
+    }
+    return new Promise((done) => canvas.toBlob(done, 'image/png'));
   }
 
   function samples() {
-    const text = page.call(page.api.samplesCsv);
-    return text === undefined ? null : new Blob([text], { type: 'text/csv;charset=utf-8' });
+    const bytes = page.call(page.api.samplesCsv);
+    return bytes === undefined ? null : new Blob([bytes], { type: 'text/csv;charset=utf-8' });
   }
 
   page.saving = { image: () => save(false, picture), samples: () => save(true, samples) };

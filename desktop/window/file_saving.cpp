@@ -1,5 +1,6 @@
 #include "desktop/window/file_saving.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -9,6 +10,7 @@
 #include <QStandardPaths>
 
 #include <array>
+#include <ctime>
 
 namespace {
 
@@ -29,6 +31,19 @@ QString firstFolder(SavedFiles::Kind kind) {
     return !folder.isEmpty() && QFileInfo(folder).isDir() ? folder : QDir::homePath();
 }
 
+// The local time now, as the file's name gives it.
+std::tm now() {
+    const QDateTime at = QDateTime::currentDateTime();
+    std::tm t{};
+    t.tm_year = at.date().year() - 1900;
+    t.tm_mon = at.date().month() - 1;
+    t.tm_mday = at.date().day();
+    t.tm_hour = at.time().hour();
+    t.tm_min = at.time().minute();
+    t.tm_sec = at.time().second();
+    return t;
+}
+
 } // namespace
 
 QString FileSaving::choosePath(QWidget& window, SavedFiles::Kind kind) {
@@ -37,7 +52,7 @@ QString FileSaving::choosePath(QWidget& window, SavedFiles::Kind kind) {
         folder = firstFolder(kind);
     }
     const QString path = QFileDialog::getSaveFileName(
-        &window, QString(), QDir(folder).filePath(fromStd(SavedFiles::nameOf(kind))),
+        &window, QString(), QDir(folder).filePath(fromStd(SavedFiles::nameOf(kind, now()))),
         fromStd(SavedFiles::filterOf(kind)));
     if (!path.isEmpty()) {
         folder = QFileInfo(path).absolutePath();

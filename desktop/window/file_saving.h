@@ -9,7 +9,8 @@
 class QIODevice;
 class QWidget;
 
-// Saving a file on the desktop: the save dialog, which offers the file's name (see SavedFiles) in
+// Saving a file on the desktop: the save dialog, which offers a new file's name with the time in
+// it (see SavedFiles) in
 // the folder used last in the session for its kind, at first the user's pictures for the image
 // and documents for the table; and the writing, which replaces a file only once it is written
 // whole, and otherwise says so in a message over the window and leaves everything as it was.

@@ -7,9 +7,11 @@
 #include "desktop/view/chain_view_input.h"
 #include "desktop/window/file_saving.h"
 #include "desktop/window/instruction_panel.h"
+#include "desktop/window/label_painting.h"
 #include "desktop/window/main_layout.h"
 #include "desktop/window/screen_placement.h"
 #include "instrument/form.h"
+#include "instrument/saved_image.h"
 #include "instrument/start_sequence.h"
 #include "language/language.h"
 
@@ -261,26 +263,17 @@ void Ondix15::moveEvent(QMoveEvent* event) {
     }
 }
 
-QImage Ondix15::viewImage() const {
-    // In device pixels, the view's children (its labels) as they are shown.
-    ChainView& view = *controls_.view();
-    const qreal ratio = view.devicePixelRatioF();
-    QImage chain(view.size() * ratio, QImage::Format_RGB32);
-    chain.setDevicePixelRatio(ratio);
-    view.render(&chain, {}, {}, QWidget::DrawChildren);
-    chain.setDevicePixelRatio(1);
-    if (!diagramWindow_->isVisible()) {
-        return chain;
+QImage Ondix15::viewImage() {
+    const SavedImage saved(instrument_);
+    const PlotRaster& raster = saved.raster();
+    QImage image(reinterpret_cast<const uchar*>(raster.pixels()), raster.width(), raster.height(),
+                 raster.width() * qsizetype(sizeof(PlotRaster::Pixel)), QImage::Format_RGB32);
+    image = image.copy();
+    QPainter painter(&image);
+    for (const SavedImage::Text& text : saved.texts()) {
+        LabelPainting::draw(painter, text.label, text.pixels);
     }
-    QImage plot = diagramWindow_->plotImage();
-    plot.setDevicePixelRatio(1);
-    QImage both(std::max(chain.width(), plot.width()), chain.height() + plot.height(),
-                QImage::Format_RGB32);
-    both.fill(Qt::white);
-    QPainter painter(&both);
-    painter.drawImage(0, 0, chain);
-    painter.drawImage(0, chain.height(), plot);
-    return both;
+    return image;
 }
 
 bool Ondix15::saveImageTo(const QString& path) {

@@ -44,9 +44,9 @@ public:
     // at a display frame; the number run.
     int runPasses(int count);
 
-    // The view as "Bild" saves it: the chain view's pixels, with the time diagram's
-    // drawing beneath them, at its left, while the diagram's window is open.
-    QImage viewImage() const;
+    // The view as "Bild" saves it (see SavedImage): the instrument's pixels with its texts
+    // written in the window's font.
+    QImage viewImage();
     // The files the save buttons write, at `path` without a dialog: the view as a PNG image and
     // the time diagram's samples as a CSV table in UTF-8. Where a file cannot be written, a
     // message over the window says so and nothing else changes. True if written.

@@ -1,6 +1,7 @@
 #include "desktop/window/time_diagram_window.h"
 
 #include "desktop/window/focus_scroll_bar.h"
+#include "desktop/window/label_painting.h"
 #include "instrument/instrument.h"
 #include "instrument/time_diagram.h"
 #include "language/language.h"
@@ -67,15 +68,6 @@ TimeDiagramWindow::TimeDiagramWindow(Instrument& instrument, QWidget& mainWindow
 QString TimeDiagramWindow::keyHint() {
     return text(Language::translate(N_(
         "F6: zwischen Hauptfenster und Zeitdiagramm wechseln; Escape schließt das Zeitdiagramm")));
-}
-
-QImage TimeDiagramWindow::plotImage() {
-    refresh();
-    const qreal ratio = devicePixelRatioF();
-    QImage image(QSize(width(), plotHeight()) * ratio, QImage::Format_RGB32);
-    image.setDevicePixelRatio(ratio);
-    render(&image, {}, QRegion(0, 0, width(), plotHeight()), QWidget::DrawWindowBackground);
-    return image;
 }
 
 void TimeDiagramWindow::moveKeyboard() {
@@ -163,22 +155,8 @@ void TimeDiagramWindow::paintEvent(QPaintEvent* /*event*/) {
                        raster.height(), raster.width() * qsizetype(sizeof(PlotRaster::Pixel)),
                        QImage::Format_RGB32);
     painter.drawImage(0, 0, image);
-    QFont font = painter.font();
-    font.setPixelSize(TimeDiagram::kLabelPixels);
-    painter.setFont(font);
-    const QFontMetrics metrics(font);
     for (const TimeDiagram::Label& label : diagram.labels()) {
-        const QString s = QString::fromStdString(label.text);
-        const int width = metrics.horizontalAdvance(s);
-        int x = label.x;
-        if (label.align == TimeDiagram::Label::Align::Centre) {
-            x -= width / 2;
-        } else if (label.align == TimeDiagram::Label::Align::Right) {
-            x -= width;
-        }
-        painter.setPen(QColor(label.colour.r, label.colour.g, label.colour.b));
-        painter.drawText(QRect(x, label.y - metrics.height() / 2, width + 1, metrics.height()),
-                         Qt::AlignLeft | Qt::AlignVCenter, s);
+        LabelPainting::draw(painter, label, TimeDiagram::kLabelPixels);
     }
 }
 

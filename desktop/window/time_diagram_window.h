@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QElapsedTimer>
-#include <QImage>
 #include <QWidget>
 
 #include <cstdint>
@@ -29,8 +28,6 @@ public:
     // F6, in either window: the keyboard goes from the main window to the span bar, where the
     // diagram is open, and from the diagram back to the main window.
     void moveKeyboard();
-    // The diagram's drawing as the window shows it, without the span's bar, in device pixels.
-    QImage plotImage();
     // The keys, as the diagram's button names them in its tooltip.
     static QString keyHint();
 

@@ -202,47 +202,6 @@ TEST(TimeDiagram, AxisLabelsAndLegendInEachLanguage) {
     EXPECT_EQ(yLabels, (std::vector<std::string>{"3", "0", "-3"}));
 }
 
-// The samples as a spreadsheet's text in each language, read back strictly: a header naming the
-// masses and units, a row per sample of digits, a minus and the language's signs only: its time
-// and each mass's y, up positive; empty where the mass was not yet chosen.
-TEST(TimeDiagram, ItsCsvReadsBackAsItsSamplesInEachLanguage) {
-    Machine m;
-    m.instrument.doubleClick(5.2f, 0); // mass 4
-    m.run(20, 4, 4);
-    m.instrument.doubleClick(30.6f, 1); // mass 30, from the 21st sample on
-    m.run(25, 4, 30);
-    const TimeDiagram& d = m.diagram();
-    const float empty = -std::numeric_limits<float>::infinity();
-    // clang-format off
-    for (const auto& [language, header, separator, point] : {
-             std::tuple{"de", "t in Zeiteinheiten;Kugel 4: y in Längeneinheiten (oben positiv);Kugel 30: y in Längeneinheiten (oben positiv)", ';', ','},
-             std::tuple{"en", "t in time units,Ball 4: y in length units (up positive),Ball 30: y in length units (up positive)", ',', '.'}}) {
-        // clang-format on
-        ASSERT_TRUE(Language::use(language));
-        std::istringstream lines(d.csv());
-        Language::use("de");
-        std::string line;
-        std::getline(lines, line);
-        EXPECT_EQ(line, "\xEF\xBB\xBF" + std::string(header) + "\r");
-        const std::string signs = std::string("-0123456789\r") + separator + point;
-        std::size_t i = 0;
-        for (; std::getline(lines, line) && i < d.sampleCount(); ++i) {
-            ASSERT_EQ(line.find_first_not_of(signs), std::string::npos) << line;
-            std::replace(line.begin(), line.end(), point, '.');
-            char* at = line.data();
-            const Sample& s = d.sample(i);
-            EXPECT_EQ(std::strtof(at, &at), float(s.t)) << line;
-            ASSERT_EQ(*at++, separator) << line;
-            EXPECT_EQ(std::strtof(at, &at), -s.y[0]) << line;
-            ASSERT_EQ(*at++, separator) << line;
-            EXPECT_EQ(*at == '\r' ? empty : std::strtof(at, &at), i < 20 ? empty : -s.y[1]) << line;
-            EXPECT_EQ(std::string(at), "\r") << line;
-        }
-        EXPECT_EQ(i, d.sampleCount());
-        EXPECT_TRUE(lines.eof()) << "a line after the last sample";
-    }
-}
-
 TEST(TimeDiagram, MouseFingerAndKeysChooseAThirdReplacesTheOlderASecondUnchooses) {
     Machine m;
     m.instrument.click(Role::kHaltButton);

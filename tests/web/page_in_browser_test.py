@@ -550,41 +550,54 @@ EXPERIMENTS = [
 ]
 
 
-# The CSV read back against the diagram's samples in memory (16 bytes each: t, then two y): its type, name, header,
-# rows, the cells that are not German numbers or differ from the sample (y up positive), whether most rows have y not 0.
+# The CSV's bytes read back against the diagram's samples in memory (16 bytes each: t, then two y): its type, name,
+# byte order mark, header, rows, the cells not written as the clock's hundredths and y to four decimals (never -0,0000)
+# or not the sample's, whether most rows have y not 0.
 CSV_IS_SAMPLES = '''
 const done = arguments[arguments.length - 1], blob = saved.blobs.at(-1);
-blob.text().then((text) => {
+blob.arrayBuffer().then((buffer) => {
+  const bytes = new Uint8Array(buffer), text = new TextDecoder('utf-8', { ignoreBOM: true }).decode(bytes.subarray(3));
   const d = ondix.diagram(), memory = new DataView(ondix.buffer(), d.samples, d.bytes);
   const [header, ...rows] = text.split('\\r\\n').slice(0, -1);
   let wrong = rows.length === d.bytes / 16 ? 0 : 1000000;
   rows.forEach((row, i) => row.split(';').forEach((cell, c) => {
-    const stored = Math.fround(c === 0 ? memory.getFloat64(16 * i, true) : -memory.getFloat32(16 * i + 4 + 4 * c, true));
-    wrong += Number.isNaN(stored) ? cell !== '' : !/^-?\\d+(,\\d+)?$/.test(cell) || Math.fround(Number(cell.replace(',', '.'))) !== stored;
+    const t = memory.getFloat64(16 * i, true), y = c > 0 ? -memory.getFloat32(16 * i + 4 + 4 * c, true) : 0;
+    const value = Number(cell.replace(',', '.'));
+    wrong += c === 0 ? !/^\\d+(,\\d\\d?)?$/.test(cell) || value !== Math.floor(t * 100 + 0.05) / 100
+      : Number.isNaN(y) ? cell !== '' : !/^-?\\d+,\\d{4}$/.test(cell) || cell === '-0,0000' || Math.abs(value - y) > 0.00006;
   }));
-  done([blob.type, saved.names.at(-1), header, rows.length, wrong, rows.filter((r) => !/;-?0$/.test(r)).length > 200]);
+  done([blob.type, saved.names.at(-1), [...bytes.subarray(0, 3)].join(), header, rows.length, wrong,
+    rows.filter((r) => !/;-?0,0000$/.test(r)).length > 200]);
 });
 '''
-# The PNG decoded against the view's canvas and the diagram's beneath it: its type, name, size and the colours that differ.
-PNG_IS_SHOWN = '''
+# The PNG decoded against the module's picture (SavedImage): its type, name, size against the module's, the pixels that
+# differ away from the texts' rows, the view's labels (above the diagram's first text) with no pixel of text written.
+PNG_IS_MODULES = '''
 const done = arguments[arguments.length - 1];
+const image = ondixPage.api.savedImage(), raw = ondixPage.api.bytes(image.bytes, image.width * image.height * 4).slice();
 const made = () => new Promise((ready) => (function wait() { saved.names.length > 1 ? ready(saved.blobs.at(-1)) : setTimeout(wait, 20); })());
 made().then((blob) => createImageBitmap(blob, { colorSpaceConversion: 'none', premultiplyAlpha: 'none' }).then((bitmap) => {
   const png = new OffscreenCanvas(bitmap.width, bitmap.height).getContext('2d');
   png.drawImage(bitmap, 0, 0);
-  let top = 0, wrong = 0; // the colour values that differ, part by part
-  for (const part of [document.querySelector('[role=application]'), document.getElementById('TimeDiagramCanvas')]) {
-    const [shown, saved] = [part.getContext('2d'), png].map((c) => c.getImageData(0, c === png ? top : 0, part.width, part.height).data);
-    wrong += shown.filter((v, i) => i % 4 < 3 && v !== saved[i]).length;
-    top += part.height;
+  const data = png.getImageData(0, 0, bitmap.width, bitmap.height).data, written = new Set();
+  for (const t of image.texts) for (let y = t.y - t.pixels; y <= t.y + t.pixels; ++y) written.add(y);
+  const inked = image.texts.map(() => 0);
+  let strays = 0;
+  for (let i = 0; i < raw.length && bitmap.width === image.width; i += 4) {
+    if (raw[i] === data[i] && raw[i + 1] === data[i + 1] && raw[i + 2] === data[i + 2]) continue;
+    const x = (i / 4) % image.width, y = Math.floor(i / 4 / image.width);
+    strays += !written.has(y);
+    image.texts.forEach((t, k) => { inked[k] += Math.abs(y - t.y) < 8 && x >= t.x && x < t.x + 40; });
   }
-  done([blob.type, saved.names.at(-1), bitmap.width, bitmap.height - top, wrong]);
+  const view = image.texts.filter((t) => t.pixels === image.texts[0].pixels).length;
+  done([blob.type, saved.names.at(-1), bitmap.width === image.width && bitmap.height === image.height, strays,
+    inked.slice(0, view).filter((n) => n === 0).length]);
 })).catch((error) => done(String(error)));
 '''
 
 
 def experiments_and_saving_test(driver):
-    """At the design size the diagram's samples as CSV and the view with the diagram as PNG, as the page shows them; a
+    """At the design size the diagram's samples as CSV and the module's picture as PNG with its texts written; a
     PNG that cannot be made shows the message and changes nothing. Then EXPERIMENTS at 1024 x 768 by touch."""
     open_page(driver, SITE, '#test')
     driver.execute_script(CAPTURE)
@@ -592,9 +605,9 @@ def experiments_and_saving_test(driver):
                             'button Zeitdiagramm ein oder aus', 'passes 300', 'button Die Messwerte des Zeitdiagramms als Tabelle speichern'])
     found = [driver.execute_async_script(CSV_IS_SAMPLES)]
     replay_in_page(driver, ['button Die Wellenmaschine als Bild speichern'])
-    found.append(driver.execute_async_script(PNG_IS_SHOWN))
-    check(found == [['text/csv;charset=utf-8', 'Zeitdiagramm.csv', 't in Zeiteinheiten;Kugel 1: y in Längeneinheiten (oben positiv)', 300, 0,
-                     True], ['image/png', 'Wellenmaschine.png', 1276, 0, 0]], f'the samples and the view saved: {found}')
+    found.append(driver.execute_async_script(PNG_IS_MODULES))
+    check(found == [['text/csv;charset=utf-8', 'Zeitdiagramm.csv', '239,187,191', 't in Zeiteinheiten;Kugel 1: y in Kugelabständen (oben positiv)',
+                     300, 0, True], ['image/png', 'Wellenmaschine.png', True, 0, 0]], f'the samples and the view saved: {found}')
     before = driver.execute_script('HTMLCanvasElement.prototype.toBlob = (done) => done(null); return [ondix.panels(), saved.blobs.length]')
     replay_in_page(driver, ['button Die Wellenmaschine als Bild speichern'])
     message = driver.find_element(By.ID, 'messageText').text
