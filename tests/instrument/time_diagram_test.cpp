@@ -139,18 +139,15 @@ TEST(TimeDiagram, DrawingOnlyTheNewPointsGivesTheWholeDrawingAcrossTheAxisMoves)
     EXPECT_EQ(whole.labels(), m.diagram().labels());
 }
 
-// The labels, each ended by "|": the hand holds the driven point at y = 1.25 and the wave has
-// not reached ball 50 yet, so the legend's read-outs are exact.
+// The labels, each ended by "|": the drive (amplitude 1, period 25) has swung the driven point
+// four times and not yet reached ball 97.
 std::string labelsIn(const char* language) {
     EXPECT_TRUE(Language::use(language));
     Machine m;
-    m.instrument.click(Role::kDriveSwitch);
-    m.instrument.pointer(Instrument::Pointer::Press, InputCodes::kLeftButton, 0, 1, 0);
-    m.instrument.pointer(Instrument::Pointer::Move, InputCodes::kLeftButton, 0, 1, -1.25f);
     m.instrument.doubleClick(1, 0);
-    m.instrument.doubleClick(51, 0);
+    m.instrument.doubleClick(98, 0);
     const std::vector<std::string> before = m.labelTexts();
-    m.run(10, 0, 50);
+    m.run(1050, 0, 97);
     // The legend before, the labels after, the text alternative saying what the legend says.
     std::string texts = before[before.size() - 2] + "|" + before.back() + "|";
     for (const std::string& text : m.labelTexts()) {
@@ -162,15 +159,18 @@ std::string labelsIn(const char* language) {
 }
 
 TEST(TimeDiagram, AxisLabelsAndLegendInEachLanguage) {
-    // Up is positive: the y labels read 3 at the top down to -3, and the lifted end reads 1,25.
-    // The driven point by its name, the balls counted from 1 after it, as the information
-    // texts count them.
-    EXPECT_EQ(labelsIn("de"), "Anfangspunkt|Kugel 50|3|2|1|0|-1|-2|-3|0|20|40|60|80|100|y|"
-                              "t in Zeiteinheiten|Anfangspunkt: y = 1,25|Kugel 50: y = 0|"
-                              "Anfangspunkt: y = 1,25; Kugel 50: y = 0|");
-    EXPECT_EQ(labelsIn("en"), "Starting point|Ball 50|3|2|1|0|-1|-2|-3|0|20|40|60|80|100|y|"
-                              "t in time units|Starting point: y = 1.25|Ball 50: y = 0|"
-                              "Starting point: y = 1.25; Ball 50: y = 0|");
+    // Up is positive: the y labels read 3 at the top down to -3. The driven point by its name,
+    // the balls counted from 1 after it, as the information texts count them.
+    EXPECT_EQ(labelsIn("de"),
+              "Anfangspunkt: noch keine ganze Periode|Kugel 97: noch keine ganze Periode|3|2|1|0|"
+              "-1|-2|-3|60|80|100|120|140|y in Kugelabständen (oben positiv)|t in Zeiteinheiten|"
+              "Anfangspunkt: Amplitude 1,00, Periode 25,0|Kugel 97: noch keine ganze Periode|"
+              "Anfangspunkt: Amplitude 1,00, Periode 25,0; Kugel 97: noch keine ganze Periode|");
+    EXPECT_EQ(labelsIn("en"),
+              "Starting point: not yet one whole period|Ball 97: not yet one whole period|3|2|1|0|"
+              "-1|-2|-3|60|80|100|120|140|y in ball spacings (up positive)|t in time units|"
+              "Starting point: amplitude 1.00, period 25.0|Ball 97: not yet one whole period|"
+              "Starting point: amplitude 1.00, period 25.0; Ball 97: not yet one whole period|");
 
     Machine m;
     m.instrument.diagramSpan(1000);
@@ -195,7 +195,7 @@ TEST(TimeDiagram, AxisLabelsAndLegendInEachLanguage) {
     m.instrument.diagram().draw(400, 110);
     std::vector<std::string> yLabels;
     for (const TimeDiagram::Label& label : m.diagram().labels()) {
-        if (label.align == TimeDiagram::Label::Align::Right && label.x < 100 && label.text != "y") {
+        if (label.align == TimeDiagram::Label::Align::Right && label.x < 100) {
             yLabels.push_back(label.text);
         }
     }
@@ -241,6 +241,69 @@ TEST(TimeDiagram, ItsCsvReadsBackAsItsSamplesInEachLanguage) {
         EXPECT_EQ(i, d.sampleCount());
         EXPECT_TRUE(lines.eof()) << "a line after the last sample";
     }
+}
+
+// Ball 29's amplitude and period as the legend writes them, from a curve recorded at a step:
+// up positive, `level` + the amplitude `early` before t = 60 and `late` after it, of `period`.
+struct Swung {
+    const char* language;
+    double level, early, late, period, step, until;
+    const char* legend;
+};
+
+TEST(TimeDiagram, AmplitudeAndPeriodOverTheLastWholePeriodsOfAKnownSine) {
+    // clang-format off
+    for (const Swung& c : {
+             Swung{"de", 0, 0.77, 0.77, 20, 0.1, 100, "Kugel 29: Amplitude 0,77, Periode 20,0"},
+             Swung{"en", 0, 0.77, 0.77, 20, 0.1, 100, "Ball 29: amplitude 0.77, period 20.0"},
+             Swung{"de", 1.5, 0.4, 0.4, 33.3, 0.37, 150, "Kugel 29: Amplitude 0,40, Periode 33,3"},
+             Swung{"de", 0, 1.2, 0.5, 20, 0.1, 140, "Kugel 29: Amplitude 0,50, Periode 20,0"},
+             Swung{"de", -0.3, 0.9, 0.9, 7.1, 0.05, 30, "Kugel 29: Amplitude 0,90, Periode 7,1"},
+             Swung{"de", 0, 0.77, 0.77, 20, 0.1, 39, "Kugel 29: noch keine ganze Periode"},
+             Swung{"de", 0.2, 0, 0, 20, 0.1, 100, "Kugel 29: noch keine ganze Periode"},
+             Swung{"de", 0, 0.004, 0.004, 20, 0.1, 100, "Kugel 29: noch keine ganze Periode"}}) {
+        // clang-format on
+        ASSERT_TRUE(Language::use(c.language));
+        TimeDiagram diagram{std::string(Language::decimalSeparator(","))};
+        diagram.chooseNearest(30);
+        ChainState state{};
+        state.dt = float(c.step);
+        for (double t = c.step; t <= c.until; t += c.step) {
+            const double up =
+                c.level + (t < 60 ? c.early : c.late) * std::sin(6.2831853 * t / c.period);
+            state.y[29] = float(-up);
+            diagram.record(state);
+        }
+        diagram.draw(640, 300);
+        EXPECT_EQ(diagram.labels().back().text, c.legend) << c.until;
+        EXPECT_EQ(diagram.summary(), c.legend);
+        Language::use("de");
+    }
+}
+
+TEST(TimeDiagram, ItSpeaksWhenABallIsChosenOrLetGoOpenedOrAskedNeverAsItRuns) {
+    Machine m;
+    const auto spoken = [&m] { return std::pair{m.diagram().spokenCount(), m.diagram().spoken()}; };
+    const auto before = spoken();
+    m.instrument.doubleClick(1, 0); // the driven point
+    EXPECT_EQ(spoken(),
+              std::pair(before.first + 1, std::string("Anfangspunkt: noch keine ganze Periode")));
+    m.instrument.click(Role::kDiagramButton); // opened
+    EXPECT_EQ(spoken().first, before.first + 2);
+    for (int frame = 0; frame < 60; ++frame) {
+        m.instrument.runPasses(25);
+        m.instrument.diagram().draw(400, 200);
+    }
+    EXPECT_EQ(spoken().first, before.first + 2) << "spoken as the curve ran on";
+    EXPECT_FALSE(m.instrument.diagram().keyPress("x"));
+    EXPECT_TRUE(m.instrument.diagram().keyPress("a"));
+    EXPECT_EQ(spoken(), std::pair(before.first + 3,
+                                  std::string("Anfangspunkt: Amplitude 1,00, Periode 25,0")));
+    EXPECT_TRUE(m.instrument.diagram().keyPress("A")); // the same words, said again
+    EXPECT_EQ(spoken().first, before.first + 4);
+    m.instrument.click(Role::kDiagramButton); // closed: nothing to say
+    m.instrument.doubleClick(1, 0);           // let go
+    EXPECT_EQ(spoken(), std::pair(before.first + 5, std::string(TimeDiagram::kChooseHint)));
 }
 
 TEST(TimeDiagram, MouseFingerAndKeysChooseAThirdReplacesTheOlderASecondUnchooses) {
