@@ -20,6 +20,8 @@
     panel.className = 'diagram-panel';
     panel.setAttribute('role', 'region');
     panel.setAttribute('aria-labelledby', 'TimeDiagramTitle');
+    panel.setAttribute('aria-keyshortcuts', 'A');
+    panel.title = texts.speakHint;
     panel.hidden = true;
     const bar = document.createElement('div');
     bar.className = 'title-bar';
