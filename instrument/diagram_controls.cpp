@@ -19,6 +19,10 @@ DiagramControls::DiagramControls(TimeDiagram& diagram, ChainPass& pass, ViewDraw
 
 void DiagramControls::toggleShown() {
     panels_.setChecked(Role::kDiagramButton, !panels_[Role::kDiagramButton].checked);
+    // Opened, it says what it shows, as its figures may have changed since it last spoke.
+    if (panels_[Role::kDiagramButton].checked) {
+        diagram_.speak();
+    }
 }
 
 void DiagramControls::chooseNearest(float x) {

@@ -65,6 +65,7 @@ int TimeDiagram::chooseNearest(float x) {
             chosen_[std::size_t(slot)].reset();
             forgetSlot(slot);
             older_ = 1 - slot;
+            speak(); // let go: what is left is said
             return mass;
         }
     }
@@ -81,6 +82,7 @@ int TimeDiagram::chooseNearest(float x) {
     chosen_[std::size_t(slot)] = mass;
     // The other slot, if taken, was chosen before this one.
     older_ = chosen_[std::size_t(1 - slot)] ? 1 - slot : slot;
+    speak();
     return mass;
 }
 
@@ -323,10 +325,13 @@ void TimeDiagram::layOutLabels() {
     for (double t = std::ceil(tStart_ / step) * step; t <= tStart_ + span_ + 1e-9; t += step) {
         addLabel(number(t), columnOf(t), bottom_ + scaled(4) + row, Centre, kTextColour);
     }
-    addLabel(std::string(Language::translate("y")), left_ - scaled(6), row, Right, kTextColour);
-    addLabel(std::string(Language::translate("t in Zeiteinheiten")), right_,
-             bottom_ + scaled(4) + row + labelPixels_ + scaled(4), Right, kTextColour);
-    // The legend: each chosen mass with its latest y, or how to choose one.
+    // The axes' captions in the row beneath the time labels: y's at the left, t's at the right.
+    const int captions = bottom_ + scaled(4) + row + labelPixels_ + scaled(4);
+    addLabel(std::string(Language::translate("y in Kugelabständen (oben positiv)")), scaled(4),
+             captions, Left, kTextColour);
+    addLabel(std::string(Language::translate("t in Zeiteinheiten")), right_, captions, Right,
+             kTextColour);
+    // The legend: each chosen mass with its amplitude and period, or how to choose one.
     if (!chosen_[0] && !chosen_[1]) {
         addLabel(std::string(Language::translate(kChooseHint)), left_ + scaled(4), row, Left,
                  kTextColour);
@@ -342,62 +347,130 @@ void TimeDiagram::layOutLabels() {
     writeLegend();
 }
 
-std::optional<long> TimeDiagram::latestHundredths(int slot) const {
-    const float y = count_ > 0 ? sample(count_ - 1).y[std::size_t(slot)] : NAN;
-    if (std::isnan(y)) {
+std::optional<TimeDiagram::Swing> TimeDiagram::swing(int slot) const {
+    const std::size_t s = std::size_t(slot);
+    // The upward passes through `level`, each once the curve was `below` it and found between
+    // the two samples around it; up positive, as the diagram draws the curve. The last
+    // kPeriods + 1 of them: their times and the first sample after each.
+    struct Passes {
+        std::array<double, kPeriods + 1> t{};
+        std::array<std::size_t, kPeriods + 1> at{};
+        int count = 0;
+    };
+    const auto passes = [&](double level, double below) {
+        Passes found;
+        bool armed = false;
+        bool have = false;
+        double lastT = 0;
+        double lastUp = 0;
+        for (std::size_t i = 0; i < count_; ++i) {
+            const Sample& sample = this->sample(i);
+            if (std::isnan(sample.y[s])) {
+                have = armed = false;
+                continue;
+            }
+            const double up = -double(sample.y[s]);
+            if (up < level - below) {
+                armed = true;
+            } else if (armed && have && up >= level && lastUp < level) {
+                if (found.count == kPeriods + 1) {
+                    std::shift_left(found.t.begin(), found.t.end(), 1);
+                    std::shift_left(found.at.begin(), found.at.end(), 1);
+                    --found.count;
+                }
+                found.t[std::size_t(found.count)] =
+                    lastT + (sample.t - lastT) * (level - lastUp) / (up - lastUp);
+                found.at[std::size_t(found.count)] = i;
+                ++found.count;
+                armed = false;
+            }
+            have = true;
+            lastT = sample.t;
+            lastUp = up;
+        }
+        return found;
+    };
+    // The mean, lowest and highest of the samples from `from` to before `to`.
+    struct Spread {
+        double mean = 0;
+        double low = std::numeric_limits<double>::infinity();
+        double high = -std::numeric_limits<double>::infinity();
+        double half() const { return (high - low) / 2; }
+    };
+    const auto spread = [&](std::size_t from, std::size_t to) {
+        Spread found;
+        std::size_t n = 0;
+        for (std::size_t i = from; i < to; ++i) {
+            if (const float y = sample(i).y[s]; !std::isnan(y)) {
+                found.mean += -double(y);
+                found.low = std::min(found.low, -double(y));
+                found.high = std::max(found.high, -double(y));
+                ++n;
+            }
+        }
+        found.mean /= double(std::max<std::size_t>(n, 1));
+        return found;
+    };
+    // The passes through the mean of the whole recording first, then through the mean of the
+    // whole periods found, where a wave that builds up or an end held aside has moved it.
+    Spread range = spread(0, count_);
+    if (!(range.half() >= kLeastSwing)) {
         return std::nullopt;
     }
-    // Up positive, clamped far beyond the view to what a long holds.
-    return std::lround(std::clamp(-double(y) * 100, -1e9, 1e9));
-}
-
-void TimeDiagram::appendLegend(std::string& text, int slot, std::optional<long> hundredths) const {
-    const int mass = *chosen_[std::size_t(slot)];
-    if (mass == 0) {
-        text += Language::translate("Anfangspunkt");
-    } else {
-        text += Language::translate("Kugel");
-        text += ' ';
-        text += std::to_string(mass);
-    }
-    if (!hundredths) {
-        return;
-    }
-    // The shortest form, as the read-outs write it: -1,25, 0,5, 2.
-    const long n = *hundredths;
-    text += ": y = ";
-    if (n < 0) {
-        text += '-';
-    }
-    const long whole = std::labs(n) / 100;
-    const long part = std::labs(n) % 100;
-    text += std::to_string(whole);
-    if (part != 0) {
-        text += decimalSeparator_;
-        text += char('0' + part / 10);
-        if (part % 10 != 0) {
-            text += char('0' + part % 10);
+    for (int round = 0; round < 2; ++round) {
+        const Passes found = passes(range.mean, std::max(kLeastSwing, range.half() / 5));
+        if (found.count < 2) {
+            return std::nullopt;
+        }
+        const std::size_t last = std::size_t(found.count - 1);
+        range = spread(found.at[0], found.at[last]);
+        if (round == 1) {
+            return Swing{range.half(), (found.t[last] - found.t[0]) / double(last)};
         }
     }
+    return std::nullopt;
+}
+
+std::string TimeDiagram::legendOf(int slot) const {
+    const int mass = *chosen_[std::size_t(slot)];
+    const std::string name =
+        mass == 0 ? std::string(Language::translate("Anfangspunkt"))
+                  : std::string(Language::translate("Kugel")) + ' ' + std::to_string(mass);
+    // Fixed decimals, as a student writes them into a table: 0,77 and 20,0.
+    const auto fixed = [this](double value, int decimals) {
+        char text[64];
+        std::snprintf(text, sizeof text, "%.*f", decimals, value);
+        std::string out;
+        for (const char* c = text; *c != 0; ++c) {
+            out.append(*c == '-' || (*c >= '0' && *c <= '9') ? std::string_view(c, 1)
+                                                             : std::string_view(decimalSeparator_));
+        }
+        return out;
+    };
+    const std::optional<Swing> figures = swing(slot);
+    std::string text(Language::translate(figures ? N_("%1: Amplitude %2, Periode %3")
+                                                 : N_("%1: noch keine ganze Periode")));
+    const std::array<std::string, 3> parts{name, figures ? fixed(figures->amplitude, 2) : "",
+                                           figures ? fixed(figures->period, 1) : ""};
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        const std::string mark = "%" + std::to_string(i + 1);
+        if (const std::size_t at = text.find(mark); at != std::string::npos) {
+            text.replace(at, mark.size(), parts[i]);
+        }
+    }
+    return text;
 }
 
 void TimeDiagram::writeLegend() {
-    // Each frame writes it, so it is written cheaply: into the texts' own storage, and only
-    // where the hundredths shown changed.
+    // Each frame writes it, so it is written only where samples came since it was last written.
     for (int slot = 0; slot < kMaxChosen; ++slot) {
         const std::size_t s = std::size_t(slot);
-        if (!chosen_[s]) {
-            continue;
-        }
-        const std::optional<long> hundredths = latestHundredths(slot);
         std::string& text = labels_[legend_[s]].text;
-        if (!text.empty() && hundredths == legendShown_[s]) {
-            continue;
+        if (chosen_[s] && (text.empty() || recorded_ != legendRecorded_)) {
+            text = legendOf(slot);
         }
-        legendShown_[s] = hundredths;
-        text.clear();
-        appendLegend(text, slot, hundredths);
     }
+    legendRecorded_ = recorded_;
 }
 
 std::string TimeDiagram::summary() const {
@@ -407,13 +480,23 @@ std::string TimeDiagram::summary() const {
     std::string text;
     for (int slot = 0; slot < kMaxChosen; ++slot) {
         if (chosen_[std::size_t(slot)]) {
-            if (!text.empty()) {
-                text += "; ";
-            }
-            appendLegend(text, slot, latestHundredths(slot));
+            text += (text.empty() ? "" : "; ") + legendOf(slot);
         }
     }
     return text;
+}
+
+void TimeDiagram::speak() {
+    spoken_ = summary();
+    ++spokenCount_;
+}
+
+bool TimeDiagram::keyPress(std::string_view typed) {
+    if (typed != "a" && typed != "A") {
+        return false;
+    }
+    speak();
+    return true;
 }
 
 int TimeDiagram::scaled(int pixels) const {

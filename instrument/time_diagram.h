@@ -41,7 +41,20 @@ public:
     static constexpr int kLabelPixels = 12;
     static constexpr std::string_view kChooseHint =
         N_("Kugel wählen: Doppelklick, Doppeltipp oder D in der Wellenmaschine");
+    // The key in the diagram that asks for its words (see keyPress), as its hint names it.
+    static constexpr std::string_view kSpeakHint = N_("A: Amplitude und Periode ansagen");
+    // Whole periods the figures are taken over, at most: the latest ones, where a wave that
+    // builds up has settled most.
+    static constexpr int kPeriods = 3;
+    // The least swing, up and down from the mean, that counts as a period: less is rest.
+    static constexpr double kLeastSwing = 0.005;
 
+    // What a student notes down of a swinging ball: half its rise from lowest to highest, and the
+    // time from one upward pass through its mean to the next, both over its last whole periods.
+    struct Swing {
+        double amplitude;
+        double period;
+    };
     struct Sample {
         double t;
         std::array<float, kMaxChosen> y; // NaN where the slot had no mass
@@ -91,9 +104,23 @@ public:
     // The span's read-out beside its scroll bar ("Zeitspanne: 100"), and the window's title.
     std::string spanCaption() const;
     static std::string_view title();
-    // What the diagram shows in words, for a screen reader: each chosen mass with its latest y,
-    // up positive, as the legend writes it; or how to choose one.
+    // What the diagram shows in words, as the legend writes it: each chosen mass with its
+    // amplitude and period ("Kugel 29: Amplitude 0,77, Periode 20,0"), or that it has not yet
+    // swung one whole period; or how to choose one.
     std::string summary() const;
+    // A slot's amplitude and period over its last whole periods (at most kPeriods), from the
+    // recorded samples: none before one whole period, or where the mass is at rest.
+    std::optional<Swing> swing(int slot) const;
+
+    // What a screen reader says: the summary, taken anew when a mass is chosen or let go, when
+    // the diagram is opened and when the student asks for it, never as the curves run on (a
+    // stream of numbers drowns what matters). A front end speaks spoken() whenever
+    // spokenCount() has changed, even where the words are the same.
+    void speak();
+    const std::string& spoken() const { return spoken_; }
+    std::uint64_t spokenCount() const { return spokenCount_; }
+    // A key pressed in the diagram, as the text it types ("a"): true where the diagram took it.
+    bool keyPress(std::string_view typed);
 
     // Counts every change of what the diagram shows, so that a front end draws only anew.
     std::uint64_t revision() const { return revision_; }
@@ -118,12 +145,10 @@ private:
     void forgetSlot(int slot);
     void drawAxes();
     void layOutLabels();
-    // The legend's texts: each chosen mass and its latest y.
+    // The legend's texts: each chosen mass with its amplitude and period.
     void writeLegend();
-    // The latest y of a slot's mass in hundredths, up positive; none before its first sample.
-    std::optional<long> latestHundredths(int slot) const;
-    // A slot's legend: "Kugel 50: y = 1,95", "Anfangspunkt: y = 0,5".
-    void appendLegend(std::string& text, int slot, std::optional<long> hundredths) const;
+    // A slot's legend: "Kugel 29: Amplitude 0,77, Periode 20,0".
+    std::string legendOf(int slot) const;
     // The curve from sample `from` on.
     void drawCurve(int slot, Pixel colour, std::size_t from);
     void addLabel(std::string text, int x, int y, Label::Align align, Chain::Rgb colour);
@@ -149,8 +174,10 @@ private:
 
     PlotRaster raster_;
     std::vector<Label> labels_;
-    std::array<std::size_t, kMaxChosen> legend_{}; // each slot's legend among the labels
-    std::array<std::optional<long>, kMaxChosen> legendShown_{}; // its y in hundredths
+    std::array<std::size_t, kMaxChosen> legend_{};     // each slot's legend among the labels
+    std::uint64_t legendRecorded_ = ~std::uint64_t(0); // the samples the legend was written at
+    std::string spoken_;
+    std::uint64_t spokenCount_ = 0;
     double scale_ = 1;
     int labelPixels_ = kLabelPixels;
     int left_ = 0;

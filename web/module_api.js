@@ -200,8 +200,16 @@
       const reply = text('ondix_diagram', ['number', 'number', 'number'], [width, height, scale]);
       return reply ? JSON.parse(reply) : null;
     },
-    /** @returns {string} what the time diagram shows, in words */
+    /** @returns {string} the time diagram's words as it last said them */
     diagramSummary: () => text('ondix_diagram_summary'),
+    /** @returns {number} how often the time diagram has said its words: to be said anew when it changes */
+    diagramSpoken: () => call('ondix_diagram_spoken', 'number', [], []),
+    /**
+     * A keydown in the time diagram's strip.
+     * @param {string} key KeyboardEvent.key
+     * @returns {boolean} whether the diagram took it
+     */
+    diagramKey: (key) => call('ondix_diagram_key', 'number', ['string'], [key]) === 1,
     /** @param {number} units the diagram's span */
     diagramSpan: (units) => call('ondix_diagram_span', null, ['number'], [units]),
 

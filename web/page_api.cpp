@@ -440,6 +440,8 @@ EMSCRIPTEN_KEEPALIVE const char* ondix_diagram_form() {
         .value(Language::translate("Zeitspanne"))
         .key("close")
         .value(Language::translate(PageTexts::kClose))
+        .key("speakHint")
+        .value(Language::translate(TimeDiagram::kSpeakHint))
         .key("minimum")
         .value(TimeDiagram::kMinSpan)
         .key("maximum")
@@ -465,10 +467,20 @@ EMSCRIPTEN_KEEPALIVE const char* ondix_diagram(int width, int height, double sca
     return reply.c_str();
 }
 
-// What the time diagram shows in words, for its text alternative (see TimeDiagram::summary).
+// The time diagram's words as it last said them, for its text alternative (see
+// TimeDiagram::spoken), and how often it has said them: the page speaks them when that changes.
 EMSCRIPTEN_KEEPALIVE const char* ondix_diagram_summary() {
-    reply = page->instrument.diagram().summary();
+    reply = page->instrument.diagram().spoken();
     return reply.c_str();
+}
+
+EMSCRIPTEN_KEEPALIVE double ondix_diagram_spoken() {
+    return double(page->instrument.diagram().spokenCount());
+}
+
+// A keydown in the time diagram's strip by KeyboardEvent.key; 1 if the diagram took it.
+EMSCRIPTEN_KEEPALIVE int ondix_diagram_key(const char* key) {
+    return page->instrument.diagram().keyPress(key) ? 1 : 0;
 }
 
 // The panels flowed into a room `room` pixels of the design wide (see PageForm::flowJson).

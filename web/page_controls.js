@@ -191,14 +191,12 @@
 
   // The time diagram's strip lies between the view and the panels, and so in the Tab order: after
   // the view and what lies in it. Escape in it closes it, and the focus goes back where it came
-  // from. Its text alternative is spoken as it changes, at most once a second.
-  const SPOKEN_MS = 1000;
+  // from; the diagram's own keys (A: its words) act in it. Its words are spoken as the diagram
+  // says them (TimeDiagram::spoken).
   let strip = null;
   let cameFrom = null;
   let summary = null;
-  let spoken = '';
-  let spokenAt = -Infinity;
-  let summaryTimer = 0;
+  let spokenCount = -1;
 
   function connectStrip() {
     strip = document.getElementById('TimeDiagram');
@@ -209,6 +207,12 @@
       if (event.relatedTarget && !strip.contains(event.relatedTarget)) cameFrom = event.relatedTarget;
     });
     strip.addEventListener('keydown', (event) => {
+      if (event.ctrlKey || event.altKey || event.metaKey) return;
+      if (page.call(() => page.api.diagramKey(event.key))) {
+        event.preventDefault();
+        page.refresh(false);
+        return;
+      }
       if (event.key !== 'Escape' || !closeDiagram()) return;
       event.preventDefault();
       (cameFrom && cameFrom.isConnected ? cameFrom : canvas).focus();
@@ -227,23 +231,18 @@
     return true;
   }
 
-  // The diagram in words while its strip is open: a new text at most once a second (a reader
-  // speaks each), the last one also where the run has come to rest since.
+  // The diagram's words while its strip is open, each time the diagram says them: a new text
+  // node, which a reader speaks even where the words are the same.
   function describeDiagram() {
     if (!summary) return;
     if (!page.diagram.wanted()) {
-      if (spoken) summary.textContent = spoken = '';
+      if (summary.firstChild) summary.replaceChildren();
       return;
     }
-    const wait = spokenAt + SPOKEN_MS - performance.now();
-    if (wait > 0) {
-      if (!summaryTimer) summaryTimer = setTimeout(() => { summaryTimer = 0; page.call(describeDiagram); }, wait);
-      return;
-    }
-    const text = page.api.diagramSummary();
-    if (text === spoken) return;
-    summary.textContent = spoken = text;
-    spokenAt = performance.now();
+    const count = page.api.diagramSpoken();
+    if (count === spokenCount) return;
+    spokenCount = count;
+    summary.replaceChildren(page.api.diagramSummary());
   }
 
   // The control the form gives `role` ('window', 'view', 'diagram'), and whether the module last

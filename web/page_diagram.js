@@ -20,6 +20,8 @@
     panel.className = 'diagram-panel';
     panel.setAttribute('role', 'region');
     panel.setAttribute('aria-labelledby', 'TimeDiagramTitle');
+    panel.setAttribute('aria-keyshortcuts', 'A');
+    panel.title = texts.speakHint;
     panel.hidden = true;
     const bar = document.createElement('div');
     bar.className = 'title-bar';
@@ -104,10 +106,14 @@
     for (const label of d.labels) {
       context.fillStyle = label.colour;
       context.textAlign = label.align;
-      // A text running from its place to the right (the legend, the hint) is narrowed to the
-      // canvas rather than cut off on a phone.
+      // A text running from its place to the right (the legend, the hint, y's caption) is
+      // narrowed to the canvas, or to where the next text in its row begins (the second ball's
+      // legend, t's caption), rather than cut off or overlapping on a phone.
       if (label.align === 'left') {
-        context.fillText(label.text, label.x, label.y, Math.max(1, d.width - label.x - 2));
+        const starts = d.labels.filter((l) => l.y === label.y && l.x > label.x).map((l) => l.x - d.labelPixels / 2
+          - { left: 0, center: 0.5, right: 1 }[l.align] * context.measureText(l.text).width);
+        const end = Math.min(d.width - 2, ...starts);
+        context.fillText(label.text, label.x, label.y, Math.max(1, end - label.x));
       } else {
         context.fillText(label.text, label.x, label.y);
       }

@@ -87,11 +87,13 @@
     if (!panel.hidden) panel.focus();
   }
 
+  // Closed with the focus in it, the focus goes back to the list's button that opened it, or to
+  // the chain view where a link opened it (never to the page's body, where the keys reach nothing).
   function close() {
     const focused = panel.contains(document.activeElement);
     page.act(page.api.closeInstruction);
     sync();
-    if (focused && opener && opener.isConnected) opener.focus();
+    if (focused) (opener && opener.isConnected ? opener : page.picture.canvas).focus();
   }
 
   // The strip as the module holds the instruction now: filled anew and laid out where it changed.

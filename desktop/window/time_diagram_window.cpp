@@ -6,6 +6,7 @@
 #include "instrument/time_diagram.h"
 #include "language/language.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QImage>
@@ -30,8 +31,6 @@ constexpr int kBelowViewTop = 8;
 constexpr int kTitleBar = 28;
 constexpr int kAboveViewBottom = 8;
 constexpr int kRefreshMs = 40;
-// A screen reader hears the diagram's words anew at most this often.
-constexpr int kDescribeMs = 1000;
 
 QString text(std::string_view s) {
     return QString::fromUtf8(s.data(), qsizetype(s.size()));
@@ -66,8 +65,10 @@ TimeDiagramWindow::TimeDiagramWindow(Instrument& instrument, QWidget& mainWindow
 }
 
 QString TimeDiagramWindow::keyHint() {
-    return text(Language::translate(N_(
-        "F6: zwischen Hauptfenster und Zeitdiagramm wechseln; Escape schließt das Zeitdiagramm")));
+    return text(Language::translate(
+               N_("F6: zwischen Hauptfenster und Zeitdiagramm wechseln; Escape schließt das "
+                  "Zeitdiagramm"))) +
+           QStringLiteral("; ") + text(Language::translate(TimeDiagram::kSpeakHint));
 }
 
 void TimeDiagramWindow::moveKeyboard() {
@@ -105,7 +106,6 @@ void TimeDiagramWindow::showIf(bool shown) {
     }
     if (shown) {
         drawn_ = ~std::uint64_t(0);
-        described_.invalidate();
         if (!placed_) {
             place();
         }
@@ -126,13 +126,17 @@ int TimeDiagramWindow::plotHeight() const {
 
 void TimeDiagramWindow::refresh() {
     TimeDiagram& diagram = instrument_.diagram();
-    // Only a changed text is an event for a screen reader.
-    if (!described_.isValid() || described_.elapsed() >= kDescribeMs) {
-        const QString words = QString::fromStdString(diagram.summary());
+    // The diagram's words as it says them (TimeDiagram::spoken): each time anew, the same
+    // words too, which a changed description alone would not announce.
+    if (diagram.spokenCount() != described_) {
+        described_ = diagram.spokenCount();
+        const QString words = QString::fromStdString(diagram.spoken());
         if (words != accessibleDescription()) {
             setAccessibleDescription(words);
+        } else {
+            QAccessibleEvent event(this, QAccessible::DescriptionChanged);
+            QAccessible::updateAccessibility(&event);
         }
-        described_.start();
     }
     const int w = width();
     const int h = plotHeight();
@@ -179,6 +183,8 @@ void TimeDiagramWindow::keyPressEvent(QKeyEvent* event) {
         span_->setValue(span_->value() + TimeDiagram::kSpanStep);
     } else if (event->key() == Qt::Key_Minus) {
         span_->setValue(span_->value() - TimeDiagram::kSpanStep);
+    } else if (instrument_.diagram().keyPress(event->text().toStdString())) {
+        refresh(); // its words said at once
     } else if (event->key() == Qt::Key_Escape) {
         // Closed, with the keyboard back in the main window.
         close();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QElapsedTimer>
+#include <QImage>
 #include <QWidget>
 
 #include <cstdint>
@@ -13,9 +13,9 @@ class QTimer;
 // not modal. It shows the instrument's drawing of the diagram (TimeDiagram: the raster as it is,
 // its labels in the window's font at the places the diagram gives) and a scroll bar for the
 // span. It draws anew a few dozen times a second, and only when the diagram changed. For a screen
-// reader the window is described by what the diagram shows in words (TimeDiagram::summary),
-// anew at most once a second. F6 moves the keyboard between it and the main window, where its
-// span bar takes the focus; Escape closes it.
+// reader the window is described by the diagram's words as it says them (TimeDiagram::spoken):
+// when a ball is chosen or let go, when it opens and at A, not as the curves run on. F6 moves the
+// keyboard between it and the main window, where its span bar takes the focus; Escape closes it.
 class TimeDiagramWindow : public QWidget {
     Q_OBJECT
 
@@ -49,7 +49,7 @@ private:
     const QWidget& view_; // the main window's chain view, which the window is placed over
     QScrollBar* span_;
     QTimer* timer_;
-    QElapsedTimer described_;
+    std::uint64_t described_ = ~std::uint64_t(0); // the words last said, by their count
     std::uint64_t drawn_ = ~std::uint64_t(0);
     bool hiding_ = false;
     bool placed_ = false;

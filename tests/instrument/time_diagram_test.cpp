@@ -139,18 +139,15 @@ TEST(TimeDiagram, DrawingOnlyTheNewPointsGivesTheWholeDrawingAcrossTheAxisMoves)
     EXPECT_EQ(whole.labels(), m.diagram().labels());
 }
 
-// The labels, each ended by "|": the hand holds the driven point at y = 1.25 and the wave has
-// not reached ball 50 yet, so the legend's read-outs are exact.
+// The labels, each ended by "|": the drive (amplitude 1, period 25) has swung the driven point
+// four times and not yet reached ball 97.
 std::string labelsIn(const char* language) {
     EXPECT_TRUE(Language::use(language));
     Machine m;
-    m.instrument.click(Role::kDriveSwitch);
-    m.instrument.pointer(Instrument::Pointer::Press, InputCodes::kLeftButton, 0, 1, 0);
-    m.instrument.pointer(Instrument::Pointer::Move, InputCodes::kLeftButton, 0, 1, -1.25f);
     m.instrument.doubleClick(1, 0);
-    m.instrument.doubleClick(51, 0);
+    m.instrument.doubleClick(98, 0);
     const std::vector<std::string> before = m.labelTexts();
-    m.run(10, 0, 50);
+    m.run(1050, 0, 97);
     // The legend before, the labels after, the text alternative saying what the legend says.
     std::string texts = before[before.size() - 2] + "|" + before.back() + "|";
     for (const std::string& text : m.labelTexts()) {
@@ -162,15 +159,18 @@ std::string labelsIn(const char* language) {
 }
 
 TEST(TimeDiagram, AxisLabelsAndLegendInEachLanguage) {
-    // Up is positive: the y labels read 3 at the top down to -3, and the lifted end reads 1,25.
-    // The driven point by its name, the balls counted from 1 after it, as the information
-    // texts count them.
-    EXPECT_EQ(labelsIn("de"), "Anfangspunkt|Kugel 50|3|2|1|0|-1|-2|-3|0|20|40|60|80|100|y|"
-                              "t in Zeiteinheiten|Anfangspunkt: y = 1,25|Kugel 50: y = 0|"
-                              "Anfangspunkt: y = 1,25; Kugel 50: y = 0|");
-    EXPECT_EQ(labelsIn("en"), "Starting point|Ball 50|3|2|1|0|-1|-2|-3|0|20|40|60|80|100|y|"
-                              "t in time units|Starting point: y = 1.25|Ball 50: y = 0|"
-                              "Starting point: y = 1.25; Ball 50: y = 0|");
+    // Up is positive: the y labels read 3 at the top down to -3. The driven point by its name,
+    // the balls counted from 1 after it, as the information texts count them.
+    EXPECT_EQ(labelsIn("de"),
+              "Anfangspunkt: noch keine ganze Periode|Kugel 97: noch keine ganze Periode|3|2|1|0|"
+              "-1|-2|-3|60|80|100|120|140|y in Kugelabständen (oben positiv)|t in Zeiteinheiten|"
+              "Anfangspunkt: Amplitude 1,00, Periode 25,0|Kugel 97: noch keine ganze Periode|"
+              "Anfangspunkt: Amplitude 1,00, Periode 25,0; Kugel 97: noch keine ganze Periode|");
+    EXPECT_EQ(labelsIn("en"),
+              "Starting point: not yet one whole period|Ball 97: not yet one whole period|3|2|1|0|"
+              "-1|-2|-3|60|80|100|120|140|y in ball spacings (up positive)|t in time units|"
+              "Starting point: amplitude 1.00, period 25.0|Ball 97: not yet one whole period|"
+              "Starting point: amplitude 1.00, period 25.0; Ball 97: not yet one whole period|");
 
     Machine m;
     m.instrument.diagramSpan(1000);
@@ -195,11 +195,57 @@ TEST(TimeDiagram, AxisLabelsAndLegendInEachLanguage) {
     m.instrument.diagram().draw(400, 110);
     std::vector<std::string> yLabels;
     for (const TimeDiagram::Label& label : m.diagram().labels()) {
-        if (label.align == TimeDiagram::Label::Align::Right && label.x < 100 && label.text != "y") {
+        if (label.align == TimeDiagram::Label::Align::Right && label.x < 100) {
             yLabels.push_back(label.text);
         }
     }
     EXPECT_EQ(yLabels, (std::vector<std::string>{"3", "0", "-3"}));
+}
+
+// Ball 29's legend after a curve (up positive) recorded at `step` until `until`: `level` plus a
+// sine of `period` and of the amplitude `early` before t = 60, `late` after it.
+TEST(TimeDiagram, AmplitudeAndPeriodOverTheLastWholePeriodsOfAKnownSine) {
+    // clang-format off
+    for (const auto& [level, early, late, period, step, until, legend] : {
+             std::tuple{0.0, 0.77, 0.77, 20.0, 0.1, 100.0, "Amplitude 0,77, Periode 20,0"},
+             std::tuple{1.5, 0.4, 0.4, 33.3, 0.37, 150.0, "Amplitude 0,40, Periode 33,3"},
+             std::tuple{0.0, 1.2, 0.5, 20.0, 0.1, 140.0, "Amplitude 0,50, Periode 20,0"},
+             std::tuple{0.0, 0.77, 0.77, 20.0, 0.1, 39.0, "noch keine ganze Periode"},
+             std::tuple{0.0, 0.004, 0.004, 20.0, 0.1, 100.0, "noch keine ganze Periode"}}) {
+        // clang-format on
+        TimeDiagram diagram{","};
+        diagram.chooseNearest(30);
+        ChainState state{};
+        state.dt = float(step);
+        for (double t = step; t <= until; t += step) {
+            state.y[29] =
+                float(-level - (t < 60 ? early : late) * std::sin(6.2831853 * t / period));
+            diagram.record(state);
+        }
+        EXPECT_EQ(diagram.summary(), std::string("Kugel 29: ") + legend) << until;
+    }
+}
+
+// Each time it speaks, its count and words.
+TEST(TimeDiagram, ItSpeaksWhenABallIsChosenOrLetGoOpenedOrAskedNeverAsItRuns) {
+    Machine m;
+    TimeDiagram& d = m.instrument.diagram();
+    std::string said;
+    const auto note = [&] { said += std::to_string(d.spokenCount()) + " " + d.spoken() + "|"; };
+    m.instrument.doubleClick(1, 0); // the driven point chosen
+    note();
+    m.instrument.click(Role::kDiagramButton); // opened
+    m.run(1500, 0, 0);
+    note();
+    EXPECT_FALSE(d.keyPress("x"));
+    EXPECT_TRUE(d.keyPress("a") && d.keyPress("A")); // the same words said again
+    note();
+    m.instrument.click(Role::kDiagramButton); // closed
+    m.instrument.doubleClick(1, 0);           // let go
+    note();
+    EXPECT_EQ(said, "1 Anfangspunkt: noch keine ganze Periode|2 Anfangspunkt: noch keine ganze "
+                    "Periode|4 Anfangspunkt: Amplitude 1,00, Periode 25,0|5 " +
+                        std::string(TimeDiagram::kChooseHint) + "|");
 }
 
 TEST(TimeDiagram, MouseFingerAndKeysChooseAThirdReplacesTheOlderASecondUnchooses) {
