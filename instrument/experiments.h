@@ -81,11 +81,11 @@ inline constexpr std::array kExperiments{
     },
     Experiment{
         "traeger=torsion&periode=20&amplitude=1&anregung=an&daempfung=an&hindernis=aus&brechung="
-        "aus&tempo=10&halt=nein",
+        "aus&tempo=10&uhr=an&halt=nein",
         N_("Die Geschwindigkeit der Welle"),
         N_("Sagen Sie vorher: Wie weit kommt die Welle in 5 Zeiteinheiten?"),
         N_("Halten Sie an, wenn die Welle die Mitte erreicht hat, und drücken Sie „Momentbild“. "
-           "Drücken Sie dann 5-mal „Schritt“: das sind 5 Zeiteinheiten."),
+           "Drücken Sie dann 5-mal „Schritt“: die Uhr zählt 5 Zeiteinheiten weiter."),
         N_("Die Welle ist gegenüber dem Momentbild weitergelaufen. Messen Sie mit dem Maßband "
            "(%1), wie weit ein Berg gewandert ist."),
         N_("Wie viele Kugelabstände legt die Welle in einer Zeiteinheit zurück?"),

@@ -83,43 +83,39 @@ void randomStep(Instrument& m, std::mt19937& random, bool experiments) {
     constexpr Control kClicked[] = {
         Role::kPulseButton,     Role::kDriveSwitch,        Role::kClearAll,
         Role::kHaltButton,      Role::kStepButton,         Role::kDampingSwitch,
-        Role::kObstacleSwitch,  Role::kRefractionSwitch,   Role::kClockSwitch,
-        Role::kTorsionOption,   Role::kPendulumOption,     Role::kDiagramButton,
-        Role::kClearVelocities, Role::kClearDisplacements, Role::kStartButton};
-    switch (pick(experiments ? 9 : 8)) {
+        Role::kObstacleSwitch,  Role::kClockSwitch,        Role::kTorsionOption,
+        Role::kPendulumOption,  Role::kDiagramButton,      Role::kStartButton,
+        Role::kClearVelocities, Role::kClearDisplacements, Role::kRefractionSwitch};
+    constexpr Control kBars[] = {Role::kAmplitudeBar, Role::kPeriodBar, Role::kSpeedBar};
+    constexpr ChainKeys::Key kKeys[] = {ChainKeys::Key::M, ChainKeys::Key::Up,
+                                        ChainKeys::Key::Right, ChainKeys::Key::Enter,
+                                        ChainKeys::Key::D};
+    // The hand, or the tape laid with the right button, let go or still held.
+    const int button = pick(2) == 0 ? InputCodes::kLeftButton : InputCodes::kRightButton;
+    switch (pick(experiments ? 8 : 7)) {
     case 0:
-    case 1:
         m.click(kClicked[pick(std::size(kClicked))]);
         break;
-    case 2:
+    case 1:
         m.sendTrain(1 + pick(10));
         break;
-    case 3: {
-        constexpr Control kBars[] = {Role::kAmplitudeBar, Role::kPeriodBar, Role::kSpeedBar};
+    case 2:
         m.scroll(kBars[pick(3)], 1 + pick(1000));
         break;
-    }
-    case 4: {
-        // The hand, or the tape laid with the right button.
-        const int button = pick(2) == 0 ? InputCodes::kLeftButton : InputCodes::kRightButton;
+    case 3:
         m.pointer(Instrument::Pointer::Press, button, 0, 1 + pick(90), -1 + pick(3) * kHalfUnit);
         m.pointer(Instrument::Pointer::Move, button, 0, 1 + pick(99), -2 + pick(5) * kHalfUnit);
         if (pick(2) == 0) {
             m.pointer(Instrument::Pointer::Release, button, 0, 50, 0);
         }
         break;
-    }
-    case 5: {
-        constexpr ChainKeys::Key kKeys[] = {ChainKeys::Key::M, ChainKeys::Key::Up,
-                                            ChainKeys::Key::Right, ChainKeys::Key::Enter,
-                                            ChainKeys::Key::D};
+    case 4:
         m.keyPress(kKeys[pick(5)], 0);
         break;
-    }
-    case 6:
+    case 5:
         m.doubleClick(float(1 + pick(98)), 0);
         break;
-    case 7:
+    case 6:
         m.runPasses(pick(400));
         break;
     default:
@@ -127,6 +123,14 @@ void randomStep(Instrument& m, std::mt19937& random, bool experiments) {
         break;
     }
     m.runPasses(pick(60));
+}
+
+// What experiment `chosen` shows from a fresh start, with what `lesson` keeps on purpose.
+std::vector<std::string> freshAsIn(const Instrument& lesson, int chosen) {
+    Instrument fresh(",");
+    keepAsIn(started(fresh), lesson);
+    fresh.chooseExperiment(chosen);
+    return seen(fresh);
 }
 
 } // namespace
@@ -141,19 +145,12 @@ TEST(FreshStart, AnExperimentAndZurueckZumStartGiveWhatTheyGiveFromAFreshStart) 
             randomStep(lesson, random, true);
         }
         lesson.chooseExperiment(chosen);
-        Instrument fresh(",");
-        keepAsIn(started(fresh), lesson);
-        fresh.chooseExperiment(chosen);
-        const std::vector<std::string> expected = seen(fresh);
-        ASSERT_EQ(seen(lesson), expected) << "experiment " << chosen << ", seed " << seed;
+        ASSERT_EQ(seen(lesson), freshAsIn(lesson, chosen)) << chosen << ", seed " << seed;
         // Played on, then back to the experiment's start.
         for (int i = 0; i < 4; ++i) {
             randomStep(lesson, random, false);
         }
         lesson.click(Role::kStartButton);
-        Instrument again(",");
-        keepAsIn(started(again), lesson);
-        again.chooseExperiment(chosen);
-        ASSERT_EQ(seen(lesson), seen(again)) << "back to start of " << chosen << ", seed " << seed;
+        ASSERT_EQ(seen(lesson), freshAsIn(lesson, chosen)) << "back to " << chosen << ", " << seed;
     }
 }
