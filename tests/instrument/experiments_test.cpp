@@ -189,7 +189,7 @@ TEST(Experiments, EachOpensWithAPredictionStartsHaltedWhereItSaysWeiterAndFitsIt
         EXPECT_TRUE(s.notes.empty()) << number;
         EXPECT_EQ(s.m.state().halted == 1, halted.contains(number)) << number;
         const bool tape =
-            (std::string(e.task) + "|" + e.watch).find("Maßband") != std::string::npos;
+            (std::string(e.task) + "|" + std::string(e.watch)).find("Maßband") != std::string::npos;
         for (const std::string_view code : Language::codes()) {
             Language::use(code);
             for (const auto device : {InputCodes::Device::Mouse, InputCodes::Device::Touch}) {
@@ -218,7 +218,7 @@ TEST(Experiments, EachOpensWithAPredictionStartsHaltedWhereItSaysWeiterAndFitsIt
 TEST(Experiments, TheViewsLabelNamesTheFingerOnATouchScreen) {
     Started s("anregung=aus");
     const auto label = [&] { return s.m.panels().caption(Role::kModeLabel); };
-    const auto twice = [&](Role r) { return s.m.click(r), s.m.click(r), label(); };
+    const auto twice = [&](Control r) { return s.m.click(r), s.m.click(r), label(); };
     EXPECT_EQ(twice(Role::kDriveSwitch), "Bewegung mit Maus");
     s.m.useDevice(InputCodes::Device::Touch);
     for (const std::string& after :
