@@ -9,9 +9,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cctype>
 #include <cmath>
 #include <cstring>
+#include <regex>
 #include <set>
 #include <sstream>
 #include <tuple>
@@ -95,17 +95,9 @@ double seen(Started& s, Seen what, double units, int first, int last) {
 bool names(const std::string& text, double number) {
     std::ostringstream written;
     written << number;
-    std::string figure = written.str();
-    if (const auto point = figure.find('.'); point != std::string::npos) {
-        figure.replace(point, 1, Language::decimalSeparator(","));
-    }
-    for (auto at = text.find(figure); at != std::string::npos; at = text.find(figure, at + 1)) {
-        const auto digit = [&](std::size_t i) { return i < text.size() && std::isdigit(text[i]); };
-        if ((at == 0 || !digit(at - 1)) && !digit(at + figure.size())) {
-            return true;
-        }
-    }
-    return false;
+    const std::string point = "[" + std::string(Language::decimalSeparator(",")) + "]";
+    const std::string figure = std::regex_replace(written.str(), std::regex("[.]"), point);
+    return std::regex_search(text, std::regex("(^|[^0-9])" + figure + "([^0-9]|$)"));
 }
 
 // The instruction's lines at the panel's width, a character at most 90 twips wide: the form's
@@ -136,15 +128,8 @@ TEST(Experiments, EachFromItsLinkFitsItsPanelAndShowsWhatItPromises) {
     // The experiment, the settings its instruction asks for, the seconds it says to wait at the
     // speed set (0: it names none) or else the time units waited, what is seen between which
     // masses, the figure, and the numbers its instruction names.
-    struct Row {
-        int number;
-        const char* more;
-        double seconds, units;
-        Seen what;
-        int first, last;
-        double figure;
-        std::vector<double> named;
-    };
+    using Row =
+        std::tuple<int, const char*, double, double, Seen, int, int, double, std::vector<double>>;
     const Row rows[] = {
         {1, "", 0, 150, Seen::Highest, 1, 97, 0.93, {}},      // back from the free end: a crest
         {1, "", 0, 247, Seen::Lowest, 1, 97, -0.86, {}},      // back from the fixed end: a trough
@@ -161,7 +146,7 @@ TEST(Experiments, EachFromItsLinkFitsItsPanelAndShowsWhatItPromises) {
         {6, "", 0, 75, Seen::Highest, 49, 97, 0.68, {}},     // passed
         {6, "", 0, 75, Seen::Lowest, 1, 47, -0.35, {}},      // reflected as a trough
         {7, "&traeger=torsion", 0, 60, Seen::Highest, 1, 97, 1.03, {}},
-        {7, "", 0, 10, Seen::Highest, 1, 97, 0.47, {}}, // the pendulum chain's crest: half at once
+        {7, "", 0, 10, Seen::Highest, 1, 97, 0.47, {}}, // the pendulum chain: half at once
         {7, "", 0, 60, Seen::Highest, 1, 97, 0.35, {}}, // and spread out
         // Periods 15 and 18 reach the far end within the wait and stay there; at 22 a small
         // start-up wave runs on while the balls near the start swing.
@@ -174,26 +159,22 @@ TEST(Experiments, EachFromItsLinkFitsItsPanelAndShowsWhatItPromises) {
         {9, "", 0, 90, Seen::TrainSpeed, 35, 45, 0.62, {}},
     };
     std::set<int> observed;
-    for (const Row& row : rows) {
-        Started s("versuch=" + std::to_string(row.number) + row.more);
-        // An experiment that starts halted says "Weiter", and it is pressed.
-        if (s.m.state().halted == 1) {
+    for (const auto& [number, more, seconds, units, what, first, last, figure, named] : rows) {
+        Started s("versuch=" + std::to_string(number) + more);
+        if (s.m.state().halted == 1) { // it says "Weiter", and that is pressed
             s.m.click(Role::kHaltButton);
         }
-        const double units =
-            row.seconds > 0 ? row.seconds * s.m.state().dt * Chain::kPassesPerSecond : row.units;
-        EXPECT_NEAR(seen(s, row.what, units, row.first, row.last), row.figure, 0.01)
-            << row.number << row.more;
-        observed.insert(row.number);
+        const double wait =
+            seconds > 0 ? seconds * s.m.state().dt * Chain::kPassesPerSecond : units;
+        EXPECT_NEAR(seen(s, what, wait, first, last), figure, 0.01) << number << more;
+        observed.insert(number);
         for (const std::string_view code : Language::codes()) {
             Language::use(code);
             const std::string text = s.m.instruction()->text;
-            for (const double number : row.named) {
-                EXPECT_TRUE(names(text, number)) << number << " in " << text;
+            for (const double n : named) {
+                EXPECT_TRUE(names(text, n)) << n << " in " << text;
             }
-            if (row.seconds > 0) {
-                EXPECT_TRUE(names(text, row.seconds)) << row.seconds << " in " << text;
-            }
+            EXPECT_TRUE(seconds == 0 || names(text, seconds)) << seconds << " in " << text;
         }
         Language::use("de");
     }
@@ -201,33 +182,31 @@ TEST(Experiments, EachFromItsLinkFitsItsPanelAndShowsWhatItPromises) {
 }
 
 TEST(Experiments, EachOpensWithAPredictionStartsHaltedWhereItSaysWeiterAndFitsItsPanel) {
-    // Those whose answer shows within seconds start halted, so that the prediction comes first.
-    const std::set<int> halted{1, 6, 7};
+    const std::set<int> halted{1, 6, 7}; // the answer within seconds: the prediction first
     for (int number = 1; number <= int(Experiments::kExperiments.size()); ++number) {
         const Started s("experiment=" + std::to_string(number));
+        const Experiments::Experiment e = *Experiments::numbered(number);
         EXPECT_TRUE(s.notes.empty()) << number;
         EXPECT_EQ(s.m.state().halted == 1, halted.contains(number)) << number;
+        const bool tape =
+            (std::string(e.task) + "|" + std::string(e.watch)).find("Maßband") != std::string::npos;
         for (const std::string_view code : Language::codes()) {
             Language::use(code);
             for (const auto device : {InputCodes::Device::Mouse, InputCodes::Device::Touch}) {
-                const Experiments::Experiment e = *Experiments::numbered(number);
                 const std::string text = Experiments::instructionOf(e, device).text;
+                const auto has = [&](std::string_view p) { return text.find(p) != text.npos; };
                 EXPECT_LE(linesOf(text), Experiments::kPanelLines) << code << number;
                 EXPECT_EQ(text.find("\n\n"), Language::translate(e.predict).size()) << number;
                 EXPECT_EQ(text[text.find("\n\n") - 1], '?') << number;
-                EXPECT_EQ(text.find(Language::translate("Weiter")) != std::string::npos,
-                          halted.contains(number))
+                EXPECT_EQ(has(Language::translate("Weiter")), halted.contains(number))
                     << code << number;
                 // One word for the balls and their spacing; the tape as the device lays it.
                 for (const char* other : {"Masse", "Längeneinheit", "mass", "length unit", "%1"}) {
-                    EXPECT_EQ(text.find(other), std::string::npos) << other << " in " << text;
+                    EXPECT_FALSE(has(other)) << other << " in " << text;
                 }
-                const bool tape = std::string_view(e.task).find("Maßband") != std::string::npos ||
-                                  std::string_view(e.watch).find("Maßband") != std::string::npos;
-                EXPECT_EQ(text.find(Language::translate(device == InputCodes::Device::Touch
-                                                            ? "langer Druck"
-                                                            : "rechte Maustaste oder Taste M")) !=
-                              std::string::npos,
+                const bool touch = device == InputCodes::Device::Touch;
+                EXPECT_EQ(has(Language::translate(touch ? "langer Druck"
+                                                        : "rechte Maustaste oder Taste M")),
                           tape)
                     << text;
             }
@@ -239,17 +218,13 @@ TEST(Experiments, EachOpensWithAPredictionStartsHaltedWhereItSaysWeiterAndFitsIt
 TEST(Experiments, TheViewsLabelNamesTheFingerOnATouchScreen) {
     Started s("anregung=aus");
     const auto label = [&] { return s.m.panels().caption(Role::kModeLabel); };
-    s.m.click(Role::kDriveSwitch);
-    s.m.click(Role::kDriveSwitch);
-    EXPECT_EQ(label(), "Bewegung mit Maus");
+    const auto twice = [&](Control r) { return s.m.click(r), s.m.click(r), label(); };
+    EXPECT_EQ(twice(Role::kDriveSwitch), "Bewegung mit Maus");
     s.m.useDevice(InputCodes::Device::Touch);
-    EXPECT_EQ(label(), "Bewegung mit dem Finger");
-    s.m.click(Role::kHaltButton);
-    s.m.click(Role::kHaltButton);
-    EXPECT_EQ(label(), "Bewegung mit dem Finger");
-    s.m.click(Role::kDriveSwitch);
-    s.m.click(Role::kDriveSwitch);
-    EXPECT_EQ(label(), "Bewegung mit dem Finger");
+    for (const std::string& after :
+         {label(), twice(Role::kHaltButton), twice(Role::kDriveSwitch)}) {
+        EXPECT_EQ(after, "Bewegung mit dem Finger");
+    }
 }
 
 TEST(Experiments, ALinkNamesOneItsOwnSettingsCountOverItAndAChoiceStartsItAfresh) {
