@@ -188,6 +188,22 @@ TEST(Experiments, EachOpensWithAPredictionStartsHaltedWhereItSaysWeiterAndFitsIt
         const Experiments::Experiment e = *Experiments::numbered(number);
         EXPECT_TRUE(s.notes.empty()) << number;
         EXPECT_EQ(s.m.state().halted == 1, halted.contains(number)) << number;
+        // Where the task says the clock counts on, it runs, and five steps move it on by 5.
+        if (std::string_view(e.task).find("Uhr") != std::string_view::npos) {
+            Started steps("versuch=" + std::to_string(number));
+            steps.run(40);
+            steps.m.click(Role::kHaltButton);
+            const auto clock = [&steps] {
+                std::string shown = steps.m.panels().caption(Role::kClockReadout);
+                std::replace(shown.begin(), shown.end(), ',', '.');
+                return std::stod(shown);
+            };
+            const double before = clock();
+            for (int k = 0; k < 5; ++k) {
+                steps.m.click(Role::kStepButton);
+            }
+            EXPECT_NEAR(clock() - before, 5, 1e-9) << number;
+        }
         const bool tape =
             (std::string(e.task) + "|" + std::string(e.watch)).find("Maßband") != std::string::npos;
         for (const std::string_view code : Language::codes()) {
