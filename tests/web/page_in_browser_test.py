@@ -552,7 +552,7 @@ EXPERIMENTS = [
     ('beside the open diagram', 'button Zeitdiagramm ein oder aus; button Vorbereitete Versuche; button Brechung',
      {'panel': ['Brechung', 4, [], True, True, True], 'room': [False, 0]}),
     ('a new choice replaces the instruction', 'button Vorbereitete Versuche; button Dispersion',
-     {'panel': ['Dispersion', 4, [], True, False, True], 'room': [False, 0]}),
+     {'panel': ['Dispersion', 4, [], True, True, True], 'room': [False, 0]}),
     ('closed by its button', 'click InstructionClose', {'panel': None, 'chosen': ['Pendelkette']}),
     ('the ninth\'s close button tapped', f'button Vorbereitete Versuche; button {TITLES[8]}; tap InstructionClose', {'panel': None}),
 ]
