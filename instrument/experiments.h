@@ -62,7 +62,8 @@ inline constexpr std::array kExperiments{
         N_("Fortschreitende Welle und Wellenlänge"),
         N_("Sagen Sie vorher: Wird die Welle bei einer längeren Periode länger oder kürzer?"),
         N_("Die Anregung schickt eine Welle nach rechts; das gedämpfte Ende wirft sie nicht "
-           "zurück. Halten Sie an, wenn sie die Mitte erreicht hat, und messen Sie mit dem Maßband "
+           "zurück. Halten Sie an, wenn sie die Mitte erreicht hat, und messen Sie mit dem "
+           "Messband "
            "(%1) von einem Berg zum nächsten."),
         N_("Jede Kugel schwingt wie die linke Endkugel, nur etwas später."),
         N_("Wie viele Kugelabstände ist eine Welle bei der Periode 20 lang?"),
@@ -86,7 +87,7 @@ inline constexpr std::array kExperiments{
         N_("Sagen Sie vorher: Wie weit kommt die Welle in 5 Zeiteinheiten?"),
         N_("Halten Sie an, wenn die Welle die Mitte erreicht hat, und drücken Sie „Momentbild“. "
            "Drücken Sie dann 5-mal „Schritt“: die Uhr zählt 5 Zeiteinheiten weiter."),
-        N_("Die Welle ist gegenüber dem Momentbild weitergelaufen. Messen Sie mit dem Maßband "
+        N_("Die Welle ist gegenüber dem Momentbild weitergelaufen. Messen Sie mit dem Messband "
            "(%1), wie weit ein Berg gewandert ist."),
         N_("Wie viele Kugelabstände legt die Welle in einer Zeiteinheit zurück?"),
     },

@@ -204,8 +204,8 @@ TEST(Experiments, EachOpensWithAPredictionStartsHaltedWhereItSaysWeiterAndFitsIt
             }
             EXPECT_NEAR(clock() - before, 5, 1e-9) << number;
         }
-        const bool tape =
-            (std::string(e.task) + "|" + std::string(e.watch)).find("Maßband") != std::string::npos;
+        const bool tape = (std::string(e.task) + "|" + std::string(e.watch)).find("Messband") !=
+                          std::string::npos;
         for (const std::string_view code : Language::codes()) {
             Language::use(code);
             for (const auto device : {InputCodes::Device::Mouse, InputCodes::Device::Touch}) {
