@@ -453,7 +453,9 @@ std::string TimeDiagram::legendOf(int slot) const {
     const std::array<std::string, 3> parts{name, figures ? fixed(figures->amplitude, 2) : "",
                                            figures ? fixed(figures->period, 1) : ""};
     for (std::size_t i = 0; i < parts.size(); ++i) {
-        const std::string mark = "%" + std::to_string(i + 1);
+        // Appended piece by piece: g++ 12 wrongly flags a literal plus a temporary string.
+        std::string mark(1, '%');
+        mark += std::to_string(i + 1);
         if (const std::size_t at = text.find(mark); at != std::string::npos) {
             text.replace(at, mark.size(), parts[i]);
         }
