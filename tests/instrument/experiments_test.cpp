@@ -95,7 +95,9 @@ double seen(Started& s, Seen what, double units, int first, int last) {
 bool names(const std::string& text, double number) {
     std::ostringstream written;
     written << number;
-    const std::string point = "[" + std::string(Language::decimalSeparator(",")) + "]";
+    // Appended piece by piece: mingw's g++ 12 wrongly flags a literal plus a temporary string.
+    std::string point(1, '[');
+    point.append(Language::decimalSeparator(",")).append("]");
     const std::string figure = std::regex_replace(written.str(), std::regex("[.]"), point);
     return std::regex_search(text, std::regex("(^|[^0-9])" + figure + "([^0-9]|$)"));
 }
