@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -19,7 +20,8 @@ int rounded(double value) {
 
 } // namespace
 
-FormLayout::FormLayout(int width, int height, double dotsPerInchX, double dotsPerInchY) {
+FormLayout::FormLayout(int width, int height, double dotsPerInchX, double dotsPerInchY)
+    : dpiX_(dotsPerInchX), dpiY_(dotsPerInchY) {
     boxes_[static_cast<std::size_t>(Role::kWindow)] = {0, 0, width, height};
     // Across, the window scale of the client width; down, the panels keep the pixels they have
     // at the design height on this screen, and the chain view takes what is left (see below).
@@ -68,16 +70,42 @@ FormLayout::FormLayout(int width, int height, double dotsPerInchX, double dotsPe
         }
     }
     standPanelsAtTheBottom(width, height);
+    placeInView();
+}
+
+void FormLayout::placeInView() {
     for (const Form::Entry& e : Form::entries()) {
         if (e.placement == Form::Placement::InView) {
             // At the view's point, kept inside a view too low for the label there.
             const Box& view = (*this)[Role::kChainView];
-            const int labelHeight = twipsY(e.height);
+            const int labelHeight = Twips::toPixels(e.height, dpiY_);
             boxes_[static_cast<std::size_t>(e.control)] = {
                 viewX(e.left), std::max(0, std::min(viewY(e.top), view.height - labelHeight)),
-                twipsX(Form::width(e)), labelHeight};
+                Twips::toPixels(Form::width(e), dpiX_), labelHeight};
         }
     }
+}
+
+FormLayout::FormLayout(int width, int height, double dotsPerInchX, double dotsPerInchY,
+                       const Box& view)
+    : FormLayout(width, height, dotsPerInchX, dotsPerInchY) {
+    boxes_[static_cast<std::size_t>(Role::kChainView)] = view;
+    placeInView();
+}
+
+LessonLayout::Needs FormLayout::lessonNeeds(int width, int height, double dotsPerInchX,
+                                            double dotsPerInchY) {
+    const FormLayout form(width, height, dotsPerInchX, dotsPerInchY);
+    const Box& view = form[Role::kChainView];
+    LessonLayout::Needs needs;
+    needs.width = width;
+    needs.height = height;
+    needs.top = view.y;
+    needs.gap = form.gapBelowView_;
+    needs.panels = [=](double room) {
+        return FormLayout(rounded(room), height, dotsPerInchX, dotsPerInchY).panelsHeight();
+    };
+    return needs;
 }
 
 int FormLayout::contentWidth(Control frame, bool withMargin) const {
@@ -95,7 +123,7 @@ int FormLayout::contentWidth(Control frame, bool withMargin) const {
 void FormLayout::standPanelsAtTheBottom(int width, int height) {
     Box& view = boxes_[static_cast<std::size_t>(Role::kChainView)];
     std::vector<Control> panels;
-    int top = height;
+    int top = std::numeric_limits<int>::max();
     for (const Form::Entry& e : Form::entries()) {
         if (e.placement == Form::Placement::Window && e.control != Role::kChainView) {
             panels.push_back(e.control);
@@ -141,6 +169,8 @@ void FormLayout::standPanelsAtTheBottom(int width, int height) {
     // that the panels stand at the bottom of the client area.
     view.height = std::max(height - panelsHeight - gapBelowView - view.y,
                            rounded(PanelFlow::leastViewHeight(height)));
+    panelsHeight_ = panelsHeight;
+    gapBelowView_ = gapBelowView;
     const int shift = view.y + view.height + gapBelowView - top;
     for (const Control c : panels) {
         boxes_[static_cast<std::size_t>(c)].y += shift;
@@ -152,17 +182,45 @@ FormLayout FormLayout::design() {
             Form::kDesignDotsPerInch};
 }
 
-FormLayout::Size FormLayout::leastClientSize(double dotsPerInchX, double dotsPerInchY) {
-    const FormLayout tall(Form::kDesignWidth, Form::kDesignHeight * 2, dotsPerInchX, dotsPerInchY);
-    const Box& view = tall[Role::kChainView];
-    const int panels = tall[Role::kWindow].height - (view.y + view.height);
-    Size least{Form::kDesignWidth, panels + view.y + rounded(PanelFlow::leastViewHeight(0))};
+FormLayout::Size FormLayout::leastClientSize(double dotsPerInchX, double dotsPerInchY,
+                                             const LessonLayout::Tool& diagram,
+                                             const LessonLayout::Tool& instruction, Size screen) {
+    // The panels in one row at the narrowest; where that is too large for the screen, in two
+    // rows, as narrow as leaves the screen's height enough with a tools' column beside the view.
     constexpr int kStep = 8;
-    for (int width = least.width; width > 0; width -= kStep) {
-        if (FormLayout(width, least.height, dotsPerInchX, dotsPerInchY).panelRows() > 2) {
-            break;
+    const int tall = Form::kDesignHeight * 2;
+    const auto narrowest = [&](int rows) {
+        int width = Form::kDesignWidth;
+        while (width > kStep &&
+               FormLayout(width - kStep, tall, dotsPerInchX, dotsPerInchY).panelRows() <= rows) {
+            width -= kStep;
         }
-        least.width = width;
+        return width;
+    };
+    const auto leastAt = [&](int width) {
+        LessonLayout::Needs needs = lessonNeeds(width, tall, dotsPerInchX, dotsPerInchY);
+        needs.diagram = diagram;
+        needs.instruction = instruction;
+        return Size{width, rounded(std::ceil(LessonLayout::leastHeight(needs)))};
+    };
+    const int oneRow = narrowest(1);
+    Size least = leastAt(oneRow);
+    if (least.width <= screen.width && least.height <= screen.height) {
+        return least;
+    }
+    // Too low a screen keeps the one row, which needs the least height; too narrow a one takes
+    // two rows.
+    if (least.width > screen.width) {
+        least = {};
+    }
+    for (int width = narrowest(2); width < oneRow; width += kStep) {
+        const Size here = leastAt(width);
+        if (here.height <= screen.height) {
+            return here;
+        }
+        if (least.height == 0 || here.height < least.height) {
+            least = here;
+        }
     }
     return least;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "instrument/control.h"
+#include "instrument/lesson_layout.h"
 
 #include <array>
 #include <vector>
@@ -36,13 +37,28 @@ public:
     // A client area of `width` x `height` pixels on a screen of `dotsPerInchX` x `dotsPerInchY`
     // logical dots an inch.
     FormLayout(int width, int height, double dotsPerInchX, double dotsPerInchY);
+    // The same with the chain view at `view` (see LessonLayout) and the panels flowed into the
+    // client area's `width` from its left edge, standing at its bottom.
+    FormLayout(int width, int height, double dotsPerInchX, double dotsPerInchY, const Box& view);
     // At the design size (Form::kDesignWidth x kDesignHeight, 96 dots an inch).
     static FormLayout design();
 
-    // The least client area a window of the form allows on a screen of that resolution: as high
-    // as the panels side by side and the view's least height need, and as narrow as leaves the
-    // panels in at most two rows.
-    static Size leastClientSize(double dotsPerInchX, double dotsPerInchY);
+    // What the lesson's layout needs of the form in a client area of `width` x `height` pixels:
+    // the view's top, the design's gap beneath it, and the panels' height in a room of a given
+    // width. The tools' heights are the face's to add.
+    static LessonLayout::Needs lessonNeeds(int width, int height, double dotsPerInchX,
+                                           double dotsPerInchY);
+    // The panels' height from their top to the client area's bottom.
+    int panelsHeight() const { return panelsHeight_; }
+
+    // The least client area a window of the form allows on a screen of that resolution whose
+    // client area is at most `screen`, with the tools a face measured: the narrowest width that
+    // keeps the panels in one row and the height the lesson's layout needs there with both tools
+    // open (see LessonLayout::leastHeight); where that does not fit the screen, the narrowest
+    // width with the panels in two rows whose height does, or the least height of those.
+    static Size leastClientSize(double dotsPerInchX, double dotsPerInchY,
+                                const LessonLayout::Tool& diagram,
+                                const LessonLayout::Tool& instruction, Size screen);
 
     const Box& operator[](Control control) const {
         return boxes_[static_cast<std::size_t>(control)];
@@ -73,7 +89,12 @@ private:
     static constexpr int kBorder = 1;
 
     void standPanelsAtTheBottom(int width, int height);
+    void placeInView();
 
     std::array<Box, kControlCount> boxes_{};
     int panelRows_ = 1;
+    int panelsHeight_ = 0;
+    int gapBelowView_ = 0;
+    double dpiX_ = 0;
+    double dpiY_ = 0;
 };

@@ -28,7 +28,9 @@ void place(const MainControls& c, const FormLayout& layout, bool fixedToo) {
 
 void layOut(QWidget& window, const MainControls& c, const ScreenPlacement::ScreenMetrics& screen) {
     using namespace ScreenPlacement;
-    const FormLayout::Size least = FormLayout::leastClientSize(screen.dpiX, screen.dpiY);
+    const FormLayout::Size least = FormLayout::leastClientSize(
+        screen.dpiX, screen.dpiY, {true, 180, 300, {}}, {true, 110, 300, {}},
+        {screen.geometry.width(), screen.geometry.height()});
     window.setMinimumSize(least.width, least.height);
     window.move(cornerOf(screen));
     window.resize(clientSizeWithin(outerSize(screen), frameMarginsOf(window)));
