@@ -160,8 +160,12 @@ LessonLayout::LessonLayout(const Needs& n) {
         box = {0, y, width, height};
         y += height + n.gap;
     };
-    const double dHeight = d.open ? std::min(most(d, W), std::max(d.least, 0.3 * H)) : 0;
-    const bool diagramFirst = H - y - dHeight - n.gap >= kPanelsInSight * H;
+    double dHeight = d.open ? std::min(most(d, W), std::max(d.least, 0.3 * H)) : 0;
+    const double besideDiagram = H - y - n.gap - kPanelsInSight * H; // for it, first
+    const bool diagramFirst = besideDiagram >= d.least;
+    if (diagramFirst) {
+        dHeight = std::min(dHeight, besideDiagram);
+    }
     if (d.open && diagramFirst) {
         place(c.diagram, dHeight, W);
     }
