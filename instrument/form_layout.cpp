@@ -76,12 +76,14 @@ FormLayout::FormLayout(int width, int height, double dotsPerInchX, double dotsPe
 void FormLayout::placeInView() {
     for (const Form::Entry& e : Form::entries()) {
         if (e.placement == Form::Placement::InView) {
-            // At the view's point, kept inside a view too low for the label there.
+            // At the view's point, kept inside a view too low or too narrow for the label there.
             const Box& view = (*this)[Role::kChainView];
+            const int labelWidth = Twips::toPixels(Form::width(e), dpiX_);
             const int labelHeight = Twips::toPixels(e.height, dpiY_);
             boxes_[static_cast<std::size_t>(e.control)] = {
-                viewX(e.left), std::max(0, std::min(viewY(e.top), view.height - labelHeight)),
-                Twips::toPixels(Form::width(e), dpiX_), labelHeight};
+                std::max(0, std::min(viewX(e.left), view.width - labelWidth)),
+                std::max(0, std::min(viewY(e.top), view.height - labelHeight)), labelWidth,
+                labelHeight};
         }
     }
 }
