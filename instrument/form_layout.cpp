@@ -210,6 +210,15 @@ FormLayout::Size FormLayout::leastClientSize(double dotsPerInchX, double dotsPer
     if (least.width <= screen.width && least.height <= screen.height) {
         return least;
     }
+    // A frame at its narrowest may take another line of its contents: a little wider, the
+    // panels may be lower.
+    for (int width = oneRow + kStep; width <= std::min(screen.width, Form::kDesignWidth);
+         width += kStep) {
+        const Size here = leastAt(width);
+        if (here.height <= screen.height) {
+            return here;
+        }
+    }
     // Too low a screen keeps the one row, which needs the least height; too narrow a one takes
     // two rows.
     if (least.width > screen.width) {

@@ -63,9 +63,8 @@ void layOutAll(QWidget& window, const MainControls& c, const Tools& tools, bool 
 
 } // namespace
 
-void layOut(QWidget& window, const MainControls& c, const Tools& tools,
-            const ScreenPlacement::ScreenMetrics& screen) {
-    using namespace ScreenPlacement;
+void giveLeastSize(QWidget& window, const Tools& tools,
+                   const ScreenPlacement::ScreenMetrics& screen, QSize client) {
     LessonLayout::Tool diagram;
     LessonLayout::Tool instruction;
     if (tools.diagram != nullptr) {
@@ -74,13 +73,18 @@ void layOut(QWidget& window, const MainControls& c, const Tools& tools,
     if (tools.instruction != nullptr) {
         instruction = tools.instruction->tool();
     }
-    const QSize client = clientSizeWithin(outerSize(screen), frameMarginsOf(window));
     const FormLayout::Size least = FormLayout::leastClientSize(
         screen.dpiX, screen.dpiY, diagram, instruction, {client.width(), client.height()});
     // On a screen too small for the lesson's least, the window still fits it, and the layout
     // does the best it can there.
-    window.setMinimumSize(std::min(least.width, client.width()),
-                          std::min(least.height, client.height()));
+    window.setMinimumSize(QSize(least.width, least.height).boundedTo(client));
+}
+
+void layOut(QWidget& window, const MainControls& c, const Tools& tools,
+            const ScreenPlacement::ScreenMetrics& screen) {
+    using namespace ScreenPlacement;
+    const QSize client = clientSizeWithin(outerSize(screen), frameMarginsOf(window));
+    giveLeastSize(window, tools, screen, client);
     window.move(cornerOf(screen));
     window.resize(client);
     layOutAll(window, c, tools, true);

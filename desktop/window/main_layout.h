@@ -23,6 +23,11 @@ struct Tools {
 void layOut(QWidget& window, const MainControls& controls, const Tools& tools,
             const ScreenPlacement::ScreenMetrics& screen);
 
+// The window's least size on a screen whose client area is at most `client`: what the lesson's
+// layout needs with both tools open at their least, or the whole client area where that is less.
+void giveLeastSize(QWidget& window, const Tools& tools,
+                   const ScreenPlacement::ScreenMetrics& screen, QSize client);
+
 // After the window's client area changed size (the user, or a window manager's frame), or a
 // tool opened or closed: the chain view, the open tools and the panels go where the lesson's
 // layout puts them (see LessonLayout), the labels in the chain view where the form puts them in

@@ -81,7 +81,10 @@ void Ondix15::load() {
     // The window system may have placed the new window elsewhere, and a window manager frames
     // it only later.
     ScreenPlacement::placeShownWindow(*this, screen);
-    ScreenPlacement::keepPlacedWithinFrame(*this, screen);
+    // The frame known, the least size is the one the client area it leaves allows.
+    ScreenPlacement::keepPlacedWithinFrame(*this, screen, [this, screen](QSize client) {
+        MainLayout::giveLeastSize(*this, tools(), screen, client);
+    });
     showSetupNotes();
     drawing([this] { StartSequence::start(instrument_, setup_); });
     wakeRun();
