@@ -76,12 +76,14 @@ FormLayout::FormLayout(int width, int height, double dotsPerInchX, double dotsPe
 void FormLayout::placeInView() {
     for (const Form::Entry& e : Form::entries()) {
         if (e.placement == Form::Placement::InView) {
-            // At the view's point, kept inside a view too low for the label there.
+            // At the view's point, kept inside a view too low or too narrow for the label there.
             const Box& view = (*this)[Role::kChainView];
+            const int labelWidth = Twips::toPixels(Form::width(e), dpiX_);
             const int labelHeight = Twips::toPixels(e.height, dpiY_);
             boxes_[static_cast<std::size_t>(e.control)] = {
-                viewX(e.left), std::max(0, std::min(viewY(e.top), view.height - labelHeight)),
-                Twips::toPixels(Form::width(e), dpiX_), labelHeight};
+                std::max(0, std::min(viewX(e.left), view.width - labelWidth)),
+                std::max(0, std::min(viewY(e.top), view.height - labelHeight)), labelWidth,
+                labelHeight};
         }
     }
 }
@@ -207,6 +209,15 @@ FormLayout::Size FormLayout::leastClientSize(double dotsPerInchX, double dotsPer
     Size least = leastAt(oneRow);
     if (least.width <= screen.width && least.height <= screen.height) {
         return least;
+    }
+    // A frame at its narrowest may take another line of its contents: a little wider, the
+    // panels may be lower.
+    for (int width = oneRow + kStep; width <= std::min(screen.width, Form::kDesignWidth);
+         width += kStep) {
+        const Size here = leastAt(width);
+        if (here.height <= screen.height) {
+            return here;
+        }
     }
     // Too low a screen keeps the one row, which needs the least height; too narrow a one takes
     // two rows.

@@ -1,47 +1,52 @@
 #pragma once
 
 #include "instrument/experiments.h"
+#include "instrument/lesson_layout.h"
 
-#include <QWidget>
+#include <QFrame>
+#include <QPointer>
 
 class QLabel;
 class QPushButton;
 class QScrollArea;
 
-// The instruction of the experiment chosen last: a tool window of the main window's, on top of
-// it and not modal, with the title, the text wrapped at the panel's width (see
-// Experiments::kPanelWidth) and a close button. It stands over the chain view's lower part,
-// between the view's labels at the top and at the bottom, and left of the view's middle, so that
-// it covers no control and leaves the time diagram's place at the right free; where the view is
-// too low for the whole text, the text scrolls. Closing it (the
-// button, Escape or its frame) reports `closed`; a new instruction replaces the text shown.
-class InstructionPanel : public QWidget {
+// The instruction of the experiment chosen last: a part of the main window, placed by the
+// lesson's layout clear of the chain view, with the title, the text wrapped at the width it gets
+// and a close button. Where its place is too low for the whole text, the text scrolls inside it.
+// Closing it (the button or Escape) reports `closed`, with the keyboard back where it was; a new
+// instruction replaces the text shown.
+class InstructionPanel : public QFrame {
     Q_OBJECT
 
 public:
-    // Over `view`, the main window's chain view.
-    InstructionPanel(QWidget& mainWindow, const QWidget& view);
+    InstructionPanel(QWidget& mainWindow, QWidget& view);
 
-    // Shows `instruction` in front, with the keyboard on its close button.
+    // Shows `instruction`, with the keyboard on its close button.
     void showInstruction(const Experiments::Instruction& instruction);
+
+    // Its heights in the main window's layout: the title, a few lines and the button at least,
+    // the whole text at a given width at most.
+    LessonLayout::Tool tool() const;
 
 signals:
     void closed();
+    // It opened or closed: the layout is to be made anew.
+    void placeChanged();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    // A window manager frames the window only once it is shown: placed again for the frame.
-    void moveEvent(QMoveEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
-    // Its height for the room over the view, and its place there.
-    void fitAndPlace();
+    // Its height at `width` with `lines` lines of the text, or the whole text where 0.
+    int heightAt(int width, int lines) const;
 
-    const QWidget& view_;
+    QWidget& view_; // where the keyboard goes where it came from nowhere else
     QLabel* title_;
     QLabel* text_;
     QScrollArea* scroll_;
     QPushButton* close_;
-    int placedAbove_ = -1; // the frame above the window when it was placed
+    QPointer<QWidget> cameFrom_;
 };

@@ -34,7 +34,7 @@ Ondix15::Ondix15(Pacing pacing, QWidget* parent)
       controls_(MainControls::createIn(*this, instrument_)),
       binding_(instrument_.panels(), *controls_.view()), pacing_(pacing),
       frameTimer_(FrameTimer::primaryRefreshRate(), Chain::kPassesPerSecond, [this] { frame(); }),
-      diagramWindow_(new TimeDiagramWindow(instrument_, *this, *controls_.view())),
+      diagramPanel_(new TimeDiagramPanel(instrument_, *this, *controls_.view())),
       instructionPanel_(new InstructionPanel(*this, *controls_.view())),
       experimentsMenu_(new QMenu(this)) {
     // "Ende" ends the program at once, whatever windows are open.
@@ -76,12 +76,15 @@ void Ondix15::showSetupNotes() {
 
 void Ondix15::load() {
     const auto screen = ScreenPlacement::ScreenMetrics::primary();
-    MainLayout::layOut(*this, controls_, screen);
+    MainLayout::layOut(*this, controls_, tools(), screen);
     show();
     // The window system may have placed the new window elsewhere, and a window manager frames
     // it only later.
     ScreenPlacement::placeShownWindow(*this, screen);
-    ScreenPlacement::keepPlacedWithinFrame(*this, screen);
+    // The frame known, the least size is the one the client area it leaves allows.
+    ScreenPlacement::keepPlacedWithinFrame(*this, screen, [this, screen](QSize client) {
+        MainLayout::giveLeastSize(*this, tools(), screen, client);
+    });
     showSetupNotes();
     drawing([this] { StartSequence::start(instrument_, setup_); });
     wakeRun();
@@ -138,7 +141,7 @@ void Ondix15::connectControls() {
                 Instrument::Reply reply = Instrument::Reply::None;
                 drawing([&] {
                     reply = instrument_.click(control);
-                    diagramWindow_->showIf(instrument_.panels()[Role::kDiagramButton].checked);
+                    diagramPanel_->showIf(instrument_.panels()[Role::kDiagramButton].checked);
                 });
                 wakeRun();
                 answer(reply);
@@ -169,13 +172,16 @@ void Ondix15::connectControls() {
     connect(&view, &ChainView::mouseUp, this, pointer(Instrument::Pointer::Release));
     connect(&view, &ChainView::mouseDoubleClick, this,
             [this](float x, float y) { drawing([&] { instrument_.doubleClick(x, y); }); });
-    connect(diagramWindow_, &TimeDiagramWindow::closedByFrame, this,
+    connect(diagramPanel_, &TimeDiagramPanel::closedByFrame, this,
             [this] { instrument_.click(Role::kDiagramButton); });
-    // F6 takes the keyboard to the open diagram's window and back; a tool window's keys reach
-    // the shortcuts of the window it belongs to.
+    // A tool opened, closed, detached or taken back: the chain view and the panels make room.
+    connect(diagramPanel_, &TimeDiagramPanel::placeChanged, this, &Ondix15::fitTools);
+    connect(instructionPanel_, &InstructionPanel::placeChanged, this, &Ondix15::fitTools);
+    // F6 takes the keyboard to the open diagram and back; a detached diagram's keys reach the
+    // shortcuts of the window it belongs to.
     auto* toDiagram = new QShortcut(QKeySequence(Qt::Key_F6), this);
-    connect(toDiagram, &QShortcut::activated, diagramWindow_, &TimeDiagramWindow::moveKeyboard);
-    controls_.button(Role::kDiagramButton)->setToolTip(TimeDiagramWindow::keyHint());
+    connect(toDiagram, &QShortcut::activated, diagramPanel_, &TimeDiagramPanel::moveKeyboard);
+    controls_.button(Role::kDiagramButton)->setToolTip(TimeDiagramPanel::keyHint());
 
     experimentsMenu_->setObjectName(QStringLiteral("Experiments"));
     const std::vector<std::string> titles = Instrument::experimentTitles();
@@ -242,7 +248,7 @@ void Ondix15::showExperiments() {
 
 void Ondix15::chooseExperiment(int number) {
     drawing([&] { instrument_.chooseExperiment(number); });
-    diagramWindow_->showIf(instrument_.panels()[Role::kDiagramButton].checked);
+    diagramPanel_->showIf(instrument_.panels()[Role::kDiagramButton].checked);
     wakeRun();
     showInstruction();
 }
@@ -255,12 +261,17 @@ void Ondix15::showInstruction() {
 
 void Ondix15::moveEvent(QMoveEvent* event) {
     QWidget::moveEvent(event);
-    const QPoint by = event->pos() - event->oldPos();
-    for (QWidget* tool : std::initializer_list<QWidget*>{diagramWindow_, instructionPanel_}) {
-        if (tool->isVisible()) {
-            tool->move(tool->pos() + by);
-        }
+    if (diagramPanel_->detached() && diagramPanel_->isVisible()) {
+        diagramPanel_->move(diagramPanel_->pos() + event->pos() - event->oldPos());
     }
+}
+
+MainLayout::Tools Ondix15::tools() const {
+    return {diagramPanel_, instructionPanel_};
+}
+
+void Ondix15::fitTools() {
+    MainLayout::fitTo(*this, controls_, tools());
 }
 
 QImage Ondix15::viewImage() {
@@ -291,5 +302,5 @@ bool Ondix15::saveSamplesTo(const QString& path) {
 
 void Ondix15::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    MainLayout::fitTo(*this, controls_);
+    MainLayout::fitTo(*this, controls_, tools());
 }

@@ -4,7 +4,8 @@
 #include "desktop/view/panels_binding.h"
 #include "desktop/window/info_button.h"
 #include "desktop/window/main_controls.h"
-#include "desktop/window/time_diagram_window.h"
+#include "desktop/window/main_layout.h"
+#include "desktop/window/time_diagram_panel.h"
 #include "instrument/instrument.h"
 #include "instrument/setup.h"
 
@@ -54,6 +55,8 @@ public:
     bool saveSamplesTo(const QString& path);
 
     const MainControls& controls() const { return controls_; }
+    // The time diagram and the instruction, which the lesson's layout places with the controls.
+    MainLayout::Tools tools() const;
     Instrument& instrument() { return instrument_; }
     const Instrument& instrument() const { return instrument_; }
     const ChainState& state() const { return instrument_.state(); }
@@ -62,11 +65,14 @@ public:
 protected:
     // Every new size of the client area lays the window's children out for it.
     void resizeEvent(QResizeEvent* event) override;
-    // The open tool windows, the diagram and the instruction, go with the window where it is
-    // moved, so that they stay where they were over its chain view.
+    // A detached diagram goes with the window where it is moved, so that it stays clear of
+    // the chain view.
     void moveEvent(QMoveEvent* event) override;
 
 private:
+    // The chain view, the open tools and the panels placed anew for the tools open.
+    void fitTools();
+
     void connectControls();
     void showSetupNotes();
     // A display frame: the passes due run and shown. None while a modal window is open: the
@@ -94,7 +100,7 @@ private:
     InfoButton infoButton_;
     Setup setup_;
     std::vector<std::string> setupNotes_;
-    TimeDiagramWindow* diagramWindow_;   // a child of the window's
+    TimeDiagramPanel* diagramPanel_;     // a child of the window's
     InstructionPanel* instructionPanel_; // a child of the window's
     QMenu* experimentsMenu_;             // a child of the window's
 };

@@ -62,6 +62,8 @@ void placeShownWindow(QWidget& window, const ScreenMetrics& screen) {
     const QMargins frame = frameMarginsOf(window);
     const QSize client = clientSizeWithin(outerSize(screen), frame);
     const QPoint clientCorner = cornerOf(screen) + QPoint(frame.left(), frame.top());
+    // A least size from before the frame was known yields to it: the window fits the screen.
+    window.setMinimumSize(window.minimumSize().boundedTo(client));
     if (window.geometry() != QRect(clientCorner, client)) {
         window.setGeometry(QRect(clientCorner, client));
     }
@@ -72,8 +74,10 @@ namespace {
 // Watches the window's events for a frame that changed since the last placement.
 class FramePlacer : public QObject {
 public:
-    FramePlacer(QWidget& window, const ScreenMetrics& screen)
-        : QObject(&window), window_(window), screen_(screen), placedWith_(frameMarginsOf(window)) {}
+    FramePlacer(QWidget& window, const ScreenMetrics& screen,
+                std::function<void(QSize client)> framed)
+        : QObject(&window), window_(window), screen_(screen), framed_(std::move(framed)),
+          placedWith_(frameMarginsOf(window)) {}
 
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (watched == &window_ && !placing_) {
@@ -101,20 +105,25 @@ private:
         }
         placedWith_ = frame;
         placing_ = true;
+        if (framed_) {
+            framed_(clientSizeWithin(outerSize(screen_), frame));
+        }
         placeShownWindow(window_, screen_);
         placing_ = false;
     }
 
     QWidget& window_;
     ScreenMetrics screen_;
+    std::function<void(QSize client)> framed_;
     QMargins placedWith_;
     bool placing_ = false;
 };
 
 } // namespace
 
-void keepPlacedWithinFrame(QWidget& window, const ScreenMetrics& screen) {
-    window.installEventFilter(new FramePlacer(window, screen));
+void keepPlacedWithinFrame(QWidget& window, const ScreenMetrics& screen,
+                           std::function<void(QSize client)> framed) {
+    window.installEventFilter(new FramePlacer(window, screen, std::move(framed)));
 }
 
 } // namespace ScreenPlacement

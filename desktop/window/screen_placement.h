@@ -5,6 +5,8 @@
 #include <QRect>
 #include <QSize>
 
+#include <functional>
+
 class QWidget;
 
 // Where the program's windows stand on the screen: the screen's metrics, the corner both the
@@ -44,7 +46,9 @@ void placeShownWindow(QWidget& window, const ScreenMetrics& screen);
 // runs. From then on, whenever the window hears of a frame other than the one it was last
 // placed with (a move, a resize or an expose after the manager has taken the window in), the
 // window is placed again, so that the frame, title bar included, sits at the corner and spans
-// the outer size. Without a window manager the frame stays empty and nothing moves.
-void keepPlacedWithinFrame(QWidget& window, const ScreenMetrics& screen);
+// the outer size. Without a window manager the frame stays empty and nothing moves. `framed`,
+// where given, is called first with the client area the frame leaves.
+void keepPlacedWithinFrame(QWidget& window, const ScreenMetrics& screen,
+                           std::function<void(QSize client)> framed = {});
 
 } // namespace ScreenPlacement

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "desktop/view/chain_view.h"
+#include "desktop/window/time_diagram_panel.h"
 #include "instrument/control.h"
 #include "support/control_tree.h"
 #include "support/scroll_bar_part.h"
@@ -40,6 +41,9 @@ public:
     void run() {
         // The table runs the passes itself: a "Weiter" leaves them to it.
         ++session_.nesting;
+        // The table's points are pixels of a picture of the session's size: the diagram opens
+        // in a window of its own, so that the chain view keeps that size.
+        session_.window->findChild<TimeDiagramPanel*>()->setDetached(true);
         session_.window->load();
         session_.window->activateWindow();
         if (!QTest::qWaitForWindowActive(session_.window.get())) {

@@ -137,7 +137,7 @@ void TestKeyboardTouch::focusShowsOutsideTheViewAndKeysNeedIt() {
     send(last, QStringLiteral("Tab"));
     QVERIFY(view->hasFocus() && mark->isVisible());
     // The band follows the view when the window is laid out anew, on a larger screen.
-    MainLayout::layOut(w, w.c, {QRect(0, 0, 1920, 1080)});
+    MainLayout::layOut(w, w.c, w.tools(), {QRect(0, 0, 1920, 1080)});
     QVERIFY(view->width() > g.width());
     QCOMPARE(mark->geometry(),
              QRect(0, view->geometry().bottom() + 1, view->width(), mark->height()));

@@ -84,8 +84,9 @@ private slots:
         LayoutExpectations::checkLaidOut(*window_);
         // A new size of the window lays it out again.
         window_->show();
+        // Not below its least size.
         window_->resize(resizedTo);
-        QTRY_COMPARE(window_->size(), resizedTo);
+        QTRY_COMPARE(window_->size(), resizedTo.expandedTo(window_->minimumSize()));
         LayoutExpectations::checkLaidOut(*window_);
     }
 
@@ -289,7 +290,9 @@ private slots:
     }
 
 private:
-    void layOutFor(QRect screen) { MainLayout::layOut(*window_, controls_, screenOf(screen)); }
+    void layOutFor(QRect screen) {
+        MainLayout::layOut(*window_, controls_, window_->tools(), screenOf(screen));
+    }
 
     std::unique_ptr<WindowSession> session_;
     Ondix15* window_ = nullptr;

@@ -1,21 +1,27 @@
 // The real start-up of the main window on the test's screen: the layout, the read-outs before
 // the run loop first handles events, and the chain view's colour; the list of experiments and
-// the instruction panel, which covers no control.
+// the instruction, placed in the window clear of the chain view and of every control; the lesson's
+// layout for each combination of tools open.
 
 #include "desktop/platform/ui_metrics.h"
 #include "desktop/view/chain_view.h"
+#include "desktop/window/time_diagram_panel.h"
 #include "instrument/form.h"
 #include "layout_expectations.h"
 #include "support/view_bench.h"
 #include "support/window_session.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPixmap>
+#include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 
 namespace {
@@ -54,6 +60,8 @@ private slots:
     void testScreenIsTheIntendedOne();
     void readOutsBeforeTheFirstEvents();
     void windowAndChildrenFollowTheScreen();
+    void lessonKeepsTheChainClear_data();
+    void lessonKeepsTheChainClear();
     void experimentsListAndInstruction();
 };
 
@@ -86,9 +94,9 @@ void TestMainWindow::readOutsBeforeTheFirstEvents() {
 }
 
 void TestMainWindow::windowAndChildrenFollowTheScreen() {
-    // With the diagram's window closed and open, and after a resize by the user: the children
-    // where the form puts them, nothing cut off, the diagram's window on the screen. Under a
-    // window manager (check_frame_under_wm.sh) the frame comes late and shrinks the client area.
+    // With the diagram closed and open, and after a resize by the user: the children where the
+    // form puts them while no tool is open, nothing cut off. Under a window manager
+    // (check_frame_under_wm.sh) the frame comes late and shrinks the client area.
     WindowSession s;
     s.startHalted();
     Ondix15* window = s.window.get();
@@ -98,7 +106,7 @@ void TestMainWindow::windowAndChildrenFollowTheScreen() {
     for (const QSize resized : {QSize(), QSize(1100, 560)}) {
         if (resized.isValid()) {
             window->resize(resized);
-            QTRY_COMPARE(window->size(), resized);
+            QTRY_COMPARE(window->size(), resized.expandedTo(window->minimumSize()));
         }
         QAbstractButton& button = *s.c().button(Role::kDiagramButton);
         for (const bool open : {false, true, false}) {
@@ -107,17 +115,104 @@ void TestMainWindow::windowAndChildrenFollowTheScreen() {
             }
             auto* diagram = window->findChild<QWidget*>(QStringLiteral("TimeDiagram"));
             QCOMPARE(diagram->isVisible(), open);
-            if (open) {
-                QVERIFY(QTest::qWaitForWindowExposed(diagram));
-                QTRY_VERIFY(screen.contains(diagram->frameGeometry()));
-            }
             saveScreen(s, open, resized.isValid());
-            LayoutExpectations::checkLaidOut(*window);
+            if (open) {
+                LayoutExpectations::checkNothingClipped(*window);
+            } else {
+                LayoutExpectations::checkLaidOut(*window);
+            }
         }
     }
 
     ChainView& view = s.view();
     QCOMPARE(shownImage(view).pixel(view.toPixel(50, -1.5)), kViewBackground);
+}
+
+void TestMainWindow::lessonKeepsTheChainClear_data() {
+    QTest::addColumn<bool>("diagram");
+    QTest::addColumn<bool>("instruction");
+    QTest::addColumn<bool>("belowLeast"); // the window resized by hand below its least size
+    for (const bool belowLeast : {false, true}) {
+        for (const int tools : {0, 1, 2, 3}) {
+            const char* names[] = {"no tool", "the diagram", "an instruction", "both"};
+            QTest::addRow("%s, %s", belowLeast ? "below its least" : "as placed", names[tools])
+                << bool(tools & 1) << bool(tools & 2) << belowLeast;
+        }
+    }
+}
+
+void TestMainWindow::lessonKeepsTheChainClear() {
+    // On the test's screen, for each tool open: the chain view overlaps nothing and keeps its
+    // share of the height, the diagram's plot its least, the instruction's whole text can be
+    // scrolled to, and every control shown lies within the client area.
+    QFETCH(bool, diagram);
+    QFETCH(bool, instruction);
+    QFETCH(bool, belowLeast);
+    if (qEnvironmentVariableIsEmpty("EXPECTED_SCREEN_SIZE")) {
+        QSKIP("the classroom's screens are named where the test is registered");
+    }
+    WindowSession s;
+    if (instruction) {
+        s.window->setStartSetup(Setup::parse("versuch=2"));
+    }
+    s.startHalted();
+    Ondix15& window = *s.window;
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    // Once the window manager has framed the window at the screen's corner.
+    QTRY_COMPARE(window.frameGeometry(),
+                 QRect(screen.topLeft(), QSize(screen.width(), qRound(0.96 * screen.height()))));
+    if (diagram) {
+        s.c().button(Role::kDiagramButton)->click();
+    }
+    if (belowLeast) {
+        window.resize(window.minimumSize() - QSize(120, 90));
+        QTRY_COMPARE(window.size(), window.minimumSize());
+    }
+    QTest::qWait(50);
+    const QWidget& view = s.view();
+    const auto* plot = window.findChild<QWidget*>(QStringLiteral("TimeDiagram"));
+    const auto* panel = window.findChild<QWidget*>(QStringLiteral("Instruction"));
+    QCOMPARE(plot->isVisible(), diagram);
+    QCOMPARE(panel->isVisible(), instruction);
+
+    const QString at = QStringLiteral("client area %1x%2").arg(window.width()).arg(window.height());
+    // The projector keeps more, at the window's size as placed.
+    const double share = screen.size() == QSize(1920, 1080) && !belowLeast ? 0.45 : 0.4;
+    QVERIFY2(view.height() >= std::max(200.0, share * window.height()),
+             qPrintable(QStringLiteral("view %1 px high, ").arg(view.height()) + at));
+    for (const QWidget* child : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (child != &view && !child->isWindow() && child->isVisible()) {
+            QVERIFY2(!child->geometry().intersects(view.geometry()),
+                     qPrintable(LayoutExpectations::where(*child) + u' ' + at));
+        }
+    }
+    if (diagram) {
+        // The plot is all above the span's bar.
+        const auto* bar = plot->findChild<QWidget*>(QStringLiteral("TimeDiagramSpan"));
+        QVERIFY2(bar->y() >= 110, qPrintable(QString::number(bar->y()) + u' ' + at));
+    }
+    if (instruction) {
+        const auto* area = panel->findChild<QScrollArea*>();
+        const QWidget& text = *area->widget();
+        const int range = area->verticalScrollBar()->maximum() + area->viewport()->height();
+        QVERIFY(text.width() <= area->viewport()->width());
+        QVERIFY2(range >= text.heightForWidth(text.width()) && area->viewport()->height() > 0,
+                 qPrintable(QString::number(range) + u' ' + at));
+    }
+    // Every control shown, the tools' own included, within the client area; a scrolled text
+    // only within its scroll area.
+    for (const QWidget* w : window.findChildren<QWidget*>()) {
+        const QWidget* grandParent = w->parentWidget()->parentWidget();
+        if (w->isVisible() && w->window() == &window &&
+            qobject_cast<const QScrollArea*>(grandParent) == nullptr) {
+            const QRect box(w->mapTo(&window, QPoint(0, 0)), w->size());
+            QVERIFY2(window.rect().contains(box),
+                     qPrintable(LayoutExpectations::where(*w) + u' ' + at));
+        }
+    }
+    if (diagram && instruction) {
+        saveScreen(s, true, belowLeast, "-both");
+    }
 }
 
 void TestMainWindow::experimentsListAndInstruction() {
@@ -174,31 +269,31 @@ void TestMainWindow::experimentsListAndInstruction() {
         }
         QTRY_VERIFY(!menu->isVisible() && panel->isVisible());
         QVERIFY(showsInstructionOf(number));
-        // Where the window manager put it, once it is framed and on the screen.
-        QTRY_VERIFY(
-            QGuiApplication::primaryScreen()->availableGeometry().contains(panel->frameGeometry()));
-        QTest::qWait(50);
-        const QRect over = panel->frameGeometry();
-        QVERIFY(QRect(s.view().mapToGlobal(QPoint(0, 0)), s.view().size()).contains(over));
+        // In the main window, clear of the chain view and of every control.
+        const QRect over = panel->geometry();
+        QVERIFY(!panel->isWindow() && s.window->rect().contains(over));
         for (const Form::Entry& e : Form::entries()) {
             const QWidget& control = *s.c()[e.control];
-            QVERIFY2(e.control == Role::kChainView || e.control == Role::kTapeReadout ||
-                         controlKind(e.control) == ControlKind::Pointer ||
-                         !QRect(control.mapToGlobal(QPoint(0, 0)), control.size()).intersects(over),
+            QVERIFY2(e.control == Role::kWindow || control.parentWidget() != s.window.get() ||
+                         !control.geometry().intersects(over),
                      controlName(e.control).data());
         }
         saveScreen(s, false, false, "-instruction");
     }
+    // A detached diagram goes with the window where that is moved.
     s.c().button(Role::kDiagramButton)->click();
-    auto* diagram = s.window->findChild<QWidget*>(QStringLiteral("TimeDiagram"));
+    auto* diagram = s.window->findChild<TimeDiagramPanel*>();
+    diagram->setDetached(true);
     QVERIFY(QTest::qWaitForWindowExposed(diagram));
     QTest::qWait(50);
     const QPoint by(-30, 20);
-    const QList<QPoint> at{panel->pos() + by, diagram->pos() + by};
+    const QPoint to = diagram->pos() + by;
     s.window->move(s.window->pos() + by);
-    QTRY_COMPARE((QList<QPoint>{panel->pos(), diagram->pos()}), at);
+    QTRY_COMPARE(diagram->pos(), to);
+    panel->findChild<QPushButton*>()->setFocus();
     QTest::keyClick(panel, Qt::Key_Escape);
     QVERIFY(!panel->isVisible() && !s.window->instrument().instruction());
+    QVERIFY(!panel->isAncestorOf(QApplication::focusWidget()));
 }
 
 QTEST_MAIN(TestMainWindow)

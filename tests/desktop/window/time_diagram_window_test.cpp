@@ -1,12 +1,13 @@
 // The time diagram on the desktop: a double click on the view chooses a mass, the button opens
-// the diagram's window, which shows the instrument's pixels, and closing the window by its frame
-// releases the button; the picture the instrument composes saved with its texts written, the
+// the diagram in the main window, which shows the instrument's pixels; detached into a window of
+// its own it keeps clear of the chain view, and closing that window by its frame releases the
+// button; the picture the instrument composes saved with its texts written, the
 // samples' table as the instrument writes it, and files that cannot be written. With ONDIX_SCREENS
 // set, the screen is saved there (x11-apps' import).
 
 #include "desktop/view/chain_view.h"
 #include "desktop/window/ondix15.h"
-#include "desktop/window/time_diagram_window.h"
+#include "desktop/window/time_diagram_panel.h"
 #include "instrument/form_layout.h"
 #include "instrument/input_codes.h"
 #include "instrument/saved_files.h"
@@ -30,7 +31,7 @@
 #include <cstdlib>
 #include <vector>
 
-class TestTimeDiagramWindow : public QObject {
+class TestTimeDiagramPanel : public QObject {
     Q_OBJECT
 
 private slots:
@@ -73,7 +74,7 @@ QByteArray contentsOf(const QString& path) {
 
 } // namespace
 
-void TestTimeDiagramWindow::chooseOpenShowAndClose() {
+void TestTimeDiagramPanel::chooseOpenShowAndClose() {
     Window w;
     ChainView* view = w.c.view();
     const TimeDiagram& diagram = w.instrument().diagram();
@@ -87,18 +88,14 @@ void TestTimeDiagramWindow::chooseOpenShowAndClose() {
 
     QAbstractButton* button = w.c.button(Role::kDiagramButton);
     button->click();
-    auto* window = w.findChild<TimeDiagramWindow*>();
+    auto* window = w.findChild<TimeDiagramPanel*>();
     QVERIFY(window != nullptr && window->isVisible());
     QVERIFY(button->isChecked());
     QVERIFY(QTest::qWaitForWindowExposed(window));
-    // Placed when opened, once the main window has its size: over its right part, on the screen.
-    const QRect room = window->screen()->availableGeometry();
-    QVERIFY2(room.contains(window->frameGeometry()) &&
-                 window->geometry().center().x() > w.geometry().center().x(),
-             qPrintable(QStringLiteral("diagram at %1,%2, main window %3 wide")
-                            .arg(window->x())
-                            .arg(window->y())
-                            .arg(w.width())));
+    // A part of the main window, clear of the chain view, which keeps the whole width or all
+    // but a column.
+    QVERIFY(!window->isWindow() && !window->geometry().intersects(view->geometry()));
+    QVERIFY(view->width() >= w.width() / 2);
     w.runPasses(400);
     QTRY_COMPARE(diagram.raster().width(), window->width());
     QTRY_VERIFY(diagram.sampleCount() == 400 && diagram.labels().size() > 10);
@@ -153,9 +150,28 @@ void TestTimeDiagramWindow::chooseOpenShowAndClose() {
         const TimeDiagram::Label& l = expected.texts()[i].label;
         QVERIFY2(l.y >= viewHeight || inked[i] > 0, l.text.c_str());
     }
+    // Detached: a window of its own, the chain view taking its room back; nothing the program
+    // placed lies over the view; taken back, it is a part of the main window again.
+    const int viewHeight0 = view->height();
+    const int viewWidth0 = view->width();
+    auto* detach = window->findChild<QAbstractButton*>(QStringLiteral("TimeDiagramDetach"));
+    QCOMPARE(detach->text(), QStringLiteral("Eigenes Fenster"));
+    detach->click();
+    QVERIFY(window->isWindow() && window->isVisible());
+    QCOMPARE(detach->text(), QStringLiteral("Ins Hauptfenster"));
+    QVERIFY(view->height() * view->width() > viewHeight0 * viewWidth0);
+    QVERIFY(!window->frameGeometry().intersects(QRect(view->mapToGlobal(QPoint()), view->size())));
+    detach->click();
+    QVERIFY(!window->isWindow() && window->isVisible());
+    QCOMPARE(view->size(), QSize(viewWidth0, viewHeight0));
+    detach->click();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
     window->close();
     QVERIFY(!button->isChecked());
     QVERIFY(!window->isVisible());
+    QCOMPARE(view->height(),
+             FormLayout(w.width(), w.height(), w.logicalDpiX(), w.logicalDpiY())[Role::kChainView]
+                 .height);
 
     // A folder that does not exist, a folder in place of a file: the message names the path and
     // the reason; the files there, the chain and the diagram stay as they were.
@@ -185,7 +201,7 @@ void TestTimeDiagramWindow::chooseOpenShowAndClose() {
     }
 }
 
-void TestTimeDiagramWindow::keysReachTheDiagramWhichSpeaksWhenAsked() {
+void TestTimeDiagramPanel::keysReachTheDiagramWhichSpeaksWhenAsked() {
     Window w;
     ChainView* view = w.c.view();
     QAbstractButton* button = w.c.button(Role::kDiagramButton);
@@ -194,7 +210,7 @@ void TestTimeDiagramWindow::keysReachTheDiagramWhichSpeaksWhenAsked() {
     QTest::mouseDClick(view, Qt::LeftButton, {},
                        QPoint(view->width() * 3 / 100, view->height() / 2));
     button->click();
-    auto* window = w.findChild<TimeDiagramWindow*>();
+    auto* window = w.findChild<TimeDiagramPanel*>();
     QVERIFY(QTest::qWaitForWindowExposed(window));
     w.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&w));
@@ -234,5 +250,5 @@ void TestTimeDiagramWindow::keysReachTheDiagramWhichSpeaksWhenAsked() {
     QTRY_COMPARE(QApplication::focusWidget(), view);
 }
 
-QTEST_MAIN(TestTimeDiagramWindow)
+QTEST_MAIN(TestTimeDiagramPanel)
 #include "time_diagram_window_test.moc"
