@@ -311,6 +311,26 @@ void TimeDiagram::drawAxes() {
     raster_.fillRect(left_, bottom_, right_, bottom_ + line, ChainPicture::pixelOf(kAxisColour));
 }
 
+int TimeDiagram::textWidth(std::string_view text) const {
+    // An average letter of the labels' sans-serif font, a little wide, by characters (not the
+    // bytes of UTF-8's continuation).
+    constexpr double kLetter = 0.5;
+    const auto letters = std::count_if(text.begin(), text.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    });
+    return static_cast<int>(std::ceil(double(letters) * kLetter * labelPixels_));
+}
+
+std::string_view TimeDiagram::firstFitting(std::initializer_list<std::string_view> texts,
+                                           int room) const {
+    for (const std::string_view text : texts) {
+        if (textWidth(text) <= room) {
+            return text;
+        }
+    }
+    return *(texts.end() - 1);
+}
+
 void TimeDiagram::layOutLabels() {
     using enum Label::Align;
     labels_.clear();
@@ -325,16 +345,23 @@ void TimeDiagram::layOutLabels() {
     for (double t = std::ceil(tStart_ / step) * step; t <= tStart_ + span_ + 1e-9; t += step) {
         addLabel(number(t), columnOf(t), bottom_ + scaled(4) + row, Centre, kTextColour);
     }
-    // The axes' captions in the row beneath the time labels: y's at the left, t's at the right.
+    // The axes' captions in the row beneath the time labels: y's at the left, t's at the right;
+    // in a narrow diagram y's without its note, where the full one would run into t's.
     const int captions = bottom_ + scaled(4) + row + labelPixels_ + scaled(4);
-    addLabel(std::string(Language::translate("y in Kugelabständen (oben positiv)")), scaled(4),
-             captions, Left, kTextColour);
-    addLabel(std::string(Language::translate("t in Zeiteinheiten")), right_, captions, Right,
-             kTextColour);
-    // The legend: each chosen mass with its amplitude and period, or how to choose one.
+    const std::string_view tCaption = Language::translate("t in Zeiteinheiten");
+    const std::string_view yCaption =
+        firstFitting({Language::translate("y in Kugelabständen (oben positiv)"),
+                      Language::translate("y in Kugelabständen")},
+                     right_ - scaled(4) - scaled(12) - textWidth(tCaption));
+    addLabel(std::string(yCaption), scaled(4), captions, Left, kTextColour);
+    addLabel(std::string(tCaption), right_, captions, Right, kTextColour);
+    // The legend: each chosen mass with its amplitude and period, or how to choose one, in
+    // fewer words where the diagram is narrow.
     if (!chosen_[0] && !chosen_[1]) {
-        addLabel(std::string(Language::translate(kChooseHint)), left_ + scaled(4), row, Left,
-                 kTextColour);
+        const std::string_view hint =
+            firstFitting({Language::translate(kChooseHint), Language::translate(kShortChooseHint)},
+                         right_ - left_ - scaled(4));
+        addLabel(std::string(hint), left_ + scaled(4), row, Left, kTextColour);
         return;
     }
     for (int slot = 0; slot < kMaxChosen; ++slot) {

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -41,6 +42,8 @@ public:
     static constexpr int kLabelPixels = 12;
     static constexpr std::string_view kChooseHint =
         N_("Kugel wählen: Doppelklick, Doppeltipp oder D in der Wellenmaschine");
+    // The same where the diagram is too narrow for it.
+    static constexpr std::string_view kShortChooseHint = N_("Kugel wählen: Doppelklick oder D");
     // The key in the diagram that asks for its words (see keyPress), as its hint names it.
     static constexpr std::string_view kSpeakHint = N_("A: Amplitude und Periode ansagen");
     // Whole periods the figures are taken over, at most: the latest ones, where a wave that
@@ -145,6 +148,10 @@ private:
     void forgetSlot(int slot);
     void drawAxes();
     void layOutLabels();
+    // About how wide a label's text is drawn, and the first of `texts` that fits into `room`
+    // pixels (the last where none does).
+    int textWidth(std::string_view text) const;
+    std::string_view firstFitting(std::initializer_list<std::string_view> texts, int room) const;
     // The legend's texts: each chosen mass with its amplitude and period.
     void writeLegend();
     // A slot's legend: "Kugel 29: Amplitude 0,77, Periode 20,0".

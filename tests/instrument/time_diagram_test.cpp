@@ -45,8 +45,8 @@ struct Machine {
         }
         return seen;
     }
-    std::vector<std::string> labelTexts() {
-        instrument.diagram().draw(400, 200);
+    std::vector<std::string> labelTexts(int width = 640) {
+        instrument.diagram().draw(width, 200);
         std::vector<std::string> texts;
         for (const TimeDiagram::Label& label : diagram().labels()) {
             texts.push_back(label.text);
@@ -190,6 +190,10 @@ TEST(TimeDiagram, AxisLabelsAndLegendInEachLanguage) {
     EXPECT_LT(labels[0].y, labels[6].y);
     EXPECT_EQ(texts.back(), "Kugel wählen: Doppelklick, Doppeltipp oder D in der Wellenmaschine");
     EXPECT_EQ(m.instrument.diagram().summary(), texts.back());
+    // A narrow one (a column beside the view): the shorter hint and y caption, which fit.
+    const std::vector<std::string> narrow = m.labelTexts(280);
+    EXPECT_EQ(narrow.back(), TimeDiagram::kShortChooseHint);
+    EXPECT_EQ(narrow[narrow.size() - 3], "y in Kugelabständen");
 
     // A low strip (a touch screen's): the y labels at -3, 0 and 3 only, so that none overlap.
     m.instrument.diagram().draw(400, 110);
