@@ -13,6 +13,9 @@ using Tool = LessonLayout::Tool;
 // The share of the window's height beyond which the view gives room to the tools where they are
 // stacked beneath it.
 constexpr double kViewShare = 0.5;
+// The share of the window's height down to which the view keeps the whole width, the tools
+// beneath it.
+constexpr double kWideViewShare = 0.45;
 // The least width of the view beside two tools side by side, as a share of the window's width.
 constexpr double kViewBesideTwo = 0.45;
 // The share of the height a phone keeps for the panels beneath the view and the diagram, or the
@@ -140,6 +143,12 @@ LessonLayout::LessonLayout(const Needs& n) {
             best = c;
         }
     }
+    // The chain is wide and flat: its width shows the wave. The view keeps the whole width,
+    // the tools beneath it, wherever it still keeps that share of the window's height.
+    const Candidate& stacked = candidates.front();
+    if (stacked.fits && stacked.view.height >= kWideViewShare * H) {
+        best = stacked;
+    }
     if (best) {
         take(*best);
         return;
@@ -160,8 +169,10 @@ LessonLayout::LessonLayout(const Needs& n) {
         box = {0, y, width, height};
         y += height + n.gap;
     };
-    const double dHeight = d.open ? std::min(most(d, W), std::max(d.least, 0.3 * H)) : 0;
-    const bool diagramFirst = H - y - dHeight - n.gap >= kPanelsInSight * H;
+    // First, the diagram takes what the panels leave, up to its most; after them, a share.
+    const bool diagramFirst = H - y - d.least - n.gap >= kPanelsInSight * H;
+    const double dShare = diagramFirst ? H - y - n.gap - kPanelsInSight * H : 0.3 * H;
+    const double dHeight = d.open ? std::min(most(d, W), std::max(d.least, dShare)) : 0;
     if (d.open && diagramFirst) {
         place(c.diagram, dHeight, W);
     }

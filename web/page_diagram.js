@@ -78,7 +78,8 @@
 
   // The strip's box in the page, in CSS pixels, or null where it is closed (by the layout): in a
   // wide, low box its bar is a column beside the canvas where that leaves the plot more height.
-  function place(box) {
+  // `kept`, it stays in sight where the page scrolls, as the view above it.
+  function place(box, kept) {
     open = box !== null;
     panel.hidden = !open;
     if (!open) return;
@@ -86,6 +87,7 @@
     const { above } = measure(false);
     const side = width >= SIDE_WIDTH && height - above < SIDE_PLOT * page.layout.grow() && measure(true).column <= height;
     panel.classList.toggle('side', side);
+    panel.classList.toggle('kept', Boolean(kept));
     Object.assign(panel.style, { left: left + 'px', top: top + 'px', width: width + 'px', height: height + 'px' });
   }
 

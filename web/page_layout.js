@@ -172,8 +172,13 @@
     // Scrolled, the view stays at the window's top while the rest passes beneath it.
     viewHolder.classList.toggle('kept', scrolled);
     setBox(viewHolder, scrolled ? inPage(lesson.view, windowTop) : lesson.view);
-    page.diagram.place(inPage(lesson.diagram, windowTop));
+    // So does the diagram directly beneath it, where it comes before the panels.
+    page.diagram.place(inPage(lesson.diagram, windowTop), scrolled && lesson.diagram && lesson.diagram[1] < lesson.panels[1]);
     page.experiments.place(inPage(lesson.instruction, windowTop));
+    // A control the focus or a scroll brings into sight comes out beneath what stays in sight.
+    const kept = [viewHolder, document.getElementById('TimeDiagram')].filter((e) => e && e.classList.contains('kept'));
+    document.documentElement.style.scrollPaddingTop = kept.length
+      ? px(Math.max(...kept.map((e) => e.offsetTop + e.offsetHeight))) : '';
     const [left, top, room] = lesson.panels;
     const panels = flow(room / scale - 2 * gap);
     for (const [name, x, y, w, h] of panels.places) {

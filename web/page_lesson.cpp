@@ -13,13 +13,20 @@ namespace {
 constexpr std::array<std::string_view, 5> kArrangements = {
     "Stacked", "BesideView", "BesideViewInTwo", "BesidePanels", "Scrolled"};
 
+// A box as [x, y, width, height], never of a negative size (a window too small for the least of
+// everything); null for a tool that is closed.
 void box(JsonText& json, std::string_view name, const LessonLayout::Box& b, bool shown = true) {
     json.key(name);
-    if (!shown || b.empty()) {
+    if (!shown) {
         json.null();
         return;
     }
-    json.beginArray().value(b.x).value(b.y).value(b.width).value(b.height).endArray();
+    json.beginArray()
+        .value(b.x)
+        .value(b.y)
+        .value(std::max(0.0, b.width))
+        .value(std::max(0.0, b.height))
+        .endArray();
 }
 
 } // namespace
@@ -53,7 +60,8 @@ std::string json(const Window& w) {
     needs.instruction = {w.instruction.open, w.instruction.least, w.instruction.most,
                          [m = w.instructionWhole](double width) { return m.at(width); }};
     needs.column = w.column;
-    needs.leastColumn = w.column * 2 / 3;
+    // The diagram's bar, a finger's targets in it, fits no narrower column.
+    needs.leastColumn = w.column;
     needs.mayScroll = w.mayScroll;
     const LessonLayout layout(needs);
     JsonText json;

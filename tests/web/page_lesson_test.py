@@ -20,7 +20,8 @@ SCREENS = {'tablet-1024x768': (1024, 768, 1, 1, 0.4), 'phone-412x915': (412, 915
 DIAGRAM = 'document.querySelector("[aria-label=\'Zeitdiagramm ein oder aus\']").click()'
 CLOSE = 'document.getElementById("InstructionClose").click()'
 CHOOSE = 'document.getElementById("Experiment2").click()'
-# Boxes as [left, top, right, bottom] in the page, scrolled to its top (where a view that stays in sight lies).
+# Boxes as [left, top, right, bottom] in the page, scrolled to its top (where a view that stays in sight lies);
+# `kept` the foot of what stays in sight (the view, the diagram beneath it) while the page scrolls, or 0.
 MEASURE = '''
 scrollTo(0, 0);
 const page = (e) => { const r = e.getBoundingClientRect(); return [r.left + scrollX, r.top + scrollY, r.right + scrollX, r.bottom + scrollY]; };
@@ -32,7 +33,8 @@ const others = [...win.children, ...document.querySelectorAll('#TimeDiagram, #In
 const text = document.querySelector('#Instruction .instruction-text');
 const plot = document.getElementById('TimeDiagramCanvas');
 return { window: [innerWidth, innerHeight, document.documentElement.scrollWidth, document.documentElement.scrollHeight],
-  view: page(view), kept: getComputedStyle(view).position === 'fixed',
+  view: page(view), kept: Math.max(0, ...[view, plot.parentElement].filter((e) => shown(e) && getComputedStyle(e).position === 'fixed')
+    .map((e) => e.getBoundingClientRect().bottom)),
   others: others.map((e) => [e.id || e.className, page(e)]),
   plot: shown(plot) ? plot.getBoundingClientRect().height : null,
   text: text && shown(text) ? [text.scrollHeight, text.clientHeight, getComputedStyle(text).overflowY,
@@ -66,8 +68,8 @@ def problems(m, least_share, diagram, instruction):
     # The buttons a student presses while watching the wave fit beneath the view together.
     runs = [box for name, box in m['controls'] if name.startswith(HALT_TO_HARMONIC)]
     span = max(b[3] for b in runs) - min(b[1] for b in runs)
-    found += [f'Halt to Harmonisch {span:.0f} px beneath a view to {view[3]:.0f}'] * (
-        len(runs) < 4 or span > height - (view[3] if m['kept'] else 0) + 0.5)
+    found += [f'Halt to Harmonisch {span:.0f} px beneath what stays in sight to {m["kept"]:.0f}'] * (
+        len(runs) < 4 or span > height - m['kept'] + 0.5)
     return found
 
 
