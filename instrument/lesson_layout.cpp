@@ -169,10 +169,12 @@ LessonLayout::LessonLayout(const Needs& n) {
         box = {0, y, width, height};
         y += height + n.gap;
     };
-    // First, the diagram takes what the panels leave, up to its most; after them, a share.
-    const bool diagramFirst = H - y - d.least - n.gap >= kPanelsInSight * H;
-    const double dShare = diagramFirst ? H - y - n.gap - kPanelsInSight * H : 0.3 * H;
-    const double dHeight = d.open ? std::min(most(d, W), std::max(d.least, dShare)) : 0;
+    double dHeight = d.open ? std::min(most(d, W), std::max(d.least, 0.3 * H)) : 0;
+    const double besideDiagram = H - y - n.gap - kPanelsInSight * H; // for it, first
+    const bool diagramFirst = besideDiagram >= d.least;
+    if (diagramFirst) {
+        dHeight = std::min(dHeight, besideDiagram);
+    }
     if (d.open && diagramFirst) {
         place(c.diagram, dHeight, W);
     }
