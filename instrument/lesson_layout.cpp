@@ -13,6 +13,9 @@ using Tool = LessonLayout::Tool;
 // The share of the window's height beyond which the view gives room to the tools where they are
 // stacked beneath it.
 constexpr double kViewShare = 0.5;
+// The share of the window's height down to which the view keeps the whole width, the tools
+// beneath it.
+constexpr double kWideViewShare = 0.45;
 // The least width of the view beside two tools side by side, as a share of the window's width.
 constexpr double kViewBesideTwo = 0.45;
 // The share of the height a phone keeps for the panels beneath the view and the diagram, or the
@@ -139,6 +142,12 @@ LessonLayout::LessonLayout(const Needs& n) {
         if (c.fits && (!best || c.view.height > best->view.height + 0.5)) {
             best = c;
         }
+    }
+    // The chain is wide and flat: its width shows the wave. The view keeps the whole width,
+    // the tools beneath it, wherever it still keeps that share of the window's height.
+    const Candidate& stacked = candidates.front();
+    if (stacked.fits && stacked.view.height >= kWideViewShare * H) {
+        best = stacked;
     }
     if (best) {
         take(*best);

@@ -10,8 +10,9 @@
 // leastViewHeight of the height and the whole window's width less a tools' column; the diagram
 // keeps its least height (a readable plot), the instruction its least (it scrolls inside
 // itself); the panels stand at the bottom, flowed into the width they are given. It tries these
-// arrangements and takes the one that leaves the view the most height, the earlier one of equal
-// views:
+// arrangements and takes Stacked where the view keeps 45 % of the window's height that way (the
+// chain is wide: its width shows the wave), else the one that leaves the view the most height,
+// the earlier one of equal views:
 // - Stacked: the view, the diagram and the instruction one beneath the other at the full width,
 //   the panels beneath them.
 // - BesideView: the panels at the full width; above them the view, and right of it a column

@@ -186,6 +186,21 @@
      * @returns {{width: number, height: number, places: Array}}
      */
     panelFlow: (room, finger) => json('ondix_panel_flow', ['number', 'number'], [room, flag(finger)]),
+    /**
+     * Where the view, the time diagram, the instruction and the panels go in the window (the
+     * lesson's one layout rule), all in CSS pixels.
+     * @param {object} needs {width, height (less the link's bar beneath the window), top (the
+     *   view's), scale (the panel scale), finger, under (what the panels' room takes beneath
+     *   them), diagram: {open, least, most}, instruction:
+     *   {open, least, narrow: [width, whole height], wide: [width, whole height]}, column (the
+     *   tools' column's width), mayScroll}
+     * @returns {{arrangement: string, fits: boolean, contentHeight: number, view: number[],
+     *   diagram: ?number[], instruction: ?number[], panels: number[]}} boxes as [x, y, width, height],
+     *   the panels' the room they flow in
+     */
+    lessonLayout: (n) => json('ondix_lesson_layout', Array(17).fill('number'), [n.width, n.height, n.top,
+      n.scale, flag(n.finger), n.under, flag(n.diagram.open), n.diagram.least, n.diagram.most, flag(n.instruction.open),
+      n.instruction.least, ...n.instruction.narrow, ...n.instruction.wide, n.column, flag(n.mayScroll)]),
 
     /** @returns {object} the time diagram's texts and span range that do not change */
     diagramForm: () => json('ondix_diagram_form'),

@@ -15,6 +15,7 @@
 #include "web/json_text.h"
 #include "web/page.h"
 #include "web/page_form.h"
+#include "web/page_lesson.h"
 #include "web/page_texts.h"
 
 #include <algorithm>
@@ -486,6 +487,32 @@ EMSCRIPTEN_KEEPALIVE int ondix_diagram_key(const char* key) {
 // The panels flowed into a room `room` pixels of the design wide (see PageForm::flowJson).
 EMSCRIPTEN_KEEPALIVE const char* ondix_panel_flow(double room, int finger) {
     reply = PageForm::flowJson(room, finger != 0);
+    return reply.c_str();
+}
+
+// The lesson's layout in the browser window (see PageLesson::json): the window's CSS size less
+// the link's bar beneath it, the view's top, the panel scale, whether a finger is the pointer
+// and what the panels' room takes beneath them (the link's bar); the diagram's least and most
+// heights; the instruction's least and its whole heights at two widths; the tools' column; whether
+// the page may scroll. Each tool with its `open`.
+EMSCRIPTEN_KEEPALIVE const char*
+ondix_lesson_layout(double width, double height, double top, double scale, int finger, double under,
+                    int diagramOpen, double diagramLeast, double diagramMost, int instructionOpen,
+                    double instructionLeast, double narrowWidth, double narrowHeight,
+                    double wideWidth, double wideHeight, double column, int mayScroll) {
+    PageLesson::Window w;
+    w.width = width;
+    w.height = height;
+    w.top = top;
+    w.scale = scale;
+    w.finger = finger != 0;
+    w.under = under;
+    w.diagram = {diagramOpen != 0, diagramLeast, diagramMost};
+    w.instructionWhole = {narrowWidth, narrowHeight, wideWidth, wideHeight};
+    w.instruction = {instructionOpen != 0, instructionLeast, std::max(narrowHeight, wideHeight)};
+    w.column = column;
+    w.mayScroll = mayScroll != 0;
+    reply = PageLesson::json(w);
     return reply.c_str();
 }
 

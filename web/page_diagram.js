@@ -1,6 +1,6 @@
-// The time diagram's strip: while the diagram's button is pressed, a band across the window
-// between the chain view and the panels, which the layout makes room for by a lower view, so
-// that it covers no control. The module draws the diagram (pixels and the places of its texts);
+// The time diagram's strip: while the diagram's button is pressed, a box that the layout makes
+// room for beneath the chain view or in a column beside it or beside the panels, so that it
+// covers no control. The module draws the diagram (pixels and the places of its texts);
 // the strip puts the pixels on its canvas and writes the texts there in the page's font.
 'use strict';
 
@@ -12,6 +12,8 @@
   let span = null;
   let spanText = null;
   let open = false; // as the layout last placed it
+  const SIDE_WIDTH = 640; // CSS pixels of a strip wide enough for its bar beside the plot
+  const SIDE_PLOT = 140; // CSS pixels of a plot low enough to take the bar beside it (grows with the panels)
 
   function build() {
     texts = page.api.diagramForm();
@@ -74,14 +76,18 @@
     return { above, column };
   }
 
-  // The strip's box in the page, in CSS pixels, or null where it is closed; with `side` its bar
-  // beside the canvas (by the layout).
-  function place(box, side) {
+  // The strip's box in the page, in CSS pixels, or null where it is closed (by the layout): in a
+  // wide, low box its bar is a column beside the canvas where that leaves the plot more height.
+  // `kept`, it stays in sight where the page scrolls, as the view above it.
+  function place(box, kept) {
     open = box !== null;
     panel.hidden = !open;
     if (!open) return;
     const [left, top, width, height] = box;
+    const { above } = measure(false);
+    const side = width >= SIDE_WIDTH && height - above < SIDE_PLOT * page.layout.grow() && measure(true).column <= height;
     panel.classList.toggle('side', side);
+    panel.classList.toggle('kept', Boolean(kept));
     Object.assign(panel.style, { left: left + 'px', top: top + 'px', width: width + 'px', height: height + 'px' });
   }
 

@@ -1,7 +1,7 @@
 // The prepared experiments: the list the experiments' button opens, one button a title, in their
 // order and numbered; a choice starts the experiment through the module, as its link would, and
-// its instruction shows in a strip between the chain view (with the time diagram's strip) and
-// the panels, which the layout makes room for, so that it covers no control. Its close button
+// its instruction shows in a box that the layout makes room for beneath the chain view or in a
+// column beside it or beside the panels, so that it covers no control. Its close button
 // and Escape in it close it; a new choice replaces it.
 'use strict';
 
@@ -11,6 +11,7 @@
   let panel = null;
   let shown = ''; // the instruction as the module last gave it, as its JSON
   let opener = null; // where the focus goes back to
+  const SIDE_WIDTH = 700; // CSS pixels of a strip wide enough for its title beside its text
 
   function element(tag, className, id) {
     const e = document.createElement(tag);
@@ -143,13 +144,16 @@
     text.classList.toggle('more', text.scrollTop + text.clientHeight < text.scrollHeight - 1);
   }
 
-  // The strip's box in the page, in CSS pixels, or null while it is closed; with `side` its title
-  // beside its text.
-  function place(box, side) {
+  // The strip's box in the page, in CSS pixels, or null while it is closed (by the layout). Where
+  // a wide box is too low for its text beneath the title, the title goes beside the text if that
+  // is lower; what still does not fit scrolls inside the text.
+  function place(box) {
     panel.hidden = box === null;
     if (!box) return;
-    panel.classList.toggle('side', side);
     const [left, top, width, boxHeight] = box;
+    const side = width >= SIDE_WIDTH && height(width, false)[0] > boxHeight
+      && height(width, true)[0] < height(width, false)[0];
+    panel.classList.toggle('side', side);
     Object.assign(panel.style, { left: left + 'px', top: top + 'px', width: width + 'px', height: boxHeight + 'px' });
     markMore();
   }

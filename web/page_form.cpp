@@ -280,7 +280,7 @@ std::string json() {
     return json.text();
 }
 
-std::string flowJson(double room, bool finger) {
+PanelFlow flow(double room, bool finger) {
     const FormLayout layout = FormLayout::design();
     const auto sizeOf = [&](Control control) -> PanelFlow::Size {
         if (controlKind(control) == ControlKind::Frame) {
@@ -290,7 +290,16 @@ std::string flowJson(double room, bool finger) {
         return {double(layout[control].width), double(layout[control].height)};
     };
     const double gap = layout[Role::kClearingPanel].x - layout[Role::kDrivePanel].right();
-    const PanelFlow flow(layout.panelColumns(), sizeOf, gap, room);
+    return PanelFlow(layout.panelColumns(), sizeOf, gap, room);
+}
+
+double gap() {
+    const FormLayout layout = FormLayout::design();
+    return layout[Role::kClearingPanel].x - layout[Role::kDrivePanel].right();
+}
+
+std::string flowJson(double room, bool finger) {
+    const PanelFlow flow = PageForm::flow(room, finger);
     JsonText json;
     json.beginObject().key("width").value(flow.width()).key("height").value(flow.height());
     json.key("places").beginArray();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "instrument/panel_flow.h"
+
 #include <string>
 
 // The form as the page builds its controls from it, as one JSON text: the window at its design
@@ -21,5 +23,8 @@ std::string json();
 // snug around what they hold, with the finger's boxes where `finger`: the flow's width and
 // height and each child's place, as JSON {"width", "height", "places": [[name, x, y, w, h]]}.
 std::string flowJson(double room, bool finger);
+PanelFlow flow(double room, bool finger);
+// The gap between two panels, in pixels of the design.
+double gap();
 
 } // namespace PageForm

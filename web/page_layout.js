@@ -1,17 +1,18 @@
 // The page's layout at the browser window's size, made at start and again on every change of
-// that size, of the display's scale, of the default font size and of the kind of pointer; never
-// per frame. The chain view lies across the top at the window's full width; the panels follow
-// beneath it in the form's columns, which wrap into more rows where the width runs out. One panel
-// scale, CSS pixels to a pixel of the form's design, sizes every panel, what it holds and its
-// text, so that each frame keeps its inner layout.
+// that size, of the display's scale, of the default font size, of the kind of pointer and of the
+// tools open; never per frame. The module's rule for the lesson (LessonLayout) places the chain
+// view, the time diagram's and the instruction's strips and the panels' room; the panels flow
+// into that room in the form's columns, which wrap into more rows where the width runs out. One
+// panel scale, CSS pixels to a pixel of the form's design, sizes every panel, what it holds and
+// its text, so that each frame keeps its inner layout.
 'use strict';
 
 ((page) => {
   const SMALLEST_TEXT = 12; // CSS pixels of the smallest caption at the default font size
   const DEFAULT_FONT = 16; // the browser's default font size, in CSS pixels, unless changed
-  const SMALLEST_VIEW = 120; // CSS pixels of the view's height, and a fifth of the window's
-  const DIAGRAM = [110, 220]; // CSS pixels of the time diagram's canvas: least, most
-  const VIEW_FLOOR = 60; // CSS pixels of the view's height that it keeps beside the open diagram
+  const DIAGRAM = [110, 220]; // CSS pixels of the time diagram's plot: least, most
+  const COLUMN = 360; // CSS pixels of the tools' column beside the view or the panels
+  const LOW = 600; // CSS pixels of a window's height below which the page may scroll
   const windowBox = document.querySelector('.window');
   const setupBar = document.getElementById('setup'); // beneath the window, the teacher's link
   const fingers = matchMedia('(pointer: coarse)');
@@ -102,81 +103,93 @@
     return free;
   }
 
-  // The time diagram's strip at a room `room` CSS pixels high that it shares with the view above
-  // it: its bar and a canvas of half the room, less where the view would fall short of `least`,
-  // never less than the plot's least; both grow with the panels. With `side`, the bar is a column
-  // beside the canvas, which the strip is at least as high as.
-  function stripHeight(room, least, side) {
-    const [fewest, most] = DIAGRAM.map((v) => v * grow());
-    const { above, column } = page.diagram.measure(side);
-    return above + Math.round(Math.max(fewest, column - above,
-      Math.min(most, room / 2 - above, room - least - above)));
+  // What the lesson's tools need at the window's width, in CSS pixels, as they would be shown:
+  // the diagram its bar above a plot of at least 110 px, up to 220 (both grow with the panels);
+  // the instruction its title and three lines at least, and its whole text at the tools'
+  // column's width and at the window's.
+  function tools(width, column) {
+    const diagram = { open: page.diagram.wanted(), least: 0, most: 0 };
+    if (diagram.open) {
+      const { above } = page.diagram.measure(false);
+      [diagram.least, diagram.most] = DIAGRAM.map((v) => above + Math.ceil(v * grow()));
+    }
+    const [narrow, least] = page.experiments.height(column, false);
+    const [wide] = page.experiments.height(width, false);
+    return { diagram, instruction: { open: wide > 0, least, narrow: [column, narrow], wide: [width, wide] } };
   }
+
+  // The module's rule at the panel scale now, in a window `height` high (less the link's bar
+  // where it lies beneath), the panels' room `under` higher for the bar at its foot: where the
+  // view, the tools and the panels' room go.
+  function lessonAt(width, height, under) {
+    const column = COLUMN * grow();
+    // A finger's screen, or one too low for the panels beneath the view, may scroll: the view
+    // then stays at the window's top and the rest passes beneath it.
+    const mayScroll = fingers.matches || height < LOW;
+    return page.api.lessonLayout({ width, height, top: viewControl.box[1], scale, finger: fingers.matches,
+      under, column, mayScroll, ...tools(width, column) });
+  }
+
+  // A box of the rule from the window's top to one in the page.
+  const inPage = (box, windowTop) => box && [box[0], windowTop + box[1], box[2], box[3]];
 
   // Everything placed at the window's size now; the chain view's size in CSS pixels.
   function update() {
     const width = document.documentElement.clientWidth;
     const height = document.documentElement.clientHeight;
+    const toolsOpen = page.diagram.wanted() || page.experiments.height(width, false)[0] > 0;
     // The link's bar beside the panels where it fits there, also at the larger scale that the
-    // height it leaves allows.
+    // height it leaves allows, while no tool is open; else at the foot of the panels' room, which
+    // the rule makes room for.
+    setupBar.classList.remove('under');
+    Object.assign(setupBar.style, { left: '', width: '' });
     let laid = panelsAt(width, height, false);
-    if (barBeside(laid.panels, width)) {
+    if (!toolsOpen && barBeside(laid.panels, width)) {
       const larger = panelsAt(width, height, true);
       if (barBeside(larger.panels, width)) laid = larger;
       else barBeside((laid = panelsAt(width, height, false)).panels, width);
+    } else {
+      setupBar.classList.remove('beside');
     }
-    const { panels, below } = laid;
+    const beside = setupBar.classList.contains('beside');
+    setupBar.classList.toggle('under', !beside);
+    if (!beside) setupBar.style.width = px(width);
+    const under = () => (beside ? 0 : setupBar.offsetHeight);
+    let lesson = lessonAt(width, height, under());
+    if (!lesson.fits && scale > leastScale()) {
+      // Larger panels only where everything still keeps its least.
+      scaleTo(leastScale());
+      lesson = lessonAt(width, height, under());
+    }
     const gap = form.gap;
-    const viewTop = viewControl.box[1];
-    const beneath = setupBar.classList.contains('beside') ? 0 : below;
-    // The room of the view and the diagram's strip between the window's top and the panels, less
-    // the instruction's strip beneath them while one is shown.
-    const free = Math.floor(height - beneath - viewTop - (panels.height + 2 * gap) * scale);
-    const least = Math.max(SMALLEST_VIEW, height / 5);
-    // Where the view would fall short of its least, the instruction's title moves beside its text
-    // if that leaves more, and the view gives up height, down to its floor.
-    const [atop, beside] = [page.experiments.height(width, false), page.experiments.height(width, true)];
-    const noteSide = free - atop[0] < least && beside[0] < atop[0];
-    let [note, noteLeast] = noteSide ? beside : atop;
-    const room = free - note;
-    // The strip, while it is open, beneath the view and above the panels. Where the view would
-    // fall short of its least, the strip's bar moves beside its canvas if that leaves more, and
-    // the view gives up height, down to its floor.
-    let strip = 0;
-    let side = false;
-    if (page.diagram.wanted()) {
-      strip = stripHeight(room, least, false);
-      if (room - strip < least && stripHeight(room, least, true) < strip) {
-        side = true;
-        strip = stripHeight(room, least, true);
-      }
-    }
-    let viewHeight = room - strip;
-    if (note && viewHeight < VIEW_FLOOR && note - noteLeast >= VIEW_FLOOR - viewHeight) {
-      // Still short of the floor: the instruction gives up height, down to its least, and its
-      // text scrolls inside it.
-      note -= VIEW_FLOOR - viewHeight;
-      viewHeight = VIEW_FLOOR;
-    }
-    if (viewHeight < (strip || note ? VIEW_FLOOR : least)) {
-      // Too little room: the view takes most of the window and the page scrolls to the panels.
-      viewHeight = Math.floor(Math.min(0.75 * height, width / 2));
-    }
-    view = { width, height: viewHeight };
+    const scrolled = lesson.arrangement === 'Scrolled';
+    view = { width: lesson.view[2], height: lesson.view[3] };
     windowBox.style.setProperty('--panel', scale);
     windowBox.style.fontSize = form.window.points * scale + 'pt';
-    setBox(page.controls.holder(viewControl.name), [0, viewTop, width, viewHeight]);
+    windowBox.dataset.arrangement = lesson.arrangement;
+    const viewHolder = page.controls.holder(viewControl.name);
     const windowTop = windowBox.getBoundingClientRect().top + scrollY;
-    page.diagram.place(strip ? [0, windowTop + viewTop + viewHeight, width, strip] : null, side);
-    page.experiments.place(note ? [0, windowTop + viewTop + viewHeight + strip, width, note] : null, noteSide);
-    const top = viewTop + viewHeight + strip + note + gap * scale;
+    // Scrolled, the view stays at the window's top while the rest passes beneath it.
+    viewHolder.classList.toggle('kept', scrolled);
+    setBox(viewHolder, scrolled ? inPage(lesson.view, windowTop) : lesson.view);
+    // So does the diagram directly beneath it, where it comes before the panels.
+    page.diagram.place(inPage(lesson.diagram, windowTop), scrolled && lesson.diagram && lesson.diagram[1] < lesson.panels[1]);
+    page.experiments.place(inPage(lesson.instruction, windowTop));
+    // A control the focus or a scroll brings into sight comes out beneath what stays in sight.
+    const kept = [viewHolder, document.getElementById('TimeDiagram')].filter((e) => e && e.classList.contains('kept'));
+    document.documentElement.style.scrollPaddingTop = kept.length
+      ? px(Math.max(...kept.map((e) => e.offsetTop + e.offsetHeight))) : '';
+    const [left, top, room] = lesson.panels;
+    const panels = flow(room / scale - 2 * gap);
     for (const [name, x, y, w, h] of panels.places) {
-      setBox(page.controls.holder(name), [(x + gap) * scale, top + y * scale, w * scale, h * scale]);
+      setBox(page.controls.holder(name), [left + (x + gap) * scale, top + y * scale, w * scale, h * scale]);
     }
-    const windowHeight = Math.max(height - beneath, Math.ceil(top + (panels.height + gap) * scale));
+    const windowHeight = Math.max(height, Math.ceil(lesson.contentHeight));
     windowBox.style.width = px(width);
     windowBox.style.height = px(windowHeight);
-    if (beneath === 0) setupBar.style.top = px(windowTop + windowHeight - setupBar.offsetHeight);
+    if (!beside) Object.assign(setupBar.style, { left: px(left), width: px(room) });
+    const barFoot = beside ? windowHeight : top + lesson.panels[3];
+    setupBar.style.top = px(windowTop + barFoot - setupBar.offsetHeight);
     for (const c of form.controls) {
       const holder = page.controls.holder(c.name);
       holder.style.fontSize = c.points * scale + 'pt';

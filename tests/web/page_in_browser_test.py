@@ -43,16 +43,23 @@ def points(words):
     return [tuple(int(v) for v in word.split(',')) for word in words]
 
 
-def pointer_path(driver, kind, button, path, hold_ms=0, up=True):
+def in_view(driver, path):
+    """Points of the chain's picture at 1276 x 653 in the page, where the view now lies: narrower beside the tools."""
+    width, height = driver.execute_script(f'const r = {VIEW}.getBoundingClientRect(); return [r.width, r.height]')
+    return [(x * width / 1276, y * height / 653 + VIEW_TOP) for x, y in path]
+
+
+def pointer_path(driver, kind, button, path, hold_ms=0, up=True, mapped=True):
     builder = ActionBuilder(driver, mouse=PointerInput(kind, 'finger' if kind == interaction.POINTER_TOUCH else 'mouse'),
                             duration=0)
     action = builder.pointer_action
-    action.move_to_location(path[0][0], path[0][1] + VIEW_TOP)
+    path = in_view(driver, path) if mapped else path
+    action.move_to_location(*path[0])
     action.pointer_down(button=button)
     if hold_ms:
         action.pause(hold_ms / 1000)
     for x, y in path[1:]:
-        action.move_to_location(x, y + VIEW_TOP)
+        action.move_to_location(x, y)
     if up:
         action.pointer_up(button=button)
     builder.perform()
@@ -97,8 +104,8 @@ def replay_in_page(driver, lines):
         elif verb == 'touch':
             pointer_path(driver, interaction.POINTER_TOUCH, 0, points(words[2:]), int(words[1]))
         elif verb == 'doubleclick':
-            (x, y), = points(words[1:])
-            click_at(driver, x, y + VIEW_TOP, double=True)
+            (x, y), = in_view(driver, points(words[1:]))
+            click_at(driver, x, y, double=True)
         elif verb == 'span':
             # The span's range has no arrows: its keys step it as the desktop's arrows do.
             key = Keys.ARROW_RIGHT if words[1] == 'up' else Keys.ARROW_LEFT
@@ -106,8 +113,8 @@ def replay_in_page(driver, lines):
         elif verb == 'focus':  # the view, or the element of that id
             driver.execute_script(f'document.getElementById("{words[1]}").focus()' if words[1:] else VIEW + '.focus()')
         elif verb == 'tap':  # a finger at the middle of the element of that id
-            r = driver.find_element(By.ID, words[1]).rect
-            pointer_path(driver, interaction.POINTER_TOUCH, 0, [(int(r['x'] + r['width'] / 2), int(r['y'] + r['height'] / 2) - VIEW_TOP)])
+            r = driver.execute_script(f'return document.getElementById("{words[1]}").getBoundingClientRect()')
+            pointer_path(driver, interaction.POINTER_TOUCH, 0, [(r['x'] + r['width'] / 2, r['y'] + r['height'] / 2)], mapped=False)
         elif verb == 'open':  # a new page at a link
             open_page(driver, SITE, words[1] + '#test')
         elif verb == 'check':  # the end state so far, against its block of session.expected
@@ -124,6 +131,8 @@ def replay_in_page(driver, lines):
             ActionChains(driver).key_down(KEYS[words[1]]).perform()
         elif verb in ('button', 'scrollbar', 'radio'):
             control = named(driver, verb, ' '.join(words[1:]))
+            # Brought into sight as a user scrolls to it: beneath the view where that stays at the top.
+            driver.execute_script('arguments[0].scrollIntoView({ block: "nearest" })', control)
             control.click() if verb == 'button' else driver.execute_script('arguments[0].focus()', control)
         elif verb == 'screen':
             set_scale(driver, int(words[1]), int(words[2]), 1)
@@ -472,8 +481,9 @@ const covers = (id) => {
     if (e.closest('#' + id) || encloses || r.width === 0 || r.height === 0) continue;
     if (r.left < strip.right && r.right > strip.left && r.top < strip.bottom && r.bottom > strip.top) covered.push(e.id);
   }
+  const view = document.querySelector('[role=application]').getBoundingClientRect();
   return [covered, document.getElementById('TimeDiagramCanvas').clientHeight,
-    strip.top - document.querySelector('[role=application]').getBoundingClientRect().bottom];
+    Math.max(strip.top - view.bottom, strip.left - view.right)];
 };
 '''
 DIAGRAM_IS_MODULE = '''
@@ -500,18 +510,19 @@ def time_diagram_test(driver):
     replay_in_page(driver, ['doubleclick 255,326', 'key M', 'key Right', 'key D', 'button Zeitdiagramm ein oder aus', 'passes 300'])
     panel = driver.find_element(By.ID, 'TimeDiagram')
     labels = driver.execute_script('return JSON.parse(document.getElementById("TimeDiagramCanvas").dataset.labels)')
-    want = ['3', '2', '1', '0', '-1', '-2', '-3', '0', '20', '40', '60', '80', '100',  # up is positive
-            'y in Kugelabständen (oben positiv)', 't in Zeiteinheiten', 'Kugel 19: noch keine ganze Periode',
-            'Kugel 10: noch keine ganze Periode']
-    check(panel.is_displayed() and labels == want, f'diagram labels {labels}')
+    want = ['0', '20', '40', '60', '80', '100', 'y in Kugelabständen (oben positiv)', 't in Zeiteinheiten',
+            'Kugel 19: noch keine ganze Periode', 'Kugel 10: noch keine ganze Periode']
+    marks = labels[:len(labels) - len(want)]  # y's, up positive: as many as the plot's height leaves room for
+    check(panel.is_displayed() and labels[len(marks):] == want and marks == sorted(set(marks) | {'3', '0', '-3'}, key=int, reverse=True),
+          f'diagram labels {labels}')
     wrong, curves = driver.execute_script(DIAGRAM_IS_MODULE)
     check(wrong == 0 and curves > 100, f'diagram canvas: {wrong} pixels differ from the module, {curves} of the curves')
-    # The strip below the view, covering no control, here and on a small screen; its canvas keeps its least height.
+    # The strip clear of the view, covering no control, here and on a small screen; its canvas keeps its least height.
     for width, height in [(1276, design_height), (1024, 768)]:
         replay_in_page(driver, [f'screen {width} {height}', 'passes 1'])
         covered, canvas_height, below = driver.execute_script(STRIP_COVERS + 'return covers("TimeDiagram")')
         check(not covered and canvas_height >= 110 and below >= 0,
-              f'{width}x{height}: the strip covers {covered}, its canvas {canvas_height} px high, {below} px below the view')
+              f'{width}x{height}: the strip covers {covered}, its canvas {canvas_height} px high, {below} px clear of the view')
     set_scale(driver, 1276, design_height, 1)
     driver.find_element(By.ID, 'TimeDiagramClose').click()
     check(not panel.is_displayed() and named(driver, 'button', 'Zeitdiagramm ein oder aus').get_attribute('aria-pressed') == 'false',
@@ -529,8 +540,8 @@ URL.createObjectURL = (blob) => { saved.blobs.push(blob); return make.call(URL, 
 HTMLAnchorElement.prototype.click = function () { saved.names.push(this.download); };
 '''
 # The list as shown: its heading, each title's accessible name and whether a finger's target, the focused control; the
-# instruction's strip: its title, parts, the controls it covers, whether below the view, whether its foot fades, whether its
-# text scrolled to the end lies inside it; whether the page scrolls, the controls beyond the window, values, options chosen.
+# instruction's strip: its title, parts, the controls it covers, whether clear of the view, whether its foot fades, whether its
+# text scrolled to the end lies inside it; whether the page scrolls, the controls beyond the page, values, options chosen.
 EXPERIMENTS_SHOWN = SAID + STRIP_COVERS + '''
 const $ = (id) => document.getElementById(id), seen = (e) => e.getClientRects().length > 0;
 const list = document.querySelector('dialog[open]'), panel = $('Instruction'), text = panel.lastChild;
@@ -539,20 +550,21 @@ return { list: list ? [said($('ExperimentsTitle')), ...[...list.querySelectorAll
     covers('Instruction')[0], covers('Instruction')[2] >= 0, text.classList.contains('more'),
     (text.scrollTop = text.scrollHeight, text.lastChild.getBoundingClientRect().bottom <= panel.getBoundingClientRect().bottom)] : null,
   room: [document.documentElement.scrollHeight > innerHeight || document.documentElement.scrollWidth > innerWidth,
-    [...document.querySelectorAll('.window [id]')].filter(seen).filter((e) => e.getBoundingClientRect().bottom > innerHeight + 0.5).length],
+    [...document.querySelectorAll('.window [id]')].filter(seen).filter((e) => e.getBoundingClientRect().bottom + scrollY > document.documentElement.scrollHeight + 0.5).length],
   values: ['Amplitude', 'Periode'].map((n) => document.querySelector(`input[aria-label=${n}]`).value),
   chosen: [...document.querySelectorAll('input[type=radio]:checked')].map(said) };
 '''
-# At 1024 x 768 by touch: steps and what EXPERIMENTS_SHOWN then returns; beside the open diagram the text scrolls.
+# At 1024 x 768 by touch: steps and what EXPERIMENTS_SHOWN then returns. The touch panels leave the view too little
+# there: the page scrolls beneath it, the instruction whole after the panels, no control beyond the page.
 EXPERIMENTS = [
     ('the list', 'button Vorbereitete Versuche', {'list': ['Versuche'] + [[t, True] for t in TITLES], 'focus': TITLES[0]}),
     ('the third by the keys', 'key Down; key Down; key Return', {'panel': ['Stehende Wellen', 4, [], True, False, True],
-     'values': ['0,1', '77,6'], 'chosen': ['Torsionskette'], 'focus': 'Stehende Wellen', 'room': [False, 0]}),
+     'values': ['0,1', '77,6'], 'chosen': ['Torsionskette'], 'focus': 'Stehende Wellen', 'room': [True, 0]}),
     ('Escape in the instruction', 'key Esc', {'panel': None, 'focus': 'Vorbereitete Versuche'}),
     ('beside the open diagram', 'button Zeitdiagramm ein oder aus; button Vorbereitete Versuche; button Brechung',
-     {'panel': ['Brechung', 4, [], True, True, True], 'room': [False, 0]}),
+     {'panel': ['Brechung', 4, [], True, False, True], 'room': [True, 0]}),
     ('a new choice replaces the instruction', 'button Vorbereitete Versuche; button Dispersion',
-     {'panel': ['Dispersion', 4, [], True, True, True], 'room': [False, 0]}),
+     {'panel': ['Dispersion', 4, [], True, False, True], 'room': [True, 0]}),
     ('closed by its button', 'click InstructionClose', {'panel': None, 'chosen': ['Pendelkette']}),
     ('the ninth\'s close button tapped', f'button Vorbereitete Versuche; button {TITLES[8]}; tap InstructionClose', {'panel': None}),
 ]
