@@ -49,7 +49,12 @@ Ondix15::Ondix15(Pacing pacing, QWidget* parent)
     connectControls();
 }
 
-Ondix15::~Ondix15() = default;
+Ondix15::~Ondix15() {
+    // The base class's destructor hides the tools, whose hide events would ask a window that is
+    // no longer one to lay them out.
+    disconnect(diagramPanel_, nullptr, this, nullptr);
+    disconnect(instructionPanel_, nullptr, this, nullptr);
+}
 
 void Ondix15::setStartSetup(Setup setup) {
     setup_ = std::move(setup);
