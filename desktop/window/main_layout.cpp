@@ -12,6 +12,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <tuple>
+#include <utility>
 
 namespace MainLayout {
 
@@ -40,18 +42,19 @@ void placeTool(QWidget* tool, const LessonLayout::Box& box) {
     }
 }
 
+// The tools as their widgets measure them, closed where there is none.
+std::pair<LessonLayout::Tool, LessonLayout::Tool> measured(const Tools& tools) {
+    return {tools.diagram != nullptr ? tools.diagram->tool() : LessonLayout::Tool{},
+            tools.instruction != nullptr ? tools.instruction->tool() : LessonLayout::Tool{}};
+}
+
 void layOutAll(QWidget& window, const MainControls& c, const Tools& tools, bool fixedToo) {
     const double dpiX = UiMetrics::logicalDpiX();
     const double dpiY = UiMetrics::logicalDpiY();
     const int width = window.width();
     const int height = window.height();
     LessonLayout::Needs needs = FormLayout::lessonNeeds(width, height, dpiX, dpiY);
-    if (tools.diagram != nullptr) {
-        needs.diagram = tools.diagram->tool();
-    }
-    if (tools.instruction != nullptr) {
-        needs.instruction = tools.instruction->tool();
-    }
+    std::tie(needs.diagram, needs.instruction) = measured(tools);
     const LessonLayout lesson(needs);
     const QRect view = pixelsOf(lesson.view());
     const FormLayout form(int(std::lround(lesson.panels().width)), height, dpiX, dpiY,
@@ -65,14 +68,7 @@ void layOutAll(QWidget& window, const MainControls& c, const Tools& tools, bool 
 
 void giveLeastSize(QWidget& window, const Tools& tools,
                    const ScreenPlacement::ScreenMetrics& screen, QSize client) {
-    LessonLayout::Tool diagram;
-    LessonLayout::Tool instruction;
-    if (tools.diagram != nullptr) {
-        diagram = tools.diagram->tool();
-    }
-    if (tools.instruction != nullptr) {
-        instruction = tools.instruction->tool();
-    }
+    const auto [diagram, instruction] = measured(tools);
     const FormLayout::Size least = FormLayout::leastClientSize(
         screen.dpiX, screen.dpiY, diagram, instruction, {client.width(), client.height()});
     // On a screen too small for the lesson's least, the window still fits it, and the layout
